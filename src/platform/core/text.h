@@ -1,0 +1,21 @@
+// Small helpers for the UTF-16 strings that cross the API.
+#pragma once
+
+#include <zeledit/win_types.h>
+
+#include <string>
+#include <string_view>
+
+namespace zeledit::platform {
+
+// Length of a NUL-terminated UTF-16 string; 0 for null.
+std::size_t wide_length(LPCWSTR s);
+std::u16string_view wide_view(LPCWSTR s);
+
+// Case-insensitive key for names compared without case (class, property, format names).
+std::u16string fold_case(std::u16string_view s);
+
+// Copies at most max_count - 1 units and a terminating NUL; answers the units copied.
+int copy_truncated(std::u16string_view text, LPWSTR buffer, int max_count);
+
+} // namespace zeledit::platform

@@ -1,0 +1,5 @@
+#pragma once
+
+namespace zeledit::platform {
+void destroy_caret_state();
+}
