@@ -55,8 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             HWND parent = pick();
             DWORD style = (r.byte() & 1 ? WS_CHILD : 0) | (r.byte() & 1 ? WS_VISIBLE : 0) |
                           (r.byte() & 1 ? WS_VSCROLL : 0);
-            pool.push_back(CreateWindowExW(0, u"Fuzz", u"w", style, r.small(), r.small(), r.small(), r.small(),
-                                           parent, nullptr, nullptr, nullptr));
+            pool.push_back(CreateWindowExW(0, u"Fuzz", u"w", style, r.small(), r.small(), r.small(),
+                                           r.small(), parent, nullptr, nullptr, nullptr));
             break;
         }
         case 1: DestroyWindow(pick()); break;
@@ -72,7 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 11: SetTimer(pick(), r.byte(), r.byte(), nullptr); break;
         case 12: zeledit::headless::AdvanceClock(r.byte() * 10u); break;
         case 13: {
-            SCROLLINFO si{sizeof si, SIF_ALL, r.small(), r.small(), static_cast<UINT>(r.byte()), r.small(), 0};
+            SCROLLINFO si{sizeof si, SIF_ALL, r.small(), r.small(), static_cast<UINT>(r.byte()),
+                          r.small(), 0};
             SetScrollInfo(pick(), r.byte() % 3, &si, TRUE);
             break;
         }

@@ -47,8 +47,8 @@ int main(int argc, char** argv) {
     }
     HWND frame = CreateWindowExW(0, u"ZeleditDemoFrame", u"zeledit", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                  CW_USEDEFAULT, CW_USEDEFAULT, 800, 600, nullptr, nullptr, instance, nullptr);
-    CreateWindowExW(WS_EX_CLIENTEDGE, u"ZeleditDemoArea", u"", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 0, 0, 0,
-                    0, frame, reinterpret_cast<HMENU>(1), instance, nullptr);
+    CreateWindowExW(WS_EX_CLIENTEDGE, u"ZeleditDemoArea", u"", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 0, 0, 0, 0,
+                    frame, reinterpret_cast<HMENU>(1), instance, nullptr);
     RECT client;
     GetClientRect(frame, &client);
     SendMessageW(frame, WM_SIZE, SIZE_RESTORED, MAKELPARAM(WORD(client.right), WORD(client.bottom)));

@@ -49,8 +49,8 @@ using HANDLE = void*;
 using HGLOBAL = HANDLE;
 using HGDIOBJ = HANDLE;
 
-#define ZE_DECLARE_HANDLE(name)                                                                    \
-    struct name##__;                                                                               \
+#define ZE_DECLARE_HANDLE(name)                                                                              \
+    struct name##__;                                                                                         \
     using name = name##__*
 ZE_DECLARE_HANDLE(HWND);
 ZE_DECLARE_HANDLE(HINSTANCE);

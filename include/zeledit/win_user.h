@@ -247,9 +247,8 @@ ZE_API BOOL GetClassInfoW(HINSTANCE instance, LPCWSTR className, WNDCLASSW* wc);
 ZE_API int GetClassNameW(HWND hwnd, LPWSTR buffer, int maxCount);
 
 // Windows.
-ZE_API HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style,
-                            int x, int y, int width, int height, HWND parent, HMENU menu,
-                            HINSTANCE instance, LPVOID param);
+ZE_API HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x, int y,
+                            int width, int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param);
 ZE_API BOOL DestroyWindow(HWND hwnd);
 ZE_API BOOL IsWindow(HWND hwnd);
 ZE_API HWND GetParent(HWND hwnd);

@@ -17,8 +17,8 @@ int main() {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = u"HostWindow";
     if (RegisterClassW(&wc) == 0) return 1;
-    HWND w = CreateWindowExW(0, u"HostWindow", u"host", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
-                             nullptr, wc.hInstance, nullptr);
+    HWND w = CreateWindowExW(0, u"HostWindow", u"host", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
+                             wc.hInstance, nullptr);
     if (w == nullptr || created != 1 || SendMessageW(w, WM_USER, 41, 0) != 42) return 2;
     if (!DestroyWindow(w) || IsWindow(w)) return 3;
     std::puts("host ok");

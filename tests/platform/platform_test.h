@@ -28,8 +28,8 @@ protected:
     void TearDown() override;
 
     // A top-level or child window of the recording class.
-    HWND make_window(HWND parent = nullptr, DWORD style = WS_VISIBLE, int x = 10, int y = 20,
-                     int width = 200, int height = 100, int id = 0, DWORD ex_style = 0);
+    HWND make_window(HWND parent = nullptr, DWORD style = WS_VISIBLE, int x = 10, int y = 20, int width = 200,
+                     int height = 100, int id = 0, DWORD ex_style = 0);
     // Messages received so far, optionally only some numbers; clears the log when asked.
     std::vector<UINT> messages(HWND hwnd = nullptr) const;
     std::vector<Received> received(UINT msg) const;

@@ -13,8 +13,8 @@ class Windows : public PlatformTest {};
 TEST_F(Windows, CreationSendsNcCreateCreateSizeMoveThenShow) {
     HWND w = make_window(nullptr, WS_VISIBLE, 10, 20, 200, 100);
     ASSERT_NE(w, nullptr);
-    EXPECT_THAT(messages(w), ElementsAre(WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE, WM_SHOWWINDOW,
-                                         WM_ACTIVATE, WM_SETFOCUS)); // shown top-level windows activate
+    EXPECT_THAT(messages(w), ElementsAre(WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE, WM_SHOWWINDOW, WM_ACTIVATE,
+                                         WM_SETFOCUS)); // shown top-level windows activate
     const auto create = received(WM_CREATE).front();
     const auto* cs = reinterpret_cast<const CREATESTRUCTW*>(create.lParam);
     EXPECT_EQ(cs, reinterpret_cast<const CREATESTRUCTW*>(received(WM_NCCREATE).front().lParam));
@@ -65,11 +65,12 @@ TEST_F(Windows, DestroyNotifiesParentFirstAndFreesChildrenBeforeParent) {
         EXPECT_TRUE(IsWindow(child)); // children still exist during the parent's WM_DESTROY
         return false;
     });
-    on(WM_NCDESTROY, [&](HWND h, UINT m, WPARAM, LPARAM, LRESULT&) { return order.emplace_back(h, m), false; });
+    on(WM_NCDESTROY,
+       [&](HWND h, UINT m, WPARAM, LPARAM, LRESULT&) { return order.emplace_back(h, m), false; });
     EXPECT_TRUE(DestroyWindow(parent));
-    const std::vector<std::pair<HWND, UINT>> expected = {
-        {parent, WM_DESTROY},        {child, WM_DESTROY},   {grandchild, WM_DESTROY},
-        {grandchild, WM_NCDESTROY}, {child, WM_NCDESTROY}, {parent, WM_NCDESTROY}};
+    const std::vector<std::pair<HWND, UINT>> expected = {{parent, WM_DESTROY},     {child, WM_DESTROY},
+                                                         {grandchild, WM_DESTROY}, {grandchild, WM_NCDESTROY},
+                                                         {child, WM_NCDESTROY},    {parent, WM_NCDESTROY}};
     EXPECT_EQ(order, expected);
     EXPECT_FALSE(IsWindow(parent));
     EXPECT_FALSE(IsWindow(child));
@@ -91,7 +92,8 @@ TEST_F(Windows, DestroyingOneselfInsideAHandlerIsSafe) {
 
 TEST_F(Windows, OwnedWindowsDieWithTheirOwner) {
     HWND owner = make_window();
-    HWND popup = CreateWindowExW(0, class_name, u"", WS_POPUP, 0, 0, 10, 10, owner, nullptr, instance(), nullptr);
+    HWND popup =
+        CreateWindowExW(0, class_name, u"", WS_POPUP, 0, 0, 10, 10, owner, nullptr, instance(), nullptr);
     ASSERT_NE(popup, nullptr);
     EXPECT_EQ(GetWindow(popup, GW_OWNER), owner);
     EXPECT_EQ(GetParent(popup), owner);
@@ -124,7 +126,8 @@ TEST_F(Windows, ClassRegistrationRules) {
     EXPECT_FALSE(UnregisterClassW(u"Shared", instance())); // registered by the other module
     EXPECT_TRUE(UnregisterClassW(u"Shared", other));
     EXPECT_FALSE(GetClassInfoW(instance(), u"Shared", &info));
-    EXPECT_EQ(CreateWindowExW(0, u"Shared", u"", 0, 0, 0, 1, 1, nullptr, nullptr, instance(), nullptr), nullptr);
+    EXPECT_EQ(CreateWindowExW(0, u"Shared", u"", 0, 0, 0, 1, 1, nullptr, nullptr, instance(), nullptr),
+              nullptr);
 }
 
 TEST_F(Windows, LocalClassesBelongToTheirModule) {
@@ -160,7 +163,8 @@ TEST_F(Windows, SubclassingChainsToThePreviousProcedure) {
         if (m == WM_USER) return ++seen, 42;
         return CallWindowProcW(previous, h, m, wp, lp);
     };
-    previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(+sub)));
+    previous =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(+sub)));
     ASSERT_NE(previous, nullptr);
     clear_log();
     EXPECT_EQ(SendMessageW(w, WM_USER, 0, 0), 42);

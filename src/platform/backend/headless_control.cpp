@@ -32,7 +32,8 @@ std::u16string typed_text(UINT vk) {
         static constexpr char16_t shifted[] = u")!@#$%^&*(";
         return std::u16string(1, shift ? shifted[vk - '0'] : static_cast<char16_t>(vk));
     }
-    if (vk >= VK_NUMPAD0 && vk <= VK_NUMPAD9) return std::u16string(1, static_cast<char16_t>(u'0' + vk - VK_NUMPAD0));
+    if (vk >= VK_NUMPAD0 && vk <= VK_NUMPAD9)
+        return std::u16string(1, static_cast<char16_t>(u'0' + vk - VK_NUMPAD0));
     switch (vk) {
     case VK_SPACE: return u" ";
     case VK_RETURN: return u"\r";
@@ -99,9 +100,12 @@ void KeyPress(UINT virtualKey) {
 void TypeText(std::u16string_view text) {
     for (char16_t c : text) {
         UINT vk = VK_PACKET;
-        if (c >= u'a' && c <= u'z') vk = c - u'a' + 'A';
-        else if ((c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9')) vk = c;
-        else if (c == u' ') vk = VK_SPACE;
+        if (c >= u'a' && c <= u'z')
+            vk = c - u'a' + 'A';
+        else if ((c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9'))
+            vk = c;
+        else if (c == u' ')
+            vk = VK_SPACE;
         KeyDown(vk, std::u16string_view(&c, 1));
         KeyUp(vk);
     }
@@ -146,7 +150,11 @@ bool WritePng(HWND hwnd, const char* path) {
 
 CaretState Caret() {
     const auto& c = thread_state().caret;
-    return {c.owner, static_cast<int>(c.pos.x), static_cast<int>(c.pos.y), c.width, c.height,
+    return {c.owner,
+            static_cast<int>(c.pos.x),
+            static_cast<int>(c.pos.y),
+            c.width,
+            c.height,
             c.owner != nullptr && c.hide_count == 0};
 }
 

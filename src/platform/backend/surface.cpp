@@ -32,7 +32,8 @@ void Surface::resize(int width, int height) {
     std::vector<std::uint32_t> next(cells(width, height), white);
     const int w = std::min(width, width_), h = std::min(height, height_);
     for (int y = 0; y < h; ++y)
-        std::memcpy(&next[static_cast<std::size_t>(y) * width], &pixels_[static_cast<std::size_t>(y) * width_],
+        std::memcpy(&next[static_cast<std::size_t>(y) * width],
+                    &pixels_[static_cast<std::size_t>(y) * width_],
                     static_cast<std::size_t>(w) * sizeof(std::uint32_t));
     pixels_ = std::move(next);
     width_ = width;

@@ -9,13 +9,11 @@
 
 namespace zeledit::platform {
 
-template <class T>
-class HandleTable {
+template <class T> class HandleTable {
 public:
     explicit HandleTable(std::uintptr_t tag) : tag_(tag << 40) {}
 
-    template <class H>
-    H add(std::shared_ptr<T> object) {
+    template <class H> H add(std::shared_ptr<T> object) {
         const std::uintptr_t value = tag_ | (++counter_ << 4);
         items_.emplace(value, std::move(object));
         return reinterpret_cast<H>(value);
@@ -41,8 +39,7 @@ public:
     std::size_t size() const { return items_.size(); }
     void clear() { items_.clear(); }
 
-    template <class H>
-    std::vector<H> handles() const {
+    template <class H> std::vector<H> handles() const {
         std::vector<H> out;
         out.reserve(items_.size());
         for (const auto& item : items_) out.push_back(reinterpret_cast<H>(item.first));

@@ -46,12 +46,13 @@ HBRUSH GetSysColorBrush(int index) {
 }
 
 HGDIOBJ GetStockObject(int index) {
-    static constexpr std::array<COLORREF, 6> colours = {RGB(255, 255, 255), RGB(192, 192, 192), RGB(128, 128, 128),
-                                                        RGB(64, 64, 64),    RGB(0, 0, 0),       0};
+    static constexpr std::array<COLORREF, 6> colours = {
+        RGB(255, 255, 255), RGB(192, 192, 192), RGB(128, 128, 128), RGB(64, 64, 64), RGB(0, 0, 0), 0};
     static std::array<HBRUSH, 6> cache{};
     if (index < 0 || index >= static_cast<int>(cache.size())) return nullptr;
     auto& b = cache[static_cast<std::size_t>(index)];
-    if (brushes().find(b) == nullptr) b = make(colours[static_cast<std::size_t>(index)], index == NULL_BRUSH, true);
+    if (brushes().find(b) == nullptr)
+        b = make(colours[static_cast<std::size_t>(index)], index == NULL_BRUSH, true);
     return b;
 }
 

@@ -47,7 +47,8 @@ DeviceContext* find_dc(HDC dc) { return dcs().find(dc); }
 CairoContext::CairoContext(DeviceContext& dc) {
     if (!dc.surface || is_empty(dc.clip)) return;
     cr = cairo_create(dc.surface->cairo());
-    cairo_rectangle(cr, dc.clip.left, dc.clip.top, dc.clip.right - dc.clip.left, dc.clip.bottom - dc.clip.top);
+    cairo_rectangle(cr, dc.clip.left, dc.clip.top, dc.clip.right - dc.clip.left,
+                    dc.clip.bottom - dc.clip.top);
     cairo_clip(cr);
     cairo_translate(cr, dc.origin.x, dc.origin.y);
 }

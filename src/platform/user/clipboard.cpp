@@ -43,8 +43,10 @@ bool is_gdi_format(UINT format) {
 
 void free_data(const Entry& e) {
     if (e.data == nullptr) return;
-    if (is_gdi_format(e.format)) DeleteObject(e.data);
-    else GlobalFree(e.data);
+    if (is_gdi_format(e.format))
+        DeleteObject(e.data);
+    else
+        GlobalFree(e.data);
 }
 
 void clear_entries() {

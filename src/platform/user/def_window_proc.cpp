@@ -9,12 +9,15 @@ using namespace zeledit::platform;
 
 namespace {
 
-bool contains(const RECT& r, POINT p) { return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom; }
+bool contains(const RECT& r, POINT p) {
+    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+}
 
 RECT on_screen(const Window& w, RECT in_window) {
     RECT r;
     GetWindowRect(w.handle, &r);
-    return {r.left + in_window.left, r.top + in_window.top, r.left + in_window.right, r.top + in_window.bottom};
+    return {r.left + in_window.left, r.top + in_window.top, r.left + in_window.right,
+            r.top + in_window.bottom};
 }
 
 LRESULT hit_test(const Window& w, POINT screen) {
@@ -75,7 +78,9 @@ LRESULT DefWindowProcW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_ERASEBKGND: return erase_background(*w, reinterpret_cast<HDC>(wParam));
     case WM_CLOSE: DestroyWindow(hwnd); return 0;
-    case WM_WINDOWPOSCHANGED: report_position_change(hwnd, *reinterpret_cast<const WINDOWPOS*>(lParam)); return 0;
+    case WM_WINDOWPOSCHANGED:
+        report_position_change(hwnd, *reinterpret_cast<const WINDOWPOS*>(lParam));
+        return 0;
     case WM_NCHITTEST: return hit_test(*w, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     case WM_SETCURSOR:
         if (parent != nullptr && SendMessageW(parent, WM_SETCURSOR, wParam, lParam)) return TRUE;

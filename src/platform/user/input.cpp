@@ -28,9 +28,12 @@ void set_key(BYTE* keys, UINT vk, bool is_down) {
     };
     apply(vk & 0xFF);
     switch (vk) {
-    case VK_LSHIFT: case VK_RSHIFT: apply(VK_SHIFT); break;
-    case VK_LCONTROL: case VK_RCONTROL: apply(VK_CONTROL); break;
-    case VK_LMENU: case VK_RMENU: apply(VK_MENU); break;
+    case VK_LSHIFT:
+    case VK_RSHIFT: apply(VK_SHIFT); break;
+    case VK_LCONTROL:
+    case VK_RCONTROL: apply(VK_CONTROL); break;
+    case VK_LMENU:
+    case VK_RMENU: apply(VK_MENU); break;
     default: break;
     }
 }
@@ -47,9 +50,12 @@ WPARAM mouse_key_state(const BYTE* keys) {
 
 UINT button_key(UINT mouse_message) {
     switch (mouse_message) {
-    case WM_LBUTTONDOWN: case WM_LBUTTONUP: return VK_LBUTTON;
-    case WM_RBUTTONDOWN: case WM_RBUTTONUP: return VK_RBUTTON;
-    case WM_MBUTTONDOWN: case WM_MBUTTONUP: return VK_MBUTTON;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP: return VK_LBUTTON;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP: return VK_RBUTTON;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP: return VK_MBUTTON;
     default: return 0;
     }
 }
@@ -109,7 +115,8 @@ bool route_mouse(InputEvent& e, MSG& msg) {
     LRESULT hit = HTCLIENT;
     if (ts.capture == nullptr) {
         hit = send_to(target, WM_NCHITTEST, 0, screen);
-        send_to(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target), MAKELPARAM(WORD(hit), WORD(e.mouse_message)));
+        send_to(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target),
+                MAKELPARAM(WORD(hit), WORD(e.mouse_message)));
         if (is_button_down(e.mouse_message)) {
             Window* top = find_window(target) ? &top_level_of(*find_window(target)) : nullptr;
             if (top != nullptr && top->handle != ts.active) SetActiveWindow(top->handle);
@@ -141,8 +148,10 @@ void reset_input_state() { global_input() = GlobalInput{}; }
 
 void note_input_queued(InputEvent& e) {
     BYTE* keys = global_input().async;
-    if (e.kind == InputEvent::Kind::Key) set_key(keys, e.vk, e.down);
-    else if (UINT vk = button_key(e.mouse_message)) set_key(keys, vk, is_button_down(e.mouse_message));
+    if (e.kind == InputEvent::Kind::Key)
+        set_key(keys, e.vk, e.down);
+    else if (UINT vk = button_key(e.mouse_message))
+        set_key(keys, vk, is_button_down(e.mouse_message));
     e.mouse_keys = mouse_key_state(keys);
     e.alt = down(keys, VK_MENU) && !down(keys, VK_CONTROL);
 }
@@ -155,11 +164,15 @@ bool route_input(InputEvent& e, MSG& msg) {
 void note_key_retrieved(const MSG& msg) {
     auto& ts = thread_state();
     switch (msg.message) {
-    case WM_KEYDOWN: case WM_SYSKEYDOWN: set_key(ts.keys, static_cast<UINT>(msg.wParam), true); break;
-    case WM_KEYUP: case WM_SYSKEYUP: set_key(ts.keys, static_cast<UINT>(msg.wParam), false); break;
-    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: set_key(ts.keys, VK_LBUTTON, true); break;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: set_key(ts.keys, static_cast<UINT>(msg.wParam), true); break;
+    case WM_KEYUP:
+    case WM_SYSKEYUP: set_key(ts.keys, static_cast<UINT>(msg.wParam), false); break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: set_key(ts.keys, VK_LBUTTON, true); break;
     case WM_LBUTTONUP: set_key(ts.keys, VK_LBUTTON, false); break;
-    case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: set_key(ts.keys, VK_RBUTTON, true); break;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK: set_key(ts.keys, VK_RBUTTON, true); break;
     case WM_RBUTTONUP: set_key(ts.keys, VK_RBUTTON, false); break;
     default: break;
     }
@@ -258,7 +271,8 @@ BOOL SetCursorPos(int x, int y) {
 
 HCURSOR LoadCursorW(HINSTANCE instance, LPCWSTR name) {
     const auto id = reinterpret_cast<ULONG_PTR>(name);
-    const bool standard = IS_INTRESOURCE(name) && ((id >= 32512 && id <= 32516) || (id >= 32640 && id <= 32651));
+    const bool standard =
+        IS_INTRESOURCE(name) && ((id >= 32512 && id <= 32516) || (id >= 32640 && id <= 32651));
     if (instance != nullptr || !standard) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;

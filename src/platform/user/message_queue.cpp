@@ -31,7 +31,8 @@ struct Filter {
 DWORD now() { return static_cast<DWORD>(Clock::now_ms()); }
 
 bool take_posted(ThreadState& ts, const Filter& f, bool remove, MSG& out) {
-    const auto it = std::find_if(ts.posted.begin(), ts.posted.end(), [&](const MSG& m) { return f.accepts(m); });
+    const auto it =
+        std::find_if(ts.posted.begin(), ts.posted.end(), [&](const MSG& m) { return f.accepts(m); });
     if (it == ts.posted.end()) return false;
     out = *it;
     if (remove) ts.posted.erase(it);

@@ -88,7 +88,8 @@ BarLayout layout(const ScrollBarState& s, int length, int thickness) {
     int thumb = s.page > 0 ? static_cast<int>(track * std::int64_t(s.page) / range) : thickness;
     thumb = std::clamp(thumb, std::min(8, track), track);
     const std::int64_t positions = range - std::max<std::int64_t>(std::int64_t(s.page) - 1, 0) - 1;
-    const std::int64_t offset = positions > 0 ? (std::int64_t(track - thumb) * (s.pos - s.min)) / positions : 0;
+    const std::int64_t offset =
+        positions > 0 ? (std::int64_t(track - thumb) * (s.pos - s.min)) / positions : 0;
     l.thumb_start = l.arrow + static_cast<int>(offset);
     l.thumb_size = thumb;
     return l;
@@ -158,8 +159,10 @@ void track_scroll_bar(HWND hwnd, int bar, POINT screen_pt) {
     const int at = along(screen_pt);
     const bool on_thumb = l.thumb_size > 0 && at >= l.thumb_start && at < l.thumb_start + l.thumb_size;
     if (!on_thumb) {
-        WORD code = at < l.arrow ? SB_LINEUP : at >= length - l.arrow ? SB_LINEDOWN
-                    : at < l.thumb_start ? SB_PAGEUP : SB_PAGEDOWN;
+        WORD code = at < l.arrow             ? SB_LINEUP
+                    : at >= length - l.arrow ? SB_LINEDOWN
+                    : at < l.thumb_start     ? SB_PAGEUP
+                                             : SB_PAGEDOWN;
         notify(t, code, 0);
     }
     const int grab = at - l.thumb_start;
@@ -257,14 +260,17 @@ Window* window_with_bar(HWND hwnd, int bar) {
 
 int SetScrollInfo(HWND hwnd, int bar, LPCSCROLLINFO info, BOOL redraw) {
     if (!valid_size(info)) return 0;
-    if (bar == SB_CTL) return static_cast<int>(SendMessageW(hwnd, SBM_SETSCROLLINFO, redraw, reinterpret_cast<LPARAM>(info)));
+    if (bar == SB_CTL)
+        return static_cast<int>(
+            SendMessageW(hwnd, SBM_SETSCROLLINFO, redraw, reinterpret_cast<LPARAM>(info)));
     Window* w = window_with_bar(hwnd, bar);
     return w == nullptr ? 0 : apply_info(*w, bar, *info);
 }
 
 BOOL GetScrollInfo(HWND hwnd, int bar, LPSCROLLINFO info) {
     if (!valid_size(info)) return FALSE;
-    if (bar == SB_CTL) return static_cast<BOOL>(SendMessageW(hwnd, SBM_GETSCROLLINFO, 0, reinterpret_cast<LPARAM>(info)));
+    if (bar == SB_CTL)
+        return static_cast<BOOL>(SendMessageW(hwnd, SBM_GETSCROLLINFO, 0, reinterpret_cast<LPARAM>(info)));
     Window* w = window_with_bar(hwnd, bar);
     if (w == nullptr) return FALSE;
     read_info(*state_of(*w, bar), *info);

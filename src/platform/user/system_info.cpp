@@ -25,35 +25,51 @@ using namespace zeledit::platform;
 
 DWORD GetSysColor(int index) {
     static constexpr std::array<COLORREF, 31> classic = {
-        RGB(192, 192, 192), RGB(0, 128, 128),   RGB(0, 0, 128),     RGB(128, 128, 128),
-        RGB(192, 192, 192), RGB(255, 255, 255), RGB(0, 0, 0),       RGB(0, 0, 0),
-        RGB(0, 0, 0),       RGB(255, 255, 255), RGB(192, 192, 192), RGB(192, 192, 192),
-        RGB(128, 128, 128), RGB(0, 0, 128),     RGB(255, 255, 255), RGB(192, 192, 192),
-        RGB(128, 128, 128), RGB(128, 128, 128), RGB(0, 0, 0),       RGB(192, 192, 192),
-        RGB(255, 255, 255), RGB(0, 0, 0),       RGB(223, 223, 223), RGB(0, 0, 0),
-        RGB(255, 255, 225), RGB(180, 180, 180), RGB(0, 0, 255),     RGB(16, 132, 208),
-        RGB(181, 181, 181), RGB(0, 0, 128),     RGB(192, 192, 192)};
+        RGB(192, 192, 192), RGB(0, 128, 128),   RGB(0, 0, 128),     RGB(128, 128, 128), RGB(192, 192, 192),
+        RGB(255, 255, 255), RGB(0, 0, 0),       RGB(0, 0, 0),       RGB(0, 0, 0),       RGB(255, 255, 255),
+        RGB(192, 192, 192), RGB(192, 192, 192), RGB(128, 128, 128), RGB(0, 0, 128),     RGB(255, 255, 255),
+        RGB(192, 192, 192), RGB(128, 128, 128), RGB(128, 128, 128), RGB(0, 0, 0),       RGB(192, 192, 192),
+        RGB(255, 255, 255), RGB(0, 0, 0),       RGB(223, 223, 223), RGB(0, 0, 0),       RGB(255, 255, 225),
+        RGB(180, 180, 180), RGB(0, 0, 255),     RGB(16, 132, 208),  RGB(181, 181, 181), RGB(0, 0, 128),
+        RGB(192, 192, 192)};
     if (index < 0 || index >= static_cast<int>(classic.size())) return 0;
     return classic[static_cast<std::size_t>(index)];
 }
 
 int GetSystemMetrics(int index) {
     switch (index) {
-    case SM_CXSCREEN: case SM_CXFULLSCREEN: return 1920;
-    case SM_CYSCREEN: case SM_CYFULLSCREEN: return 1080;
-    case SM_CXVSCROLL: case SM_CYHSCROLL: case SM_CYVSCROLL: case SM_CXHSCROLL: return 17;
-    case SM_CYVTHUMB: case SM_CXHTHUMB: return 17;
+    case SM_CXSCREEN:
+    case SM_CXFULLSCREEN: return 1920;
+    case SM_CYSCREEN:
+    case SM_CYFULLSCREEN: return 1080;
+    case SM_CXVSCROLL:
+    case SM_CYHSCROLL:
+    case SM_CYVSCROLL:
+    case SM_CXHSCROLL: return 17;
+    case SM_CYVTHUMB:
+    case SM_CXHTHUMB: return 17;
     case SM_CYCAPTION: return 23;
-    case SM_CXBORDER: case SM_CYBORDER: return 1;
-    case SM_CXDLGFRAME: case SM_CYDLGFRAME: return 3;
-    case SM_CXFRAME: case SM_CYFRAME: return 4;
-    case SM_CXEDGE: case SM_CYEDGE: return 2;
-    case SM_CXICON: case SM_CYICON: case SM_CXCURSOR: case SM_CYCURSOR: return 32;
-    case SM_CXSMICON: case SM_CYSMICON: return 16;
+    case SM_CXBORDER:
+    case SM_CYBORDER: return 1;
+    case SM_CXDLGFRAME:
+    case SM_CYDLGFRAME: return 3;
+    case SM_CXFRAME:
+    case SM_CYFRAME: return 4;
+    case SM_CXEDGE:
+    case SM_CYEDGE: return 2;
+    case SM_CXICON:
+    case SM_CYICON:
+    case SM_CXCURSOR:
+    case SM_CYCURSOR: return 32;
+    case SM_CXSMICON:
+    case SM_CYSMICON: return 16;
     case SM_CYMENU: return 20;
-    case SM_CXDOUBLECLK: case SM_CYDOUBLECLK: return 4;
-    case SM_CXDRAG: case SM_CYDRAG: return 4;
-    case SM_MOUSEPRESENT: case SM_MOUSEWHEELPRESENT: return 1;
+    case SM_CXDOUBLECLK:
+    case SM_CYDOUBLECLK: return 4;
+    case SM_CXDRAG:
+    case SM_CYDRAG: return 4;
+    case SM_MOUSEPRESENT:
+    case SM_MOUSEWHEELPRESENT: return 1;
     case SM_SWAPBUTTON: return 0;
     default: return 0;
     }

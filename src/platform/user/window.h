@@ -42,8 +42,8 @@ struct Window {
     std::shared_ptr<WindowClass> cls;
     WNDPROC proc = nullptr;
     HINSTANCE instance = nullptr;
-    HWND parent = nullptr; // only for WS_CHILD windows
-    HWND owner = nullptr;  // top-level windows only
+    HWND parent = nullptr;      // only for WS_CHILD windows
+    HWND owner = nullptr;       // top-level windows only
     std::vector<HWND> children; // in creation order, the last one on top
     DWORD style = 0;
     DWORD ex_style = 0;
@@ -60,7 +60,7 @@ struct Window {
     ScrollBarState control;    // a "SCROLLBAR" control's state
     ThreadState* thread = nullptr;
     std::shared_ptr<Surface> surface; // top-level windows own one; children draw on it
-    bool created = false;   // WM_NCCREATE accepted
+    bool created = false;             // WM_NCCREATE accepted
     bool destroying = false;
 
     bool is_child() const { return (style & WS_CHILD) != 0 && parent != nullptr; }

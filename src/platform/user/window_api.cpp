@@ -58,8 +58,7 @@ HWND deepest_child_at(HWND hwnd, POINT screen) {
         if (c == nullptr || (c->style & WS_VISIBLE) == 0) continue;
         RECT r;
         GetWindowRect(*it, &r);
-        if (screen.x < r.left || screen.x >= r.right || screen.y < r.top || screen.y >= r.bottom)
-            continue;
+        if (screen.x < r.left || screen.x >= r.right || screen.y < r.top || screen.y >= r.bottom) continue;
         if (c->style & WS_DISABLED) return hwnd;
         return deepest_child_at(*it, screen);
     }
@@ -249,8 +248,8 @@ BOOL SetWindowTextW(HWND hwnd, LPCWSTR text) {
 
 int GetWindowTextW(HWND hwnd, LPWSTR buffer, int maxCount) {
     if (checked_window(hwnd) == nullptr || buffer == nullptr || maxCount <= 0) return 0;
-    return static_cast<int>(send_to(hwnd, WM_GETTEXT, static_cast<WPARAM>(maxCount),
-                                    reinterpret_cast<LPARAM>(buffer)));
+    return static_cast<int>(
+        send_to(hwnd, WM_GETTEXT, static_cast<WPARAM>(maxCount), reinterpret_cast<LPARAM>(buffer)));
 }
 
 int GetWindowTextLengthW(HWND hwnd) {

@@ -11,8 +11,7 @@ namespace zeledit::platform {
 
 void ensure_system_classes() {
     auto& classes = class_list();
-    if (std::any_of(classes.begin(), classes.end(), [](const auto& c) { return c->system; }))
-        return;
+    if (std::any_of(classes.begin(), classes.end(), [](const auto& c) { return c->system; })) return;
     auto c = std::make_shared<WindowClass>();
     c->name = u"SCROLLBAR";
     c->atom = add_atom(c->name);
@@ -26,12 +25,6 @@ void ensure_system_classes() {
 } // namespace zeledit::platform
 
 namespace {
-
-std::u16string class_name(LPCWSTR name) {
-    if (IS_INTRESOURCE(name))
-        return atom_name(static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(name))).value_or(u"");
-    return std::u16string(wide_view(name));
-}
 
 auto find_registered(const std::u16string& name, HINSTANCE instance) {
     auto& classes = class_list();
@@ -49,7 +42,7 @@ ATOM RegisterClassW(const WNDCLASSW* wc) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    const auto name = class_name(wc->lpszClassName);
+    const auto name = class_name_of(wc->lpszClassName);
     if (name.empty()) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
@@ -58,8 +51,7 @@ ATOM RegisterClassW(const WNDCLASSW* wc) {
     const auto key = fold_case(name);
     const bool clash = std::any_of(classes.begin(), classes.end(), [&](const auto& c) {
         return !c->system && fold_case(c->name) == key &&
-               (c->info.hInstance == wc->hInstance || c->global() ||
-                (wc->style & CS_GLOBALCLASS) != 0);
+               (c->info.hInstance == wc->hInstance || c->global() || (wc->style & CS_GLOBALCLASS) != 0);
     });
     if (clash) {
         SetLastError(ERROR_CLASS_ALREADY_EXISTS);
@@ -81,7 +73,7 @@ ATOM RegisterClassW(const WNDCLASSW* wc) {
 
 BOOL UnregisterClassW(LPCWSTR className, HINSTANCE instance) {
     auto& classes = class_list();
-    const auto it = find_registered(class_name(className), instance);
+    const auto it = find_registered(class_name_of(className), instance);
     if (it == classes.end()) {
         SetLastError(ERROR_CLASS_DOES_NOT_EXIST);
         return FALSE;

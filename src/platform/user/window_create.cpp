@@ -87,9 +87,8 @@ void destroy_tree(HWND hwnd) {
 
 } // namespace
 
-HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x,
-                     int y, int width, int height, HWND parentArg, HMENU menu, HINSTANCE instance,
-                     LPVOID param) {
+HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x, int y,
+                     int width, int height, HWND parentArg, HMENU menu, HINSTANCE instance, LPVOID param) {
     auto cls = find_class(className, instance);
     if (!cls) {
         SetLastError(ERROR_CLASS_DOES_NOT_EXIST);
@@ -119,9 +118,17 @@ HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD
     if (parent != nullptr) find_window(parent)->children.push_back(hwnd);
 
     const auto& r = window->rect;
-    CREATESTRUCTW cs{param, instance, menu, parentArg, static_cast<int>(r.bottom - r.top),
-                     static_cast<int>(r.right - r.left), static_cast<int>(r.top),
-                     static_cast<int>(r.left), static_cast<LONG>(style), windowName, className,
+    CREATESTRUCTW cs{param,
+                     instance,
+                     menu,
+                     parentArg,
+                     static_cast<int>(r.bottom - r.top),
+                     static_cast<int>(r.right - r.left),
+                     static_cast<int>(r.top),
+                     static_cast<int>(r.left),
+                     static_cast<LONG>(style),
+                     windowName,
+                     className,
                      exStyle};
     if (send_to(hwnd, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs)) == 0) {
         DestroyWindow(hwnd);
@@ -135,8 +142,7 @@ HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD
     const SIZE client = client_size(*window);
     send_to(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(WORD(client.cx), WORD(client.cy)));
     const RECT c = client_in_window(*window);
-    send_to(hwnd, WM_MOVE, 0,
-            MAKELPARAM(WORD(window->rect.left + c.left), WORD(window->rect.top + c.top)));
+    send_to(hwnd, WM_MOVE, 0, MAKELPARAM(WORD(window->rect.left + c.left), WORD(window->rect.top + c.top)));
     if ((style & WS_VISIBLE) != 0 && IsWindow(hwnd)) ShowWindow(hwnd, SW_SHOW);
     return IsWindow(hwnd) ? hwnd : nullptr;
 }

@@ -27,15 +27,15 @@ void preorder(HWND hwnd, std::vector<HWND>& out) {
     for (HWND child : w->children) preorder(child, out);
 }
 
+bool same_name(const WindowClass& c, const std::u16string& key) { return fold_case(c.name) == key; }
+
+} // namespace
+
 std::u16string class_name_of(LPCWSTR name) {
     if (IS_INTRESOURCE(name))
         return atom_name(static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(name))).value_or(u"");
     return std::u16string(wide_view(name));
 }
-
-bool same_name(const WindowClass& c, const std::u16string& key) { return fold_case(c.name) == key; }
-
-} // namespace
 
 Window* find_window(HWND hwnd) { return tables().windows.find(hwnd); }
 
@@ -81,12 +81,12 @@ std::shared_ptr<WindowClass> find_class(LPCWSTR name, HINSTANCE instance) {
     if (key.empty()) return nullptr;
     auto& classes = tables().classes;
     auto match = [&](auto pred) -> std::shared_ptr<WindowClass> {
-        const auto it = std::find_if(classes.begin(), classes.end(), [&](const auto& c) {
-            return same_name(*c, key) && pred(*c);
-        });
+        const auto it = std::find_if(classes.begin(), classes.end(),
+                                     [&](const auto& c) { return same_name(*c, key) && pred(*c); });
         return it == classes.end() ? nullptr : *it;
     };
-    if (auto c = match([&](const WindowClass& c) { return !c.global() && !c.system && c.info.hInstance == instance; }))
+    if (auto c = match(
+            [&](const WindowClass& c) { return !c.global() && !c.system && c.info.hInstance == instance; }))
         return c;
     if (auto c = match([](const WindowClass& c) { return c.global() && !c.system; })) return c;
     return match([](const WindowClass& c) { return c.system; });

@@ -14,12 +14,13 @@ Window* checked_window(HWND hwnd); // null and ERROR_INVALID_WINDOW_HANDLE for a
 std::shared_ptr<Window> share_window(HWND hwnd);
 HWND add_window(std::shared_ptr<Window> window);
 void forget_window(HWND hwnd);
-std::vector<HWND> top_level_windows(); // bottom to top
+std::vector<HWND> top_level_windows();           // bottom to top
 std::vector<HWND>* siblings_of(const Window& w); // parent's children or the top-level list
-std::vector<HWND> all_windows_preorder(); // parents before their children
+std::vector<HWND> all_windows_preorder();        // parents before their children
 
 // Classes.
 std::shared_ptr<WindowClass> find_class(LPCWSTR name, HINSTANCE instance);
+std::u16string class_name_of(LPCWSTR name); // a name or an integer atom
 std::vector<std::shared_ptr<WindowClass>>& class_list();
 void ensure_system_classes(); // the platform's own classes, registered on first use
 void reset_window_tables();
