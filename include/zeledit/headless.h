@@ -41,6 +41,7 @@ ZE_API int PumpMessages(int limit = 100000);
 // The ARGB surface of a top-level window (or of a child's top-level window).
 ZE_API std::uint32_t PixelAt(HWND hwnd, int x, int y); // window coordinates, 0xAARRGGBB
 ZE_API bool WritePng(HWND hwnd, const char* path);
+ZE_API bool WriteBitmapPng(HBITMAP bitmap, const char* path);
 
 // Caret as the backend would draw it.
 struct CaretState {

@@ -1,11 +1,12 @@
 // The program-side controls of the headless backend: clock, synthetic input, read-back.
 #include <zeledit/headless.h>
 
-#include "platform/backend/surface.h"
 #include "platform/core/atom_table.h"
 #include "platform/core/clock.h"
 #include "platform/core/global_memory.h"
 #include "platform/gdi/device_context.h"
+#include "platform/gdi/png_writer.h"
+#include "platform/gdi/surface.h"
 #include "platform/user/clipboard.h"
 #include "platform/user/message_queue.h"
 #include "platform/user/window_manager.h"
@@ -145,7 +146,14 @@ std::uint32_t PixelAt(HWND hwnd, int x, int y) {
 
 bool WritePng(HWND hwnd, const char* path) {
     Window* w = find_window(hwnd);
-    return w != nullptr && top_level_of(*w).surface && top_level_of(*w).surface->write_png(path);
+    return w != nullptr && top_level_of(*w).surface && write_png(top_level_of(*w).surface->source(), path);
+}
+
+bool WriteBitmapPng(HBITMAP bitmap, const char* path) {
+    const Bitmap* b = find_as<Bitmap>(bitmap);
+    if (b == nullptr) return false;
+    b->surface->flush();
+    return write_png(b->surface->source(), path);
 }
 
 CaretState Caret() {
@@ -170,7 +178,8 @@ void Reset() {
     reset_input_state();
     reset_window_tables();
     reset_clipboard();
-    reset_gdi();
+    reset_device_contexts();
+    reset_gdi_objects();
     reset_global_memory();
     reset_atoms();
     Clock::use_real();

@@ -1,8 +1,8 @@
 // Update regions, WM_PAINT synthesis, BeginPaint/EndPaint and scrolling of window contents.
 #include "platform/user/paint.h"
 
-#include "platform/backend/surface.h"
 #include "platform/gdi/device_context.h"
+#include "platform/gdi/surface.h"
 #include "platform/user/thread_state.h"
 #include "platform/user/window_manager.h"
 

@@ -1,7 +1,7 @@
 // Window queries and changes: tree, visibility, position, text, long values, properties.
-#include "platform/backend/surface.h"
 #include "platform/core/atom_table.h"
 #include "platform/core/text.h"
+#include "platform/gdi/surface.h"
 #include "platform/user/paint.h"
 #include "platform/user/thread_state.h"
 #include "platform/user/window_manager.h"

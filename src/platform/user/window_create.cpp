@@ -1,5 +1,5 @@
 // Window creation and destruction, with the message order of the real system.
-#include "platform/backend/surface.h"
+#include "platform/gdi/surface.h"
 #include "platform/user/caret.h"
 #include "platform/user/clipboard.h"
 #include "platform/user/message_queue.h"

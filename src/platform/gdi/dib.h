@@ -1,0 +1,41 @@
+// Device-independent bitmaps: reading them from bytes of any origin, safely.
+#pragma once
+
+#include "platform/gdi/surface.h"
+
+#include <zeledit/win_gdi.h>
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace zeledit::platform {
+
+struct DecodedImage {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels; // top-down, 0xFFRRGGBB
+    PixelSource source() const { return {pixels.data(), width, height, false}; }
+};
+
+inline constexpr std::int64_t max_dib_pixels = std::int64_t(1) << 26;
+
+std::size_t dib_stride(int width, int bits_per_pixel);
+// Bytes of header, masks and colour table before the pixel rows of a packed DIB.
+std::optional<std::size_t> dib_header_bytes(std::span<const std::uint8_t> block);
+
+// `info` holds `info_bytes` readable bytes, `bits` holds `bits_bytes`; everything is checked.
+std::optional<DecodedImage> decode_dib(const void* info, std::size_t info_bytes, const void* bits,
+                                       std::size_t bits_bytes);
+// A packed DIB: header, colour table and rows in one block.
+std::optional<DecodedImage> decode_packed_dib(std::span<const std::uint8_t> block);
+// What a caller's BITMAPINFO and bits occupy, judged from its header alone (for the
+// functions whose callers pass no sizes): bytes of the info record and of the bits.
+struct DibLayout {
+    std::size_t info_bytes;
+    std::size_t bits_bytes;
+};
+std::optional<DibLayout> caller_dib_layout(const BITMAPINFOHEADER& header);
+
+} // namespace zeledit::platform
