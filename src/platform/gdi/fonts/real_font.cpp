@@ -1,6 +1,7 @@
 #include "platform/gdi/fonts/real_font.h"
 
 #include "platform/core/text.h"
+#include "platform/gdi/fonts/composition.h"
 #include "platform/gdi/fonts/symbol_charset.h"
 
 #include <algorithm>
@@ -134,9 +135,20 @@ int RealFont::layout(std::u16string_view text, const int* dx, Justification* jus
             if (dx != nullptr) x += dx[i];
             continue;
         }
-        if (placed != nullptr && g.index != 0) placed->push_back({g.index, g.source, double(x)});
         int advance = dx != nullptr ? dx[i] : g.advance;
         if (justify != nullptr && c == tm_.tmBreakChar) advance += justify->take_break();
+        // A decomposed letter draws as the font's precomposed letter where there is one;
+        // every code unit keeps its own advance, so measuring stays per character.
+        const GlyphInfo* shown = &g;
+        for (char16_t letter = c; !symbol_ && i + 1 < text.size() && glyph(text[i + 1]).mark;) {
+            letter = compose(letter, text[i + 1]);
+            if (letter == 0 || glyph(letter).index == 0 || glyph(letter).source != g.source) break;
+            shown = &glyph(letter);
+            ++i;
+            if (dx != nullptr) advance += dx[i];
+        }
+        if (placed != nullptr && shown->index != 0)
+            placed->push_back({shown->index, shown->source, double(x)});
         base_x = x;
         base_advance = advance;
         x += advance;
