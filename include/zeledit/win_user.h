@@ -238,6 +238,8 @@ extern "C" {
 ZE_API DWORD GetLastError();
 ZE_API void SetLastError(DWORD error);
 ZE_API DWORD GetTickCount();
+// a × b / c in 64 bits, rounded half away from zero; −1 when c is 0 or the result overflows.
+ZE_API int MulDiv(int a, int b, int c);
 ZE_API HMODULE GetModuleHandleW(LPCWSTR moduleName);
 
 // Classes.

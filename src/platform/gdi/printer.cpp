@@ -76,6 +76,8 @@ HDC CreateDCW(LPCWSTR driver, LPCWSTR, LPCWSTR, const DEVMODEW* mode) {
     dc.dpi_y = dpi_y;
     dc.job = std::make_shared<PrintJob>();
     dc.job->paper = {dots(width, dpi_x), dots(height, dpi_y)};
+    dc.job->width_pt = width / 254.0 * 72;
+    dc.job->height_pt = height / 254.0 * 72;
     dc.bounds = {0, 0, dc.job->paper.cx, dc.job->paper.cy};
     return add_dc(std::move(dc));
 }
@@ -88,8 +90,7 @@ int StartDocW(HDC handle, const DOCINFOW* info) {
     PrintJob& job = *dc->job;
     job.path = utf8(info->lpszOutput);
     job.temp_path = job.path + ".part";
-    job.pdf = cairo_pdf_surface_create(job.temp_path.c_str(), job.paper.cx * 72.0 / dc->dpi_x,
-                                       job.paper.cy * 72.0 / dc->dpi_y);
+    job.pdf = cairo_pdf_surface_create(job.temp_path.c_str(), job.width_pt, job.height_pt);
     if (cairo_surface_status(job.pdf) != CAIRO_STATUS_SUCCESS) {
         close_surface(job);
         return -1;

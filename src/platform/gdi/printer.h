@@ -8,7 +8,9 @@
 namespace zeledit::platform {
 
 struct PrintJob {
-    SIZE paper{};   // in dots
+    SIZE paper{};        // in dots
+    double width_pt = 0; // the paper's exact size in points
+    double height_pt = 0;
     POINT offset{}; // unprintable margin, in dots
     std::string path;
     std::string temp_path;

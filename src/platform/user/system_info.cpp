@@ -3,6 +3,7 @@
 #include "platform/user/window_manager.h"
 
 #include <array>
+#include <cstdint>
 
 #include "platform/core/text.h"
 #include "platform/user/modules.h"
@@ -80,6 +81,16 @@ HMODULE GetModuleHandleW(LPCWSTR moduleName) {
     const auto name = fold_case(wide_view(moduleName));
     if (name == u"ZELEDIT" || name == u"LIBZELEDIT" || name == u"LIBZELEDIT.SO") return library_instance();
     return nullptr;
+}
+
+int MulDiv(int a, int b, int c) {
+    if (c == 0) return -1;
+    const std::int64_t n = std::int64_t(a) * b;
+    const std::int64_t half = (c > 0 ? c : -std::int64_t(c)) / 2;
+    const std::int64_t q =
+        ((n < 0) != (c < 0)) ? (n - (n < 0 ? half : -half)) / c : (n + (n < 0 ? -half : half)) / c;
+    if (q > INT32_MAX || q < INT32_MIN) return -1;
+    return static_cast<int>(q);
 }
 
 DWORD GetTickCount() { return static_cast<DWORD>(Clock::now_ms()); }
