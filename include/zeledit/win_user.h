@@ -358,6 +358,15 @@ ZE_API HWND GetClipboardOwner();
 ZE_API int CountClipboardFormats();
 ZE_API UINT EnumClipboardFormats(UINT format);
 
+// Module resources: data the library or a host registered under a type and a name.
+inline LPCWSTR const RT_BITMAP = MAKEINTRESOURCEW(2);
+inline LPCWSTR const RT_RCDATA = MAKEINTRESOURCEW(10);
+ZE_API HRSRC FindResourceW(HMODULE module, LPCWSTR name, LPCWSTR type);
+ZE_API HGLOBAL LoadResource(HMODULE module, HRSRC resource);
+ZE_API LPVOID LockResource(HGLOBAL loaded);
+ZE_API DWORD SizeofResource(HMODULE module, HRSRC resource);
+ZE_API BOOL FreeResource(HGLOBAL loaded);
+
 // System values.
 ZE_API DWORD GetSysColor(int index);
 ZE_API int GetSystemMetrics(int index);

@@ -68,9 +68,10 @@ void paint_scaled(DeviceContext& dc, const PixelSource& src, const SourceRect& s
                     (dst_logical.bottom - dst_logical.top) / s.h);
         cairo_translate(c.cr, -s.x, -s.y);
         cairo_set_source_surface(c.cr, tile, sx, sy);
-        cairo_pattern_set_filter(cairo_get_source(c.cr), dc.state.stretch_mode == HALFTONE
-                                                             ? CAIRO_FILTER_GOOD
-                                                             : CAIRO_FILTER_NEAREST);
+        cairo_pattern_t* pattern = cairo_get_source(c.cr);
+        cairo_pattern_set_filter(pattern, dc.state.stretch_mode == HALFTONE ? CAIRO_FILTER_GOOD
+                                                                            : CAIRO_FILTER_NEAREST);
+        cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD); // edges keep their colour when smoothed
         cairo_rectangle(c.cr, s.x, s.y, s.w, s.h);
         cairo_fill(c.cr);
     }

@@ -1,0 +1,141 @@
+// BMP and TGA files, and the choice of decoder by signature.
+#include "platform/gdi/dib.h"
+#include "platform/graphics_support/image_files.h"
+
+#include <cstring>
+
+namespace zeledit::platform {
+namespace {
+
+template <class T> T load(const std::uint8_t* p) {
+    T v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+bool starts_with(std::span<const std::uint8_t> f, std::initializer_list<std::uint8_t> sig) {
+    return f.size() >= sig.size() && std::equal(sig.begin(), sig.end(), f.begin());
+}
+
+std::uint32_t from16(std::uint16_t v, bool alpha_bit) {
+    auto c = [&](int shift) { return std::uint32_t(((v >> shift) & 0x1F) * 255 / 31); };
+    const std::uint32_t a = alpha_bit && !(v & 0x8000) ? 0 : 0xFF;
+    return (a << 24) | (c(10) << 16) | (c(5) << 8) | c(0);
+}
+
+class TgaReader {
+public:
+    explicit TgaReader(std::span<const std::uint8_t> f) : f_(f) {}
+
+    std::optional<RgbaImage> read() {
+        if (f_.size() < 18) return std::nullopt;
+        const int id_len = f_[0], map_type = f_[1], type = f_[2];
+        const int map_first = load<std::uint16_t>(&f_[3]), map_len = load<std::uint16_t>(&f_[5]);
+        const int map_bits = f_[7];
+        const int width = load<std::uint16_t>(&f_[12]), height = load<std::uint16_t>(&f_[14]);
+        bpp_ = f_[16];
+        const int descriptor = f_[17];
+        const int base = type & ~8;
+        rle_ = (type & 8) != 0;
+        if ((base != 1 && base != 2 && base != 3) || map_type > 1 || width == 0 || height == 0)
+            return std::nullopt;
+        if (base == 1 && (map_type != 1 || bpp_ != 8)) return std::nullopt;
+        if (base == 2 && bpp_ != 15 && bpp_ != 16 && bpp_ != 24 && bpp_ != 32) return std::nullopt;
+        if (base == 3 && bpp_ != 8) return std::nullopt;
+        at_ = 18 + static_cast<std::size_t>(id_len);
+        if (map_type == 1 && !read_map(map_first, map_len, map_bits)) return std::nullopt;
+        kind_ = base;
+        alpha_ = (descriptor & 0x0F) != 0;
+        RgbaImage out{width, height,
+                      std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height, 0xFF000000u)};
+        const bool top_down = (descriptor & 0x20) != 0;
+        for (std::size_t i = 0; i < out.pixels.size(); ++i) {
+            const auto p = next();
+            if (!p) return std::nullopt;
+            const std::size_t row = i / width, col = i % width;
+            const std::size_t y = top_down ? row : height - 1 - row;
+            out.pixels[y * width + col] = *p;
+        }
+        return out;
+    }
+
+private:
+    bool read_map(int first, int len, int bits) {
+        const int bytes = (bits + 7) / 8;
+        if (bits != 15 && bits != 16 && bits != 24 && bits != 32) return false;
+        if (at_ + std::size_t(len) * bytes > f_.size()) return false;
+        map_.assign(256, 0xFF000000u);
+        for (int i = 0; i < len; ++i, at_ += bytes)
+            if (first + i < 256) map_[first + i] = colour(&f_[at_], bits, bits == 32);
+        return true;
+    }
+
+    static std::uint32_t colour(const std::uint8_t* p, int bits, bool alpha) {
+        switch (bits) {
+        case 15:
+        case 16: return from16(load<std::uint16_t>(p), false);
+        case 24: return 0xFF000000u | (p[2] << 16) | (p[1] << 8) | p[0];
+        default: return (std::uint32_t(alpha ? p[3] : 0xFF) << 24) | (p[2] << 16) | (p[1] << 8) | p[0];
+        }
+    }
+
+    std::optional<std::uint32_t> raw() {
+        const std::size_t bytes = (bpp_ + 7) / 8;
+        if (at_ + bytes > f_.size()) return std::nullopt;
+        const std::uint8_t* p = &f_[at_];
+        at_ += bytes;
+        if (kind_ == 1) return map_[p[0]];
+        if (kind_ == 3) return 0xFF000000u | (p[0] << 16) | (p[0] << 8) | p[0];
+        return colour(p, bpp_, alpha_);
+    }
+
+    std::optional<std::uint32_t> next() {
+        if (!rle_) return raw();
+        if (left_ == 0) {
+            if (at_ >= f_.size()) return std::nullopt;
+            const std::uint8_t head = f_[at_++];
+            left_ = (head & 0x7F) + 1;
+            repeat_ = (head & 0x80) != 0;
+            if (repeat_) {
+                const auto p = raw();
+                if (!p) return std::nullopt;
+                value_ = *p;
+            }
+        }
+        --left_;
+        return repeat_ ? std::optional<std::uint32_t>(value_) : raw();
+    }
+
+    std::span<const std::uint8_t> f_;
+    std::size_t at_ = 0;
+    int bpp_ = 0;
+    int kind_ = 0;
+    bool rle_ = false;
+    bool alpha_ = false;
+    std::vector<std::uint32_t> map_;
+    int left_ = 0;
+    bool repeat_ = false;
+    std::uint32_t value_ = 0;
+};
+
+} // namespace
+
+std::optional<RgbaImage> decode_bmp(std::span<const std::uint8_t> file) {
+    if (!starts_with(file, {'B', 'M'}) || file.size() < sizeof(BITMAPFILEHEADER)) return std::nullopt;
+    const auto image = decode_packed_dib(file.subspan(sizeof(BITMAPFILEHEADER)));
+    if (!image) return std::nullopt;
+    return RgbaImage{image->width, image->height, image->pixels};
+}
+
+std::optional<RgbaImage> decode_tga(std::span<const std::uint8_t> file) { return TgaReader(file).read(); }
+
+std::optional<RgbaImage> decode_image(std::span<const std::uint8_t> file) {
+    if (starts_with(file, {0x89, 'P', 'N', 'G'})) return decode_png(file);
+    if (starts_with(file, {0xFF, 0xD8, 0xFF})) return decode_jpeg(file);
+    if (starts_with(file, {'I', 'I', 42, 0}) || starts_with(file, {'M', 'M', 0, 42}))
+        return decode_tiff(file);
+    if (starts_with(file, {'B', 'M'})) return decode_bmp(file);
+    return decode_tga(file);
+}
+
+} // namespace zeledit::platform

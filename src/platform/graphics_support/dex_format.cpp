@@ -1,0 +1,129 @@
+// The DEX image format: a colour DIB of 8 or 24 bits and an optional 8-bit alpha channel.
+//
+//   offset  size  field
+//   0       4     "ZDEX"
+//   4       2     version (1)
+//   6       2     bits per pixel of the colour DIB (8 or 24)
+//   8       4     width
+//   12      4     height
+//   16      4     bytes of the packed colour DIB that follows the header
+//   20      4     bytes of alpha that follow the DIB (0, or width × height)
+//   24            packed DIB, then alpha rows in the DIB's row order
+#include "platform/core/global_memory.h"
+#include "platform/gdi/dib.h"
+#include "platform/graphics_support/graphics_support.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace zeledit::platform {
+namespace {
+
+constexpr std::size_t header_size = 24;
+constexpr char magic[4] = {'Z', 'D', 'E', 'X'};
+
+template <class T> void put(BYTE* p, T v) { std::memcpy(p, &v, sizeof v); }
+template <class T> T get(const BYTE* p) {
+    T v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+struct Shape {
+    int width = 0;
+    int height = 0;
+    int bits = 0;
+};
+
+std::optional<Shape> shape_of(std::span<const std::uint8_t> dib) {
+    if (dib.size() < sizeof(BITMAPINFOHEADER) || !decode_packed_dib(dib)) return std::nullopt;
+    BITMAPINFOHEADER h;
+    std::memcpy(&h, dib.data(), sizeof h);
+    if (h.biSize != sizeof h || (h.biBitCount != 8 && h.biBitCount != 24)) return std::nullopt;
+    return Shape{h.biWidth, std::abs(h.biHeight), h.biBitCount};
+}
+
+HGLOBAL copy_block(const BYTE* data, std::size_t size) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+    if (block == nullptr) return nullptr;
+    std::memcpy(GlobalLock(block), data, size);
+    GlobalUnlock(block);
+    return block;
+}
+
+} // namespace
+
+std::size_t GetDEXSize(HGLOBAL colour, HGLOBAL alpha) {
+    LockedBlock c(colour);
+    if (!shape_of(c.bytes())) return 0;
+    return header_size + c.size() + (alpha != nullptr ? GlobalSize(alpha) : 0);
+}
+
+std::size_t SaveDibExToBuffer(BYTE* destination, HGLOBAL colour, HGLOBAL alpha) {
+    LockedBlock c(colour);
+    const auto shape = shape_of(c.bytes());
+    if (destination == nullptr || !shape) return 0;
+    LockedBlock a(alpha);
+    const std::size_t pixels = static_cast<std::size_t>(shape->width) * shape->height;
+    const std::size_t alpha_bytes = alpha != nullptr && a.size() == pixels ? pixels : 0;
+    if (alpha != nullptr && alpha_bytes == 0) return 0; // an alpha block of the wrong size
+    std::memcpy(destination, magic, 4);
+    put<WORD>(destination + 4, 1);
+    put<WORD>(destination + 6, static_cast<WORD>(shape->bits));
+    put<DWORD>(destination + 8, static_cast<DWORD>(shape->width));
+    put<DWORD>(destination + 12, static_cast<DWORD>(shape->height));
+    put<DWORD>(destination + 16, static_cast<DWORD>(c.size()));
+    put<DWORD>(destination + 20, static_cast<DWORD>(alpha_bytes));
+    std::memcpy(destination + header_size, c.data(), c.size());
+    if (alpha_bytes > 0) std::memcpy(destination + header_size + c.size(), a.data(), alpha_bytes);
+    return header_size + c.size() + alpha_bytes;
+}
+
+int LoadDibExFromBuffer(const BYTE** data, std::size_t* remaining, HGLOBAL* colour, HGLOBAL* alpha) {
+    if (data == nullptr || *data == nullptr || remaining == nullptr || colour == nullptr || alpha == nullptr)
+        return 0;
+    *colour = *alpha = nullptr;
+    const BYTE* p = *data;
+    const std::size_t size = *remaining;
+    if (size < header_size || std::memcmp(p, magic, 4) != 0 || get<WORD>(p + 4) != 1) return 0;
+    const int bits = get<WORD>(p + 6);
+    const std::uint64_t width = get<DWORD>(p + 8), height = get<DWORD>(p + 12);
+    const std::uint64_t dib_bytes = get<DWORD>(p + 16), alpha_bytes = get<DWORD>(p + 20);
+    if (dib_bytes > size - header_size || alpha_bytes > size - header_size - dib_bytes) return 0;
+    const auto shape = shape_of({p + header_size, static_cast<std::size_t>(dib_bytes)});
+    if (!shape || shape->bits != bits || std::uint64_t(shape->width) != width ||
+        std::uint64_t(shape->height) != height)
+        return 0;
+    if (alpha_bytes != 0 && alpha_bytes != width * height) return 0;
+    HGLOBAL c = copy_block(p + header_size, static_cast<std::size_t>(dib_bytes));
+    HGLOBAL a = alpha_bytes != 0
+                    ? copy_block(p + header_size + dib_bytes, static_cast<std::size_t>(alpha_bytes))
+                    : nullptr;
+    if (c == nullptr || (alpha_bytes != 0 && a == nullptr)) {
+        GlobalFree(c);
+        GlobalFree(a);
+        return 0;
+    }
+    *colour = c;
+    *alpha = a;
+    const std::size_t used = header_size + static_cast<std::size_t>(dib_bytes + alpha_bytes);
+    *data += used;
+    *remaining -= used;
+    return bits;
+}
+
+HDIBOBJ LoadDexFromResource(HINSTANCE instance, LPCWSTR name) {
+    HRSRC found = FindResourceW(instance, name, RT_RCDATA);
+    HGLOBAL loaded = found != nullptr ? LoadResource(instance, found) : nullptr;
+    const auto* bytes = static_cast<const BYTE*>(LockResource(loaded));
+    std::size_t size = found != nullptr ? SizeofResource(instance, found) : 0;
+    HGLOBAL colour = nullptr, alpha = nullptr;
+    const int bits = bytes != nullptr ? LoadDibExFromBuffer(&bytes, &size, &colour, &alpha) : 0;
+    if (bits == 0) return nullptr;
+    HDIBOBJ dib = CreateDibObject(bits);
+    dibSetHandle(dib, colour);
+    dibSetAlphaHandle(dib, alpha);
+    return dib;
+}
+
+} // namespace zeledit::platform

@@ -1,0 +1,114 @@
+// Playing wave data: through SDL2 audio when a device opens, otherwise silently for the
+// sound's duration; either way the window hears of the end through its message loop.
+#include "platform/core/global_memory.h"
+#include "platform/graphics_support/graphics_support.h"
+
+#include <SDL2/SDL.h>
+
+#include <cstring>
+#include <map>
+#include <optional>
+
+namespace zeledit::platform {
+namespace {
+
+struct Wave {
+    SDL_AudioSpec spec{};
+    std::span<const std::uint8_t> samples;
+    std::uint32_t duration_ms = 0;
+};
+
+struct Playing {
+    HWND hwnd;
+    int id;
+    SDL_AudioDeviceID device;
+};
+
+bool audio_enabled = true;
+std::map<UINT_PTR, Playing>& playing() {
+    static std::map<UINT_PTR, Playing> p;
+    return p;
+}
+
+template <class T> T load(const std::uint8_t* p) {
+    T v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+// RIFF/WAVE with PCM samples of 8 or 16 bits; chunks are walked within the block.
+std::optional<Wave> parse_wave(std::span<const std::uint8_t> b) {
+    if (b.size() < 12 || std::memcmp(b.data(), "RIFF", 4) != 0 || std::memcmp(b.data() + 8, "WAVE", 4) != 0)
+        return std::nullopt;
+    Wave w;
+    std::uint32_t byte_rate = 0;
+    bool have_format = false;
+    for (std::size_t at = 12; at + 8 <= b.size();) {
+        const std::uint32_t size = load<std::uint32_t>(b.data() + at + 4);
+        const std::size_t body = at + 8;
+        if (size > b.size() - body) return std::nullopt;
+        if (std::memcmp(b.data() + at, "fmt ", 4) == 0 && size >= 16) {
+            const std::uint16_t format = load<std::uint16_t>(b.data() + body);
+            const std::uint16_t channels = load<std::uint16_t>(b.data() + body + 2);
+            const std::uint32_t rate = load<std::uint32_t>(b.data() + body + 4);
+            byte_rate = load<std::uint32_t>(b.data() + body + 8);
+            const std::uint16_t bits = load<std::uint16_t>(b.data() + body + 14);
+            if (format != 1 || channels == 0 || channels > 8 || rate == 0 || byte_rate == 0 ||
+                (bits != 8 && bits != 16))
+                return std::nullopt;
+            w.spec.freq = static_cast<int>(rate);
+            w.spec.channels = static_cast<Uint8>(channels);
+            w.spec.format = bits == 8 ? AUDIO_U8 : AUDIO_S16LSB;
+            w.spec.samples = 4096;
+            have_format = true;
+        } else if (std::memcmp(b.data() + at, "data", 4) == 0 && have_format) {
+            w.samples = b.subspan(body, size);
+            w.duration_ms = static_cast<std::uint32_t>(std::uint64_t(size) * 1000 / byte_rate);
+            return w;
+        }
+        at = body + size + (size & 1);
+    }
+    return std::nullopt;
+}
+
+SDL_AudioDeviceID open_device(const Wave& w) {
+    if (!audio_enabled) return 0;
+    static const bool ready = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    if (!ready) return 0;
+    SDL_AudioSpec got{};
+    const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &w.spec, &got, 0);
+    if (device == 0) return 0;
+    SDL_QueueAudio(device, w.samples.data(), static_cast<Uint32>(w.samples.size()));
+    SDL_PauseAudioDevice(device, 0);
+    return device;
+}
+
+void CALLBACK finished(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    const auto it = playing().find(timer);
+    if (it == playing().end()) return;
+    const Playing p = it->second;
+    playing().erase(it);
+    if (p.device != 0) SDL_CloseAudioDevice(p.device);
+    PostMessageW(p.hwnd, WM_NOTIFY, 1000, p.id);
+}
+
+} // namespace
+
+void set_audio_output_enabled(bool enabled) { audio_enabled = enabled; }
+
+BOOL DAPlaySound(HGLOBAL wave, HWND hwnd, int id) {
+    LockedBlock block(wave);
+    const auto w = parse_wave(block.bytes());
+    if (!w || !IsWindow(hwnd)) return FALSE;
+    const SDL_AudioDeviceID device = open_device(*w);
+    const UINT_PTR timer = SetTimer(nullptr, 0, std::max<std::uint32_t>(w->duration_ms, 10), finished);
+    if (timer == 0) {
+        if (device != 0) SDL_CloseAudioDevice(device);
+        return FALSE;
+    }
+    playing()[timer] = Playing{hwnd, id, device};
+    return TRUE;
+}
+
+} // namespace zeledit::platform
