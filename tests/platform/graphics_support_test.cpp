@@ -77,7 +77,9 @@ TEST_F(GraphicsSupport, DexRoundTripsWithAndWithoutAlpha) {
         EXPECT_EQ(left, dex.size());
         EXPECT_EQ(block_bytes(colour), block_bytes(dibGetHandle(dib)));
         EXPECT_EQ(alpha != nullptr, with_alpha);
-        if (with_alpha) EXPECT_EQ(block_bytes(alpha), block_bytes(dibGetAlphaHandle(dib)));
+        if (with_alpha) {
+            EXPECT_EQ(block_bytes(alpha), block_bytes(dibGetAlphaHandle(dib)));
+        }
         GlobalFree(colour);
         GlobalFree(alpha);
         FreeDibObject(dib);
