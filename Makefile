@@ -20,6 +20,8 @@ demo: deps
 	cmake --build $(BUILD) -j $(JOBS) --target zeledit-demo
 	$(BUILD)/apps/zeledit-demo/zeledit-demo $(BUILD)/zeledit-demo.png
 
+asan: export LSAN_OPTIONS = suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0
+asan: export UBSAN_OPTIONS = print_stacktrace=1
 asan: deps
 	CC=clang CXX=clang++ cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 		-DZELEDIT_SANITIZE=ON -DZELEDIT_FUZZ=ON

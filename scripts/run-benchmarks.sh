@@ -13,5 +13,6 @@ for program in "$bin_dir"/bench_*; do
 done
 echo
 echo "Headline figures"
-printf '%-52s %14s %8s\n' "benchmark" "time" "unit"
-awk -F, '{ gsub(/"/, "", $1); printf "%-52s %14.1f %8s\n", $1, $4, $5 }' "$csv"
+printf '%-40s %14s %6s %16s\n' "benchmark" "time" "unit" "items/s"
+awk -F, '{ gsub(/"/, "", $1); rate = ($7 == "") ? "" : sprintf("%.3g", $7);
+           printf "%-40s %14.1f %6s %16s\n", $1, $4, $5, rate }' "$csv"
