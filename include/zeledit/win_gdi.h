@@ -558,4 +558,13 @@ ZE_API int EndPage(HDC dc);
 ZE_API int EndDoc(HDC dc);
 ZE_API int AbortDoc(HDC dc);
 
+
+// Metafiles: kept as their bytes and played back.
+ZE_API HENHMETAFILE SetEnhMetaFileBits(UINT size, const BYTE* data);
+ZE_API HMETAFILE SetMetaFileBitsEx(UINT size, const BYTE* data);
+ZE_API BOOL DeleteEnhMetaFile(HENHMETAFILE metafile);
+ZE_API BOOL DeleteMetaFile(HMETAFILE metafile);
+ZE_API UINT GetEnhMetaFileHeader(HENHMETAFILE metafile, UINT size, ENHMETAHEADER* header);
+ZE_API BOOL PlayEnhMetaFile(HDC dc, HENHMETAFILE metafile, const RECT* rect);
+ZE_API BOOL PlayMetaFile(HDC dc, HMETAFILE metafile);
 } // extern "C"

@@ -95,6 +95,7 @@ cairo_matrix_t logical_to_device(const DeviceContext& dc) {
         cairo_matrix_init(&world, x.eM11, x.eM12, x.eM21, x.eM22, x.eDx, x.eDy);
         cairo_matrix_multiply(&m, &world, &m);
     }
+    if (dc.playback) cairo_matrix_multiply(&m, &m, &*dc.playback);
     return m;
 }
 

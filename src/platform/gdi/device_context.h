@@ -56,6 +56,9 @@ struct DeviceContext {
     HBITMAP bitmap = nullptr;      // memory DCs
     DcState state;
     std::vector<DcState> saved;
+    // While an enhanced metafile plays: its picture frame mapped onto the target, applied
+    // after the metafile's own mapping.
+    std::optional<cairo_matrix_t> playback;
 };
 
 // A window DC clipped to its client area (and to `client_clip`, client coordinates, if given).

@@ -1,0 +1,119 @@
+// Metafile playback from small metafiles made here.
+#include "platform/gdi_test.h"
+
+#include <cstring>
+#include <initializer_list>
+
+namespace zeledit::test {
+namespace {
+
+constexpr COLORREF red = RGB(255, 0, 0), white = RGB(255, 255, 255);
+
+class Bytes {
+public:
+    template <class T> Bytes& put(T v) {
+        const auto* p = reinterpret_cast<const unsigned char*>(&v);
+        data.insert(data.end(), p, p + sizeof v);
+        return *this;
+    }
+    Bytes& words(std::initializer_list<SHORT> ws) {
+        for (SHORT w : ws) put(w);
+        return *this;
+    }
+    std::vector<unsigned char> data;
+};
+
+// A Windows metafile record: size in 16-bit words, function, parameters.
+void wmf_record(Bytes& b, WORD function, std::initializer_list<SHORT> params) {
+    b.put(DWORD(3 + params.size())).put(function).words(params);
+}
+
+std::vector<unsigned char> sample_wmf(bool with_unknown_record) {
+    Bytes b;
+    b.put(WORD(1)).put(WORD(9)).put(WORD(0x0300)).put(DWORD(0)).put(WORD(2)).put(DWORD(0)).put(WORD(0));
+    wmf_record(b, 0x02FC, {BS_SOLID, SHORT(0x00FF), 0, 0}); // red brush into slot 0
+    wmf_record(b, 0x02FA, {PS_NULL, 0, 0, 0, 0});           // no pen into slot 1
+    wmf_record(b, 0x012D, {0});
+    wmf_record(b, 0x012D, {1});
+    if (with_unknown_record) wmf_record(b, 0x7777, {1, 2, 3});
+    wmf_record(b, 0x041B, {21, 31, 1, 11}); // rectangle left 11, top 1, right 31, bottom 21
+    wmf_record(b, 0x0000, {});
+    return b.data;
+}
+
+std::vector<unsigned char> sample_emf() {
+    Bytes b;
+    b.put(DWORD(1)).put(DWORD(88));
+    b.put(RECT{0, 0, 19, 9}).put(RECT{0, 0, 2000, 1000}); // frame: 20 × 10 mm
+    b.put(DWORD(0x464D4520)).put(DWORD(0x10000)).put(DWORD(0)).put(DWORD(0)).put(WORD(2)).put(WORD(0));
+    b.put(DWORD(0)).put(DWORD(0)).put(DWORD(0)).put(SIZE{100, 100}).put(SIZE{100, 100}); // 1 pixel per mm
+    b.put(DWORD(39)).put(DWORD(24)).put(DWORD(1)).put(UINT(BS_SOLID)).put(COLORREF(red)).put(DWORD(0));
+    b.put(DWORD(37)).put(DWORD(12)).put(DWORD(1));
+    b.put(DWORD(37)).put(DWORD(12)).put(DWORD(0x80000000 | NULL_PEN));
+    b.put(DWORD(43)).put(DWORD(24)).put(RECT{0, 0, 11, 11});   // the left half of the frame
+    b.put(DWORD(43)).put(DWORD(24)).put(RECT{0, 0, 500, 500}); // far outside: clipped to the frame
+    b.put(DWORD(14)).put(DWORD(20)).put(DWORD(0)).put(DWORD(16)).put(DWORD(20));
+    const DWORD size = static_cast<DWORD>(b.data.size());
+    std::memcpy(b.data.data() + 48, &size, 4);
+    return b.data;
+}
+
+class Metafiles : public PlatformTest {};
+
+TEST_F(Metafiles, WindowsMetafilePlaysInTheCurrentMapping) {
+    const auto bytes = sample_wmf(true);
+    HMETAFILE mf = SetMetaFileBitsEx(static_cast<UINT>(bytes.size()), bytes.data());
+    ASSERT_NE(mf, nullptr);
+    Canvas canvas(40, 30);
+    ASSERT_TRUE(PlayMetaFile(canvas.dc(), mf));
+    EXPECT_EQ(canvas.at(11, 1), red);
+    EXPECT_EQ(canvas.at(29, 19), red);
+    EXPECT_EQ(canvas.at(30, 20), white);
+    EXPECT_EQ(canvas.count(red), 19 * 19);
+    // The metafile's objects died with the playback; the DC has its own again.
+    EXPECT_NE(GetObjectType(GetCurrentObject(canvas.dc(), OBJ_BRUSH)), 0u);
+    EXPECT_TRUE(DeleteMetaFile(mf));
+    EXPECT_FALSE(PlayMetaFile(canvas.dc(), mf));
+}
+
+TEST_F(Metafiles, EnhancedMetafileFillsTheDestinationRectangle) {
+    const auto bytes = sample_emf();
+    HENHMETAFILE mf = SetEnhMetaFileBits(static_cast<UINT>(bytes.size()), bytes.data());
+    ASSERT_NE(mf, nullptr);
+    ENHMETAHEADER header{};
+    EXPECT_EQ(GetEnhMetaFileHeader(mf, sizeof header, &header), sizeof header);
+    EXPECT_EQ(header.rclFrame.right, 2000);
+    Canvas canvas(60, 40);
+    const RECT dest{10, 10, 50, 30}; // twice the frame's size
+    ASSERT_TRUE(PlayEnhMetaFile(canvas.dc(), mf, &dest));
+    EXPECT_EQ(canvas.at(12, 12), red);
+    EXPECT_EQ(canvas.at(9, 12), white); // nothing outside the destination
+    EXPECT_EQ(canvas.at(49, 29), red);  // the large rectangle fills up to the frame's edge
+    EXPECT_EQ(canvas.at(50, 30), white);
+    EXPECT_EQ(canvas.at(55, 35), white);
+    DeleteEnhMetaFile(mf);
+}
+
+TEST_F(Metafiles, MalformedMetafilesAreRefusedOrCutShort) {
+    auto wmf = sample_wmf(false);
+    EXPECT_EQ(SetMetaFileBitsEx(4, wmf.data()), nullptr);
+    auto bad = wmf;
+    bad[2] = 7; // header size
+    EXPECT_EQ(SetMetaFileBitsEx(static_cast<UINT>(bad.size()), bad.data()), nullptr);
+    // A record claiming more than there is ends the playback where it stands.
+    auto cut = wmf;
+    const DWORD huge = 0x7FFFFFFF;
+    std::memcpy(cut.data() + 18, &huge, 4);
+    HMETAFILE mf = SetMetaFileBitsEx(static_cast<UINT>(cut.size()), cut.data());
+    Canvas canvas(40, 30);
+    EXPECT_TRUE(PlayMetaFile(canvas.dc(), mf));
+    EXPECT_EQ(canvas.count(red), 0);
+    DeleteMetaFile(mf);
+    auto emf = sample_emf();
+    emf[40] = 0; // signature
+    EXPECT_EQ(SetEnhMetaFileBits(static_cast<UINT>(emf.size()), emf.data()), nullptr);
+    EXPECT_EQ(SetEnhMetaFileBits(0, nullptr), nullptr);
+}
+
+} // namespace
+} // namespace zeledit::test
