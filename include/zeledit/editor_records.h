@@ -1,0 +1,171 @@
+// The packed records the editor stores in documents and exchanges with its host.
+// Little-endian, no padding; sizes and offsets are part of the document format.
+#pragma once
+
+#include <zeledit/win_types.h>
+
+#include <cstddef>
+#include <cstdint>
+
+#pragma pack(push, 1)
+
+struct TCharFormat {
+    char ftFaceName[51];
+    std::int16_t ftHeight; // points
+    std::uint8_t ftAttr;   // 1 bold, 2 italic, 8 hot link
+    COLORREF ftColor;
+    std::int16_t ftShadow;
+    COLORREF ftShadColor;
+    std::int16_t ftScale;  // percent; 0 reads as 100
+    std::int16_t ftScript; // > 0 superscript, < 0 subscript
+    std::uint16_t ftUnderline;
+    COLORREF ftUnderlineColor;
+    std::uint16_t ftStrikethrough;
+    COLORREF ftStrikeColor;
+    std::int32_t ftReserved;
+};
+
+struct TIndent {
+    double inFirst; // inches, relative to inLeft
+    double inLeft;
+    double inRight;
+};
+
+struct TBorderEdge {
+    std::uint8_t beStyle; // low nibble line style, high nibble box kind
+    double beSpace;       // points
+    COLORREF beColor;
+};
+
+struct TBorder {
+    TBorderEdge btLeft;
+    TBorderEdge btTop;
+    TBorderEdge btRight;
+    TBorderEdge btBottom;
+};
+
+struct TBullet {
+    std::uint8_t blPresent;
+    char blFaceName[51];
+    std::uint8_t blChar;
+    std::int16_t blSize; // points; 0 automatic
+    COLORREF blColor;
+    std::uint8_t blHanging;
+    double blIndent; // inches
+};
+
+struct TTab {
+    double tbPosition;     // inches
+    std::uint8_t tbAlign;  // 0 left, 1 centre, 2 right, 3 decimal, 4 bar
+    std::uint8_t tbLeader; // 0 none, 1 dots, 2 dashes, 3 underline
+    std::uint8_t tbDefault;
+};
+
+inline constexpr int TabCount = 51;
+struct TTabArray {
+    TTab tabs[TabCount];
+};
+
+struct TParaFormat {
+    TIndent ptIndent;
+    std::uint8_t ptAlign;
+    TBorder ptBorder;
+    COLORREF ptShading;
+    TBullet ptBullet;
+    TTabArray ptTabs;
+    std::uint16_t ptBefore; // points
+    std::uint16_t ptAfter;
+    std::uint32_t ptLineSpacing; // low word kind, high word value
+    std::int32_t ptReserved;
+};
+
+struct TEditorState {
+    TCharFormat stateCharFormat;
+    TParaFormat stateParaFormat;
+    std::uint8_t stateAlignment;
+    std::uint8_t stateSelecting;
+    std::uint8_t statePastable;
+    std::int16_t stateOrigin;
+    std::int32_t statePageWidth;
+    std::uint8_t stateByUnit;
+};
+
+struct TPageRec {
+    double pgTop; // inches
+    double pgBottom;
+    double pgLeft;
+    double pgRight;
+    double pgGutter;
+    std::uint8_t pgDifFirst;
+    std::uint8_t pgDifOddEven;
+    std::int16_t pgStartAt;
+    std::int32_t pgWidth;
+    std::int32_t pgHeight;
+    std::uint16_t pgScale;
+    std::uint8_t pgIsMirror;
+    std::uint16_t pgTabNumber;
+};
+
+#pragma pack(pop)
+
+// Natural alignment: two bytes of padding follow NewName.
+struct TChangeFont {
+    char OldName[129];
+    char NewName[129];
+    std::int32_t OldSize;
+    std::int32_t Bold;
+    std::int32_t Italic;
+    std::int32_t Underline;
+    std::uint8_t Redraw;
+    COLORREF UnderlineColor;
+    std::int32_t Strikethrough;
+    COLORREF StrikeColor;
+    std::int32_t Size;
+};
+
+static_assert(sizeof(TCharFormat) == 84);
+static_assert(offsetof(TCharFormat, ftHeight) == 51 && offsetof(TCharFormat, ftAttr) == 53);
+static_assert(offsetof(TCharFormat, ftColor) == 54 && offsetof(TCharFormat, ftShadow) == 58);
+static_assert(offsetof(TCharFormat, ftShadColor) == 60 && offsetof(TCharFormat, ftScale) == 64);
+static_assert(offsetof(TCharFormat, ftScript) == 66 && offsetof(TCharFormat, ftUnderline) == 68);
+static_assert(offsetof(TCharFormat, ftUnderlineColor) == 70 && offsetof(TCharFormat, ftStrikethrough) == 74);
+static_assert(offsetof(TCharFormat, ftStrikeColor) == 76 && offsetof(TCharFormat, ftReserved) == 80);
+static_assert(sizeof(TIndent) == 24 && offsetof(TIndent, inLeft) == 8 && offsetof(TIndent, inRight) == 16);
+static_assert(sizeof(TBorderEdge) == 13 && offsetof(TBorderEdge, beSpace) == 1 &&
+              offsetof(TBorderEdge, beColor) == 9);
+static_assert(sizeof(TBorder) == 52 && offsetof(TBorder, btTop) == 13 && offsetof(TBorder, btRight) == 26 &&
+              offsetof(TBorder, btBottom) == 39);
+static_assert(sizeof(TBullet) == 68 && offsetof(TBullet, blFaceName) == 1 && offsetof(TBullet, blChar) == 52);
+static_assert(offsetof(TBullet, blSize) == 53 && offsetof(TBullet, blColor) == 55);
+static_assert(offsetof(TBullet, blHanging) == 59 && offsetof(TBullet, blIndent) == 60);
+static_assert(sizeof(TTab) == 11 && offsetof(TTab, tbAlign) == 8 && offsetof(TTab, tbLeader) == 9 &&
+              offsetof(TTab, tbDefault) == 10);
+static_assert(sizeof(TTabArray) == 561);
+static_assert(sizeof(TParaFormat) == 722);
+static_assert(offsetof(TParaFormat, ptAlign) == 24 && offsetof(TParaFormat, ptBorder) == 25);
+static_assert(offsetof(TParaFormat, ptShading) == 77 && offsetof(TParaFormat, ptBullet) == 81);
+static_assert(offsetof(TParaFormat, ptTabs) == 149 && offsetof(TParaFormat, ptBefore) == 710);
+static_assert(offsetof(TParaFormat, ptAfter) == 712 && offsetof(TParaFormat, ptLineSpacing) == 714);
+static_assert(offsetof(TParaFormat, ptReserved) == 718);
+static_assert(sizeof(TEditorState) == 816);
+static_assert(offsetof(TEditorState, stateParaFormat) == 84 && offsetof(TEditorState, stateAlignment) == 806);
+static_assert(offsetof(TEditorState, stateSelecting) == 807 && offsetof(TEditorState, statePastable) == 808);
+static_assert(offsetof(TEditorState, stateOrigin) == 809 && offsetof(TEditorState, statePageWidth) == 811);
+static_assert(offsetof(TEditorState, stateByUnit) == 815);
+static_assert(sizeof(TPageRec) == 57);
+static_assert(offsetof(TPageRec, pgBottom) == 8 && offsetof(TPageRec, pgLeft) == 16 &&
+              offsetof(TPageRec, pgRight) == 24);
+static_assert(offsetof(TPageRec, pgGutter) == 32 && offsetof(TPageRec, pgDifFirst) == 40);
+static_assert(offsetof(TPageRec, pgDifOddEven) == 41 && offsetof(TPageRec, pgStartAt) == 42);
+static_assert(offsetof(TPageRec, pgWidth) == 44 && offsetof(TPageRec, pgHeight) == 48);
+static_assert(offsetof(TPageRec, pgScale) == 52 && offsetof(TPageRec, pgIsMirror) == 54);
+static_assert(offsetof(TPageRec, pgTabNumber) == 55);
+static_assert(sizeof(TChangeFont) == 296);
+static_assert(offsetof(TChangeFont, NewName) == 129 && offsetof(TChangeFont, OldSize) == 260);
+static_assert(offsetof(TChangeFont, Bold) == 264 && offsetof(TChangeFont, Italic) == 268);
+static_assert(offsetof(TChangeFont, Underline) == 272 && offsetof(TChangeFont, Redraw) == 276);
+static_assert(offsetof(TChangeFont, UnderlineColor) == 280 && offsetof(TChangeFont, Strikethrough) == 284);
+static_assert(offsetof(TChangeFont, StrikeColor) == 288 && offsetof(TChangeFont, Size) == 292);
+
+using PCharFormat = TCharFormat*;
+using PParaFormat = TParaFormat*;
