@@ -558,7 +558,6 @@ ZE_API int EndPage(HDC dc);
 ZE_API int EndDoc(HDC dc);
 ZE_API int AbortDoc(HDC dc);
 
-
 // Metafiles: kept as their bytes and played back.
 ZE_API HENHMETAFILE SetEnhMetaFileBits(UINT size, const BYTE* data);
 ZE_API HMETAFILE SetMetaFileBitsEx(UINT size, const BYTE* data);

@@ -1,5 +1,6 @@
-// A host program outside the tree: registers its own class, creates a window, talks to it.
-#include <zeledit/windows.h>
+// A host program outside the tree: its own window class, and an editor window driven by
+// messages only.
+#include <zeledit/zeledit.h>
 
 #include <cstdio>
 
@@ -17,10 +18,14 @@ int main() {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = u"HostWindow";
     if (RegisterClassW(&wc) == 0) return 1;
-    HWND w = CreateWindowExW(0, u"HostWindow", u"host", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
-                             wc.hInstance, nullptr);
-    if (w == nullptr || created != 1 || SendMessageW(w, WM_USER, 41, 0) != 42) return 2;
-    if (!DestroyWindow(w) || IsWindow(w)) return 3;
+    HWND frame = CreateWindowExW(0, u"HostWindow", u"host", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, nullptr,
+                                 nullptr, wc.hInstance, nullptr);
+    if (frame == nullptr || created != 1 || SendMessageW(frame, WM_USER, 41, 0) != 42) return 2;
+    // The library registered its classes when it was loaded.
+    HWND editor = CreateWindowExW(0, FormattedEditorClassName, u"", WS_CHILD | WS_VISIBLE, 0, 0, 640, 480,
+                                  frame, nullptr, wc.hInstance, nullptr);
+    if (editor == nullptr || SendMessageW(editor, EFM_GETVERSION, 0, 0) != 393216) return 3;
+    if (!DestroyWindow(frame) || IsWindow(editor) || IsWindow(frame)) return 4;
     std::puts("host ok");
     return 0;
 }

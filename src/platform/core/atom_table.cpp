@@ -13,8 +13,9 @@ struct Atoms {
     std::unordered_map<std::u16string, ATOM> by_key;
 };
 
+// Never destroyed, like the window tables that name classes by atom.
 Atoms& atoms() {
-    static Atoms table;
+    static Atoms& table = *new Atoms;
     return table;
 }
 

@@ -15,8 +15,9 @@ struct Tables {
     std::vector<std::shared_ptr<WindowClass>> classes;
 };
 
+// Never destroyed: the library unregisters its classes while the process shuts down.
 Tables& tables() {
-    static Tables t;
+    static Tables& t = *new Tables;
     return t;
 }
 

@@ -1,0 +1,9 @@
+// Everything a host needs: the window-system subset, the editor's classes and exported
+// functions, its messages and notifications, the records they carry, and the event types.
+#pragma once
+
+#include <zeledit/editor_events.h>
+#include <zeledit/editor_library.h>
+#include <zeledit/editor_messages.h>
+#include <zeledit/editor_records.h>
+#include <zeledit/windows.h>

@@ -1,0 +1,14 @@
+// The library's one shared resource object: the context menus and their images, shared by
+// every editor. The menus arrive with the mouse and menu commands; this is their owner.
+#pragma once
+
+namespace zeledit::engine {
+
+class TEditorResource {
+public:
+    TEditorResource() = default;
+    TEditorResource(const TEditorResource&) = delete;
+    TEditorResource& operator=(const TEditorResource&) = delete;
+};
+
+} // namespace zeledit::engine

@@ -1,0 +1,255 @@
+#include "engine/format_editor.h"
+
+#include "engine/notifications.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace zeledit::engine {
+namespace {
+
+constexpr UINT_PTR editor_timer = 1;
+constexpr UINT editor_timer_ms = 100;
+
+// The low 32 bits carry a message's documented 32-bit value.
+std::int32_t low32(std::uint64_t v) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(v)); }
+
+bool in_protocol(UINT msg) {
+    return std::find(EditorMessageNumbers.begin(), EditorMessageNumbers.end(), msg) !=
+           EditorMessageNumbers.end();
+}
+
+// Record of message 1221: palette, face, highlight and shadow colours.
+struct ColorsRecord {
+    std::uint32_t palette;
+    COLORREF face, highlight, shadow;
+};
+
+} // namespace
+
+TPageRec DefaultPageSetup() {
+    TPageRec p{};
+    p.pgTop = 1.0;
+    p.pgBottom = 1.0;
+    p.pgLeft = 1.25;
+    p.pgRight = 1.25;
+    p.pgStartAt = 1;
+    p.pgScale = 100;
+    p.pgTabNumber = 1;
+    return p;
+}
+
+TBullet DefaultBullet() {
+    TBullet b{};
+    std::strcpy(b.blFaceName, "Symbol");
+    b.blChar = 183;
+    b.blIndent = 0.3;
+    return b;
+}
+
+TFormatEditor::TFormatEditor(HWND AParent) : HWindow(AParent) {
+    FLanguage = 0;
+    static TEditorResource shared;
+    FResource = &shared;
+    EnableSelecting = EnableContextMenu = true;
+    InitEditorInfo();
+    FPageSetup = DefaultPageSetup();
+    FEditStyle = esControl;
+    CanModify = true;
+    IsModified = FALSE;
+    OriginX = 0;
+    FEnableMouseFocus = true;
+    FCursor = 0;
+    FEnableFitObjs = true;
+    FBackColor = GetSysColor(COLOR_BTNFACE);
+    FHighColor = GetSysColor(COLOR_BTNHIGHLIGHT);
+    FShadColor = GetSysColor(COLOR_BTNSHADOW);
+    FColorStyle = cts_Auto;
+    EnableVietKey = FALSE;
+    FKeyboard = std::make_unique<TEditorKeyboard>();
+    EnableCaret = true;
+    CaretVisible = false;
+    CaretPos = {-1, -1};
+    Columns = 1;
+    CurrentLine = 0;
+    // The host may put its own dialog face name here; its answer is cut to the field.
+    std::strcpy(SystemFont, "Tahoma");
+    Notify(HWindow, EFN_QUERYSYSTEMFONT, 0, reinterpret_cast<LPARAM>(SystemFont));
+    SystemFont[sizeof SystemFont - 1] = 0;
+    Measurement = 0;
+    FShowObject = true;
+    SetTimer(HWindow, editor_timer, editor_timer_ms, nullptr);
+    KeyCounter = 0;
+    FDefaultCharFormat = TCharFormat{};
+    std::strcpy(FDefaultCharFormat.ftFaceName, "Times New Roman");
+    FDefaultCharFormat.ftHeight = 11;
+}
+
+void TFormatEditor::InitEditorInfo() {
+    model::TEditorInfo& ei = edInfo;
+    ei = model::TEditorInfo{};
+    ei.eiWindow = HWindow;
+    ei.eiBackgroundBrush = CreateSolidBrush(GetSysColor(COLOR_WINDOW));
+    ei.eiTransparent = false;
+    ei.eiIndex = 0;
+    ei.eiEditorType = 0x601;
+    ei.eiSelStart = ei.eiSelEnd = 0;
+    ei.eiHighColor = 255;
+    ei.eiStateColor = 255;
+    GetClientRect(HWindow, &ei.eiBoundRect);
+    LastBullet = DefaultBullet();
+}
+
+TFormatEditor::~TFormatEditor() {
+    DeleteObject(edInfo.eiBackgroundBrush);
+    KillTimer(HWindow, editor_timer);
+    FKeyboard.reset();
+    if ((FEditStyle & esOwnPalette) != 0 && EditPalette != nullptr) DeleteObject(EditPalette);
+}
+
+RECT TFormatEditor::GetBoundRect() {
+    RECT r{};
+    GetClientRect(HWindow, &r);
+    return r;
+}
+
+void TFormatEditor::ValidateWindow() {
+    Notify(HWindow, EFN_HIDECOMMENT);
+    InvalidateRect(HWindow, nullptr, FALSE);
+}
+
+void TFormatEditor::ActivateObjects() {}
+
+void TFormatEditor::WMSize(TMessage&) {
+    if (FEditStyle & esControl) edInfo.eiBoundRect = GetBoundRect();
+}
+
+void TFormatEditor::SetEditType(std::int32_t et) {
+    const std::int32_t old = FEditStyle;
+    FEditStyle = et;
+    edInfo.eiTransparent = (et & esTransparent) != 0;
+    if (et & esControl) edInfo.eiBoundRect = GetBoundRect();
+    if (((old ^ et) & ~esControl) != 0) {
+        if (et & esNoScrollBars) ShowScrollBar(HWindow, SB_BOTH, FALSE);
+        CanModify = EnableCaret = (et & esReadOnly) == 0;
+        if (CaretVisible) {
+            HideCaret(HWindow);
+            DestroyCaret();
+            CaretVisible = false;
+        }
+    }
+}
+
+void TFormatEditor::SetBackground(COLORREF colour) {
+    DeleteObject(edInfo.eiBackgroundBrush);
+    edInfo.eiBackgroundBrush = CreateSolidBrush(colour);
+    ValidateWindow();
+}
+
+void TFormatEditor::SetColorStyle(HPALETTE palette, TColorStyle style) {
+    FColorStyle = style;
+    EditPalette = palette;
+}
+
+void TFormatEditor::EnableFitObjs(bool on) {
+    if (on == FEnableFitObjs) return;
+    FEnableFitObjs = on;
+    edInfo.eiFitting = on ? -1 : 0;
+    ValidateWindow();
+}
+
+void TFormatEditor::SetEditorState(std::uint32_t id, bool enable) {
+    if (id == 1)
+        EnableSelecting = enable;
+    else if (id == 2)
+        EnableContextMenu = enable;
+}
+
+void TFormatEditor::PaintBackground() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(HWindow, &ps);
+    if (!edInfo.eiTransparent) FillRect(dc, &ps.rcPaint, edInfo.eiBackgroundBrush);
+    EndPaint(HWindow, &ps);
+}
+
+bool TFormatEditor::EFMOwnMessage(TMessage& msg) {
+    const std::int32_t w = low32(msg.WParam), l = low32(msg.LParam);
+    switch (msg.Msg) {
+    case EFM_SETBACKGROUND: SetBackground(static_cast<COLORREF>(l)); return true;
+    case EFM_ENABLEMODIFY: CanModify = true; return true;
+    case EFM_DISABLEMODIFY: CanModify = false; return true;
+    case EFM_GETMODIFIED: msg.Result = IsModified; return true;
+    case EFM_SETSPECIALRIGHTBUTTON: FSpecialRightButton = w != 0; return true;
+    case EFM_ENABLEVIETKEY: EnableVietKey = w; return true;
+    case EFM_SETBITMAPMODE: edInfo.eiBitmapMode = static_cast<std::int16_t>(LOWORD(msg.LParam)); return true;
+    case EFM_SETCOLORSTYLE:
+        SetColorStyle(reinterpret_cast<HPALETTE>(msg.WParam),
+                      static_cast<TColorStyle>(LOBYTE(msg.LParam) & 3));
+        return true;
+    case EFM_SETEDITTYPE: SetEditType(l); return true;
+    case EFM_SETDOCUMENTTYPE:
+        if (l >= 0x601 && l <= 0x603) edInfo.eiEditorType = static_cast<std::uint16_t>(l);
+        return true;
+    case EFM_SETCOLORS:
+        if (const auto* r = reinterpret_cast<const ColorsRecord*>(msg.LParam)) {
+            EditPalette = reinterpret_cast<HPALETTE>(static_cast<ULONG_PTR>(r->palette));
+            FBackColor = r->face;
+            FHighColor = r->highlight;
+            FShadColor = r->shadow;
+        }
+        return true;
+    case EFM_GETVERSION: msg.Result = EditorVersion; return true;
+    case EFM_ENABLEFITOBJS: EnableFitObjs(w != 0); return true;
+    case EFM_SETMODIFIED: IsModified = w; return true;
+    case EFM_SETEDITORSTATE: SetEditorState(static_cast<std::uint32_t>(w), l != 0); return true;
+    case EFM_SETLANGUAGE: FLanguage = LOBYTE(msg.WParam); return true;
+    case EFM_GETHOTKEY: msg.Result = FKeyboard->GetHotKey(static_cast<std::uint32_t>(w)); return true;
+    case EFM_SETHOTKEY: FKeyboard->SetHotKey(static_cast<std::uint32_t>(w), LOWORD(msg.LParam)); return true;
+    case EFM_ADDPARAFORMAT:
+    case EFM_ADDFONTFORMAT:
+    case EFM_GETSELFONTNAME:
+        // Only a WParam equal to the editor's own handle opens these; the format tables that
+        // answer them are not built yet, so both ways the answer is 0 and nothing changes.
+        return true;
+    default: return false;
+    }
+}
+
+LRESULT TFormatEditor::DefWndProc(TMessage& msg) {
+    msg.Result = 0;
+    switch (msg.Msg) {
+    case WM_SIZE: WMSize(msg); return msg.Result;
+    case WM_PAINT: PaintBackground(); return 0;
+    case WM_ERASEBKGND: return msg.Result = 1;
+    case WM_GETDLGCODE: return msg.Result = DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTALLKEYS;
+    case WM_TIMER:
+        ActivateObjects();
+        if (KeyCounter > 0) --KeyCounter;
+        return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_NOTIFY:
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_CHAR:
+    case WM_SYSCHAR:
+    case WM_COMMAND:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_MOUSEWHEEL:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_COPY:
+    case WM_PASTE:
+    case WM_DESTROYCLIPBOARD: return 0; // the editing, display and clipboard parts are not built yet
+    default: break;
+    }
+    if (EFMOwnMessage(msg)) return msg.Result;
+    if (in_protocol(msg.Msg)) return 0; // an operation of a part not present: answers 0
+    return msg.Result = DefWindowProcW(HWindow, msg.Msg, msg.WParam, msg.LParam);
+}
+
+} // namespace zeledit::engine

@@ -1,0 +1,106 @@
+// The editor engine: one per editor window, holding the document and answering every
+// message the window receives.
+#pragma once
+
+#include "engine/editor_keyboard.h"
+#include "engine/editor_resource.h"
+#include "model/editor_info.h"
+
+#include <zeledit/zeledit.h>
+
+#include <cstdint>
+#include <memory>
+
+namespace zeledit::engine {
+
+// Every message reaches the engine in this form.
+struct TMessage {
+    UINT Msg;
+    WPARAM WParam;
+    LPARAM LParam;
+    LRESULT Result;
+};
+
+enum TColorStyle : std::uint8_t { cts_Auto, cts_16Color, cts_256Color, cts_TrueColor };
+
+// Edit style bits (FEditStyle).
+inline constexpr std::int32_t esReadOnly = 0x1;
+inline constexpr std::int32_t esControl = 0x2;
+inline constexpr std::int32_t esNoScrollBars = 0x4;
+inline constexpr std::int32_t esOwnPalette = 0x200;
+inline constexpr std::int32_t esExpert = 0x1000;
+inline constexpr std::int32_t esTransparent = 0x10000;
+
+class TFormatEditor {
+public:
+    explicit TFormatEditor(HWND AParent); // the engine's Create
+    virtual ~TFormatEditor();
+    TFormatEditor(const TFormatEditor&) = delete;
+    TFormatEditor& operator=(const TFormatEditor&) = delete;
+
+    virtual RECT GetBoundRect();
+    virtual void ValidateWindow();
+    virtual void ActivateObjects();
+    virtual void WMSize(TMessage& msg);
+    virtual LRESULT DefWndProc(TMessage& msg);
+
+    void SetEditType(std::int32_t et);
+    void SetBackground(COLORREF colour);
+    void SetColorStyle(HPALETTE palette, TColorStyle style);
+    void EnableFitObjs(bool on);
+    void SetEditorState(std::uint32_t id, bool enable);
+
+    HWND HWindow;
+    std::uint8_t FLanguage = 0;
+    model::TEditorInfo edInfo;
+    std::int32_t FEditStyle = esControl;
+    TEditorResource* FResource = nullptr;
+    TCharFormat FDefaultCharFormat{};
+    TColorStyle FColorStyle = cts_Auto;
+    HPALETTE EditPalette = nullptr;
+    COLORREF FBackColor = 0, FHighColor = 0, FShadColor = 0;
+    std::int32_t CurrentLine = 0;
+    TPageRec FPageSetup{};
+    bool CanModify = true;
+    BOOL IsModified = FALSE; // LongBool: −1 for true
+    bool EnableSelecting = true;
+    bool EnableContextMenu = true;
+    HWND VScrollbar = nullptr, HScrollbar = nullptr;
+    std::int32_t OriginX = 0;
+    std::int32_t FMaxVScroll = 0;
+    BOOL EnableVietKey = FALSE;
+    std::uint16_t PreChar = 0;
+    bool NumpadKey = false;
+    std::int32_t Columns = 1;
+    std::uint8_t Measurement = 0;
+    TCharFormat FDefFont{};
+    std::int32_t FDefFontID = 0;
+    char SystemFont[129] = {};
+    TBullet LastBullet{};
+    bool FShowObject = true;
+    bool FEnableFitObjs = true;
+    bool EnableCaret = true, CaretVisible = false;
+    POINT CaretPos{-1, -1};
+    std::uint8_t FCursor = 0;
+    bool IsLeftDown = false, FSpecialRightButton = false;
+    std::int32_t MouseCount = 0, MouseIndex = 0;
+    bool FEnableMouseFocus = true;
+    std::unique_ptr<TEditorKeyboard> FKeyboard;
+    std::int32_t PrintDotPerInchX = 0, PrintDotPerInchY = 0;
+    std::int32_t KeyCounter = 0;
+
+protected:
+    // Messages of the protocol whose operations are the engine's own.
+    bool EFMOwnMessage(TMessage& msg);
+
+private:
+    void InitEditorInfo();
+    void PaintBackground();
+};
+
+// The page setup of a new editor: margins 1.0/1.0/1.25/1.25 inch, scale 100, one column.
+TPageRec DefaultPageSetup();
+// The bullet of a new paragraph format: "Symbol" 183, 0.3 inch from the text.
+TBullet DefaultBullet();
+
+} // namespace zeledit::engine

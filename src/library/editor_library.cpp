@@ -1,0 +1,78 @@
+// Library start and stop: the window procedure of both editor classes, their registration,
+// and the shared resource object.
+#include "engine/draw_editor.h"
+#include "engine/format_editor.h"
+#include "platform/user/modules.h"
+
+#include <memory>
+#include <new>
+
+namespace {
+
+using zeledit::engine::TDrawEditor;
+using zeledit::engine::TFormatEditor;
+using zeledit::engine::TMessage;
+
+constexpr LPCWSTR engine_property = u"EDOBJ";
+constexpr UINT document_class_style = CS_DBLCLKS | CS_GLOBALCLASS;                         // 0x4008
+constexpr UINT column_class_style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_GLOBALCLASS; // 0x400B
+
+TFormatEditor* engine_of(HWND hwnd) { return static_cast<TFormatEditor*>(GetPropW(hwnd, engine_property)); }
+
+// No exception leaves a window procedure: a failure answers as the default procedure would.
+template <class Engine>
+LRESULT CALLBACK editor_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
+    try {
+        if (msg == WM_CREATE) {
+            const LRESULT result = DefWindowProcW(hwnd, msg, wParam, lParam);
+            // The window owns its engine through the property until WM_NCDESTROY.
+            auto engine = std::make_unique<Engine>(hwnd);
+            SetPropW(hwnd, engine_property, static_cast<TFormatEditor*>(engine.release()));
+            return result;
+        }
+        if (msg == WM_NCDESTROY) {
+            std::unique_ptr<TFormatEditor> engine(engine_of(hwnd));
+            RemovePropW(hwnd, engine_property);
+            engine.reset();
+            return DefWindowProcW(hwnd, msg, wParam, lParam);
+        }
+        if (TFormatEditor* engine = engine_of(hwnd)) {
+            TMessage m{msg, wParam, lParam, 0};
+            return engine->DefWndProc(m);
+        }
+    } catch (const std::bad_alloc&) {
+        if (msg == WM_CREATE) return -1;
+    } catch (...) {
+        if (msg == WM_CREATE) return -1;
+    }
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+ATOM register_class(LPCWSTR name, UINT style, WNDPROC proc) {
+    WNDCLASSW wc{};
+    wc.style = style;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetEditInstance();
+    wc.lpszClassName = name;
+    return RegisterClassW(&wc);
+}
+
+__attribute__((constructor)) void library_loaded() { InitEditorLib(); }
+
+__attribute__((destructor)) void library_unloaded() {
+    UnregisterClassW(FormattedEditorClassName, GetEditInstance());
+    UnregisterClassW(DrawEditorClassName, GetEditInstance());
+}
+
+} // namespace
+
+HINSTANCE GetEditInstance() noexcept { return zeledit::platform::library_instance(); }
+
+ATOM InitEditorLib() noexcept {
+    WNDCLASSW existing;
+    if (const BOOL found = GetClassInfoW(GetEditInstance(), FormattedEditorClassName, &existing))
+        return static_cast<ATOM>(found);
+    if (!GetClassInfoW(GetEditInstance(), DrawEditorClassName, &existing))
+        register_class(DrawEditorClassName, column_class_style, editor_proc<TDrawEditor>);
+    return register_class(FormattedEditorClassName, document_class_style, editor_proc<TFormatEditor>);
+}

@@ -1,0 +1,150 @@
+// The editor window as a host drives it: only window messages.
+#include <zeledit/headless.h>
+#include <zeledit/zeledit.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace zeledit::test {
+namespace {
+
+class EditorWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        headless::Reset();
+        headless::UseManualClock(0);
+        ASSERT_NE(InitEditorLib(), 0);
+        host = make(FormattedEditorClassName);
+        ASSERT_NE(host, nullptr);
+    }
+    void TearDown() override { headless::Reset(); }
+    static HWND make(LPCWSTR cls) {
+        return CreateWindowExW(0, cls, u"", WS_VISIBLE, 0, 0, 400, 300, nullptr, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    }
+    LRESULT send(UINT msg, WPARAM w = 0, LPARAM l = 0) { return SendMessageW(host, msg, w, l); }
+    HWND host = nullptr;
+};
+
+TEST_F(EditorWindow, ClassesAreRegisteredAsSpecifiedAndOnlyOnce) {
+    WNDCLASSW wc{};
+    const BOOL found = GetClassInfoW(GetEditInstance(), FormattedEditorClassName, &wc);
+    ASSERT_NE(found, 0);
+    EXPECT_EQ(wc.style, 0x4008u);
+    EXPECT_EQ(wc.hCursor, nullptr);
+    EXPECT_EQ(wc.hbrBackground, nullptr);
+    EXPECT_EQ(wc.cbWndExtra, 0);
+    ASSERT_TRUE(GetClassInfoW(GetEditInstance(), DrawEditorClassName, &wc));
+    EXPECT_EQ(wc.style, 0x400Bu);
+    EXPECT_EQ(InitEditorLib(), static_cast<ATOM>(found)); // registers nothing the second time
+    EXPECT_EQ(GetEditInstance(), GetModuleHandleW(u"zeledit"));
+}
+
+TEST_F(EditorWindow, AnswersItsVersion) {
+    EXPECT_EQ(send(EFM_GETVERSION), 393216);
+    EXPECT_EQ(send(WM_GETDLGCODE), 7);
+}
+
+TEST_F(EditorWindow, ModifiedFlag) {
+    EXPECT_EQ(send(EFM_GETMODIFIED), 0);
+    send(EFM_SETMODIFIED, static_cast<WPARAM>(-1));
+    EXPECT_EQ(send(EFM_GETMODIFIED), -1);
+    send(EFM_DISABLEMODIFY);
+    send(EFM_ENABLEMODIFY);
+    EXPECT_EQ(send(EFM_GETMODIFIED), -1); // the modify switches leave the flag alone
+    send(EFM_SETMODIFIED, 0);
+    EXPECT_EQ(send(EFM_GETMODIFIED), 0);
+}
+
+TEST_F(EditorWindow, AddingFormatsNeedsTheEditorsOwnHandle) {
+    TCharFormat f{};
+    HWND other = make(FormattedEditorClassName);
+    EXPECT_EQ(send(EFM_ADDFONTFORMAT, reinterpret_cast<WPARAM>(other), reinterpret_cast<LPARAM>(&f)), 0);
+    EXPECT_EQ(send(EFM_ADDFONTFORMAT, 12345, reinterpret_cast<LPARAM>(&f)), 0);
+    EXPECT_EQ(send(EFM_GETFONTCOUNT), 0);
+}
+
+TEST_F(EditorWindow, HotKeyEntriesAreBounded) {
+    send(EFM_SETHOTKEY, 85, 0x2041);
+    EXPECT_EQ(send(EFM_GETHOTKEY, 85), 0x2041);
+    send(EFM_SETHOTKEY, 86, 0x2042);
+    EXPECT_EQ(send(EFM_GETHOTKEY, 86), 0);
+    send(EFM_SETHOTKEY, static_cast<WPARAM>(-1), 0x2043);
+    EXPECT_EQ(send(EFM_GETHOTKEY, static_cast<WPARAM>(-1)), 0);
+    EXPECT_EQ(send(EFM_GETHOTKEY, 85), 0x2041);
+}
+
+TEST_F(EditorWindow, NumbersOutsideTheProtocolReachTheDefaultProcedure) {
+    EXPECT_TRUE(SetWindowTextW(host, u"caption"));
+    WCHAR text[16];
+    EXPECT_EQ(GetWindowTextW(host, text, 16), 7);
+    EXPECT_EQ(send(1161), 0);
+    EXPECT_EQ(send(EFN_UPDATESTATE), 0); // a notification nobody answered
+}
+
+TEST_F(EditorWindow, ASubclassingHostSeesNotifications) {
+    static std::vector<UINT> seen;
+    static WNDPROC editor_proc = nullptr;
+    seen.clear();
+    auto host_proc = [](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
+        if (m >= 5000) seen.push_back(m);
+        return CallWindowProcW(editor_proc, h, m, w, l);
+    };
+    editor_proc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(host, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(+host_proc)));
+    send(EFM_SETBACKGROUND, 0, RGB(255, 255, 0));
+    EXPECT_THAT(seen, ::testing::Contains(EFN_HIDECOMMENT));
+    headless::PumpMessages();
+    EXPECT_EQ(headless::PixelAt(host, 10, 10), 0xFFFFFF00u); // the new background painted
+}
+
+TEST_F(EditorWindow, EveryProtocolNumberIsSafeWithNullPointersAndExtremeNumbers) {
+    for (UINT msg : EditorMessageNumbers) {
+        SendMessageW(host, msg, 0, 0);
+        SendMessageW(host, msg, static_cast<WPARAM>(-1), 0);
+        SendMessageW(host, msg, 0x7FFFFFFF, 0);
+    }
+    EXPECT_TRUE(IsWindow(host));
+}
+
+TEST_F(EditorWindow, ColumnEditorTakesItsOwnMessages) {
+    HWND columns = make(DrawEditorClassName);
+    ASSERT_NE(columns, nullptr);
+    EXPECT_EQ(SendMessageW(columns, WM_ERASEBKGND, 0, 0), 1);
+    EXPECT_EQ(SendMessageW(columns, WM_CHAR, 'a', 0), 0);
+    EXPECT_EQ(SendMessageW(columns, EFM_GETVERSION, 0, 0), 393216);
+    DestroyWindow(columns);
+}
+
+TEST_F(EditorWindow, DestroyingTheWindowFreesTheEngine) {
+    EXPECT_NE(GetPropW(host, u"EDOBJ"), nullptr);
+    EXPECT_TRUE(DestroyWindow(host));
+    EXPECT_FALSE(IsWindow(host));
+    EXPECT_EQ(SendMessageW(host, EFM_GETVERSION, 0, 0), 0);
+    // The timer of the engine went with it.
+    headless::AdvanceClock(1000);
+    EXPECT_EQ(headless::PumpMessages(), 0);
+}
+
+TEST_F(EditorWindow, TimerRunsEveryTenthOfASecond) {
+    headless::PumpMessages();
+    static int timers = 0;
+    static WNDPROC editor_proc = nullptr;
+    timers = 0;
+    auto count = [](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
+        if (m == WM_TIMER && w == 1) ++timers;
+        return CallWindowProcW(editor_proc, h, m, w, l);
+    };
+    editor_proc =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(host, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(+count)));
+    headless::AdvanceClock(100);
+    headless::PumpMessages();
+    headless::AdvanceClock(100);
+    headless::PumpMessages();
+    EXPECT_EQ(timers, 2);
+}
+
+} // namespace
+} // namespace zeledit::test
