@@ -94,6 +94,18 @@ inline constexpr UINT TA_TOP = 0;
 inline constexpr UINT TA_BOTTOM = 8;
 inline constexpr UINT TA_BASELINE = 24;
 inline constexpr UINT ETO_OPAQUE = 0x0002;
+// DrawTextW formats.
+inline constexpr UINT DT_TOP = 0x0000;
+inline constexpr UINT DT_LEFT = 0x0000;
+inline constexpr UINT DT_CENTER = 0x0001;
+inline constexpr UINT DT_RIGHT = 0x0002;
+inline constexpr UINT DT_VCENTER = 0x0004;
+inline constexpr UINT DT_BOTTOM = 0x0008;
+inline constexpr UINT DT_WORDBREAK = 0x0010;
+inline constexpr UINT DT_SINGLELINE = 0x0020;
+inline constexpr UINT DT_NOCLIP = 0x0100;
+inline constexpr UINT DT_CALCRECT = 0x0400;
+inline constexpr UINT DT_NOPREFIX = 0x0800;
 inline constexpr UINT ETO_CLIPPED = 0x0004;
 
 // Mapping and transforms.
@@ -525,6 +537,9 @@ ZE_API BOOL TextOutA(HDC dc, int x, int y, LPCSTR text, int count);
 ZE_API BOOL ExtTextOutW(HDC dc, int x, int y, UINT options, const RECT* rect, LPCWSTR text, UINT count,
                         const int* dx);
 ZE_API BOOL SetTextJustification(HDC dc, int extra, int breakCount);
+// Lines broken at line feeds (and at spaces with DT_WORDBREAK); '&' underlines the next
+// character unless DT_NOPREFIX. Answers the height of the text; DT_CALCRECT only measures.
+ZE_API int DrawTextW(HDC dc, LPCWSTR text, int count, LPRECT rect, UINT format);
 ZE_API DWORD GetGlyphOutlineW(HDC dc, UINT ch, UINT format, GLYPHMETRICS* metrics, DWORD size, LPVOID buffer,
                               const MAT2* mat);
 

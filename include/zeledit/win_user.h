@@ -126,6 +126,29 @@ inline constexpr UINT SBM_SETRANGEREDRAW = 0x00E6;
 inline constexpr UINT SBM_SETSCROLLINFO = 0x00E9;
 inline constexpr UINT SBM_GETSCROLLINFO = 0x00EA;
 
+// Dialog results and buttons.
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+inline constexpr int IDABORT = 3;
+inline constexpr int IDRETRY = 4;
+inline constexpr int IDIGNORE = 5;
+inline constexpr int IDYES = 6;
+inline constexpr int IDNO = 7;
+inline constexpr int IDALL = 8;
+inline constexpr DWORD BS_PUSHBUTTON = 0x0000;
+inline constexpr DWORD BS_DEFPUSHBUTTON = 0x0001;
+inline constexpr WORD BN_CLICKED = 0;
+inline constexpr UINT BM_CLICK = 0x00F5;
+inline constexpr UINT BM_GETSTATE = 0x00F2;
+inline constexpr DWORD SS_LEFT = 0x0000;
+inline constexpr DWORD SS_CENTER = 0x0001;
+inline LPCWSTR const IDI_APPLICATION = MAKEINTRESOURCEW(32512);
+inline LPCWSTR const IDI_HAND = MAKEINTRESOURCEW(32513);
+inline LPCWSTR const IDI_QUESTION = MAKEINTRESOURCEW(32514);
+inline LPCWSTR const IDI_WARNING = MAKEINTRESOURCEW(32515);
+inline LPCWSTR const IDI_ASTERISK = MAKEINTRESOURCEW(32516);
+inline LPCWSTR const IDI_WINLOGO = MAKEINTRESOURCEW(32517);
+
 // Clipboard formats.
 inline constexpr UINT CF_TEXT = 1;
 inline constexpr UINT CF_BITMAP = 2;
@@ -366,6 +389,13 @@ ZE_API HGLOBAL LoadResource(HMODULE module, HRSRC resource);
 ZE_API LPVOID LockResource(HGLOBAL loaded);
 ZE_API DWORD SizeofResource(HMODULE module, HRSRC resource);
 ZE_API BOOL FreeResource(HGLOBAL loaded);
+
+// Rectangles.
+ZE_API BOOL SetRect(LPRECT rect, int left, int top, int right, int bottom);
+ZE_API BOOL InflateRect(LPRECT rect, int dx, int dy);
+ZE_API BOOL OffsetRect(LPRECT rect, int dx, int dy);
+ZE_API BOOL PtInRect(const RECT* rect, POINT point);
+ZE_API BOOL IsRectEmpty(const RECT* rect);
 
 // System values.
 ZE_API DWORD GetSysColor(int index);

@@ -11,4 +11,10 @@ public:
     TEditorResource& operator=(const TEditorResource&) = delete;
 };
 
+// The library's instance, made when the library is loaded and freed when it is unloaded;
+// null outside that time.
+TEditorResource* SharedEditorResource();
+void CreateSharedEditorResource();
+void DestroySharedEditorResource();
+
 } // namespace zeledit::engine

@@ -49,8 +49,7 @@ TBullet DefaultBullet() {
 
 TFormatEditor::TFormatEditor(HWND AParent) : HWindow(AParent) {
     FLanguage = 0;
-    static TEditorResource shared;
-    FResource = &shared;
+    FResource = SharedEditorResource();
     EnableSelecting = EnableContextMenu = true;
     InitEditorInfo();
     FPageSetup = DefaultPageSetup();

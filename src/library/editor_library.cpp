@@ -57,11 +57,16 @@ ATOM register_class(LPCWSTR name, UINT style, WNDPROC proc) {
     return RegisterClassW(&wc);
 }
 
-__attribute__((constructor)) void library_loaded() { InitEditorLib(); }
+__attribute__((constructor)) void library_loaded() {
+    zeledit::engine::CreateSharedEditorResource();
+    InitEditorLib();
+}
 
+// Editor windows still open are not destroyed here.
 __attribute__((destructor)) void library_unloaded() {
     UnregisterClassW(FormattedEditorClassName, GetEditInstance());
     UnregisterClassW(DrawEditorClassName, GetEditInstance());
+    zeledit::engine::DestroySharedEditorResource();
 }
 
 } // namespace

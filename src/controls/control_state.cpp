@@ -1,0 +1,52 @@
+#include "controls/controls.h"
+
+#include <memory>
+
+namespace zeledit::controls {
+
+ControlState* state_of(HWND hwnd) {
+    return reinterpret_cast<ControlState*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+bool handle_common(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (msg) {
+    case WM_NCCREATE: {
+        auto state = std::make_unique<ControlState>();
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state.release()));
+        result = DefWindowProcW(hwnd, msg, wParam, lParam);
+        return true;
+    }
+    case WM_NCDESTROY:
+        std::unique_ptr<ControlState>(state_of(hwnd)).reset();
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        result = DefWindowProcW(hwnd, msg, wParam, lParam);
+        return true;
+    case ZCM_SETCOLORS:
+        if (ControlState* s = state_of(hwnd)) {
+            s->face = static_cast<COLORREF>(wParam);
+            s->text = static_cast<COLORREF>(lParam);
+            InvalidateRect(hwnd, nullptr, TRUE);
+        }
+        result = 0;
+        return true;
+    case WM_SETFONT:
+        if (ControlState* s = state_of(hwnd)) s->font = reinterpret_cast<HFONT>(wParam);
+        if (lParam) InvalidateRect(hwnd, nullptr, TRUE);
+        result = 0;
+        return true;
+    case WM_GETFONT: {
+        const ControlState* s = state_of(hwnd);
+        result = s != nullptr ? reinterpret_cast<LRESULT>(s->font) : 0;
+        return true;
+    }
+    case WM_ERASEBKGND: result = 1; return true; // painted whole in WM_PAINT
+    default: return false;
+    }
+}
+
+HGDIOBJ select_font(HDC dc, const ControlState& s) {
+    return SelectObject(dc,
+                        s.font != nullptr ? static_cast<HGDIOBJ>(s.font) : GetStockObject(DEFAULT_GUI_FONT));
+}
+
+} // namespace zeledit::controls
