@@ -44,6 +44,12 @@ bool handle_common(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& r
     }
 }
 
+void fill_solid(HDC dc, const RECT& rect, COLORREF color) {
+    HBRUSH brush = CreateSolidBrush(color);
+    FillRect(dc, &rect, brush);
+    DeleteObject(brush);
+}
+
 HGDIOBJ select_font(HDC dc, const ControlState& s) {
     return SelectObject(dc,
                         s.font != nullptr ? static_cast<HGDIOBJ>(s.font) : GetStockObject(DEFAULT_GUI_FONT));

@@ -21,6 +21,8 @@ struct ControlState {
 ControlState* state_of(HWND hwnd);
 // Common messages: state creation and release, colours and fonts. Answers true when handled.
 bool handle_common(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+// Fills a rectangle with a colour.
+void fill_solid(HDC dc, const RECT& rect, COLORREF color);
 // Selects the control's font into a DC and answers what was there.
 HGDIOBJ select_font(HDC dc, const ControlState& s);
 

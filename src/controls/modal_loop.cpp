@@ -60,9 +60,7 @@ bool dialog_key(HWND dialog, const MSG& msg) {
 std::string title_of(HWND dialog) {
     WCHAR title[128];
     const int n = GetWindowTextW(dialog, title, 128);
-    std::string out;
-    for (int i = 0; i < n; ++i) out.push_back(title[i] < 0x80 ? static_cast<char>(title[i]) : '?');
-    return out;
+    return platform::to_utf8({title, static_cast<std::size_t>(n)});
 }
 
 } // namespace

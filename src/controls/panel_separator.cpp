@@ -16,9 +16,7 @@ void paint_panel(HWND hwnd) {
     const ControlState& s = *state_of(hwnd);
     RECT r;
     GetClientRect(hwnd, &r);
-    HBRUSH face = CreateSolidBrush(s.face);
-    FillRect(dc, &r, face);
-    DeleteObject(face);
+    fill_solid(dc, r, s.face);
     const int n = GetWindowTextLengthW(hwnd);
     std::u16string text(static_cast<std::size_t>(n) + 1, u'\0');
     GetWindowTextW(hwnd, text.data(), n + 1);
@@ -37,9 +35,7 @@ void paint_separator(HWND hwnd) {
     HDC dc = BeginPaint(hwnd, &ps);
     RECT r;
     GetClientRect(hwnd, &r);
-    HBRUSH line = CreateSolidBrush(state_of(hwnd)->face);
-    FillRect(dc, &r, line);
-    DeleteObject(line);
+    fill_solid(dc, r, state_of(hwnd)->face);
     EndPaint(hwnd, &ps);
 }
 

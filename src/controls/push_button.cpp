@@ -35,9 +35,7 @@ void paint(HWND hwnd) {
     const ControlState& s = *state_of(hwnd);
     RECT r;
     GetClientRect(hwnd, &r);
-    HBRUSH face = CreateSolidBrush(s.face);
-    FillRect(dc, &r, face);
-    DeleteObject(face);
+    fill_solid(dc, r, s.face);
     const COLORREF light = platform::ChangeColorLight(s.face, 60),
                    dark = platform::ChangeColorLight(s.face, -40);
     if (is_default(hwnd)) {
@@ -100,15 +98,14 @@ LRESULT CALLBACK button_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     case WM_MOUSEMOVE:
         if (s->tracking) set_pressed(hwnd, inside(hwnd, lParam));
         return 0;
-    case WM_LBUTTONUP:
+    case WM_LBUTTONUP: {
         if (!s->tracking) return 0;
+        const bool released_inside = s->pressed;
         s->tracking = false;
-        ReleaseCapture();
-        if (state_of(hwnd) != nullptr && state_of(hwnd)->pressed) {
-            set_pressed(hwnd, false);
-            click(hwnd);
-        }
+        ReleaseCapture(); // its WM_CAPTURECHANGED lifts the button
+        if (released_inside) click(hwnd);
         return 0;
+    }
     case WM_CAPTURECHANGED:
         s->tracking = false;
         set_pressed(hwnd, false);

@@ -50,12 +50,6 @@ KindColors colors_of(BYTE kind) {
 
 TMsgFrm* box_of(HWND hwnd) { return reinterpret_cast<TMsgFrm*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)); }
 
-void fill(HDC dc, RECT r, COLORREF c) {
-    HBRUSH b = CreateSolidBrush(c);
-    FillRect(dc, &r, b);
-    DeleteObject(b);
-}
-
 // Row by row from the strip colour towards its darker shade.
 void paint_strip(HDC dc, int height, COLORREF from) {
     const COLORREF to = platform::ChangeColorLight(from, -25);
@@ -63,9 +57,9 @@ void paint_strip(HDC dc, int height, COLORREF from) {
         auto mix = [&](BYTE a, BYTE b) {
             return static_cast<BYTE>(a + (int(b) - a) * y / std::max(height - 1, 1));
         };
-        fill(dc, {0, y, TMsgFrm::StripWidth, y + 1},
-             RGB(mix(GetRValue(from), GetRValue(to)), mix(GetGValue(from), GetGValue(to)),
-                 mix(GetBValue(from), GetBValue(to))));
+        controls::fill_solid(dc, {0, y, TMsgFrm::StripWidth, y + 1},
+                             RGB(mix(GetRValue(from), GetRValue(to)), mix(GetGValue(from), GetGValue(to)),
+                                 mix(GetBValue(from), GetBValue(to))));
     }
 }
 
@@ -75,7 +69,7 @@ void paint(HWND hwnd) {
     if (const TMsgFrm* box = box_of(hwnd)) {
         RECT r;
         GetClientRect(hwnd, &r);
-        fill(dc, r, box->FaceColor());
+        controls::fill_solid(dc, r, box->FaceColor());
         paint_strip(dc, r.bottom, box->StripColor());
         DrawMessageIcon(dc, 4, 5, box->Kind());
         HBRUSH frame = CreateSolidBrush(platform::ChangeColorLight(box->StripColor(), -32));

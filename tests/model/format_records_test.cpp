@@ -56,14 +56,14 @@ TEST(OldRecords, CharFormat2ConvertsWithDefaults) {
     old.ftColor = 0x123456;
     const TCharFormat f = ConvertCharFormat(old);
     EXPECT_STREQ(f.ftFaceName, "Arial");
-    EXPECT_EQ(f.ftHeight, 12);
-    EXPECT_EQ(f.ftAttr, 3);
-    EXPECT_EQ(f.ftUnderline, 0);
-    EXPECT_EQ(f.ftUnderlineColor, 0x123456u);
-    EXPECT_EQ(f.ftStrikeColor, 0x123456u);
-    EXPECT_EQ(f.ftScale, 100);
-    EXPECT_EQ(f.ftShadColor, 0xC0C0C0u);
-    EXPECT_EQ(f.ftShadow, 0);
+    EXPECT_EQ(+f.ftHeight, 12);
+    EXPECT_EQ(+f.ftAttr, 3);
+    EXPECT_EQ(+f.ftUnderline, 0);
+    EXPECT_EQ(+f.ftUnderlineColor, 0x123456u);
+    EXPECT_EQ(+f.ftStrikeColor, 0x123456u);
+    EXPECT_EQ(+f.ftScale, 100);
+    EXPECT_EQ(+f.ftShadColor, 0xC0C0C0u);
+    EXPECT_EQ(+f.ftShadow, 0);
 }
 
 TEST(OldRecords, CharFormat3KeepsShadowScaleAndScript) {
@@ -76,11 +76,11 @@ TEST(OldRecords, CharFormat3KeepsShadowScaleAndScript) {
     old.ftScript = -1;
     old.ftReserved = 7;
     TCharFormat f = ConvertCharFormat(old);
-    EXPECT_EQ(f.ftShadow, 2);
-    EXPECT_EQ(f.ftShadColor, 0x00FF00u);
-    EXPECT_EQ(f.ftScale, 80);
-    EXPECT_EQ(f.ftScript, -1);
-    EXPECT_EQ(f.ftReserved, 0);
+    EXPECT_EQ(+f.ftShadow, 2);
+    EXPECT_EQ(+f.ftShadColor, 0x00FF00u);
+    EXPECT_EQ(+f.ftScale, 80);
+    EXPECT_EQ(+f.ftScript, -1);
+    EXPECT_EQ(+f.ftReserved, 0);
     old.ftShadow = 0;
     EXPECT_EQ(ConvertCharFormat(old).ftShadColor, 0xC0C0C0u);
 }
@@ -102,20 +102,20 @@ TEST(OldRecords, ParaFormat3KeepsSpacingAndGetsBorderSpace) {
     old.ptAfter = 12;
     old.ptLineSpacing = MakeLineSpacing(LineSpacingKind::Multiple, 25);
     const TParaFormat p = ConvertParaFormat(old);
-    EXPECT_EQ(p.ptIndent.inLeft, 0.5);
-    EXPECT_EQ(p.ptIndent.inFirst, -0.25);
-    EXPECT_EQ(p.ptAlign, 0);
-    EXPECT_EQ(p.ptBorder.btTop.beStyle, 0x11);
-    EXPECT_EQ(p.ptBorder.btTop.beColor, 0xFFu);
+    EXPECT_EQ(+p.ptIndent.inLeft, 0.5);
+    EXPECT_EQ(+p.ptIndent.inFirst, -0.25);
+    EXPECT_EQ(+p.ptAlign, 0);
+    EXPECT_EQ(+p.ptBorder.btTop.beStyle, 0x11);
+    EXPECT_EQ(+p.ptBorder.btTop.beColor, 0xFFu);
     for (const TBorderEdge& e :
          {p.ptBorder.btLeft, p.ptBorder.btTop, p.ptBorder.btRight, p.ptBorder.btBottom})
-        EXPECT_EQ(e.beSpace, 2.0);
-    EXPECT_EQ(p.ptShading, 0xEEEEEEu);
-    EXPECT_NEAR(p.ptBullet.blIndent, 0.3, 1e-12);
-    EXPECT_EQ(p.ptTabs.tabs[2].tbPosition, 1.5);
-    EXPECT_EQ(p.ptTabs.tabs[2].tbAlign, 2);
-    EXPECT_EQ(p.ptBefore, 6);
-    EXPECT_EQ(p.ptAfter, 12);
+        EXPECT_EQ(+e.beSpace, 2.0);
+    EXPECT_EQ(+p.ptShading, 0xEEEEEEu);
+    EXPECT_NEAR(+p.ptBullet.blIndent, 0.3, 1e-12);
+    EXPECT_EQ(+p.ptTabs.tabs[2].tbPosition, 1.5);
+    EXPECT_EQ(+p.ptTabs.tabs[2].tbAlign, 2);
+    EXPECT_EQ(+p.ptBefore, 6);
+    EXPECT_EQ(+p.ptAfter, 12);
     EXPECT_EQ(LineSpacingKindOf(p.ptLineSpacing), LineSpacingKind::Multiple);
     EXPECT_EQ(LineSpacingValueOf(p.ptLineSpacing), 25);
 }
@@ -124,9 +124,9 @@ TEST(OldRecords, ParaFormat2HasNoSpacing) {
     TParaFormat2 old{};
     old.ptBullet.blIndent = DoubleToReal48(0.3);
     const TParaFormat p = ConvertParaFormat(old);
-    EXPECT_EQ(p.ptBefore, 0);
-    EXPECT_EQ(p.ptLineSpacing, 0u);
-    EXPECT_EQ(p.ptReserved, 0);
+    EXPECT_EQ(+p.ptBefore, 0);
+    EXPECT_EQ(+p.ptLineSpacing, 0u);
+    EXPECT_EQ(+p.ptReserved, 0);
 }
 
 TEST(FormatRecords, DecorationColoursCountOnlyWhenTheDecorationIsThere) {
@@ -154,7 +154,7 @@ TEST(FormatRecords, LineSpacingAndTabs) {
     TTabArray tabs;
     DefaultTabs(tabs);
     EXPECT_EQ(TabsSet(tabs), 0);
-    EXPECT_EQ(tabs.tabs[50].tbPosition, 25.0);
+    EXPECT_EQ(+tabs.tabs[50].tbPosition, 25.0);
     tabs.tabs[3].tbDefault = 0;
     EXPECT_EQ(TabsSet(tabs), 1);
 }

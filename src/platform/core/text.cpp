@@ -20,6 +20,32 @@ std::u16string fold_case(std::u16string_view s) {
     return out;
 }
 
+std::string to_utf8(std::u16string_view s) {
+    std::string out;
+    auto put = [&](char32_t c) {
+        if (c < 0x80) {
+            out.push_back(static_cast<char>(c));
+        } else if (c < 0x800) {
+            out += {char(0xC0 | (c >> 6)), char(0x80 | (c & 0x3F))};
+        } else if (c < 0x10000) {
+            out += {char(0xE0 | (c >> 12)), char(0x80 | ((c >> 6) & 0x3F)), char(0x80 | (c & 0x3F))};
+        } else {
+            out += {char(0xF0 | (c >> 18)), char(0x80 | ((c >> 12) & 0x3F)), char(0x80 | ((c >> 6) & 0x3F)),
+                    char(0x80 | (c & 0x3F))};
+        }
+    };
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char16_t c = s[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF) {
+            put(0x10000 + ((char32_t(c) - 0xD800) << 10) + (s[i + 1] - 0xDC00));
+            ++i;
+        } else {
+            put(c >= 0xD800 && c <= 0xDFFF ? 0xFFFD : c);
+        }
+    }
+    return out;
+}
+
 int copy_truncated(std::u16string_view text, LPWSTR buffer, int max_count) {
     if (buffer == nullptr || max_count <= 0) return 0;
     const auto n = std::min<std::size_t>(text.size(), static_cast<std::size_t>(max_count - 1));

@@ -15,6 +15,9 @@ std::u16string_view wide_view(LPCWSTR s);
 // Case-insensitive key for names compared without case (class, property, format names).
 std::u16string fold_case(std::u16string_view s);
 
+// UTF-8 for file names and fontconfig; a lone surrogate becomes U+FFFD.
+std::string to_utf8(std::u16string_view s);
+
 // Copies at most max_count - 1 units and a terminating NUL; answers the units copied.
 int copy_truncated(std::u16string_view text, LPWSTR buffer, int max_count);
 

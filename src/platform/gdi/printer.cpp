@@ -1,5 +1,7 @@
 #include "platform/gdi/printer.h"
 
+#include "platform/core/text.h"
+
 #include <cairo-pdf.h>
 
 #include <cmath>
@@ -12,20 +14,6 @@ constexpr int default_dpi = 300;
 constexpr int a4_width_tenth_mm = 2100, a4_height_tenth_mm = 2970;
 
 int dots(int tenth_mm, int dpi) { return static_cast<int>(std::lround(tenth_mm / 254.0 * dpi)); }
-
-std::string utf8(LPCWSTR s) {
-    std::string out;
-    for (; s != nullptr && *s != 0; ++s) {
-        const char16_t c = *s;
-        if (c < 0x80)
-            out.push_back(static_cast<char>(c));
-        else if (c < 0x800)
-            out += {char(0xC0 | (c >> 6)), char(0x80 | (c & 0x3F))};
-        else
-            out += {char(0xE0 | (c >> 12)), char(0x80 | ((c >> 6) & 0x3F)), char(0x80 | (c & 0x3F))};
-    }
-    return out;
-}
 
 void close_surface(PrintJob& job) {
     if (job.pdf == nullptr) return;
@@ -88,7 +76,7 @@ int StartDocW(HDC handle, const DOCINFOW* info) {
         info->lpszOutput == nullptr)
         return -1;
     PrintJob& job = *dc->job;
-    job.path = utf8(info->lpszOutput);
+    job.path = to_utf8(wide_view(info->lpszOutput));
     job.temp_path = job.path + ".part";
     job.pdf = cairo_pdf_surface_create(job.temp_path.c_str(), job.width_pt, job.height_pt);
     if (cairo_surface_status(job.pdf) != CAIRO_STATUS_SUCCESS) {

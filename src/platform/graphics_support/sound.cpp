@@ -13,7 +13,7 @@ namespace zeledit::platform {
 namespace {
 
 struct Wave {
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec format{};
     std::span<const std::uint8_t> samples;
     std::uint32_t duration_ms = 0;
 };
@@ -56,10 +56,10 @@ std::optional<Wave> parse_wave(std::span<const std::uint8_t> b) {
             if (format != 1 || channels == 0 || channels > 8 || rate == 0 || byte_rate == 0 ||
                 (bits != 8 && bits != 16))
                 return std::nullopt;
-            w.spec.freq = static_cast<int>(rate);
-            w.spec.channels = static_cast<Uint8>(channels);
-            w.spec.format = bits == 8 ? AUDIO_U8 : AUDIO_S16LSB;
-            w.spec.samples = 4096;
+            w.format.freq = static_cast<int>(rate);
+            w.format.channels = static_cast<Uint8>(channels);
+            w.format.format = bits == 8 ? AUDIO_U8 : AUDIO_S16LSB;
+            w.format.samples = 4096;
             have_format = true;
         } else if (std::memcmp(b.data() + at, "data", 4) == 0 && have_format) {
             w.samples = b.subspan(body, size);
@@ -76,7 +76,7 @@ SDL_AudioDeviceID open_device(const Wave& w) {
     static const bool ready = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
     if (!ready) return 0;
     SDL_AudioSpec got{};
-    const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &w.spec, &got, 0);
+    const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &w.format, &got, 0);
     if (device == 0) return 0;
     SDL_QueueAudio(device, w.samples.data(), static_cast<Uint32>(w.samples.size()));
     SDL_PauseAudioDevice(device, 0);

@@ -152,19 +152,6 @@ const FontFile* match(const std::string& family, bool bold, bool italic, bool ex
     return file;
 }
 
-std::string to_utf8(std::u16string_view s) {
-    std::string out;
-    for (char16_t c : s) {
-        if (c < 0x80)
-            out.push_back(static_cast<char>(c));
-        else if (c < 0x800)
-            out += {char(0xC0 | (c >> 6)), char(0x80 | (c & 0x3F))};
-        else
-            out += {char(0xE0 | (c >> 12)), char(0x80 | ((c >> 6) & 0x3F)), char(0x80 | (c & 0x3F))};
-    }
-    return out;
-}
-
 } // namespace
 
 FT_Library freetype() {
