@@ -95,6 +95,8 @@ void TFormatEditor::InitEditorInfo() {
     ei.eiSelStart = ei.eiSelEnd = 0;
     ei.eiHighColor = 255;
     ei.eiStateColor = 255;
+    FBuffer = std::make_unique<model::TEditorBuffer>(&edInfo);
+    ei.eiBuffers = FBuffer.get();
     GetClientRect(HWindow, &ei.eiBoundRect);
     LastBullet = DefaultBullet();
 }
@@ -102,6 +104,8 @@ void TFormatEditor::InitEditorInfo() {
 TFormatEditor::~TFormatEditor() {
     DeleteObject(edInfo.eiBackgroundBrush);
     KillTimer(HWindow, editor_timer);
+    edInfo.eiBuffers = nullptr;
+    FBuffer.reset();
     FKeyboard.reset();
     if ((FEditStyle & esOwnPalette) != 0 && EditPalette != nullptr) DeleteObject(EditPalette);
 }
@@ -202,6 +206,15 @@ bool TFormatEditor::EFMOwnMessage(TMessage& msg) {
     case EFM_SETMODIFIED: IsModified = w; return true;
     case EFM_SETEDITORSTATE: SetEditorState(static_cast<std::uint32_t>(w), l != 0); return true;
     case EFM_SETLANGUAGE: FLanguage = LOBYTE(msg.WParam); return true;
+    case EFM_GETTEXTLENGTH: msg.Result = FBuffer->TextLength(); return true;
+    case EFM_GETTEXTBUFFER: msg.Result = reinterpret_cast<LRESULT>(FBuffer->TextBuffer); return true;
+    case EFM_GETFORMATBUFFER: msg.Result = reinterpret_cast<LRESULT>(FBuffer->FormatBuffer); return true;
+    case EFM_GETWORDAT:
+        FBuffer->GetWordAt(static_cast<std::uint32_t>(w), reinterpret_cast<char16_t*>(msg.LParam));
+        return true;
+    case EFM_SETMAXBUFFERSIZE: FBuffer->SetMaximumSize(static_cast<std::uint32_t>(l)); return true;
+    case EFM_DELETEPARAS: FBuffer->DeleteParas(LOBYTE(msg.WParam)); return true;
+    case EFM_DELETEDOUBLESPACEPARAS: FBuffer->DeleteDoubleSpaceParas(); return true;
     case EFM_GETHOTKEY: msg.Result = FKeyboard->GetHotKey(static_cast<std::uint32_t>(w)); return true;
     case EFM_SETHOTKEY: FKeyboard->SetHotKey(static_cast<std::uint32_t>(w), LOWORD(msg.LParam)); return true;
     case EFM_ADDPARAFORMAT:

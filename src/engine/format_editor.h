@@ -4,6 +4,7 @@
 
 #include "engine/editor_keyboard.h"
 #include "engine/editor_resource.h"
+#include "model/editor_buffer.h"
 #include "model/editor_info.h"
 
 #include <zeledit/zeledit.h>
@@ -53,6 +54,7 @@ public:
     HWND HWindow;
     std::uint8_t FLanguage = 0;
     model::TEditorInfo edInfo;
+    std::unique_ptr<model::TEditorBuffer> FBuffer; // edInfo.eiBuffers
     std::int32_t FEditStyle = esControl;
     TEditorResource* FResource = nullptr;
     TCharFormat FDefaultCharFormat{};

@@ -47,6 +47,18 @@ TEST_F(EditorWindow, AnswersItsVersion) {
     EXPECT_EQ(send(WM_GETDLGCODE), 7);
 }
 
+TEST_F(EditorWindow, ANewDocumentIsEmpty) {
+    EXPECT_EQ(send(EFM_GETTEXTLENGTH), 0);
+    const auto* text = reinterpret_cast<const char16_t*>(send(EFM_GETTEXTBUFFER));
+    const auto* formats = reinterpret_cast<const std::uint8_t*>(send(EFM_GETFORMATBUFFER));
+    ASSERT_NE(text, nullptr);
+    ASSERT_NE(formats, nullptr);
+    EXPECT_EQ(text[0], 0);
+    EXPECT_EQ(formats[0], 0);
+    EXPECT_EQ(formats[1], 0);
+    send(EFM_GETWORDAT, 0, 0); // no buffer: nothing happens
+}
+
 TEST_F(EditorWindow, ModifiedFlag) {
     EXPECT_EQ(send(EFM_GETMODIFIED), 0);
     send(EFM_SETMODIFIED, static_cast<WPARAM>(-1));

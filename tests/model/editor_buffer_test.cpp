@@ -1,0 +1,192 @@
+// The text and format buffer: capacity, gaps, formats at positions, words and paragraphs.
+#include "model/editor_buffer.h"
+
+#include <zeledit/headless.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace zeledit::model {
+namespace {
+
+class Buffer : public ::testing::Test {
+protected:
+    TEditorInfo info;
+    std::unique_ptr<TEditorBuffer> buffer;
+    std::vector<std::pair<std::uint32_t, std::int32_t>> shifts;
+
+    void SetUp() override {
+        headless::Reset();
+        buffer = std::make_unique<TEditorBuffer>(&info);
+        buffer->OnShift = [this](std::uint32_t i, std::int32_t n) { shifts.emplace_back(i, n); };
+    }
+    void TearDown() override {
+        buffer.reset();
+        headless::Reset();
+    }
+    void put(std::u16string_view text, std::uint8_t format = 0, std::uint32_t at = UINT32_MAX) {
+        ASSERT_TRUE(buffer->InsertChar(text.data(), format, static_cast<std::uint32_t>(text.size()),
+                                       at == UINT32_MAX ? buffer->TextLength() : at));
+    }
+    std::u16string text() const { return {buffer->TextBuffer, buffer->TextLength()}; }
+    std::u16string word_at(std::uint32_t i) const {
+        char16_t w[TEditorBuffer::MaxWordLength + 1] = {};
+        buffer->GetWordAt(i, w);
+        return w;
+    }
+};
+
+TEST_F(Buffer, NewBufferIsOneEmptyLeftAlignedParagraph) {
+    EXPECT_EQ(buffer->TextLength(), 0u);
+    EXPECT_EQ(buffer->BufferSize(), 2);
+    EXPECT_EQ(buffer->FormatBuffer[0], 0);
+    EXPECT_EQ(buffer->FormatBuffer[1], 0);
+    EXPECT_EQ(GlobalSize(buffer->TextHandle), 512u);
+    EXPECT_EQ(GlobalSize(buffer->FormatHandle), 256u);
+}
+
+TEST_F(Buffer, InsertedCharactersTakeTheirFormatButMarksTakeZero) {
+    put(u"a", 5);
+    EXPECT_EQ(buffer->FormatBuffer[0], 5);
+    put(u"\r\n", 5);
+    EXPECT_EQ(buffer->FormatBuffer[1], 0);
+    EXPECT_EQ(buffer->FormatBuffer[2], 0);
+    EXPECT_EQ(shifts, (std::vector<std::pair<std::uint32_t, std::int32_t>>{{0, 1}, {1, 2}}));
+    buffer->DeleteChar(0, 1);
+    EXPECT_EQ(shifts.back(), (std::pair<std::uint32_t, std::int32_t>{0, -1}));
+    EXPECT_EQ(text(), u"\r\n");
+}
+
+TEST_F(Buffer, MaximumSizeRefusesWholeInsertions) {
+    buffer->SetMaximumSize(10);
+    EXPECT_TRUE(buffer->InsertChar(u"abcd", 0, 4, 0)); // 2 × 5 = 10
+    const auto before = shifts.size();
+    EXPECT_FALSE(buffer->InsertChar(u"e", 0, 1, 4));
+    EXPECT_EQ(text(), u"abcd");
+    EXPECT_EQ(shifts.size(), before);
+    EXPECT_FALSE(buffer->InsertChar(u"x", 0, 1, 9)); // past the end of the text
+}
+
+TEST_F(Buffer, BlocksGrowInStepsAndKeepTheLastParagraphBytes) {
+    // A block of exactly length + size + 1 bytes would lose the byte after the terminator.
+    std::u16string text_254(254, u'x');
+    put(text_254);
+    buffer->FormatBuffer[254] = 7; // the last paragraph's format
+    buffer->FormatBuffer[255] = 2; // and its alignment
+    put(u"y", 0, 254);
+    EXPECT_GE(GlobalSize(buffer->FormatHandle), 257u);
+    EXPECT_EQ(buffer->FormatBuffer[255], 7);
+    EXPECT_EQ(buffer->FormatBuffer[256], 2);
+    // Far beyond: 512-character steps, plus one, zero-filled.
+    put(std::u16string(2000, u'z'));
+    EXPECT_EQ(GlobalSize(buffer->FormatHandle), 512u * ((2256u + 512) / 512 + 1));
+    EXPECT_EQ(GlobalSize(buffer->TextHandle), 2 * GlobalSize(buffer->FormatHandle));
+    buffer->DeleteBuffer(0, 2200);
+    EXPECT_EQ(buffer->TextLength(), 55u);
+    EXPECT_EQ(GlobalSize(buffer->FormatHandle), 512u * 2); // shrunk again
+    EXPECT_EQ(buffer->FormatBuffer[56], 2);
+}
+
+TEST_F(Buffer, FormatAtLooksBehindMarksAndIgnoresTheMarkBit) {
+    put(u"ab\r\ncd", 3);
+    buffer->FormatBuffer[1] = 0x80 | 9;
+    EXPECT_EQ(buffer->FormatAt(1), 9);
+    EXPECT_EQ(buffer->FormatAt(2), 9); // at the CR: the character before
+    TEditorBuffer other(&info);
+    other.InsertChar(u"\r\nx", 0, 3, 0);
+    other.FormatBuffer[0] = 0x85;
+    EXPECT_EQ(other.FormatAt(0), 5); // at position 0 the CR's own byte
+}
+
+TEST_F(Buffer, WordsEndAtSeparatorsAndDigits) {
+    put(u"ab cd");
+    EXPECT_EQ(word_at(2), u"cd");
+    EXPECT_EQ(word_at(1), u"ab");
+    buffer->Clear();
+    put(u"ab1cd");
+    EXPECT_EQ(word_at(0), u"ab");
+    buffer->Clear();
+    put(u"tiếng Việt");
+    EXPECT_EQ(word_at(7), u"Việt");
+    std::uint32_t start = 0;
+    std::int64_t end = 0;
+    EXPECT_TRUE(buffer->GetWordRangeAt(2, start, end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 4);
+    buffer->Clear();
+    EXPECT_FALSE(buffer->GetWordRangeAt(0, start, end));
+    put(std::u16string(400, u'w'));
+    EXPECT_EQ(word_at(10).size(), TEditorBuffer::MaxWordLength); // bounded copy
+}
+
+TEST_F(Buffer, RightAndLeftWord) {
+    put(u"ab  cd");
+    EXPECT_EQ(buffer->RightWord(0), 4u);
+    buffer->Clear();
+    put(u"ab cd");
+    EXPECT_EQ(buffer->RightWord(0), 3u);
+    EXPECT_EQ(buffer->RightWord(3), 5u); // the end of the text
+    EXPECT_EQ(buffer->LeftWord(5), 3u);
+    EXPECT_EQ(buffer->LeftWord(3), 0u);
+    EXPECT_EQ(buffer->LeftWord(0), 0u);
+}
+
+TEST_F(Buffer, AddFormatTextStartsANewParagraphAfterAnEmptyOne) {
+    put(u"one");
+    const std::uint8_t formats[] = {4, 4, 4, 6, 1};
+    EXPECT_TRUE(buffer->AddFormatText(u"two", formats));
+    EXPECT_EQ(text(), u"one\r\n\r\ntwo");
+    EXPECT_EQ(buffer->FormatBuffer[7], 4);
+    EXPECT_EQ(buffer->FormatBuffer[10], 6);
+    EXPECT_EQ(buffer->FormatBuffer[11], 1);
+    buffer->SetMaximumSize(40);
+    EXPECT_FALSE(buffer->AddFormatText(u"three", formats)); // would not fit: nothing changes
+    EXPECT_EQ(text(), u"one\r\n\r\ntwo");
+}
+
+TEST_F(Buffer, DeleteParasOfAFormat) {
+    put(u"a\r\nb\r\nc");
+    buffer->FormatBuffer[1] = 2; // "a" is of paragraph format 2
+    buffer->FormatBuffer[4] = 1;
+    buffer->FormatBuffer[7] = 2; // "c", the last paragraph, too (its byte is at the terminator)
+    buffer->DeleteParas(2);
+    EXPECT_EQ(text(), u"b\r\n");
+    EXPECT_EQ(buffer->FormatBuffer[3], 0); // a valid last paragraph
+    EXPECT_EQ(buffer->FormatBuffer[4], 0);
+}
+
+TEST_F(Buffer, RunsOfEmptyParagraphsShrinkToOne) {
+    put(u"a\r\n\r\n\r\n\r\nb");
+    buffer->DeleteDoubleSpaceParas();
+    EXPECT_EQ(text(), u"a\r\n\r\nb");
+    buffer->Clear();
+    put(u"\r\n\r\nx"); // before the first paragraph counts as empty: the leading run goes
+    buffer->DeleteDoubleSpaceParas();
+    EXPECT_EQ(text(), u"x");
+}
+
+TEST_F(Buffer, PositionsPastSixtyFiveThousandWork) {
+    std::u16string big;
+    for (int i = 0; i < 20000; ++i) big += u"word word\r\n";
+    put(big);
+    ASSERT_EQ(buffer->TextLength(), 220000u);
+    const std::uint32_t at = 150000 - 150000 % 11; // a paragraph start
+    buffer->FormatBuffer[at + 9] = 3;              // that paragraph's format
+    EXPECT_EQ(word_at(at + 6), u"word");
+    EXPECT_EQ(buffer->RightWord(at), at + 5);
+    buffer->DeleteParas(3);
+    EXPECT_EQ(buffer->TextLength(), 220000u - 11);
+    EXPECT_EQ(shifts.back(), (std::pair<std::uint32_t, std::int32_t>{at, -11}));
+}
+
+TEST_F(Buffer, AHostOverwritingTheTerminatorIsContained) {
+    const std::size_t units = GlobalSize(buffer->FormatHandle);
+    std::fill(buffer->TextBuffer, buffer->TextBuffer + units, u'x');
+    EXPECT_EQ(buffer->TextLength(), units - 2);
+    EXPECT_TRUE(buffer->InsertChar(u"y", 0, 1, 0));
+}
+
+} // namespace
+} // namespace zeledit::model
