@@ -97,7 +97,10 @@ void TFormatEditor::InitEditorInfo() {
     ei.eiStateColor = 255;
     FBuffer = std::make_unique<model::TEditorBuffer>(&edInfo);
     ei.eiBuffers = FBuffer.get();
+    FFonts = std::make_unique<model::TEditorFonts>(&edInfo);
+    ei.eiFonts = FFonts.get();
     GetClientRect(HWindow, &ei.eiBoundRect);
+    FFonts->CreateDefaultFont();
     LastBullet = DefaultBullet();
 }
 
@@ -106,6 +109,8 @@ TFormatEditor::~TFormatEditor() {
     KillTimer(HWindow, editor_timer);
     edInfo.eiBuffers = nullptr;
     FBuffer.reset();
+    edInfo.eiFonts = nullptr;
+    FFonts.reset();
     FKeyboard.reset();
     if ((FEditStyle & esOwnPalette) != 0 && EditPalette != nullptr) DeleteObject(EditPalette);
 }
@@ -217,8 +222,40 @@ bool TFormatEditor::EFMOwnMessage(TMessage& msg) {
     case EFM_DELETEDOUBLESPACEPARAS: FBuffer->DeleteDoubleSpaceParas(); return true;
     case EFM_GETHOTKEY: msg.Result = FKeyboard->GetHotKey(static_cast<std::uint32_t>(w)); return true;
     case EFM_SETHOTKEY: FKeyboard->SetHotKey(static_cast<std::uint32_t>(w), LOWORD(msg.LParam)); return true;
-    case EFM_ADDPARAFORMAT:
+    case EFM_SETFONTCOLOR: FFonts->SetFontColor(w, static_cast<COLORREF>(l)); return true;
+    case EFM_GETFONTCOLOR: msg.Result = FFonts->GetFontColor(w); return true;
+    case EFM_GETFONTCOUNT: msg.Result = FFonts->Count(); return true;
+    case EFM_CHANGEFONTSIZE:
+        FFonts->ChangeFontSize(static_cast<std::int16_t>(LOWORD(msg.LParam)),
+                               static_cast<std::int16_t>(HIWORD(msg.LParam)));
+        if (w != 0) ValidateWindow();
+        return true;
+    case EFM_CHANGEFONTNAME:
+        if (const auto* rec = reinterpret_cast<const TChangeFont*>(msg.LParam)) {
+            FFonts->ChangeFontName(*rec);
+            if (rec->Redraw) ValidateWindow();
+        }
+        return true;
+    case EFM_SETDEFAULTFONT:
+        if (const auto* f = reinterpret_cast<const TCharFormat*>(msg.LParam)) {
+            FDefaultCharFormat = *f;
+            model::CopyFaceName(FDefaultCharFormat.ftFaceName, sizeof FDefaultCharFormat.ftFaceName,
+                                f->ftFaceName, sizeof f->ftFaceName);
+            FFonts->GetFormatItem(0)->ResetFont(FDefaultCharFormat);
+            ValidateWindow();
+        }
+        return true;
+    case EFM_GETFONTTOREC:
+        if (auto* f = reinterpret_cast<TCharFormat*>(msg.LParam)) FFonts->GetFormatItem(w)->GetAttr(*f);
+        return true;
+    case EFM_ENLARGEREDUCEFONT: FFonts->EnlargeReduceSize(l); return true;
+    case EFM_GETFONTITEM: msg.Result = reinterpret_cast<LRESULT>(FFonts->GetFormatItem(w)); return true;
+    case EFM_GETDEFAULTFONT: msg.Result = reinterpret_cast<LRESULT>(&FDefaultCharFormat); return true;
     case EFM_ADDFONTFORMAT:
+        if (reinterpret_cast<HWND>(msg.WParam) == HWindow)
+            msg.Result = FFonts->AddFontFormat(reinterpret_cast<const TCharFormat*>(msg.LParam));
+        return true;
+    case EFM_ADDPARAFORMAT:
     case EFM_GETSELFONTNAME:
         // Only a WParam equal to the editor's own handle opens these; the format tables that
         // answer them are not built yet, so both ways the answer is 0 and nothing changes.

@@ -5,6 +5,7 @@
 #include "engine/editor_keyboard.h"
 #include "engine/editor_resource.h"
 #include "model/editor_buffer.h"
+#include "model/editor_fonts.h"
 #include "model/editor_info.h"
 
 #include <zeledit/zeledit.h>
@@ -55,6 +56,7 @@ public:
     std::uint8_t FLanguage = 0;
     model::TEditorInfo edInfo;
     std::unique_ptr<model::TEditorBuffer> FBuffer; // edInfo.eiBuffers
+    std::unique_ptr<model::TEditorFonts> FFonts;   // edInfo.eiFonts
     std::int32_t FEditStyle = esControl;
     TEditorResource* FResource = nullptr;
     TCharFormat FDefaultCharFormat{};

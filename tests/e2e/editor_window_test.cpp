@@ -70,12 +70,42 @@ TEST_F(EditorWindow, ModifiedFlag) {
     EXPECT_EQ(send(EFM_GETMODIFIED), 0);
 }
 
+TEST_F(EditorWindow, ANewEditorHasTheDefaultCharacterFormat) {
+    EXPECT_EQ(send(EFM_GETFONTCOUNT), 1);
+    TCharFormat f{};
+    send(EFM_GETFONTTOREC, 0, reinterpret_cast<LPARAM>(&f));
+    EXPECT_STREQ(f.ftFaceName, "Times New Roman");
+    EXPECT_EQ(+f.ftHeight, 11);
+    EXPECT_EQ(+f.ftAttr, 0);
+    EXPECT_EQ(+f.ftColor, 0u);
+    EXPECT_EQ(+f.ftScale, 100);
+    EXPECT_EQ(+f.ftShadColor, 0xC0C0C0u);
+    const auto* def = reinterpret_cast<const TCharFormat*>(send(EFM_GETDEFAULTFONT));
+    ASSERT_NE(def, nullptr);
+    EXPECT_EQ(+def->ftHeight, 11);
+}
+
+TEST_F(EditorWindow, AddingAFormatTwiceYieldsOneEntry) {
+    TCharFormat f{};
+    send(EFM_GETFONTTOREC, 0, reinterpret_cast<LPARAM>(&f));
+    f.ftAttr = 1 | 8; // bold, hot link
+    const WPARAM self = reinterpret_cast<WPARAM>(host);
+    EXPECT_EQ(send(EFM_ADDFONTFORMAT, self, reinterpret_cast<LPARAM>(&f)), 1);
+    EXPECT_EQ(send(EFM_ADDFONTFORMAT, self, reinterpret_cast<LPARAM>(&f)), 1);
+    EXPECT_EQ(send(EFM_GETFONTCOUNT), 2);
+    send(EFM_SETFONTCOLOR, 1, RGB(0, 0, 200));
+    EXPECT_EQ(send(EFM_GETFONTCOLOR, 1), RGB(0, 0, 200));
+    EXPECT_EQ(send(EFM_GETFONTCOLOR, 5), 0);
+    send(EFM_SETFONTCOLOR, static_cast<WPARAM>(-1), RGB(1, 2, 3)); // ignored
+    EXPECT_EQ(send(EFM_GETFONTCOLOR, 0), 0);
+}
+
 TEST_F(EditorWindow, AddingFormatsNeedsTheEditorsOwnHandle) {
     TCharFormat f{};
     HWND other = make(FormattedEditorClassName);
     EXPECT_EQ(send(EFM_ADDFONTFORMAT, reinterpret_cast<WPARAM>(other), reinterpret_cast<LPARAM>(&f)), 0);
     EXPECT_EQ(send(EFM_ADDFONTFORMAT, 12345, reinterpret_cast<LPARAM>(&f)), 0);
-    EXPECT_EQ(send(EFM_GETFONTCOUNT), 0);
+    EXPECT_EQ(send(EFM_GETFONTCOUNT), 1);
 }
 
 TEST_F(EditorWindow, HotKeyEntriesAreBounded) {

@@ -1,0 +1,17 @@
+// Resolutions that layout and fonts convert with: the screen's 96 pixels per inch, or the
+// printer's while a print layout exists. Process-wide, as the layout of every editor uses them.
+#pragma once
+
+namespace zeledit::model {
+
+inline int DotPerInchX = 96;
+inline int DotPerInchY = 96;
+inline constexpr int RefDotPerInchX = 96;
+inline constexpr int RefDotPerInchY = 96;
+inline int PenUnit = 1;
+
+// Nearest integer, halves to the even neighbour; NaN gives 0 and the result is clamped to
+// the 32-bit range, so doubles from files and messages never overflow a cast.
+int RoundNearest(double value);
+
+} // namespace zeledit::model
