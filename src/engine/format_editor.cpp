@@ -39,14 +39,6 @@ TPageRec DefaultPageSetup() {
     return p;
 }
 
-TBullet DefaultBullet() {
-    TBullet b{};
-    std::strcpy(b.blFaceName, "Symbol");
-    b.blChar = 183;
-    b.blIndent = 0.3;
-    return b;
-}
-
 TFormatEditor::TFormatEditor(HWND AParent) : HWindow(AParent) {
     FLanguage = 0;
     FResource = SharedEditorResource();
@@ -99,9 +91,12 @@ void TFormatEditor::InitEditorInfo() {
     ei.eiBuffers = FBuffer.get();
     FFonts = std::make_unique<model::TEditorFonts>(&edInfo);
     ei.eiFonts = FFonts.get();
+    FParas = std::make_unique<model::TEditorParagraphs>(&edInfo);
+    ei.eiParas = FParas.get();
     GetClientRect(HWindow, &ei.eiBoundRect);
     FFonts->CreateDefaultFont();
-    LastBullet = DefaultBullet();
+    FParas->CreateDefaultPara();
+    LastBullet = FParas->GetFormatItem(0)->FAttributes.ptBullet;
 }
 
 TFormatEditor::~TFormatEditor() {
@@ -111,6 +106,8 @@ TFormatEditor::~TFormatEditor() {
     FBuffer.reset();
     edInfo.eiFonts = nullptr;
     FFonts.reset();
+    edInfo.eiParas = nullptr;
+    FParas.reset();
     FKeyboard.reset();
     if ((FEditStyle & esOwnPalette) != 0 && EditPalette != nullptr) DeleteObject(EditPalette);
 }
@@ -151,6 +148,7 @@ void TFormatEditor::SetEditType(std::int32_t et) {
 void TFormatEditor::SetBackground(COLORREF colour) {
     DeleteObject(edInfo.eiBackgroundBrush);
     edInfo.eiBackgroundBrush = CreateSolidBrush(colour);
+    FParas->SetParaColor(0, colour);
     ValidateWindow();
 }
 
@@ -255,7 +253,22 @@ bool TFormatEditor::EFMOwnMessage(TMessage& msg) {
         if (reinterpret_cast<HWND>(msg.WParam) == HWindow)
             msg.Result = FFonts->AddFontFormat(reinterpret_cast<const TCharFormat*>(msg.LParam));
         return true;
+    case EFM_SETPARACOLOR:
+        FParas->SetParaColor(w >= 0 && w < FParas->Count() ? w : 0, static_cast<COLORREF>(l));
+        return true;
+    case EFM_GETPARACOLOR:
+        msg.Result = FParas->GetParaColor(w >= 0 && w < FParas->Count() ? w : 0);
+        return true;
+    case EFM_GETPARACOUNT: msg.Result = FParas->Count(); return true;
+    case EFM_GETPARATOREC:
+        if (auto* p = reinterpret_cast<TParaFormat*>(msg.LParam)) *p = FParas->GetFormatItem(w)->FAttributes;
+        return true;
+    case EFM_GETPARAITEM: msg.Result = reinterpret_cast<LRESULT>(FParas->GetFormatItem(w)); return true;
     case EFM_ADDPARAFORMAT:
+        if (reinterpret_cast<HWND>(msg.WParam) == HWindow)
+            if (const auto* p = reinterpret_cast<const TParaFormat*>(msg.LParam))
+                msg.Result = FParas->AddParaFormat(*p);
+        return true;
     case EFM_GETSELFONTNAME:
         // Only a WParam equal to the editor's own handle opens these; the format tables that
         // answer them are not built yet, so both ways the answer is 0 and nothing changes.

@@ -7,6 +7,7 @@
 #include "model/editor_buffer.h"
 #include "model/editor_fonts.h"
 #include "model/editor_info.h"
+#include "model/editor_paragraphs.h"
 
 #include <zeledit/zeledit.h>
 
@@ -55,8 +56,9 @@ public:
     HWND HWindow;
     std::uint8_t FLanguage = 0;
     model::TEditorInfo edInfo;
-    std::unique_ptr<model::TEditorBuffer> FBuffer; // edInfo.eiBuffers
-    std::unique_ptr<model::TEditorFonts> FFonts;   // edInfo.eiFonts
+    std::unique_ptr<model::TEditorBuffer> FBuffer;    // edInfo.eiBuffers
+    std::unique_ptr<model::TEditorFonts> FFonts;      // edInfo.eiFonts
+    std::unique_ptr<model::TEditorParagraphs> FParas; // edInfo.eiParas
     std::int32_t FEditStyle = esControl;
     TEditorResource* FResource = nullptr;
     TCharFormat FDefaultCharFormat{};
@@ -104,7 +106,5 @@ private:
 
 // The page setup of a new editor: margins 1.0/1.0/1.25/1.25 inch, scale 100, one column.
 TPageRec DefaultPageSetup();
-// The bullet of a new paragraph format: "Symbol" 183, 0.3 inch from the text.
-TBullet DefaultBullet();
 
 } // namespace zeledit::engine

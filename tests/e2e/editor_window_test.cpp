@@ -85,6 +85,24 @@ TEST_F(EditorWindow, ANewEditorHasTheDefaultCharacterFormat) {
     EXPECT_EQ(+def->ftHeight, 11);
 }
 
+TEST_F(EditorWindow, ANewEditorHasOneParagraphFormat) {
+    EXPECT_EQ(send(EFM_GETPARACOUNT), 1);
+    TParaFormat p{};
+    send(EFM_GETPARATOREC, 0, reinterpret_cast<LPARAM>(&p));
+    EXPECT_EQ(+p.ptShading, 0xFFFFFFu);
+    EXPECT_STREQ(p.ptBullet.blFaceName, "Symbol");
+    EXPECT_EQ(+p.ptTabs.tabs[2].tbPosition, 1.0);
+    p.ptIndent.inLeft = 0.5;
+    const WPARAM self = reinterpret_cast<WPARAM>(host);
+    EXPECT_EQ(send(EFM_ADDPARAFORMAT, self, reinterpret_cast<LPARAM>(&p)), 1);
+    EXPECT_EQ(send(EFM_ADDPARAFORMAT, self, reinterpret_cast<LPARAM>(&p)), 1);
+    EXPECT_EQ(send(EFM_ADDPARAFORMAT, 0, reinterpret_cast<LPARAM>(&p)), 0); // not the editor's handle
+    EXPECT_EQ(send(EFM_GETPARACOUNT), 2);
+    send(EFM_SETPARACOLOR, 77, RGB(1, 2, 3)); // out of range: format 0
+    EXPECT_EQ(send(EFM_GETPARACOLOR, 0), RGB(1, 2, 3));
+    EXPECT_EQ(send(EFM_GETPARACOLOR, static_cast<WPARAM>(-4)), RGB(1, 2, 3));
+}
+
 TEST_F(EditorWindow, AddingAFormatTwiceYieldsOneEntry) {
     TCharFormat f{};
     send(EFM_GETFONTTOREC, 0, reinterpret_cast<LPARAM>(&f));
