@@ -3,9 +3,12 @@
 #include "controls/controls.h"
 #include "platform/core/text.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace zeledit::controls {
 namespace {
@@ -38,9 +41,53 @@ template <class Pred> HWND find_button(HWND dialog, Pred pred) {
     return nullptr;
 }
 
+// The button whose caption marks `key` with '&' (compared without case).
+HWND mnemonic_button(HWND dialog, WPARAM key) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!is_button(child) || !usable(child)) continue;
+        WCHAR caption[64];
+        const int n = GetWindowTextW(child, caption, 64);
+        for (int i = 0; i + 1 < n; ++i)
+            if (caption[i] == u'&' && caption[i + 1] != u'&') {
+                const char16_t c = caption[i + 1];
+                const WPARAM upper = (c >= u'a' && c <= u'z') ? WPARAM(c - u'a' + u'A') : WPARAM(c);
+                if (upper == key) return child;
+                break;
+            }
+    }
+    return nullptr;
+}
+
+// Tab and Shift+Tab move the focus among the dialog's usable buttons, left to right.
+void move_focus(HWND dialog, bool backwards) {
+    std::vector<std::pair<LONG, HWND>> row;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!is_button(child) || !usable(child)) continue;
+        RECT r;
+        GetWindowRect(child, &r);
+        row.emplace_back(r.left, child);
+    }
+    if (row.empty()) return;
+    std::sort(row.begin(), row.end());
+    std::size_t at = 0;
+    while (at < row.size() && row[at].second != GetFocus()) ++at;
+    const std::size_t n = row.size();
+    const std::size_t next = at == n ? 0 : backwards ? (at + n - 1) % n : (at + 1) % n;
+    SetFocus(row[next].second);
+}
+
 // Keys a dialog answers itself, whichever of its controls has the focus.
 bool dialog_key(HWND dialog, const MSG& msg) {
-    if (msg.message != WM_KEYDOWN || (msg.hwnd != dialog && !IsChild(dialog, msg.hwnd))) return false;
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+    if (msg.hwnd != dialog && !IsChild(dialog, msg.hwnd)) return false;
+    if (msg.wParam == VK_TAB) {
+        move_focus(dialog, (GetKeyState(VK_SHIFT) & 0x8000) != 0);
+        return true;
+    }
+    if (HWND button = mnemonic_button(dialog, msg.wParam)) {
+        SendMessageW(button, BM_CLICK, 0, 0);
+        return true;
+    }
     if (msg.wParam == VK_ESCAPE) {
         if (HWND cancel = FindCancelButton(dialog))
             SendMessageW(cancel, BM_CLICK, 0, 0);

@@ -121,6 +121,22 @@ TEST_F(MessageBox, EscapePressesTheCancelButton) {
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
 }
 
+TEST_F(MessageBox, MnemonicsAndTabReachTheButtons) {
+    EXPECT_EQ(show(u"?", 3, dialogs::mbYes | dialogs::mbNo | dialogs::mbCancel,
+                   [](HWND) { headless::KeyPress('Y'); }),
+              IDYES);
+    EXPECT_EQ(show(u"?", 0, dialogs::mbAbort | dialogs::mbRetry | dialogs::mbIgnore,
+                   [](HWND) { headless::KeyPress('R'); }),
+              IDRETRY);
+    // The first button has the focus; Tab moves it to the next, Enter presses that one.
+    EXPECT_EQ(show(u"?", 3, dialogs::mbYes | dialogs::mbNo | dialogs::mbCancel,
+                   [](HWND) {
+                       headless::KeyPress(VK_TAB);
+                       headless::KeyPress(VK_RETURN);
+                   }),
+              IDNO);
+}
+
 TEST_F(MessageBox, ClickingAButtonWithTheMouse) {
     // Yes, since the box would answer No by itself if the click went astray.
     auto click_yes = [](HWND dialog) {

@@ -61,12 +61,12 @@ TEST_F(Notifications, StateComesFromBeforeTheCaretPastParagraphMarks) {
     engine().edInfo.eiIndex = 2;         // just before the paragraph mark
     engine::UpdateState(engine(), *engine().FParas->GetFormatItem(0));
     ASSERT_EQ(states.size(), 1u);
-    EXPECT_EQ(states[0].second.stateCharFormat.ftAttr, 1); // two positions before the caret
+    EXPECT_EQ(+states[0].second.stateCharFormat.ftAttr, 1); // two positions before the caret
     EXPECT_EQ(engine().FDefFontID, bold_index);
-    EXPECT_EQ(states[0].second.statePageWidth, 300 - 10);
+    EXPECT_EQ(+states[0].second.statePageWidth, 300 - 10);
     engine().edInfo.eiIndex = 6;
     engine::UpdateState(engine(), *engine().FParas->GetFormatItem(0));
-    EXPECT_EQ(states.back().second.stateCharFormat.ftAttr, 0);
+    EXPECT_EQ(+states.back().second.stateCharFormat.ftAttr, 0);
 }
 
 TEST_F(Notifications, BufferChangesAndFormatChanges) {
