@@ -1,7 +1,7 @@
-// The interactive editor host. Until the editor engine and the display backend exist it
-// shows an empty editor area in a frame and, without a display, renders it to a PNG file.
+// The interactive editor host: a frame around an editor window. Until the display
+// backend exists it renders the window to a PNG file.
 #include <zeledit/headless.h>
-#include <zeledit/windows.h>
+#include <zeledit/zeledit.h>
 
 #include <cstdio>
 #include <string>
@@ -27,13 +27,7 @@ bool register_classes(HINSTANCE instance) {
     frame.hInstance = instance;
     frame.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     frame.lpszClassName = u"ZeleditDemoFrame";
-    WNDCLASSW area{};
-    area.lpfnWndProc = DefWindowProcW;
-    area.hInstance = instance;
-    area.hCursor = LoadCursorW(nullptr, IDC_IBEAM);
-    area.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
-    area.lpszClassName = u"ZeleditDemoArea";
-    return RegisterClassW(&frame) != 0 && RegisterClassW(&area) != 0;
+    return RegisterClassW(&frame) != 0;
 }
 
 } // namespace
@@ -47,8 +41,10 @@ int main(int argc, char** argv) {
     }
     HWND frame = CreateWindowExW(0, u"ZeleditDemoFrame", u"zeledit", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                  CW_USEDEFAULT, CW_USEDEFAULT, 800, 600, nullptr, nullptr, instance, nullptr);
-    CreateWindowExW(WS_EX_CLIENTEDGE, u"ZeleditDemoArea", u"", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 0, 0, 0, 0,
-                    frame, reinterpret_cast<HMENU>(1), instance, nullptr);
+    // The library registered its editor classes when it was loaded.
+    HWND editor = CreateWindowExW(WS_EX_CLIENTEDGE, FormattedEditorClassName, u"", WS_CHILD | WS_VISIBLE, 0,
+                                  0, 0, 0, frame, reinterpret_cast<HMENU>(1), instance, nullptr);
+    SendMessageW(editor, EFM_SETBACKGROUND, 0, RGB(255, 255, 240));
     RECT client;
     GetClientRect(frame, &client);
     SendMessageW(frame, WM_SIZE, SIZE_RESTORED, MAKELPARAM(WORD(client.right), WORD(client.bottom)));
@@ -63,7 +59,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "zeledit-demo: cannot write %s\n", png.c_str());
         return 1;
     }
-    std::printf("zeledit-demo: no display backend yet; the editor window was rendered to %s\n", png.c_str());
+    std::printf(
+        "zeledit-demo: editor version %#lx with %ld character and %ld paragraph format(s); no display\n"
+        "backend yet, so the window was rendered to %s\n",
+        static_cast<long>(SendMessageW(editor, EFM_GETVERSION, 0, 0)),
+        static_cast<long>(SendMessageW(editor, EFM_GETFONTCOUNT, 0, 0)),
+        static_cast<long>(SendMessageW(editor, EFM_GETPARACOUNT, 0, 0)), png.c_str());
     DestroyWindow(frame);
     return 0;
 }
