@@ -293,6 +293,12 @@ TEST_F(GraphicsSupport, DamagedImageFilesAreRefused) {
     auto tga = tga_file(sample(), false);
     tga.resize(tga.size() - 3);
     EXPECT_FALSE(decode_tga(tga));
+    // Found by fuzzing: a 26-byte file claiming a huge run-length image is refused before
+    // anything is allocated for it.
+    const std::vector<std::uint8_t> huge = {0x00, 0x00, 0x0A, 0x00, 0x00, 0x00, 0xDC, 0xDC, 0xDC,
+                                            0xDC, 0xDC, 0xDC, 0xDC, 0xDC, 0x00, 0x98, 0x20, 0x81,
+                                            0x01, 0x02, 0x05, 0x00, 0x03, 0x01, 0x08, 0x08};
+    EXPECT_FALSE(decode_tga(huge));
 }
 
 std::vector<std::uint8_t> wave(std::uint32_t samples) {

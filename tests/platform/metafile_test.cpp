@@ -115,5 +115,18 @@ TEST_F(Metafiles, MalformedMetafilesAreRefusedOrCutShort) {
     EXPECT_EQ(SetEnhMetaFileBits(0, nullptr), nullptr);
 }
 
+TEST_F(Metafiles, FramesAtTheEndsOfTheIntegerRangeDoNotOverflow) {
+    auto emf = sample_emf();
+    const RECT extreme{1919903272, 1330858272, 875966513, -2147473098}; // found by fuzzing
+    std::memcpy(emf.data() + 24, &extreme, sizeof extreme);
+    HENHMETAFILE mf = SetEnhMetaFileBits(static_cast<UINT>(emf.size()), emf.data());
+    ASSERT_NE(mf, nullptr);
+    Canvas canvas(20, 20);
+    const RECT dest{0, 0, 20, 20};
+    EXPECT_FALSE(PlayEnhMetaFile(canvas.dc(), mf, &dest)); // an empty frame plays nothing
+    EXPECT_EQ(canvas.count(RGB(255, 255, 255)), 400);
+    DeleteEnhMetaFile(mf);
+}
+
 } // namespace
 } // namespace zeledit::test

@@ -204,6 +204,10 @@ std::optional<DecodedImage> decode(const Header& h, std::span<const std::uint8_t
                                    std::span<const std::uint8_t> bits) {
     const std::size_t table_bytes = h.colors * h.color_bytes;
     if (header_area.size() < h.header_bytes) return std::nullopt;
+    // Rows that are not there are refused before the image is allocated.
+    const bool rle = h.compression == BI_RLE8 || h.compression == BI_RLE4;
+    if (!rle && bits.size() / dib_stride(h.width, h.bpp) < static_cast<std::size_t>(h.height))
+        return std::nullopt;
     const auto table =
         header_area.subspan(h.header_bytes, std::min(table_bytes, header_area.size() - h.header_bytes));
     return Decoder(h, table, bits).run();

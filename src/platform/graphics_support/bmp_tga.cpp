@@ -39,6 +39,15 @@ public:
         rle_ = (type & 8) != 0;
         if ((base != 1 && base != 2 && base != 3) || map_type > 1 || width == 0 || height == 0)
             return std::nullopt;
+        // No more pixels than the data can describe: raw pixels take their bytes, a run
+        // packet of one or more bytes gives at most 128.
+        const std::uint64_t pixels = std::uint64_t(width) * height;
+        const std::uint64_t bytes_per_pixel = (bpp_ + 7) / 8;
+        const std::uint64_t available = f_.size() - std::min<std::size_t>(f_.size(), 18);
+        const bool run_length = (type & 8) != 0;
+        if (pixels > max_image_pixels ||
+            (run_length ? pixels > available * 128 : pixels * bytes_per_pixel > available))
+            return std::nullopt;
         if (base == 1 && (map_type != 1 || bpp_ != 8)) return std::nullopt;
         if (base == 2 && bpp_ != 15 && bpp_ != 16 && bpp_ != 24 && bpp_ != 32) return std::nullopt;
         if (base == 3 && bpp_ != 8) return std::nullopt;

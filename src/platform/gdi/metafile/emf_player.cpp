@@ -273,7 +273,8 @@ bool play_emf(HDC handle, std::span<const std::uint8_t> bytes, const RECT& dest)
     // The frame (hundredths of a millimetre) in reference device pixels.
     const double fx = device.cx / (mm.cx * 100.0), fy = device.cy / (mm.cy * 100.0);
     const double left = frame.left * fx, top = frame.top * fy;
-    const double width = (frame.right - frame.left) * fx, height = (frame.bottom - frame.top) * fy;
+    const double width = (double(frame.right) - frame.left) * fx,
+                 height = (double(frame.bottom) - frame.top) * fy;
     if (width <= 0 || height <= 0) return false;
 
     const int saved = SaveDC(handle);
