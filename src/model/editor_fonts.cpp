@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <numeric>
 #include <strings.h>
 
 namespace zeledit::model {
@@ -297,41 +296,15 @@ void TEditorFonts::DeleteFormat(std::int32_t ID) {
 
 void TEditorFonts::RemoveSames() {
     if (Count() <= 1) return;
-    // The entries are merged and removed on an index map first; the text is renumbered
-    // once at the end.
     std::vector<TFontItem*> entries;
     for (TItemNode* n = FHead; n != nullptr; n = n->NextItem) entries.push_back(static_cast<TFontItem*>(n));
-    const std::size_t original = entries.size();
-    std::vector<std::size_t> alive(original);
-    std::iota(alive.begin(), alive.end(), 0);
-    std::vector<std::size_t> target(original);
-    std::iota(target.begin(), target.end(), 0);
-    auto resolve = [&](std::size_t o) {
-        while (target[o] != o) o = target[o];
-        return o;
-    };
-    for (std::size_t p = alive.size(); p-- > 0 && alive.size() > 1;) {
-        for (std::size_t q = 0; q < alive.size(); ++q) {
-            if (q == p || !entries[alive[q]]->CompareWith(*entries[alive[p]])) continue;
-            target[alive[p]] = alive[q];
-            alive.erase(alive.begin() + static_cast<std::ptrdiff_t>(p));
-            break;
-        }
-    }
-    // Uses after the merging, then entries nobody uses go (one always stays).
-    std::vector<std::uint32_t> used(original, 0);
-    const std::vector<std::uint32_t> direct = Usage();
-    for (std::size_t o = 0; o < original; ++o) used[resolve(o)] += direct[o];
-    for (std::size_t p = alive.size(); p-- > 0 && alive.size() > 1;)
-        if (used[alive[p]] == 0) alive.erase(alive.begin() + static_cast<std::ptrdiff_t>(p));
-    std::vector<std::int32_t> map(original, 0);
-    for (std::size_t o = 0; o < original; ++o) {
-        const auto it = std::find(alive.begin(), alive.end(), resolve(o));
-        map[o] = it == alive.end() ? 0 : static_cast<std::int32_t>(it - alive.begin());
-    }
-    Renumber(map);
-    for (std::size_t o = original; o-- > 0;)
-        if (std::find(alive.begin(), alive.end(), o) == alive.end()) FreeItem(entries[o]);
+    // Planned on indices, then the text is renumbered once.
+    const auto plan = PlanRemoveSames(
+        entries.size(), [&](std::size_t a, std::size_t b) { return entries[a]->CompareWith(*entries[b]); },
+        Usage());
+    Renumber(plan.map);
+    for (std::size_t o = entries.size(); o-- > 0;)
+        if (!plan.keep[o]) FreeItem(entries[o]);
 }
 
 void TEditorFonts::ChangeFontSize(std::int16_t OldSize, std::int16_t NewSize) {
@@ -376,26 +349,14 @@ std::size_t TEditorFonts::SaveTo(std::uint8_t* Buffer, std::size_t Index) const 
     return Index;
 }
 
-template <class Record> bool TEditorFonts::Load(std::span<const std::uint8_t> bytes, std::int32_t count) {
-    if (count < 0 || Count() + count > MaxFormats ||
-        bytes.size() / sizeof(Record) < static_cast<std::size_t>(count))
-        return false;
-    for (std::int32_t i = 0; i < count; ++i) {
-        Record r;
-        std::memcpy(&r, bytes.data() + i * sizeof(Record), sizeof r);
-        Append(new TFontItem(r));
-    }
-    return true;
-}
-
 bool TEditorFonts::LoadFrom(std::span<const std::uint8_t> b, std::int32_t n) {
-    return Load<TCharFormat>(b, n);
+    return AppendRecords<TFontItem, TCharFormat>(*this, b, n);
 }
 bool TEditorFonts::LoadFrom2(std::span<const std::uint8_t> b, std::int32_t n) {
-    return Load<TCharFormat2>(b, n);
+    return AppendRecords<TFontItem, TCharFormat2>(*this, b, n);
 }
 bool TEditorFonts::LoadFrom3(std::span<const std::uint8_t> b, std::int32_t n) {
-    return Load<TCharFormat3>(b, n);
+    return AppendRecords<TFontItem, TCharFormat3>(*this, b, n);
 }
 
 } // namespace zeledit::model

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/editor_info.h"
+#include "model/format_table_rules.h"
 #include "model/link_list.h"
 #include "model/old_format_records.h"
 
@@ -13,8 +14,6 @@
 #include <vector>
 
 namespace zeledit::model {
-
-inline constexpr int MaxFormats = 128;
 
 // The extended logical font exchanged with the font dialogs.
 struct TFontTypeEx {
@@ -94,7 +93,6 @@ private:
     // Applies an old-to-new index map to every character's format byte, in one pass.
     void Renumber(std::span<const std::int32_t> map) const;
     std::vector<std::uint32_t> Usage() const;
-    template <class Record> bool Load(std::span<const std::uint8_t> bytes, std::int32_t count);
 };
 
 // Reads a face name field of any origin: at most its length minus one, then a NUL.

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <numeric>
 #include <strings.h>
 
 namespace zeledit::model {
@@ -320,34 +319,13 @@ void TEditorParagraphs::RemoveSames() {
     std::vector<TParagraphItem*> entries;
     for (TItemNode* n = FHead; n != nullptr; n = n->NextItem)
         entries.push_back(static_cast<TParagraphItem*>(n));
-    const std::size_t original = entries.size();
-    std::vector<std::size_t> alive(original), target(original);
-    std::iota(alive.begin(), alive.end(), 0);
-    std::iota(target.begin(), target.end(), 0);
-    auto resolve = [&](std::size_t o) {
-        while (target[o] != o) o = target[o];
-        return o;
-    };
-    for (std::size_t p = alive.size(); p-- > 0 && alive.size() > 1;)
-        for (std::size_t q = 0; q < alive.size(); ++q) {
-            if (q == p || !entries[alive[q]]->CompareWith(*entries[alive[p]])) continue;
-            target[alive[p]] = alive[q];
-            alive.erase(alive.begin() + static_cast<std::ptrdiff_t>(p));
-            break;
-        }
-    std::vector<std::uint32_t> used(original, 0);
-    const auto direct = Usage();
-    for (std::size_t o = 0; o < original; ++o) used[resolve(o)] += direct[o];
-    for (std::size_t p = alive.size(); p-- > 0 && alive.size() > 1;)
-        if (used[alive[p]] == 0) alive.erase(alive.begin() + static_cast<std::ptrdiff_t>(p));
-    std::vector<std::int32_t> map(original, 0);
-    for (std::size_t o = 0; o < original; ++o) {
-        const auto it = std::find(alive.begin(), alive.end(), resolve(o));
-        map[o] = it == alive.end() ? 0 : static_cast<std::int32_t>(it - alive.begin());
-    }
-    Renumber(map);
-    for (std::size_t o = original; o-- > 0;)
-        if (std::find(alive.begin(), alive.end(), o) == alive.end()) FreeItem(entries[o]);
+    // Planned on indices, then the text is renumbered once.
+    const auto plan = PlanRemoveSames(
+        entries.size(), [&](std::size_t a, std::size_t b) { return entries[a]->CompareWith(*entries[b]); },
+        Usage());
+    Renumber(plan.map);
+    for (std::size_t o = entries.size(); o-- > 0;)
+        if (!plan.keep[o]) FreeItem(entries[o]);
 }
 
 void TEditorParagraphs::SetParaColor(std::int32_t Index, COLORREF AColor) {
@@ -378,27 +356,14 @@ std::size_t TEditorParagraphs::SaveTo(std::uint8_t* Buffer, std::size_t Index) c
     return Index;
 }
 
-template <class Record>
-bool TEditorParagraphs::Load(std::span<const std::uint8_t> bytes, std::int32_t count) {
-    if (count < 0 || Count() + count > MaxFormats ||
-        bytes.size() / sizeof(Record) < static_cast<std::size_t>(count))
-        return false;
-    for (std::int32_t i = 0; i < count; ++i) {
-        Record r;
-        std::memcpy(&r, bytes.data() + i * sizeof(Record), sizeof r);
-        Append(new TParagraphItem(r));
-    }
-    return true;
-}
-
 bool TEditorParagraphs::LoadFrom(std::span<const std::uint8_t> b, std::int32_t n) {
-    return Load<TParaFormat>(b, n);
+    return AppendRecords<TParagraphItem, TParaFormat>(*this, b, n);
 }
 bool TEditorParagraphs::LoadFrom2(std::span<const std::uint8_t> b, std::int32_t n) {
-    return Load<TParaFormat2>(b, n);
+    return AppendRecords<TParagraphItem, TParaFormat2>(*this, b, n);
 }
 bool TEditorParagraphs::LoadFrom3(std::span<const std::uint8_t> b, std::int32_t n) {
-    return Load<TParaFormat3>(b, n);
+    return AppendRecords<TParagraphItem, TParaFormat3>(*this, b, n);
 }
 
 } // namespace zeledit::model

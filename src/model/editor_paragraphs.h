@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/editor_info.h"
+#include "model/format_table_rules.h"
 #include "model/link_list.h"
 #include "model/old_format_records.h"
 
@@ -83,7 +84,6 @@ private:
     std::vector<std::uint32_t> Usage() const;
     void Renumber(std::span<const std::int32_t> map) const;
     void FormatsChanged() const;
-    template <class Record> bool Load(std::span<const std::uint8_t> bytes, std::int32_t count);
 };
 
 // The default paragraph format of every new document.
