@@ -296,3 +296,87 @@ TEST_F(Windows, BadHandlesAreRefusedEverywhere) {
 
 } // namespace
 } // namespace zeledit::test
+
+namespace zeledit::test {
+namespace {
+
+class WindowsMore : public PlatformTest {};
+
+TEST_F(WindowsMore, NonClientHitTestingFindsScrollBarsAndBorders) {
+    HWND top = make_window(nullptr, WS_VISIBLE, 0, 0, 300, 200);
+    HWND child = make_window(top, WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL, 10, 10, 100, 100);
+    RECT r;
+    GetWindowRect(child, &r);
+    auto hit = [&](int x, int y) {
+        return SendMessageW(child, WM_NCHITTEST, 0, MAKELPARAM(WORD(x), WORD(y)));
+    };
+    EXPECT_EQ(hit(r.left + 40, r.top + 40), HTCLIENT);
+    EXPECT_EQ(hit(r.right - 5, r.top + 40), HTVSCROLL);
+    EXPECT_EQ(hit(r.left + 40, r.bottom - 5), HTHSCROLL);
+    EXPECT_EQ(hit(r.left, r.top + 40), HTBORDER);
+    EXPECT_EQ(hit(r.right + 10, r.top), HTNOWHERE);
+}
+
+TEST_F(WindowsMore, ClickingAWindowScrollBarArrowScrollsByALine) {
+    HWND w = make_window(nullptr, WS_VISIBLE, 0, 0, 200, 200);
+    SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE, 0, 99, 10, 0, 0};
+    SetScrollInfo(w, SB_VERT, &si, TRUE);
+    headless::PumpMessages();
+    clear_log();
+    headless::Click(headless::Button::Left, 190, 195); // the down arrow at the bottom of the bar
+    headless::PumpMessages();
+    const auto scrolls = received(WM_VSCROLL);
+    ASSERT_EQ(scrolls.size(), 2u);
+    EXPECT_EQ(LOWORD(scrolls[0].wParam), SB_LINEDOWN);
+    EXPECT_EQ(LOWORD(scrolls[1].wParam), SB_ENDSCROLL);
+    EXPECT_EQ(scrolls[0].lParam, 0); // the window's own bar
+}
+
+TEST_F(WindowsMore, DisabledScrollBarsIgnoreTheMouse) {
+    HWND w = make_window(nullptr, WS_VISIBLE, 0, 0, 200, 200);
+    SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE, 0, 99, 10, 0, 0};
+    SetScrollInfo(w, SB_VERT, &si, TRUE);
+    EXPECT_TRUE(EnableScrollBar(w, SB_VERT, ESB_DISABLE_BOTH));
+    EXPECT_FALSE(EnableScrollBar(w, SB_VERT, ESB_DISABLE_BOTH)); // no change
+    headless::PumpMessages();
+    clear_log();
+    headless::Click(headless::Button::Left, 190, 195);
+    headless::PumpMessages();
+    EXPECT_TRUE(received(WM_VSCROLL).empty());
+}
+
+TEST_F(WindowsMore, PostedMessagesToAWindowOfTheFilterAndItsChildren) {
+    HWND top = make_window();
+    HWND child = make_window(top);
+    HWND other = make_window();
+    headless::PumpMessages();
+    PostMessageW(other, WM_USER, 0, 0);
+    PostMessageW(child, WM_USER + 1, 0, 0);
+    MSG msg;
+    ASSERT_TRUE(PeekMessageW(&msg, top, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.hwnd, child);
+    EXPECT_FALSE(PeekMessageW(&msg, top, 0, 0, PM_REMOVE));
+    EXPECT_TRUE(PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.hwnd, other);
+}
+
+TEST_F(WindowsMore, RectangleHelpers) {
+    RECT r;
+    EXPECT_TRUE(SetRect(&r, 1, 2, 11, 12));
+    EXPECT_TRUE(InflateRect(&r, 1, 2));
+    EXPECT_EQ(r.left, 0);
+    EXPECT_EQ(r.bottom, 14);
+    EXPECT_TRUE(OffsetRect(&r, 5, 5));
+    EXPECT_TRUE(PtInRect(&r, {5, 5}));
+    EXPECT_FALSE(PtInRect(&r, {17, 5})); // the right edge is outside
+    const RECT empty{3, 3, 3, 9};
+    EXPECT_TRUE(IsRectEmpty(&empty));
+    EXPECT_FALSE(SetRect(nullptr, 0, 0, 1, 1));
+    EXPECT_EQ(MulDiv(11, 96, 72), 15);
+    EXPECT_EQ(MulDiv(-11, 96, 72), -15);
+    EXPECT_EQ(MulDiv(1, 1, 0), -1);
+    EXPECT_EQ(MulDiv(0x7FFFFFFF, 4, 1), -1);
+}
+
+} // namespace
+} // namespace zeledit::test
