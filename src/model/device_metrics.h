@@ -2,6 +2,8 @@
 // printer's while a print layout exists. Process-wide, as the layout of every editor uses them.
 #pragma once
 
+#include "platform/core/rounding.h"
+
 namespace zeledit::model {
 
 inline int DotPerInchX = 96;
@@ -12,6 +14,6 @@ inline int PenUnit = 1;
 
 // Nearest integer, halves to the even neighbour; NaN gives 0 and the result is clamped to
 // the 32-bit range, so doubles from files and messages never overflow a cast.
-int RoundNearest(double value);
+inline int RoundNearest(double value) { return platform::round_nearest(value); }
 
 } // namespace zeledit::model

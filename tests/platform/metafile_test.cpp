@@ -128,5 +128,21 @@ TEST_F(Metafiles, FramesAtTheEndsOfTheIntegerRangeDoNotOverflow) {
     DeleteEnhMetaFile(mf);
 }
 
+TEST_F(Metafiles, CoordinatesScaledPastTheIntegerRangeSaturate) {
+    // A fuzzed metafile scaled coordinates to about 1e10 device units.
+    Canvas canvas(20, 20);
+    SetMapMode(canvas.dc(), MM_ANISOTROPIC);
+    SetWindowExtEx(canvas.dc(), 1, 1, nullptr);
+    SetViewportExtEx(canvas.dc(), 1 << 20, -(1 << 20), nullptr);
+    POINT pts[2]{{1 << 20, 1 << 20}, {-5, 3}};
+    ASSERT_TRUE(LPtoDP(canvas.dc(), pts, 2));
+    EXPECT_EQ(pts[0].x, INT32_MAX);
+    EXPECT_EQ(pts[0].y, INT32_MIN);
+    EXPECT_EQ(pts[1].x, -5 << 20);
+    EXPECT_EQ(pts[1].y, -3 << 20);
+    const RECT huge{-(1 << 20), -(1 << 20), 1 << 20, 1 << 20};
+    EXPECT_TRUE(Rectangle(canvas.dc(), huge.left, huge.top, huge.right, huge.bottom));
+}
+
 } // namespace
 } // namespace zeledit::test

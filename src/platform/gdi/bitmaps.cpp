@@ -1,5 +1,6 @@
 // Bitmaps and bit-block transfers: memory bitmaps, DIB sections, BitBlt and StretchBlt,
 // drawing DIBs and reading bitmaps back as DIBs.
+#include "platform/core/rounding.h"
 #include "platform/gdi/dib.h"
 #include "platform/gdi/raster_ops.h"
 #include "platform/user/paint.h"
@@ -46,10 +47,9 @@ struct SourceRect {
 
 // Scaled drawing through cairo: printers, and smooth stretching on raster targets.
 void paint_scaled(DeviceContext& dc, const PixelSource& src, const SourceRect& s, const RECT& dst_logical) {
-    const int sw = static_cast<int>(std::ceil(std::abs(s.w))),
-              sh = static_cast<int>(std::ceil(std::abs(s.h)));
-    const int sx = static_cast<int>(std::floor(std::min(s.x, s.x + s.w)));
-    const int sy = static_cast<int>(std::floor(std::min(s.y, s.y + s.h)));
+    const int sw = ceil_to_int(std::abs(s.w)), sh = ceil_to_int(std::abs(s.h));
+    const int sx = floor_to_int(std::min(s.x, s.x + s.w));
+    const int sy = floor_to_int(std::min(s.y, s.y + s.h));
     if (sw <= 0 || sh <= 0) return;
     cairo_surface_t* tile = cairo_image_surface_create(CAIRO_FORMAT_RGB24, sw, sh);
     auto* data = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(tile));
@@ -91,8 +91,8 @@ void blit_pixels(DeviceContext& dc, const PixelSource* src, const SourceRect& s,
     for_each_pixel(dc, area, [&](int x, int y, std::uint32_t& p) {
         std::uint32_t sp = pattern_px;
         if (src != nullptr) {
-            const int sx = static_cast<int>(std::floor(s.x + (x - a.x + 0.5) * s.w / dw));
-            const int sy = static_cast<int>(std::floor(s.y + (y - a.y + 0.5) * s.h / dh));
+            const int sx = floor_to_int(s.x + (x - a.x + 0.5) * s.w / dw);
+            const int sy = floor_to_int(s.y + (y - a.y + 0.5) * s.h / dh);
             if (sx < 0 || sy < 0 || sx >= src->width || sy >= src->height) return;
             sp = src->at(sx, sy);
         }

@@ -1,4 +1,5 @@
 // Attributes, mapping modes, world transforms and clipping of device contexts.
+#include "platform/core/rounding.h"
 #include "platform/gdi/device_context.h"
 #include "platform/user/paint.h"
 
@@ -43,10 +44,8 @@ void make_isotropic(DcState& s) {
     const double ys = std::abs(double(s.viewport_ext.cy) / s.window_ext.cy);
     const double scale = std::min(xs, ys);
     const auto sign = [](LONG v) { return v < 0 ? -1.0 : 1.0; };
-    s.viewport_ext.cx =
-        static_cast<LONG>(std::nearbyint(sign(s.viewport_ext.cx) * std::abs(s.window_ext.cx) * scale));
-    s.viewport_ext.cy =
-        static_cast<LONG>(std::nearbyint(sign(s.viewport_ext.cy) * std::abs(s.window_ext.cy) * scale));
+    s.viewport_ext.cx = round_nearest(sign(s.viewport_ext.cx) * std::abs(double(s.window_ext.cx)) * scale);
+    s.viewport_ext.cy = round_nearest(sign(s.viewport_ext.cy) * std::abs(double(s.window_ext.cy)) * scale);
     if (s.viewport_ext.cx == 0) s.viewport_ext.cx = 1;
     if (s.viewport_ext.cy == 0) s.viewport_ext.cy = 1;
 }
@@ -234,7 +233,7 @@ BOOL DPtoLP(HDC handle, LPPOINT points, int count) {
     for (int i = 0; i < count; ++i) {
         double x = points[i].x, y = points[i].y;
         cairo_matrix_transform_point(&inverse, &x, &y);
-        points[i] = {static_cast<LONG>(std::nearbyint(x)), static_cast<LONG>(std::nearbyint(y))};
+        points[i] = {round_nearest(x), round_nearest(y)};
     }
     return TRUE;
 }

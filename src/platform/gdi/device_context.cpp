@@ -1,6 +1,7 @@
 #include "platform/gdi/device_context.h"
 
 #include "platform/core/handle_table.h"
+#include "platform/core/rounding.h"
 #include "platform/gdi/printer.h"
 #include "platform/gdi/surface.h"
 #include "platform/user/paint.h"
@@ -43,8 +44,6 @@ void select_bitmap(DeviceContext& dc, HDC handle, HBITMAP bitmap, Bitmap& b) {
     dc.bounds = {0, 0, b.surface->width(), b.surface->height()};
     if (!find_object(bitmap)->stock) b.selected_into = handle;
 }
-
-double rounded(double v) { return std::nearbyint(v); }
 
 } // namespace
 
@@ -103,7 +102,7 @@ POINT to_device(const DeviceContext& dc, POINT p) {
     const cairo_matrix_t m = logical_to_device(dc);
     double x = p.x, y = p.y;
     cairo_matrix_transform_point(&m, &x, &y);
-    return {static_cast<LONG>(rounded(x)), static_cast<LONG>(rounded(y))};
+    return {round_nearest(x), round_nearest(y)};
 }
 
 RECT to_device(const DeviceContext& dc, const RECT& r) {

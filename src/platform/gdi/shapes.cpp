@@ -1,5 +1,6 @@
 // Lines, shapes, rectangles and single pixels, with the pen, brush and raster operation of
 // the device context.
+#include "platform/core/rounding.h"
 #include "platform/gdi/raster_ops.h"
 #include "platform/gdi/surface.h"
 #include "platform/user/paint.h"
@@ -20,7 +21,7 @@ double device_scale(const DeviceContext& dc) {
 }
 
 int device_width(const DeviceContext& dc, const Pen& pen) {
-    return pen.width == 0 ? 1 : std::max(1, static_cast<int>(std::nearbyint(pen.width * device_scale(dc))));
+    return pen.width == 0 ? 1 : std::max(1, round_nearest(pen.width * device_scale(dc)));
 }
 
 void set_pen(cairo_t* cr, const DeviceContext& dc, const Pen& pen, bool dashed) {

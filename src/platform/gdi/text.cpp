@@ -1,5 +1,6 @@
 // Fonts and text: making fonts, metrics, measuring, drawing runs and glyph outlines.
 #include "platform/core/code_page.h"
+#include "platform/core/rounding.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/fonts/real_font.h"
 
@@ -132,7 +133,7 @@ private:
     static constexpr std::size_t npos = ~std::size_t(0);
     POINTFX fx(const FT_Vector* p) const { return {fixed(double(p->x) * sx_), fixed(double(p->y) * sy_)}; }
     static FIXED fixed(double v) {
-        const auto raw = static_cast<std::int32_t>(std::lround(v * 65536.0));
+        const std::int32_t raw = round_nearest(v * 65536.0);
         return {static_cast<WORD>(raw & 0xFFFF), static_cast<SHORT>(raw >> 16)};
     }
     void append(const void* p, std::size_t n) {
