@@ -344,9 +344,7 @@ void TEditorFonts::RecreateFonts(HDC dc) {
 }
 
 std::size_t TEditorFonts::SaveTo(std::uint8_t* Buffer, std::size_t Index) const {
-    for (TItemNode* n = FHead; n != nullptr; n = n->NextItem, Index += sizeof(TCharFormat))
-        std::memcpy(Buffer + Index, &static_cast<TFontItem*>(n)->FAttributes, sizeof(TCharFormat));
-    return Index;
+    return SaveRecords<TFontItem, TCharFormat>(*this, Buffer, Index);
 }
 
 bool TEditorFonts::LoadFrom(std::span<const std::uint8_t> b, std::int32_t n) {

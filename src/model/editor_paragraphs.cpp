@@ -351,9 +351,7 @@ void TEditorParagraphs::GrayScale() {
 }
 
 std::size_t TEditorParagraphs::SaveTo(std::uint8_t* Buffer, std::size_t Index) const {
-    for (TItemNode* n = FHead; n != nullptr; n = n->NextItem, Index += sizeof(TParaFormat))
-        std::memcpy(Buffer + Index, &static_cast<TParagraphItem*>(n)->FAttributes, sizeof(TParaFormat));
-    return Index;
+    return SaveRecords<TParagraphItem, TParaFormat>(*this, Buffer, Index);
 }
 
 bool TEditorParagraphs::LoadFrom(std::span<const std::uint8_t> b, std::int32_t n) {

@@ -38,4 +38,12 @@ bool AppendRecords(TLinkList& table, std::span<const std::uint8_t> bytes, std::i
     return true;
 }
 
+// Writes every entry's packed record at `index`; answers the index after the last.
+template <class Item, class Record>
+std::size_t SaveRecords(const TLinkList& table, std::uint8_t* buffer, std::size_t index) {
+    for (TItemNode* n = table.Head(); n != nullptr; n = n->NextItem, index += sizeof(Record))
+        std::memcpy(buffer + index, &static_cast<Item*>(n)->FAttributes, sizeof(Record));
+    return index;
+}
+
 } // namespace zeledit::model
