@@ -106,6 +106,35 @@ struct TPageRec {
     std::uint16_t pgTabNumber;
 };
 
+struct TObjectmargins {
+    double omLeft; // points
+    double omTop;
+    double omRight;
+    double omBottom;
+};
+
+// The head of every embedded object, stored byte for byte before the object's data.
+struct TObjectInfo {
+    std::uint16_t oiStyle; // kind; 256 and above are the host's
+    std::uint8_t oiID;     // 1..255, the format byte of the object's mark
+    char oiIDText[129];
+    std::uint16_t oiWidth; // reference pixels (96 per inch)
+    std::uint16_t oiHeight;
+    std::uint32_t oiSize; // bytes of data after the record
+    std::uint8_t oiLink;  // the host supplies the data
+    std::int16_t oiAction;
+    std::uint16_t oiBelowHeight;
+    std::uint8_t oiFloated;
+    std::int32_t oiPosition; // floated: vertical document position
+    std::uint8_t oiLayout;   // 0 left, 1 right
+    std::int32_t oiData;     // kind-specific
+    TObjectmargins oiMargins;
+    std::uint8_t oiWrapText;
+    std::uint32_t oiAnchorAt; // floated: the text position it moves with
+    std::uint32_t oiReserved1;
+    std::uint32_t oiReserved2;
+};
+
 #pragma pack(pop)
 
 // Natural alignment: two bytes of padding follow NewName.
@@ -160,6 +189,16 @@ static_assert(offsetof(TPageRec, pgDifOddEven) == 41 && offsetof(TPageRec, pgSta
 static_assert(offsetof(TPageRec, pgWidth) == 44 && offsetof(TPageRec, pgHeight) == 48);
 static_assert(offsetof(TPageRec, pgScale) == 52 && offsetof(TPageRec, pgIsMirror) == 54);
 static_assert(offsetof(TPageRec, pgTabNumber) == 55);
+static_assert(sizeof(TObjectmargins) == 32 && sizeof(TObjectInfo) == 200);
+static_assert(offsetof(TObjectInfo, oiID) == 2 && offsetof(TObjectInfo, oiIDText) == 3);
+static_assert(offsetof(TObjectInfo, oiWidth) == 132 && offsetof(TObjectInfo, oiHeight) == 134);
+static_assert(offsetof(TObjectInfo, oiSize) == 136 && offsetof(TObjectInfo, oiLink) == 140);
+static_assert(offsetof(TObjectInfo, oiAction) == 141 && offsetof(TObjectInfo, oiBelowHeight) == 143);
+static_assert(offsetof(TObjectInfo, oiFloated) == 145 && offsetof(TObjectInfo, oiPosition) == 146);
+static_assert(offsetof(TObjectInfo, oiLayout) == 150 && offsetof(TObjectInfo, oiData) == 151);
+static_assert(offsetof(TObjectInfo, oiMargins) == 155 && offsetof(TObjectInfo, oiWrapText) == 187);
+static_assert(offsetof(TObjectInfo, oiAnchorAt) == 188 && offsetof(TObjectInfo, oiReserved1) == 192);
+static_assert(offsetof(TObjectInfo, oiReserved2) == 196);
 static_assert(sizeof(TChangeFont) == 296);
 static_assert(offsetof(TChangeFont, NewName) == 129 && offsetof(TChangeFont, OldSize) == 260);
 static_assert(offsetof(TChangeFont, Bold) == 264 && offsetof(TChangeFont, Italic) == 268);
@@ -169,3 +208,4 @@ static_assert(offsetof(TChangeFont, StrikeColor) == 288 && offsetof(TChangeFont,
 
 using PCharFormat = TCharFormat*;
 using PParaFormat = TParaFormat*;
+using PObjectInfo = TObjectInfo*;

@@ -396,6 +396,8 @@ ZE_API BOOL InflateRect(LPRECT rect, int dx, int dy);
 ZE_API BOOL OffsetRect(LPRECT rect, int dx, int dy);
 ZE_API BOOL PtInRect(const RECT* rect, POINT point);
 ZE_API BOOL IsRectEmpty(const RECT* rect);
+// The common part of two rectangles; an empty result is all zeros and answers FALSE.
+ZE_API BOOL IntersectRect(LPRECT result, const RECT* a, const RECT* b);
 
 // System values.
 ZE_API DWORD GetSysColor(int index);

@@ -93,6 +93,9 @@ void TFormatEditor::InitEditorInfo() {
     ei.eiFonts = FFonts.get();
     FParas = std::make_unique<model::TEditorParagraphs>(&edInfo);
     ei.eiParas = FParas.get();
+    FObjects = std::make_unique<objects::TEditorObjects>(&edInfo);
+    FObjects->ExpertMode = (FEditStyle & esExpert) != 0;
+    ei.eiObjects = FObjects.get();
     GetClientRect(HWindow, &ei.eiBoundRect);
     FFonts->CreateDefaultFont();
     FParas->CreateDefaultPara();
@@ -102,6 +105,8 @@ void TFormatEditor::InitEditorInfo() {
 TFormatEditor::~TFormatEditor() {
     DeleteObject(edInfo.eiBackgroundBrush);
     KillTimer(HWindow, editor_timer);
+    edInfo.eiObjects = nullptr;
+    FObjects.reset();
     edInfo.eiBuffers = nullptr;
     FBuffer.reset();
     edInfo.eiFonts = nullptr;
@@ -123,7 +128,12 @@ void TFormatEditor::ValidateWindow() {
     InvalidateRect(HWindow, nullptr, FALSE);
 }
 
-void TFormatEditor::ActivateObjects() {}
+void TFormatEditor::ActivateObjects() {
+    if (FObjects->Count() == 0) return;
+    HDC dc = GetDC(HWindow);
+    FObjects->Action(dc);
+    ReleaseDC(HWindow, dc);
+}
 
 void TFormatEditor::WMSize(TMessage&) {
     if (FEditStyle & esControl) edInfo.eiBoundRect = GetBoundRect();
@@ -133,6 +143,7 @@ void TFormatEditor::SetEditType(std::int32_t et) {
     const std::int32_t old = FEditStyle;
     FEditStyle = et;
     edInfo.eiTransparent = (et & esTransparent) != 0;
+    FObjects->ExpertMode = (et & esExpert) != 0;
     if (et & esControl) edInfo.eiBoundRect = GetBoundRect();
     if (((old ^ et) & ~esControl) != 0) {
         if (et & esNoScrollBars) ShowScrollBar(HWindow, SB_BOTH, FALSE);
@@ -309,7 +320,7 @@ LRESULT TFormatEditor::DefWndProc(TMessage& msg) {
     case WM_DESTROYCLIPBOARD: return 0; // the editing, display and clipboard parts are not built yet
     default: break;
     }
-    if (EFMOwnMessage(msg)) return msg.Result;
+    if (EFMOwnMessage(msg) || EFMObjectMessage(msg)) return msg.Result;
     if (in_protocol(msg.Msg)) return 0; // an operation of a part not present: answers 0
     return msg.Result = DefWindowProcW(HWindow, msg.Msg, msg.WParam, msg.LParam);
 }

@@ -8,6 +8,7 @@
 #include "model/editor_fonts.h"
 #include "model/editor_info.h"
 #include "model/editor_paragraphs.h"
+#include "objects/editor_objects.h"
 
 #include <zeledit/zeledit.h>
 
@@ -59,6 +60,7 @@ public:
     std::unique_ptr<model::TEditorBuffer> FBuffer;    // edInfo.eiBuffers
     std::unique_ptr<model::TEditorFonts> FFonts;      // edInfo.eiFonts
     std::unique_ptr<model::TEditorParagraphs> FParas; // edInfo.eiParas
+    std::unique_ptr<objects::TEditorObjects> FObjects; // edInfo.eiObjects
     std::int32_t FEditStyle = esControl;
     TEditorResource* FResource = nullptr;
     TCharFormat FDefaultCharFormat{};
@@ -98,6 +100,8 @@ public:
 protected:
     // Messages of the protocol whose operations are the engine's own.
     bool EFMOwnMessage(TMessage& msg);
+    // The object commands of the protocol.
+    bool EFMObjectMessage(TMessage& msg);
 
 private:
     void InitEditorInfo();

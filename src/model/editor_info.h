@@ -5,12 +5,15 @@
 
 #include <cstdint>
 
+namespace zeledit::objects {
+class TEditorObjects; // the object layer's list, reached through the shared record
+}
+
 namespace zeledit::model {
 
 class TEditorBuffer;
 class TEditorFonts;
 class TEditorParagraphs;
-class TEditorObjects;
 class TEditorLines;
 class THyperLinks;
 class TEditorPages;
@@ -61,7 +64,7 @@ struct TEditorInfo {
     TEditorBuffer* eiBuffers = nullptr;
     TEditorFonts* eiFonts = nullptr;
     TEditorParagraphs* eiParas = nullptr;
-    TEditorObjects* eiObjects = nullptr;
+    objects::TEditorObjects* eiObjects = nullptr;
     TEditorLines* eiLines = nullptr;
     THyperLinks* eiLinks = nullptr;
     TEditorPages* eiPages = nullptr;

@@ -5,6 +5,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <span>
 
 namespace zeledit::platform {
@@ -36,5 +38,21 @@ private:
     unsigned char* data_;
     std::size_t size_;
 };
+
+struct GlobalFreer {
+    void operator()(void* block) const { GlobalFree(block); }
+};
+// An owned global block.
+using UniqueGlobal = std::unique_ptr<void, GlobalFreer>;
+
+// A new movable block holding `bytes`; empty when memory runs out.
+inline UniqueGlobal copy_to_global(std::span<const std::uint8_t> bytes, UINT flags = GMEM_MOVEABLE) {
+    UniqueGlobal block(GlobalAlloc(flags, bytes.size()));
+    if (!block) return block;
+    LockedBlock locked(block.get());
+    if (locked.data() == nullptr) return {};
+    if (!bytes.empty()) std::memcpy(locked.data(), bytes.data(), bytes.size());
+    return block;
+}
 
 } // namespace zeledit::platform

@@ -117,6 +117,10 @@ void drop_posted_messages_of(HWND hwnd) {
     std::erase_if(converted, [&](const ConvertedInput& c) { return c.msg.hwnd == hwnd; });
 }
 
+void drop_posted_message(UINT message, LPARAM lparam) {
+    std::erase_if(thread_state().posted, [&](const MSG& m) { return m.message == message && m.lParam == lparam; });
+}
+
 void push_input(InputEvent event) {
     event.time = now();
     note_input_queued(event);

@@ -7,6 +7,8 @@ namespace zeledit::platform {
 
 void kill_timers_of(HWND hwnd);
 void drop_posted_messages_of(HWND hwnd);
+// Drops posted messages that carry `lparam`, for senders whose pointer is about to die.
+void drop_posted_message(UINT message, LPARAM lparam);
 void push_input(InputEvent event);
 
 // Turns a raw input event into the message it delivers; false when it goes nowhere.

@@ -1,5 +1,7 @@
 #include <zeledit/win_user.h>
 
+#include <algorithm>
+
 BOOL SetRect(LPRECT rect, int left, int top, int right, int bottom) {
     if (rect == nullptr) return FALSE;
     *rect = {left, top, right, bottom};
@@ -25,4 +27,16 @@ BOOL PtInRect(const RECT* r, POINT p) {
 
 BOOL IsRectEmpty(const RECT* r) {
     return r == nullptr || r->right <= r->left || r->bottom <= r->top ? TRUE : FALSE;
+}
+
+BOOL IntersectRect(LPRECT result, const RECT* a, const RECT* b) {
+    if (result == nullptr) return FALSE;
+    if (a == nullptr || b == nullptr) {
+        *result = {};
+        return FALSE;
+    }
+    const RECT r{std::max(a->left, b->left), std::max(a->top, b->top), std::min(a->right, b->right),
+                 std::min(a->bottom, b->bottom)};
+    *result = IsRectEmpty(&r) ? RECT{} : r;
+    return IsRectEmpty(result) ? FALSE : TRUE;
 }

@@ -1,0 +1,95 @@
+// The base of every embedded object: its stored record, its geometry at the current
+// resolution, fitting, hit testing and the click notification.
+#pragma once
+
+#include "model/editor_info.h"
+#include "model/link_list.h"
+
+#include <zeledit/editor_records.h>
+#include <zeledit/windows.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+namespace zeledit::objects {
+
+inline constexpr std::size_t ObjectInfoSize = sizeof(TObjectInfo);
+
+// Kinds (`oiStyle`).
+inline constexpr std::uint16_t osPicture = 1, osAnimate = 2, osSound = 3, osNone = 4, osJPEG = 5,
+                               osCaption = 6, osDrawing = 7, osMeta = 8, osText = 9, osDEX = 10;
+
+// Device pixels from a margin in points; `dpi` is the axis's resolution.
+int MarginPixels(double points, int dpi);
+
+class TObjectItem : public model::TItemNode {
+public:
+    explicit TObjectItem(model::TEditorInfo* AEditorInfo);
+    // Copies `Source` with a new ID (the base part of InitFrom).
+    TObjectItem(model::TEditorInfo* AEditorInfo, const TObjectItem& Source, std::uint8_t ID);
+    ~TObjectItem() override;
+
+    virtual void DrawObject(HDC DC, int X, bool IsPrint, int Background, int Y);
+    virtual void Fit(int AWidth, int AHeight);
+    virtual std::size_t GetDataSize() { return 0; }
+    virtual void* GetData() const { return nullptr; }
+    virtual void WriteTo(std::uint8_t* Buffer, std::size_t Index);
+    virtual void Action(HDC DC);
+    virtual void OnClick(HWND AParent, int X, int Y);
+    virtual void Reset();
+    virtual bool IsPointIn(POINT Point) const;
+    virtual bool MouseDown(int X, int Y);
+    virtual bool MouseUp(int X, int Y);
+    virtual bool DoubleClick(int X, int Y) const;
+    virtual void Hide() {}
+    virtual void SetIDText(const char* Text);
+    virtual void SetColors(HPALETTE, COLORREF, COLORREF, COLORREF) {}
+    virtual bool Modify() { return false; }
+    virtual void SetActive(bool) {}
+
+    void SetEditorInfo(model::TEditorInfo* AEditorInfo) { EditorInfo = AEditorInfo; }
+    bool VisibleIn(const RECT& R) const;
+    bool VisibleInEx(const RECT& R) const;
+    bool IsWrappedAt(int AbsY, int AHeight) const;
+
+    // Geometry at the current device resolution.
+    int DataWidth() const;
+    int DataHeight() const;
+    int Width() const;  // data width, plus both horizontal margins when floated
+    int Height() const; // likewise vertically
+    int BelowHeight() const;
+    int Position() const;
+    int LeftMargin() const;
+    int TopMargin() const;
+    int RightMargin() const;
+    int BottomMargin() const;
+    RECT ObjectRect() const;
+
+    std::uint8_t ID() const { return Info.oiID; }
+    bool Floated() const { return Info.oiFloated != 0; }
+
+    model::TEditorInfo* EditorInfo;
+    bool FIsMouseDown = false;
+    bool FDrawn = false;
+    std::int32_t FOriginWidth = 0, FOriginHeight = 0;
+    std::uint8_t Language = 0;
+    TObjectInfo Info{};
+    HWND Parent = nullptr;
+    bool ShowContent = true;
+    std::int32_t TheX = 0, TheY = 0;
+    std::int32_t FOriginX = 0;
+    bool FPositionInvalid = false;
+
+protected:
+    // Writes the record with the given data size, answers the index of the data.
+    std::size_t WriteRecord(std::uint8_t* Buffer, std::size_t Index, std::uint32_t DataSize);
+};
+
+// Asks the host for a linked object's data (null when it has none).
+HANDLE QueryLinkedData(HWND Parent, TObjectInfo& Info);
+
+// Reads the record at the start of `bytes`; false when there are fewer than 200 bytes.
+bool ReadObjectInfo(std::span<const std::uint8_t> bytes, TObjectInfo& info);
+
+} // namespace zeledit::objects
