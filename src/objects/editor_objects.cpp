@@ -218,19 +218,23 @@ std::optional<std::size_t> TEditorObjects::LoadFrom(std::span<const std::uint8_t
                                                     std::uint32_t ACount) {
     const std::uint32_t n = ACount & 0xFFFF;
     if (n < 1 || n > MaxObjects || Count() + n > MaxObjects) return Index;
-    std::vector<TObjectItem*> loaded;
+    // Nothing joins the list unless the whole table reads.
+    std::vector<std::unique_ptr<TObjectItem>> read;
+    const HWND parent = EditorInfo != nullptr ? EditorInfo->eiWindow : nullptr;
     for (std::uint32_t i = 0; i < n; ++i) {
         TObjectInfo info;
         if (Index > Buffer.size() || !ReadObjectInfo(Buffer.subspan(Index), info) ||
             info.oiSize > Buffer.size() - Index - ObjectInfoSize)
             return std::nullopt;
-        const HWND parent = EditorInfo != nullptr ? EditorInfo->eiWindow : nullptr;
         if (auto object =
-                CreateObjectFrom(EditorInfo, parent, Buffer.subspan(Index, ObjectInfoSize + info.oiSize))) {
-            loaded.push_back(object.get());
-            AddObject(std::move(object));
-        }
+                CreateObjectFrom(EditorInfo, parent, Buffer.subspan(Index, ObjectInfoSize + info.oiSize)))
+            read.push_back(std::move(object));
         Index += ObjectInfoSize + info.oiSize; // the stored size, whatever the object recomputed
+    }
+    std::vector<TObjectItem*> loaded;
+    for (auto& object : read) {
+        loaded.push_back(object.get());
+        AddObject(std::move(object));
     }
     AssignFreshIDs(loaded);
     return Index;

@@ -19,6 +19,10 @@ using model::RoundNearest;
 
 int FiveIfZero(int v) { return v == 0 ? 5 : v; }
 
+// Margins and positions come from files: kept within a range whose sums cannot overflow.
+constexpr int PixelLimit = 1 << 29;
+int ClampPixels(int v) { return std::clamp(v, -PixelLimit, PixelLimit); }
+
 std::uint16_t ClampSize(int v) { return static_cast<std::uint16_t>(std::clamp(v, 1, 65535)); }
 
 bool Contains(RECT r, int grow, int x, int y) {
@@ -28,7 +32,7 @@ bool Contains(RECT r, int grow, int x, int y) {
 
 } // namespace
 
-int MarginPixels(double points, int dpi) { return RoundNearest(dpi * points / 72.0); }
+int MarginPixels(double points, int dpi) { return ClampPixels(RoundNearest(dpi * points / 72.0)); }
 
 bool ReadObjectInfo(std::span<const std::uint8_t> bytes, TObjectInfo& info) {
     if (bytes.size() < ObjectInfoSize) return false;
@@ -74,7 +78,7 @@ int TObjectItem::BelowHeight() const {
     return RoundNearest(double(DotPerInchY) / RefDotPerInchY * Info.oiBelowHeight);
 }
 int TObjectItem::Position() const {
-    return RoundNearest(double(DotPerInchY) / RefDotPerInchY * Info.oiPosition);
+    return ClampPixels(RoundNearest(double(DotPerInchY) / RefDotPerInchY * Info.oiPosition));
 }
 
 RECT TObjectItem::ObjectRect() const {

@@ -4,6 +4,8 @@
 
 #include <zeledit/editor_messages.h>
 
+#include <cmath>
+
 namespace zeledit::test {
 namespace {
 
@@ -115,6 +117,20 @@ TEST_F(ObjectTest, FittingIntoTooLittleRoomNarrowsMarginsAndNeverWraps) {
     o.Fit(3, 3);
     EXPECT_EQ(o.DataWidth(), 5);
     EXPECT_EQ(o.DataHeight(), 5);
+}
+
+TEST_F(ObjectTest, MarginsAndPositionsFromFilesCannotOverflow) {
+    auto& o = add_picture(1, 40, 40, true);
+    o.Info.oiMargins = {-1e300, std::nan(""), 1e300, 3e9}; // found by fuzzing
+    o.Info.oiPosition = INT32_MIN;
+    o.Fit(100, 100);
+    EXPECT_GE(o.Info.oiWidth, 1);
+    EXPECT_LT(o.Position(), 0);
+    EXPECT_FALSE(o.IsWrappedAt(0, 0));
+    EXPECT_GT(list->GetObjsHeight(), INT32_MIN);
+    Surface s(10, 10);
+    list->DrawFloatedObjectAt(s.dc(), 0);
+    EXPECT_FALSE(o.FDrawn); // far above the view
 }
 
 TEST_F(ObjectTest, FitObjectsUsesTheBoundRectangleLessSixteen) {

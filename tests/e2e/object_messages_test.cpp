@@ -1,0 +1,104 @@
+// The object messages of an editor window, and animations driven by its timer.
+#include <zeledit/headless.h>
+#include <zeledit/zeledit.h>
+
+#include "objects/editor_objects.h"
+#include "objects/picture_object.h"
+#include "platform/graphics_support/graphics_support.h"
+
+#include <gtest/gtest.h>
+
+namespace zeledit::test {
+namespace {
+
+using objects::TAnimateObj;
+using objects::TEditorObjects;
+using objects::TPictureObj;
+
+platform::UniqueGlobal solid_dib(int width, int height) {
+    std::vector<std::uint32_t> argb(static_cast<std::size_t>(width) * height, 0xFF0000FF);
+    return platform::UniqueGlobal(platform::make_packed_dib(width, height, argb));
+}
+
+TObjectInfo record(std::uint8_t id, std::uint16_t style) {
+    TObjectInfo info{};
+    info.oiStyle = style;
+    info.oiID = id;
+    info.oiMargins = {2.0, 2.0, 2.0, 2.0};
+    info.oiWrapText = 1;
+    return info;
+}
+
+class ObjectMessages : public ::testing::Test {
+protected:
+    HWND editor = nullptr;
+    TEditorObjects* objects = nullptr;
+
+    void SetUp() override {
+        headless::Reset();
+        headless::UseManualClock();
+        InitEditorLib();
+        editor = CreateWindowExW(0, FormattedEditorClassName, u"", WS_VISIBLE, 0, 0, 320, 240, nullptr,
+                                 nullptr, nullptr, nullptr);
+        objects = reinterpret_cast<TEditorObjects*>(send(EFM_GETOBJECTS));
+        ASSERT_NE(objects, nullptr);
+    }
+    void TearDown() override { headless::Reset(); }
+    LRESULT send(UINT msg, WPARAM w = 0, LPARAM l = 0) { return SendMessageW(editor, msg, w, l); }
+    template <class T> T& add(std::uint8_t id, std::uint16_t style, int width, int height) {
+        auto object = std::make_unique<T>(objects->EditorInfo, record(id, style), solid_dib(width, height));
+        auto& ref = *object;
+        objects->AddObject(std::move(object));
+        return ref;
+    }
+};
+
+TEST_F(ObjectMessages, ObjectsAreReachedByIndexAndById) {
+    EXPECT_EQ(send(EFM_GETOBJECTCOUNT), 0);
+    auto& first = add<TPictureObj>(4, objects::osPicture, 30, 20);
+    auto& second = add<TPictureObj>(9, objects::osPicture, 10, 10);
+    EXPECT_EQ(send(EFM_GETOBJECTCOUNT), 2);
+    EXPECT_EQ(send(EFM_GETOBJECTINFO, 1), reinterpret_cast<LRESULT>(&second.Info));
+    EXPECT_EQ(send(EFM_GETOBJECT, 0), reinterpret_cast<LRESULT>(first.GetData()));
+    EXPECT_EQ(send(EFM_GETOBJINFOID, 0x104), reinterpret_cast<LRESULT>(&first.Info)); // ID in the low byte
+    EXPECT_EQ(send(EFM_GETOBJDATAID, 9), reinterpret_cast<LRESULT>(second.GetData()));
+    for (UINT m : {EFM_GETOBJECTINFO, EFM_GETOBJECT}) EXPECT_EQ(send(m, 2), 0);
+    for (UINT m : {EFM_GETOBJINFOID, EFM_GETOBJDATAID}) EXPECT_EQ(send(m, 5), 0);
+    EXPECT_EQ(send(EFM_GETOBJECTINDEX, 0), -1); // no mark in the text
+    first.Info.oiWidth = 3;
+    send(EFM_RESETOBJECT, 4);
+    EXPECT_EQ(first.Info.oiWidth, 30);
+    send(EFM_HIDEOBJECTS, 1);
+    EXPECT_FALSE(first.ShowContent);
+    send(EFM_HIDEOBJECTS, 0);
+    EXPECT_TRUE(second.ShowContent);
+    EXPECT_EQ(send(EFM_INSERTOBJECT, 1), 0); // insertion arrives with the dialogs
+    EXPECT_EQ(send(EFM_GETOBJECTCOUNT), 2);
+}
+
+TEST_F(ObjectMessages, ExpertModeFollowsTheEditStyle) {
+    EXPECT_FALSE(objects->ExpertMode);
+    send(EFM_SETEDITTYPE, 0, 0x2 | 0x1000);
+    EXPECT_TRUE(objects->ExpertMode);
+}
+
+TEST_F(ObjectMessages, TheEditorTimerRunsVisibleAnimations) {
+    auto& shown = add<TAnimateObj>(1, objects::osAnimate, 40, 10);
+    shown.Info.oiData = 4 << 16; // four frames, no delay
+    shown.SetAttributes(shown.Info);
+    auto& unseen = add<TAnimateObj>(2, objects::osAnimate, 40, 10);
+    unseen.SetAttributes(shown.Info);
+    HDC dc = GetDC(editor);
+    shown.DrawObject(dc, 10, false, 0, 20);
+    ReleaseDC(editor, dc);
+    headless::AdvanceClock(100);
+    headless::PumpMessages();
+    EXPECT_EQ(shown.CurrentFrame, 1);
+    EXPECT_EQ(unseen.CurrentFrame, 0); // never drawn, so not visible
+    headless::AdvanceClock(200);
+    headless::PumpMessages();
+    EXPECT_GE(shown.CurrentFrame, 2);
+}
+
+} // namespace
+} // namespace zeledit::test
