@@ -41,6 +41,14 @@ bool ReadObjectInfo(std::span<const std::uint8_t> bytes, TObjectInfo& info) {
     return true;
 }
 
+std::optional<StoredObject> SplitStored(std::span<const std::uint8_t> bytes) {
+    StoredObject stored;
+    if (!ReadObjectInfo(bytes, stored.Info) || stored.Info.oiSize > bytes.size() - ObjectInfoSize)
+        return std::nullopt;
+    if (stored.Info.oiLink == 0) stored.Data = bytes.subspan(ObjectInfoSize, stored.Info.oiSize);
+    return stored;
+}
+
 TObjectItem::TObjectItem(model::TEditorInfo* AEditorInfo) : EditorInfo(AEditorInfo) {
     Info.oiMargins = {2.0, 2.0, 2.0, 2.0};
     Info.oiWrapText = 1;
@@ -84,6 +92,28 @@ int TObjectItem::Position() const {
 RECT TObjectItem::ObjectRect() const {
     if (Floated()) return {TheX, TheY, TheX + DataWidth(), TheY + DataHeight()};
     return {TheX, TheY - DataHeight(), TheX + DataWidth(), TheY};
+}
+
+RECT TObjectItem::DataRect(int X, int Y) const {
+    const int w = DataWidth(), h = DataHeight();
+    const int top = Floated() ? Y : Y - h;
+    return {X, top, X + w, top + h};
+}
+
+void TObjectItem::DrawPlaceholder(HDC DC, const RECT& R) {
+    constexpr COLORREF dark_red = RGB(128, 0, 0);
+    const int saved = SaveDC(DC);
+    HPEN pen = CreatePen(PS_SOLID, 1, dark_red);
+    HBRUSH brush = CreateSolidBrush(dark_red);
+    SelectObject(DC, pen);
+    SelectObject(DC, GetStockObject(NULL_BRUSH));
+    Rectangle(DC, R.left, R.top, R.right, R.bottom);
+    RECT inner = R;
+    InflateRect(&inner, -2, -2);
+    if (inner.right > inner.left && inner.bottom > inner.top) FillRect(DC, &inner, brush);
+    RestoreDC(DC, saved);
+    DeleteObject(pen);
+    DeleteObject(brush);
 }
 
 void TObjectItem::DrawObject(HDC DC, int X, bool, int, int Y) {

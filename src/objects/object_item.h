@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 namespace zeledit::objects {
@@ -82,6 +83,10 @@ public:
     bool FPositionInvalid = false;
 
 protected:
+    // Where the data is drawn for a drawing at X, Y (Y the bottom of an inline object).
+    RECT DataRect(int X, int Y) const;
+    // What an object without content or data shows: a dark red frame with an inset fill.
+    static void DrawPlaceholder(HDC DC, const RECT& R);
     // Writes the record with the given data size, answers the index of the data.
     std::size_t WriteRecord(std::uint8_t* Buffer, std::size_t Index, std::uint32_t DataSize);
 };
@@ -91,5 +96,13 @@ HANDLE QueryLinkedData(HWND Parent, TObjectInfo& Info);
 
 // Reads the record at the start of `bytes`; false when there are fewer than 200 bytes.
 bool ReadObjectInfo(std::span<const std::uint8_t> bytes, TObjectInfo& info);
+
+// A stored record and the `oiSize` bytes of data after it; none when the data runs past
+// `bytes`. A linked object's data is empty whatever its record says.
+struct StoredObject {
+    TObjectInfo Info{};
+    std::span<const std::uint8_t> Data;
+};
+std::optional<StoredObject> SplitStored(std::span<const std::uint8_t> bytes);
 
 } // namespace zeledit::objects

@@ -1,5 +1,6 @@
 #include "objects/object_kinds.h"
 
+#include "objects/image_objects.h"
 #include "objects/picture_object.h"
 
 namespace zeledit::objects {
@@ -11,17 +12,34 @@ std::unique_ptr<TObjectItem> CreateObjectFrom(model::TEditorInfo* EditorInfo, HW
     switch (info.oiStyle) {
     case osPicture: return TPictureObj::CreateFrom(EditorInfo, Parent, bytes);
     case osAnimate: return TAnimateObj::CreateFrom(EditorInfo, Parent, bytes);
-    default: return nullptr; // sound, JPEG, caption, drawing, metafile, text, DEX and host kinds come later
+    case osJPEG: return TJPEGObject::CreateFrom(EditorInfo, bytes);
+    case osMeta: return TMetaObject::CreateFrom(EditorInfo, bytes);
+    case osDEX: return TDEXObject::CreateFrom(EditorInfo, bytes);
+    default: return nullptr; // sound, caption, drawing, text and host kinds come later
     }
 }
 
+namespace {
+
+template <class Kind>
+std::unique_ptr<TObjectItem> CopyAs(model::TEditorInfo* EditorInfo, const TObjectItem& source,
+                                    std::uint8_t id) {
+    const auto* kind = dynamic_cast<const Kind*>(&source);
+    return kind != nullptr ? std::make_unique<Kind>(EditorInfo, *kind, id) : nullptr;
+}
+
+} // namespace
+
 std::unique_ptr<TObjectItem> CopyObject(model::TEditorInfo* EditorInfo, const TObjectItem& source,
                                         std::uint8_t id) {
-    if (const auto* a = dynamic_cast<const TAnimateObj*>(&source))
-        return std::make_unique<TAnimateObj>(EditorInfo, *a, id);
-    if (const auto* p = dynamic_cast<const TPictureObj*>(&source))
-        return std::make_unique<TPictureObj>(EditorInfo, *p, id);
-    return nullptr;
+    switch (source.Info.oiStyle) {
+    case osPicture: return CopyAs<TPictureObj>(EditorInfo, source, id);
+    case osAnimate: return CopyAs<TAnimateObj>(EditorInfo, source, id);
+    case osJPEG: return CopyAs<TJPEGObject>(EditorInfo, source, id);
+    case osMeta: return CopyAs<TMetaObject>(EditorInfo, source, id);
+    case osDEX: return CopyAs<TDEXObject>(EditorInfo, source, id);
+    default: return nullptr;
+    }
 }
 
 } // namespace zeledit::objects

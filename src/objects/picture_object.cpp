@@ -9,7 +9,6 @@
 namespace zeledit::objects {
 namespace {
 
-constexpr COLORREF PlaceholderColor = RGB(128, 0, 0);
 constexpr int AnimationRedraw = 0x200;
 
 template <class T> T ReadAt(std::span<const std::uint8_t> b, std::size_t at) {
@@ -73,17 +72,16 @@ TPictureObj::TPictureObj(model::TEditorInfo* AEditorInfo, const TPictureObj& Sou
 
 std::optional<TPictureObj::StoredPicture> TPictureObj::ReadStored(HWND AParent,
                                                                   std::span<const std::uint8_t> Bytes) {
-    StoredPicture stored;
-    TObjectInfo& info = stored.Info;
-    if (!ReadObjectInfo(Bytes, info) || info.oiSize > Bytes.size() - ObjectInfoSize) return std::nullopt;
-    if (info.oiLink != 0) {
-        stored.Dib = TakeHostDib(QueryLinkedData(AParent, info));
+    const auto split = SplitStored(Bytes);
+    if (!split) return std::nullopt;
+    StoredPicture stored{split->Info, {}};
+    if (stored.Info.oiLink != 0) {
+        stored.Dib = TakeHostDib(QueryLinkedData(AParent, stored.Info));
         return stored;
     }
-    const auto data = Bytes.subspan(ObjectInfoSize, info.oiSize);
-    if (data.empty()) return stored;
-    if (!CheckPackedDib(data)) return std::nullopt;
-    stored.Dib = platform::copy_to_global(data);
+    if (split->Data.empty()) return stored;
+    if (!CheckPackedDib(split->Data)) return std::nullopt;
+    stored.Dib = platform::copy_to_global(split->Data);
     if (!stored.Dib) return std::nullopt;
     return stored;
 }
@@ -149,27 +147,6 @@ void TPictureObj::WriteTo(std::uint8_t* Buffer, std::size_t Index) {
     std::memcpy(Buffer + Index, &stored, ObjectInfoSize);
     platform::LockedBlock block(Handle.get());
     std::memcpy(Buffer + data_at, block.data(), block.size());
-}
-
-RECT TPictureObj::DataRect(int X, int Y) const {
-    const int w = DataWidth(), h = DataHeight();
-    const int top = Floated() ? Y : Y - h;
-    return {X, top, X + w, top + h};
-}
-
-void TPictureObj::DrawPlaceholder(HDC DC, const RECT& R) const {
-    const int saved = SaveDC(DC);
-    HPEN pen = CreatePen(PS_SOLID, 1, PlaceholderColor);
-    HBRUSH brush = CreateSolidBrush(PlaceholderColor);
-    SelectObject(DC, pen);
-    SelectObject(DC, GetStockObject(NULL_BRUSH));
-    Rectangle(DC, R.left, R.top, R.right, R.bottom);
-    RECT inner = R;
-    InflateRect(&inner, -2, -2);
-    if (inner.right > inner.left && inner.bottom > inner.top) FillRect(DC, &inner, brush);
-    RestoreDC(DC, saved);
-    DeleteObject(pen);
-    DeleteObject(brush);
 }
 
 void TPictureObj::DrawObject(HDC DC, int X, bool IsPrint, int Background, int Y) {

@@ -46,8 +46,6 @@ protected:
     static std::optional<StoredPicture> ReadStored(HWND AParent, std::span<const std::uint8_t> Bytes);
     // Takes the DIB's natural size (10 × 10 without one); false when the DIB is malformed.
     virtual bool TakeNaturalSize();
-    void DrawPlaceholder(HDC DC, const RECT& R) const;
-    RECT DataRect(int X, int Y) const;
     std::size_t DibBytes() const;
 
     platform::UniqueGlobal Handle;

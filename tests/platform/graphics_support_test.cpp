@@ -1,6 +1,7 @@
 // The graphics support library: DIB objects, DEX images, drawing DIBs, image files,
 // sound, font records and colour shading.
 #include "platform/gdi_test.h"
+#include "support/sample_files.h"
 
 #include "platform/core/global_memory.h"
 #include "platform/core/resources.h"
@@ -13,7 +14,6 @@
 #include <fstream>
 #include <iterator>
 
-#include <jpeglib.h>
 #include <png.h>
 #include <tiffio.h>
 
@@ -174,34 +174,6 @@ std::vector<std::uint8_t> png_file(const std::vector<std::uint32_t>& px) {
     std::vector<std::uint8_t> out(size);
     png_image_write_to_memory(&image, out.data(), &size, 0, px.data(), 0, nullptr);
     out.resize(size);
-    return out;
-}
-
-std::vector<std::uint8_t> jpeg_file() {
-    jpeg_compress_struct c{};
-    jpeg_error_mgr err{};
-    c.err = jpeg_std_error(&err);
-    jpeg_create_compress(&c);
-    unsigned char* mem = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&c, &mem, &size);
-    c.image_width = 16;
-    c.image_height = 8;
-    c.input_components = 3;
-    c.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&c);
-    jpeg_set_quality(&c, 95, TRUE);
-    jpeg_start_compress(&c, TRUE);
-    std::vector<unsigned char> row(16 * 3);
-    for (int i = 0; i < 16; ++i) row[3 * i] = 200, row[3 * i + 1] = 30, row[3 * i + 2] = 30;
-    while (c.next_scanline < c.image_height) {
-        JSAMPROW r = row.data();
-        jpeg_write_scanlines(&c, &r, 1);
-    }
-    jpeg_finish_compress(&c);
-    std::vector<std::uint8_t> out(mem, mem + size);
-    jpeg_destroy_compress(&c);
-    std::free(mem);
     return out;
 }
 

@@ -1,5 +1,6 @@
 // Metafile playback from small metafiles made here.
 #include "platform/gdi_test.h"
+#include "support/sample_files.h"
 
 #include <cstring>
 #include <initializer_list>
@@ -8,55 +9,6 @@ namespace zeledit::test {
 namespace {
 
 constexpr COLORREF red = RGB(255, 0, 0), white = RGB(255, 255, 255);
-
-class Bytes {
-public:
-    template <class T> Bytes& put(T v) {
-        const auto* p = reinterpret_cast<const unsigned char*>(&v);
-        data.insert(data.end(), p, p + sizeof v);
-        return *this;
-    }
-    Bytes& words(std::initializer_list<SHORT> ws) {
-        for (SHORT w : ws) put(w);
-        return *this;
-    }
-    std::vector<unsigned char> data;
-};
-
-// A Windows metafile record: size in 16-bit words, function, parameters.
-void wmf_record(Bytes& b, WORD function, std::initializer_list<SHORT> params) {
-    b.put(DWORD(3 + params.size())).put(function).words(params);
-}
-
-std::vector<unsigned char> sample_wmf(bool with_unknown_record) {
-    Bytes b;
-    b.put(WORD(1)).put(WORD(9)).put(WORD(0x0300)).put(DWORD(0)).put(WORD(2)).put(DWORD(0)).put(WORD(0));
-    wmf_record(b, 0x02FC, {BS_SOLID, SHORT(0x00FF), 0, 0}); // red brush into slot 0
-    wmf_record(b, 0x02FA, {PS_NULL, 0, 0, 0, 0});           // no pen into slot 1
-    wmf_record(b, 0x012D, {0});
-    wmf_record(b, 0x012D, {1});
-    if (with_unknown_record) wmf_record(b, 0x7777, {1, 2, 3});
-    wmf_record(b, 0x041B, {21, 31, 1, 11}); // rectangle left 11, top 1, right 31, bottom 21
-    wmf_record(b, 0x0000, {});
-    return b.data;
-}
-
-std::vector<unsigned char> sample_emf() {
-    Bytes b;
-    b.put(DWORD(1)).put(DWORD(88));
-    b.put(RECT{0, 0, 19, 9}).put(RECT{0, 0, 2000, 1000}); // frame: 20 × 10 mm
-    b.put(DWORD(0x464D4520)).put(DWORD(0x10000)).put(DWORD(0)).put(DWORD(0)).put(WORD(2)).put(WORD(0));
-    b.put(DWORD(0)).put(DWORD(0)).put(DWORD(0)).put(SIZE{100, 100}).put(SIZE{100, 100}); // 1 pixel per mm
-    b.put(DWORD(39)).put(DWORD(24)).put(DWORD(1)).put(UINT(BS_SOLID)).put(COLORREF(red)).put(DWORD(0));
-    b.put(DWORD(37)).put(DWORD(12)).put(DWORD(1));
-    b.put(DWORD(37)).put(DWORD(12)).put(DWORD(0x80000000 | NULL_PEN));
-    b.put(DWORD(43)).put(DWORD(24)).put(RECT{0, 0, 11, 11});   // the left half of the frame
-    b.put(DWORD(43)).put(DWORD(24)).put(RECT{0, 0, 500, 500}); // far outside: clipped to the frame
-    b.put(DWORD(14)).put(DWORD(20)).put(DWORD(0)).put(DWORD(16)).put(DWORD(20));
-    const DWORD size = static_cast<DWORD>(b.data.size());
-    std::memcpy(b.data.data() + 48, &size, 4);
-    return b.data;
-}
 
 class Metafiles : public PlatformTest {};
 
