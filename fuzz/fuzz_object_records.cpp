@@ -21,12 +21,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     info.eiBuffers = &buffer;
     objects::TEditorObjects list(&info);
     const std::uint32_t count = data[0] | (data[1] << 8);
-    // A text of marks carrying the next bytes as format bytes.
+    // A text of marks carrying the next bytes as format bytes; the high bits pick the family.
     for (std::uint32_t i = 0; i < data[2] % 16 && 3 + i < size; ++i) {
         const char16_t mark = objects::ObjectMark;
         buffer.InsertChar(&mark, data[3 + i], 1, i);
     }
-    if (!list.LoadFrom({data, size}, 3, count)) return 0;
+    const auto family = static_cast<objects::RecordFamily>((data[2] >> 4) % 3);
+    if (!list.LoadFrom({data, size}, 3, count, family)) return 0;
     list.ReconcileMarks(buffer);
     list.FitObjects();
     int y = 0;

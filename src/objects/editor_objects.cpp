@@ -215,21 +215,19 @@ std::size_t TEditorObjects::SaveTo(std::uint8_t* Buffer, std::size_t Index) {
 }
 
 std::optional<std::size_t> TEditorObjects::LoadFrom(std::span<const std::uint8_t> Buffer, std::size_t Index,
-                                                    std::uint32_t ACount) {
+                                                    std::uint32_t ACount, RecordFamily Family) {
     const std::uint32_t n = ACount & 0xFFFF;
     if (n < 1 || n > MaxObjects || Count() + n > MaxObjects) return Index;
     // Nothing joins the list unless the whole table reads.
     std::vector<std::unique_ptr<TObjectItem>> read;
     const HWND parent = EditorInfo != nullptr ? EditorInfo->eiWindow : nullptr;
     for (std::uint32_t i = 0; i < n; ++i) {
-        TObjectInfo info;
-        if (Index > Buffer.size() || !ReadObjectInfo(Buffer.subspan(Index), info) ||
-            info.oiSize > Buffer.size() - Index - ObjectInfoSize)
-            return std::nullopt;
-        if (auto object =
-                CreateObjectFrom(EditorInfo, parent, Buffer.subspan(Index, ObjectInfoSize + info.oiSize)))
+        const auto stored =
+            Index <= Buffer.size() ? SplitStored(Buffer.subspan(Index), Family) : std::nullopt;
+        if (!stored) return std::nullopt;
+        if (auto object = CreateObjectFrom(EditorInfo, parent, Family, stored->Info, stored->Data))
             read.push_back(std::move(object));
-        Index += ObjectInfoSize + info.oiSize; // the stored size, whatever the object recomputed
+        Index += stored->Length; // the stored size, whatever the object recomputed
     }
     std::vector<TObjectItem*> loaded;
     for (auto& object : read) {

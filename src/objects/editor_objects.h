@@ -60,7 +60,15 @@ public:
     std::size_t GetSize();
     std::size_t SaveTo(std::uint8_t* Buffer, std::size_t Index);
     std::optional<std::size_t> LoadFrom(std::span<const std::uint8_t> Buffer, std::size_t Index,
-                                        std::uint32_t ACount);
+                                        std::uint32_t ACount, RecordFamily Family = RecordFamily::Current);
+    std::optional<std::size_t> LoadFrom3(std::span<const std::uint8_t> Buffer, std::size_t Index,
+                                         std::uint32_t ACount) {
+        return LoadFrom(Buffer, Index, ACount, RecordFamily::Family3);
+    }
+    std::optional<std::size_t> LoadFrom2(std::span<const std::uint8_t> Buffer, std::size_t Index,
+                                         std::uint32_t ACount) {
+        return LoadFrom(Buffer, Index, ACount, RecordFamily::Family2);
+    }
     void ReconcileMarks(model::TEditorBuffer& Buffer);
     // Copies the objects of marks in Index..Index + Length of this document's text from
     // `Source`, where that text came from.

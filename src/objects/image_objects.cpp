@@ -122,12 +122,11 @@ namespace {
 // Reads a stored image object; a linked one or one without data has no image, one whose
 // data does not load is refused.
 template <class Object, class Image>
-std::unique_ptr<Object> CreateImageObject(model::TEditorInfo* info, std::span<const std::uint8_t> bytes) {
-    const auto stored = SplitStored(bytes);
-    if (!stored) return nullptr;
+std::unique_ptr<Object> CreateImageObject(model::TEditorInfo* editor, const TObjectInfo& info,
+                                          std::span<const std::uint8_t> data) {
     std::unique_ptr<Image> image;
-    if (!stored->Data.empty() && !(image = Image::Load(stored->Data))) return nullptr;
-    return std::make_unique<Object>(info, stored->Info, std::move(image));
+    if (!data.empty() && !(image = Image::Load(data))) return nullptr;
+    return std::make_unique<Object>(editor, info, std::move(image));
 }
 
 template <class Image> std::unique_ptr<Image> CopyImage(const Image* source) {
@@ -150,8 +149,9 @@ TJPEGObject::TJPEGObject(model::TEditorInfo* AEditorInfo, const TJPEGObject& Sou
 }
 
 std::unique_ptr<TJPEGObject> TJPEGObject::CreateFrom(model::TEditorInfo* AEditorInfo,
-                                                     std::span<const std::uint8_t> Bytes) {
-    return CreateImageObject<TJPEGObject, TJPEGImage>(AEditorInfo, Bytes);
+                                                     const TObjectInfo& AInfo,
+                                                     std::span<const std::uint8_t> Data) {
+    return CreateImageObject<TJPEGObject, TJPEGImage>(AEditorInfo, AInfo, Data);
 }
 
 void TJPEGObject::DrawObject(HDC DC, int X, bool IsPrint, int Background, int Y) {
@@ -173,8 +173,9 @@ TMetaObject::TMetaObject(model::TEditorInfo* AEditorInfo, const TMetaObject& Sou
 }
 
 std::unique_ptr<TMetaObject> TMetaObject::CreateFrom(model::TEditorInfo* AEditorInfo,
-                                                     std::span<const std::uint8_t> Bytes) {
-    return CreateImageObject<TMetaObject, TMetafile>(AEditorInfo, Bytes);
+                                                     const TObjectInfo& AInfo,
+                                                     std::span<const std::uint8_t> Data) {
+    return CreateImageObject<TMetaObject, TMetafile>(AEditorInfo, AInfo, Data);
 }
 
 void TMetaObject::DrawObject(HDC DC, int X, bool IsPrint, int Background, int Y) {
@@ -220,14 +221,12 @@ TDEXObject::TDEXObject(model::TEditorInfo* AEditorInfo, const TDEXObject& Source
     ShowContent = Source.ShowContent;
 }
 
-std::unique_ptr<TDEXObject> TDEXObject::CreateFrom(model::TEditorInfo* AEditorInfo,
-                                                   std::span<const std::uint8_t> Bytes) {
-    const auto stored = SplitStored(Bytes);
-    if (!stored) return nullptr;
+std::unique_ptr<TDEXObject> TDEXObject::CreateFrom(model::TEditorInfo* AEditorInfo, const TObjectInfo& AInfo,
+                                                   std::span<const std::uint8_t> Data) {
     UniqueDibObject dib;
-    if (!stored->Data.empty()) {
-        const BYTE* p = stored->Data.data();
-        std::size_t remaining = stored->Data.size();
+    if (!Data.empty()) {
+        const BYTE* p = Data.data();
+        std::size_t remaining = Data.size();
         HGLOBAL colour = nullptr, alpha = nullptr;
         const int bits = platform::LoadDibExFromBuffer(&p, &remaining, &colour, &alpha);
         if (bits == 0) return nullptr;
@@ -240,7 +239,7 @@ std::unique_ptr<TDEXObject> TDEXObject::CreateFrom(model::TEditorInfo* AEditorIn
         platform::dibSetHandle(dib.get(), colour);
         platform::dibSetAlphaHandle(dib.get(), alpha);
     }
-    return std::make_unique<TDEXObject>(AEditorInfo, stored->Info, std::move(dib));
+    return std::make_unique<TDEXObject>(AEditorInfo, AInfo, std::move(dib));
 }
 
 std::size_t TDEXObject::GetDataSize() {

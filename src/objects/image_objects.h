@@ -52,8 +52,8 @@ class TJPEGObject : public TImageObject<TJPEGImage> {
 public:
     using TImageObject::TImageObject;
     TJPEGObject(model::TEditorInfo* AEditorInfo, const TJPEGObject& Source, std::uint8_t ID);
-    static std::unique_ptr<TJPEGObject> CreateFrom(model::TEditorInfo* AEditorInfo,
-                                                   std::span<const std::uint8_t> Bytes);
+    static std::unique_ptr<TJPEGObject> CreateFrom(model::TEditorInfo* AEditorInfo, const TObjectInfo& AInfo,
+                                                   std::span<const std::uint8_t> Data);
     void DrawObject(HDC DC, int X, bool IsPrint, int Background, int Y) override;
     void WriteTo(std::uint8_t* Buffer, std::size_t Index) override;
 };
@@ -62,8 +62,8 @@ class TMetaObject : public TImageObject<TMetafile> {
 public:
     using TImageObject::TImageObject;
     TMetaObject(model::TEditorInfo* AEditorInfo, const TMetaObject& Source, std::uint8_t ID);
-    static std::unique_ptr<TMetaObject> CreateFrom(model::TEditorInfo* AEditorInfo,
-                                                   std::span<const std::uint8_t> Bytes);
+    static std::unique_ptr<TMetaObject> CreateFrom(model::TEditorInfo* AEditorInfo, const TObjectInfo& AInfo,
+                                                   std::span<const std::uint8_t> Data);
     void DrawObject(HDC DC, int X, bool IsPrint, int Background, int Y) override;
     void WriteTo(std::uint8_t* Buffer, std::size_t Index) override;
 };
@@ -77,8 +77,8 @@ class TDEXObject : public TObjectItem {
 public:
     TDEXObject(model::TEditorInfo* AEditorInfo, const TObjectInfo& AInfo, UniqueDibObject ADib);
     TDEXObject(model::TEditorInfo* AEditorInfo, const TDEXObject& Source, std::uint8_t ID);
-    static std::unique_ptr<TDEXObject> CreateFrom(model::TEditorInfo* AEditorInfo,
-                                                  std::span<const std::uint8_t> Bytes);
+    static std::unique_ptr<TDEXObject> CreateFrom(model::TEditorInfo* AEditorInfo, const TObjectInfo& AInfo,
+                                                  std::span<const std::uint8_t> Data);
     void DrawObject(HDC DC, int X, bool IsPrint, int Background, int Y) override;
     void* GetData() const override { return FDib.get(); }
     std::size_t GetDataSize() override;

@@ -41,11 +41,60 @@ bool ReadObjectInfo(std::span<const std::uint8_t> bytes, TObjectInfo& info) {
     return true;
 }
 
-std::optional<StoredObject> SplitStored(std::span<const std::uint8_t> bytes) {
-    StoredObject stored;
-    if (!ReadObjectInfo(bytes, stored.Info) || stored.Info.oiSize > bytes.size() - ObjectInfoSize)
-        return std::nullopt;
-    if (stored.Info.oiLink == 0) stored.Data = bytes.subspan(ObjectInfoSize, stored.Info.oiSize);
+namespace {
+
+// What an old record does not hold: inline at layout 0, default margins, wrapping.
+TObjectInfo OldRecordDefaults() {
+    TObjectInfo info{};
+    info.oiMargins = {2.0, 2.0, 2.0, 2.0};
+    info.oiWrapText = 1;
+    return info;
+}
+
+std::optional<TObjectInfo> ReadHeader(std::span<const std::uint8_t> bytes, RecordFamily family) {
+    TObjectInfo info;
+    switch (family) {
+    case RecordFamily::Current:
+        if (!ReadObjectInfo(bytes, info)) return std::nullopt;
+        return info;
+    case RecordFamily::Family3: {
+        if (bytes.size() < 147) return std::nullopt;
+        TObjectInfo stored{};
+        std::memcpy(&stored, bytes.data(), 147);
+        info = OldRecordDefaults();
+        info.oiStyle = stored.oiStyle;
+        info.oiID = stored.oiID;
+        std::memcpy(info.oiIDText, stored.oiIDText, sizeof info.oiIDText - 1);
+        info.oiWidth = stored.oiWidth;
+        info.oiHeight = stored.oiHeight;
+        info.oiSize = stored.oiSize;
+        info.oiLink = stored.oiLink;
+        info.oiAction = stored.oiAction;
+        return info;
+    }
+    case RecordFamily::Family2:
+        if (bytes.size() < 9) return std::nullopt;
+        info = OldRecordDefaults();
+        info.oiStyle = osPicture;
+        info.oiID = bytes[0];
+        std::memcpy(&info.oiWidth, bytes.data() + 1, 2);
+        std::memcpy(&info.oiHeight, bytes.data() + 3, 2);
+        std::memcpy(&info.oiSize, bytes.data() + 5, 4);
+        return info;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<StoredObject> SplitStored(std::span<const std::uint8_t> bytes, RecordFamily family) {
+    const std::size_t header = family == RecordFamily::Current   ? ObjectInfoSize
+                               : family == RecordFamily::Family3 ? 147
+                                                                 : 9;
+    const auto info = ReadHeader(bytes, family);
+    if (!info || info->oiSize > bytes.size() - header) return std::nullopt;
+    StoredObject stored{*info, {}, header + info->oiSize};
+    if (info->oiLink == 0) stored.Data = bytes.subspan(header, info->oiSize);
     return stored;
 }
 

@@ -97,12 +97,19 @@ HANDLE QueryLinkedData(HWND Parent, TObjectInfo& Info);
 // Reads the record at the start of `bytes`; false when there are fewer than 200 bytes.
 bool ReadObjectInfo(std::span<const std::uint8_t> bytes, TObjectInfo& info);
 
+// The object records of the document generations: the whole 200-byte record, the first
+// 147 bytes of it (family 3), or a 9-byte picture header (families 1 and 2).
+enum class RecordFamily { Current, Family3, Family2 };
+
 // A stored record and the `oiSize` bytes of data after it; none when the data runs past
-// `bytes`. A linked object's data is empty whatever its record says.
+// `bytes`. Older records are widened to a whole record with the defaults of an inline
+// object. A linked object's data is empty whatever its record says.
 struct StoredObject {
     TObjectInfo Info{};
     std::span<const std::uint8_t> Data;
+    std::size_t Length = 0; // header and data
 };
-std::optional<StoredObject> SplitStored(std::span<const std::uint8_t> bytes);
+std::optional<StoredObject> SplitStored(std::span<const std::uint8_t> bytes,
+                                        RecordFamily family = RecordFamily::Current);
 
 } // namespace zeledit::objects

@@ -6,15 +6,16 @@
 namespace zeledit::objects {
 
 std::unique_ptr<TObjectItem> CreateObjectFrom(model::TEditorInfo* EditorInfo, HWND Parent,
-                                              std::span<const std::uint8_t> bytes) {
-    TObjectInfo info;
-    if (!ReadObjectInfo(bytes, info)) return nullptr;
+                                              RecordFamily family, const TObjectInfo& info,
+                                              std::span<const std::uint8_t> data) {
+    if (family == RecordFamily::Family3 && info.oiStyle != osPicture && info.oiStyle != osAnimate)
+        return nullptr; // sounds and host objects come later
     switch (info.oiStyle) {
-    case osPicture: return TPictureObj::CreateFrom(EditorInfo, Parent, bytes);
-    case osAnimate: return TAnimateObj::CreateFrom(EditorInfo, Parent, bytes);
-    case osJPEG: return TJPEGObject::CreateFrom(EditorInfo, bytes);
-    case osMeta: return TMetaObject::CreateFrom(EditorInfo, bytes);
-    case osDEX: return TDEXObject::CreateFrom(EditorInfo, bytes);
+    case osPicture: return TPictureObj::CreateFrom(EditorInfo, Parent, info, data);
+    case osAnimate: return TAnimateObj::CreateFrom(EditorInfo, Parent, info, data);
+    case osJPEG: return TJPEGObject::CreateFrom(EditorInfo, info, data);
+    case osMeta: return TMetaObject::CreateFrom(EditorInfo, info, data);
+    case osDEX: return TDEXObject::CreateFrom(EditorInfo, info, data);
     default: return nullptr; // sound, caption, drawing, text and host kinds come later
     }
 }

@@ -7,10 +7,11 @@
 
 namespace zeledit::objects {
 
-// An object from the stored record at the start of `bytes` (the record and everything after
-// it); null for a malformed record and for kinds that construct nothing.
+// An object from a stored record of the given family and its data; null for malformed data
+// and for kinds that construct nothing. Family 3 builds pictures and animations only.
 std::unique_ptr<TObjectItem> CreateObjectFrom(model::TEditorInfo* EditorInfo, HWND Parent,
-                                              std::span<const std::uint8_t> bytes);
+                                              RecordFamily family, const TObjectInfo& info,
+                                              std::span<const std::uint8_t> data);
 // A copy of `source` with a new ID; null for kinds that are not copied.
 std::unique_ptr<TObjectItem> CopyObject(model::TEditorInfo* EditorInfo, const TObjectItem& source,
                                         std::uint8_t id);

@@ -70,29 +70,30 @@ TPictureObj::TPictureObj(model::TEditorInfo* AEditorInfo, const TPictureObj& Sou
     }
 }
 
-std::optional<TPictureObj::StoredPicture> TPictureObj::ReadStored(HWND AParent,
-                                                                  std::span<const std::uint8_t> Bytes) {
-    const auto split = SplitStored(Bytes);
-    if (!split) return std::nullopt;
-    StoredPicture stored{split->Info, {}};
-    if (stored.Info.oiLink != 0) {
-        stored.Dib = TakeHostDib(QueryLinkedData(AParent, stored.Info));
-        return stored;
-    }
-    if (split->Data.empty()) return stored;
-    if (!CheckPackedDib(split->Data)) return std::nullopt;
-    stored.Dib = platform::copy_to_global(split->Data);
-    if (!stored.Dib) return std::nullopt;
-    return stored;
+std::optional<platform::UniqueGlobal> TPictureObj::ReadDib(HWND AParent, TObjectInfo& AInfo,
+                                                           std::span<const std::uint8_t> Data) {
+    if (AInfo.oiLink != 0) return TakeHostDib(QueryLinkedData(AParent, AInfo));
+    if (Data.empty()) return platform::UniqueGlobal{};
+    if (!CheckPackedDib(Data)) return std::nullopt;
+    auto dib = platform::copy_to_global(Data);
+    if (!dib) return std::nullopt;
+    return dib;
+}
+
+template <class Kind>
+std::unique_ptr<Kind> TPictureObj::Make(model::TEditorInfo* AEditorInfo, HWND AParent, TObjectInfo AInfo,
+                                        std::span<const std::uint8_t> Data) {
+    auto dib = ReadDib(AParent, AInfo, Data);
+    if (!dib) return nullptr;
+    auto object = std::make_unique<Kind>(AEditorInfo, AInfo, std::move(*dib));
+    object->Parent = AParent;
+    return object;
 }
 
 std::unique_ptr<TPictureObj> TPictureObj::CreateFrom(model::TEditorInfo* AEditorInfo, HWND AParent,
-                                                     std::span<const std::uint8_t> Bytes) {
-    auto stored = ReadStored(AParent, Bytes);
-    if (!stored) return nullptr;
-    auto object = std::make_unique<TPictureObj>(AEditorInfo, stored->Info, std::move(stored->Dib));
-    object->Parent = AParent;
-    return object;
+                                                     const TObjectInfo& AInfo,
+                                                     std::span<const std::uint8_t> Data) {
+    return Make<TPictureObj>(AEditorInfo, AParent, AInfo, Data);
 }
 
 std::unique_ptr<TPictureObj> TPictureObj::CreateFromDIBFile(model::TEditorInfo* AEditorInfo, std::uint8_t ID,
@@ -191,12 +192,9 @@ TAnimateObj::TAnimateObj(model::TEditorInfo* AEditorInfo, const TAnimateObj& Sou
 }
 
 std::unique_ptr<TAnimateObj> TAnimateObj::CreateFrom(model::TEditorInfo* AEditorInfo, HWND AParent,
-                                                     std::span<const std::uint8_t> Bytes) {
-    auto stored = ReadStored(AParent, Bytes);
-    if (!stored) return nullptr;
-    auto object = std::make_unique<TAnimateObj>(AEditorInfo, stored->Info, std::move(stored->Dib));
-    object->Parent = AParent;
-    return object;
+                                                     const TObjectInfo& AInfo,
+                                                     std::span<const std::uint8_t> Data) {
+    return Make<TAnimateObj>(AEditorInfo, AParent, AInfo, Data);
 }
 
 int TAnimateObj::FrameCount() const { return std::max(1, (Info.oiData >> 16) & 0xFFFF); }

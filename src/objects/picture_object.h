@@ -24,9 +24,11 @@ public:
     TPictureObj(model::TEditorInfo* AEditorInfo, const TObjectInfo& AInfo, platform::UniqueGlobal Dib);
     TPictureObj(model::TEditorInfo* AEditorInfo, const TPictureObj& Source, std::uint8_t ID);
 
-    // A stored record and what follows it; null when the record or its DIB is malformed.
+    // From a stored record and its data; null when the DIB is malformed. A linked picture
+    // asks the host of AParent for its DIB.
     static std::unique_ptr<TPictureObj> CreateFrom(model::TEditorInfo* AEditorInfo, HWND AParent,
-                                                   std::span<const std::uint8_t> Bytes);
+                                                   const TObjectInfo& AInfo,
+                                                   std::span<const std::uint8_t> Data);
     // A .bmp file; null unless it is one.
     static std::unique_ptr<TPictureObj> CreateFromDIBFile(model::TEditorInfo* AEditorInfo, std::uint8_t ID,
                                                           std::span<const std::uint8_t> File);
@@ -38,12 +40,12 @@ public:
     bool CopyToClipboard() const;
 
 protected:
-    struct StoredPicture {
-        TObjectInfo Info{};
-        platform::UniqueGlobal Dib;
-    };
-    // The record and DIB of a stored picture; none when either is malformed.
-    static std::optional<StoredPicture> ReadStored(HWND AParent, std::span<const std::uint8_t> Bytes);
+    // The DIB of a stored picture (empty for none); none when it is malformed.
+    static std::optional<platform::UniqueGlobal> ReadDib(HWND AParent, TObjectInfo& AInfo,
+                                                         std::span<const std::uint8_t> Data);
+    template <class Kind>
+    static std::unique_ptr<Kind> Make(model::TEditorInfo* AEditorInfo, HWND AParent, TObjectInfo AInfo,
+                                      std::span<const std::uint8_t> Data);
     // Takes the DIB's natural size (10 × 10 without one); false when the DIB is malformed.
     virtual bool TakeNaturalSize();
     std::size_t DibBytes() const;
@@ -56,7 +58,8 @@ public:
     TAnimateObj(model::TEditorInfo* AEditorInfo, const TObjectInfo& AInfo, platform::UniqueGlobal Dib);
     TAnimateObj(model::TEditorInfo* AEditorInfo, const TAnimateObj& Source, std::uint8_t ID);
     static std::unique_ptr<TAnimateObj> CreateFrom(model::TEditorInfo* AEditorInfo, HWND AParent,
-                                                   std::span<const std::uint8_t> Bytes);
+                                                   const TObjectInfo& AInfo,
+                                                   std::span<const std::uint8_t> Data);
 
     void DrawObject(HDC DC, int X, bool IsPrint, int Background, int Y) override;
     void Action(HDC DC) override;

@@ -149,6 +149,43 @@ TEST_F(ObjectTest, RecordsThatMakeNothingAreSkippedByTheirStoredSize) {
     EXPECT_EQ(list->Item(1)->ID(), 5);
 }
 
+TEST_F(ObjectTest, OlderGenerationsStoreShorterHeaders) {
+    const auto dib = dib_bytes(4, 2);
+    // Family 3: the first 147 bytes of the record; only pictures and animations are built.
+    std::vector<std::uint8_t> table;
+    for (std::uint16_t style : {objects::osPicture, objects::osSound, objects::osAnimate}) {
+        auto record = stored_record(picture_info(static_cast<std::uint8_t>(style), style), dib);
+        poke<std::uint8_t>(record, 145, 1); // floated in the new layout: not read from a short header
+        poke<std::int16_t>(record, 141, 7); // oiAction
+        std::strcpy(reinterpret_cast<char*>(record.data() + 3), "old");
+        record.erase(record.begin() + 147, record.begin() + 200);
+        table.insert(table.end(), record.begin(), record.end());
+    }
+    ASSERT_EQ(list->LoadFrom3(table, 0, 3), table.size());
+    ASSERT_EQ(list->Count(), 2);
+    const auto& p = *list->Item(0);
+    EXPECT_FALSE(p.Floated());
+    EXPECT_EQ(p.Info.oiAction, 7);
+    EXPECT_STREQ(p.Info.oiIDText, "old");
+    EXPECT_EQ(p.Info.oiMargins.omTop, 2.0);
+    EXPECT_EQ(p.Info.oiWrapText, 1);
+    EXPECT_EQ(p.FOriginWidth, 4);
+    EXPECT_NE(dynamic_cast<TAnimateObj*>(list->Item(1)), nullptr);
+    list->FreeAll();
+    // Families 1 and 2: ID, width, height and size in nine bytes, then the DIB.
+    std::vector<std::uint8_t> old(9);
+    old[0] = 6;
+    poke<std::uint16_t>(old, 1, 4);
+    poke<std::uint16_t>(old, 3, 2);
+    poke<std::uint32_t>(old, 5, static_cast<std::uint32_t>(dib.size()));
+    old.insert(old.end(), dib.begin(), dib.end());
+    ASSERT_EQ(list->LoadFrom2(old, 0, 1), old.size());
+    ASSERT_EQ(list->Count(), 1);
+    EXPECT_EQ(list->Item(0)->ID(), 6);
+    EXPECT_EQ(block_bytes(list->Item(0)->GetData()), dib);
+    EXPECT_FALSE(list->LoadFrom2(std::span(old).first(old.size() - 1), 0, 1));
+}
+
 TEST_F(ObjectTest, A255ObjectTableLoadsWhole) {
     std::vector<std::uint8_t> table;
     for (int id = 1; id <= 255; ++id) {
