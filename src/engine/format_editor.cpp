@@ -213,6 +213,7 @@ bool TFormatEditor::EFMOwnMessage(TMessage& msg) {
             FBackColor = r->face;
             FHighColor = r->highlight;
             FShadColor = r->shadow;
+            FObjects->SetColors(EditPalette, FBackColor, FShadColor, FHighColor);
         }
         return true;
     case EFM_GETVERSION: msg.Result = EditorVersion; return true;

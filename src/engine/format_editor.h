@@ -54,12 +54,19 @@ public:
     void EnableFitObjs(bool on);
     void SetEditorState(std::uint32_t id, bool enable);
 
+    // Object commands of the context menu. The order ones move floated objects only.
+    void MoveObjUp(objects::TObjectItem& Object);
+    void MoveObjDown(objects::TObjectItem& Object);
+    void BringObjTofront(objects::TObjectItem& Object);
+    void SendObjToBack(objects::TObjectItem& Object);
+    bool CopyObjectToClipboard(objects::TObjectItem& Object);
+
     HWND HWindow;
     std::uint8_t FLanguage = 0;
     model::TEditorInfo edInfo;
-    std::unique_ptr<model::TEditorBuffer> FBuffer;    // edInfo.eiBuffers
-    std::unique_ptr<model::TEditorFonts> FFonts;      // edInfo.eiFonts
-    std::unique_ptr<model::TEditorParagraphs> FParas; // edInfo.eiParas
+    std::unique_ptr<model::TEditorBuffer> FBuffer;     // edInfo.eiBuffers
+    std::unique_ptr<model::TEditorFonts> FFonts;       // edInfo.eiFonts
+    std::unique_ptr<model::TEditorParagraphs> FParas;  // edInfo.eiParas
     std::unique_ptr<objects::TEditorObjects> FObjects; // edInfo.eiObjects
     std::int32_t FEditStyle = esControl;
     TEditorResource* FResource = nullptr;

@@ -1,7 +1,40 @@
-// The object messages: counts, records and data of objects by list index or by ID.
+// The object messages (counts, records and data of objects by list index or by ID) and the
+// object commands.
 #include "engine/format_editor.h"
+#include "objects/picture_object.h"
 
 namespace zeledit::engine {
+
+namespace {
+
+// Changes the drawing order of a floated object; the whole window shows the new order.
+template <class Move> void Reorder(TFormatEditor& editor, objects::TObjectItem& object, Move move) {
+    if (!object.Floated()) return;
+    move(*editor.FObjects, object);
+    InvalidateRect(editor.HWindow, nullptr, FALSE);
+}
+
+} // namespace
+
+void TFormatEditor::MoveObjUp(objects::TObjectItem& Object) {
+    Reorder(*this, Object, [](auto& list, auto& o) { list.MoveUp(&o); });
+}
+void TFormatEditor::MoveObjDown(objects::TObjectItem& Object) {
+    Reorder(*this, Object, [](auto& list, auto& o) { list.MoveDown(&o); });
+}
+void TFormatEditor::BringObjTofront(objects::TObjectItem& Object) {
+    Reorder(*this, Object, [](auto& list, auto& o) { list.MoveToTail(&o); });
+}
+void TFormatEditor::SendObjToBack(objects::TObjectItem& Object) {
+    Reorder(*this, Object, [](auto& list, auto& o) { list.MoveToHead(&o); });
+}
+
+// Only bitmap pictures go to the clipboard.
+bool TFormatEditor::CopyObjectToClipboard(objects::TObjectItem& Object) {
+    if (Object.Info.oiStyle != objects::osPicture) return false;
+    const auto* picture = dynamic_cast<objects::TPictureObj*>(&Object);
+    return picture != nullptr && picture->CopyToClipboard();
+}
 
 bool TFormatEditor::EFMObjectMessage(TMessage& msg) {
     objects::TEditorObjects& list = *FObjects;

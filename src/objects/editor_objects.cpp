@@ -124,6 +124,10 @@ void TEditorObjects::EnableActivate(bool Enable) {
     ForEach(*this, [&](TObjectItem& o) { o.SetActive(Enable); });
 }
 
+void TEditorObjects::SetColors(HPALETTE Palette, COLORREF Back, COLORREF Shadow, COLORREF Highlight) {
+    ForEach(*this, [&](TObjectItem& o) { o.SetColors(Palette, Back, Shadow, Highlight); });
+}
+
 int TEditorObjects::GetObjsHeight() const {
     int most = 0;
     ForEach(*this, [&](TObjectItem& o) { most = std::max(most, o.Height() + o.Position()); });

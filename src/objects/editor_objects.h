@@ -43,6 +43,7 @@ public:
     void SetShowContent(bool Value);
     void Action(HDC DC);
     void EnableActivate(bool Enable);
+    void SetColors(HPALETTE Palette, COLORREF Back, COLORREF Shadow, COLORREF Highlight);
     int GetObjsHeight() const;
     TObjectItem* GetWrapObjectAt(int AbsY, int AHeight) const;
 

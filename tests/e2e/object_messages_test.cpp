@@ -2,6 +2,7 @@
 #include <zeledit/headless.h>
 #include <zeledit/zeledit.h>
 
+#include "engine/format_editor.h"
 #include "objects/editor_objects.h"
 #include "objects/picture_object.h"
 #include "platform/graphics_support/graphics_support.h"
@@ -74,6 +75,37 @@ TEST_F(ObjectMessages, ObjectsAreReachedByIndexAndById) {
     EXPECT_TRUE(second.ShowContent);
     EXPECT_EQ(send(EFM_INSERTOBJECT, 1), 0); // insertion arrives with the dialogs
     EXPECT_EQ(send(EFM_GETOBJECTCOUNT), 2);
+}
+
+TEST_F(ObjectMessages, TheOrderCommandsMoveFloatedObjectsOnly) {
+    auto& engine = *static_cast<engine::TFormatEditor*>(GetPropW(editor, u"EDOBJ"));
+    auto& a = add<TPictureObj>(1, objects::osPicture, 5, 5);
+    auto& b = add<TPictureObj>(2, objects::osPicture, 5, 5);
+    auto& c = add<TPictureObj>(3, objects::osPicture, 5, 5);
+    for (auto* o : {&a, &b, &c}) o->Info.oiFloated = 1;
+    const auto order = [&] {
+        std::vector<int> ids;
+        for (int i = 0; i < objects->Count(); ++i) ids.push_back(objects->Item(i)->ID());
+        return ids;
+    };
+    ValidateRect(editor, nullptr);
+    engine.BringObjTofront(a);
+    EXPECT_EQ(order(), (std::vector<int>{2, 3, 1}));
+    RECT dirty{};
+    EXPECT_TRUE(GetUpdateRect(editor, &dirty, FALSE)); // the whole window repaints
+    EXPECT_EQ(dirty.right, 320);
+    engine.MoveObjUp(a);
+    EXPECT_EQ(order(), (std::vector<int>{2, 1, 3}));
+    engine.SendObjToBack(c);
+    EXPECT_EQ(order(), (std::vector<int>{3, 2, 1}));
+    engine.MoveObjDown(c);
+    EXPECT_EQ(order(), (std::vector<int>{2, 3, 1}));
+    b.Info.oiFloated = 0;
+    engine.BringObjTofront(b);
+    EXPECT_EQ(order(), (std::vector<int>{2, 3, 1}));
+    EXPECT_TRUE(engine.CopyObjectToClipboard(b));
+    auto& animation = add<TAnimateObj>(4, objects::osAnimate, 10, 5);
+    EXPECT_FALSE(engine.CopyObjectToClipboard(animation));
 }
 
 TEST_F(ObjectMessages, ExpertModeFollowsTheEditStyle) {
