@@ -7,6 +7,7 @@
 
 #include <zeledit/win_user.h>
 
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -88,11 +89,19 @@ void blit_pixels(DeviceContext& dc, const PixelSource* src, const SourceRect& s,
     const RECT area{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
     const std::uint32_t pattern_px =
         black | (GetRValue(pattern) << 16) | (GetGValue(pattern) << 8) | GetBValue(pattern);
+    // Source columns once per column and source rows once per row: the nearest-pixel map.
+    std::vector<int> columns;
+    if (src != nullptr) {
+        columns.resize(static_cast<std::size_t>(area.right - area.left));
+        for (int x = area.left; x < area.right; ++x)
+            columns[static_cast<std::size_t>(x - area.left)] = floor_to_int(s.x + (x - a.x + 0.5) * s.w / dw);
+    }
+    int row_y = INT_MIN, sy = 0;
     for_each_pixel(dc, area, [&](int x, int y, std::uint32_t& p) {
         std::uint32_t sp = pattern_px;
         if (src != nullptr) {
-            const int sx = floor_to_int(s.x + (x - a.x + 0.5) * s.w / dw);
-            const int sy = floor_to_int(s.y + (y - a.y + 0.5) * s.h / dh);
+            if (y != row_y) row_y = y, sy = floor_to_int(s.y + (y - a.y + 0.5) * s.h / dh);
+            const int sx = columns[static_cast<std::size_t>(x - area.left)];
             if (sx < 0 || sy < 0 || sx >= src->width || sy >= src->height) return;
             sp = src->at(sx, sy);
         }
