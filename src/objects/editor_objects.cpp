@@ -176,12 +176,15 @@ void TEditorObjects::PreviewFloatedObjectAt(HDC DC, int AbsY, double Zoom) {
 bool TEditorObjects::SetFloatedAt(TObjectItem& Object, int X, int Y) {
     const int right = EditorInfo != nullptr ? EditorInfo->eiBoundRect.right : 0;
     X = std::clamp(X, 0, std::max(0, right - Object.DataWidth()));
-    auto& m = Object.Info.oiMargins;
-    double& margin = Object.Info.oiLayout == 1 ? m.omRight : m.omLeft;
-    const double wanted = Object.Info.oiLayout == 1 ? (right - X - Object.DataWidth()) * 72.0 / DotPerInchX
-                                                    : X * 72.0 / DotPerInchX;
-    const bool changed = margin != wanted || Object.Info.oiPosition != Y;
-    margin = wanted;
+    auto& m = Object.Info.oiMargins; // packed: fields are read and written by name, never bound
+    const bool right_side = Object.Info.oiLayout == 1;
+    const double wanted =
+        right_side ? (right - X - Object.DataWidth()) * 72.0 / DotPerInchX : X * 72.0 / DotPerInchX;
+    const bool changed = (right_side ? m.omRight : m.omLeft) != wanted || Object.Info.oiPosition != Y;
+    if (right_side)
+        m.omRight = wanted;
+    else
+        m.omLeft = wanted;
     Object.Info.oiPosition = Y;
     return changed;
 }

@@ -11,12 +11,6 @@ namespace {
 constexpr std::uint32_t PlaceableKey = 0x9AC6CDD7;
 constexpr std::size_t PlaceableHeader = 22;
 
-template <class T> T ReadAt(std::span<const std::uint8_t> b, std::size_t at) {
-    T v;
-    std::memcpy(&v, b.data() + at, sizeof v);
-    return v;
-}
-
 bool IsEnhanced(std::span<const std::uint8_t> file) {
     return file.size() >= 88 && ReadAt<std::uint32_t>(file, 0) == 1 &&
            ReadAt<std::uint32_t>(file, 40) == 0x464D4520;

@@ -77,9 +77,9 @@ std::optional<TObjectInfo> ReadHeader(std::span<const std::uint8_t> bytes, Recor
         info = OldRecordDefaults();
         info.oiStyle = osPicture;
         info.oiID = bytes[0];
-        std::memcpy(&info.oiWidth, bytes.data() + 1, 2);
-        std::memcpy(&info.oiHeight, bytes.data() + 3, 2);
-        std::memcpy(&info.oiSize, bytes.data() + 5, 4);
+        info.oiWidth = ReadAt<std::uint16_t>(bytes, 1);
+        info.oiHeight = ReadAt<std::uint16_t>(bytes, 3);
+        info.oiSize = ReadAt<std::uint32_t>(bytes, 5);
         return info;
     }
     return std::nullopt;
@@ -189,7 +189,10 @@ void TObjectItem::Fit(int AWidth, int AHeight) {
         const int least = RoundNearest(DotPerInchX * 0.5);
         M = LeftMargin() + RightMargin();
         if (W - M < least) {
-            (Info.oiLayout == 1 ? m.omRight : m.omLeft) = 1.0;
+            if (Info.oiLayout == 1)
+                m.omRight = 1.0;
+            else
+                m.omLeft = 1.0;
             M = LeftMargin() + RightMargin();
         }
         if (W - M < least) {

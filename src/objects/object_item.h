@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <span>
 
@@ -90,6 +91,13 @@ protected:
     // Writes the record with the given data size, answers the index of the data.
     std::size_t WriteRecord(std::uint8_t* Buffer, std::size_t Index, std::uint32_t DataSize);
 };
+
+// A value of type T at `at`, which the caller has checked lies within `bytes`.
+template <class T> T ReadAt(std::span<const std::uint8_t> bytes, std::size_t at) {
+    T v;
+    std::memcpy(&v, bytes.data() + at, sizeof v);
+    return v;
+}
 
 // Asks the host for a linked object's data (null when it has none).
 HANDLE QueryLinkedData(HWND Parent, TObjectInfo& Info);

@@ -11,12 +11,6 @@ namespace {
 
 constexpr int AnimationRedraw = 0x200;
 
-template <class T> T ReadAt(std::span<const std::uint8_t> b, std::size_t at) {
-    T v;
-    std::memcpy(&v, b.data() + at, sizeof v);
-    return v;
-}
-
 // A linked object takes the block its host answers, when that block is a well-formed DIB.
 platform::UniqueGlobal TakeHostDib(HANDLE data) {
     if (data == nullptr) return {};
@@ -59,7 +53,10 @@ TPictureObj::TPictureObj(model::TEditorInfo* AEditorInfo, const TObjectInfo& AIn
     : TObjectItem(AEditorInfo), Handle(std::move(Dib)) {
     Info = AInfo;
     Info.oiIDText[sizeof Info.oiIDText - 1] = '\0';
-    if (!TakeNaturalSize()) Handle.reset(), TakeNaturalSize();
+    if (!TakeNaturalSize()) { // a malformed DIB is dropped: the placeholder shows instead
+        Handle.reset();
+        TakeNaturalSize();
+    }
 }
 
 TPictureObj::TPictureObj(model::TEditorInfo* AEditorInfo, const TPictureObj& Source, std::uint8_t ID)

@@ -68,7 +68,7 @@ TEST_F(ObjectMessages, ObjectsAreReachedByIndexAndById) {
     EXPECT_EQ(send(EFM_GETOBJECTINDEX, 0), -1); // no mark in the text
     first.Info.oiWidth = 3;
     send(EFM_RESETOBJECT, 4);
-    EXPECT_EQ(first.Info.oiWidth, 30);
+    EXPECT_EQ(+first.Info.oiWidth, 30);
     send(EFM_HIDEOBJECTS, 1);
     EXPECT_FALSE(first.ShowContent);
     send(EFM_HIDEOBJECTS, 0);

@@ -83,21 +83,21 @@ TEST_F(ObjectTest, HitsNeedADrawnObjectAndShrinkingTolerances) {
 TEST_F(ObjectTest, FittingKeepsTheAspectAndItsAllowances) {
     auto& floated = add_picture(1, 800, 400, true);
     floated.Fit(500, 1000);
-    EXPECT_EQ(floated.Info.oiWidth, 494);
-    EXPECT_EQ(floated.Info.oiHeight, 247);
+    EXPECT_EQ(+floated.Info.oiWidth, 494);
+    EXPECT_EQ(+floated.Info.oiHeight, 247);
     auto& inline_object = add_picture(2, 200, 100);
     inline_object.Fit(100, 1000);
-    EXPECT_EQ(inline_object.Info.oiWidth, 95);
-    EXPECT_EQ(inline_object.Info.oiHeight, 48); // 47.5 to the even 48
+    EXPECT_EQ(+inline_object.Info.oiWidth, 95);
+    EXPECT_EQ(+inline_object.Info.oiHeight, 48); // 47.5 to the even 48
     inline_object.Fit(1000, 30);
-    EXPECT_EQ(inline_object.Info.oiHeight, 30);
-    EXPECT_EQ(inline_object.Info.oiWidth, 60);
+    EXPECT_EQ(+inline_object.Info.oiHeight, 30);
+    EXPECT_EQ(+inline_object.Info.oiWidth, 60);
     inline_object.Reset();
-    EXPECT_EQ(inline_object.Info.oiWidth, 200);
+    EXPECT_EQ(+inline_object.Info.oiWidth, 200);
     inline_object.ShowContent = false;
     inline_object.Fit(1000, 1000);
-    EXPECT_EQ(inline_object.Info.oiWidth, 10);
-    EXPECT_EQ(inline_object.Info.oiHeight, 10);
+    EXPECT_EQ(+inline_object.Info.oiWidth, 10);
+    EXPECT_EQ(+inline_object.Info.oiHeight, 10);
 }
 
 TEST_F(ObjectTest, FittingIntoTooLittleRoomNarrowsMarginsAndNeverWraps) {
@@ -105,14 +105,14 @@ TEST_F(ObjectTest, FittingIntoTooLittleRoomNarrowsMarginsAndNeverWraps) {
     o.Info.oiLayout = 1;
     o.Info.oiMargins = {30.0, 30.0, 30.0, 30.0}; // 40 pixels each
     o.Fit(120, 2000);                            // the margin on the object's side gives way first
-    EXPECT_EQ(o.Info.oiMargins.omRight, 1.0);
-    EXPECT_EQ(o.Info.oiMargins.omLeft, 30.0);
-    EXPECT_EQ(o.Info.oiWidth, 120 - 40 - 1);
+    EXPECT_EQ(+o.Info.oiMargins.omRight, 1.0);
+    EXPECT_EQ(+o.Info.oiMargins.omLeft, 30.0);
+    EXPECT_EQ(+o.Info.oiWidth, 120 - 40 - 1);
     o.Fit(0, 0); // no room at all: sizes stay within 1..65535
-    EXPECT_GE(o.Info.oiWidth, 1);
-    EXPECT_GE(o.Info.oiHeight, 1);
-    EXPECT_EQ(o.Info.oiMargins.omTop, 1.0);
-    EXPECT_EQ(o.Info.oiMargins.omBottom, 1.0);
+    EXPECT_GE(+o.Info.oiWidth, 1);
+    EXPECT_GE(+o.Info.oiHeight, 1);
+    EXPECT_EQ(+o.Info.oiMargins.omTop, 1.0);
+    EXPECT_EQ(+o.Info.oiMargins.omBottom, 1.0);
     o.FOriginWidth = o.FOriginHeight = 0; // a zero natural size skips aspect scaling
     o.Fit(3, 3);
     EXPECT_EQ(o.DataWidth(), 5);
@@ -124,7 +124,7 @@ TEST_F(ObjectTest, MarginsAndPositionsFromFilesCannotOverflow) {
     o.Info.oiMargins = {-1e300, std::nan(""), 1e300, 3e9}; // found by fuzzing
     o.Info.oiPosition = INT32_MIN;
     o.Fit(100, 100);
-    EXPECT_GE(o.Info.oiWidth, 1);
+    EXPECT_GE(+o.Info.oiWidth, 1);
     EXPECT_LT(o.Position(), 0);
     EXPECT_FALSE(o.IsWrappedAt(0, 0));
     EXPECT_GT(list->GetObjsHeight(), INT32_MIN);
@@ -136,8 +136,8 @@ TEST_F(ObjectTest, MarginsAndPositionsFromFilesCannotOverflow) {
 TEST_F(ObjectTest, FitObjectsUsesTheBoundRectangleLessSixteen) {
     auto& o = add_picture(1, 100, 2000);
     list->FitObjects();
-    EXPECT_EQ(o.Info.oiHeight, 1000);
-    EXPECT_EQ(o.Info.oiWidth, 50);
+    EXPECT_EQ(+o.Info.oiHeight, 1000);
+    EXPECT_EQ(+o.Info.oiWidth, 50);
 }
 
 TEST_F(ObjectTest, TheTailIsDrawnLastAndHitFirst) {
@@ -172,7 +172,7 @@ TEST_F(ObjectTest, WrappingNeedsAValidPositionAndOverlappingBands) {
     o.Info.oiAnchorAt = 20;
     EXPECT_FALSE(list->UpdateFloatedPositionAt(0, 19, 500));
     EXPECT_TRUE(list->UpdateFloatedPositionAt(10, 10, 500));
-    EXPECT_EQ(o.Info.oiPosition, 500);
+    EXPECT_EQ(+o.Info.oiPosition, 500);
     o.Info.oiWrapText = 0;
     EXPECT_FALSE(o.IsWrappedAt(500, 1));
     EXPECT_EQ(list->GetObjsHeight(), 600);
@@ -181,14 +181,14 @@ TEST_F(ObjectTest, WrappingNeedsAValidPositionAndOverlappingBands) {
 TEST_F(ObjectTest, MovingAFloatedObjectSetsItsMarginAndPosition) {
     auto& o = add_picture(1, 100, 50, true);
     EXPECT_TRUE(list->SetFloatedAt(o, 144, 30));
-    EXPECT_EQ(o.Info.oiMargins.omLeft, 108.0); // 144 pixels are 1.5 inches
-    EXPECT_EQ(o.Info.oiPosition, 30);
+    EXPECT_EQ(+o.Info.oiMargins.omLeft, 108.0); // 144 pixels are 1.5 inches
+    EXPECT_EQ(+o.Info.oiPosition, 30);
     EXPECT_FALSE(list->SetFloatedAt(o, 144, 30));
     EXPECT_TRUE(list->SetFloatedAt(o, 9999, 30)); // clamped to the right edge
-    EXPECT_EQ(o.Info.oiMargins.omLeft, 400 * 72.0 / 96);
+    EXPECT_EQ(+o.Info.oiMargins.omLeft, 400 * 72.0 / 96);
     o.Info.oiLayout = 1;
     EXPECT_TRUE(list->SetFloatedAt(o, -50, 30));
-    EXPECT_EQ(o.Info.oiMargins.omRight, 400 * 72.0 / 96);
+    EXPECT_EQ(+o.Info.oiMargins.omRight, 400 * 72.0 / 96);
 }
 
 TEST_F(ObjectTest, APostedClickNeverOutlivesItsObject) {

@@ -11,7 +11,7 @@ using objects::CheckPackedDib;
 using objects::TAnimateObj;
 using objects::TPictureObj;
 
-constexpr COLORREF red = RGB(255, 0, 0), green = RGB(0, 255, 0), blue = RGB(0, 0, 255),
+constexpr COLORREF red = RGB(255, 0, 0), green = RGB(0, 255, 0),
                    dark_red = RGB(128, 0, 0), white = RGB(255, 255, 255);
 
 std::vector<std::uint8_t> dib_bytes(int width, int height, std::vector<std::uint32_t> bands = {0xFF0000}) {
@@ -61,8 +61,8 @@ TEST_F(ObjectTest, BitmapFilesMustBeWholeAndStartWithTheirSignature) {
     poke<std::uint32_t>(file, 2, static_cast<std::uint32_t>(file.size()));
     auto picture = TPictureObj::CreateFromDIBFile(&info, 3, file);
     ASSERT_NE(picture, nullptr);
-    EXPECT_EQ(picture->Info.oiSize, dib.size());
-    EXPECT_EQ(picture->Info.oiWidth, 4);
+    EXPECT_EQ(+picture->Info.oiSize, dib.size());
+    EXPECT_EQ(+picture->Info.oiWidth, 4);
     EXPECT_EQ(block_bytes(picture->GetData()), dib);
     auto wrong = file;
     wrong[1] = 'X';
@@ -98,16 +98,16 @@ TEST_F(ObjectTest, TheTableRoundTripsEveryPictureKind) {
     ASSERT_EQ(copy.LoadFrom(stored, 8, 3), size + 8);
     ASSERT_EQ(copy.Count(), 3);
     const auto& p = *copy.Item(0);
-    EXPECT_EQ(p.Info.oiWidth, 20); // stored at the natural size
+    EXPECT_EQ(+p.Info.oiWidth, 20); // stored at the natural size
     EXPECT_EQ(block_bytes(p.GetData()), block_bytes(picture.GetData()));
     const auto& a = dynamic_cast<const TAnimateObj&>(*copy.Item(1));
-    EXPECT_EQ(a.Info.oiStyle, objects::osAnimate);
+    EXPECT_EQ(+a.Info.oiStyle, objects::osAnimate);
     EXPECT_EQ(a.FOriginWidth, 100);
-    EXPECT_EQ(a.Info.oiPosition, 40);
-    EXPECT_EQ(a.Info.oiAnchorAt, 5u);
+    EXPECT_EQ(+a.Info.oiPosition, 40);
+    EXPECT_EQ(+a.Info.oiAnchorAt, 5u);
     EXPECT_TRUE(a.Floated());
     const auto& l = *copy.Item(2);
-    EXPECT_EQ(l.Info.oiSize, 0u);
+    EXPECT_EQ(+l.Info.oiSize, 0u);
     EXPECT_EQ(l.GetData(), nullptr);
     EXPECT_STREQ(l.Info.oiIDText, "logo");
     EXPECT_EQ(l.FOriginWidth, 10);
@@ -165,10 +165,10 @@ TEST_F(ObjectTest, OlderGenerationsStoreShorterHeaders) {
     ASSERT_EQ(list->Count(), 2);
     const auto& p = *list->Item(0);
     EXPECT_FALSE(p.Floated());
-    EXPECT_EQ(p.Info.oiAction, 7);
+    EXPECT_EQ(+p.Info.oiAction, 7);
     EXPECT_STREQ(p.Info.oiIDText, "old");
-    EXPECT_EQ(p.Info.oiMargins.omTop, 2.0);
-    EXPECT_EQ(p.Info.oiWrapText, 1);
+    EXPECT_EQ(+p.Info.oiMargins.omTop, 2.0);
+    EXPECT_EQ(+p.Info.oiWrapText, 1);
     EXPECT_EQ(p.FOriginWidth, 4);
     EXPECT_NE(dynamic_cast<TAnimateObj*>(list->Item(1)), nullptr);
     list->FreeAll();
@@ -246,8 +246,8 @@ TEST_F(ObjectTest, AnimationsAdvanceOnTheirDelay) {
     auto record = picture_info(1, objects::osAnimate);
     record.oiData = (3 << 16) | 2;
     TAnimateObj a(&info, record, make_dib(300, 10, {0xFF0000, 0xFF00, 0xFF}));
-    EXPECT_EQ(a.Info.oiWidth, 100);
-    EXPECT_EQ(a.Info.oiHeight, 10);
+    EXPECT_EQ(+a.Info.oiWidth, 100);
+    EXPECT_EQ(+a.Info.oiHeight, 10);
     Surface s(120, 20);
     a.DrawObject(s.dc(), 0, false, 0, 10);
     std::vector<int> frames;
@@ -263,11 +263,11 @@ TEST_F(ObjectTest, AnimationsAdvanceOnTheirDelay) {
     EXPECT_EQ(fast.CurrentFrame, 1);
     record.oiData = 1; // no frames counts as one
     TAnimateObj still(&info, record, make_dib(30, 10, {0xFF0000}));
-    EXPECT_EQ(still.Info.oiWidth, 30);
+    EXPECT_EQ(+still.Info.oiWidth, 30);
     still.Action(s.dc());
     EXPECT_EQ(still.CurrentFrame, 0);
     TAnimateObj empty(&info, record, {});
-    EXPECT_EQ(empty.Info.oiWidth, 10);
+    EXPECT_EQ(+empty.Info.oiWidth, 10);
 }
 
 LRESULT CALLBACK LinkedDataHost(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
