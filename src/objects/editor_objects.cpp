@@ -31,6 +31,12 @@ template <class F> TObjectItem* FirstFromTail(const model::TLinkList& list, F f)
     return nullptr;
 }
 
+// A mark without its object becomes a plain space.
+void ReplaceMark(model::TEditorBuffer& Buffer, std::uint32_t At) {
+    Buffer.TextBuffer[At] = u' ';
+    Buffer.FormatBuffer[At] = 0;
+}
+
 } // namespace
 
 TObjectItem* TEditorObjects::FindByID(std::uint8_t ID) const {
@@ -263,11 +269,6 @@ void TEditorObjects::AssignFreshIDs(const std::vector<TObjectItem*>& Objects) {
         FRenamed.emplace_back(o->ID(), static_cast<std::uint8_t>(next));
         o->Info.oiID = static_cast<std::uint8_t>(next);
     }
-}
-
-void TEditorObjects::ReplaceMark(model::TEditorBuffer& Buffer, std::uint32_t At) {
-    Buffer.TextBuffer[At] = u' ';
-    Buffer.FormatBuffer[At] = 0;
 }
 
 void TEditorObjects::ReconcileMarks(model::TEditorBuffer& Buffer) {

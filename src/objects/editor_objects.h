@@ -82,7 +82,6 @@ public:
 
 private:
     void AssignFreshIDs(const std::vector<TObjectItem*>& Objects);
-    void ReplaceMark(model::TEditorBuffer& Buffer, std::uint32_t At);
 
     std::vector<std::pair<std::uint8_t, std::uint8_t>> FRenamed; // stored ID, new ID, in load order
 };

@@ -134,17 +134,18 @@ std::size_t TPictureObj::GetDataSize() {
 }
 
 void TPictureObj::WriteTo(std::uint8_t* Buffer, std::size_t Index) {
-    const bool with_data = Info.oiLink == 0 && Handle;
-    const std::size_t data_at =
-        WriteRecord(Buffer, Index, with_data ? static_cast<std::uint32_t>(DibBytes()) : 0);
-    if (!with_data) return;
-    TObjectInfo stored = Info;
+    if (Info.oiLink != 0 || !Handle) {
+        WriteRecord(Buffer, Index, 0);
+        return;
+    }
+    Info.oiSize = static_cast<std::uint32_t>(DibBytes());
+    TObjectInfo stored = Info; // stored at the natural size; fitting happens again on loading
     stored.oiWidth = static_cast<std::uint16_t>(FOriginWidth);
     stored.oiHeight = static_cast<std::uint16_t>(FOriginHeight);
     stored.oiBelowHeight = 0;
     std::memcpy(Buffer + Index, &stored, ObjectInfoSize);
     platform::LockedBlock block(Handle.get());
-    std::memcpy(Buffer + data_at, block.data(), block.size());
+    std::memcpy(Buffer + Index + ObjectInfoSize, block.data(), block.size());
 }
 
 void TPictureObj::DrawObject(HDC DC, int X, bool IsPrint, int Background, int Y) {
