@@ -321,7 +321,7 @@ LRESULT TFormatEditor::DefWndProc(TMessage& msg) {
     case WM_DESTROYCLIPBOARD: return 0; // the editing, display and clipboard parts are not built yet
     default: break;
     }
-    if (EFMOwnMessage(msg) || EFMObjectMessage(msg)) return msg.Result;
+    if (EFMOwnMessage(msg) || EFMObjectMessage(msg) || EFMDocumentMessage(msg)) return msg.Result;
     if (in_protocol(msg.Msg)) return 0; // an operation of a part not present: answers 0
     return msg.Result = DefWindowProcW(HWindow, msg.Msg, msg.WParam, msg.LParam);
 }

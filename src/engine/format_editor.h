@@ -9,6 +9,7 @@
 #include "model/editor_info.h"
 #include "model/editor_paragraphs.h"
 #include "objects/editor_objects.h"
+#include "storage/document_block.h"
 
 #include <zeledit/zeledit.h>
 
@@ -47,6 +48,9 @@ public:
     virtual void ActivateObjects();
     virtual void WMSize(TMessage& msg);
     virtual LRESULT DefWndProc(TMessage& msg);
+    // Replaces the document from a block the caller keeps; false, with nothing changed, for
+    // a block that is refused.
+    virtual bool SetData(HGLOBAL Data);
 
     void SetEditType(std::int32_t et);
     void SetBackground(COLORREF colour);
@@ -109,6 +113,9 @@ protected:
     bool EFMOwnMessage(TMessage& msg);
     // The object commands of the protocol.
     bool EFMObjectMessage(TMessage& msg);
+    // The document block messages.
+    bool EFMDocumentMessage(TMessage& msg);
+    storage::TDocumentParts DocumentParts();
 
 private:
     void InitEditorInfo();

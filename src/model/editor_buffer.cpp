@@ -91,6 +91,30 @@ bool TEditorBuffer::Clear() {
     return ok;
 }
 
+bool TEditorBuffer::Assign(std::u16string_view text, std::span<const std::uint8_t> formats) {
+    const std::uint64_t units = std::uint64_t(text.size()) + 1;
+    if (formats.size() != units + 1 || (FMaxSize != 0 && FMaxSize < 2 * units) ||
+        units > (std::uint64_t(1) << 30))
+        return false;
+    const std::size_t chars = step * blocks_for(units);
+    HGLOBAL t = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 2 * chars);
+    HGLOBAL f = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, chars);
+    auto* new_text = static_cast<char16_t*>(GlobalLock(t));
+    auto* new_formats = static_cast<std::uint8_t*>(GlobalLock(f));
+    if (new_text == nullptr || new_formats == nullptr) {
+        for (HGLOBAL h : {t, f}) GlobalUnlock(h), GlobalFree(h);
+        return false;
+    }
+    std::copy(text.begin(), text.end(), new_text); // the zeroed block holds the terminator
+    std::copy(formats.begin(), formats.end(), new_formats);
+    for (HGLOBAL h : {TextHandle, FormatHandle}) GlobalUnlock(h), GlobalFree(h);
+    TextHandle = t;
+    FormatHandle = f;
+    TextBuffer = new_text;
+    FormatBuffer = new_formats;
+    return true;
+}
+
 std::uint32_t TEditorBuffer::TextLength() const {
     const std::size_t units = GlobalSize(FormatHandle);
     const char16_t* end = std::find(TextBuffer, TextBuffer + units, u'\0');

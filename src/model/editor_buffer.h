@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string_view>
 
 namespace zeledit::model {
@@ -19,6 +20,9 @@ public:
     TEditorBuffer& operator=(const TEditorBuffer&) = delete;
 
     bool Clear();
+    // Replaces the whole document: `text` (no terminator) and its text length + 2 format
+    // bytes. False, with nothing changed, when it passes the maximum size or memory runs out.
+    bool Assign(std::u16string_view text, std::span<const std::uint8_t> formats);
     void SetMaximumSize(std::uint32_t bytes) { FMaxSize = bytes; }
     std::uint32_t MaximumSize() const { return FMaxSize; }
     std::uint32_t TextLength() const;

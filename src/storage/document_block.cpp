@@ -1,0 +1,201 @@
+#include "storage/document_block.h"
+
+#include "platform/core/code_page.h"
+#include "platform/core/global_memory.h"
+#include "storage/document_identifiers.h"
+#include "storage/format_runs.h"
+
+#include <algorithm>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zeledit::storage {
+namespace {
+
+constexpr std::size_t HeaderSize = sizeof(TDocumentHeader);
+constexpr std::size_t LinkRecordSize = 268;
+
+// What differs between the generations.
+struct FamilyLayout {
+    std::size_t char_record;
+    std::size_t para_record;
+    bool wide_text;
+    objects::RecordFamily object_records;
+    bool links;
+};
+
+FamilyLayout LayoutOf(int family) {
+    switch (family) {
+    case 1:
+    case 2: return {58, 568, false, objects::RecordFamily::Family2, false};
+    case 3: return {72, 580, false, objects::RecordFamily::Family3, false};
+    case 4: return {84, 722, false, objects::RecordFamily::Current, true};
+    default: return {84, 722, true, objects::RecordFamily::Current, true};
+    }
+}
+
+struct BlockSizes {
+    std::uint16_t kind;
+    std::uint32_t length; // characters
+    std::size_t tables, text, objects, packed, total;
+};
+
+BlockSizes Measure(TDocumentParts& parts) {
+    BlockSizes s{};
+    s.kind = MapToFamily6(parts.Info.eiEditorType);
+    s.length = parts.Buffer.TextLength();
+    if (s.kind != UsesTemplate)
+        s.tables = sizeof(TCharFormat) * parts.Fonts.Count() + sizeof(TParaFormat) * parts.Paras.Count();
+    if (s.kind != TemplateDocument) {
+        s.text = 2 * std::size_t{s.length} + 2;
+        s.objects = parts.Objects.GetSize();
+        s.packed = PackedSize({parts.Buffer.FormatBuffer, std::size_t{s.length} + 2});
+    }
+    s.total = HeaderSize + s.tables + s.text + s.objects + s.packed + 1;
+    return s;
+}
+
+// A reader over the block that never passes its end.
+class Cursor {
+public:
+    explicit Cursor(std::span<const std::uint8_t> block) : block_(block) {}
+    std::size_t at() const { return at_; }
+    void seek(std::size_t at) { at_ = at; }
+    std::size_t left() const { return block_.size() - at_; }
+    // The next `n` bytes, or none when fewer remain; the cursor moves past them.
+    std::optional<std::span<const std::uint8_t>> take(std::uint64_t n) {
+        if (n > left()) return std::nullopt;
+        const auto part = block_.subspan(at_, static_cast<std::size_t>(n));
+        at_ += part.size();
+        return part;
+    }
+    std::span<const std::uint8_t> block() const { return block_; }
+
+private:
+    std::span<const std::uint8_t> block_;
+    std::size_t at_ = HeaderSize;
+};
+
+// The text section: terminated at its last unit and nowhere before.
+std::optional<std::u16string> ReadText(Cursor& in, std::int32_t size, bool wide) {
+    if (size <= 0 || (wide && size % 2 != 0)) return std::nullopt;
+    const auto bytes = in.take(static_cast<std::uint32_t>(size));
+    if (!bytes) return std::nullopt;
+    std::u16string text;
+    if (wide) {
+        text.resize(bytes->size() / 2);
+        std::memcpy(text.data(), bytes->data(), bytes->size());
+    } else {
+        text = platform::to_unicode(*bytes);
+    }
+    if (text.empty() || text.back() != 0 || text.find(u'\0') != text.size() - 1) return std::nullopt;
+    text.pop_back();
+    return text;
+}
+
+// Links are checked to lie within the block; they are kept once the link list exists.
+bool SkipLinks(Cursor& in) {
+    const auto count = in.take(2);
+    if (!count) return false;
+    for (int i = 0, n = objects::ReadAt<std::uint16_t>(*count, 0); i < n; ++i) {
+        const auto record = in.take(LinkRecordSize);
+        if (!record || !in.take(objects::ReadAt<std::uint16_t>(*record, 10))) return false;
+    }
+    return true;
+}
+
+bool ReplaceTables(TDocumentParts& parts, int family, std::span<const std::uint8_t> fonts, int font_count,
+                   std::span<const std::uint8_t> paras, int para_count) {
+    parts.Fonts.FreeAll();
+    parts.Paras.FreeAll();
+    switch (family) {
+    case 1:
+    case 2: return parts.Fonts.LoadFrom2(fonts, font_count) && parts.Paras.LoadFrom2(paras, para_count);
+    case 3: return parts.Fonts.LoadFrom3(fonts, font_count) && parts.Paras.LoadFrom3(paras, para_count);
+    default: return parts.Fonts.LoadFrom(fonts, font_count) && parts.Paras.LoadFrom(paras, para_count);
+    }
+}
+
+} // namespace
+
+std::size_t DataSize(TDocumentParts& parts) { return Measure(parts).total; }
+
+HGLOBAL GetData(TDocumentParts& parts) {
+    const BlockSizes s = Measure(parts);
+    platform::UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, s.total));
+    platform::LockedBlock locked(block.get());
+    if (locked.data() == nullptr) return nullptr;
+    std::uint8_t* out = locked.data();
+    const TDocumentHeader header{s.kind,
+                                 static_cast<std::int32_t>(2 * std::size_t{s.length} + 2),
+                                 static_cast<std::int32_t>(s.packed),
+                                 static_cast<std::uint16_t>(parts.Fonts.Count()),
+                                 static_cast<std::uint16_t>(parts.Paras.Count()),
+                                 static_cast<std::int32_t>(HeaderSize +
+                                                           sizeof(TCharFormat) * parts.Fonts.Count() +
+                                                           sizeof(TParaFormat) * parts.Paras.Count()),
+                                 parts.Objects.Count(),
+                                 0};
+    std::memcpy(out, &header, HeaderSize);
+    std::size_t at = HeaderSize;
+    if (s.kind != UsesTemplate) at = parts.Paras.SaveTo(out, parts.Fonts.SaveTo(out, at));
+    if (s.kind != TemplateDocument) {
+        std::memcpy(out + at, parts.Buffer.TextBuffer, s.text);
+        at = parts.Objects.SaveTo(out, at + s.text);
+        PackRuns({parts.Buffer.FormatBuffer, std::size_t{s.length} + 2}, out + at);
+    }
+    return block.release();
+}
+
+bool LoadData(TDocumentParts& parts, std::span<const std::uint8_t> block) {
+    if (block.size() < HeaderSize) return false;
+    const auto header = objects::ReadAt<TDocumentHeader>(block, 0);
+    if (!ValidVersion(header.Identifier)) return false;
+    const int family = FamilyOf(header.Identifier);
+    const FamilyLayout layout = LayoutOf(family);
+    const std::uint16_t kind = MapToFamily6(header.Identifier);
+    Cursor in(block);
+
+    std::span<const std::uint8_t> fonts, paras;
+    if (kind != UsesTemplate) {
+        const int f = header.FontCount, p = header.ParaCount;
+        if (f < 1 || f > model::MaxFormats || p < 1 || p > model::MaxFormats) return false;
+        const auto font_bytes = in.take(std::uint64_t{layout.char_record} * f);
+        const auto para_bytes = in.take(std::uint64_t{layout.para_record} * p);
+        if (!font_bytes || !para_bytes) return false;
+        fonts = *font_bytes;
+        paras = *para_bytes;
+    }
+    if (kind == TemplateDocument) {
+        static constexpr std::uint8_t empty_formats[2]{};
+        if (!parts.Buffer.Assign(u"", empty_formats)) return false;
+        parts.Objects.FreeAll();
+        return ReplaceTables(parts, family, fonts, header.FontCount, paras, header.ParaCount);
+    }
+
+    const auto text = ReadText(in, header.TextSize, layout.wide_text);
+    if (!text) return false;
+    objects::TEditorObjects staged(&parts.Info);
+    const auto objects_end = staged.LoadFrom(block, in.at(), static_cast<std::uint32_t>(header.ObjectCount),
+                                             layout.object_records);
+    if (!objects_end) return false;
+    in.seek(*objects_end);
+    const auto packed =
+        header.PackedSize >= 0 ? in.take(static_cast<std::uint32_t>(header.PackedSize)) : std::nullopt;
+    std::vector<std::uint8_t> formats(text->size() + 2);
+    if (!packed || !UnpackRuns(*packed, formats)) return false;
+    if (layout.links && header.HasLinks != 0 && !SkipLinks(in)) return false;
+
+    // Everything is read: from here on the document changes, the text first since only
+    // its memory can still fail.
+    if (!parts.Buffer.Assign(*text, formats)) return false;
+    if (kind != UsesTemplate) ReplaceTables(parts, family, fonts, header.FontCount, paras, header.ParaCount);
+    staged.ReconcileMarks(parts.Buffer);
+    parts.Objects.FreeAll();
+    while (model::TItemNode* node = staged.PopFirst()) parts.Objects.Append(node);
+    return true;
+}
+
+} // namespace zeledit::storage

@@ -1,0 +1,51 @@
+// The document data block: header, format tables, text, objects and packed format bytes in
+// one little-endian block. Every generation is read; the newest is written.
+#pragma once
+
+#include "model/editor_buffer.h"
+#include "model/editor_fonts.h"
+#include "model/editor_paragraphs.h"
+#include "objects/editor_objects.h"
+
+#include <zeledit/windows.h>
+
+#include <cstdint>
+#include <span>
+
+namespace zeledit::storage {
+
+#pragma pack(push, 1)
+struct TDocumentHeader {
+    std::uint16_t Identifier;
+    std::int32_t TextSize;   // bytes, terminator included
+    std::int32_t PackedSize; // bytes of the packed format section
+    std::uint16_t FontCount;
+    std::uint16_t ParaCount;
+    std::int32_t TableEnd; // where the text starts when both tables are present
+    std::int32_t ObjectCount;
+    std::uint8_t HasLinks;
+};
+#pragma pack(pop)
+static_assert(sizeof(TDocumentHeader) == 23);
+
+// The tables of one document, as the engine holds them.
+struct TDocumentParts {
+    model::TEditorInfo& Info; // eiEditorType gives the kind written
+    model::TEditorBuffer& Buffer;
+    model::TEditorFonts& Fonts;
+    model::TEditorParagraphs& Paras;
+    objects::TEditorObjects& Objects;
+};
+
+std::size_t DataSize(TDocumentParts& parts);
+// A new movable zero-filled block holding the document; null when memory runs out.
+HGLOBAL GetData(TDocumentParts& parts);
+
+// Replaces the document from a block of any generation. Everything is checked before
+// anything changes: a block whose sections do not fit, whose text is not terminated or
+// holds a zero, whose tables are empty or pass 128 entries, whose object records overrun
+// or whose packed runs cover more than the text is refused, and the document stays as it
+// was. Nothing outside `block` is read.
+bool LoadData(TDocumentParts& parts, std::span<const std::uint8_t> block);
+
+} // namespace zeledit::storage

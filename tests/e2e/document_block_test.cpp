@@ -1,0 +1,179 @@
+// The document block through the editor's messages: its layout, round trips of every
+// kind, older generations, and blocks that are refused without changing anything.
+#include <zeledit/headless.h>
+#include <zeledit/zeledit.h>
+
+#include "engine/format_editor.h"
+#include "objects/picture_object.h"
+#include "platform/core/global_memory.h"
+#include "platform/graphics_support/graphics_support.h"
+#include "storage/document_block.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace zeledit::test {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+class DocumentBlock : public ::testing::Test {
+protected:
+    HWND editor = nullptr, other = nullptr;
+
+    void SetUp() override {
+        headless::Reset();
+        InitEditorLib();
+        editor = make_editor();
+        other = make_editor();
+    }
+    void TearDown() override { headless::Reset(); }
+    static HWND make_editor() {
+        return CreateWindowExW(0, FormattedEditorClassName, u"", WS_VISIBLE, 0, 0, 320, 240, nullptr, nullptr,
+                               nullptr, nullptr);
+    }
+    static engine::TFormatEditor& engine(HWND w) {
+        return *static_cast<engine::TFormatEditor*>(GetPropW(w, u"EDOBJ"));
+    }
+    static std::u16string text(HWND w) {
+        const auto& b = *engine(w).FBuffer;
+        return {b.TextBuffer, b.TextLength()};
+    }
+    static void put(HWND w, std::u16string_view s, std::uint8_t format = 0) {
+        auto& b = *engine(w).FBuffer;
+        ASSERT_TRUE(b.InsertChar(s.data(), format, static_cast<std::uint32_t>(s.size()), b.TextLength()));
+    }
+    // The block of an editor, as bytes.
+    static Bytes data(HWND w) {
+        const auto size = static_cast<std::size_t>(SendMessageW(w, EFM_GETDATASIZE, 0, 0));
+        HGLOBAL h = reinterpret_cast<HGLOBAL>(SendMessageW(w, EFM_GETDATA, 0, 0));
+        EXPECT_NE(h, nullptr);
+        platform::LockedBlock locked(h);
+        EXPECT_EQ(locked.size(), size);
+        Bytes out(locked.bytes().begin(), locked.bytes().end());
+        GlobalFree(h);
+        return out;
+    }
+    static bool load(HWND w, const Bytes& bytes) {
+        platform::UniqueGlobal block = platform::copy_to_global(bytes);
+        return SendMessageW(w, EFM_SETDATA, 0, reinterpret_cast<LPARAM>(block.get())) != 0;
+    }
+    static storage::TDocumentHeader header(const Bytes& b) {
+        storage::TDocumentHeader h;
+        std::memcpy(&h, b.data(), sizeof h);
+        return h;
+    }
+};
+
+TEST_F(DocumentBlock, AnEmptyDocumentHasItsSectionsInOrder) {
+    const Bytes b = data(editor);
+    ASSERT_EQ(b.size(), 23u + 84 + 722 + 2 + 2 + 1);
+    const auto h = header(b);
+    EXPECT_EQ(h.Identifier, 0x0601);
+    EXPECT_EQ(h.TextSize, 2);
+    EXPECT_EQ(h.PackedSize, 2);
+    EXPECT_EQ(h.FontCount, 1);
+    EXPECT_EQ(h.ParaCount, 1);
+    EXPECT_EQ(h.TableEnd, 23 + 84 + 722);
+    EXPECT_EQ(h.ObjectCount, 0);
+    EXPECT_EQ(h.HasLinks, 0);
+    EXPECT_EQ(std::memcmp(b.data() + 23, "Times New Roman", 16), 0);
+    EXPECT_EQ(b[829], 0); // the text: one zero unit
+    EXPECT_EQ(b[830], 0);
+    EXPECT_EQ(b[831], 2); // one run over both positions
+    EXPECT_EQ(b.back(), 0);
+}
+
+TEST_F(DocumentBlock, DocumentsRoundTripByteForByte) {
+    put(editor, u"Xin ch\u00e0o\rth\u1ebf gi\u1edbi");
+    auto& e = engine(editor);
+    std::vector<std::uint32_t> argb(6, 0xFF00FF00);
+    TObjectInfo info{};
+    info.oiStyle = objects::osPicture;
+    info.oiID = e.FObjects->GetNewID();
+    info.oiMargins = {2, 2, 2, 2};
+    e.FObjects->AddObject(std::make_unique<objects::TPictureObj>(
+        &e.edInfo, info, platform::UniqueGlobal(platform::make_packed_dib(3, 2, argb))));
+    const char16_t mark = 1;
+    ASSERT_TRUE(e.FBuffer->InsertChar(&mark, info.oiID, 1, 3));
+    const Bytes first = data(editor);
+    EXPECT_EQ(header(first).ObjectCount, 1);
+    ASSERT_TRUE(load(other, first));
+    EXPECT_EQ(text(other), text(editor));
+    EXPECT_EQ(engine(other).FObjects->Count(), 1);
+    EXPECT_EQ(data(other), first);
+}
+
+TEST_F(DocumentBlock, TemplatesCarryTablesOnlyAndUsesTemplateNoTables) {
+    put(editor, u"body");
+    put(other, u"other text");
+    SendMessageW(editor, EFM_SETDOCUMENTTYPE, 0, 0x0603);
+    const Bytes templ = data(editor);
+    EXPECT_EQ(templ.size(), 23u + 84 + 722 + 1);
+    ASSERT_TRUE(load(other, templ));
+    EXPECT_EQ(text(other), u""); // the tables replaced, the text cleared
+    SendMessageW(editor, EFM_SETDOCUMENTTYPE, 0, 0x0602);
+    const Bytes uses = data(editor);
+    const auto h = header(uses);
+    EXPECT_EQ(h.Identifier, 0x0602);
+    EXPECT_EQ(h.FontCount, 1); // counts are written although the tables are not
+    EXPECT_EQ(h.TableEnd, 23 + 84 + 722);
+    EXPECT_EQ(uses[23], 'b');
+    ASSERT_TRUE(load(other, uses));
+    EXPECT_EQ(text(other), u"body");
+}
+
+TEST_F(DocumentBlock, OlderGenerationsLoadLikeTheNewest) {
+    put(editor, u"caf\u00e9");
+    Bytes block = data(editor);
+    block[1] = 0x05; // family 5 reads as family 6
+    ASSERT_TRUE(load(other, block));
+    EXPECT_EQ(text(other), u"caf\u00e9");
+    EXPECT_EQ(block[1], 0x05); // the caller's bytes are not written
+    // Family 4: the same sections with 8-bit text.
+    Bytes old(block.begin(), block.begin() + 23 + 84 + 722);
+    old[1] = 0x04;
+    const std::int32_t text_size = 5;
+    std::memcpy(old.data() + 2, &text_size, 4);
+    old.insert(old.end(), {'c', 'a', 'f', 0xE9, 0, 6, 0}); // the text, then one run of 6 positions
+    ASSERT_TRUE(load(other, old));
+    EXPECT_EQ(text(other), u"caf\u00e9");
+}
+
+TEST_F(DocumentBlock, DamagedBlocksAreRefusedAndChangeNothing) {
+    put(editor, u"new");
+    const Bytes good = data(editor);
+    put(other, u"kept");
+    SendMessageW(other, EFM_SETMODIFIED, 1, 0);
+    for (std::size_t n = 0; n + 1 < good.size(); ++n)
+        EXPECT_FALSE(load(other, Bytes(good.begin(), good.begin() + n))) << n;
+    EXPECT_TRUE(load(other, Bytes(good.begin(), good.end() - 1))); // the trailing byte is not needed
+    put(other, u"kept");
+    SendMessageW(other, EFM_SETMODIFIED, 1, 0);
+    const std::size_t text_at = 23 + 84 + 722;
+    auto bad = [&](auto change) {
+        Bytes b = good;
+        change(b);
+        return b;
+    };
+    const Bytes damaged[]{
+        bad([](Bytes& b) { b[0] = 0x77; }),                          // identifier
+        bad([](Bytes& b) { b[10] = 0; }),                            // no character formats
+        bad([](Bytes& b) { b[12] = 129; }),                          // too many paragraph formats
+        bad([&](Bytes& b) { b[text_at + 6] = 'x'; }),                // text not terminated
+        bad([&](Bytes& b) { b[text_at + 2] = b[text_at + 3] = 0; }), // a zero inside the text
+        bad([&](Bytes& b) { b[text_at + 8] = 6; }),                  // runs past the positions
+        bad([](Bytes& b) { b[2] = 0x7F; }),                          // text past the block
+        bad([](Bytes& b) { b[18] = 3; }),                            // objects that are not there
+    };
+    for (const Bytes& b : damaged) EXPECT_FALSE(load(other, b));
+    EXPECT_EQ(text(other), u"newkept");
+    EXPECT_EQ(SendMessageW(other, EFM_GETMODIFIED, 0, 0), 1);
+    EXPECT_EQ(SendMessageW(other, EFM_SETDATA, 0, 0), 0);
+}
+
+} // namespace
+} // namespace zeledit::test
