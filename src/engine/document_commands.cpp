@@ -1,8 +1,12 @@
 // The document block messages: its size, a copy, and loading one.
 #include "engine/format_editor.h"
 #include "engine/notifications.h"
+#include "engine/prompts.h"
 #include "platform/core/global_memory.h"
+#include "platform/core/text.h"
 #include "storage/document_block.h"
+#include "storage/document_file.h"
+#include "storage/document_identifiers.h"
 
 namespace zeledit::engine {
 
@@ -26,6 +30,45 @@ bool TFormatEditor::SetData(HGLOBAL Data) {
     return true;
 }
 
+// The file is replaced only once the whole block is on disk; only then is the document
+// no longer modified.
+bool TFormatEditor::SaveDoc(std::u16string_view FileName) {
+    if (FileName.empty()) return false;
+    auto parts = DocumentParts();
+    platform::UniqueGlobal block(storage::GetData(parts));
+    platform::LockedBlock bytes(block.get());
+    if (bytes.data() == nullptr || !storage::WriteWholeFile(platform::to_utf8(FileName), bytes.bytes()))
+        return false;
+    IsModified = FALSE;
+    return true;
+}
+
+bool TFormatEditor::LoadDoc(std::u16string_view FileName) {
+    Notify(HWindow, EFN_HIDECOMMENT);
+    const std::string path = platform::to_utf8(FileName);
+    const auto size = storage::FileSize(path);
+    std::uint8_t head[2];
+    if (!size || *size <= sizeof(storage::TDocumentHeader) || !storage::ReadFileStart(path, head))
+        return false;
+    if (!storage::ValidVersion(static_cast<std::uint16_t>(head[0] | head[1] << 8))) {
+        Prompt(u"Invalid file format.\r\nDo you want to load it as a text file?", PromptQuestion,
+               PromptYesNo);
+        return false; // loading as plain text comes with text import
+    }
+    platform::UniqueGlobal block(*size <= SIZE_MAX ? GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, *size)
+                                                   : nullptr);
+    if (!block) {
+        Prompt(u"Not enough memory to do this operation!", PromptStop, PromptOK);
+        return false;
+    }
+    {
+        platform::LockedBlock bytes(block.get());
+        if (bytes.data() == nullptr || !storage::ReadFileStart(path, {bytes.data(), bytes.size()}))
+            return false;
+    }
+    return SetData(block.get());
+}
+
 bool TFormatEditor::EFMDocumentMessage(TMessage& msg) {
     switch (msg.Msg) {
     case EFM_GETDATASIZE: {
@@ -39,6 +82,12 @@ bool TFormatEditor::EFMDocumentMessage(TMessage& msg) {
         return true;
     }
     case EFM_SETDATA: msg.Result = SetData(reinterpret_cast<HGLOBAL>(msg.LParam)); return true;
+    case EFM_SAVEDOC:
+        msg.Result = SaveDoc(platform::wide_view(reinterpret_cast<LPCWSTR>(msg.LParam)));
+        return true;
+    case EFM_LOADDOC:
+        msg.Result = LoadDoc(platform::wide_view(reinterpret_cast<LPCWSTR>(msg.LParam)));
+        return true;
     default: return false;
     }
 }

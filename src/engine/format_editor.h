@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string_view>
 
 namespace zeledit::engine {
 
@@ -51,6 +52,8 @@ public:
     // Replaces the document from a block the caller keeps; false, with nothing changed, for
     // a block that is refused.
     virtual bool SetData(HGLOBAL Data);
+    bool SaveDoc(std::u16string_view FileName);
+    bool LoadDoc(std::u16string_view FileName);
 
     void SetEditType(std::int32_t et);
     void SetBackground(COLORREF colour);

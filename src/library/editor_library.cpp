@@ -2,7 +2,10 @@
 // and the shared resource object.
 #include "engine/draw_editor.h"
 #include "engine/format_editor.h"
+#include "engine/prompts.h"
 #include "platform/user/modules.h"
+
+#include <zeledit/controls.h>
 
 #include <memory>
 #include <new>
@@ -59,6 +62,7 @@ ATOM register_class(LPCWSTR name, UINT style, WNDPROC proc) {
 
 __attribute__((constructor)) void library_loaded() {
     zeledit::engine::CreateSharedEditorResource();
+    zeledit::engine::SetMessagePrompt(&zeledit::ShowMessageBox);
     InitEditorLib();
 }
 

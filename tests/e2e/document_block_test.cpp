@@ -9,9 +9,13 @@
 #include "platform/graphics_support/graphics_support.h"
 #include "storage/document_block.h"
 
+#include <zeledit/controls.h>
+
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -72,14 +76,14 @@ TEST_F(DocumentBlock, AnEmptyDocumentHasItsSectionsInOrder) {
     const Bytes b = data(editor);
     ASSERT_EQ(b.size(), 23u + 84 + 722 + 2 + 2 + 1);
     const auto h = header(b);
-    EXPECT_EQ(h.Identifier, 0x0601);
-    EXPECT_EQ(h.TextSize, 2);
-    EXPECT_EQ(h.PackedSize, 2);
-    EXPECT_EQ(h.FontCount, 1);
-    EXPECT_EQ(h.ParaCount, 1);
-    EXPECT_EQ(h.TableEnd, 23 + 84 + 722);
-    EXPECT_EQ(h.ObjectCount, 0);
-    EXPECT_EQ(h.HasLinks, 0);
+    EXPECT_EQ(+h.Identifier, 0x0601);
+    EXPECT_EQ(+h.TextSize, 2);
+    EXPECT_EQ(+h.PackedSize, 2);
+    EXPECT_EQ(+h.FontCount, 1);
+    EXPECT_EQ(+h.ParaCount, 1);
+    EXPECT_EQ(+h.TableEnd, 23 + 84 + 722);
+    EXPECT_EQ(+h.ObjectCount, 0);
+    EXPECT_EQ(+h.HasLinks, 0);
     EXPECT_EQ(std::memcmp(b.data() + 23, "Times New Roman", 16), 0);
     EXPECT_EQ(b[829], 0); // the text: one zero unit
     EXPECT_EQ(b[830], 0);
@@ -100,7 +104,7 @@ TEST_F(DocumentBlock, DocumentsRoundTripByteForByte) {
     const char16_t mark = 1;
     ASSERT_TRUE(e.FBuffer->InsertChar(&mark, info.oiID, 1, 3));
     const Bytes first = data(editor);
-    EXPECT_EQ(header(first).ObjectCount, 1);
+    EXPECT_EQ(+header(first).ObjectCount, 1);
     ASSERT_TRUE(load(other, first));
     EXPECT_EQ(text(other), text(editor));
     EXPECT_EQ(engine(other).FObjects->Count(), 1);
@@ -118,9 +122,9 @@ TEST_F(DocumentBlock, TemplatesCarryTablesOnlyAndUsesTemplateNoTables) {
     SendMessageW(editor, EFM_SETDOCUMENTTYPE, 0, 0x0602);
     const Bytes uses = data(editor);
     const auto h = header(uses);
-    EXPECT_EQ(h.Identifier, 0x0602);
-    EXPECT_EQ(h.FontCount, 1); // counts are written although the tables are not
-    EXPECT_EQ(h.TableEnd, 23 + 84 + 722);
+    EXPECT_EQ(+h.Identifier, 0x0602);
+    EXPECT_EQ(+h.FontCount, 1); // counts are written although the tables are not
+    EXPECT_EQ(+h.TableEnd, 23 + 84 + 722);
     EXPECT_EQ(uses[23], 'b');
     ASSERT_TRUE(load(other, uses));
     EXPECT_EQ(text(other), u"body");
@@ -173,6 +177,87 @@ TEST_F(DocumentBlock, DamagedBlocksAreRefusedAndChangeNothing) {
     EXPECT_EQ(text(other), u"newkept");
     EXPECT_EQ(SendMessageW(other, EFM_GETMODIFIED, 0, 0), 1);
     EXPECT_EQ(SendMessageW(other, EFM_SETDATA, 0, 0), 0);
+}
+
+class DocumentFiles : public DocumentBlock {
+protected:
+    std::filesystem::path dir;
+    int dialogs = 0;
+
+    void SetUp() override {
+        DocumentBlock::SetUp();
+        // Each case has its own folder: cases run in parallel processes.
+        dir = std::filesystem::path(::testing::TempDir()) /
+              (std::string("document-files-") +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+        SetDialogHook([this](HWND box) {
+            ++dialogs;
+            SendMessageW(GetDlgItem(box, IDNO), BM_CLICK, 0, 0);
+        });
+    }
+    void TearDown() override {
+        SetDialogHook({});
+        std::filesystem::remove_all(dir);
+        DocumentBlock::TearDown();
+    }
+    static LRESULT save(HWND w, const std::filesystem::path& p) {
+        return SendMessageW(w, EFM_SAVEDOC, 0, reinterpret_cast<LPARAM>(p.u16string().c_str()));
+    }
+    static LRESULT open(HWND w, const std::filesystem::path& p) {
+        return SendMessageW(w, EFM_LOADDOC, 0, reinterpret_cast<LPARAM>(p.u16string().c_str()));
+    }
+    static Bytes file(const std::filesystem::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    static void write(const std::filesystem::path& p, const Bytes& b) {
+        std::ofstream(p, std::ios::binary)
+            .write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
+    }
+};
+
+TEST_F(DocumentFiles, SavedFilesHoldTheBlockAndLoadBack) {
+    put(editor, u"Tiếng Việt");
+    SendMessageW(editor, EFM_SETMODIFIED, 1, 0);
+    const auto path = dir / "doc.zdf";
+    ASSERT_EQ(save(editor, path), 1);
+    EXPECT_EQ(SendMessageW(editor, EFM_GETMODIFIED, 0, 0), 0);
+    EXPECT_EQ(file(path), data(editor));
+    EXPECT_FALSE(std::filesystem::exists(dir / "doc.zdf.saving"));
+    ASSERT_EQ(open(other, path), 1);
+    EXPECT_EQ(text(other), u"Tiếng Việt");
+    EXPECT_EQ(dialogs, 0);
+}
+
+TEST_F(DocumentFiles, AFailedSaveKeepsWhatWasThere) {
+    put(editor, u"text");
+    SendMessageW(editor, EFM_SETMODIFIED, 1, 0);
+    EXPECT_EQ(save(editor, dir / "missing" / "doc.zdf"), 0);
+    const auto occupied = dir / "occupied";
+    std::filesystem::create_directories(occupied / "inside"); // cannot be replaced by a file
+    EXPECT_EQ(save(editor, occupied), 0);
+    EXPECT_TRUE(std::filesystem::exists(occupied / "inside"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "occupied.saving"));
+    EXPECT_EQ(SendMessageW(editor, EFM_GETMODIFIED, 0, 0), 1);
+}
+
+TEST_F(DocumentFiles, BadFilesAreRefusedAndTheDocumentStays) {
+    put(other, u"kept");
+    const Bytes good = data(editor);
+    write(dir / "short", Bytes(good.begin(), good.begin() + 23));
+    write(dir / "truncated", Bytes(good.begin(), good.begin() + 100));
+    Bytes foreign = good;
+    foreign[0] = 'P';
+    write(dir / "foreign", foreign);
+    EXPECT_EQ(open(other, dir / "none"), 0);
+    EXPECT_EQ(open(other, dir / "short"), 0);
+    EXPECT_EQ(open(other, dir / "truncated"), 0);
+    EXPECT_EQ(dialogs, 0); // these fail without a message
+    EXPECT_EQ(open(other, dir / "foreign"), 0);
+    EXPECT_EQ(dialogs, 1); // the question whether to read it as text
+    EXPECT_EQ(text(other), u"kept");
 }
 
 } // namespace
