@@ -71,7 +71,6 @@ public:
         at_ += part.size();
         return part;
     }
-    std::span<const std::uint8_t> block() const { return block_; }
 
 private:
     std::span<const std::uint8_t> block_;
