@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <memory>
+#include <vector>
 
 namespace zeledit::test {
 namespace {
@@ -24,6 +25,18 @@ protected:
     }
     HDC dc() { return canvas->dc(); }
 };
+
+TEST_F(GdiMore, SmoothStretchingOfSourcesTooWideForCairoFallsBackToNearest) {
+    // Found by fuzzing: a 40,000-pixel-wide image stretched smoothly into a small rectangle.
+    const int width = 40000;
+    std::vector<std::uint32_t> bits(width, 0x00FF0000);
+    BITMAPINFOHEADER info{sizeof info, width, 1, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    SetStretchBltMode(dc(), HALFTONE);
+    EXPECT_EQ(StretchDIBits(dc(), 0, 0, 40, 10, 0, 0, width, 1, bits.data(),
+                            reinterpret_cast<const BITMAPINFO*>(&info), DIB_RGB_COLORS, SRCCOPY),
+              1);
+    EXPECT_EQ(canvas->at(20, 5), red);
+}
 
 TEST_F(GdiMore, RegionsCombine) {
     HRGN a = CreateRectRgn(0, 0, 10, 10), b = CreateRectRgn(5, 5, 15, 15), out = CreateRectRgn(0, 0, 0, 0);

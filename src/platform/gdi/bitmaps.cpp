@@ -46,14 +46,19 @@ struct SourceRect {
     double x, y, w, h;
 };
 
-// Scaled drawing through cairo: printers, and smooth stretching on raster targets.
-void paint_scaled(DeviceContext& dc, const PixelSource& src, const SourceRect& s, const RECT& dst_logical) {
+// Scaled drawing through cairo: printers, and smooth stretching on raster targets. False
+// when cairo cannot hold the source (past 32,767 pixels a side, or out of memory).
+bool paint_scaled(DeviceContext& dc, const PixelSource& src, const SourceRect& s, const RECT& dst_logical) {
     const int sw = ceil_to_int(std::abs(s.w)), sh = ceil_to_int(std::abs(s.h));
     const int sx = floor_to_int(std::min(s.x, s.x + s.w));
     const int sy = floor_to_int(std::min(s.y, s.y + s.h));
-    if (sw <= 0 || sh <= 0) return;
+    if (sw <= 0 || sh <= 0) return true;
     cairo_surface_t* tile = cairo_image_surface_create(CAIRO_FORMAT_RGB24, sw, sh);
     auto* data = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(tile));
+    if (cairo_surface_status(tile) != CAIRO_STATUS_SUCCESS || data == nullptr) {
+        cairo_surface_destroy(tile);
+        return false;
+    }
     const int stride = cairo_image_surface_get_stride(tile) / 4;
     for (int y = 0; y < sh; ++y)
         for (int x = 0; x < sw; ++x) {
@@ -77,6 +82,7 @@ void paint_scaled(DeviceContext& dc, const PixelSource& src, const SourceRect& s
         cairo_fill(c.cr);
     }
     cairo_surface_destroy(tile);
+    return true;
 }
 
 // Pixel by pixel with a raster operation, sampling the nearest source pixel.
@@ -113,10 +119,9 @@ void transfer(DeviceContext& dc, const PixelSource* src, const SourceRect& s, co
     const bool stretched = std::abs(s.w) != std::abs(double(dst.right - dst.left)) ||
                            std::abs(s.h) != std::abs(double(dst.bottom - dst.top));
     const bool smooth = stretched && dc.state.stretch_mode == HALFTONE;
-    if (src != nullptr && (dc.kind == DcKind::Printer || (smooth && op_for_rop3(rop) == PixelOp::Copy))) {
-        paint_scaled(dc, *src, s, dst);
+    if (src != nullptr && (dc.kind == DcKind::Printer || (smooth && op_for_rop3(rop) == PixelOp::Copy)) &&
+        (paint_scaled(dc, *src, s, dst) || dc.kind == DcKind::Printer))
         return;
-    }
     const COLORREF pattern = current_brush(dc).color;
     const PixelOp op = rop == PATCOPY ? PixelOp::Copy : rop == PATINVERT ? PixelOp::Xor : op_for_rop3(rop);
     blit_pixels(dc, needs_source(rop) ? src : nullptr, s, dst, op, pattern);
