@@ -108,44 +108,42 @@ TImageObject<Image>::TImageObject(model::TEditorInfo* AEditorInfo, const TObject
     FOriginHeight = natural.cy;
 }
 
-template class TImageObject<TJPEGImage>;
-template class TImageObject<TMetafile>;
-
-namespace {
-
-// Reads a stored image object; a linked one or one without data has no image, one whose
-// data does not load is refused.
-template <class Object, class Image>
-std::unique_ptr<Object> CreateImageObject(model::TEditorInfo* editor, const TObjectInfo& info,
-                                          std::span<const std::uint8_t> data) {
-    std::unique_ptr<Image> image;
-    if (!data.empty() && !(image = Image::Load(data))) return nullptr;
-    return std::make_unique<Object>(editor, info, std::move(image));
-}
-
-template <class Image> std::unique_ptr<Image> CopyImage(const Image* source) {
-    return source != nullptr ? Image::Load(source->File) : nullptr;
-}
-
-void WriteImage(TObjectItem& object, std::uint8_t* buffer, std::size_t index,
-                const std::vector<std::uint8_t>* file) {
-    std::memcpy(buffer + index, &object.Info, ObjectInfoSize);
-    if (file != nullptr && object.Info.oiSize == file->size())
-        std::memcpy(buffer + index + ObjectInfoSize, file->data(), file->size());
-}
-
-} // namespace
-
-TJPEGObject::TJPEGObject(model::TEditorInfo* AEditorInfo, const TJPEGObject& Source, std::uint8_t ID)
-    : TImageObject(AEditorInfo, Source.Info, CopyImage(Source.FImage.get())) {
+template <class Image>
+TImageObject<Image>::TImageObject(model::TEditorInfo* AEditorInfo, const TImageObject& Source,
+                                  std::uint8_t ID)
+    : TImageObject(AEditorInfo, Source.Info, Source.FImage ? Image::Load(Source.FImage->File) : nullptr) {
     Info.oiID = ID;
     ShowContent = Source.ShowContent;
 }
 
+template <class Image> void TImageObject<Image>::WriteTo(std::uint8_t* Buffer, std::size_t Index) {
+    std::memcpy(Buffer + Index, &Info, ObjectInfoSize);
+    if (FImage && Info.oiSize == FImage->File.size())
+        std::memcpy(Buffer + Index + ObjectInfoSize, FImage->File.data(), FImage->File.size());
+}
+
+template <class Image>
+template <class Kind>
+std::unique_ptr<Kind> TImageObject<Image>::Read(model::TEditorInfo* AEditorInfo, const TObjectInfo& AInfo,
+                                                std::span<const std::uint8_t> Data) {
+    std::unique_ptr<Image> image;
+    if (!Data.empty() && !(image = Image::Load(Data))) return nullptr;
+    return std::make_unique<Kind>(AEditorInfo, AInfo, std::move(image));
+}
+
+template class TImageObject<TJPEGImage>;
+template class TImageObject<TMetafile>;
+
 std::unique_ptr<TJPEGObject> TJPEGObject::CreateFrom(model::TEditorInfo* AEditorInfo,
                                                      const TObjectInfo& AInfo,
                                                      std::span<const std::uint8_t> Data) {
-    return CreateImageObject<TJPEGObject, TJPEGImage>(AEditorInfo, AInfo, Data);
+    return Read<TJPEGObject>(AEditorInfo, AInfo, Data);
+}
+
+std::unique_ptr<TMetaObject> TMetaObject::CreateFrom(model::TEditorInfo* AEditorInfo,
+                                                     const TObjectInfo& AInfo,
+                                                     std::span<const std::uint8_t> Data) {
+    return Read<TMetaObject>(AEditorInfo, AInfo, Data);
 }
 
 void TJPEGObject::DrawObject(HDC DC, int X, bool IsPrint, int Background, int Y) {
@@ -156,31 +154,11 @@ void TJPEGObject::DrawObject(HDC DC, int X, bool IsPrint, int Background, int Y)
             r.right - r.left == FImage->Width && r.bottom - r.top == FImage->Height);
 }
 
-void TJPEGObject::WriteTo(std::uint8_t* Buffer, std::size_t Index) {
-    WriteImage(*this, Buffer, Index, FImage ? &FImage->File : nullptr);
-}
-
-TMetaObject::TMetaObject(model::TEditorInfo* AEditorInfo, const TMetaObject& Source, std::uint8_t ID)
-    : TImageObject(AEditorInfo, Source.Info, CopyImage(Source.FImage.get())) {
-    Info.oiID = ID;
-    ShowContent = Source.ShowContent;
-}
-
-std::unique_ptr<TMetaObject> TMetaObject::CreateFrom(model::TEditorInfo* AEditorInfo,
-                                                     const TObjectInfo& AInfo,
-                                                     std::span<const std::uint8_t> Data) {
-    return CreateImageObject<TMetaObject, TMetafile>(AEditorInfo, AInfo, Data);
-}
-
 void TMetaObject::DrawObject(HDC DC, int X, bool IsPrint, int Background, int Y) {
     TObjectItem::DrawObject(DC, X, IsPrint, Background, Y);
     const RECT r = DataRect(X, Y);
     if (!ShowContent || !FImage) return DrawPlaceholder(DC, r);
     FImage->Play(DC, r);
-}
-
-void TMetaObject::WriteTo(std::uint8_t* Buffer, std::size_t Index) {
-    WriteImage(*this, Buffer, Index, FImage ? &FImage->File : nullptr);
 }
 
 TDEXObject::TDEXObject(model::TEditorInfo* AEditorInfo, const TObjectInfo& AInfo, UniqueDibObject ADib)

@@ -35,37 +35,41 @@ struct TMetafile {
     void Play(HDC dc, const RECT& r) const;
 };
 
-// The common part of the three: a record, an image that may be absent (linked), and the
-// stored data that is the image's file.
+// The common part of JPEG and metafile objects: a record, an image that may be absent
+// (linked), and the stored data that is the image's file.
 template <class Image> class TImageObject : public TObjectItem {
 public:
     TImageObject(model::TEditorInfo* AEditorInfo, const TObjectInfo& AInfo, std::unique_ptr<Image> AImage);
+    // A copy with a new ID; the image is loaded again from its file.
+    TImageObject(model::TEditorInfo* AEditorInfo, const TImageObject& Source, std::uint8_t ID);
     void* GetData() const override { return FImage.get(); }
     std::size_t GetDataSize() override { return ObjectInfoSize + Info.oiSize; }
-    Image* ImageData() const { return FImage.get(); }
+    void WriteTo(std::uint8_t* Buffer, std::size_t Index) override;
 
 protected:
+    // A stored object of a kind: a linked one or one without data has no image, one whose
+    // data does not load is refused.
+    template <class Kind>
+    static std::unique_ptr<Kind> Read(model::TEditorInfo* AEditorInfo, const TObjectInfo& AInfo,
+                                      std::span<const std::uint8_t> Data);
+
     std::unique_ptr<Image> FImage;
 };
 
 class TJPEGObject : public TImageObject<TJPEGImage> {
 public:
     using TImageObject::TImageObject;
-    TJPEGObject(model::TEditorInfo* AEditorInfo, const TJPEGObject& Source, std::uint8_t ID);
     static std::unique_ptr<TJPEGObject> CreateFrom(model::TEditorInfo* AEditorInfo, const TObjectInfo& AInfo,
                                                    std::span<const std::uint8_t> Data);
     void DrawObject(HDC DC, int X, bool IsPrint, int Background, int Y) override;
-    void WriteTo(std::uint8_t* Buffer, std::size_t Index) override;
 };
 
 class TMetaObject : public TImageObject<TMetafile> {
 public:
     using TImageObject::TImageObject;
-    TMetaObject(model::TEditorInfo* AEditorInfo, const TMetaObject& Source, std::uint8_t ID);
     static std::unique_ptr<TMetaObject> CreateFrom(model::TEditorInfo* AEditorInfo, const TObjectInfo& AInfo,
                                                    std::span<const std::uint8_t> Data);
     void DrawObject(HDC DC, int X, bool IsPrint, int Background, int Y) override;
-    void WriteTo(std::uint8_t* Buffer, std::size_t Index) override;
 };
 
 struct DibObjectFreer {
