@@ -43,14 +43,6 @@ bool ReadObjectInfo(std::span<const std::uint8_t> bytes, TObjectInfo& info) {
 
 namespace {
 
-// What an old record does not hold: inline at layout 0, default margins, wrapping.
-TObjectInfo OldRecordDefaults() {
-    TObjectInfo info{};
-    info.oiMargins = {2.0, 2.0, 2.0, 2.0};
-    info.oiWrapText = 1;
-    return info;
-}
-
 std::optional<TObjectInfo> ReadHeader(std::span<const std::uint8_t> bytes, RecordFamily family) {
     TObjectInfo info;
     switch (family) {
@@ -61,7 +53,7 @@ std::optional<TObjectInfo> ReadHeader(std::span<const std::uint8_t> bytes, Recor
         if (bytes.size() < 147) return std::nullopt;
         TObjectInfo stored{};
         std::memcpy(&stored, bytes.data(), 147);
-        info = OldRecordDefaults();
+        info = DefaultObjectInfo();
         info.oiStyle = stored.oiStyle;
         info.oiID = stored.oiID;
         std::memcpy(info.oiIDText, stored.oiIDText, sizeof info.oiIDText - 1);
@@ -74,7 +66,7 @@ std::optional<TObjectInfo> ReadHeader(std::span<const std::uint8_t> bytes, Recor
     }
     case RecordFamily::Family2:
         if (bytes.size() < 9) return std::nullopt;
-        info = OldRecordDefaults();
+        info = DefaultObjectInfo();
         info.oiStyle = osPicture;
         info.oiID = bytes[0];
         info.oiWidth = ReadAt<std::uint16_t>(bytes, 1);
@@ -86,6 +78,13 @@ std::optional<TObjectInfo> ReadHeader(std::span<const std::uint8_t> bytes, Recor
 }
 
 } // namespace
+
+TObjectInfo DefaultObjectInfo() {
+    TObjectInfo info{};
+    info.oiMargins = {2.0, 2.0, 2.0, 2.0};
+    info.oiWrapText = 1;
+    return info;
+}
 
 std::optional<StoredObject> SplitStored(std::span<const std::uint8_t> bytes, RecordFamily family) {
     const std::size_t header = family == RecordFamily::Current   ? ObjectInfoSize
@@ -99,8 +98,7 @@ std::optional<StoredObject> SplitStored(std::span<const std::uint8_t> bytes, Rec
 }
 
 TObjectItem::TObjectItem(model::TEditorInfo* AEditorInfo) : EditorInfo(AEditorInfo) {
-    Info.oiMargins = {2.0, 2.0, 2.0, 2.0};
-    Info.oiWrapText = 1;
+    Info = DefaultObjectInfo();
     if (EditorInfo != nullptr) Parent = EditorInfo->eiWindow;
 }
 

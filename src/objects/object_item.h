@@ -102,6 +102,9 @@ template <class T> T ReadAt(std::span<const std::uint8_t> bytes, std::size_t at)
 // Asks the host for a linked object's data (null when it has none).
 HANDLE QueryLinkedData(HWND Parent, TObjectInfo& Info);
 
+// A new object's record: inline at layout 0, margins of 2 points, text wrapping, all else 0.
+TObjectInfo DefaultObjectInfo();
+
 // Reads the record at the start of `bytes`; false when there are fewer than 200 bytes.
 bool ReadObjectInfo(std::span<const std::uint8_t> bytes, TObjectInfo& info);
 

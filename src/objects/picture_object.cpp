@@ -101,14 +101,12 @@ std::unique_ptr<TPictureObj> TPictureObj::CreateFromDIBFile(model::TEditorInfo* 
     const auto data = File.subspan(14);
     const auto size = CheckPackedDib(data);
     if (!size) return nullptr;
-    TObjectInfo info{};
+    TObjectInfo info = DefaultObjectInfo();
     info.oiStyle = osPicture;
     info.oiID = ID;
     info.oiWidth = static_cast<std::uint16_t>(size->width);
     info.oiHeight = static_cast<std::uint16_t>(size->height);
     info.oiSize = static_cast<std::uint32_t>(data.size());
-    info.oiMargins = {2.0, 2.0, 2.0, 2.0};
-    info.oiWrapText = 1;
     auto block = platform::copy_to_global(data);
     if (!block) return nullptr;
     return std::make_unique<TPictureObj>(AEditorInfo, info, std::move(block));

@@ -3,9 +3,7 @@
 #include <zeledit/zeledit.h>
 
 #include "engine/format_editor.h"
-#include "objects/editor_objects.h"
-#include "objects/picture_object.h"
-#include "platform/graphics_support/graphics_support.h"
+#include "objects/objects_test.h"
 
 #include <gtest/gtest.h>
 
@@ -15,20 +13,6 @@ namespace {
 using objects::TAnimateObj;
 using objects::TEditorObjects;
 using objects::TPictureObj;
-
-platform::UniqueGlobal solid_dib(int width, int height) {
-    std::vector<std::uint32_t> argb(static_cast<std::size_t>(width) * height, 0xFF0000FF);
-    return platform::UniqueGlobal(platform::make_packed_dib(width, height, argb));
-}
-
-TObjectInfo record(std::uint8_t id, std::uint16_t style) {
-    TObjectInfo info{};
-    info.oiStyle = style;
-    info.oiID = id;
-    info.oiMargins = {2.0, 2.0, 2.0, 2.0};
-    info.oiWrapText = 1;
-    return info;
-}
 
 class ObjectMessages : public ::testing::Test {
 protected:
@@ -47,7 +31,8 @@ protected:
     void TearDown() override { headless::Reset(); }
     LRESULT send(UINT msg, WPARAM w = 0, LPARAM l = 0) { return SendMessageW(editor, msg, w, l); }
     template <class T> T& add(std::uint8_t id, std::uint16_t style, int width, int height) {
-        auto object = std::make_unique<T>(objects->EditorInfo, record(id, style), solid_dib(width, height));
+        auto object = std::make_unique<T>(objects->EditorInfo, picture_info(id, style),
+                                          make_dib(width, height, {0xFF}));
         auto& ref = *object;
         objects->AddObject(std::move(object));
         return ref;
