@@ -1,5 +1,5 @@
 // Saving and loading a large document block: 1,000,000 characters, 100 character formats,
-// 50 pictures; throughput against a plain copy of the same bytes.
+// 50 pictures and 200 links; throughput against a plain copy of the same bytes.
 #include "objects/picture_object.h"
 #include "platform/core/global_memory.h"
 #include "platform/graphics_support/graphics_support.h"
@@ -21,7 +21,8 @@ struct LargeDocument {
     model::TEditorFonts fonts{&info};
     model::TEditorParagraphs paras{&info};
     objects::TEditorObjects objects{&info};
-    storage::TDocumentParts parts{info, buffer, fonts, paras, objects};
+    model::THyperLinks links;
+    storage::TDocumentParts parts{info, buffer, fonts, paras, objects, links};
 
     LargeDocument() {
         info.eiBuffers = &buffer;
@@ -54,6 +55,14 @@ struct LargeDocument {
                     &info, oi, platform::UniqueGlobal(platform::make_packed_dib(64, 48, argb))));
             }
         buffer.Assign(text, formats);
+        for (int i = 0; i < 200; ++i) {
+            const int at = i * 4'900;
+            if (i % 4 == 0)
+                links.SetHyperLinkAt(at, at + 12, u"một ghi chú ngắn", 0, "");
+            else
+                links.SetHyperLinkAt(at, at + 8, u"", static_cast<std::int16_t>(i),
+                                     "https://example.org/page");
+        }
     }
 };
 

@@ -14,13 +14,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     model::TEditorFonts fonts(&info);
     model::TEditorParagraphs paras(&info);
     objects::TEditorObjects objects(&info);
+    model::THyperLinks links;
     info.eiBuffers = &buffer;
     info.eiFonts = &fonts;
     info.eiParas = &paras;
     info.eiObjects = &objects;
+    info.eiLinks = &links;
     fonts.CreateDefaultFont();
     paras.CreateDefaultPara();
-    storage::TDocumentParts parts{info, buffer, fonts, paras, objects};
+    storage::TDocumentParts parts{info, buffer, fonts, paras, objects, links};
     if (!storage::LoadData(parts, {data, size})) return 0;
     platform::UniqueGlobal again(storage::GetData(parts));
     platform::LockedBlock block(again.get());

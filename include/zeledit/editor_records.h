@@ -135,7 +135,25 @@ struct TObjectInfo {
     std::uint32_t oiReserved2;
 };
 
+// A hyperlink or comment over a range of the text; a comment's text follows the record
+// when it is stored.
+struct THyperTextInfo {
+    std::int32_t ikStart;
+    std::int32_t ikEnd;       // one past the range's last character
+    std::int16_t ikData;      // the host's number for a hyperlink; 0 for a comment
+    std::uint16_t ikTextSize; // bytes of comment text after the stored record
+    char ikText[256];         // hyperlink target, zero-terminated
+};
+
 #pragma pack(pop)
+
+// The record of EFM_INSERTHYPERLINK, in natural alignment.
+struct TInsertHyperLink {
+    std::int32_t Start;
+    std::int32_t End;
+    const char* Text; // the target, 8-bit, zero-terminated; may be null
+    std::int32_t Data;
+};
 
 // Natural alignment: two bytes of padding follow NewName.
 struct TChangeFont {
@@ -198,6 +216,8 @@ static_assert(offsetof(TObjectInfo, oiFloated) == 145 && offsetof(TObjectInfo, o
 static_assert(offsetof(TObjectInfo, oiLayout) == 150 && offsetof(TObjectInfo, oiData) == 151);
 static_assert(offsetof(TObjectInfo, oiMargins) == 155 && offsetof(TObjectInfo, oiWrapText) == 187);
 static_assert(offsetof(TObjectInfo, oiAnchorAt) == 188 && offsetof(TObjectInfo, oiReserved1) == 192);
+static_assert(sizeof(THyperTextInfo) == 268 && offsetof(THyperTextInfo, ikData) == 8 &&
+              offsetof(THyperTextInfo, ikTextSize) == 10 && offsetof(THyperTextInfo, ikText) == 12);
 static_assert(offsetof(TObjectInfo, oiReserved2) == 196);
 static_assert(sizeof(TChangeFont) == 296);
 static_assert(offsetof(TChangeFont, NewName) == 129 && offsetof(TChangeFont, OldSize) == 260);

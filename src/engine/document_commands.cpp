@@ -11,7 +11,7 @@
 namespace zeledit::engine {
 
 storage::TDocumentParts TFormatEditor::DocumentParts() {
-    return {edInfo, *FBuffer, *FFonts, *FParas, *FObjects};
+    return {edInfo, *FBuffer, *FFonts, *FParas, *FObjects, *FLinks};
 }
 
 // A refused block changes nothing: the document, its modified flag and its state stay.

@@ -96,6 +96,11 @@ void TFormatEditor::InitEditorInfo() {
     FObjects = std::make_unique<objects::TEditorObjects>(&edInfo);
     FObjects->ExpertMode = (FEditStyle & esExpert) != 0;
     ei.eiObjects = FObjects.get();
+    FLinks = std::make_unique<model::THyperLinks>();
+    ei.eiLinks = FLinks.get();
+    FBuffer->OnShift = [links = FLinks.get()](std::uint32_t index, std::int32_t size) {
+        links->UpdateAt(static_cast<std::int32_t>(index), size);
+    };
     GetClientRect(HWindow, &ei.eiBoundRect);
     FFonts->CreateDefaultFont();
     FParas->CreateDefaultPara();
@@ -107,6 +112,9 @@ TFormatEditor::~TFormatEditor() {
     KillTimer(HWindow, editor_timer);
     edInfo.eiObjects = nullptr;
     FObjects.reset();
+    edInfo.eiLinks = nullptr;
+    FBuffer->OnShift = nullptr;
+    FLinks.reset();
     edInfo.eiBuffers = nullptr;
     FBuffer.reset();
     edInfo.eiFonts = nullptr;
@@ -321,7 +329,8 @@ LRESULT TFormatEditor::DefWndProc(TMessage& msg) {
     case WM_DESTROYCLIPBOARD: return 0; // the editing, display and clipboard parts are not built yet
     default: break;
     }
-    if (EFMOwnMessage(msg) || EFMObjectMessage(msg) || EFMDocumentMessage(msg)) return msg.Result;
+    if (EFMOwnMessage(msg) || EFMObjectMessage(msg) || EFMDocumentMessage(msg) || EFMLinkMessage(msg))
+        return msg.Result;
     if (in_protocol(msg.Msg)) return 0; // an operation of a part not present: answers 0
     return msg.Result = DefWindowProcW(HWindow, msg.Msg, msg.WParam, msg.LParam);
 }

@@ -8,6 +8,7 @@
 #include "model/editor_fonts.h"
 #include "model/editor_info.h"
 #include "model/editor_paragraphs.h"
+#include "model/hyper_links.h"
 #include "objects/editor_objects.h"
 #include "storage/document_block.h"
 
@@ -75,6 +76,7 @@ public:
     std::unique_ptr<model::TEditorFonts> FFonts;       // edInfo.eiFonts
     std::unique_ptr<model::TEditorParagraphs> FParas;  // edInfo.eiParas
     std::unique_ptr<objects::TEditorObjects> FObjects; // edInfo.eiObjects
+    std::unique_ptr<model::THyperLinks> FLinks;        // edInfo.eiLinks
     std::int32_t FEditStyle = esControl;
     TEditorResource* FResource = nullptr;
     TCharFormat FDefaultCharFormat{};
@@ -118,6 +120,8 @@ protected:
     bool EFMObjectMessage(TMessage& msg);
     // The document block messages.
     bool EFMDocumentMessage(TMessage& msg);
+    // Hyperlinks set and asked for by the host.
+    bool EFMLinkMessage(TMessage& msg);
     storage::TDocumentParts DocumentParts();
 
 private:

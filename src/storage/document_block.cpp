@@ -15,7 +15,6 @@ namespace zeledit::storage {
 namespace {
 
 constexpr std::size_t HeaderSize = sizeof(TDocumentHeader);
-constexpr std::size_t LinkRecordSize = 268;
 
 // What differs between the generations.
 struct FamilyLayout {
@@ -39,7 +38,7 @@ FamilyLayout LayoutOf(int family) {
 struct BlockSizes {
     std::uint16_t kind;
     std::uint32_t length; // characters
-    std::size_t tables, text, objects, packed, total;
+    std::size_t tables, text, objects, packed, links, total;
 };
 
 BlockSizes Measure(TDocumentParts& parts) {
@@ -52,8 +51,9 @@ BlockSizes Measure(TDocumentParts& parts) {
         s.text = 2 * std::size_t{s.length} + 2;
         s.objects = parts.Objects.GetSize();
         s.packed = PackedSize({parts.Buffer.FormatBuffer, std::size_t{s.length} + 2});
+        s.links = parts.Links.GetDataSize();
     }
-    s.total = HeaderSize + s.tables + s.text + s.objects + s.packed + 1;
+    s.total = HeaderSize + s.tables + s.text + s.objects + s.packed + s.links + 1;
     return s;
 }
 
@@ -94,17 +94,6 @@ std::optional<std::u16string> ReadText(Cursor& in, std::int32_t size, bool wide)
     return text;
 }
 
-// Links are checked to lie within the block; they are kept once the link list exists.
-bool SkipLinks(Cursor& in) {
-    const auto count = in.take(2);
-    if (!count) return false;
-    for (int i = 0, n = objects::ReadAt<std::uint16_t>(*count, 0); i < n; ++i) {
-        const auto record = in.take(LinkRecordSize);
-        if (!record || !in.take(objects::ReadAt<std::uint16_t>(*record, 10))) return false;
-    }
-    return true;
-}
-
 bool ReplaceTables(TDocumentParts& parts, int family, std::span<const std::uint8_t> fonts, int font_count,
                    std::span<const std::uint8_t> paras, int para_count) {
     parts.Fonts.FreeAll();
@@ -136,14 +125,15 @@ HGLOBAL GetData(TDocumentParts& parts) {
                                                            sizeof(TCharFormat) * parts.Fonts.Count() +
                                                            sizeof(TParaFormat) * parts.Paras.Count()),
                                  parts.Objects.Count(),
-                                 0};
+                                 static_cast<std::uint8_t>(s.links > 0)};
     std::memcpy(out, &header, HeaderSize);
     std::size_t at = HeaderSize;
     if (s.kind != UsesTemplate) at = parts.Paras.SaveTo(out, parts.Fonts.SaveTo(out, at));
     if (s.kind != TemplateDocument) {
         std::memcpy(out + at, parts.Buffer.TextBuffer, s.text);
         at = parts.Objects.SaveTo(out, at + s.text);
-        PackRuns({parts.Buffer.FormatBuffer, std::size_t{s.length} + 2}, out + at);
+        at += PackRuns({parts.Buffer.FormatBuffer, std::size_t{s.length} + 2}, out + at);
+        if (s.links > 0) parts.Links.SaveTo(out, at);
     }
     return block.release();
 }
@@ -171,6 +161,7 @@ bool LoadData(TDocumentParts& parts, std::span<const std::uint8_t> block) {
         static constexpr std::uint8_t empty_formats[2]{};
         if (!parts.Buffer.Assign(u"", empty_formats)) return false;
         parts.Objects.FreeAll();
+        parts.Links.FreeAll();
         return ReplaceTables(parts, family, fonts, header.FontCount, paras, header.ParaCount);
     }
 
@@ -185,7 +176,11 @@ bool LoadData(TDocumentParts& parts, std::span<const std::uint8_t> block) {
         header.PackedSize >= 0 ? in.take(static_cast<std::uint32_t>(header.PackedSize)) : std::nullopt;
     std::vector<std::uint8_t> formats(text->size() + 2);
     if (!packed || !UnpackRuns(*packed, formats)) return false;
-    if (layout.links && header.HasLinks != 0 && !SkipLinks(in)) return false;
+    model::THyperLinks links;
+    if (layout.links && header.HasLinks != 0) {
+        const auto links_end = links.LoadFrom(block, in.at(), static_cast<std::uint32_t>(text->size()));
+        if (!links_end) return false;
+    }
 
     // Everything is read: from here on the document changes, the text first since only
     // its memory can still fail.
@@ -194,6 +189,8 @@ bool LoadData(TDocumentParts& parts, std::span<const std::uint8_t> block) {
     staged.ReconcileMarks(parts.Buffer);
     parts.Objects.FreeAll();
     while (model::TItemNode* node = staged.PopFirst()) parts.Objects.Append(node);
+    parts.Links.FreeAll();
+    while (model::TItemNode* node = links.PopFirst()) parts.Links.Append(node);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "model/editor_buffer.h"
 #include "model/editor_fonts.h"
 #include "model/editor_paragraphs.h"
+#include "model/hyper_links.h"
 #include "objects/editor_objects.h"
 
 #include <zeledit/windows.h>
@@ -35,6 +36,7 @@ struct TDocumentParts {
     model::TEditorFonts& Fonts;
     model::TEditorParagraphs& Paras;
     objects::TEditorObjects& Objects;
+    model::THyperLinks& Links;
 };
 
 std::size_t DataSize(TDocumentParts& parts);
@@ -44,7 +46,8 @@ HGLOBAL GetData(TDocumentParts& parts);
 // Replaces the document from a block of any generation. Everything is checked before
 // anything changes: a block whose sections do not fit, whose text is not terminated or
 // holds a zero, whose tables are empty or pass 128 entries, whose object records overrun
-// or whose packed runs cover more than the text is refused, and the document stays as it
+// whose packed runs cover more than the text
+// or whose links lie wholly outside it is refused, and the document stays as it
 // was. Nothing outside `block` is read.
 bool LoadData(TDocumentParts& parts, std::span<const std::uint8_t> block);
 

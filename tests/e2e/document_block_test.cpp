@@ -111,6 +111,37 @@ TEST_F(DocumentBlock, DocumentsRoundTripByteForByte) {
     EXPECT_EQ(data(other), first);
 }
 
+TEST_F(DocumentBlock, LinksAreStoredAfterTheFormatRunsAndFollowTheText) {
+    put(editor, u"see the page here");
+    const TInsertHyperLink link{8, 4, "https://example.org", 42}; // ends in either order
+    SendMessageW(editor, EFM_INSERTHYPERLINK, 0, reinterpret_cast<LPARAM>(&link));
+    const TInsertHyperLink empty{30, 40, "past the text", 1};
+    SendMessageW(editor, EFM_INSERTHYPERLINK, 0, reinterpret_cast<LPARAM>(&empty));
+    engine(editor).FLinks->SetHyperLinkAt(13, 17, u"a note", 0, "");
+    const Bytes b = data(editor);
+    EXPECT_EQ(+header(b).HasLinks, 1);
+    const std::size_t links_at = b.size() - 1 - (2 + 268 + 268 + 14);
+    EXPECT_EQ(b[links_at], 2);
+    EXPECT_EQ(b[links_at + 2], 4);      // ikStart of the first
+    EXPECT_EQ(b[links_at + 2 + 8], 42); // its ikData
+
+    ASSERT_TRUE(load(other, b));
+    EXPECT_EQ(SendMessageW(other, EFM_ISHYPERLINKAT, 4, 0), 1);
+    EXPECT_EQ(SendMessageW(other, EFM_ISHYPERLINKAT, 10, 0), 0);
+    EXPECT_EQ(data(other), b);
+    // Text inserted before a link moves it.
+    ASSERT_TRUE(engine(other).FBuffer->InsertChar(u"xx", 0, 2, 0));
+    EXPECT_EQ(SendMessageW(other, EFM_ISHYPERLINKAT, 4, 0), 0);
+    EXPECT_EQ(SendMessageW(other, EFM_ISHYPERLINKAT, 6, 0), 1);
+    // A link wholly past the text refuses the block; one without links drops them.
+    Bytes outside = b;
+    outside[links_at + 3] = 0x10;
+    EXPECT_FALSE(load(other, outside));
+    EXPECT_EQ(engine(other).FLinks->Count(), 2);
+    ASSERT_TRUE(load(other, data(make_editor())));
+    EXPECT_EQ(engine(other).FLinks->Count(), 0);
+}
+
 TEST_F(DocumentBlock, TemplatesCarryTablesOnlyAndUsesTemplateNoTables) {
     put(editor, u"body");
     put(other, u"other text");
