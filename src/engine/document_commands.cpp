@@ -20,12 +20,14 @@ bool TFormatEditor::SetData(HGLOBAL Data) {
     platform::LockedBlock block(Data);
     auto parts = DocumentParts();
     if (block.data() == nullptr || !storage::LoadData(parts, block.bytes())) return false;
+    edInfo.eiIndex = 0;
     edInfo.eiSelecting = false;
     edInfo.eiSelStart = edInfo.eiSelEnd = 0;
     InvalidateRect(HWindow, nullptr, FALSE);
     IsModified = FALSE;
     IsLeftDown = false;
     edInfo.eiHighStart = edInfo.eiHighEnd = 0;
+    if (!edInfo.eiUndoing) FUndoObj->FreeAll();
     Notify(HWindow, EFN_FORMATCHANGED);
     return true;
 }

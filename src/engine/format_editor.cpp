@@ -70,6 +70,7 @@ TFormatEditor::TFormatEditor(HWND AParent) : HWindow(AParent) {
     Measurement = 0;
     FShowObject = true;
     SetTimer(HWindow, editor_timer, editor_timer_ms, nullptr);
+    FUndoObj = std::make_unique<model::TUndoOperator>(*this, 10);
     KeyCounter = 0;
     FDefaultCharFormat = TCharFormat{};
     std::strcpy(FDefaultCharFormat.ftFaceName, "Times New Roman");
@@ -123,6 +124,7 @@ TFormatEditor::~TFormatEditor() {
     FParas.reset();
     FKeyboard.reset();
     if ((FEditStyle & esOwnPalette) != 0 && EditPalette != nullptr) DeleteObject(EditPalette);
+    FUndoObj.reset();
 }
 
 RECT TFormatEditor::GetBoundRect() {

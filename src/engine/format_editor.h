@@ -9,6 +9,7 @@
 #include "model/editor_info.h"
 #include "model/editor_paragraphs.h"
 #include "model/hyper_links.h"
+#include "model/undo_operator.h"
 #include "objects/editor_objects.h"
 #include "storage/document_block.h"
 
@@ -38,7 +39,7 @@ inline constexpr std::int32_t esOwnPalette = 0x200;
 inline constexpr std::int32_t esExpert = 0x1000;
 inline constexpr std::int32_t esTransparent = 0x10000;
 
-class TFormatEditor {
+class TFormatEditor : public model::TUndoEditor {
 public:
     explicit TFormatEditor(HWND AParent); // the engine's Create
     virtual ~TFormatEditor();
@@ -55,6 +56,16 @@ public:
     virtual bool SetData(HGLOBAL Data);
     bool SaveDoc(std::u16string_view FileName);
     bool LoadDoc(std::u16string_view FileName);
+
+    // Undo: a snapshot before an edit, and for typing one per burst of keystrokes (a burst
+    // ends after 20 ticks of the 100 ms timer without a key).
+    void CreateUndo() { FUndoObj->CreateUndo(); }
+    void CreateKeyUndo();
+    void Undo() { FUndoObj->Undo(); }
+    HGLOBAL GetUndoData() override;
+    std::int32_t TopIndex() override;
+    std::int32_t CaretIndex() override { return static_cast<std::int32_t>(edInfo.eiIndex); }
+    void RestoreUndo(const model::TUndoInfo& Snapshot) override;
 
     void SetEditType(std::int32_t et);
     void SetBackground(COLORREF colour);
@@ -112,6 +123,7 @@ public:
     std::unique_ptr<TEditorKeyboard> FKeyboard;
     std::int32_t PrintDotPerInchX = 0, PrintDotPerInchY = 0;
     std::int32_t KeyCounter = 0;
+    std::unique_ptr<model::TUndoOperator> FUndoObj;
 
 protected:
     // Messages of the protocol whose operations are the engine's own.

@@ -1,0 +1,34 @@
+// The engine's side of undo: what a snapshot holds and how one is put back.
+#include "engine/format_editor.h"
+
+#include <algorithm>
+
+namespace zeledit::engine {
+namespace {
+
+constexpr std::int32_t KeystrokeTicks = 20; // 2 s of the 100 ms timer
+
+} // namespace
+
+void TFormatEditor::CreateKeyUndo() {
+    if (KeyCounter == 0) CreateUndo();
+    KeyCounter = KeystrokeTicks;
+}
+
+HGLOBAL TFormatEditor::GetUndoData() {
+    auto parts = DocumentParts();
+    return storage::GetData(parts);
+}
+
+// The line list comes with layout; until then the view always starts at the first character.
+std::int32_t TFormatEditor::TopIndex() { return 0; }
+
+void TFormatEditor::RestoreUndo(const model::TUndoInfo& Snapshot) {
+    edInfo.eiUndoing = true;
+    SetData(Snapshot.uiBuffer.get());
+    edInfo.eiUndoing = false;
+    const auto length = static_cast<std::int32_t>(FBuffer->TextLength());
+    edInfo.eiIndex = static_cast<std::uint32_t>(std::clamp(Snapshot.uiIndex, 0, length));
+}
+
+} // namespace zeledit::engine
