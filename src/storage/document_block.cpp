@@ -138,6 +138,48 @@ HGLOBAL GetData(TDocumentParts& parts) {
     return block.release();
 }
 
+HGLOBAL GetSelectionData(TDocumentParts& parts, std::uint32_t start, std::uint32_t end) {
+    const std::uint32_t length = parts.Buffer.TextLength();
+    const std::uint32_t s = std::min({start, end, length}), e = std::min(std::max(start, end), length);
+    if (s == e) return nullptr;
+    const std::span<const std::uint8_t> formats(parts.Buffer.FormatBuffer + s, e - s);
+    std::vector<objects::TObjectItem*> marked;
+    std::size_t object_bytes = 0;
+    for (std::uint32_t i = s; i < e; ++i)
+        if (parts.Buffer.CharAt(i) == objects::ObjectMark)
+            if (objects::TObjectItem* o = parts.Objects.FindByID(parts.Buffer.FormatAt(i))) {
+                marked.push_back(o);
+                object_bytes += o->GetDataSize();
+            }
+    const std::size_t tables =
+        sizeof(TCharFormat) * parts.Fonts.Count() + sizeof(TParaFormat) * parts.Paras.Count();
+    const std::size_t text = 2 * std::size_t{e - s} + 2, packed = PackedSize(formats);
+    platform::UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE,
+                                             HeaderSize + tables + text + object_bytes + packed));
+    platform::LockedBlock locked(block.get());
+    if (locked.data() == nullptr) return nullptr;
+    std::uint8_t* out = locked.data();
+    const TDocumentHeader header{NormalDocument,
+                                 static_cast<std::int32_t>(text),
+                                 static_cast<std::int32_t>(packed),
+                                 static_cast<std::uint16_t>(parts.Fonts.Count()),
+                                 static_cast<std::uint16_t>(parts.Paras.Count()),
+                                 static_cast<std::int32_t>(HeaderSize + tables),
+                                 static_cast<std::int32_t>(marked.size()),
+                                 0};
+    std::memcpy(out, &header, HeaderSize);
+    std::size_t at = parts.Paras.SaveTo(out, parts.Fonts.SaveTo(out, HeaderSize));
+    std::memcpy(out + at, parts.Buffer.TextBuffer + s, text - 2);
+    at += text;
+    for (objects::TObjectItem* o : marked) {
+        const std::size_t size = o->GetDataSize();
+        o->WriteTo(out, at);
+        at += size;
+    }
+    PackRuns(formats, out + at);
+    return block.release();
+}
+
 bool LoadData(TDocumentParts& parts, std::span<const std::uint8_t> block) {
     if (block.size() < HeaderSize) return false;
     const auto header = objects::ReadAt<TDocumentHeader>(block, 0);

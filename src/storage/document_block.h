@@ -43,6 +43,11 @@ std::size_t DataSize(TDocumentParts& parts);
 // A new movable zero-filled block holding the document; null when memory runs out.
 HGLOBAL GetData(TDocumentParts& parts);
 
+// The clipboard's block of the text from `start` to `end` (either order, clamped to the
+// text): both tables, the selected characters, the objects of their marks and their format
+// bytes; no links and no trailing byte. Null for an empty range or when memory runs out.
+HGLOBAL GetSelectionData(TDocumentParts& parts, std::uint32_t start, std::uint32_t end);
+
 // Replaces the document from a block of any generation. Everything is checked before
 // anything changes: a block whose sections do not fit, whose text is not terminated or
 // holds a zero, whose tables are empty or pass 128 entries, whose object records overrun

@@ -142,6 +142,43 @@ TEST_F(DocumentBlock, LinksAreStoredAfterTheFormatRunsAndFollowTheText) {
     EXPECT_EQ(engine(other).FLinks->Count(), 0);
 }
 
+TEST_F(DocumentBlock, ASelectionBlockHoldsTheSelectedTextAndItsObjects) {
+    auto& e = engine(editor);
+    std::vector<std::uint32_t> argb(4, 0xFF0000FF);
+    for (int i = 0; i < 2; ++i) {
+        TObjectInfo info{};
+        info.oiStyle = objects::osPicture;
+        info.oiID = e.FObjects->GetNewID();
+        e.FObjects->AddObject(std::make_unique<objects::TPictureObj>(
+            &e.edInfo, info, platform::UniqueGlobal(platform::make_packed_dib(2, 2, argb))));
+    }
+    put(editor, u"a\x01"
+                u"bc\x01"
+                u"d");
+    e.FBuffer->FormatBuffer[1] = e.FObjects->Item(0)->Info.oiID;
+    e.FBuffer->FormatBuffer[4] = e.FObjects->Item(1)->Info.oiID;
+    storage::TDocumentParts parts{e.edInfo, *e.FBuffer, *e.FFonts, *e.FParas, *e.FObjects, *e.FLinks};
+    EXPECT_EQ(storage::GetSelectionData(parts, 2, 2), nullptr);
+    platform::UniqueGlobal block(storage::GetSelectionData(parts, 4, 1)); // mark, "bc"; ends in either order
+    platform::LockedBlock locked(block.get());
+    const Bytes b(locked.bytes().begin(), locked.bytes().end());
+    const auto h = header(b);
+    EXPECT_EQ(+h.TextSize, 8);
+    EXPECT_EQ(+h.ObjectCount, 1); // only the mark inside the selection
+    EXPECT_EQ(+h.HasLinks, 0);
+    const std::size_t text_at = 23 + 84 + 722;
+    EXPECT_EQ(b[text_at], 1);
+    EXPECT_EQ(b[text_at + 2], 'b');
+    const std::size_t object_bytes = e.FObjects->Item(0)->GetDataSize();
+    EXPECT_EQ(b.size(), text_at + 8 + object_bytes + std::size_t(h.PackedSize)); // no trailing byte
+    EXPECT_EQ(b[text_at + 8 + object_bytes], 1); // a run of the mark's ID, then of the text
+    EXPECT_EQ(b[text_at + 8 + object_bytes + 1], e.FObjects->Item(0)->Info.oiID);
+    ASSERT_TRUE(load(other, b));
+    EXPECT_EQ(text(other), u"\x01"
+                           u"bc");
+    EXPECT_EQ(engine(other).FObjects->Count(), 1);
+}
+
 TEST_F(DocumentBlock, TemplatesCarryTablesOnlyAndUsesTemplateNoTables) {
     put(editor, u"body");
     put(other, u"other text");
