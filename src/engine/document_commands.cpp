@@ -53,9 +53,9 @@ bool TFormatEditor::LoadDoc(std::u16string_view FileName) {
     if (!size || *size <= sizeof(storage::TDocumentHeader) || !storage::ReadFileStart(path, head))
         return false;
     if (!storage::ValidVersion(static_cast<std::uint16_t>(head[0] | head[1] << 8))) {
-        Prompt(u"Invalid file format.\r\nDo you want to load it as a text file?", PromptQuestion,
-               PromptYesNo);
-        return false; // loading as plain text comes with text import
+        return Prompt(u"Invalid file format.\r\nDo you want to load it as a text file?", PromptQuestion,
+                      PromptYesNo) == IDYES &&
+               LoadText(FileName);
     }
     platform::UniqueGlobal block(*size <= SIZE_MAX ? GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, *size)
                                                    : nullptr);

@@ -56,6 +56,12 @@ public:
     virtual bool SetData(HGLOBAL Data);
     bool SaveDoc(std::u16string_view FileName);
     bool LoadDoc(std::u16string_view FileName);
+    // A plain text file in place of the document.
+    virtual bool LoadText(std::u16string_view FileName);
+    // The Open and Save As commands, with their dialogs and messages.
+    void CMOpen();
+    void CMSave();
+    bool IsTemplateEditor() const;
 
     // Undo: a snapshot before an edit, and for typing one per burst of keystrokes (a burst
     // ends after 20 ticks of the 100 ms timer without a key).
