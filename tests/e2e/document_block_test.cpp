@@ -131,6 +131,20 @@ TEST_F(DocumentBlock, TemplatesCarryTablesOnlyAndUsesTemplateNoTables) {
     EXPECT_EQ(uses[23], 'b');
     ASSERT_TRUE(load(other, uses));
     EXPECT_EQ(text(other), u"body");
+    // Loading never changes the kind; of the same kind, the blocks round-trip.
+    EXPECT_NE(data(other), uses);
+    SendMessageW(other, EFM_SETDOCUMENTTYPE, 0, 0x0602);
+    EXPECT_EQ(data(other), uses);
+    HWND empty = make_editor();
+    SendMessageW(empty, EFM_SETDOCUMENTTYPE, 0, 0x0603);
+    TCharFormat bold{};
+    SendMessageW(empty, EFM_GETFONTTOREC, 0, reinterpret_cast<LPARAM>(&bold));
+    bold.ftAttr = 1;
+    SendMessageW(empty, EFM_ADDFONTFORMAT, reinterpret_cast<WPARAM>(empty), reinterpret_cast<LPARAM>(&bold));
+    const Bytes empty_template = data(empty);
+    SendMessageW(other, EFM_SETDOCUMENTTYPE, 0, 0x0603);
+    ASSERT_TRUE(load(other, empty_template));
+    EXPECT_EQ(data(other), empty_template);
 }
 
 TEST_F(DocumentBlock, OlderGenerationsLoadLikeTheNewest) {

@@ -1,0 +1,236 @@
+// Documents of the older generations, written here byte by byte with their own record
+// layouts, loaded through the protocol and checked field by field after conversion.
+#include "e2e/document_test.h"
+#include "model/old_format_records.h"
+#include "objects/object_kinds.h"
+#include "platform/graphics_support/graphics_support.h"
+
+#include <array>
+
+namespace zeledit::test {
+namespace {
+
+// A writer for old blocks: header first, then whatever sections follow.
+class OldBlock {
+public:
+    OldBlock(std::uint16_t id, std::uint16_t fonts, std::uint16_t paras, std::int32_t text_size,
+             std::int32_t objects) {
+        storage::TDocumentHeader h{id, text_size, 0, fonts, paras, 0, objects, 0};
+        add(h);
+    }
+    template <class T> void add(const T& record) {
+        const auto* p = reinterpret_cast<const std::uint8_t*>(&record);
+        bytes.insert(bytes.end(), p, p + sizeof record);
+    }
+    void add(std::initializer_list<std::uint8_t> raw) { bytes.insert(bytes.end(), raw); }
+    void add(const Bytes& raw) { bytes.insert(bytes.end(), raw.begin(), raw.end()); }
+    // The packed format section: its pairs, with its size put in the header.
+    void runs(std::initializer_list<std::uint8_t> pairs) {
+        const auto size = static_cast<std::int32_t>(pairs.size());
+        std::memcpy(bytes.data() + 6, &size, 4);
+        add(pairs);
+    }
+    Bytes bytes;
+};
+
+constexpr TReal48 one_and_half{{0x81, 0, 0, 0, 0, 0x40}};
+constexpr TReal48 seventy_two{{0x87, 0, 0, 0, 0, 0x10}};
+constexpr TReal48 minus_half{{0x80, 0, 0, 0, 0, 0x80}};
+
+TCharFormat2 char2() {
+    TCharFormat2 f{};
+    std::strcpy(f.ftFaceName, "Arial");
+    f.ftHeight = -12;
+    f.ftAttr = 3;
+    f.ftColor = 0x0000FF;
+    return f;
+}
+
+template <class Para> Para old_para() {
+    Para p{};
+    p.ptIndent = {one_and_half, seventy_two, minus_half};
+    p.ptAlign = 2;
+    p.ptBorder = {1, 2, 3, 4, 0x112233, 0x445566, 0x778899, 0xAABBCC};
+    p.ptShading = 0x00FFFF;
+    p.ptBullet.blPresent = 1;
+    std::strcpy(p.ptBullet.blFaceName, "Symbol");
+    p.ptBullet.blChar = 0xB7;
+    p.ptBullet.blSize = 10;
+    p.ptBullet.blColor = 5;
+    p.ptBullet.blHanging = 1;
+    p.ptBullet.blIndent = one_and_half;
+    p.ptTabs[0] = {seventy_two, 1, 2, 0};
+    p.ptTabs[50] = {one_and_half, 3, 1, 1};
+    return p;
+}
+
+Bytes dib_bytes(int w, int h) {
+    std::vector<std::uint32_t> argb(std::size_t(w) * h, 0xFF204080);
+    platform::UniqueGlobal dib(platform::make_packed_dib(w, h, argb));
+    platform::LockedBlock locked(dib.get());
+    return {locked.bytes().begin(), locked.bytes().end()};
+}
+
+class OldDocuments : public DocumentBlock {
+protected:
+    const TCharFormat& font(int i) { return engine(other).FFonts->GetFormatItem(i)->FAttributes; }
+    const TParaFormat& para(int i) { return engine(other).FParas->GetFormatItem(i)->FAttributes; }
+
+    void expect_converted_para(const TParaFormat& p) {
+        EXPECT_EQ(p.ptIndent.inFirst, 1.5);
+        EXPECT_EQ(p.ptIndent.inLeft, 72.0);
+        EXPECT_EQ(p.ptIndent.inRight, -0.5);
+        EXPECT_EQ(+p.ptAlign, 0); // alignment lives in the line feeds
+        const TBorderEdge edges[]{p.ptBorder.btLeft, p.ptBorder.btTop, p.ptBorder.btRight,
+                                  p.ptBorder.btBottom};
+        const COLORREF colours[]{0x112233, 0x445566, 0x778899, 0xAABBCC};
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(+edges[i].beStyle, i + 1);
+            EXPECT_EQ(+edges[i].beColor, colours[i]);
+            EXPECT_EQ(+edges[i].beSpace, 2.0);
+        }
+        EXPECT_EQ(+p.ptShading, 0x00FFFFu);
+        EXPECT_EQ(+p.ptBullet.blPresent, 1);
+        EXPECT_STREQ(p.ptBullet.blFaceName, "Symbol");
+        EXPECT_EQ(static_cast<std::uint8_t>(p.ptBullet.blChar), 0xB7);
+        EXPECT_EQ(+p.ptBullet.blSize, 10);
+        EXPECT_EQ(+p.ptBullet.blColor, 5u);
+        EXPECT_EQ(+p.ptBullet.blHanging, 1);
+        EXPECT_EQ(+p.ptBullet.blIndent, 1.5);
+        EXPECT_EQ(+p.ptTabs.tabs[0].tbPosition, 72.0);
+        EXPECT_EQ(+p.ptTabs.tabs[0].tbAlign, 1);
+        EXPECT_EQ(+p.ptTabs.tabs[0].tbLeader, 2);
+        EXPECT_EQ(+p.ptTabs.tabs[50].tbPosition, 1.5); // all 51 tabs
+        EXPECT_EQ(+p.ptTabs.tabs[50].tbDefault, 1);
+    }
+};
+
+TEST_F(OldDocuments, Family2ConvertsEveryRecordAndReadsItsPicture) {
+    for (std::uint16_t id : {0xFF00, 0xFE00}) {
+        const Bytes dib = dib_bytes(3, 2);
+        OldBlock b(id, 1, 1, 7, 1);
+        b.add(char2());
+        b.add(old_para<TParaFormat2>());
+        b.add({'V', 0xEA, 't', 0x01, '\r', '\n', 0}); // "Vêt", a picture, a paragraph end
+        b.add({7, 3, 0, 2, 0});                       // ID 7, 3 × 2
+        b.add(static_cast<std::uint32_t>(dib.size()));
+        b.add(dib);
+        b.runs({3, 0, 1, 7, 4, 0});
+        ASSERT_TRUE(load(other, b.bytes)) << std::hex << id;
+        EXPECT_EQ(text(other), u"V\u00eat\x01\r\n");
+        const TCharFormat& f = font(0);
+        EXPECT_STREQ(f.ftFaceName, "Arial");
+        EXPECT_EQ(+f.ftHeight, 12);
+        EXPECT_EQ(+f.ftAttr, 3);
+        EXPECT_EQ(+f.ftColor, 0x0000FFu);
+        EXPECT_EQ(+f.ftUnderlineColor, 0x0000FFu);
+        EXPECT_EQ(+f.ftStrikeColor, 0x0000FFu);
+        EXPECT_EQ(+f.ftUnderline, 0);
+        EXPECT_EQ(+f.ftStrikethrough, 0);
+        EXPECT_EQ(+f.ftShadow, 0);
+        EXPECT_EQ(+f.ftShadColor, 0xC0C0C0u);
+        EXPECT_EQ(+f.ftScale, 100);
+        EXPECT_EQ(+f.ftScript, 0);
+        expect_converted_para(para(0));
+        EXPECT_EQ(+para(0).ptBefore, 0);
+        EXPECT_EQ(+para(0).ptLineSpacing, 0u);
+        auto& objects = *engine(other).FObjects;
+        ASSERT_EQ(objects.Count(), 1);
+        EXPECT_EQ(+objects.Item(0)->Info.oiStyle, objects::osPicture);
+        EXPECT_EQ(+objects.Item(0)->Info.oiWidth, 3);
+        EXPECT_EQ(engine(other).FBuffer->FormatAt(3), objects.Item(0)->Info.oiID);
+    }
+}
+
+TEST_F(OldDocuments, Family3CopiesShadowsScaleAndSpacing) {
+    TCharFormat3 shadowed{};
+    std::strcpy(shadowed.ftFaceName, "Tahoma");
+    shadowed.ftHeight = 9;
+    shadowed.ftColor = 0x010203;
+    shadowed.ftShadow = 2;
+    shadowed.ftShadColor = 0x123456;
+    shadowed.ftScale = 80;
+    shadowed.ftScript = 1;
+    shadowed.ftReserved = 99;
+    TCharFormat3 plain = shadowed;
+    plain.ftShadow = 0;
+    auto p = old_para<TParaFormat3>();
+    p.ptBefore = 3;
+    p.ptAfter = 4;
+    p.ptLineSpacing = 5;
+    p.ptReserved = 6;
+    TObjectInfo picture{};
+    picture.oiStyle = objects::osPicture;
+    picture.oiID = 9;
+    std::strcpy(picture.oiIDText, "old picture");
+    picture.oiWidth = 4;
+    picture.oiHeight = 4;
+    const Bytes dib = dib_bytes(4, 4);
+    picture.oiSize = static_cast<std::uint32_t>(dib.size());
+    OldBlock b(0xFF01, 2, 1, 3, 1);
+    b.add(shadowed);
+    b.add(plain);
+    b.add(p);
+    b.add({'a', 0x01, 0});
+    b.bytes.insert(b.bytes.end(), reinterpret_cast<const std::uint8_t*>(&picture),
+                   reinterpret_cast<const std::uint8_t*>(&picture) + 147);
+    b.add(dib);
+    b.runs({1, 1, 1, 9, 2, 0});
+    ASSERT_TRUE(load(other, b.bytes));
+    EXPECT_EQ(+font(0).ftShadow, 2);
+    EXPECT_EQ(+font(0).ftShadColor, 0x123456u);
+    EXPECT_EQ(+font(0).ftScale, 80);
+    EXPECT_EQ(+font(0).ftScript, 1);
+    EXPECT_EQ(+font(0).ftReserved, 0);
+    EXPECT_EQ(+font(1).ftShadColor, 0xC0C0C0u); // no shadow: the default colour
+    expect_converted_para(para(0));
+    EXPECT_EQ(+para(0).ptBefore, 3);
+    EXPECT_EQ(+para(0).ptAfter, 4);
+    EXPECT_EQ(+para(0).ptLineSpacing, 5u);
+    EXPECT_EQ(+para(0).ptReserved, 6);
+    ASSERT_EQ(engine(other).FObjects->Count(), 1);
+    EXPECT_STREQ(engine(other).FObjects->Item(0)->Info.oiIDText, "old picture");
+    EXPECT_EQ(engine(other).FBuffer->FormatAt(0), 1);
+}
+
+TEST_F(OldDocuments, Family4ReadsCurrentRecordsWith8BitTextAndLinks) {
+    put(editor, u"x");
+    const Bytes current = data(editor);
+    OldBlock b(0x0401, 1, 1, 6, 0);
+    b.add(Bytes(current.begin() + 23, current.begin() + 23 + 84 + 722));
+    b.add({'c', 'a', 'f', 0xE9, '!', 0});
+    b.runs({7, 0});
+    b.bytes[22] = 1;
+    THyperTextInfo link{};
+    link.ikStart = 0;
+    link.ikEnd = 4;
+    link.ikData = 3;
+    std::strcpy(link.ikText, "cafe");
+    b.add({1, 0});
+    b.add(link);
+    ASSERT_TRUE(load(other, b.bytes));
+    EXPECT_EQ(text(other), u"caf\u00e9!");
+    EXPECT_EQ(SendMessageW(other, EFM_ISHYPERLINKAT, 2, 0), 1);
+    EXPECT_EQ(engine(other).FLinks->Item(0)->Info.ikData, 3);
+}
+
+TEST_F(OldDocuments, OldTemplatesAndUsesTemplateBlocks) {
+    put(other, u"text before");
+    OldBlock templ(0xFFFF, 1, 1, 0, 0); // family 2 template: tables only
+    templ.add(char2());
+    templ.add(old_para<TParaFormat2>());
+    ASSERT_TRUE(load(other, templ.bytes));
+    EXPECT_EQ(text(other), u"");
+    EXPECT_STREQ(font(0).ftFaceName, "Arial");
+    expect_converted_para(para(0));
+
+    OldBlock uses(0xFF03, 5, 5, 4, 0); // family 3 uses-template: the text at once
+    uses.add({'a', 'b', 'c', 0});
+    uses.runs({5, 0});
+    ASSERT_TRUE(load(other, uses.bytes));
+    EXPECT_EQ(text(other), u"abc");
+    EXPECT_STREQ(font(0).ftFaceName, "Arial"); // the tables stay
+}
+
+} // namespace
+} // namespace zeledit::test
