@@ -1,5 +1,6 @@
 // Saving and loading a large document block: 1,000,000 characters, 100 character formats,
 // 50 pictures and 200 links; throughput against a plain copy of the same bytes.
+#include "model/undo_operator.h"
 #include "objects/picture_object.h"
 #include "platform/core/global_memory.h"
 #include "platform/graphics_support/graphics_support.h"
@@ -85,6 +86,22 @@ void BM_LoadDocumentBlock(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
 }
 BENCHMARK(BM_LoadDocumentBlock)->Unit(benchmark::kMillisecond);
+
+// One undo step of the whole document, on a full stack: the block is built, the oldest
+// step freed.
+void BM_UndoSnapshot(benchmark::State& state) {
+    struct Editor : model::TUndoEditor {
+        LargeDocument doc;
+        HGLOBAL GetUndoData() override { return storage::GetData(doc.parts); }
+        std::int32_t TopIndex() override { return 0; }
+        std::int32_t CaretIndex() override { return 500'000; }
+        void RestoreUndo(const model::TUndoInfo&) override {}
+    } editor;
+    model::TUndoOperator stack(editor, 10);
+    for (int i = 0; i < 10; ++i) stack.CreateUndo();
+    for (auto _ : state) stack.CreateUndo();
+}
+BENCHMARK(BM_UndoSnapshot)->Unit(benchmark::kMillisecond);
 
 // The yardstick: copying the same number of bytes into a fresh block.
 void BM_CopyDocumentSizedBlock(benchmark::State& state) {

@@ -1,5 +1,7 @@
 #include "model/editor_buffer.h"
 
+#include "platform/core/text.h"
+
 #include <zeledit/editor_messages.h>
 
 #include <algorithm>
@@ -117,7 +119,7 @@ bool TEditorBuffer::Assign(std::u16string_view text, std::span<const std::uint8_
 
 std::uint32_t TEditorBuffer::TextLength() const {
     const std::size_t units = GlobalSize(FormatHandle);
-    const char16_t* end = std::find(TextBuffer, TextBuffer + units, u'\0');
+    const char16_t* end = platform::find_unit(TextBuffer, TextBuffer + units, u'\0');
     if (end == TextBuffer + units) {
         // The host wrote over the terminator through the address it was given: the text
         // keeps the room for its terminator and the byte after it.

@@ -2,6 +2,7 @@
 
 #include "model/device_metrics.h"
 #include "objects/object_kinds.h"
+#include "platform/core/text.h"
 
 #include <algorithm>
 #include <array>
@@ -278,8 +279,11 @@ void TEditorObjects::ReconcileMarks(model::TEditorBuffer& Buffer) {
     for (auto [stored, fresh] : FRenamed) renamed[stored].push_back(fresh);
     FRenamed.clear();
     std::array<bool, 256> seen{}, claimed{};
-    for (std::uint32_t i = 0, n = Buffer.TextLength(); i < n; ++i) {
-        if (Buffer.TextBuffer[i] != ObjectMark) continue;
+    const char16_t* text = Buffer.TextBuffer;
+    const char16_t* end = text + Buffer.TextLength();
+    for (const char16_t* mark = platform::find_unit(text, end, ObjectMark); mark != end;
+         mark = platform::find_unit(mark + 1, end, ObjectMark)) {
+        const auto i = static_cast<std::uint32_t>(mark - text);
         std::uint8_t id = Buffer.FormatBuffer[i];
         auto queue = renamed.find(id);
         if (queue != renamed.end() && (id == 0 || seen[id]) && !queue->second.empty()) {

@@ -2,6 +2,7 @@
 
 #include "platform/core/code_page.h"
 #include "platform/core/global_memory.h"
+#include "platform/core/text.h"
 #include "storage/document_identifiers.h"
 #include "storage/format_runs.h"
 
@@ -89,7 +90,8 @@ std::optional<std::u16string> ReadText(Cursor& in, std::int32_t size, bool wide)
     } else {
         text = platform::to_unicode(*bytes);
     }
-    if (text.empty() || text.back() != 0 || text.find(u'\0') != text.size() - 1) return std::nullopt;
+    if (text.empty() || platform::find_unit(text.data(), text.data() + text.size(), u'\0') != &text.back())
+        return std::nullopt;
     text.pop_back();
     return text;
 }

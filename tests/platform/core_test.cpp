@@ -54,6 +54,22 @@ TEST(WideText, CopyTruncatedAlwaysTerminates) {
     EXPECT_EQ(fold_case(u"Times New Roman"), u"TIMES NEW ROMAN");
 }
 
+TEST(WideText, FindUnitFindsTheFirstAtEveryPositionAndLength) {
+    for (std::size_t length = 0; length <= 40; ++length) {
+        std::u16string text(length, u'x');
+        const char16_t* end = text.data() + length;
+        EXPECT_EQ(platform::find_unit(text.data(), end, u'\x01'), end) << length;
+        for (std::size_t at = 0; at < length; ++at) {
+            text[at] = 1;
+            if (at + 3 < length) text[at + 3] = 1; // a later one does not count
+            EXPECT_EQ(platform::find_unit(text.data(), end, u'\x01') - text.data(), std::ptrdiff_t(at));
+            std::fill(text.begin(), text.end(), u'x');
+        }
+    }
+    const std::u16string high(20, u'\x0101'); // both bytes equal to the unit's low byte
+    EXPECT_EQ(platform::find_unit(high.data(), high.data() + 20, u'\x01'), high.data() + 20);
+}
+
 TEST(Rounding, HalvesGoToTheEvenNeighbour) {
     EXPECT_EQ(round_div(5, 2), 2);
     EXPECT_EQ(round_div(7, 2), 4);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 namespace zeledit::storage {
@@ -47,6 +48,27 @@ TEST(FormatRuns, RunsAreCutAt255) {
     EXPECT_TRUE(pack({}).empty());
 }
 
+TEST(FormatRuns, RandomRunsPackAsTheByteByByteDefinitionSays) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 50; ++round) {
+        std::vector<std::uint8_t> bytes;
+        std::vector<std::uint8_t> expected;
+        while (bytes.size() < 3000) {
+            const auto value = static_cast<std::uint8_t>(random() % 3); // neighbours often repeat
+            std::size_t length = 1 + random() % (round % 2 ? 600 : 20);
+            bytes.insert(bytes.end(), length, value);
+        }
+        for (std::size_t at = 0; at < bytes.size();) {
+            std::size_t run = 1;
+            while (at + run < bytes.size() && run < 255 && bytes[at + run] == bytes[at]) ++run;
+            expected.insert(expected.end(), {static_cast<std::uint8_t>(run), bytes[at]});
+            at += run;
+        }
+        ASSERT_EQ(pack(bytes), expected) << round;
+        ASSERT_EQ(PackedSize(bytes), expected.size());
+    }
+}
+
 TEST(FormatRuns, UnpackingRoundTripsAndNeverOverflows) {
     std::vector<std::uint8_t> bytes(1000);
     for (std::size_t i = 0; i < bytes.size(); ++i)
@@ -59,6 +81,14 @@ TEST(FormatRuns, UnpackingRoundTripsAndNeverOverflows) {
     EXPECT_FALSE(UnpackRuns(std::vector<std::uint8_t>{1, 1, 1}, two));   // not whole pairs
     ASSERT_TRUE(UnpackRuns(std::vector<std::uint8_t>{0, 9, 1, 4}, two)); // short: the rest is 0
     EXPECT_EQ(two, (std::vector<std::uint8_t>{4, 0}));
+    // Runs written in whole chunks leave nothing behind past the last one.
+    std::vector<std::uint8_t> wide(100, 0xEE);
+    ASSERT_TRUE(UnpackRuns(std::vector<std::uint8_t>{5, 1, 17, 2, 3, 3}, wide));
+    std::vector<std::uint8_t> expected(100, 0);
+    std::fill_n(expected.begin(), 5, 1);
+    std::fill_n(expected.begin() + 5, 17, 2);
+    std::fill_n(expected.begin() + 22, 3, 3);
+    EXPECT_EQ(wide, expected);
 }
 
 } // namespace

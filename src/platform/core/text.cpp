@@ -1,6 +1,11 @@
 #include "platform/core/text.h"
 
 #include <algorithm>
+#include <bit>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace zeledit::platform {
 
@@ -9,6 +14,20 @@ std::size_t wide_length(LPCWSTR s) {
     std::size_t n = 0;
     while (s[n] != 0) ++n;
     return n;
+}
+
+const char16_t* find_unit(const char16_t* first, const char16_t* last, char16_t unit) {
+#if defined(__SSE2__)
+    const __m128i wanted = _mm_set1_epi16(static_cast<short>(unit));
+    while (last - first >= 8) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(first));
+        const int hits = _mm_movemask_epi8(_mm_cmpeq_epi16(units, wanted));
+        if (hits != 0) return first + std::countr_zero(static_cast<unsigned>(hits)) / 2;
+        first += 8;
+    }
+#endif
+    while (first != last && *first != unit) ++first;
+    return first;
 }
 
 std::u16string_view wide_view(LPCWSTR s) { return {s == nullptr ? u"" : s, wide_length(s)}; }

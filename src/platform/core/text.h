@@ -12,6 +12,10 @@ namespace zeledit::platform {
 std::size_t wide_length(LPCWSTR s);
 std::u16string_view wide_view(LPCWSTR s);
 
+// The first `unit` in [first, last), or last. Vectorised where the processor allows:
+// whole documents are searched for terminators and object marks.
+const char16_t* find_unit(const char16_t* first, const char16_t* last, char16_t unit);
+
 // Case-insensitive key for names compared without case (class, property, format names).
 std::u16string fold_case(std::u16string_view s);
 
