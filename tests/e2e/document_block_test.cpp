@@ -194,6 +194,12 @@ TEST_F(DocumentBlock, DamagedBlocksAreRefusedAndChangeNothing) {
     EXPECT_EQ(text(other), u"newkept");
     EXPECT_EQ(SendMessageW(other, EFM_GETMODIFIED, 0, 0), 1);
     EXPECT_EQ(SendMessageW(other, EFM_SETDATA, 0, 0), 0);
+    // A text past the host's maximum size (in bytes, terminator included).
+    SendMessageW(other, EFM_SETMAXBUFFERSIZE, 0, 6);
+    EXPECT_FALSE(load(other, good));
+    SendMessageW(other, EFM_SETMAXBUFFERSIZE, 0, 8);
+    EXPECT_TRUE(load(other, good));
+    EXPECT_EQ(text(other), u"new");
 }
 
 TEST_F(DocumentFiles, SavedFilesHoldTheBlockAndLoadBack) {
