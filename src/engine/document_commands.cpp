@@ -21,6 +21,7 @@ bool TFormatEditor::SetData(HGLOBAL Data) {
     auto parts = DocumentParts();
     if (block.data() == nullptr || !storage::LoadData(parts, block.bytes())) return false;
     edInfo.eiIndex = 0;
+    GetLines();
     edInfo.eiSelecting = false;
     edInfo.eiSelStart = edInfo.eiSelEnd = 0;
     InvalidateRect(HWindow, nullptr, FALSE);

@@ -70,6 +70,7 @@ TFormatEditor::TFormatEditor(HWND AParent) : HWindow(AParent) {
     Measurement = 0;
     FShowObject = true;
     SetTimer(HWindow, editor_timer, editor_timer_ms, nullptr);
+    GetLines();
     FUndoObj = std::make_unique<model::TUndoOperator>(*this, 10);
     KeyCounter = 0;
     FDefaultCharFormat = TCharFormat{};
@@ -97,6 +98,8 @@ void TFormatEditor::InitEditorInfo() {
     FObjects = std::make_unique<objects::TEditorObjects>(&edInfo);
     FObjects->ExpertMode = (FEditStyle & esExpert) != 0;
     ei.eiObjects = FObjects.get();
+    FLines = std::make_unique<display::TEditorLines>(&edInfo);
+    ei.eiLines = FLines.get();
     FLinks = std::make_unique<model::THyperLinks>();
     ei.eiLinks = FLinks.get();
     FBuffer->OnShift = [links = FLinks.get()](std::uint32_t index, std::int32_t size) {
@@ -113,6 +116,8 @@ TFormatEditor::~TFormatEditor() {
     KillTimer(HWindow, editor_timer);
     edInfo.eiObjects = nullptr;
     FObjects.reset();
+    edInfo.eiLines = nullptr;
+    FLines.reset();
     edInfo.eiLinks = nullptr;
     FBuffer->OnShift = nullptr;
     FLinks.reset();
@@ -143,10 +148,6 @@ void TFormatEditor::ActivateObjects() {
     HDC dc = GetDC(HWindow);
     FObjects->Action(dc);
     ReleaseDC(HWindow, dc);
-}
-
-void TFormatEditor::WMSize(TMessage&) {
-    if (FEditStyle & esControl) edInfo.eiBoundRect = GetBoundRect();
 }
 
 void TFormatEditor::SetEditType(std::int32_t et) {
@@ -331,7 +332,8 @@ LRESULT TFormatEditor::DefWndProc(TMessage& msg) {
     case WM_DESTROYCLIPBOARD: return 0; // the editing, display and clipboard parts are not built yet
     default: break;
     }
-    if (EFMOwnMessage(msg) || EFMObjectMessage(msg) || EFMDocumentMessage(msg) || EFMLinkMessage(msg))
+    if (EFMOwnMessage(msg) || EFMObjectMessage(msg) || EFMDocumentMessage(msg) || EFMLinkMessage(msg) ||
+        EFMLayoutMessage(msg))
         return msg.Result;
     if (in_protocol(msg.Msg)) return 0; // an operation of a part not present: answers 0
     return msg.Result = DefWindowProcW(HWindow, msg.Msg, msg.WParam, msg.LParam);

@@ -2,6 +2,7 @@
 // message the window receives.
 #pragma once
 
+#include "display/editor_lines.h"
 #include "engine/editor_keyboard.h"
 #include "engine/editor_resource.h"
 #include "model/editor_buffer.h"
@@ -73,6 +74,23 @@ public:
     std::int32_t CaretIndex() override { return static_cast<std::int32_t>(edInfo.eiIndex); }
     void RestoreUndo(const model::TUndoInfo& Snapshot) override;
 
+    // Layout: the whole document, or the lines an edit touched. Line indices are 32-bit.
+    void GetLines();
+    bool RepaintChar(std::int32_t Index, std::int32_t AmountOfChange);
+    void UpdateFrom(std::int32_t Index);
+    void UpdateFormat(std::int32_t AFrom, std::uint32_t ATo);
+    void UpdateRange(std::uint32_t AStart, std::int32_t AEnd);
+    void ValidateFromLine(std::int32_t FrLine);
+    void InvalidateLine(HDC dc, std::int32_t ALine);
+    void Refresh();
+    std::int32_t GetDocumentHeight() const;
+    // Re-lays out line Index in place and paints it; answers its paragraph.
+    model::TParagraphItem* UpdateLine(HDC dc, std::int32_t Index);
+    // The caret and the scroll bars follow with their own part; until then these keep the
+    // caret index within the text and leave the scroll bars alone.
+    virtual void SetIndex(std::uint32_t Idx);
+    virtual void UpdateScrollbar() {}
+
     void SetEditType(std::int32_t et);
     void SetBackground(COLORREF colour);
     void SetColorStyle(HPALETTE palette, TColorStyle style);
@@ -94,6 +112,7 @@ public:
     std::unique_ptr<model::TEditorParagraphs> FParas;  // edInfo.eiParas
     std::unique_ptr<objects::TEditorObjects> FObjects; // edInfo.eiObjects
     std::unique_ptr<model::THyperLinks> FLinks;        // edInfo.eiLinks
+    std::unique_ptr<display::TEditorLines> FLines;     // edInfo.eiLines
     std::int32_t FEditStyle = esControl;
     TEditorResource* FResource = nullptr;
     TCharFormat FDefaultCharFormat{};
@@ -140,6 +159,10 @@ protected:
     bool EFMDocumentMessage(TMessage& msg);
     // Hyperlinks set and asked for by the host.
     bool EFMLinkMessage(TMessage& msg);
+    // Layout messages.
+    bool EFMLayoutMessage(TMessage& msg);
+    // A device context of the window with the horizontal origin applied.
+    HDC GetEditDC();
     storage::TDocumentParts DocumentParts();
 
 private:

@@ -20,8 +20,10 @@ HGLOBAL TFormatEditor::GetUndoData() {
     return storage::GetData(parts);
 }
 
-// The line list comes with layout; until then the view always starts at the first character.
-std::int32_t TFormatEditor::TopIndex() { return 0; }
+std::int32_t TFormatEditor::TopIndex() {
+    const display::TLineItem* top = FLines->Line(FLines->FTopLine);
+    return top != nullptr ? static_cast<std::int32_t>(top->At) : 0;
+}
 
 void TFormatEditor::RestoreUndo(const model::TUndoInfo& Snapshot) {
     edInfo.eiUndoing = true;

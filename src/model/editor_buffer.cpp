@@ -249,7 +249,8 @@ bool TEditorBuffer::AddFormatText(std::u16string_view TBuf, const std::uint8_t* 
 }
 
 std::uint32_t TEditorBuffer::ParagraphEnd(std::uint32_t start) const {
-    while (TextBuffer[start] != 0 && TextBuffer[start] != CR) ++start;
+    // Only the pair CR LF ends a paragraph: a lone CR is an ordinary line end.
+    while (TextBuffer[start] != 0 && !(TextBuffer[start] == CR && TextBuffer[start + 1] == LF)) ++start;
     return start;
 }
 

@@ -63,13 +63,15 @@ public:
     PEditorInfo EditorInfo;
 
     static bool IsSeparator(char16_t c);
+    // The end of the paragraph holding `start` (at most the text length): the CR of its
+    // CR LF mark, or the terminator.
+    std::uint32_t ParagraphEnd(std::uint32_t start) const;
 
 private:
     bool Resize(std::uint64_t chars);
     bool Reallocate(std::size_t text_bytes, std::size_t format_bytes);
     void Shifted(std::uint32_t index, std::int32_t size);
     std::uint32_t WordStart(std::uint32_t idx) const;
-    std::uint32_t ParagraphEnd(std::uint32_t start) const; // position of its CR or the terminator
 
     std::uint32_t FMaxSize = 0;
 };

@@ -5,8 +5,12 @@
 
 #include <cstdint>
 
+// The lists of the layers above, reached through the shared record.
 namespace zeledit::objects {
-class TEditorObjects; // the object layer's list, reached through the shared record
+class TEditorObjects;
+}
+namespace zeledit::display {
+class TEditorLines;
 }
 
 namespace zeledit::model {
@@ -14,7 +18,6 @@ namespace zeledit::model {
 class TEditorBuffer;
 class TEditorFonts;
 class TEditorParagraphs;
-class TEditorLines;
 class THyperLinks;
 class TEditorPages;
 
@@ -65,7 +68,7 @@ struct TEditorInfo {
     TEditorFonts* eiFonts = nullptr;
     TEditorParagraphs* eiParas = nullptr;
     objects::TEditorObjects* eiObjects = nullptr;
-    TEditorLines* eiLines = nullptr;
+    display::TEditorLines* eiLines = nullptr;
     THyperLinks* eiLinks = nullptr;
     TEditorPages* eiPages = nullptr;
     RECT eiBoundRect{};

@@ -146,8 +146,7 @@ std::uint32_t TEditorParagraphs::EndPosition(std::uint32_t p) const {
     const TEditorBuffer& b = *EditorInfo->eiBuffers;
     const std::uint32_t length = b.TextLength();
     p = std::min(p, length);
-    while (b.TextBuffer[p] != 0 && b.TextBuffer[p] != CR) ++p;
-    return p;
+    return b.ParagraphEnd(p);
 }
 
 std::uint32_t TEditorParagraphs::StartParaIndex(std::uint32_t idx) const {

@@ -57,6 +57,10 @@ public:
     std::int32_t GetPrevParaIndex(std::uint32_t Idx) const;
     std::int32_t GetNextParaIndex(std::uint32_t Idx) const;
     TParagraphItem* GetParaOfIndex(std::uint32_t Position) const;
+    // The entry of the paragraph holding Idx (at most the text length), and the paragraph's
+    // part of eiCurrentLine for a line there: alignment, box continuation with the
+    // neighbouring paragraphs, and the text, paragraph and line regions.
+    TParagraphItem* GetParaInfo(std::uint32_t Idx, bool FirstLine) const;
 
     // The table.
     TParagraphItem* GetFormatItem(std::int32_t Index) const; // entry 0 for an index outside

@@ -206,7 +206,8 @@ bool TEditorObjects::UpdateFloatedPositionAt(std::uint32_t Index, std::uint32_t 
     bool changed = false;
     ForEach(*this, [&](TObjectItem& o) {
         if (!o.Floated() || o.Info.oiAnchorAt < Index || o.Info.oiAnchorAt > last) return;
-        changed |= o.Info.oiPosition != position;
+        // Placing an object whose position was not valid counts as a change too.
+        changed |= o.Info.oiPosition != position || o.FPositionInvalid;
         o.Info.oiPosition = position;
         o.FPositionInvalid = false;
     });

@@ -167,7 +167,10 @@ TEST_F(ObjectTest, WrappingNeedsAValidPositionAndOverlappingBands) {
     EXPECT_EQ(list->GetWrapObjectAt(250, 1), &o);
     list->InvalidPositionObjects();
     EXPECT_FALSE(o.IsWrappedAt(250, 1));
-    EXPECT_FALSE(list->UpdateFloatedPositionAt(0, 10, 200)); // anchored at 0, already there
+    // Anchored at 0 and already there: the position became valid, which the line measured
+    // before it did not see, so it counts as a change; a second time it does not.
+    EXPECT_TRUE(list->UpdateFloatedPositionAt(0, 10, 200));
+    EXPECT_FALSE(list->UpdateFloatedPositionAt(0, 10, 200));
     EXPECT_TRUE(o.IsWrappedAt(250, 1));
     o.Info.oiAnchorAt = 20;
     EXPECT_FALSE(list->UpdateFloatedPositionAt(0, 19, 500));

@@ -1,0 +1,93 @@
+// The laid-out lines of a document, first line first. Besides the list, an index array
+// gives positional access and a Fenwick tree over the lines' total heights gives document
+// positions, so finding a line by index, text position or height never walks the list.
+#pragma once
+
+#include "model/editor_info.h"
+#include "model/link_list.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace zeledit::display {
+
+class TLineItem : public model::TItemNode {
+public:
+    TLineItem(std::uint32_t Position, const model::TLineRegion* Region, std::uint16_t Height,
+              std::uint16_t Width);                              // Create
+    TLineItem(std::uint32_t AIdx, const model::TLineInfo& Info); // CreateFrom
+
+    int TextHeight() const { return FTextHeight != 0 ? FTextHeight : 16; }
+    int LineHeight() const { return FHeight != 0 ? FHeight : 16; }
+    int TotalHeight() const { return LineHeight() + FRegion.MoreHeight; }
+    int Width() const { return FWidth; }
+    int BandWidth() const { return FRegion.Right - FRegion.Left; }
+
+    // Positions: `next` is where the following line starts (the text length for the last).
+    std::uint32_t GetLineLength(const char16_t* Buffer, std::uint32_t next) const;
+    bool IsFirstLine(const char16_t* Buffer) const;
+    bool IsEndOfPara(const char16_t* Buffer, const TLineItem* next) const;
+
+    std::uint32_t At = 0;
+    std::uint16_t FWidth = 0;
+    std::uint16_t FHeight = 0;
+    model::TLineRegion FRegion;
+    std::uint16_t FTextHeight = 0;
+    std::uint16_t FBaseLine = 0;
+
+private:
+    friend class TEditorLines;
+    void SetInfo(std::uint32_t AIdx, const model::TLineInfo& Info); // through the list only
+};
+
+class TEditorLines : public model::TLinkList {
+public:
+    explicit TEditorLines(model::TEditorInfo* AEditorInfo = nullptr) : EditorInfo(AEditorInfo) {}
+
+    TLineItem* Line(std::int32_t Index) const;
+    model::TItemNode* Get(std::int32_t Index) const override { return Line(Index); }
+    std::int32_t IndexOf(const model::TItemNode* pNode) const override;
+    std::int32_t LastIndex() const { return Count() - 1; }
+
+    // Changes of a line's values go through the list, which keeps its sums.
+    void SetInfo(std::int32_t Index, std::uint32_t AIdx, const model::TLineInfo& Info);
+    void AppendLine(std::uint32_t AIdx, const model::TLineInfo& Info);
+    // Adds `Delta` to the start of every line from `Index` on.
+    void ShiftFrom(std::int32_t Index, std::int64_t Delta);
+    // Frees every line after `Index`.
+    void FreeAfter(std::int32_t Index);
+
+    std::int32_t GetAbsPos(std::int32_t line) const; // document y of the line's top
+    std::int32_t GetDocumentHeight() const;
+    void SetTopLine(std::int32_t line);
+    void UpdateBottomLine();
+    std::int32_t GetLineOnWindow(std::int32_t line) const;
+    std::int32_t GetLinePos(std::uint32_t idxAt) const;
+    std::int32_t GetLineAtPoint(std::int32_t yPos) const;
+    std::int32_t GetLineAtAbsPos(std::int32_t yPos) const;
+    std::int32_t StartOfParaFrom(std::int32_t AtLine) const;
+    std::uint32_t GetNextPara(std::int32_t FromLine) const;
+    bool IsEndOfPara(std::int32_t Index) const;
+    std::uint32_t NextStart(std::int32_t Index) const; // the following line's start, or the text length
+
+    std::int32_t FTopLine = 0;
+    std::int32_t FBottomLine = 0;
+    std::int32_t FAbsTopLinePos = 0;
+    model::TEditorInfo* EditorInfo;
+
+protected:
+    void ListChanged() override;
+
+private:
+    void EnsureIndex() const;
+    void AddHeight(std::int32_t Index, std::int64_t Delta) const;
+    std::int64_t SumBefore(std::int32_t Index) const; // total heights of lines 0..Index-1
+    std::int32_t FirstReaching(std::int64_t y) const; // first line whose bottom is >= y
+
+    // Rebuilt lazily when the list changed other than at its tail.
+    mutable std::vector<TLineItem*> FIndex;
+    mutable std::vector<std::int64_t> FTree; // Fenwick tree, 1-based
+    mutable bool FIndexValid = true;
+};
+
+} // namespace zeledit::display

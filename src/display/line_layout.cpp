@@ -1,0 +1,355 @@
+#include "display/line_layout.h"
+
+#include "display/paint_line.h"
+#include "model/device_metrics.h"
+#include "model/editor_buffer.h"
+#include "model/editor_fonts.h"
+#include "objects/editor_objects.h"
+
+#include <algorithm>
+
+namespace zeledit::display {
+namespace {
+
+using model::DotPerInchX;
+using model::DotPerInchY;
+using model::RoundNearest;
+
+constexpr int TabMargin = 5;
+
+int EmptyLineHeight() { return RoundNearest(10.0 * DotPerInchY / 72); }
+int PointsToPixels(int points) { return points * DotPerInchY / 72; }
+int SpacingPixels(double points) { return RoundNearest(DotPerInchY * points) / 72; }
+
+// The walk of MeasureLine over one line's code units.
+class LineWalk {
+public:
+    LineWalk(HDC dc, std::uint32_t start, const model::TParagraphItem& para, model::TEditorInfo& ei)
+        : dc_(dc), para_(para), ei_(ei), line_(ei.eiCurrentLine), text_(ei.eiBuffers->TextBuffer),
+          formats_(ei.eiBuffers->FormatBuffer), start_(start), break_(start),
+          saved_font_(GetCurrentObject(dc, OBJ_FONT)) {
+        const auto& r = line_.tmLineRegion;
+        available_ = std::max(r.Right - r.Left, GetDeviceCaps(dc, LOGPIXELSX) / 4);
+    }
+    ~LineWalk() { SelectObject(dc_, saved_font_); }
+    LineWalk(const LineWalk&) = delete;
+    LineWalk& operator=(const LineWalk&) = delete;
+
+    int Run();
+
+private:
+    void CommitMetrics() {
+        line_height_ = std::max(line_height_, height_);
+        line_.tmBaseline = std::max<std::uint32_t>(line_.tmBaseline, ascent_);
+    }
+    void Commit() {
+        committed_ += pending_;
+        CommitMetrics();
+        pending_ = 0;
+        break_ += count_;
+        line_.tmIndex = break_;
+    }
+    void KeepOneUnit() {
+        if (!continue_ && (count_ < 2 || committed_ == 0)) {
+            ++break_;
+            line_.tmIndex = break_;
+        }
+    }
+    void EndOfParagraph(char16_t c, std::uint32_t at);
+    void SelectFormat(std::uint8_t format);
+    void AddWidth(char16_t c, std::uint8_t format);
+    void BreakOpportunity(char16_t c);
+    void Tab();
+    int ApplySpacing(int height);
+
+    HDC dc_;
+    const model::TParagraphItem& para_;
+    model::TEditorInfo& ei_;
+    model::TLineInfo& line_;
+    const char16_t* text_;
+    const std::uint8_t* formats_;
+    std::uint32_t start_, break_;
+    HGDIOBJ saved_font_;
+    int available_ = 0, committed_ = 0, pending_ = 0;
+    std::uint32_t count_ = 0;
+    int ascent_ = 0, height_ = 0, line_height_ = 0;
+    int format_ = 255;
+    bool aligned_tab_ = false, continue_ = true;
+};
+
+void LineWalk::EndOfParagraph(char16_t c, std::uint32_t at) {
+    if (committed_ + pending_ > available_) {
+        ++break_; // the last word goes to the next line, after the space before it
+    } else {
+        Commit();
+        if (c == 13 && text_[at + 1] == 10) {
+            break_ += 2;
+            line_.tmBreakPara = true;
+        } else if (c != 0) {
+            ++break_; // a lone CR or LF ends the line, not the paragraph
+        } else {
+            line_.tmEndOfDoc = line_.tmBreakPara = true;
+        }
+    }
+    continue_ = false;
+}
+
+void LineWalk::SelectFormat(std::uint8_t format) {
+    format_ = format;
+    const model::TFontItem* font = ei_.eiFonts->GetFormatItem(format);
+    SelectObject(dc_, font->FFontHandle);
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc_, &tm);
+    ascent_ = std::max(ascent_, static_cast<int>(tm.tmAscent));
+    const int h = RunHeight(dc_, font->FAttributes.ftUnderline) + font->FAttributes.ftShadow * model::PenUnit;
+    height_ = std::max(height_, h);
+    if (height_ - ascent_ < tm.tmDescent) height_ += tm.tmDescent;
+}
+
+void LineWalk::AddWidth(char16_t c, std::uint8_t format) {
+    int w = 0;
+    if (c == objects::ObjectMark) {
+        if (objects::TObjectItem* o = ei_.eiObjects != nullptr ? ei_.eiObjects->FindByID(format) : nullptr) {
+            if (ei_.eiFitting) o->Fit(available_, ei_.eiBoundRect.bottom - ei_.eiBoundRect.top - 16);
+            w = o->Width();
+            const int below = std::max(height_ - ascent_, o->BelowHeight());
+            ascent_ = std::max(ascent_, o->Height());
+            height_ = std::max(height_, below + o->Height());
+        }
+    } else {
+        SIZE size{};
+        GetTextExtentPoint32W(dc_, &c, 1, &size);
+        w = size.cx;
+    }
+    if (aligned_tab_) return;
+    if (pending_ + w > available_ && committed_ == 0) {
+        // One word wider than the line: it breaks inside, before the unit that did not fit.
+        committed_ = pending_;
+        CommitMetrics();
+        if (count_ > 0) break_ += count_ - 1;
+        line_.tmIndex = break_;
+        continue_ = false;
+    } else {
+        pending_ += w;
+    }
+}
+
+void LineWalk::BreakOpportunity(char16_t c) {
+    if (committed_ + pending_ < available_) {
+        Commit();
+        count_ = 0;
+    } else {
+        if (!IsBreakAnywhere(c)) ++break_;
+        continue_ = false;
+    }
+}
+
+void LineWalk::Tab() {
+    const TTabArray& tabs = para_.FAttributes.ptTabs;
+    const int i = TabStopAt(line_.tmLineRegion.Left + committed_ - TabMargin, tabs);
+    const int x = RoundNearest(DotPerInchX * tabs.tabs[i].tbPosition) + TabMargin;
+    committed_ = x - line_.tmLineRegion.Left;
+    aligned_tab_ = tabs.tabs[i].tbAlign == 2 || tabs.tabs[i].tbAlign == 3;
+    if (committed_ >= available_) continue_ = false;
+    if (!continue_ && !(pending_ != 0 && count_ >= 2)) {
+        ++break_;
+        line_.tmIndex = break_;
+    }
+}
+
+int LineWalk::Run() {
+    line_.tmIndex = start_;
+    line_.tmBreakPara = line_.tmEndOfDoc = false;
+    line_.tmBaseline = line_.tmTextHeight = 0;
+    for (std::uint32_t at = start_; committed_ < available_ && continue_; ++at) {
+        const char16_t c = text_[at];
+        const std::uint8_t format = formats_[at];
+        if (c == 0 || c == 10 || c == 13) {
+            EndOfParagraph(c, at);
+            break;
+        }
+        if (c != objects::ObjectMark && (format & 0x7F) != format_) SelectFormat(format & 0x7F);
+        if (c != 9) {
+            AddWidth(c, format);
+            KeepOneUnit();
+        }
+        if (continue_ && (c == 9 || c == 32 || IsBreakAnywhere(c))) {
+            BreakOpportunity(c);
+            KeepOneUnit();
+        }
+        if (continue_ && c == 9) Tab();
+        ++count_;
+    }
+    // Every line takes at least one unit of a text that has not ended.
+    if (break_ <= start_ && text_[start_] != 0) break_ = line_.tmIndex = start_ + 1;
+    line_.tmWidth = static_cast<std::uint32_t>(std::max(committed_, 0));
+    line_.tmLength = line_.tmIndex - start_ + (text_[line_.tmIndex] == 32 ? 1 : 0);
+    if (line_.tmLength == 0 || line_height_ == 0) line_height_ = EmptyLineHeight();
+    return ApplySpacing(line_height_);
+}
+
+// Line spacing, then the spacing of the paragraph and its border above and below.
+int LineWalk::ApplySpacing(int height) {
+    const TParaFormat& p = para_.FAttributes;
+    int baseline = static_cast<int>(line_.tmBaseline);
+    const int kind = static_cast<int>(p.ptLineSpacing & 0xFFFF),
+              value = static_cast<int>(p.ptLineSpacing >> 16);
+    const int measured = height;
+    const auto scaled_baseline = [&](int h) {
+        return measured > 0 ? RoundNearest(double(h) * baseline / measured) : 0;
+    };
+    switch (kind) {
+    case 1:
+        height = RoundNearest(1.5 * height);
+        baseline = RoundNearest(1.5 * baseline);
+        break;
+    case 2:
+        height *= 2;
+        baseline *= 2;
+        break;
+    case 3: height = std::max(height, PointsToPixels(value)); break;
+    case 4:
+        height = PointsToPixels(value);
+        baseline = scaled_baseline(height);
+        break;
+    case 5:
+        height = RoundNearest(measured * (value > 10 ? value / 10.0 : double(value)));
+        baseline = scaled_baseline(height);
+        break;
+    default: break;
+    }
+    line_.tmTextHeight = static_cast<std::uint32_t>(std::max(height, 0));
+    if (line_.tmFirstLine) {
+        if (p.ptBorder.btTop.beStyle != 0 && !line_.tmTopBorder) {
+            const int space = SpacingPixels(p.ptBorder.btTop.beSpace);
+            height += space;
+            baseline += space;
+        }
+        height += PointsToPixels(p.ptBefore);
+        baseline += PointsToPixels(p.ptBefore);
+    }
+    if (line_.tmBreakPara || line_.tmEndOfDoc) {
+        if (p.ptBorder.btBottom.beStyle != 0 && !line_.tmBottomBorder) {
+            height += SpacingPixels(p.ptBorder.btBottom.beSpace);
+            if ((p.ptBorder.btBottom.beStyle & 0xF0) != 0) height += 2 * model::PenUnit;
+        }
+        height += PointsToPixels(p.ptAfter);
+    }
+    line_.tmBaseline = static_cast<std::uint32_t>(std::max(baseline, 0));
+    line_.tmIndex = break_;
+    line_.tmHeight = static_cast<std::uint32_t>(std::max(height, 0));
+    return height;
+}
+
+} // namespace
+
+bool IsBreakAnywhere(char16_t c) { return c >= 0x3000 && c <= 64045; }
+
+int UnderlineThickness(int style, int size) {
+    const int half = std::max(size / 2, 1);
+    switch (style) {
+    case 1:
+    case 5:
+    case 7:
+    case 9:
+    case 11:
+    case 13: return size;
+    case 3:
+    case 14: return half + 2 * size;
+    case 4: return 3 * half;
+    default: return 0;
+    }
+}
+
+int RunHeight(HDC dc, int underline_style) {
+    OUTLINETEXTMETRICW otm{};
+    TEXTMETRICW tm{};
+    int underline_size = 0, underline_position = 0;
+    if (GetOutlineTextMetricsW(dc, sizeof otm, &otm) != 0) {
+        tm = otm.otmTextMetrics;
+        underline_size = otm.otmsUnderscoreSize;
+        underline_position = otm.otmsUnderscorePosition;
+    } else {
+        GetTextMetricsW(dc, &tm);
+        underline_size = underline_position = std::max(tm.tmAscent / (tm.tmWeight >= 700 ? 10 : 11), 1);
+    }
+    return std::max(tm.tmHeight + tm.tmExternalLeading,
+                    tm.tmAscent + std::abs(underline_position) +
+                        UnderlineThickness(underline_style, underline_size));
+}
+
+int TabStopAt(int x, const TTabArray& tabs) {
+    for (int i = 0; i < 50; ++i)
+        if (RoundNearest(DotPerInchX * tabs.tabs[i].tbPosition) > x) return i;
+    return 50;
+}
+
+int MeasureLine(HDC dc, std::uint32_t start, const model::TParagraphItem& para, model::TEditorInfo& ei) {
+    return LineWalk(dc, start, para, ei).Run();
+}
+
+bool WrapLineRegion(model::TEditorInfo& ei, int y, int height) {
+    model::TLineInfo& line = ei.eiCurrentLine;
+    line.tmLineRegion.Left = static_cast<std::int16_t>(std::clamp<long>(line.tmRegion.left, -32768, 32767));
+    line.tmLineRegion.Right = static_cast<std::int16_t>(std::clamp<long>(line.tmRegion.right, -32768, 32767));
+    if (ei.eiObjects == nullptr) return false;
+    int at = y;
+    bool met = false;
+    const int narrowest = RoundNearest(DotPerInchX * 0.5);
+    for (model::TItemNode* n = ei.eiObjects->Head(); n != nullptr; n = n->NextItem) {
+        const auto& o = *static_cast<objects::TObjectItem*>(n);
+        if (!o.IsWrappedAt(at, height)) continue;
+        met = true;
+        int left = line.tmLineRegion.Left, right = line.tmLineRegion.Right;
+        if (o.Info.oiLayout == 1)
+            right = std::min(right, static_cast<int>(ei.eiBoundRect.right) - o.Width());
+        else
+            left = std::max(left, o.Width());
+        if (right - left < narrowest) {
+            at = o.Position() + o.Height();
+        } else {
+            line.tmLineRegion.Left = static_cast<std::int16_t>(left);
+            line.tmLineRegion.Right = static_cast<std::int16_t>(right);
+        }
+    }
+    line.tmLineRegion.MoreHeight = static_cast<std::int16_t>(std::clamp(at - y, 0, 32767));
+    return met;
+}
+
+void MeasureWrappedLine(HDC dc, int y, std::uint32_t start, const model::TParagraphItem& para,
+                        model::TEditorInfo& ei) {
+    const model::TLineInfo saved = ei.eiCurrentLine;
+    const int height = MeasureLine(dc, start, para, ei);
+    if (!WrapLineRegion(ei, y, height)) return;
+    const model::TLineRegion region = ei.eiCurrentLine.tmLineRegion;
+    ei.eiCurrentLine = saved;
+    ei.eiCurrentLine.tmLineRegion = region;
+    MeasureLine(dc, start, para, ei);
+}
+
+std::uint32_t LayoutAndPaintLine(HDC dc, int windowY, int docY, model::TParagraphItem& para,
+                                 std::uint32_t start, model::TEditorInfo& ei) {
+    model::TLineInfo& line = ei.eiCurrentLine;
+    line.tmLineRegion = {static_cast<std::int16_t>(line.tmRegion.left),
+                         static_cast<std::int16_t>(line.tmRegion.right), 0};
+    MeasureWrappedLine(dc, docY, start, para, ei);
+    const std::uint32_t next = line.tmIndex;
+    line.tmIndex = start;
+    PaintLine(dc, windowY, para, ei);
+    line.tmIndex = next;
+    return next;
+}
+
+void NextLineParagraph(std::uint32_t start, model::TParagraphItem*& para, model::TEditorInfo& ei) {
+    model::TLineInfo& line = ei.eiCurrentLine;
+    if (line.tmBreakPara) {
+        para = ei.eiParas->GetParaInfo(start, true);
+        return;
+    }
+    line.tmRegion.left = line.tmLeftIndent;
+    line.tmLineRegion.Left = static_cast<std::int16_t>(std::clamp(line.tmLeftIndent, -32768, 32767));
+    line.tmLineRegion.Right = static_cast<std::int16_t>(std::clamp<long>(line.tmRegion.right, -32768, 32767));
+    line.tmFirstLine = false;
+}
+
+} // namespace zeledit::display

@@ -1,0 +1,36 @@
+// Breaking the text into lines: one line at a time into the shared current-line record,
+// at the current device resolution. Every procedure works on the editor's shared record.
+#pragma once
+
+#include "model/editor_info.h"
+#include "model/editor_paragraphs.h"
+
+#include <zeledit/windows.h>
+
+#include <cstdint>
+
+namespace zeledit::display {
+
+bool IsBreakAnywhere(char16_t c);
+int UnderlineThickness(int style, int size);
+// The height a run of the font selected into `dc` needs with the given underline.
+int RunHeight(HDC dc, int underline_style);
+// The first of tab entries 0 to 49 right of x, else 50.
+int TabStopAt(int x, const TTabArray& tabs);
+
+// Breaks the line at `start` inside eiCurrentLine.tmLineRegion; the next line starts at
+// tmIndex. Answers the line height.
+int MeasureLine(HDC dc, std::uint32_t start, const model::TParagraphItem& para, model::TEditorInfo& ei);
+// Narrows tmLineRegion around floated objects at document y, or pushes the line below
+// them (tmLineRegion.MoreHeight); true when an object was met.
+bool WrapLineRegion(model::TEditorInfo& ei, int y, int height);
+void MeasureWrappedLine(HDC dc, int y, std::uint32_t start, const model::TParagraphItem& para,
+                        model::TEditorInfo& ei);
+// Measures the line at document y and paints it at window y; answers the next start.
+std::uint32_t LayoutAndPaintLine(HDC dc, int windowY, int docY, model::TParagraphItem& para,
+                                 std::uint32_t start, model::TEditorInfo& ei);
+// Prepares eiCurrentLine for the line at `start`: a new paragraph after a paragraph break,
+// else a continuation line.
+void NextLineParagraph(std::uint32_t start, model::TParagraphItem*& para, model::TEditorInfo& ei);
+
+} // namespace zeledit::display

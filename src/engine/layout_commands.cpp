@@ -1,0 +1,339 @@
+// Laying the document out: all of it, or from the lines an edit touched until the new
+// lines fall back in step with the old ones.
+#include "display/line_layout.h"
+#include "engine/format_editor.h"
+#include "engine/notifications.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace zeledit::engine {
+namespace {
+
+// What a line looked like before it was laid out again.
+struct OldLine {
+    std::uint32_t At, Next;
+    int Width, TotalHeight, TextHeight, BandWidth, MoreHeight;
+};
+
+// `shift` units were inserted (or removed) before line k: the old text was that much shorter.
+OldLine Remember(const display::TEditorLines& lines, std::int32_t k, std::uint32_t length,
+                 std::int64_t shift) {
+    const display::TLineItem& l = *lines.Line(k);
+    const display::TLineItem* next = lines.Line(k + 1);
+    const auto old_next = next != nullptr ? next->At : static_cast<std::uint32_t>(length - shift);
+    return {l.At, old_next, l.Width(), l.TotalHeight(), l.TextHeight(), l.BandWidth(), l.FRegion.MoreHeight};
+}
+
+// The new line ends where the old one did (shifted) and has the same metrics: every line
+// after it stays as it was.
+bool SameAsBefore(const OldLine& old, const model::TLineInfo& now, std::uint32_t start, std::uint32_t next,
+                  std::int64_t shift) {
+    return start == old.At + shift && next == old.Next + shift &&
+           old.Width == static_cast<int>(std::min<std::uint32_t>(now.tmWidth, 0xFFFF)) &&
+           old.TotalHeight == static_cast<int>(now.tmHeight) &&
+           old.TextHeight == static_cast<int>(now.tmTextHeight) &&
+           old.BandWidth == now.tmLineRegion.Right - now.tmLineRegion.Left &&
+           old.MoreHeight == now.tmLineRegion.MoreHeight;
+}
+
+} // namespace
+
+HDC TFormatEditor::GetEditDC() {
+    HDC dc = GetDC(HWindow);
+    SetViewportOrgEx(dc, -OriginX, 0, nullptr);
+    return dc;
+}
+
+void TFormatEditor::SetIndex(std::uint32_t Idx) { edInfo.eiIndex = std::min(Idx, FBuffer->TextLength()); }
+
+void TFormatEditor::GetLines() {
+    const HCURSOR cursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    FObjects->ResetObjects();
+    edInfo.eiFitting = FEnableFitObjs ? -1 : 0;
+    if (edInfo.eiFitting) FObjects->FitObjects();
+    FLines->FreeAll();
+    HDC dc = GetDC(HWindow);
+    model::TLineInfo& line = edInfo.eiCurrentLine;
+    line.tmEndOfDoc = false;
+    line.tmBreakPara = line.tmFirstLine = true;
+    FObjects->InvalidPositionObjects();
+    model::TParagraphItem* para = nullptr;
+    const std::uint32_t length = FBuffer->TextLength();
+    std::int32_t y = 0;
+    for (std::uint32_t start = 0; !line.tmEndOfDoc && start <= length;) {
+        display::NextLineParagraph(start, para, edInfo);
+        const model::TLineInfo saved = line;
+        display::MeasureWrappedLine(dc, y, start, *para, edInfo);
+        if (FObjects->UpdateFloatedPositionAt(start, line.tmLength, y)) {
+            line = saved;
+            display::MeasureWrappedLine(dc, y, start, *para, edInfo);
+        }
+        FLines->AppendLine(start, line);
+        y += static_cast<std::int32_t>(line.tmHeight) + line.tmLineRegion.MoreHeight;
+        start = line.tmIndex;
+    }
+    ReleaseDC(HWindow, dc);
+    const std::uint32_t caret = edInfo.eiIndex;
+    FLines->FTopLine = FLines->FAbsTopLinePos = 0;
+    CurrentLine = 0;
+    OriginX = 0;
+    edInfo.eiIndex = 0;
+    edInfo.eiSelecting = false;
+    UpdateScrollbar();
+    SetCursor(cursor);
+    SetIndex(caret);
+    FLines->UpdateBottomLine();
+}
+
+model::TParagraphItem* TFormatEditor::UpdateLine(HDC dc, std::int32_t Index) {
+    model::TLineInfo& line = edInfo.eiCurrentLine;
+    const display::TLineItem& item = *FLines->Line(Index);
+    const std::uint32_t at = item.At;
+    const std::int32_t window_y = FLines->GetLineOnWindow(Index);
+    const std::int32_t doc_y = window_y + FLines->FAbsTopLinePos;
+    line.tmBaseline = 0;
+    line.tmEndOfDoc = line.tmBreakPara = false;
+    line.tmFirstLine = item.IsFirstLine(FBuffer->TextBuffer);
+    model::TParagraphItem* para = FParas->GetParaInfo(at, line.tmFirstLine);
+    display::LayoutAndPaintLine(dc, window_y, doc_y, *para, at, edInfo);
+    FLines->SetInfo(Index, at, line);
+    const std::int32_t below = line.tmLineRegion.MoreHeight + static_cast<std::int32_t>(line.tmHeight);
+    line.tmWindowPosition = window_y + below;
+    line.tmDocPosition = doc_y + below;
+    return para;
+}
+
+void TFormatEditor::InvalidateLine(HDC dc, std::int32_t ALine) {
+    if (ALine >= FLines->FTopLine && FLines->Line(ALine) != nullptr) UpdateLine(dc, ALine);
+}
+
+namespace {
+
+// A walk down the lines after an edit, measuring and painting each at its window and
+// document y and reusing the old nodes in order.
+class Relayout {
+public:
+    Relayout(TFormatEditor& editor, HDC dc, std::int32_t first)
+        : e_(editor), dc_(dc), line_(editor.edInfo.eiCurrentLine) {
+        line_.tmEraseBackground = true;
+        top_ = editor.FLines->GetLineOnWindow(first);
+        para_ = editor.UpdateLine(dc, first);
+        window_y_ = line_.tmWindowPosition;
+        doc_y_ = line_.tmDocPosition;
+        start_ = line_.tmIndex;
+        next_ = first + 1;
+    }
+    bool Ended() const { return line_.tmEndOfDoc; }
+    bool EndedParagraph() const { return line_.tmBreakPara; }
+    std::int32_t Next() const { return next_; }
+    std::uint32_t Start() const { return start_; }
+    int WindowY() const { return window_y_; }
+    void NextParagraph() { display::NextLineParagraph(start_, para_, e_.edInfo); }
+    // Lays out the next node (a new one past the end of the list) from the current start.
+    void Step() {
+        display::TEditorLines& lines = *e_.FLines;
+        if (next_ >= lines.Count()) lines.AppendLine(start_, model::TLineInfo{});
+        const std::uint32_t at = start_;
+        start_ = display::LayoutAndPaintLine(dc_, window_y_, doc_y_, *para_, at, e_.edInfo);
+        lines.SetInfo(next_, at, line_);
+        const int height = static_cast<int>(line_.tmHeight) + line_.tmLineRegion.MoreHeight;
+        window_y_ += height;
+        doc_y_ += height;
+        ++next_;
+    }
+    // The document ended at the last node laid out: what followed goes.
+    void EndHere() {
+        e_.FLines->FreeAfter(next_ - 1);
+        RECT below{e_.edInfo.eiBoundRect.left, window_y_, e_.edInfo.eiBoundRect.right, 0};
+        RECT client{};
+        GetClientRect(e_.HWindow, &client);
+        below.bottom = client.bottom;
+        if (!e_.edInfo.eiTransparent && below.top < below.bottom)
+            FillRect(dc_, &below, e_.edInfo.eiBackgroundBrush);
+    }
+    // Floated objects lie over the lines: they are drawn again from the first re-laid line.
+    void Finish() {
+        const int saved = SaveDC(dc_);
+        IntersectClipRect(dc_, -32768, top_, 32767, 32767);
+        e_.FObjects->DrawFloatedObjectAt(dc_, e_.FLines->FAbsTopLinePos);
+        RestoreDC(dc_, saved);
+    }
+
+private:
+    TFormatEditor& e_;
+    HDC dc_;
+    model::TLineInfo& line_;
+    model::TParagraphItem* para_ = nullptr;
+    int top_ = 0, window_y_ = 0, doc_y_ = 0;
+    std::uint32_t start_ = 0;
+    std::int32_t next_ = 0;
+};
+
+} // namespace
+
+bool TFormatEditor::RepaintChar(std::int32_t Index, std::int32_t AmountOfChange) {
+    if (FLines->Line(Index) == nullptr) return false;
+    HDC dc = GetEditDC();
+    Relayout walk(*this, dc, Index);
+    const std::uint32_t length = FBuffer->TextLength();
+    const auto in_step = [&] {
+        const display::TLineItem* node = FLines->Line(walk.Next());
+        return node != nullptr && std::int64_t{node->At} + AmountOfChange == walk.Start();
+    };
+    std::optional<int> invalidate_from;
+    if (!walk.Ended()) {
+        walk.NextParagraph();
+        while (!walk.Ended() && !walk.EndedParagraph() && !in_step()) {
+            walk.Step();
+            if (!walk.Ended()) walk.NextParagraph();
+        }
+        if (!walk.Ended() && walk.EndedParagraph() && in_step()) {
+            FLines->ShiftFrom(walk.Next(), AmountOfChange);
+            invalidate_from = walk.WindowY(); // heights above may have changed
+        } else {
+            while (!walk.Ended()) {
+                const std::int32_t k = walk.Next();
+                const bool had = k < FLines->Count();
+                const OldLine old = had ? Remember(*FLines, k, length, AmountOfChange) : OldLine{};
+                const std::uint32_t at = walk.Start();
+                walk.Step();
+                if (walk.Ended()) break;
+                if (had && SameAsBefore(old, edInfo.eiCurrentLine, at, walk.Start(), AmountOfChange)) {
+                    FLines->ShiftFrom(walk.Next(), AmountOfChange);
+                    break;
+                }
+                walk.NextParagraph();
+            }
+        }
+    }
+    if (walk.Ended()) walk.EndHere();
+    walk.Finish();
+    FLines->UpdateBottomLine();
+    ReleaseDC(HWindow, dc);
+    if (invalidate_from) {
+        RECT band{edInfo.eiBoundRect.left, *invalidate_from, edInfo.eiBoundRect.right, 0};
+        RECT client{};
+        GetClientRect(HWindow, &client);
+        band.bottom = client.bottom;
+        if (band.top < band.bottom) InvalidateRect(HWindow, &band, TRUE);
+    }
+    CurrentLine = std::min(CurrentLine, FLines->LastIndex());
+    return true;
+}
+
+void TFormatEditor::UpdateFrom(std::int32_t Index) {
+    if (FLines->Line(Index) == nullptr) return Refresh();
+    HDC dc = GetEditDC();
+    Relayout walk(*this, dc, Index);
+    while (!walk.Ended()) {
+        walk.NextParagraph();
+        walk.Step();
+    }
+    walk.EndHere();
+    walk.Finish();
+    FLines->UpdateBottomLine();
+    ReleaseDC(HWindow, dc);
+    CurrentLine = std::min(CurrentLine, FLines->LastIndex());
+}
+
+void TFormatEditor::UpdateFormat(std::int32_t AFrom, std::uint32_t ATo) {
+    const std::int32_t first = FLines->GetLinePos(static_cast<std::uint32_t>(std::max(AFrom, 0)));
+    if (FLines->Line(first) == nullptr) return Refresh();
+    const int old_height = FLines->Line(first)->TotalHeight();
+    const std::uint32_t length = FBuffer->TextLength();
+    HDC dc = GetEditDC();
+    Relayout walk(*this, dc, first);
+    bool height_changed = FLines->Line(first)->TotalHeight() != old_height;
+    while (!walk.Ended()) {
+        walk.NextParagraph();
+        const std::int32_t k = walk.Next();
+        const bool had = k < FLines->Count();
+        const OldLine old = had ? Remember(*FLines, k, length, 0) : OldLine{};
+        const std::uint32_t at = walk.Start();
+        walk.Step();
+        height_changed |= !had || FLines->Line(k)->TotalHeight() != old.TotalHeight;
+        if (!walk.Ended() && had && at >= ATo && SameAsBefore(old, edInfo.eiCurrentLine, at, walk.Start(), 0))
+            break;
+    }
+    if (walk.Ended()) walk.EndHere();
+    if (FLines->FTopLine > FLines->LastIndex()) {
+        FLines->SetTopLine(FLines->LastIndex());
+        height_changed = true;
+    } else {
+        FLines->UpdateBottomLine();
+    }
+    walk.Finish();
+    ReleaseDC(HWindow, dc);
+    if (height_changed) {
+        RECT band{edInfo.eiBoundRect.left, walk.WindowY(), edInfo.eiBoundRect.right, 0};
+        RECT client{};
+        GetClientRect(HWindow, &client);
+        band.bottom = client.bottom;
+        if (band.top < band.bottom) InvalidateRect(HWindow, &band, TRUE);
+    }
+}
+
+void TFormatEditor::UpdateRange(std::uint32_t AStart, std::int32_t AEnd) {
+    const auto end = static_cast<std::uint32_t>(std::max(AEnd, 0));
+    const std::int32_t first = FLines->GetLinePos(std::min(AStart, end));
+    const std::int32_t last = FLines->GetLinePos(std::max(AStart, end));
+    RECT client{};
+    GetClientRect(HWindow, &client);
+    RECT band{edInfo.eiBoundRect.left, FLines->GetLineOnWindow(std::max(first, FLines->FTopLine)),
+              edInfo.eiBoundRect.right, 0};
+    band.bottom =
+        std::min<LONG>(FLines->GetLineOnWindow(last) + FLines->Line(last)->TotalHeight(), client.bottom);
+    if (band.top < band.bottom) InvalidateRect(HWindow, &band, TRUE);
+}
+
+void TFormatEditor::ValidateFromLine(std::int32_t FrLine) {
+    Notify(HWindow, EFN_HIDECOMMENT);
+    RECT client{};
+    GetClientRect(HWindow, &client);
+    client.top = FLines->GetLineOnWindow(std::max(FrLine, FLines->FTopLine));
+    InvalidateRect(HWindow, &client, TRUE);
+}
+
+void TFormatEditor::Refresh() {
+    const std::int32_t top = FLines->FTopLine;
+    const std::uint32_t caret = edInfo.eiIndex;
+    edInfo.eiBoundRect = GetBoundRect();
+    GetLines();
+    FLines->SetTopLine(std::min(top, FLines->LastIndex()));
+    ValidateWindow();
+    SetIndex(caret);
+}
+
+std::int32_t TFormatEditor::GetDocumentHeight() const {
+    return std::max(FLines->GetDocumentHeight(), FObjects->GetObjsHeight());
+}
+
+void TFormatEditor::WMSize(TMessage& msg) {
+    if (msg.WParam == SIZE_MINIMIZED) return;
+    if ((FEditStyle & esControl) != 0 && !edInfo.eiPrinting) {
+        const RECT old = edInfo.eiBoundRect;
+        edInfo.eiBoundRect = GetBoundRect();
+        if (edInfo.eiBoundRect.right - edInfo.eiBoundRect.left != old.right - old.left) {
+            const std::int32_t top = FLines->FTopLine;
+            GetLines();
+            FLines->SetTopLine(std::min(top, FLines->LastIndex()));
+        }
+        UpdateScrollbar();
+        SetIndex(edInfo.eiIndex);
+    }
+    FLines->UpdateBottomLine();
+}
+
+bool TFormatEditor::EFMLayoutMessage(TMessage& msg) {
+    switch (msg.Msg) {
+    case EFM_REFRESH: Refresh(); return true;
+    case EFM_GETDOCUMENTHEIGHT: msg.Result = GetDocumentHeight(); return true;
+    case EFM_GETLINEOFINDEX:
+        msg.Result = FLines->GetLinePos(static_cast<std::uint32_t>(msg.LParam));
+        return true;
+    default: return false;
+    }
+}
+
+} // namespace zeledit::engine
