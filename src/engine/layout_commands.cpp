@@ -37,6 +37,14 @@ bool SameAsBefore(const OldLine& old, const model::TLineInfo& now, std::uint32_t
            old.MoreHeight == now.tmLineRegion.MoreHeight;
 }
 
+// An edit in a continuation line can shorten its first word enough to fit on the line
+// above, so relayout starts one line earlier there.
+std::int32_t FirstAffectedLine(const display::TEditorLines& lines, const model::TEditorBuffer& buffer,
+                               std::int32_t index) {
+    const display::TLineItem* line = lines.Line(index);
+    return index > 0 && line != nullptr && !line->IsFirstLine(buffer.TextBuffer) ? index - 1 : index;
+}
+
 } // namespace
 
 HDC TFormatEditor::GetEditDC() {
@@ -174,6 +182,7 @@ private:
 
 bool TFormatEditor::RepaintChar(std::int32_t Index, std::int32_t AmountOfChange) {
     if (FLines->Line(Index) == nullptr) return false;
+    Index = FirstAffectedLine(*FLines, *FBuffer, Index);
     HDC dc = GetEditDC();
     Relayout walk(*this, dc, Index);
     const std::uint32_t length = FBuffer->TextLength();
@@ -224,6 +233,7 @@ bool TFormatEditor::RepaintChar(std::int32_t Index, std::int32_t AmountOfChange)
 
 void TFormatEditor::UpdateFrom(std::int32_t Index) {
     if (FLines->Line(Index) == nullptr) return Refresh();
+    Index = FirstAffectedLine(*FLines, *FBuffer, Index);
     HDC dc = GetEditDC();
     Relayout walk(*this, dc, Index);
     while (!walk.Ended()) {
@@ -238,7 +248,8 @@ void TFormatEditor::UpdateFrom(std::int32_t Index) {
 }
 
 void TFormatEditor::UpdateFormat(std::int32_t AFrom, std::uint32_t ATo) {
-    const std::int32_t first = FLines->GetLinePos(static_cast<std::uint32_t>(std::max(AFrom, 0)));
+    const std::int32_t first =
+        FirstAffectedLine(*FLines, *FBuffer, FLines->GetLinePos(static_cast<std::uint32_t>(std::max(AFrom, 0))));
     if (FLines->Line(first) == nullptr) return Refresh();
     const int old_height = FLines->Line(first)->TotalHeight();
     const std::uint32_t length = FBuffer->TextLength();
