@@ -17,11 +17,12 @@ struct OldLine {
 };
 
 // `shift` units were inserted (or removed) before line k: the old text was that much shorter.
-OldLine Remember(const display::TEditorLines& lines, std::int32_t k, std::uint32_t length,
+OldLine Remember(const display::TEditorLines& lines, std::int32_t k, const model::TEditorBuffer& buffer,
                  std::int64_t shift) {
     const display::TLineItem& l = *lines.Line(k);
     const display::TLineItem* next = lines.Line(k + 1);
-    const auto old_next = next != nullptr ? next->At : static_cast<std::uint32_t>(length - shift);
+    const auto old_next =
+        next != nullptr ? next->At : static_cast<std::uint32_t>(buffer.TextLength() - shift);
     return {l.At, old_next, l.Width(), l.TotalHeight(), l.TextHeight(), l.BandWidth(), l.FRegion.MoreHeight};
 }
 
@@ -185,7 +186,6 @@ bool TFormatEditor::RepaintChar(std::int32_t Index, std::int32_t AmountOfChange)
     Index = FirstAffectedLine(*FLines, *FBuffer, Index);
     HDC dc = GetEditDC();
     Relayout walk(*this, dc, Index);
-    const std::uint32_t length = FBuffer->TextLength();
     const auto in_step = [&] {
         const display::TLineItem* node = FLines->Line(walk.Next());
         return node != nullptr && std::int64_t{node->At} + AmountOfChange == walk.Start();
@@ -204,7 +204,7 @@ bool TFormatEditor::RepaintChar(std::int32_t Index, std::int32_t AmountOfChange)
             while (!walk.Ended()) {
                 const std::int32_t k = walk.Next();
                 const bool had = k < FLines->Count();
-                const OldLine old = had ? Remember(*FLines, k, length, AmountOfChange) : OldLine{};
+                const OldLine old = had ? Remember(*FLines, k, *FBuffer, AmountOfChange) : OldLine{};
                 const std::uint32_t at = walk.Start();
                 walk.Step();
                 if (walk.Ended()) break;
@@ -248,11 +248,10 @@ void TFormatEditor::UpdateFrom(std::int32_t Index) {
 }
 
 void TFormatEditor::UpdateFormat(std::int32_t AFrom, std::uint32_t ATo) {
-    const std::int32_t first =
-        FirstAffectedLine(*FLines, *FBuffer, FLines->GetLinePos(static_cast<std::uint32_t>(std::max(AFrom, 0))));
+    const std::int32_t first = FirstAffectedLine(
+        *FLines, *FBuffer, FLines->GetLinePos(static_cast<std::uint32_t>(std::max(AFrom, 0))));
     if (FLines->Line(first) == nullptr) return Refresh();
     const int old_height = FLines->Line(first)->TotalHeight();
-    const std::uint32_t length = FBuffer->TextLength();
     HDC dc = GetEditDC();
     Relayout walk(*this, dc, first);
     bool height_changed = FLines->Line(first)->TotalHeight() != old_height;
@@ -260,7 +259,7 @@ void TFormatEditor::UpdateFormat(std::int32_t AFrom, std::uint32_t ATo) {
         walk.NextParagraph();
         const std::int32_t k = walk.Next();
         const bool had = k < FLines->Count();
-        const OldLine old = had ? Remember(*FLines, k, length, 0) : OldLine{};
+        const OldLine old = had ? Remember(*FLines, k, *FBuffer, 0) : OldLine{};
         const std::uint32_t at = walk.Start();
         walk.Step();
         height_changed |= !had || FLines->Line(k)->TotalHeight() != old.TotalHeight;

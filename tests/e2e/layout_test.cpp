@@ -177,5 +177,54 @@ TEST_F(Layout, PrinterResolutionsScaleEveryConversion) {
     model::DotPerInchX = model::DotPerInchY = 96;
 }
 
+// A document given as a block: the format tables of an empty editor, then this text with
+// every position in format 0.
+LRESULT load_text(HWND w, std::u16string_view text) {
+    HGLOBAL empty = reinterpret_cast<HGLOBAL>(SendMessageW(w, EFM_GETDATA, 0, 0));
+    std::vector<std::uint8_t> block;
+    {
+        const auto* bytes = static_cast<const std::uint8_t*>(GlobalLock(empty));
+        block.assign(bytes, bytes + 23 + 84 + 722);
+        GlobalUnlock(empty);
+    }
+    GlobalFree(empty);
+    const std::int32_t text_size = static_cast<std::int32_t>(2 * text.size() + 2);
+    std::memcpy(block.data() + 2, &text_size, 4);
+    const auto* units = reinterpret_cast<const std::uint8_t*>(text.data());
+    block.insert(block.end(), units, units + 2 * text.size());
+    block.insert(block.end(), {0, 0});
+    std::vector<std::uint8_t> runs;
+    for (std::size_t left = text.size() + 2; left > 0; left -= std::min<std::size_t>(left, 255))
+        runs.insert(runs.end(), {static_cast<std::uint8_t>(std::min<std::size_t>(left, 255)), 0});
+    const std::int32_t packed = static_cast<std::int32_t>(runs.size());
+    std::memcpy(block.data() + 6, &packed, 4);
+    block.insert(block.end(), runs.begin(), runs.end());
+    HGLOBAL h = GlobalAlloc(GMEM_MOVEABLE, block.size());
+    std::memcpy(GlobalLock(h), block.data(), block.size());
+    GlobalUnlock(h);
+    const LRESULT ok = SendMessageW(w, EFM_SETDATA, 0, reinterpret_cast<LPARAM>(h));
+    GlobalFree(h);
+    return ok;
+}
+
+TEST_F(Layout, HeightsAndLinesOfADocumentGivenThroughMessages) {
+    ASSERT_EQ(load_text(editor, u"first"), 1);
+    const LRESULT one = SendMessageW(editor, EFM_GETDOCUMENTHEIGHT, 0, 0);
+    EXPECT_GT(one, 13);
+    ASSERT_EQ(load_text(editor, u"first\r\nsecond"), 1);
+    EXPECT_EQ(SendMessageW(editor, EFM_GETDOCUMENTHEIGHT, 0, 0), 2 * one);
+    EXPECT_EQ(SendMessageW(editor, EFM_GETLINEOFINDEX, 0, 3), 0);
+    EXPECT_EQ(SendMessageW(editor, EFM_GETLINEOFINDEX, 0, 7), 0); // the second line's start
+    EXPECT_EQ(SendMessageW(editor, EFM_GETLINEOFINDEX, 0, 8), 1);
+    EXPECT_EQ(SendMessageW(editor, EFM_GETLINEOFINDEX, 0, 500), 1);
+    // Narrower, the window lays the text out again in more lines.
+    ASSERT_EQ(load_text(editor, u"many short words that wrap when the window gets narrow"), 1);
+    const LRESULT wide = SendMessageW(editor, EFM_GETDOCUMENTHEIGHT, 0, 0);
+    SetWindowPos(editor, nullptr, 0, 0, 80, 300, SWP_NOZORDER | SWP_NOMOVE);
+    EXPECT_GT(SendMessageW(editor, EFM_GETDOCUMENTHEIGHT, 0, 0), 2 * wide);
+    EXPECT_EQ(SendMessageW(editor, EFM_REFRESH, 0, 0), 0);
+    EXPECT_GT(lines().Count(), 2);
+}
+
 } // namespace
 } // namespace zeledit::test

@@ -1,0 +1,107 @@
+// Line layout of a 1,000,000-character document (5,000 paragraphs, mixed formats,
+// Liberation Serif 11 pt, a 600-pixel band): the full layout, typing one character in the
+// middle, and finding lines by text position and by height.
+#include <zeledit/zeledit.h>
+
+#include "engine/format_editor.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace zeledit;
+
+struct LargeLayout {
+    HWND window;
+    engine::TFormatEditor* editor;
+
+    LargeLayout() {
+        InitEditorLib();
+        window = CreateWindowExW(0, FormattedEditorClassName, u"", WS_VISIBLE, 0, 0, 610, 800, nullptr,
+                                 nullptr, nullptr, nullptr);
+        editor = static_cast<engine::TFormatEditor*>(GetPropW(window, u"EDOBJ"));
+        TCharFormat base = editor->FFonts->GetFormatItem(0)->FAttributes;
+        std::strcpy(base.ftFaceName, "Liberation Serif");
+        editor->FFonts->GetFormatItem(0)->ResetFont(base);
+        std::vector<std::uint8_t> ids{0};
+        for (int i = 1; i < 4; ++i) {
+            TCharFormat f = base;
+            f.ftAttr = static_cast<std::uint8_t>(i); // bold, italic, both
+            ids.push_back(static_cast<std::uint8_t>(editor->FFonts->AddFontFormat(&f)));
+        }
+        std::u16string text;
+        std::vector<std::uint8_t> formats;
+        const std::u16string words[] = {u"chữ ",        u"Việt ", u"layout ", u"of ",
+                                        u"paragraphs ", u"và ",   u"lines "};
+        for (int w = 0; text.size() < 1'000'000; ++w) {
+            const std::u16string& word = (w % 36 == 35) ? std::u16string(u"\r\n") : words[w % 7];
+            text += word;
+            formats.insert(formats.end(), word.size(), word == u"\r\n" ? 0 : ids[(w / 5) % 4]);
+        }
+        formats.resize(text.size() + 2, 0);
+        editor->FBuffer->Assign(text, formats);
+    }
+};
+
+LargeLayout& Document() {
+    static LargeLayout doc;
+    return doc;
+}
+
+void BM_FullLayout(benchmark::State& state) {
+    auto& doc = Document();
+    for (auto _ : state) doc.editor->GetLines();
+    state.counters["lines"] = doc.editor->FLines->Count();
+    state.counters["paragraphs"] = static_cast<double>(
+        std::count(doc.editor->FBuffer->TextBuffer,
+                   doc.editor->FBuffer->TextBuffer + doc.editor->FBuffer->TextLength(), u'\r') +
+        1);
+}
+BENCHMARK(BM_FullLayout)->Unit(benchmark::kMillisecond);
+
+// The layout after one character typed in the middle (alternately removed again); the
+// edit of the buffer itself is not timed.
+void BM_TypeOneCharacterInTheMiddle(benchmark::State& state) {
+    auto& doc = Document();
+    doc.editor->GetLines();
+    auto& buffer = *doc.editor->FBuffer;
+    const std::uint32_t at = buffer.TextLength() / 2;
+    bool inserted = false;
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (!inserted)
+            buffer.InsertChar(u"x", 0, 1, at);
+        else
+            buffer.DeleteChar(at, 1);
+        state.ResumeTiming();
+        doc.editor->RepaintChar(doc.editor->FLines->GetLinePos(at), inserted ? -1 : 1);
+        inserted = !inserted;
+    }
+}
+BENCHMARK(BM_TypeOneCharacterInTheMiddle)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly();
+
+void BM_FindLines(benchmark::State& state) {
+    auto& doc = Document();
+    doc.editor->GetLines();
+    const auto& lines = *doc.editor->FLines;
+    const std::uint32_t length = doc.editor->FBuffer->TextLength();
+    const std::int32_t height = lines.GetDocumentHeight();
+    std::uint32_t i = 0;
+    for (auto _ : state) {
+        i = i * 1664525u + 1013904223u;
+        benchmark::DoNotOptimize(lines.GetLinePos(i % length));
+        benchmark::DoNotOptimize(lines.GetAbsPos(static_cast<std::int32_t>(i % lines.Count())));
+        benchmark::DoNotOptimize(lines.GetLineAtAbsPos(static_cast<std::int32_t>(i % height)));
+    }
+}
+BENCHMARK(BM_FindLines);
+
+} // namespace
