@@ -218,6 +218,24 @@ std::uint32_t TEditorLines::NextStart(std::int32_t Index) const {
                                                                      : 0;
 }
 
+void TEditorLines::GetLineInfo(std::int32_t Index, int y) const {
+    const TLineItem* item = Line(Index);
+    if (item == nullptr || EditorInfo == nullptr) return;
+    const char16_t* text = EditorInfo->eiBuffers->TextBuffer;
+    model::TLineInfo& line = EditorInfo->eiCurrentLine;
+    line.tmWidth = item->FWidth;
+    line.tmHeight = static_cast<std::uint32_t>(item->LineHeight());
+    line.tmTextHeight = static_cast<std::uint32_t>(item->TextHeight());
+    line.tmBaseline = item->FBaseLine;
+    line.tmLineRegion = item->FRegion;
+    line.tmLength = item->GetLineLength(text, NextStart(Index));
+    line.tmFirstLine = item->IsFirstLine(text);
+    line.tmBreakPara = item->IsEndOfPara(text, Line(Index + 1));
+    line.tmIndex = item->At;
+    line.tmBkgndRegion.top = line.tmParaRegion.top = y;
+    line.tmBkgndRegion.bottom = line.tmParaRegion.bottom = y + item->TotalHeight();
+}
+
 std::uint32_t TEditorLines::GetNextPara(std::int32_t FromLine) const {
     std::int32_t i = FromLine;
     if (Line(i) == nullptr) return NextStart(LastIndex());

@@ -69,6 +69,8 @@ public:
     std::uint32_t GetNextPara(std::int32_t FromLine) const;
     bool IsEndOfPara(std::int32_t Index) const;
     std::uint32_t NextStart(std::int32_t Index) const; // the following line's start, or the text length
+    // Loads eiCurrentLine for painting line Index with its top at window y.
+    void GetLineInfo(std::int32_t Index, int y) const;
 
     std::int32_t FTopLine = 0;
     std::int32_t FBottomLine = 0;

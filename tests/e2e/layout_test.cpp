@@ -177,6 +177,30 @@ TEST_F(Layout, PrinterResolutionsScaleEveryConversion) {
     model::DotPerInchX = model::DotPerInchY = 96;
 }
 
+TEST_F(Layout, RangesAndLinesInvalidateTheirBands) {
+    editor = make_editor(width(u"word ") + 2);
+    set_text(u"word word word word word");
+    ASSERT_GE(lines().Count(), 4);
+    ValidateRect(editor, nullptr);
+    engine().UpdateRange(lines().Line(2)->At + 1, static_cast<std::int32_t>(lines().Line(1)->At + 1));
+    RECT band{};
+    ASSERT_TRUE(GetUpdateRect(editor, &band, FALSE));
+    EXPECT_EQ(band.top, lines().GetAbsPos(1));
+    EXPECT_EQ(band.bottom, lines().GetAbsPos(3));
+    ValidateRect(editor, nullptr);
+    engine().ValidateFromLine(2);
+    ASSERT_TRUE(GetUpdateRect(editor, &band, FALSE));
+    EXPECT_EQ(band.top, lines().GetAbsPos(2));
+    // A line's record for painting: its values, where it stands and what it ends.
+    lines().GetLineInfo(1, 40);
+    const model::TLineInfo& info = engine().edInfo.eiCurrentLine;
+    EXPECT_EQ(info.tmIndex, lines().Line(1)->At);
+    EXPECT_EQ(info.tmLength, 5u);
+    EXPECT_FALSE(info.tmFirstLine);
+    EXPECT_FALSE(info.tmBreakPara);
+    EXPECT_EQ(info.tmParaRegion.bottom, 40 + lines().Line(1)->TotalHeight());
+}
+
 // A document given as a block: the format tables of an empty editor, then this text with
 // every position in format 0.
 LRESULT load_text(HWND w, std::u16string_view text) {
