@@ -140,7 +140,9 @@ RECT TFormatEditor::GetBoundRect() {
 
 void TFormatEditor::ValidateWindow() {
     Notify(HWindow, EFN_HIDECOMMENT);
-    InvalidateRect(HWindow, nullptr, FALSE);
+    FObjects->Hide();
+    FObjects->ZeroObjPos();
+    InvalidateRect(HWindow, nullptr, TRUE);
 }
 
 void TFormatEditor::ActivateObjects() {
@@ -191,13 +193,6 @@ void TFormatEditor::SetEditorState(std::uint32_t id, bool enable) {
         EnableSelecting = enable;
     else if (id == 2)
         EnableContextMenu = enable;
-}
-
-void TFormatEditor::PaintBackground() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(HWindow, &ps);
-    if (!edInfo.eiTransparent) FillRect(dc, &ps.rcPaint, edInfo.eiBackgroundBrush);
-    EndPaint(HWindow, &ps);
 }
 
 bool TFormatEditor::EFMOwnMessage(TMessage& msg) {
@@ -304,24 +299,24 @@ LRESULT TFormatEditor::DefWndProc(TMessage& msg) {
     msg.Result = 0;
     switch (msg.Msg) {
     case WM_SIZE: WMSize(msg); return msg.Result;
-    case WM_PAINT: PaintBackground(); return 0;
-    case WM_ERASEBKGND: return msg.Result = 1;
+    case WM_PAINT: WMPaint(); return 0;
+    case WM_ERASEBKGND: return msg.Result = WMEraseBkgnd(reinterpret_cast<HDC>(msg.WParam));
+    case WM_SETFOCUS: WMSetFocus(); return 0;
+    case WM_KILLFOCUS: WMKillFocus(); return 0;
+    case WM_VSCROLL: return msg.Result = WMVScroll(msg.WParam, msg.LParam);
+    case WM_HSCROLL: return msg.Result = WMHScroll(msg.WParam, msg.LParam);
+    case WM_MOUSEWHEEL: return msg.Result = WMMouseWheel(msg.WParam);
     case WM_GETDLGCODE: return msg.Result = DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTALLKEYS;
     case WM_TIMER:
         ActivateObjects();
         if (KeyCounter > 0) --KeyCounter;
         return 0;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
     case WM_NOTIFY:
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
     case WM_CHAR:
     case WM_SYSCHAR:
     case WM_COMMAND:
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-    case WM_MOUSEWHEEL:
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
@@ -333,7 +328,7 @@ LRESULT TFormatEditor::DefWndProc(TMessage& msg) {
     default: break;
     }
     if (EFMOwnMessage(msg) || EFMObjectMessage(msg) || EFMDocumentMessage(msg) || EFMLinkMessage(msg) ||
-        EFMLayoutMessage(msg))
+        EFMLayoutMessage(msg) || EFMViewMessage(msg))
         return msg.Result;
     if (in_protocol(msg.Msg)) return 0; // an operation of a part not present: answers 0
     return msg.Result = DefWindowProcW(HWindow, msg.Msg, msg.WParam, msg.LParam);

@@ -86,10 +86,40 @@ public:
     std::int32_t GetDocumentHeight() const;
     // Re-lays out line Index in place and paints it; answers its paragraph.
     model::TParagraphItem* UpdateLine(HDC dc, std::int32_t Index);
-    // The caret and the scroll bars follow with their own part; until then these keep the
-    // caret index within the text and leave the scroll bars alone.
-    virtual void SetIndex(std::uint32_t Idx);
-    virtual void UpdateScrollbar() {}
+    // Painting.
+    void WMPaint();
+    void Paint(HDC PaintDC, const PAINTSTRUCT& ps);
+    LRESULT WMEraseBkgnd(HDC dc);
+    // Inverts the screen area of a range (either order).
+    virtual void UpdateSelect(HDC dc, std::uint32_t ASt, std::uint32_t AEnd);
+
+    // The caret and positions on the screen.
+    void AdjustTheCaret(int Height);
+    void ShowTheCaret();
+    void HideTheCaret();
+    void UpdateCaretPos(std::int32_t pLine, int x, int y);
+    POINT GetCharPos(std::int32_t pLine, std::uint32_t Idx);
+    std::uint32_t GetIndexOfPos(std::int32_t pLine, int xPos);
+    virtual std::uint32_t IndexAtPosition(int x, int y);
+    virtual void UpdateCaret();
+    void SetIndex(std::uint32_t Idx);
+    void SetTopIndex(std::uint32_t Idx);
+    virtual void ScrollInView(std::uint32_t AStart, std::uint32_t AEnd);
+    void WMSetFocus();
+    void WMKillFocus();
+
+    // Scrolling: vertically by lines, horizontally by pixels.
+    void SetHasScroll(bool Has);
+    void SetVScrollbar(HWND sb);
+    void SetHScrollbar(HWND sb);
+    virtual void ScrollWindow(HWND Wnd, int XAmount, int YAmount, const RECT* Rect, const RECT* Clip);
+    std::int32_t GetMaxScrolling() const;
+    virtual void UpdateScrollbar();
+    void SetTopMostLine(std::int32_t a);
+    void SetOriginX(int a);
+    virtual LRESULT WMVScroll(WPARAM wParam, LPARAM lParam);
+    LRESULT WMHScroll(WPARAM wParam, LPARAM lParam);
+    LRESULT WMMouseWheel(WPARAM wParam);
 
     void SetEditType(std::int32_t et);
     void SetBackground(COLORREF colour);
@@ -161,13 +191,17 @@ protected:
     bool EFMLinkMessage(TMessage& msg);
     // Layout messages.
     bool EFMLayoutMessage(TMessage& msg);
+    // Caret and scrolling messages.
+    bool EFMViewMessage(TMessage& msg);
     // A device context of the window with the horizontal origin applied.
     HDC GetEditDC();
     storage::TDocumentParts DocumentParts();
 
 private:
     void InitEditorInfo();
-    void PaintBackground();
+    // Loads eiCurrentLine for measuring positions on a line; answers its paragraph.
+    model::TParagraphItem* LoadLine(std::int32_t pLine);
+    void CaretToLineStart();
 };
 
 // The page setup of a new editor: margins 1.0/1.0/1.25/1.25 inch, scale 100, one column.

@@ -48,14 +48,6 @@ std::int32_t FirstAffectedLine(const display::TEditorLines& lines, const model::
 
 } // namespace
 
-HDC TFormatEditor::GetEditDC() {
-    HDC dc = GetDC(HWindow);
-    SetViewportOrgEx(dc, -OriginX, 0, nullptr);
-    return dc;
-}
-
-void TFormatEditor::SetIndex(std::uint32_t Idx) { edInfo.eiIndex = std::min(Idx, FBuffer->TextLength()); }
-
 void TFormatEditor::GetLines() {
     const HCURSOR cursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     FObjects->ResetObjects();
@@ -125,6 +117,7 @@ class Relayout {
 public:
     Relayout(TFormatEditor& editor, HDC dc, std::int32_t first)
         : e_(editor), dc_(dc), line_(editor.edInfo.eiCurrentLine) {
+        editor.HideTheCaret();
         line_.tmEraseBackground = true;
         top_ = editor.FLines->GetLineOnWindow(first);
         para_ = editor.UpdateLine(dc, first);
@@ -167,6 +160,7 @@ public:
         IntersectClipRect(dc_, -32768, top_, 32767, 32767);
         e_.FObjects->DrawFloatedObjectAt(dc_, e_.FLines->FAbsTopLinePos);
         RestoreDC(dc_, saved);
+        e_.ShowTheCaret();
     }
 
 private:

@@ -29,8 +29,8 @@ void TFormatEditor::RestoreUndo(const model::TUndoInfo& Snapshot) {
     edInfo.eiUndoing = true;
     SetData(Snapshot.uiBuffer.get());
     edInfo.eiUndoing = false;
-    const auto length = static_cast<std::int32_t>(FBuffer->TextLength());
-    edInfo.eiIndex = static_cast<std::uint32_t>(std::clamp(Snapshot.uiIndex, 0, length));
+    SetTopIndex(static_cast<std::uint32_t>(std::max(Snapshot.uiTopIndex, 0)));
+    SetIndex(static_cast<std::uint32_t>(std::max(Snapshot.uiIndex, 0)));
 }
 
 } // namespace zeledit::engine

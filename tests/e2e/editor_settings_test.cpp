@@ -35,7 +35,8 @@ TEST_F(EditorSettings, ConstructionDefaults) {
     EXPECT_STREQ(e.SystemFont, "Tahoma");
     EXPECT_EQ(+e.FPageSetup.pgScale, 100);
     EXPECT_EQ(+e.FPageSetup.pgLeft, 1.25);
-    EXPECT_EQ(e.CaretPos.x, -1);
+    EXPECT_EQ(e.CaretPos.x, 5); // laid out: the caret stands at the start of the empty line
+    EXPECT_EQ(e.CaretPos.y, 0);
     EXPECT_EQ(e.FBackColor, GetSysColor(COLOR_BTNFACE));
     EXPECT_EQ(+e.LastBullet.blChar, 183);
     EXPECT_EQ(e.edInfo.eiBoundRect.right, 320);

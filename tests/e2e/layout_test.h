@@ -25,9 +25,12 @@ protected:
     void TearDown() override { headless::Reset(); }
 
     // An editor whose text band is `band` pixels wide (5-pixel margins on both sides).
+    // No scroll bar takes from the band.
     static HWND make_editor(int band) {
-        return CreateWindowExW(0, FormattedEditorClassName, u"", WS_VISIBLE, 0, 0, band + 10, 300, nullptr,
-                               nullptr, nullptr, nullptr);
+        HWND w = CreateWindowExW(0, FormattedEditorClassName, u"", WS_VISIBLE, 0, 0, band + 10, 300, nullptr,
+                                 nullptr, nullptr, nullptr);
+        SendMessageW(w, EFM_SETHASSCROLL, 0, 0);
+        return w;
     }
     engine::TFormatEditor& engine(HWND w = nullptr) const {
         return *static_cast<engine::TFormatEditor*>(GetPropW(w != nullptr ? w : editor, u"EDOBJ"));

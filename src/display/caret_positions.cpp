@@ -1,0 +1,95 @@
+#include "display/caret_positions.h"
+
+#include "display/line_text.h"
+#include "model/editor_fonts.h"
+#include "objects/editor_objects.h"
+
+#include <algorithm>
+
+namespace zeledit::display {
+namespace {
+
+int Extent(HDC dc, const char16_t* text, std::uint32_t n) {
+    SIZE size{};
+    if (n > 0) GetTextExtentPoint32W(dc, text, static_cast<int>(n), &size);
+    return size.cx;
+}
+
+int ObjectWidth(const model::TEditorInfo& ei, std::uint8_t id) {
+    const objects::TObjectItem* o = ei.eiObjects != nullptr ? ei.eiObjects->FindByID(id) : nullptr;
+    return o != nullptr ? o->Width() : 0;
+}
+
+bool LineEnd(char16_t c) { return c == 0 || c == 10 || c == 13; }
+
+// Keeps the device context's font and justification as they were.
+class MeasuringState {
+public:
+    explicit MeasuringState(HDC dc) : dc_(dc), font_(GetCurrentObject(dc, OBJ_FONT)) {}
+    ~MeasuringState() {
+        SelectObject(dc_, font_);
+        SetTextJustification(dc_, 0, 0);
+    }
+    MeasuringState(const MeasuringState&) = delete;
+    MeasuringState& operator=(const MeasuringState&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ font_;
+};
+
+} // namespace
+
+int CharXPosition(HDC dc, const char16_t* text, const std::uint8_t* formats, const model::TEditorInfo& ei,
+                  const model::TParagraphItem& para, std::uint32_t count) {
+    MeasuringState state(dc);
+    const std::uint32_t length = ei.eiCurrentLine.tmLength;
+    int x = LineStartX(dc, text, length, ei).x;
+    if (length == 0 || count == 0) return x;
+    std::uint32_t run = 0;
+    int font = -1;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const char16_t c = text[i];
+        if (LineEnd(c) || c == objects::ObjectMark || c == 9) {
+            x += Extent(dc, text + run, i - run);
+            run = i + 1;
+            if (c == objects::ObjectMark) x += ObjectWidth(ei, formats[i]);
+            if (c == 9)
+                x = ResolveTab(dc, x, text + i, formats + i, length - std::min(length, i + 1), para, ei)
+                        .text_x;
+            continue;
+        }
+        if ((formats[i] & 0x7F) != font) {
+            x += Extent(dc, text + run, i - run);
+            run = i;
+            font = formats[i] & 0x7F;
+            SelectObject(dc, ei.eiFonts->GetFormatItem(font)->FFontHandle);
+        }
+    }
+    return x + Extent(dc, text + run, count - run);
+}
+
+std::uint32_t CharIndexAtX(HDC dc, const char16_t* text, const std::uint8_t* formats,
+                           const model::TEditorInfo& ei, const model::TParagraphItem& para, int xPos) {
+    MeasuringState state(dc);
+    const std::uint32_t length = ei.eiCurrentLine.tmLength;
+    if (length == 0) return 0;
+    int x = static_cast<std::uint16_t>(LineStartX(dc, text, length, ei).x);
+    std::uint32_t i = 0;
+    for (; i < length && xPos > x; ++i) {
+        const char16_t c = text[i];
+        if (LineEnd(c)) continue;
+        if (c == objects::ObjectMark) {
+            x += ObjectWidth(ei, formats[i]);
+            continue;
+        }
+        SelectObject(dc, ei.eiFonts->GetFormatItem(formats[i] & 0x7F)->FFontHandle);
+        if (c == 9)
+            x = ResolveTab(dc, x, text + i, formats + i, length - i - 1, para, ei).text_x;
+        else
+            x += Extent(dc, text + i, 1);
+    }
+    return std::min(i, length);
+}
+
+} // namespace zeledit::display

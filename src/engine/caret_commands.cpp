@@ -1,0 +1,159 @@
+// The caret: where a text position is on the screen, which position a point hits, and
+// keeping the caret's line in view.
+#include "display/caret_positions.h"
+#include "engine/format_editor.h"
+#include "engine/notifications.h"
+#include "model/device_metrics.h"
+
+#include <algorithm>
+
+namespace zeledit::engine {
+namespace {
+
+constexpr int CaretWidth = 2;
+constexpr int CaretMargin = 3; // the caret stays this far inside the right edge
+
+bool Focused(HWND w) { return GetFocus() == w; }
+
+} // namespace
+
+model::TParagraphItem* TFormatEditor::LoadLine(std::int32_t pLine) {
+    const display::TLineItem& line = *FLines->Line(pLine);
+    model::TParagraphItem* para = FParas->GetParaInfo(line.At, line.IsFirstLine(FBuffer->TextBuffer));
+    FLines->GetLineInfo(pLine, 0);
+    return para;
+}
+
+POINT TFormatEditor::GetCharPos(std::int32_t pLine, std::uint32_t Idx) {
+    if (FLines->Line(pLine) == nullptr) return {};
+    const model::TParagraphItem& para = *LoadLine(pLine);
+    const std::uint32_t at = FLines->Line(pLine)->At;
+    HDC dc = GetEditDC();
+    const int x = display::CharXPosition(dc, FBuffer->TextBuffer + at, FBuffer->FormatBuffer + at, edInfo,
+                                         para, Idx > at ? Idx - at : 0);
+    ReleaseDC(HWindow, dc);
+    const model::TLineInfo& line = edInfo.eiCurrentLine;
+    const TParaFormat& p = para.FAttributes;
+    int y = 0;
+    if (line.tmFirstLine) {
+        y = p.ptBefore * model::DotPerInchY / 72;
+        if (p.ptBorder.btTop.beStyle != 0 && !line.tmTopBorder)
+            y += model::RoundNearest(model::DotPerInchY * p.ptBorder.btTop.beSpace) / 72;
+    }
+    return {x, y};
+}
+
+std::uint32_t TFormatEditor::GetIndexOfPos(std::int32_t pLine, int xPos) {
+    if (FLines->Line(pLine) == nullptr) return 0;
+    const model::TParagraphItem& para = *LoadLine(pLine);
+    const std::uint32_t at = FLines->Line(pLine)->At;
+    HDC dc = GetEditDC();
+    const std::uint32_t offset =
+        display::CharIndexAtX(dc, FBuffer->TextBuffer + at, FBuffer->FormatBuffer + at, edInfo, para, xPos);
+    ReleaseDC(HWindow, dc);
+    return offset;
+}
+
+std::uint32_t TFormatEditor::IndexAtPosition(int x, int y) {
+    const std::int32_t line = FLines->GetLineAtPoint(y);
+    if (line < 0) return edInfo.eiIndex;
+    CurrentLine = line;
+    return FLines->Line(line)->At + GetIndexOfPos(line, x);
+}
+
+void TFormatEditor::AdjustTheCaret(int Height) {
+    if (!EnableCaret) return;
+    if (CaretVisible) HideCaret(HWindow);
+    CreateCaret(HWindow, nullptr, CaretWidth, Height);
+    CaretVisible = Focused(HWindow) && !edInfo.eiSelecting;
+    if (CaretVisible) ShowCaret(HWindow);
+}
+
+void TFormatEditor::ShowTheCaret() {
+    if (EnableCaret && Focused(HWindow) && !CaretVisible && !edInfo.eiSelecting) {
+        ShowCaret(HWindow);
+        CaretVisible = true;
+    }
+}
+
+void TFormatEditor::HideTheCaret() {
+    if (CaretVisible && Focused(HWindow)) HideCaret(HWindow);
+    CaretVisible = false;
+}
+
+void TFormatEditor::UpdateCaretPos(std::int32_t pLine, int x, int y) {
+    const POINT offset = GetCharPos(pLine, FLines->Line(pLine)->At); // also loads the line
+    y += offset.y;
+    if (x != CaretPos.x || y != CaretPos.y) {
+        RECT client{};
+        GetClientRect(HWindow, &client);
+        x = std::min(x, static_cast<int>(client.right) - CaretMargin + OriginX);
+        CaretPos = {x, y};
+        UpdateState(*this, *FParas->GetParaInfo(FLines->Line(pLine)->At, edInfo.eiCurrentLine.tmFirstLine));
+    }
+    if (Focused(HWindow) && CaretVisible) SetCaretPos(CaretPos.x - OriginX, CaretPos.y);
+}
+
+void TFormatEditor::UpdateCaret() {
+    CurrentLine = std::clamp(CurrentLine, 0, FLines->LastIndex());
+    RECT client{};
+    GetClientRect(HWindow, &client);
+    if (CurrentLine < FLines->FTopLine)
+        SetTopMostLine(CurrentLine);
+    else if (FLines->GetLineOnWindow(CurrentLine) + FLines->Line(CurrentLine)->TotalHeight() > client.bottom)
+        SetTopMostLine(FLines->FTopLine + 1);
+    const int x = GetCharPos(CurrentLine, edInfo.eiIndex).x;
+    if ((FEditStyle & esControl) == 0) {
+        if (x - OriginX - 5 < client.left)
+            SetOriginX(x - client.left - 5);
+        else if (client.right < x - OriginX + 8)
+            SetOriginX(x - client.right + 10);
+    }
+    const display::TLineItem& line = *FLines->Line(CurrentLine);
+    AdjustTheCaret(line.TextHeight());
+    UpdateCaretPos(CurrentLine, x, FLines->GetLineOnWindow(CurrentLine) + line.FRegion.MoreHeight);
+    UpdateScrollbar();
+}
+
+void TFormatEditor::SetIndex(std::uint32_t Idx) {
+    if (Idx > FBuffer->TextLength()) return;
+    CurrentLine = FLines->GetLinePos(Idx);
+    edInfo.eiIndex = Idx;
+    OriginX = 0;
+    UpdateCaret();
+}
+
+void TFormatEditor::SetTopIndex(std::uint32_t Idx) {
+    if (Idx >= FBuffer->TextLength()) return;
+    CurrentLine = FLines->GetLinePos(Idx);
+    SetTopMostLine(CurrentLine);
+    edInfo.eiIndex = Idx;
+    UpdateCaret();
+}
+
+void TFormatEditor::ScrollInView(std::uint32_t, std::uint32_t) {
+    const std::int32_t first = FLines->GetLinePos(edInfo.eiSelStart);
+    if (first < FLines->FTopLine) {
+        SetTopMostLine(first);
+        return;
+    }
+    RECT client{};
+    GetClientRect(HWindow, &client);
+    const std::int32_t last = FLines->GetLinePos(edInfo.eiSelEnd);
+    if (FLines->GetLineOnWindow(last) > client.bottom) {
+        SetTopMostLine(last);
+        CurrentLine = last;
+    }
+}
+
+void TFormatEditor::WMSetFocus() {
+    AdjustTheCaret(FLines->Line(std::clamp(CurrentLine, 0, FLines->LastIndex()))->TotalHeight());
+    UpdateCaret();
+}
+
+void TFormatEditor::WMKillFocus() {
+    DestroyCaret();
+    CaretVisible = false;
+}
+
+} // namespace zeledit::engine
