@@ -19,7 +19,7 @@ constexpr int TabMargin = 5;
 
 int EmptyLineHeight() { return RoundNearest(10.0 * DotPerInchY / 72); }
 int PointsToPixels(int points) { return points * DotPerInchY / 72; }
-int SpacingPixels(double points) { return RoundNearest(DotPerInchY * points) / 72; }
+int SpacingPixels(double points) { return model::SpacingToPixelsY(points); }
 
 // The walk of MeasureLine over one line's code units.
 class LineWalk {
@@ -147,7 +147,7 @@ void LineWalk::BreakOpportunity(char16_t c) {
 void LineWalk::Tab() {
     const TTabArray& tabs = para_.FAttributes.ptTabs;
     const int i = TabStopAt(line_.tmLineRegion.Left + committed_ - TabMargin, tabs);
-    const int x = RoundNearest(DotPerInchX * tabs.tabs[i].tbPosition) + TabMargin;
+    const int x = model::InchesToPixelsX(tabs.tabs[i].tbPosition) + TabMargin;
     committed_ = x - line_.tmLineRegion.Left;
     aligned_tab_ = tabs.tabs[i].tbAlign == 2 || tabs.tabs[i].tbAlign == 3;
     if (committed_ >= available_) continue_ = false;
@@ -280,7 +280,7 @@ int RunHeight(HDC dc, int underline_style) {
 
 int TabStopAt(int x, const TTabArray& tabs) {
     for (int i = 0; i < 50; ++i)
-        if (RoundNearest(DotPerInchX * tabs.tabs[i].tbPosition) > x) return i;
+        if (model::InchesToPixelsX(tabs.tabs[i].tbPosition) > x) return i;
     return 50;
 }
 

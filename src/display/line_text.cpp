@@ -118,7 +118,7 @@ ResolvedTab ResolveTab(HDC dc, int x, const char16_t* tab, const std::uint8_t* f
     const model::TLineInfo& line = ei.eiCurrentLine;
     const TTab& stop = para.FAttributes.ptTabs.tabs[TabStopAt(x - TabMargin, para.FAttributes.ptTabs)];
     ResolvedTab r{};
-    r.stop = model::RoundNearest(model::DotPerInchX * stop.tbPosition) + TabMargin;
+    r.stop = model::InchesToPixelsX(stop.tbPosition) + TabMargin;
     r.align = stop.tbAlign;
     r.leader = stop.tbLeader;
     const int w = r.align >= 1 && r.align <= 3 ? MeasureToNextTab(dc, tab, formats, rest, ei) : 0;

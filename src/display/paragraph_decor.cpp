@@ -171,7 +171,7 @@ void DrawBullet(HDC dc, const model::TParagraphItem& para, int y, const model::T
     const std::u16string wide = platform::to_unicode(std::span(&b.blChar, 1));
     SIZE extent{};
     GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &extent);
-    const int box = model::RoundNearest(DotPerInchX * b.blIndent);
+    const int box = model::InchesToPixelsX(b.blIndent);
     const int x = region.Left - (box - extent.cx) / 2 - extent.cx;
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, b.blColor);

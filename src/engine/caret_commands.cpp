@@ -38,7 +38,7 @@ POINT TFormatEditor::GetCharPos(std::int32_t pLine, std::uint32_t Idx) {
     if (line.tmFirstLine) {
         y = p.ptBefore * model::DotPerInchY / 72;
         if (p.ptBorder.btTop.beStyle != 0 && !line.tmTopBorder)
-            y += model::RoundNearest(model::DotPerInchY * p.ptBorder.btTop.beSpace) / 72;
+            y += model::SpacingToPixelsY(p.ptBorder.btTop.beSpace);
     }
     return {x, y};
 }

@@ -16,4 +16,16 @@ inline int PenUnit = 1;
 // the 32-bit range, so doubles from files and messages never overflow a cast.
 inline int RoundNearest(double value) { return platform::round_nearest(value); }
 
+// Inches and points of a format in device pixels. Formats come from files: the results are
+// held within 2^24 pixels, so that sums of a few of them cannot overflow.
+inline constexpr int MaxFormatPixels = 1 << 24;
+inline int InchesToPixelsX(double inches) {
+    const int v = RoundNearest(DotPerInchX * inches);
+    return v < -MaxFormatPixels ? -MaxFormatPixels : v > MaxFormatPixels ? MaxFormatPixels : v;
+}
+inline int SpacingToPixelsY(double points) {
+    const int v = RoundNearest(DotPerInchY * points);
+    return (v < -MaxFormatPixels ? -MaxFormatPixels : v > MaxFormatPixels ? MaxFormatPixels : v) / 72;
+}
+
 } // namespace zeledit::model

@@ -60,10 +60,10 @@ TParagraphItem* TEditorParagraphs::GetParaInfo(std::uint32_t Idx, bool FirstLine
     line.tmSameNextPara = next == para;
     const RECT& bound = EditorInfo->eiBoundRect;
     line.tmRegion = bound;
-    line.tmRegion.left += RoundNearest(DotPerInchX * p.ptIndent.inLeft);
-    line.tmRegion.right -= RoundNearest(DotPerInchX * p.ptIndent.inRight);
+    line.tmRegion.left += InchesToPixelsX(p.ptIndent.inLeft);
+    line.tmRegion.right -= InchesToPixelsX(p.ptIndent.inRight);
     line.tmLeftIndent = line.tmRegion.left;
-    const int first = RoundNearest(DotPerInchX * p.ptIndent.inFirst);
+    const int first = InchesToPixelsX(p.ptIndent.inFirst);
     line.tmParaRegion.left = first <= 0 ? line.tmRegion.left + first : line.tmRegion.left;
     line.tmParaRegion.right = line.tmRegion.right;
     line.tmBkgndRegion = bound;

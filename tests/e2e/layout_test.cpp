@@ -166,6 +166,19 @@ TEST_F(FloatedLayout, ALineWithoutHalfAnInchBesideAnObjectGoesBelowIt) {
     EXPECT_EQ(SendMessageW(editor, EFM_GETDOCUMENTHEIGHT, 0, 0), lines().Line(0)->TotalHeight());
 }
 
+TEST_F(Layout, FormatsFromFilesWithHugeValuesLayOutWithoutOverflow) {
+    // Found by fuzzing: indents of 1e300 inches overflowed the region arithmetic.
+    para().ptIndent = {-1e300, 1e300, -1e300};
+    para().ptTabs.tabs[1].tbPosition = 1e300;
+    para().ptBorder.btTop = {1, 1e300, 0};
+    para().ptBullet = {1, "Symbol", 183, 10, 0, 1, 1e300};
+    set_text(u"a\tb c\r\nd");
+    EXPECT_GE(lines().Count(), 1);
+    engine().edInfo.eiIndex = 2;
+    engine().UpdateCaret();
+    UpdateWindow(editor);
+}
+
 TEST_F(Layout, PrinterResolutionsScaleEveryConversion) {
     model::DotPerInchX = model::DotPerInchY = 600;
     para().ptBefore = 12;
