@@ -1,6 +1,8 @@
-// Line layout of a 1,000,000-character document (5,000 paragraphs, mixed formats,
-// Liberation Serif 11 pt, a 600-pixel band): the full layout, typing one character in the
-// middle, and finding lines by text position and by height.
+// Line layout and painting of a 1,000,000-character document (5,000 paragraphs, mixed
+// formats, Liberation Serif 11 pt): the full layout in a 600-pixel band, typing one
+// character in the middle, finding lines by text position and by height; a full repaint
+// of a 1,000 x 800 window and scrolling it by one line.
+#include <zeledit/headless.h>
 #include <zeledit/zeledit.h>
 
 #include "engine/format_editor.h"
@@ -103,5 +105,37 @@ void BM_FindLines(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FindLines);
+
+struct PaintedWindow {
+    LargeLayout& doc = Document();
+    PaintedWindow() {
+        SetWindowPos(doc.window, nullptr, 0, 0, 1000, 800, SWP_NOZORDER | SWP_NOMOVE);
+        doc.editor->GetLines();
+        doc.editor->FLines->SetTopLine(doc.editor->FLines->Count() / 2);
+        UpdateWindow(doc.window);
+    }
+    ~PaintedWindow() { SetWindowPos(doc.window, nullptr, 0, 0, 610, 800, SWP_NOZORDER | SWP_NOMOVE); }
+};
+
+void BM_RepaintWholeWindow(benchmark::State& state) {
+    PaintedWindow w;
+    for (auto _ : state) {
+        InvalidateRect(w.doc.window, nullptr, TRUE);
+        UpdateWindow(w.doc.window);
+    }
+}
+BENCHMARK(BM_RepaintWholeWindow)->Unit(benchmark::kMillisecond);
+
+// One line down, then one line up: the pixels move and only the uncovered band is painted.
+void BM_ScrollOneLine(benchmark::State& state) {
+    PaintedWindow w;
+    bool down = true;
+    for (auto _ : state) {
+        SendMessageW(w.doc.window, WM_VSCROLL, down ? SB_LINEDOWN : SB_LINEUP, 0);
+        UpdateWindow(w.doc.window);
+        down = !down;
+    }
+}
+BENCHMARK(BM_ScrollOneLine)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "objects/picture_object.h"
 #include "platform/graphics_support/graphics_support.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <vector>
 
@@ -159,6 +160,53 @@ TEST_F(Painting, ScrollingMovesTheTopLineAndTheCaret) {
     const int view = engine().edInfo.eiBoundRect.bottom;
     EXPECT_LT(lines().GetDocumentHeight() - lines().GetAbsPos(lines().FTopLine), view);
     EXPECT_GT(lines().FTopLine, 0);
+}
+
+std::vector<std::pair<UINT, LPARAM>> received;
+LRESULT CALLBACK recorder(HWND h, UINT m, WPARAM w, LPARAM l) {
+    if (m == 1025 || m == 1026 || m == EFN_TOPLINECHANGED || m == EFN_ORIGINCHANGE || m == EFN_UPDATESTATE)
+        received.emplace_back(m, m == EFN_UPDATESTATE ? 0 : l);
+    return DefWindowProcW(h, m, w, l);
+}
+
+TEST_F(Painting, HostControlsAndNotificationsFollowTheView) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = recorder;
+    wc.lpszClassName = u"HostScrollBar";
+    RegisterClassW(&wc);
+    HWND bar =
+        CreateWindowExW(0, u"HostScrollBar", u"", 0, 0, 0, 10, 100, nullptr, nullptr, nullptr, nullptr);
+    std::u16string text;
+    for (int i = 0; i < 40; ++i) text += u"row\r\n";
+    set_text(text);
+    SendMessageW(editor, EFM_SETVSCROLLBAR, reinterpret_cast<WPARAM>(bar), 0);
+    ASSERT_GE(received.size(), 2u);
+    EXPECT_EQ(received[received.size() - 2], (std::pair<UINT, LPARAM>{1025, lines().Count()}));
+    EXPECT_EQ(received.back(), (std::pair<UINT, LPARAM>{1026, 1})); // positions count from 1
+    // The editor tells itself (and so a subclassing host) about the view and the caret.
+    const WNDPROC original = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+        editor, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(+[](HWND h, UINT m, WPARAM w, LPARAM l) {
+            recorder(h, m, w, l);
+            return CallWindowProcW(reinterpret_cast<WNDPROC>(GetPropW(h, u"TestOriginal")), h, m, w, l);
+        })));
+    SetPropW(editor, u"TestOriginal", reinterpret_cast<HANDLE>(original));
+    received.clear();
+    SendMessageW(editor, WM_VSCROLL, SB_THUMBTRACK, 6); // the control's position 6: line 5
+    EXPECT_EQ(lines().FTopLine, 5);
+    EXPECT_NE(std::find(received.begin(), received.end(), std::pair<UINT, LPARAM>{EFN_TOPLINECHANGED, 5}),
+              received.end());
+    received.clear();
+    SendMessageW(editor, EFM_SETINDEX, 0, static_cast<LPARAM>(lines().Line(7)->At + 2));
+    EXPECT_EQ(engine().edInfo.eiIndex, lines().Line(7)->At + 2);
+    EXPECT_NE(std::find(received.begin(), received.end(), std::pair<UINT, LPARAM>{EFN_UPDATESTATE, 0}),
+              received.end());
+    received.clear();
+    SendMessageW(editor, WM_HSCROLL, SB_LINEDOWN, 0); // 8 pixels beyond the band at most
+    EXPECT_EQ(engine().OriginX, 8);
+    EXPECT_NE(std::find(received.begin(), received.end(), std::pair<UINT, LPARAM>{EFN_ORIGINCHANGE, 8}),
+              received.end());
+    DestroyWindow(bar);
+    received.clear();
 }
 
 TEST_F(Painting, ShowcaseImage) {
