@@ -57,7 +57,7 @@ TFormatEditor::TFormatEditor(HWND AParent) : HWindow(AParent) {
     FShadColor = GetSysColor(COLOR_BTNSHADOW);
     FColorStyle = cts_Auto;
     EnableVietKey = FALSE;
-    FKeyboard = std::make_unique<TEditorKeyboard>();
+    FKeyboard = std::make_unique<TEditorKeyboard>(this);
     EnableCaret = true;
     CaretVisible = false;
     CaretPos = {-1, -1};
@@ -311,12 +311,12 @@ LRESULT TFormatEditor::DefWndProc(TMessage& msg) {
         ActivateObjects();
         if (KeyCounter > 0) --KeyCounter;
         return 0;
+    case WM_KEYDOWN: return msg.Result = WMKeyDown(msg.WParam);
+    case WM_SYSKEYDOWN: return msg.Result = WMSysKeyDown(msg.WParam, msg.LParam);
+    case WM_CHAR: WMChar(static_cast<char16_t>(msg.WParam)); return 0;
+    case WM_SYSCHAR: WMSysChar(static_cast<char16_t>(msg.WParam)); return 0;
+    case WM_COMMAND: return msg.Result = WMCommand(msg.WParam, msg.LParam);
     case WM_NOTIFY:
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-    case WM_CHAR:
-    case WM_SYSCHAR:
-    case WM_COMMAND:
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
@@ -328,7 +328,7 @@ LRESULT TFormatEditor::DefWndProc(TMessage& msg) {
     default: break;
     }
     if (EFMOwnMessage(msg) || EFMObjectMessage(msg) || EFMDocumentMessage(msg) || EFMLinkMessage(msg) ||
-        EFMLayoutMessage(msg) || EFMViewMessage(msg))
+        EFMLayoutMessage(msg) || EFMViewMessage(msg) || EFMEditMessage(msg))
         return msg.Result;
     if (in_protocol(msg.Msg)) return 0; // an operation of a part not present: answers 0
     return msg.Result = DefWindowProcW(HWindow, msg.Msg, msg.WParam, msg.LParam);

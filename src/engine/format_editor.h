@@ -121,6 +121,47 @@ public:
     LRESULT WMHScroll(WPARAM wParam, LPARAM lParam);
     LRESULT WMMouseWheel(WPARAM wParam);
 
+    // Runs one of the key map's routines (0 to 86) when its gate allows.
+    void ExecuteRoutine(std::uint16_t Routine);
+
+    // Editing at the caret and over ranges. Positions are clamped to the text, never
+    // split a CR LF pair, and an insertion the buffer refuses changes nothing.
+    void InsertChar(char16_t ch);
+    void InsertText(std::u16string_view Text, std::int32_t FormatID);
+    void DeleteChar(std::uint32_t Idx, std::uint32_t Num);
+    void DeleteData(std::uint32_t AStart, std::uint32_t AEnd);
+    void DeleteBlock();
+    void InsertParaBreakWith(std::uint16_t ParaWord);
+    void InsertParaBreak();
+    void InsertParaBreakFormat(std::uint8_t Alignment, std::uint8_t ID);
+    void InsertParaBreakFormatEx(std::uint8_t Alignment, std::uint8_t ID);
+    void DeleteKey(bool ToClipboard);
+    void Backspace();
+    void SelectKey(std::uint32_t ASt, std::uint32_t AEnd, bool IsShift);
+    void SetSelText(std::uint32_t AStart, std::uint32_t AEnd);
+    // Copies at most MaxLen - 1 selected units and a zero; nothing at all for MaxLen 0.
+    void GetSelText(char16_t* Buffer, std::uint32_t MaxLen) const;
+    std::uint32_t GetSelIndex(SIZE& Range) const;
+    void AdjustHighlight(std::uint32_t Idx, std::int64_t Delta);
+
+    // Keys and commands.
+    LRESULT WMKeyDown(WPARAM VK);
+    LRESULT WMSysKeyDown(WPARAM VK, LPARAM lParam);
+    void WMChar(char16_t C);
+    void WMSysChar(char16_t C);
+    LRESULT WMCommand(WPARAM wParam, LPARAM lParam);
+    void KeyMoving(UINT Key, bool IsShift, bool IsCtrl);
+    void LeftKey(bool IsShift, bool IsCtrl);
+    void RightKey(bool IsShift, bool IsCtrl);
+    void UpKey(bool IsShift, bool IsCtrl);
+    void DownKey(bool IsShift, bool IsCtrl);
+    void HomeKey(bool IsShift, bool IsCtrl);
+    virtual void EndKey(bool IsShift, bool IsCtrl);
+    void PageUpKey(bool IsShift, bool IsCtrl);
+    virtual void PageDownKey(bool IsShift, bool IsCtrl);
+    void ChangeKeyType();
+    void SetAlignment(std::uint8_t Align);
+
     void SetEditType(std::int32_t et);
     void SetBackground(COLORREF colour);
     void SetColorStyle(HPALETTE palette, TColorStyle style);
@@ -193,6 +234,8 @@ protected:
     bool EFMLayoutMessage(TMessage& msg);
     // Caret and scrolling messages.
     bool EFMViewMessage(TMessage& msg);
+    // Editing and key messages.
+    bool EFMEditMessage(TMessage& msg);
     // A device context of the window with the horizontal origin applied.
     HDC GetEditDC();
     storage::TDocumentParts DocumentParts();
@@ -202,6 +245,12 @@ private:
     // Loads eiCurrentLine for measuring positions on a line; answers its paragraph.
     model::TParagraphItem* LoadLine(std::int32_t pLine);
     void CaretToLineStart();
+    // The format a character typed at the caret takes.
+    std::uint8_t TypingFormat(bool keep_for_object_start);
+    void DeleteObjectsIn(std::uint32_t start, std::uint32_t end);
+    std::uint32_t LineEnd(std::int32_t line) const;
+    // After a caret key: the selection follows with Shift, the caret shows.
+    void CaretMoved(std::uint32_t ASt, bool IsShift);
 };
 
 // The page setup of a new editor: margins 1.0/1.0/1.25/1.25 inch, scale 100, one column.

@@ -1,0 +1,354 @@
+// Keys and commands: caret keys with Shift and Ctrl, the built-in keys, the key map's
+// routines, typed characters and the command identifiers of menus and toolbars.
+#include "engine/format_editor.h"
+#include "engine/notifications.h"
+
+#include <algorithm>
+
+namespace zeledit::engine {
+namespace {
+
+constexpr std::int32_t eoCanLoadSave = 0x2000, eoSimple = 0x100000;
+
+bool Down(int vk) { return GetKeyState(vk) < 0; }
+
+bool Delimiter(char16_t c) { return c <= 255 && model::TEditorBuffer::IsSeparator(c); }
+
+} // namespace
+
+// --- caret keys ---
+
+std::uint32_t TFormatEditor::LineEnd(std::int32_t line) const {
+    const display::TLineItem& l = *FLines->Line(line);
+    return l.At + l.GetLineLength(FBuffer->TextBuffer, FLines->NextStart(line));
+}
+
+void TFormatEditor::CaretMoved(std::uint32_t ASt, bool IsShift) {
+    SelectKey(ASt, edInfo.eiIndex, IsShift);
+    UpdateCaret();
+    PreChar = 0;
+}
+
+void TFormatEditor::LeftKey(bool IsShift, bool IsCtrl) {
+    const std::uint32_t from = edInfo.eiIndex;
+    edInfo.eiIndex = IsCtrl ? FBuffer->LeftWord(from) : (from > 0 ? from - 1 : 0);
+    if (edInfo.eiIndex < FLines->Line(CurrentLine)->At) {
+        if (CurrentLine == 0) {
+            edInfo.eiIndex = 0;
+        } else {
+            --CurrentLine;
+            edInfo.eiIndex = LineEnd(CurrentLine);
+        }
+    }
+    CaretMoved(from, IsShift);
+}
+
+void TFormatEditor::RightKey(bool IsShift, bool IsCtrl) {
+    const std::uint32_t from = edInfo.eiIndex;
+    const char16_t here = FBuffer->CharAt(std::min(from, FBuffer->TextLength()));
+    if (IsCtrl)
+        edInfo.eiIndex = FBuffer->RightWord(from);
+    else if (here != 0)
+        edInfo.eiIndex = from + (here == 13 && FBuffer->CharAt(from + 1) == 10 ? 2 : 1);
+    if (edInfo.eiIndex > LineEnd(CurrentLine)) {
+        if (CurrentLine < FLines->LastIndex()) {
+            ++CurrentLine;
+            edInfo.eiIndex = FLines->Line(CurrentLine)->At;
+        } else {
+            edInfo.eiIndex = LineEnd(CurrentLine);
+        }
+    }
+    CaretMoved(from, IsShift);
+}
+
+void TFormatEditor::UpKey(bool IsShift, bool IsCtrl) {
+    if (!CanModify) {
+        if (FMaxVScroll >= 2) SetTopMostLine(FLines->FTopLine - 1);
+        return;
+    }
+    if (CurrentLine == 0) return;
+    const std::uint32_t from = edInfo.eiIndex;
+    const int x = GetCharPos(CurrentLine, from).x - 1;
+    --CurrentLine;
+    edInfo.eiIndex = FLines->Line(CurrentLine)->At + GetIndexOfPos(CurrentLine, x);
+    (void)IsCtrl;
+    CaretMoved(from, IsShift);
+}
+
+void TFormatEditor::DownKey(bool IsShift, bool IsCtrl) {
+    if (!CanModify) {
+        if (FMaxVScroll >= 2) SetTopMostLine(FLines->FTopLine + 1);
+        return;
+    }
+    if (CurrentLine >= FLines->LastIndex()) return;
+    const std::uint32_t from = edInfo.eiIndex;
+    const int x = GetCharPos(CurrentLine, from).x - 1;
+    ++CurrentLine;
+    edInfo.eiIndex = FLines->Line(CurrentLine)->At + GetIndexOfPos(CurrentLine, x);
+    (void)IsCtrl;
+    CaretMoved(from, IsShift);
+}
+
+void TFormatEditor::HomeKey(bool IsShift, bool IsCtrl) {
+    const std::uint32_t from = edInfo.eiIndex;
+    if (IsCtrl) {
+        SetTopMostLine(0);
+        CurrentLine = 0;
+        edInfo.eiIndex = 0;
+        ValidateWindow();
+    } else {
+        edInfo.eiIndex = FLines->Line(CurrentLine)->At;
+    }
+    CaretMoved(from, IsShift);
+}
+
+void TFormatEditor::EndKey(bool IsShift, bool IsCtrl) {
+    const std::uint32_t from = edInfo.eiIndex;
+    if (IsCtrl) {
+        SetTopMostLine(FMaxVScroll);
+        CurrentLine = FLines->LastIndex();
+        ValidateWindow();
+    }
+    edInfo.eiIndex = LineEnd(CurrentLine);
+    CaretMoved(from, IsShift);
+}
+
+void TFormatEditor::PageUpKey(bool IsShift, bool) {
+    if (FLines->FTopLine == 0) return;
+    RECT client{};
+    GetClientRect(HWindow, &client);
+    std::int32_t k = FLines->FTopLine;
+    for (int left = client.bottom - FLines->Line(k)->TotalHeight(); left > 0 && k > 0;)
+        left -= FLines->Line(--k)->TotalHeight();
+    const std::int32_t moved = FLines->FTopLine - k;
+    const std::uint32_t from = edInfo.eiIndex;
+    SetTopMostLine(k);
+    CurrentLine = std::max(CurrentLine - moved, 0);
+    edInfo.eiIndex = FLines->Line(CurrentLine)->At;
+    ValidateWindow();
+    CaretMoved(from, IsShift);
+}
+
+void TFormatEditor::PageDownKey(bool IsShift, bool) {
+    if (FLines->FTopLine >= FLines->LastIndex()) return;
+    RECT client{};
+    GetClientRect(HWindow, &client);
+    std::int32_t count = 0;
+    int sum = 0;
+    for (std::int32_t k = FLines->FTopLine; k < FMaxVScroll && k < FLines->Count(); ++k) {
+        sum += FLines->Line(k)->TotalHeight();
+        if (sum >= client.bottom) break;
+        ++count;
+    }
+    const std::uint32_t from = edInfo.eiIndex;
+    SetTopMostLine(FLines->FTopLine + count);
+    CurrentLine = std::min(CurrentLine + count, FLines->LastIndex());
+    edInfo.eiIndex = FLines->Line(CurrentLine)->At;
+    ValidateWindow();
+    CaretMoved(from, IsShift);
+}
+
+void TFormatEditor::KeyMoving(UINT Key, bool IsShift, bool IsCtrl) {
+    CurrentLine = std::clamp(CurrentLine, 0, FLines->LastIndex());
+    switch (Key) {
+    case VK_PRIOR: PageUpKey(IsShift, IsCtrl); break;
+    case VK_NEXT: PageDownKey(IsShift, IsCtrl); break;
+    case VK_END: EndKey(IsShift, IsCtrl); break;
+    case VK_HOME: HomeKey(IsShift, IsCtrl); break;
+    case VK_LEFT: LeftKey(IsShift, IsCtrl); break;
+    case VK_UP: UpKey(IsShift, IsCtrl); break;
+    case VK_RIGHT: RightKey(IsShift, IsCtrl); break;
+    case VK_DOWN: DownKey(IsShift, IsCtrl); break;
+    default: break;
+    }
+}
+
+// --- keys and characters ---
+
+void TFormatEditor::ChangeKeyType() {
+    EnableVietKey = EnableVietKey ? FALSE : TRUE;
+    Notify(HWindow, EFN_INPUTCHANGED, EnableVietKey ? 0xFFFF : 0);
+}
+
+LRESULT TFormatEditor::WMKeyDown(WPARAM VK) {
+    Notify(HWindow, EFN_HIDECOMMENT);
+    const auto key = static_cast<UINT>(VK & 0xFF);
+    NumpadKey = (key >= 96 && key <= 107) || key == 109;
+    const bool shift = Down(VK_SHIFT), ctrl = Down(VK_CONTROL);
+    LRESULT result = 0;
+    if (key == 'A' && shift && ctrl) return 0; // the About window is not built
+    if (key >= VK_PRIOR && key <= VK_DOWN) {
+        KeyMoving(key, shift, ctrl);
+    } else if (key == VK_INSERT) {
+        // Shift pastes and Ctrl copies when the clipboard exists.
+    } else if (key == VK_DELETE) {
+        DeleteKey(shift && !ctrl);
+    } else if (key == 'Z' && ctrl) {
+        Undo();
+    } else if (key == VK_F5) {
+        ChangeKeyType();
+    } else {
+        bool ran = false;
+        if ((FEditStyle & eoSimple) == 0 &&
+            ((ctrl && key != VK_CONTROL) || (!ctrl && key >= VK_F1 && key <= VK_F12)))
+            ran = FKeyboard->DoKeyDown(key, shift, ctrl);
+        if (!ran) result = DefWindowProcW(HWindow, WM_KEYDOWN, VK, 0);
+        Notify(HWindow, EFN_KEYDOWN, key, ctrl ? 1 : 0);
+    }
+    if (ctrl) PreChar = 0;
+    return result;
+}
+
+LRESULT TFormatEditor::WMSysKeyDown(WPARAM VK, LPARAM lParam) {
+    if (FKeyboard->DoSysKeyDown(static_cast<UINT>(VK & 0xFF), Down(VK_SHIFT), Down(VK_CONTROL))) return 0;
+    return DefWindowProcW(HWindow, WM_SYSKEYDOWN, VK, lParam);
+}
+
+void TFormatEditor::WMChar(char16_t C) {
+    const bool ctrl = Down(VK_CONTROL), shift = Down(VK_SHIFT);
+    if (!CanModify) {
+        if (C == 13 && edInfo.eiSelecting) Notify(HWindow, EFN_CLICK, reinterpret_cast<WPARAM>(HWindow));
+        return;
+    }
+    const bool typographic = C == 3 || C == 12 || C == 15 || C == 25 || C == 31;
+    if (ctrl && !typographic) return;
+    if (C < 32 && C != 8 && C != 9 && C != 13 && !typographic) return; // no control characters in the text
+    if (C == 8) {
+        Backspace();
+    } else if (C == 9) {
+        CreateKeyUndo();
+        InsertChar(9);
+        PreChar = 0;
+    } else if (C == 13) {
+        if (!shift) InsertParaBreak();
+        PreChar = 0;
+    } else {
+        CreateKeyUndo();
+        // Typographic characters and Vietnamese composition come with their own part: until
+        // then quotes stay as typed and the control codes that map to symbols insert nothing.
+        if (typographic) return;
+        PreChar = C;
+        InsertChar(C);
+        KeyCounter = 20;
+    }
+    if (C != 9 && C != 13 && C != 32) return;
+    // The last character of the word just finished.
+    std::int64_t p = static_cast<std::int64_t>(edInfo.eiIndex) - (C == 13 ? 3 : 2);
+    while (p > 0 && Delimiter(FBuffer->CharAt(static_cast<std::uint32_t>(p)))) --p;
+    Notify(HWindow, EFN_BREAKCHAR, C, static_cast<LPARAM>(std::max<std::int64_t>(p, 0)));
+}
+
+void TFormatEditor::WMSysChar(char16_t C) {
+    if (C == u'-') WMChar(31);
+}
+
+// --- routines and commands ---
+
+void TFormatEditor::SetAlignment(std::uint8_t Align) {
+    CreateUndo();
+    std::uint32_t from = edInfo.eiIndex, to = edInfo.eiIndex;
+    if (edInfo.eiSelecting) {
+        from = std::min(edInfo.eiSelStart, edInfo.eiSelEnd);
+        to = std::max(edInfo.eiSelStart, edInfo.eiSelEnd);
+    }
+    // Every paragraph the range touches.
+    for (std::uint32_t p = FParas->StartParaIndex(from); p <= to;) {
+        FParas->SetParaAlign(p, Align);
+        const std::uint32_t next = FParas->EndOfParaIndex(p) + 1;
+        if (next <= p || FBuffer->CharAt(next - 2) == 0) break;
+        p = next;
+    }
+    ValidateFromLine(FLines->StartOfParaFrom(FLines->GetLinePos(from)));
+    if (!edInfo.eiSelecting) UpdateCaret();
+    NotifyChanged(*this);
+}
+
+void TFormatEditor::ExecuteRoutine(std::uint16_t Routine) {
+    const bool m = CanModify, l = (FEditStyle & eoCanLoadSave) != 0;
+    switch (Routine) {
+    case 71:
+        if (m && l) CMOpen();
+        break;
+    case 73:
+        if (l) CMSave();
+        break;
+    case 74:
+    case 75:
+    case 76:
+    case 77:
+        if (m) SetAlignment(static_cast<std::uint8_t>(Routine - 74));
+        break;
+    case 80: SetSelText(0, FBuffer->TextLength()); break;
+    // Objects, dialogs, formats, find, clipboard, printing, new documents, case changes and
+    // links come with their own parts; 66 and 72 have no action.
+    default: break;
+    }
+}
+
+LRESULT TFormatEditor::WMCommand(WPARAM wParam, LPARAM lParam) {
+    switch (wParam) {
+    case 106:
+    case 107:
+    case 108:
+    case 109: SetAlignment(static_cast<std::uint8_t>(wParam - 106)); return 0;
+    case 125: CMOpen(); return 0;
+    case 126: CMSave(); return 0;
+    case 24323: DeleteBlock(); return 0;
+    case 24325: SetSelText(0, FBuffer->TextLength()); return 0;
+    default:
+        // The commands of formats, dialogs, objects and the clipboard come with their parts.
+        if ((wParam >= 103 && wParam <= 139) || (wParam >= 1001 && wParam <= 1026) ||
+            (wParam >= 24320 && wParam <= 24325))
+            return 0;
+        return DefWindowProcW(HWindow, WM_COMMAND, wParam, lParam);
+    }
+}
+
+bool TFormatEditor::EFMEditMessage(TMessage& msg) {
+    switch (msg.Msg) {
+    case EFM_GETSELTEXT:
+        GetSelText(reinterpret_cast<char16_t*>(msg.LParam), static_cast<std::uint32_t>(msg.WParam));
+        return true;
+    case EFM_SETSELTEXT: SetSelText(LOWORD(msg.LParam), HIWORD(msg.LParam)); return true;
+    case EFM_GETSELINDEX: {
+        SIZE range{};
+        msg.Result = GetSelIndex(range);
+        if (auto* out = reinterpret_cast<SIZE*>(msg.LParam)) *out = range;
+        return true;
+    }
+    case EFM_INSERTTEXT:
+        if (const auto* text = reinterpret_cast<const char16_t*>(msg.LParam))
+            InsertText(std::u16string_view(text), static_cast<std::int32_t>(msg.WParam));
+        return true;
+    case EFM_INSERTPARA:
+        if (static_cast<std::int32_t>(msg.LParam) == -1)
+            InsertParaBreak();
+        else
+            InsertParaBreakFormat(static_cast<std::uint8_t>(msg.LParam & 0xFF),
+                                  static_cast<std::uint8_t>((msg.LParam >> 16) & 0xFF));
+        return true;
+    case EFM_INSERTPARABREAKFORMATEX:
+        InsertParaBreakFormatEx(static_cast<std::uint8_t>(msg.WParam & 0xFF),
+                                static_cast<std::uint8_t>((msg.WParam >> 16) & 0xFF));
+        return true;
+    case EFM_DELETEDATA:
+        DeleteData(
+            static_cast<std::uint32_t>(std::max<std::int64_t>(static_cast<std::int32_t>(msg.WParam), 0)),
+            static_cast<std::uint32_t>(std::max<std::int64_t>(static_cast<std::int32_t>(msg.LParam), 0)));
+        return true;
+    case EFM_MOVEKEY: {
+        const bool shift = LOWORD(msg.LParam) != 0, ctrl = HIWORD(msg.LParam) != 0;
+        static constexpr UINT keys[] = {VK_LEFT,  VK_RIGHT, VK_UP,   VK_DOWN,
+                                        VK_PRIOR, VK_NEXT,  VK_HOME, VK_END};
+        const auto which = LOWORD(msg.WParam);
+        if (which < 8)
+            KeyMoving(keys[which], shift, ctrl);
+        else if (which == 8)
+            DeleteKey(shift);
+        return true;
+    }
+    default: return false;
+    }
+}
+
+} // namespace zeledit::engine

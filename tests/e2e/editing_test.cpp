@@ -1,0 +1,250 @@
+// Editing through keys and messages, as a host and a person drive it: typing, selecting,
+// deleting, undoing, the key map, and what a subclassing host is told.
+#include "e2e/layout_test.h"
+#include "engine/prompts.h"
+#include "objects/picture_object.h"
+#include "platform/graphics_support/graphics_support.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace zeledit::test {
+namespace {
+
+class Editing : public Layout {
+protected:
+    static std::vector<std::pair<UINT, LPARAM>> seen;
+    static WNDPROC original;
+
+    void SetUp() override {
+        Layout::SetUp();
+        seen.clear();
+        original = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+            editor, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(+[](HWND h, UINT m, WPARAM w, LPARAM l) {
+                if (m >= 5000) seen.emplace_back(m, l);
+                return CallWindowProcW(original, h, m, w, l);
+            })));
+        SetFocus(editor);
+    }
+    std::u16string text() const { return {engine().FBuffer->TextBuffer, engine().FBuffer->TextLength()}; }
+    void type(std::u16string_view s) {
+        headless::TypeText(s);
+        headless::PumpMessages();
+    }
+    void key(UINT vk, bool shift = false, bool ctrl = false) {
+        if (shift) headless::KeyDown(VK_SHIFT);
+        if (ctrl) headless::KeyDown(VK_CONTROL);
+        headless::KeyPress(vk);
+        if (ctrl) headless::KeyUp(VK_CONTROL);
+        if (shift) headless::KeyUp(VK_SHIFT);
+        headless::PumpMessages();
+    }
+    int count(UINT m) const {
+        return static_cast<int>(
+            std::count_if(seen.begin(), seen.end(), [m](auto& s) { return s.first == m; }));
+    }
+    std::u16string selected(std::uint32_t max = 100) {
+        std::u16string out(max, u'?');
+        SendMessageW(editor, EFM_GETSELTEXT, max, reinterpret_cast<LPARAM>(out.data()));
+        return out.substr(0, out.find(u'\0'));
+    }
+};
+
+std::vector<std::pair<UINT, LPARAM>> Editing::seen;
+WNDPROC Editing::original = nullptr;
+
+TEST_F(Editing, TypeSelectAWordDeleteItAndUndo) {
+    type(u"Hello world");
+    EXPECT_EQ(text(), u"Hello world");
+    EXPECT_EQ(count(EFN_CHANGED), 11);
+    EXPECT_EQ(count(EFN_BUFFERCHANGED), 11);
+    // The space finished "Hello": its last character is at 4.
+    EXPECT_NE(std::find(seen.begin(), seen.end(), std::pair<UINT, LPARAM>{EFN_BREAKCHAR, 4}), seen.end());
+    key(VK_LEFT, true, true);
+    EXPECT_EQ(selected(), u"world");
+    seen.clear();
+    key(VK_DELETE);
+    EXPECT_EQ(text(), u"Hello ");
+    EXPECT_EQ(seen.front(), (std::pair<UINT, LPARAM>{EFN_HIDECOMMENT, 0}));
+    EXPECT_NE(std::find(seen.begin(), seen.end(), std::pair<UINT, LPARAM>{EFN_BUFFERCHANGED, -5}),
+              seen.end());
+    EXPECT_EQ(count(EFN_CHANGED), 1);
+    seen.clear();
+    key('Z', false, true);
+    EXPECT_EQ(text(), u"Hello world");
+    EXPECT_EQ(count(EFN_CHANGED), 0); // an undo is not a change
+    EXPECT_EQ(SendMessageW(editor, EFM_GETMODIFIED, 0, 0), 0);
+}
+
+TEST_F(Editing, KeystrokesWithinTwoSecondsUndoTogether) {
+    headless::UseManualClock(1000);
+    type(u"abc");
+    for (int i = 0; i < 30; ++i) SendMessageW(editor, WM_TIMER, 1, 0); // three seconds
+    type(u"d");
+    key('Z', false, true);
+    EXPECT_EQ(text(), u"abc");
+    key('Z', false, true);
+    EXPECT_EQ(text(), u"");
+    headless::UseRealClock();
+}
+
+TEST_F(Editing, ParagraphBreaksAreTypedAndDeletedAsPairs) {
+    type(u"ab\rcd");
+    EXPECT_EQ(text(), u"ab\r\ncd");
+    SendMessageW(editor, EFM_SETINDEX, 0, 4);
+    type(u"\b");
+    EXPECT_EQ(text(), u"abcd");
+    SendMessageW(editor, EFM_INSERTPARA, 0, -1);
+    SendMessageW(editor, EFM_SETINDEX, 0, 2);
+    key(VK_DELETE);
+    EXPECT_EQ(text(), u"abcd");
+    // A host range that would cut a pair takes all of it; one past the text is clamped.
+    SendMessageW(editor, EFM_SETINDEX, 0, 2);
+    SendMessageW(editor, EFM_INSERTPARA, 0, -1);
+    SendMessageW(editor, EFM_DELETEDATA, 3, 100);
+    EXPECT_EQ(text(), u"ab");
+}
+
+TEST_F(Editing, SelectionsFromMessagesAndKeys) {
+    type(u"0123456789");
+    SendMessageW(editor, EFM_SETSELTEXT, 0, MAKELPARAM(7, 3));
+    EXPECT_EQ(selected(), u"3456");
+    EXPECT_EQ(engine().edInfo.eiIndex, 7u);
+    SIZE range{};
+    EXPECT_EQ(SendMessageW(editor, EFM_GETSELINDEX, 0, reinterpret_cast<LPARAM>(&range)), MAKELPARAM(3, 7));
+    EXPECT_EQ(selected(4), u"345"); // MaxLen 4: three units and the zero
+    char16_t untouched = u'x';
+    SendMessageW(editor, EFM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(&untouched));
+    EXPECT_EQ(untouched, u'x');
+    SendMessageW(editor, EFM_SETSELTEXT, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(selected(), u"");
+    SendMessageW(editor, EFM_SETINDEX, 0, 2);
+    key(VK_RIGHT, true);
+    key(VK_RIGHT, true);
+    key(VK_LEFT, true);
+    EXPECT_EQ(selected(), u"2");
+    key(VK_LEFT, true); // back at the anchor: no selection
+    EXPECT_EQ(selected(), u"");
+    type(u"x"); // typing replaces a selection
+    SendMessageW(editor, EFM_SETSELTEXT, 0, MAKELPARAM(0, 3));
+    type(u"y");
+    EXPECT_EQ(text(), u"y23456789"); // "01x" replaced
+}
+
+TEST_F(Editing, WordKeysFollowTheDelimiters) {
+    type(u"ab  cd.ef");
+    SendMessageW(editor, EFM_SETINDEX, 0, 0);
+    key(VK_RIGHT, false, true);
+    EXPECT_EQ(engine().edInfo.eiIndex, 4u);
+    key(VK_RIGHT, false, true);
+    EXPECT_EQ(engine().edInfo.eiIndex, 7u);
+    key(VK_LEFT, false, true);
+    EXPECT_EQ(engine().edInfo.eiIndex, 3u);
+    key(VK_END);
+    EXPECT_EQ(engine().edInfo.eiIndex, 9u);
+    key(VK_HOME);
+    EXPECT_EQ(engine().edInfo.eiIndex, 0u);
+}
+
+TEST_F(Editing, ControlCharactersNeverEnterTheText) {
+    for (char16_t c : {u'\x01', u'\x02', u'\x1b', u'\x0c'}) SendMessageW(editor, WM_CHAR, c, 0);
+    EXPECT_EQ(text(), u"");
+    const char16_t host[] = {u'a', 1, u'b', 0};
+    SendMessageW(editor, EFM_INSERTTEXT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(host));
+    EXPECT_EQ(text(), u"a b");
+}
+
+TEST_F(Editing, ReadOnlyEditorsIgnoreKeysButNotMessages) {
+    type(u"text");
+    SendMessageW(editor, EFM_DISABLEMODIFY, 0, 0);
+    type(u"more\b");
+    key(VK_DELETE);
+    EXPECT_EQ(text(), u"text");
+    SendMessageW(editor, EFM_SETSELTEXT, 0, MAKELPARAM(0, 2));
+    seen.clear();
+    type(u"\r");
+    EXPECT_EQ(count(EFN_CLICK), 1);
+    SendMessageW(editor, EFM_INSERTTEXT, 0, reinterpret_cast<LPARAM>(u"!"));
+    EXPECT_EQ(text(), u"!xt"); // the selection was replaced: messages are not gated
+}
+
+TEST_F(Editing, DeletingAllTextResetsTheTablesUnlessTemplated) {
+    const std::uint8_t big = add_font(30);
+    set_text(u"big", big);
+    ASSERT_EQ(engine().FFonts->Count(), 2);
+    seen.clear();
+    SendMessageW(editor, EFM_DELETEDATA, 0, 3);
+    EXPECT_EQ(engine().FFonts->Count(), 1);
+    EXPECT_EQ(count(EFN_FORMATCHANGED), 1);
+    set_text(u"big", add_font(30));
+    SendMessageW(editor, EFM_SETDOCUMENTTYPE, 0, 0x0602); // the tables are the template's
+    SendMessageW(editor, EFM_DELETEDATA, 0, 3);
+    EXPECT_EQ(engine().FFonts->Count(), 2);
+    SendMessageW(editor, EFM_DELETEDATA, 0, 0); // an empty range does nothing
+}
+
+TEST_F(Editing, DeletingAnObjectMarkDeletesTheObject) {
+    std::vector<std::uint32_t> argb(4, 0xFF00FF00);
+    TObjectInfo info{};
+    info.oiStyle = objects::osPicture;
+    info.oiID = engine().FObjects->GetNewID();
+    engine().FObjects->AddObject(std::make_unique<objects::TPictureObj>(
+        &engine().edInfo, info, platform::UniqueGlobal(platform::make_packed_dib(2, 2, argb))));
+    set_text(u"a\x01"
+             u"b");
+    engine().FBuffer->FormatBuffer[1] = info.oiID;
+    SendMessageW(editor, EFM_SETINDEX, 0, 2);
+    type(u"\b");
+    EXPECT_EQ(text(), u"ab");
+    EXPECT_EQ(engine().FObjects->Count(), 0);
+}
+
+TEST_F(Editing, TheKeyMapRunsRoutinesAndTellsTheHost) {
+    type(u"line");
+    key('E', false, true); // Ctrl+E: centre
+    EXPECT_EQ(engine().FParas->GetParaAlign(0), 1);
+    SendMessageW(editor, EFM_SETHOTKEY, 76, 0x4000 | 'Q'); // right alignment on Ctrl+Q
+    EXPECT_EQ(SendMessageW(editor, EFM_GETHOTKEY, 76, 0), 0x4000 | 'Q');
+    EXPECT_EQ(SendMessageW(editor, EFM_GETHOTKEY, 86, 0), 0); // beyond 85
+    key('Q', false, true);
+    EXPECT_EQ(engine().FParas->GetParaAlign(0), 2);
+    SendMessageW(editor, EFM_SETEDITTYPE, 0, 0x2 | 0x100000); // simple mode: no key map
+    seen.clear();
+    key('L', false, true);
+    EXPECT_EQ(engine().FParas->GetParaAlign(0), 2);
+    EXPECT_NE(std::find(seen.begin(), seen.end(), std::pair<UINT, LPARAM>{EFN_KEYDOWN, 1}), seen.end());
+    seen.clear();
+    key(VK_F5);
+    EXPECT_EQ(count(EFN_INPUTCHANGED), 1);
+    EXPECT_TRUE(engine().EnableVietKey);
+}
+
+TEST(KeyboardFile, RoundTripsAndRefusesBadFiles) {
+    engine::TEditorKeyboard keys;
+    EXPECT_EQ(keys.GetRoutine(0x4000 | 'C'), 68u);  // entry 67, 1-based
+    EXPECT_EQ(keys.GetRoutine(0x4000 | 0x2D), 88u); // Ctrl+Insert: entry 87
+    keys.SetHotKey(7, 0x8000 | 'F');
+    const auto file = keys.SaveToBuffer();
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(file.data())), "Zentravia Editor Keyboard");
+    engine::TEditorKeyboard other;
+    ASSERT_TRUE(other.LoadFromBuffer(file));
+    EXPECT_EQ(other.GetHotKey(7), 0x8000 | 'F');
+    auto bad = [&](auto change) {
+        auto b = file;
+        change(b);
+        engine::TEditorKeyboard k;
+        const bool loaded = k.LoadFromBuffer(b);
+        return !loaded && k.GetHotKey(7) == (0x4000 | 'F');
+    };
+    EXPECT_TRUE(bad([](auto& b) { b[0] = 'X'; }));
+    EXPECT_TRUE(bad([](auto& b) { b[25] = '!'; }));        // the signature must end at 25
+    EXPECT_TRUE(bad([](auto& b) { b[32] = 87; }));         // only the number 88
+    EXPECT_TRUE(bad([](auto& b) { b[34 + 5 * 3] = 87; })); // a routine beyond 86
+    EXPECT_FALSE(other.LoadFromBuffer(std::span(file).first(478)));
+    auto ignored = file;
+    ignored[26] = ignored[27] = 0x55; // the two bytes after the signature mean nothing
+    EXPECT_TRUE(other.LoadFromBuffer(ignored));
+}
+
+} // namespace
+} // namespace zeledit::test
