@@ -106,6 +106,29 @@ void BM_FindLines(benchmark::State& state) {
 }
 BENCHMARK(BM_FindLines);
 
+// A keystroke end to end: WM_CHAR through the buffer, links, notifications, layout, the
+// repaint of the line and the caret; typed and rubbed out in turn in the middle of the text.
+void BM_TypeThroughWmChar(benchmark::State& state) {
+    auto& doc = Document();
+    doc.editor->GetLines();
+    SetFocus(doc.window);
+    SendMessageW(doc.window, EFM_SETINDEX, 0, static_cast<LPARAM>(doc.editor->FBuffer->TextLength() / 2));
+    bool typed = false;
+    for (auto _ : state) {
+        SendMessageW(doc.window, WM_CHAR, typed ? 8 : 'x', 0);
+        typed = !typed;
+    }
+}
+BENCHMARK(BM_TypeThroughWmChar)->Unit(benchmark::kMicrosecond)->Repetitions(3)->ReportAggregatesOnly();
+
+// The undo snapshot that the first keystroke of a burst takes.
+void BM_UndoSnapshotOfTheDocument(benchmark::State& state) {
+    auto& doc = Document();
+    for (auto _ : state) doc.editor->CreateUndo();
+    doc.editor->FUndoObj->FreeAll();
+}
+BENCHMARK(BM_UndoSnapshotOfTheDocument)->Unit(benchmark::kMillisecond);
+
 struct PaintedWindow {
     LargeLayout& doc = Document();
     PaintedWindow() {
