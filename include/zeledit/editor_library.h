@@ -13,4 +13,7 @@ extern "C" {
 ZE_API ATOM InitEditorLib() noexcept;
 // The module instance the classes are registered with.
 ZE_API HINSTANCE GetEditInstance() noexcept;
+// Replaces the accent table of Vietnamese typing, for every editor, from a file; FALSE
+// when the file cannot be read or is not a valid table.
+ZE_API BOOL LoadAccentTable(LPCWSTR FileName) noexcept;
 }

@@ -4,6 +4,7 @@
 #include "engine/format_editor.h"
 #include "engine/notifications.h"
 #include "model/device_metrics.h"
+#include "platform/system_library/system_library.h"
 
 #include <algorithm>
 
@@ -117,6 +118,7 @@ void TFormatEditor::UpdateCaret() {
 
 void TFormatEditor::SetIndex(std::uint32_t Idx) {
     if (Idx > FBuffer->TextLength()) return;
+    PreChar = 0;
     CurrentLine = FLines->GetLinePos(Idx);
     edInfo.eiIndex = Idx;
     OriginX = 0;
@@ -147,11 +149,13 @@ void TFormatEditor::ScrollInView(std::uint32_t, std::uint32_t) {
 }
 
 void TFormatEditor::WMSetFocus() {
+    platform::SetVietnameseKey(EnableVietKey ? 1 : 0);
     AdjustTheCaret(FLines->Line(std::clamp(CurrentLine, 0, FLines->LastIndex()))->TotalHeight());
     UpdateCaret();
 }
 
 void TFormatEditor::WMKillFocus() {
+    platform::SetVietnameseKey(0);
     DestroyCaret();
     CaretVisible = false;
 }

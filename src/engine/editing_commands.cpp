@@ -228,6 +228,7 @@ void TFormatEditor::SelectKey(std::uint32_t ASt, std::uint32_t AEnd, bool IsShif
 }
 
 void TFormatEditor::SetSelText(std::uint32_t AStart, std::uint32_t AEnd) {
+    PreChar = 0;
     if (edInfo.eiSelecting) {
         HDC dc = GetEditDC();
         UpdateSelect(dc, edInfo.eiSelStart, edInfo.eiSelEnd);

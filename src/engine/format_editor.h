@@ -162,6 +162,12 @@ public:
     void ChangeKeyType();
     void SetAlignment(std::uint8_t Align);
 
+    // Vietnamese input and the typographic and case conversions.
+    bool ProcessAccent(char16_t C);
+    char16_t ChangeCode(char16_t Code) const;
+    void ChangeCase();
+    void EFMChangeChar(char16_t W, std::int64_t P);
+
     void SetEditType(std::int32_t et);
     void SetBackground(COLORREF colour);
     void SetColorStyle(HPALETTE palette, TColorStyle style);

@@ -2,6 +2,7 @@
 // routines, typed characters and the command identifiers of menus and toolbars.
 #include "engine/format_editor.h"
 #include "engine/notifications.h"
+#include "platform/system_library/accent_table.h"
 
 #include <algorithm>
 
@@ -224,11 +225,15 @@ void TFormatEditor::WMChar(char16_t C) {
         PreChar = 0;
     } else {
         CreateKeyUndo();
-        // Typographic characters and Vietnamese composition come with their own part: until
-        // then quotes stay as typed and the control codes that map to symbols insert nothing.
-        if (typographic) return;
-        PreChar = C;
-        InsertChar(C);
+        if (C == 34 || C == 39) C = ChangeCode(C);
+        if ((C == 3 || C == 12 || C == 15 || C == 25) && !shift) return;
+        const char16_t ch = typographic ? ChangeCode(C) : C;
+        if (ch < 32) return; // a control code that maps to no character here
+        if (!(C >= 32 && !NumpadKey && EnableVietKey && platform::AccentTable().IsHotKey(C) &&
+              ProcessAccent(C))) {
+            PreChar = ch;
+            InsertChar(ch);
+        }
         KeyCounter = 20;
     }
     if (C != 9 && C != 13 && C != 32) return;
@@ -277,6 +282,9 @@ void TFormatEditor::ExecuteRoutine(std::uint16_t Routine) {
     case 76:
     case 77:
         if (m) SetAlignment(static_cast<std::uint8_t>(Routine - 74));
+        break;
+    case 78:
+        if (m) ChangeCase();
         break;
     case 80: SetSelText(0, FBuffer->TextLength()); break;
     // Objects, dialogs, formats, find, clipboard, printing, new documents, case changes and
@@ -335,6 +343,9 @@ bool TFormatEditor::EFMEditMessage(TMessage& msg) {
         DeleteData(
             static_cast<std::uint32_t>(std::max<std::int64_t>(static_cast<std::int32_t>(msg.WParam), 0)),
             static_cast<std::uint32_t>(std::max<std::int64_t>(static_cast<std::int32_t>(msg.LParam), 0)));
+        return true;
+    case EFM_CHANGECHAR:
+        EFMChangeChar(static_cast<char16_t>(msg.WParam), static_cast<std::int32_t>(msg.LParam));
         return true;
     case EFM_MOVEKEY: {
         const bool shift = LOWORD(msg.LParam) != 0, ctrl = HIWORD(msg.LParam) != 0;

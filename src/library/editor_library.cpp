@@ -3,6 +3,8 @@
 #include "engine/draw_editor.h"
 #include "engine/format_editor.h"
 #include "engine/prompts.h"
+#include "platform/core/text.h"
+#include "platform/system_library/accent_table.h"
 #include "platform/user/modules.h"
 
 #include <zeledit/controls.h>
@@ -84,4 +86,16 @@ ATOM InitEditorLib() noexcept {
     if (!GetClassInfoW(GetEditInstance(), DrawEditorClassName, &existing))
         register_class(DrawEditorClassName, column_class_style, editor_proc<TDrawEditor>);
     return register_class(FormattedEditorClassName, document_class_style, editor_proc<TFormatEditor>);
+}
+
+BOOL LoadAccentTable(LPCWSTR FileName) noexcept {
+    try {
+        if (FileName == nullptr) return FALSE;
+        return zeledit::platform::AccentTable().LoadFromFile(
+                   zeledit::platform::to_utf8(zeledit::platform::wide_view(FileName)))
+                   ? TRUE
+                   : FALSE;
+    } catch (...) {
+        return FALSE;
+    }
 }

@@ -1,0 +1,102 @@
+// Vietnamese typing (an accent key right after a letter replaces the letter), typographic
+// characters, case cycling and the host's single-character replacement.
+#include "engine/format_editor.h"
+#include "engine/notifications.h"
+#include "platform/system_library/case_table.h"
+#include "platform/system_library/system_library.h"
+
+#include <algorithm>
+
+namespace zeledit::engine {
+namespace {
+
+constexpr std::int32_t etTypographic = 0x80000;
+
+bool OpensQuote(char16_t c) {
+    return c == 9 || c == 10 || c == 13 || c == u' ' || c == u',' || c == u':' || c == u'[' || c == u']' ||
+           c == u'{' || c == u'}';
+}
+
+bool StartsWordAfter(char16_t c) {
+    return c == 1 || c == 10 || c == u' ' || c == u'!' || c == u',' || c == u'.' || c == u':' || c == u';' ||
+           c == u'?';
+}
+
+} // namespace
+
+// Composes only with the letter just typed: after a click, a selection or any other caret
+// move the character before the caret is not PreChar and the key types itself.
+bool TFormatEditor::ProcessAccent(char16_t C) {
+    const std::uint32_t at = edInfo.eiIndex;
+    if (PreChar == 0 || edInfo.eiSelecting || at == 0 || at > FBuffer->TextLength() ||
+        FBuffer->CharAt(at - 1) != PreChar)
+        return false;
+    const auto composed =
+        static_cast<char16_t>(platform::VCharOf(PreChar, static_cast<std::int32_t>(C) - 48));
+    if (composed == 0) return false;
+    SendMessageW(HWindow, WM_CHAR, 8, 0);
+    InsertChar(composed);
+    PreChar = composed;
+    return true;
+}
+
+char16_t TFormatEditor::ChangeCode(char16_t Code) const {
+    if ((FEditStyle & etTypographic) == 0) return Code;
+    const std::uint32_t at = std::min(edInfo.eiIndex, FBuffer->TextLength());
+    const bool opening = at == 0 || OpensQuote(FBuffer->CharAt(at - 1));
+    const bool shift_ctrl = GetKeyState(VK_SHIFT) < 0 && GetKeyState(VK_CONTROL) < 0;
+    switch (Code) {
+    case 34: return opening ? 0x201C : 0x201D;
+    case 39: return opening ? 0x2018 : 0x2019;
+    case 3: return shift_ctrl ? 0xA2 : Code;
+    case 12: return shift_ctrl ? 0xA3 : Code;
+    case 15: return shift_ctrl ? 0xB0 : Code;
+    case 25: return shift_ctrl ? 0xA5 : Code;
+    case 31:
+        if (GetKeyState(VK_MENU) < 0) return 0x2013;
+        return shift_ctrl ? 0x2014 : Code;
+    default: return Code;
+    }
+}
+
+void TFormatEditor::ChangeCase() {
+    if (!edInfo.eiSelecting) return;
+    const std::uint32_t length = FBuffer->TextLength();
+    const std::uint32_t from = std::min({edInfo.eiSelStart, edInfo.eiSelEnd, length});
+    const std::uint32_t to = std::min(std::max(edInfo.eiSelStart, edInfo.eiSelEnd), length);
+    if (to - from < 2) return;
+    const platform::TCaseList& cases = platform::CaseTable();
+    const char16_t c1 = FBuffer->CharAt(from), c2 = FBuffer->CharAt(from + 1);
+    enum { Lower, Title, Upper } mode = Lower;
+    if (cases.IsLowercase(c1) && cases.IsLowercase(c2))
+        mode = Title;
+    else if (cases.IsUppercase(c1) && cases.IsLowercase(c2))
+        mode = Upper;
+    for (std::uint32_t i = from; i < to; ++i) {
+        char16_t& c = FBuffer->TextBuffer[i];
+        if (mode == Lower)
+            c = cases.Lowercase(c);
+        else if (mode == Upper)
+            c = cases.Uppercase(c);
+        else
+            c = i == from || StartsWordAfter(FBuffer->CharAt(i - 1)) ? cases.Uppercase(c)
+                                                                     : cases.Lowercase(c);
+    }
+    UpdateFormat(static_cast<std::int32_t>(from), to);
+    NotifyChanged(*this);
+    // The lines were painted afresh: the selection is shown again over them.
+    HDC dc = GetEditDC();
+    UpdateSelect(dc, from, to);
+    ReleaseDC(HWindow, dc);
+}
+
+void TFormatEditor::EFMChangeChar(char16_t W, std::int64_t P) {
+    if (P < 0 || P > FBuffer->TextLength()) return;
+    const auto at = static_cast<std::uint32_t>(P);
+    const auto special = [](char16_t c) { return c == 0 || c == 1 || c == 10 || c == 13; };
+    if (special(W) || special(FBuffer->CharAt(at))) return;
+    FBuffer->TextBuffer[at] = W;
+    UpdateFormat(static_cast<std::int32_t>(at), at + 1);
+}
+
+} // namespace zeledit::engine
