@@ -149,9 +149,11 @@ LRESULT TFormatEditor::WMVScroll(WPARAM wParam, LPARAM lParam) {
         CurrentLine = FLines->FTopLine;
         CaretToLineStart();
         break;
-    case SB_TOP: SetIndex(0); break;
-    case SB_BOTTOM: SetIndex(FBuffer->TextLength()); break;
-    default: break; // page up and down are the keyboard's Page keys
+    case SB_PAGEUP: PageUpKey(false, false); break;
+    case SB_PAGEDOWN: PageDownKey(false, false); break;
+    case SB_TOP: HomeKey(false, true); break;
+    case SB_BOTTOM: EndKey(false, true); break;
+    default: break;
     }
     return 0;
 }

@@ -153,6 +153,12 @@ TEST_F(Painting, ScrollingMovesTheTopLineAndTheCaret) {
     EXPECT_EQ(lines().FTopLine, 1); // one line whatever the delta
     SendMessageW(editor, EFM_SETTOPINDEX, lines().Line(10)->At + 1, 0);
     EXPECT_EQ(lines().FTopLine, 10);
+    SendMessageW(editor, WM_VSCROLL, SB_PAGEDOWN, 0); // the Page Down key: a view further
+    EXPECT_GT(lines().FTopLine, 20);
+    EXPECT_EQ(engine().edInfo.eiIndex, lines().Line(engine().CurrentLine)->At);
+    SendMessageW(editor, WM_VSCROLL, SB_TOP, 0);
+    EXPECT_EQ(lines().FTopLine, 0);
+    EXPECT_EQ(engine().edInfo.eiIndex, 0u);
     // A read-only document stops where its last lines fill the view.
     SendMessageW(editor, EFM_DISABLEMODIFY, 0, 0);
     engine().UpdateScrollbar();
