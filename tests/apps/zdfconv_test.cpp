@@ -1,0 +1,127 @@
+// The command-line converter, run as a user runs it, on files the tests write.
+#include <zeledit/headless.h>
+#include <zeledit/zeledit.h>
+
+#include "engine/format_editor.h"
+#include "objects/picture_object.h"
+#include "platform/graphics_support/graphics_support.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int status;
+    std::string output;
+};
+
+Outcome zdfconv(const std::string& arguments) {
+    const std::string command = std::string(ZDFCONV) + " " + arguments + " 2>&1";
+    std::FILE* pipe = popen(command.c_str(), "r");
+    Outcome run{-1, {}};
+    if (pipe == nullptr) return run;
+    std::array<char, 256> chunk;
+    while (std::fgets(chunk.data(), chunk.size(), pipe) != nullptr) run.output += chunk.data();
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+class Zdfconv : public ::testing::Test {
+protected:
+    fs::path dir;
+    void SetUp() override {
+        dir = fs::path(::testing::TempDir()) /
+              (std::string("zdfconv-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    std::string path(const char* name) const { return (dir / name).string(); }
+    static void write(const std::string& p, const std::string& bytes) {
+        std::ofstream(p, std::ios::binary) << bytes;
+    }
+    static std::string read(const std::string& p) {
+        std::ifstream in(p, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+};
+
+TEST_F(Zdfconv, TextRoundTripsThroughADocument) {
+    write(path("in.txt"), "\xEF\xBB\xBFTi\xE1\xBA\xBFng Vi\xE1\xBB\x87t\r\nsecond\nthird\rlast");
+    ASSERT_EQ(zdfconv("fromtext " + path("in.txt") + " " + path("doc.zdf")).status, 0);
+    const Outcome info = zdfconv("info " + path("doc.zdf"));
+    EXPECT_EQ(info.status, 0);
+    EXPECT_NE(info.output.find("generation: 6\nkind: normal\ncharacters: 31\n"), std::string::npos)
+        << info.output;
+    ASSERT_EQ(zdfconv("totext " + path("doc.zdf") + " " + path("out.txt")).status, 0);
+    EXPECT_EQ(read(path("out.txt")), "Ti\xE1\xBA\xBFng Vi\xE1\xBB\x87t\nsecond\nthird\nlast");
+}
+
+TEST_F(Zdfconv, RenderWritesAPngOfTheGivenWidth) {
+    write(path("in.txt"), "a line of text");
+    ASSERT_EQ(zdfconv("fromtext " + path("in.txt") + " " + path("doc.zdf")).status, 0);
+    ASSERT_EQ(zdfconv("render " + path("doc.zdf") + " " + path("doc.png") + " --width 320").status, 0);
+    const std::string png = read(path("doc.png"));
+    ASSERT_GT(png.size(), 24u);
+    EXPECT_EQ(png.substr(1, 3), "PNG");
+    const auto byte = [&](int i) { return static_cast<unsigned char>(png[static_cast<std::size_t>(i)]); };
+    EXPECT_EQ(byte(16) << 24 | byte(17) << 16 | byte(18) << 8 | byte(19), 320);
+    EXPECT_EQ(zdfconv("render " + path("doc.zdf") + " " + path("x.png") + " --width 5").status, 1);
+}
+
+TEST_F(Zdfconv, CountsObjectsAndLinks) {
+    zeledit::headless::Reset();
+    InitEditorLib();
+    HWND w = CreateWindowExW(0, FormattedEditorClassName, u"", WS_VISIBLE, 0, 0, 400, 300, nullptr, nullptr,
+                             nullptr, nullptr);
+    auto& e = *static_cast<zeledit::engine::TFormatEditor*>(GetPropW(w, u"EDOBJ"));
+    std::vector<std::uint32_t> argb(4, 0xFF0000FF);
+    TObjectInfo object{};
+    object.oiStyle = zeledit::objects::osPicture;
+    object.oiID = e.FObjects->GetNewID();
+    e.FObjects->AddObject(std::make_unique<zeledit::objects::TPictureObj>(
+        &e.edInfo, object, zeledit::platform::UniqueGlobal(zeledit::platform::make_packed_dib(2, 2, argb))));
+    SendMessageW(w, EFM_INSERTTEXT, 0, reinterpret_cast<LPARAM>(u"see x here"));
+    e.FBuffer->TextBuffer[4] = 1;
+    e.FBuffer->FormatBuffer[4] = object.oiID;
+    const TInsertHyperLink link{0, 3, "https://example.org", 1};
+    SendMessageW(w, EFM_INSERTHYPERLINK, 0, reinterpret_cast<LPARAM>(&link));
+    const std::u16string name = fs::path(path("rich.zdf")).u16string();
+    ASSERT_EQ(SendMessageW(w, EFM_SAVEDOC, 0, reinterpret_cast<LPARAM>(name.c_str())), 1);
+    zeledit::headless::Reset();
+    const Outcome info = zdfconv("info " + path("rich.zdf"));
+    EXPECT_NE(info.output.find("objects: 1\nlinks: 1\n"), std::string::npos) << info.output;
+}
+
+TEST_F(Zdfconv, BadInputIsRefusedWithAReason) {
+    const Outcome missing = zdfconv("info " + path("none.zdf"));
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.output.find("not a document file"), std::string::npos);
+    write(path("in.txt"), "text");
+    ASSERT_EQ(zdfconv("fromtext " + path("in.txt") + " " + path("doc.zdf")).status, 0);
+    const std::string whole = read(path("doc.zdf"));
+    write(path("cut.zdf"), whole.substr(0, whole.size() / 2));
+    const Outcome cut = zdfconv("totext " + path("cut.zdf") + " " + path("out.txt"));
+    EXPECT_EQ(cut.status, 2);
+    EXPECT_NE(cut.output.find("damaged"), std::string::npos) << cut.output;
+    EXPECT_EQ(zdfconv("fromtext " + path("none.txt") + " " + path("x.zdf")).status, 2);
+    EXPECT_EQ(zdfconv("").status, 1);
+    EXPECT_EQ(zdfconv("info").status, 1);
+    EXPECT_EQ(zdfconv("convert a b").status, 1);
+    for (const char* command : {"info", "totext", "fromtext", "render"}) {
+        const Outcome help = zdfconv(std::string(command) + " --help");
+        EXPECT_EQ(help.status, 0) << command;
+        EXPECT_NE(help.output.find(std::string("usage: zdfconv ") + command), std::string::npos);
+    }
+}
+
+} // namespace
