@@ -12,6 +12,8 @@ packages=(
     # graphics device, fonts, images, interactive backend
     libcairo2-dev libfontconfig-dev libfreetype-dev
     libjpeg62-turbo-dev libpng-dev libtiff-dev libsdl2-dev
+    # the desktop backend under a virtual display in the tests
+    xvfb xdotool
     # faces the tests measure with
     fonts-liberation2 fonts-dejavu-core
 )

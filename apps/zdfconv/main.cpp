@@ -1,7 +1,7 @@
 // zdfconv: document files from the command line. Every command works through an editor
 // window of the library, as any host would, without a display.
 #include "document_summary.h"
-#include "utf8.h"
+#include "platform/core/text.h"
 
 #include <zeledit/headless.h>
 #include <zeledit/zeledit.h>
@@ -44,7 +44,7 @@ int Fail(const std::string& message) {
     return Failed;
 }
 
-std::u16string Wide(const std::string& path) { return zdfconv::FromUtf8(path); }
+std::u16string Wide(const std::string& path) { return zeledit::platform::from_utf8(path); }
 
 // An editor window of the given width.
 HWND MakeEditor(int width, int height = 200) {
@@ -117,7 +117,7 @@ int ToText(const std::string& in, const std::string& out) {
         plain += text[i] == 13 ? u'\n' : text[i];
     }
     std::ofstream file(out, std::ios::binary);
-    const std::string utf8 = zdfconv::ToUtf8(plain);
+    const std::string utf8 = zeledit::platform::to_utf8(plain);
     file.write(utf8.data(), static_cast<std::streamsize>(utf8.size()));
     return file.good() ? Ok : Fail("cannot write " + out);
 }
@@ -127,7 +127,7 @@ int FromText(const std::string& in, const std::string& out) {
     if (!ReadFile(in, bytes)) return Fail("cannot read " + in);
     if (bytes.starts_with("\xEF\xBB\xBF")) bytes.erase(0, 3);
     std::u16string text;
-    const std::u16string decoded = zdfconv::FromUtf8(bytes);
+    const std::u16string decoded = zeledit::platform::from_utf8(bytes);
     for (std::size_t i = 0; i < decoded.size(); ++i) {
         const char16_t c = decoded[i];
         if (c == u'\r' || c == u'\n') {
@@ -173,6 +173,7 @@ int Usage_(int which) {
 } // namespace
 
 int main(int argc, char** argv) {
+    InitEditorLib();
     const std::span<char*> args(argv + 1, static_cast<std::size_t>(std::max(argc - 1, 0)));
     if (args.empty()) return Usage_(0);
     const std::string command = args[0];

@@ -65,6 +65,36 @@ std::string to_utf8(std::u16string_view s) {
     return out;
 }
 
+std::u16string from_utf8(std::string_view bytes) {
+    std::u16string out;
+    out.reserve(bytes.size());
+    static constexpr char32_t smallest[] = {0, 0x80, 0x800, 0x10000};
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        const int extra = b < 0x80 ? 0 : (b >> 5) == 6 ? 1 : (b >> 4) == 14 ? 2 : (b >> 3) == 30 ? 3 : -1;
+        char32_t c = extra == 0 ? b : extra == 1 ? b & 0x1F : extra == 2 ? b & 0x0F : b & 0x07;
+        bool ok = extra >= 0 && bytes.size() - i > static_cast<std::size_t>(extra);
+        for (int k = 1; ok && k <= extra; ++k) {
+            const auto n = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
+            ok = (n >> 6) == 2;
+            c = c << 6 | (n & 0x3F);
+        }
+        if (!ok || c < smallest[std::max(extra, 0)] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+            out += u'\uFFFD';
+            ++i;
+            continue;
+        }
+        if (c >= 0x10000) {
+            out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+            out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            out += static_cast<char16_t>(c);
+        }
+        i += static_cast<std::size_t>(extra) + 1;
+    }
+    return out;
+}
+
 int copy_truncated(std::u16string_view text, LPWSTR buffer, int max_count) {
     if (buffer == nullptr || max_count <= 0) return 0;
     const auto n = std::min<std::size_t>(text.size(), static_cast<std::size_t>(max_count - 1));

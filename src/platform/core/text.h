@@ -21,6 +21,8 @@ std::u16string fold_case(std::u16string_view s);
 
 // UTF-8 for file names and fontconfig; a lone surrogate becomes U+FFFD.
 std::string to_utf8(std::u16string_view s);
+// UTF-16 of UTF-8 text from outside; malformed sequences become U+FFFD.
+std::u16string from_utf8(std::string_view s);
 
 // Copies at most max_count - 1 units and a terminating NUL; answers the units copied.
 int copy_truncated(std::u16string_view text, LPWSTR buffer, int max_count);
