@@ -18,7 +18,9 @@ test: deps
 demo: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug
 	cmake --build $(BUILD) -j $(JOBS) --target zeledit-demo
-	$(BUILD)/apps/zeledit-demo/zeledit-demo $(BUILD)/zeledit-demo.png
+	@mkdir -p $(BUILD)/demo
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then $(BUILD)/apps/zeledit-demo/zeledit-demo samples/welcome.zdf; \
+	else $(BUILD)/apps/zeledit-demo/zeledit-demo samples/welcome.zdf --render $(BUILD)/demo/welcome.png; fi
 
 asan: export LSAN_OPTIONS = suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0
 asan: export UBSAN_OPTIONS = print_stacktrace=1

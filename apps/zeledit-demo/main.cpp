@@ -1,70 +1,212 @@
-// The interactive editor host: a frame around an editor window. Until the display
-// backend exists it renders the window to a PNG file.
+// The editor host: a frame with a toolbar, an editor window and a status line, driven only
+// through the editor's messages and notifications. On a desktop it opens a window; without
+// a display it renders the frame to a PNG file.
+//
+//   zeledit-demo [FILE] [--render OUT.png] [--save OUT.zdf] [--exit-after MS]
+#include <zeledit/controls.h>
+#include <zeledit/display.h>
 #include <zeledit/headless.h>
 #include <zeledit/zeledit.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
 
-constexpr int margin = 12;
+constexpr int ToolbarHeight = 34, StatusHeight = 24, Gap = 4;
+constexpr int EditorId = 100, StatusId = 101, ExitTimer = 1;
 
-LRESULT CALLBACK frame_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+struct Tool {
+    const char16_t* caption;
+    int width;
+    UINT command; // sent to the editor as WM_COMMAND; 0 for the Vietnamese switch
+};
+constexpr Tool Tools[] = {{u"Open…", 64, 125},   {u"Save…", 64, 126}, {u"Left", 52, 106},
+                          {u"Centre", 60, 107},  {u"Right", 56, 108}, {u"Justify", 62, 109},
+                          {u"Tiếng Việt", 90, 0}};
+constexpr int ToolBase = 200;
+
+struct Options {
+    std::string file = "samples/welcome.zdf";
+    std::string render, save;
+    int exit_after = 0;
+};
+
+HWND frame, editor, status;
+WNDPROC editor_proc;
+std::u16string file_name;
+bool modified = false, vietnamese = false;
+
+std::u16string Wide(const std::string& s) {
+    std::u16string out;
+    for (std::size_t i = 0; i < s.size();) {
+        // The paths given here are ASCII or UTF-8; keep it simple and faithful for both.
+        const auto c = static_cast<unsigned char>(s[i]);
+        const int extra = c < 0x80 ? 0 : c < 0xE0 ? 1 : c < 0xF0 ? 2 : 3;
+        char32_t v = extra == 0 ? c : c & (0x3F >> extra);
+        for (int k = 1; k <= extra && i + static_cast<std::size_t>(k) < s.size(); ++k)
+            v = v << 6 | (static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]) & 0x3F);
+        out += static_cast<char16_t>(v < 0x10000 ? v : 0xFFFD);
+        i += static_cast<std::size_t>(extra) + 1;
+    }
+    return out;
+}
+
+void UpdateStatus() {
+    SIZE range{};
+    const auto packed = static_cast<std::uint32_t>(
+        SendMessageW(editor, EFM_GETSELINDEX, 0, reinterpret_cast<LPARAM>(&range)));
+    const auto caret = static_cast<LPARAM>(range.cy);
+    const LRESULT line = SendMessageW(editor, EFM_GETLINEOFINDEX, 0, caret) + 1;
+    (void)packed;
+    const std::u16string text = u"  Line " + Wide(std::to_string(line)) + u", position " +
+                                Wide(std::to_string(caret)) + u"   ·   Tiếng Việt: " +
+                                (vietnamese ? u"on" : u"off") + (modified ? u"   ·   modified" : u"");
+    SetWindowTextW(status, text.c_str());
+}
+
+// The editor tells its own window; the host listens there.
+LRESULT CALLBACK EditorHook(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case WM_SIZE:
-        if (HWND area = GetDlgItem(hwnd, 1))
-            MoveWindow(area, margin, margin, LOWORD(lParam) - 2 * margin, HIWORD(lParam) - 2 * margin, TRUE);
+    case EFN_CHANGED: modified = true; break;
+    case EFN_INPUTCHANGED: vietnamese = wParam != 0; break;
+    case EFN_FILECOMMAND:
+        if (wParam == EFN_FILE_QUERYSAVENAME && !file_name.empty()) {
+            auto* buffer = reinterpret_cast<char16_t*>(lParam);
+            file_name.copy(buffer, std::min<std::size_t>(file_name.size(), 500));
+            buffer[std::min<std::size_t>(file_name.size(), 500)] = 0;
+            return 1;
+        }
+        if (wParam == EFN_FILE_OPENED || wParam == EFN_FILE_SAVED) {
+            file_name = reinterpret_cast<const char16_t*>(lParam);
+            modified = false;
+        }
+        break;
+    default: break;
+    }
+    const LRESULT result = CallWindowProcW(editor_proc, hwnd, msg, wParam, lParam);
+    if (msg == EFN_UPDATESTATE || msg == EFN_CHANGED || msg == EFN_INPUTCHANGED || msg == EFN_FILECOMMAND)
+        UpdateStatus();
+    return result;
+}
+
+void Layout(int width, int height) {
+    MoveWindow(editor, Gap, ToolbarHeight, width - 2 * Gap, height - ToolbarHeight - StatusHeight - Gap,
+               TRUE);
+    MoveWindow(status, 0, height - StatusHeight, width, StatusHeight, TRUE);
+}
+
+LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_SIZE: Layout(LOWORD(lParam), HIWORD(lParam)); return 0;
+    case WM_SETFOCUS: SetFocus(editor); return 0;
+    case WM_COMMAND: {
+        const int id = LOWORD(wParam) - ToolBase;
+        if (id >= 0 && id < static_cast<int>(std::size(Tools))) {
+            if (Tools[id].command != 0) {
+                SendMessageW(editor, WM_COMMAND, Tools[id].command, 0);
+            } else {
+                vietnamese = !vietnamese;
+                SendMessageW(editor, EFM_ENABLEVIETKEY, vietnamese ? 1 : 0, 0);
+            }
+            SetFocus(editor);
+            UpdateStatus();
+        }
         return 0;
+    }
     case WM_DESTROY: PostQuitMessage(0); return 0;
     default: return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
 }
 
-bool register_classes(HINSTANCE instance) {
-    WNDCLASSW frame{};
-    frame.lpfnWndProc = frame_proc;
-    frame.hInstance = instance;
-    frame.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    frame.lpszClassName = u"ZeleditDemoFrame";
-    return RegisterClassW(&frame) != 0;
+bool ParseOptions(int argc, char** argv, Options& o) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        const bool more = i + 1 < argc;
+        if (a == "--render" && more)
+            o.render = argv[++i];
+        else if (a == "--save" && more)
+            o.save = argv[++i];
+        else if (a == "--exit-after" && more)
+            o.exit_after = std::atoi(argv[++i]);
+        else if (!a.starts_with("--"))
+            o.file = a;
+        else
+            return false;
+    }
+    return true;
+}
+
+void CreateFrame() {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = FrameProc;
+    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    wc.lpszClassName = u"ZeleditDemoFrame";
+    RegisterClassW(&wc);
+    frame = CreateWindowExW(0, u"ZeleditDemoFrame", u"zeledit", WS_OVERLAPPEDWINDOW, 60, 40, 820, 600,
+                            nullptr, nullptr, nullptr, nullptr);
+    int x = Gap;
+    for (std::size_t i = 0; i < std::size(Tools); ++i) {
+        CreateWindowExW(0, ButtonClassName, Tools[i].caption, WS_CHILD | WS_VISIBLE, x, 4, Tools[i].width, 26,
+                        frame, reinterpret_cast<HMENU>(ToolBase + i), nullptr, nullptr);
+        x += Tools[i].width + Gap;
+    }
+    editor = CreateWindowExW(WS_EX_CLIENTEDGE, FormattedEditorClassName, u"", WS_CHILD | WS_VISIBLE, 0, 0, 0,
+                             0, frame, reinterpret_cast<HMENU>(EditorId), nullptr, nullptr);
+    status = CreateWindowExW(0, PanelClassName, u"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, frame,
+                             reinterpret_cast<HMENU>(StatusId), nullptr, nullptr);
+    editor_proc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(editor, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditorHook)));
+    SendMessageW(editor, EFM_SETEDITTYPE, 0, 0x2 | 0x2000 | 0x80000); // control mode, load/save, typography
+    RECT client;
+    GetClientRect(frame, &client);
+    Layout(client.right, client.bottom);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::string png = argc > 1 ? argv[1] : "zeledit-demo.png";
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    if (!register_classes(instance)) {
-        std::fprintf(stderr, "zeledit-demo: cannot register the window classes\n");
+    Options options;
+    if (!ParseOptions(argc, argv, options)) {
+        std::fprintf(stderr,
+                     "usage: zeledit-demo [FILE] [--render OUT.png] [--save OUT.zdf] [--exit-after MS]\n");
         return 1;
     }
-    HWND frame = CreateWindowExW(0, u"ZeleditDemoFrame", u"zeledit", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, 800, 600, nullptr, nullptr, instance, nullptr);
-    // The library registered its editor classes when it was loaded.
-    HWND editor = CreateWindowExW(WS_EX_CLIENTEDGE, FormattedEditorClassName, u"", WS_CHILD | WS_VISIBLE, 0,
-                                  0, 0, 0, frame, reinterpret_cast<HMENU>(1), instance, nullptr);
-    SendMessageW(editor, EFM_SETBACKGROUND, 0, RGB(255, 255, 240));
-    RECT client;
-    GetClientRect(frame, &client);
-    SendMessageW(frame, WM_SIZE, SIZE_RESTORED, MAKELPARAM(WORD(client.right), WORD(client.bottom)));
+    InitEditorLib();
+    const bool desktop = zeledit::StartDisplay();
+    CreateFrame();
+    file_name = Wide(options.file);
+    if (SendMessageW(editor, EFM_LOADDOC, 0, reinterpret_cast<LPARAM>(file_name.c_str())) == 0) {
+        std::fprintf(stderr, "zeledit-demo: cannot open %s\n", options.file.c_str());
+        file_name.clear();
+    }
+    ShowWindow(frame, SW_SHOW);
+    SetFocus(editor);
+    UpdateStatus();
+    if (options.exit_after > 0) SetTimer(frame, ExitTimer, static_cast<UINT>(options.exit_after), nullptr);
 
-    // No display backend yet: everything is headless, so run until the queue is empty.
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (msg.message == WM_TIMER && msg.hwnd == frame && msg.wParam == ExitTimer) break;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
-    if (!zeledit::headless::WritePng(frame, png.c_str())) {
-        std::fprintf(stderr, "zeledit-demo: cannot write %s\n", png.c_str());
-        return 1;
+    // Without a display the loop ends as soon as nothing is left to do.
+    if (!options.save.empty()) {
+        const std::u16string name = Wide(options.save);
+        SendMessageW(editor, EFM_SAVEDOC, 0, reinterpret_cast<LPARAM>(name.c_str()));
     }
-    std::printf(
-        "zeledit-demo: editor version %#lx with %ld character and %ld paragraph format(s); no display\n"
-        "backend yet, so the window was rendered to %s\n",
-        static_cast<long>(SendMessageW(editor, EFM_GETVERSION, 0, 0)),
-        static_cast<long>(SendMessageW(editor, EFM_GETFONTCOUNT, 0, 0)),
-        static_cast<long>(SendMessageW(editor, EFM_GETPARACOUNT, 0, 0)), png.c_str());
-    DestroyWindow(frame);
+    const std::string png = !options.render.empty() ? options.render : desktop ? "" : "zeledit-demo.png";
+    if (!png.empty()) {
+        UpdateWindow(frame);
+        if (!zeledit::headless::WritePng(frame, png.c_str())) {
+            std::fprintf(stderr, "zeledit-demo: cannot write %s\n", png.c_str());
+            return 1;
+        }
+        if (!desktop)
+            std::printf("zeledit-demo: no display, so the window was rendered to %s\n", png.c_str());
+    }
+    if (IsWindow(frame)) DestroyWindow(frame);
     return 0;
 }

@@ -1,5 +1,6 @@
 // Library start and stop: the window procedure of both editor classes, their registration,
 // and the shared resource object.
+#include "controls/controls.h"
 #include "engine/draw_editor.h"
 #include "engine/format_editor.h"
 #include "engine/prompts.h"
@@ -80,6 +81,8 @@ __attribute__((destructor)) void library_unloaded() {
 HINSTANCE GetEditInstance() noexcept { return zeledit::platform::library_instance(); }
 
 ATOM InitEditorLib() noexcept {
+    // The controls are the hosts' too (their toolbars, their dialogs).
+    zeledit::controls::RegisterControlClasses();
     WNDCLASSW existing;
     if (const BOOL found = GetClassInfoW(GetEditInstance(), FormattedEditorClassName, &existing))
         return static_cast<ATOM>(found);

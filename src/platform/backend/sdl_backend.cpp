@@ -20,6 +20,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <string>
 
 namespace zeledit::platform {
 namespace {
@@ -261,7 +262,14 @@ private:
 bool zeledit::StartDisplay() {
     using namespace zeledit::platform;
     if (std::getenv("ZELEDIT_HEADLESS") != nullptr) return false;
+    // Only a real desktop: SDL would otherwise settle for an invisible offscreen driver.
+    if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr) return false;
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+    const std::string driver = SDL_GetCurrentVideoDriver() != nullptr ? SDL_GetCurrentVideoDriver() : "";
+    if (driver != "x11" && driver != "wayland") {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return false;
+    }
     auto sdl = std::make_unique<SdlBackend>();
     set_clipboard_bridge(sdl.get());
     set_backend(std::move(sdl));

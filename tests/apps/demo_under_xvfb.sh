@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# The demo on a real (virtual) X display: typed into with X key events, then its document
+# and its window's picture are checked. Skipped where Xvfb or xdotool are missing.
+set -u
+demo=$1 zdfconv=$2 sample=$3
+if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
+    echo "SKIPPED: Xvfb or xdotool is missing (make test installs them)"
+    exit 77
+fi
+work=$(mktemp -d)
+display=""
+for n in $(seq 97 160); do
+    [[ -e /tmp/.X$n-lock ]] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 >"$work/xvfb.log" 2>&1 &
+    xvfb=$!
+    sleep 1
+    if kill -0 "$xvfb" 2>/dev/null; then display=":$n"; break; fi
+done
+[[ -n "$display" ]] || { echo "no free X display"; exit 1; }
+trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+export DISPLAY=$display
+
+timeout 90 "$demo" "$sample" --exit-after 8000 --save "$work/typed.zdf" --render xvfb-demo.png &
+demo_pid=$!
+window=$(timeout 30 xdotool search --sync --name '^zeledit$' | head -1)
+[[ -n "$window" ]] || { echo "the demo's window did not appear"; exit 1; }
+xdotool windowfocus "$window"
+sleep 0.5
+xdotool key F5                       # Vietnamese typing on
+xdotool type --delay 60 "Vie65t "    # e6 gives ê, then 5 gives ệ
+wait "$demo_pid" || { echo "the demo failed"; exit 1; }
+
+"$zdfconv" totext "$work/typed.zdf" "$work/typed.txt" || exit 1
+if ! head -c 40 "$work/typed.txt" | grep -q "^Việt Chào mừng"; then
+    echo "typed text not found:"; head -c 80 "$work/typed.txt"; exit 1
+fi
+[[ -s xvfb-demo.png ]] || { echo "no picture of the window"; exit 1; }
+echo "typed into the demo under $display; its window is in $(pwd)/xvfb-demo.png"
