@@ -35,7 +35,7 @@ struct Options {
 
 HWND frame, editor, status;
 WNDPROC editor_proc;
-std::u16string file_name;
+std::u16string file_name; // what Save writes without asking: a file opened or saved as
 bool modified = false, vietnamese = false;
 
 std::u16string Wide(const std::string& s) {
@@ -176,11 +176,10 @@ int main(int argc, char** argv) {
     InitEditorLib();
     const bool desktop = zeledit::StartDisplay();
     CreateFrame();
-    file_name = Wide(options.file);
-    if (SendMessageW(editor, EFM_LOADDOC, 0, reinterpret_cast<LPARAM>(file_name.c_str())) == 0) {
+    // The sample is opened but not adopted: Save asks for a name rather than overwrite it.
+    const std::u16string first = Wide(options.file);
+    if (SendMessageW(editor, EFM_LOADDOC, 0, reinterpret_cast<LPARAM>(first.c_str())) == 0)
         std::fprintf(stderr, "zeledit-demo: cannot open %s\n", options.file.c_str());
-        file_name.clear();
-    }
     ShowWindow(frame, SW_SHOW);
     SetFocus(editor);
     UpdateStatus();

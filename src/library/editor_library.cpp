@@ -1,11 +1,13 @@
 // Library start and stop: the window procedure of both editor classes, their registration,
 // and the shared resource object.
 #include "controls/controls.h"
+#include "dialogs/file_name_dialog.h"
 #include "engine/draw_editor.h"
 #include "engine/format_editor.h"
 #include "engine/prompts.h"
 #include "platform/core/text.h"
 #include "platform/system_library/accent_table.h"
+#include "platform/user/file_dialogs.h"
 #include "platform/user/modules.h"
 
 #include <zeledit/controls.h>
@@ -66,6 +68,7 @@ ATOM register_class(LPCWSTR name, UINT style, WNDPROC proc) {
 __attribute__((constructor)) void library_loaded() {
     zeledit::engine::CreateSharedEditorResource();
     zeledit::engine::SetMessagePrompt(&zeledit::ShowMessageBox);
+    zeledit::platform::set_builtin_file_dialog(&zeledit::dialogs::AskFileName);
     InitEditorLib();
 }
 

@@ -35,4 +35,24 @@ if ! head -c 40 "$work/typed.txt" | grep -q "^Việt Chào mừng"; then
     echo "typed text not found:"; head -c 80 "$work/typed.txt"; exit 1
 fi
 [[ -s xvfb-demo.png ]] || { echo "no picture of the window"; exit 1; }
-echo "typed into the demo under $display; its window is in $(pwd)/xvfb-demo.png"
+
+# The Open button shows the library's own file name dialog; a typed name and Enter open it.
+printf 'opened through the dialog\n' >"$work/other.txt"
+"$zdfconv" fromtext "$work/other.txt" "$work/other.zdf" || exit 1
+timeout 90 "$demo" "$sample" --exit-after 8000 --save "$work/opened.zdf" &
+demo_pid=$!
+window=$(timeout 30 xdotool search --sync --name '^zeledit$' | head -1)
+xdotool windowfocus "$window"
+sleep 0.5
+xdotool mousemove --window "$window" 35 16 click 1
+dialog=$(timeout 10 xdotool search --sync --name '^Open Document$' | head -1)
+[[ -n "$dialog" ]] || { echo "the file name dialog did not appear"; exit 1; }
+xdotool windowfocus "$dialog"
+sleep 0.3
+for _ in $(seq 1 100); do xdotool key BackSpace; done
+xdotool type --delay 20 "$work/other.zdf"
+xdotool key Return
+wait "$demo_pid" || { echo "the demo failed"; exit 1; }
+"$zdfconv" totext "$work/opened.zdf" "$work/opened.txt" || exit 1
+grep -q "^opened through the dialog" "$work/opened.txt" || { echo "the dialog did not open the file"; exit 1; }
+echo "typed into the demo under $display and opened a file through its dialog; its window is in $(pwd)/xvfb-demo.png"

@@ -58,6 +58,8 @@ public:
         return true;
     }
 
+    bool interactive() const override { return true; }
+
     void publish_text(std::u16string_view text) override { SDL_SetClipboardText(to_utf8(text).c_str()); }
 
     std::optional<std::u16string> take_external_text() override {

@@ -1,5 +1,8 @@
 // The Open and Save As dialogs: the request goes to whoever answers them, the answer is
 // checked and written back into the caller's record.
+#include "platform/user/file_dialogs.h"
+
+#include "platform/backend/backend.h"
 #include "platform/core/text.h"
 
 #include <zeledit/win_dialogs.h>
@@ -13,6 +16,18 @@ namespace {
 FileDialogHook& hook() {
     static FileDialogHook h;
     return h;
+}
+
+FileDialogHook& builtin() {
+    static FileDialogHook h;
+    return h;
+}
+
+// The host's or test's answer first; on a desktop without one, the library's own dialog.
+const FileDialogHook* answerer() {
+    if (hook()) return &hook();
+    if (builtin() && backend().interactive()) return &builtin();
+    return nullptr;
 }
 
 DWORD& last_error() {
@@ -65,7 +80,8 @@ BOOL run(LPOPENFILENAMEW ofn, bool save) {
     last_error() = 0;
     if (ofn == nullptr || ofn->lStructSize < sizeof(OPENFILENAMEW)) return fail(CDERR_STRUCTSIZE);
     if (ofn->lpstrFile == nullptr || ofn->nMaxFile == 0) return fail(CDERR_INITIALIZATION);
-    if (!hook()) return FALSE;
+    const FileDialogHook* ask = answerer();
+    if (ask == nullptr) return FALSE;
     // The caller's name need not be terminated within its buffer.
     const std::u16string_view initial(
         ofn->lpstrFile, std::find(ofn->lpstrFile, ofn->lpstrFile + ofn->nMaxFile, u'\0') - ofn->lpstrFile);
@@ -77,7 +93,7 @@ BOOL run(LPOPENFILENAMEW ofn, bool save) {
                                     initial,
                                     wide_view(ofn->lpstrDefExt),
                                     ofn->Flags};
-    std::optional<FileDialogAnswer> answer = hook()(request);
+    std::optional<FileDialogAnswer> answer = (*ask)(request);
     if (!answer || answer->path.empty()) return FALSE;
     std::u16string path = std::move(answer->path);
     path.resize(std::min(path.find(u'\0'), path.size()));
@@ -113,3 +129,5 @@ BOOL GetSaveFileNameW(LPOPENFILENAMEW ofn) { return zeledit::platform::run(ofn, 
 DWORD CommDlgExtendedError() { return zeledit::platform::last_error(); }
 
 void zeledit::SetFileDialogHook(FileDialogHook h) { platform::hook() = std::move(h); }
+
+void zeledit::platform::set_builtin_file_dialog(FileDialogHook dialog) { builtin() = std::move(dialog); }
