@@ -1,11 +1,13 @@
 // Editing through keys and messages, as a host and a person drive it: typing, selecting,
 // deleting, undoing, the key map, and what a subclassing host is told.
+#include "e2e/host_recorder.h"
 #include "e2e/layout_test.h"
 #include "engine/prompts.h"
 #include "objects/picture_object.h"
 #include "platform/graphics_support/graphics_support.h"
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace zeledit::test {
@@ -13,18 +15,16 @@ namespace {
 
 class Editing : public Layout {
 protected:
-    static std::vector<std::pair<UINT, LPARAM>> seen;
-    static WNDPROC original;
+    std::unique_ptr<HostRecorder> host;
 
     void SetUp() override {
         Layout::SetUp();
-        seen.clear();
-        original = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-            editor, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(+[](HWND h, UINT m, WPARAM w, LPARAM l) {
-                if (m >= 5000) seen.emplace_back(m, l);
-                return CallWindowProcW(original, h, m, w, l);
-            })));
+        host = std::make_unique<HostRecorder>(editor);
         SetFocus(editor);
+    }
+    void TearDown() override {
+        host.reset();
+        Layout::TearDown();
     }
     std::u16string text() const { return {engine().FBuffer->TextBuffer, engine().FBuffer->TextLength()}; }
     void type(std::u16string_view s) {
@@ -39,10 +39,7 @@ protected:
         if (shift) headless::KeyUp(VK_SHIFT);
         headless::PumpMessages();
     }
-    int count(UINT m) const {
-        return static_cast<int>(
-            std::count_if(seen.begin(), seen.end(), [m](auto& s) { return s.first == m; }));
-    }
+    int count(UINT m) const { return host->count(m); }
     std::u16string selected(std::uint32_t max = 100) {
         std::u16string out(max, u'?');
         SendMessageW(editor, EFM_GETSELTEXT, max, reinterpret_cast<LPARAM>(out.data()));
@@ -50,26 +47,22 @@ protected:
     }
 };
 
-std::vector<std::pair<UINT, LPARAM>> Editing::seen;
-WNDPROC Editing::original = nullptr;
-
 TEST_F(Editing, TypeSelectAWordDeleteItAndUndo) {
     type(u"Hello world");
     EXPECT_EQ(text(), u"Hello world");
     EXPECT_EQ(count(EFN_CHANGED), 11);
     EXPECT_EQ(count(EFN_BUFFERCHANGED), 11);
     // The space finished "Hello": its last character is at 4.
-    EXPECT_NE(std::find(seen.begin(), seen.end(), std::pair<UINT, LPARAM>{EFN_BREAKCHAR, 4}), seen.end());
+    EXPECT_TRUE(host->saw(EFN_BREAKCHAR, 4));
     key(VK_LEFT, true, true);
     EXPECT_EQ(selected(), u"world");
-    seen.clear();
+    host->seen.clear();
     key(VK_DELETE);
     EXPECT_EQ(text(), u"Hello ");
-    EXPECT_EQ(seen.front(), (std::pair<UINT, LPARAM>{EFN_HIDECOMMENT, 0}));
-    EXPECT_NE(std::find(seen.begin(), seen.end(), std::pair<UINT, LPARAM>{EFN_BUFFERCHANGED, -5}),
-              seen.end());
+    EXPECT_EQ(host->seen.front(), (std::pair<UINT, LPARAM>{EFN_HIDECOMMENT, 0}));
+    EXPECT_TRUE(host->saw(EFN_BUFFERCHANGED, -5));
     EXPECT_EQ(count(EFN_CHANGED), 1);
-    seen.clear();
+    host->seen.clear();
     key('Z', false, true);
     EXPECT_EQ(text(), u"Hello world");
     EXPECT_EQ(count(EFN_CHANGED), 0); // an undo is not a change
@@ -161,7 +154,7 @@ TEST_F(Editing, ReadOnlyEditorsIgnoreKeysButNotMessages) {
     key(VK_DELETE);
     EXPECT_EQ(text(), u"text");
     SendMessageW(editor, EFM_SETSELTEXT, 0, MAKELPARAM(0, 2));
-    seen.clear();
+    host->seen.clear();
     type(u"\r");
     EXPECT_EQ(count(EFN_CLICK), 1);
     SendMessageW(editor, EFM_INSERTTEXT, 0, reinterpret_cast<LPARAM>(u"!"));
@@ -172,7 +165,7 @@ TEST_F(Editing, DeletingAllTextResetsTheTablesUnlessTemplated) {
     const std::uint8_t big = add_font(30);
     set_text(u"big", big);
     ASSERT_EQ(engine().FFonts->Count(), 2);
-    seen.clear();
+    host->seen.clear();
     SendMessageW(editor, EFM_DELETEDATA, 0, 3);
     EXPECT_EQ(engine().FFonts->Count(), 1);
     EXPECT_EQ(count(EFN_FORMATCHANGED), 1);
@@ -209,11 +202,11 @@ TEST_F(Editing, TheKeyMapRunsRoutinesAndTellsTheHost) {
     key('Q', false, true);
     EXPECT_EQ(engine().FParas->GetParaAlign(0), 2);
     SendMessageW(editor, EFM_SETEDITTYPE, 0, 0x2 | 0x100000); // simple mode: no key map
-    seen.clear();
+    host->seen.clear();
     key('L', false, true);
     EXPECT_EQ(engine().FParas->GetParaAlign(0), 2);
-    EXPECT_NE(std::find(seen.begin(), seen.end(), std::pair<UINT, LPARAM>{EFN_KEYDOWN, 1}), seen.end());
-    seen.clear();
+    EXPECT_TRUE(host->saw(EFN_KEYDOWN, 1));
+    host->seen.clear();
     key(VK_F5);
     EXPECT_EQ(count(EFN_INPUTCHANGED), 1);
     EXPECT_TRUE(engine().EnableVietKey);
