@@ -10,11 +10,12 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 namespace {
 
-constexpr int ToolbarHeight = 34, StatusHeight = 24, Gap = 4;
+constexpr int ToolbarHeight = 34, StatusHeight = 28, Gap = 4;
 constexpr int EditorId = 100, StatusId = 101, ExitTimer = 1;
 
 struct Tool {
@@ -38,28 +39,14 @@ WNDPROC editor_proc;
 std::u16string file_name; // what Save writes without asking: a file opened or saved as
 bool modified = false, vietnamese = false;
 
-std::u16string Wide(const std::string& s) {
-    std::u16string out;
-    for (std::size_t i = 0; i < s.size();) {
-        // The paths given here are ASCII or UTF-8; keep it simple and faithful for both.
-        const auto c = static_cast<unsigned char>(s[i]);
-        const int extra = c < 0x80 ? 0 : c < 0xE0 ? 1 : c < 0xF0 ? 2 : 3;
-        char32_t v = extra == 0 ? c : c & (0x3F >> extra);
-        for (int k = 1; k <= extra && i + static_cast<std::size_t>(k) < s.size(); ++k)
-            v = v << 6 | (static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]) & 0x3F);
-        out += static_cast<char16_t>(v < 0x10000 ? v : 0xFFFD);
-        i += static_cast<std::size_t>(extra) + 1;
-    }
-    return out;
-}
+// UTF-8 from the command line and the C++ library as the editor's UTF-16.
+std::u16string Wide(const std::string& s) { return std::filesystem::path(s).u16string(); }
 
 void UpdateStatus() {
     SIZE range{};
-    const auto packed = static_cast<std::uint32_t>(
-        SendMessageW(editor, EFM_GETSELINDEX, 0, reinterpret_cast<LPARAM>(&range)));
+    SendMessageW(editor, EFM_GETSELINDEX, 0, reinterpret_cast<LPARAM>(&range));
     const auto caret = static_cast<LPARAM>(range.cy);
     const LRESULT line = SendMessageW(editor, EFM_GETLINEOFINDEX, 0, caret) + 1;
-    (void)packed;
     const std::u16string text = u"  Line " + Wide(std::to_string(line)) + u", position " +
                                 Wide(std::to_string(caret)) + u"   ·   Tiếng Việt: " +
                                 (vietnamese ? u"on" : u"off") + (modified ? u"   ·   modified" : u"");

@@ -62,7 +62,7 @@ void TFormatEditor::RightKey(bool IsShift, bool IsCtrl) {
     CaretMoved(from, IsShift);
 }
 
-void TFormatEditor::UpKey(bool IsShift, bool IsCtrl) {
+void TFormatEditor::UpKey(bool IsShift, bool) {
     if (!CanModify) {
         if (FMaxVScroll >= 2) SetTopMostLine(FLines->FTopLine - 1);
         return;
@@ -72,11 +72,10 @@ void TFormatEditor::UpKey(bool IsShift, bool IsCtrl) {
     const int x = GetCharPos(CurrentLine, from).x - 1;
     --CurrentLine;
     edInfo.eiIndex = FLines->Line(CurrentLine)->At + GetIndexOfPos(CurrentLine, x);
-    (void)IsCtrl;
     CaretMoved(from, IsShift);
 }
 
-void TFormatEditor::DownKey(bool IsShift, bool IsCtrl) {
+void TFormatEditor::DownKey(bool IsShift, bool) {
     if (!CanModify) {
         if (FMaxVScroll >= 2) SetTopMostLine(FLines->FTopLine + 1);
         return;
@@ -86,7 +85,6 @@ void TFormatEditor::DownKey(bool IsShift, bool IsCtrl) {
     const int x = GetCharPos(CurrentLine, from).x - 1;
     ++CurrentLine;
     edInfo.eiIndex = FLines->Line(CurrentLine)->At + GetIndexOfPos(CurrentLine, x);
-    (void)IsCtrl;
     CaretMoved(from, IsShift);
 }
 

@@ -113,7 +113,7 @@ private:
                             surface.row(y), static_cast<std::size_t>(s.width) * 4);
             SDL_UnlockTexture(s.texture);
             SDL_RenderCopy(s.renderer, s.texture, nullptr, nullptr);
-            DrawCaret(hwnd, *w, s);
+            DrawCaret(*w, s);
             SDL_RenderPresent(s.renderer);
         }
     }
@@ -144,13 +144,12 @@ private:
     }
 
     // The caret blinks: shown in the first half of each period.
-    void DrawCaret(HWND top, Window& w, Shown& s) {
+    void DrawCaret(Window& w, Shown& s) {
         const headless::CaretState c = headless::Caret();
         if (!c.visible || c.owner == nullptr || (SDL_GetTicks() / BlinkMs) % 2 != 0) return;
         Window* owner = find_window(c.owner);
         if (owner == nullptr || &top_level_of(*owner) != &w) return;
         const POINT origin = client_origin_in_surface(*owner);
-        (void)top;
         const SDL_Rect r{origin.x + c.x, origin.y + c.y, std::max(c.width, 1), c.height};
         SDL_SetRenderDrawBlendMode(s.renderer, SDL_BLENDMODE_NONE);
         SDL_SetRenderDrawColor(s.renderer, 0, 0, 0, 255);
