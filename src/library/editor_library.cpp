@@ -7,6 +7,7 @@
 #include "engine/prompts.h"
 #include "platform/core/text.h"
 #include "platform/system_library/accent_table.h"
+#include "platform/system_library/system_library.h"
 #include "platform/user/file_dialogs.h"
 #include "platform/user/modules.h"
 
@@ -69,6 +70,7 @@ __attribute__((constructor)) void library_loaded() {
     zeledit::engine::CreateSharedEditorResource();
     zeledit::engine::SetMessagePrompt(&zeledit::ShowMessageBox);
     zeledit::platform::set_builtin_file_dialog(&zeledit::dialogs::AskFileName);
+    zeledit::platform::LoadTablesFromResources(GetEditInstance());
     InitEditorLib();
 }
 

@@ -3,6 +3,8 @@
 #include "platform/system_library/case_table.h"
 #include "platform/system_library/system_library.h"
 
+#include <zeledit/win_user.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -43,6 +45,18 @@ TEST(AccentTable, TheBuiltInTableComposesStepByStep) {
     EXPECT_TRUE(t.IsHotKey(u'5'));
     EXPECT_FALSE(t.IsHotKey(u'0'));
     EXPECT_FALSE(t.IsHotKey(u'a'));
+}
+
+TEST(AccentTable, TheBuiltInTablesAreResourcesOfTheLibrary) {
+    const HMODULE module = reinterpret_cast<HMODULE>(0x5EED);
+    LoadTablesFromResources(module);
+    HRSRC accents = FindResourceW(module, u"VCODETAB", u"ISDATA");
+    ASSERT_NE(accents, nullptr);
+    EXPECT_EQ(SizeofResource(module, accents), 26u + 2 + 2 + 10 + 2 + 160 * 36);
+    HRSRC cases = FindResourceW(module, u"VCASETAB", u"ISDATA");
+    ASSERT_NE(cases, nullptr);
+    EXPECT_EQ(SizeofResource(module, cases), 2u + 106 * 4);
+    EXPECT_EQ(AccentTable().Items.size(), 160u);
 }
 
 TEST(AccentTable, BadImagesAreRefusedAndChangeNothing) {

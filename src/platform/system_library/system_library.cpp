@@ -1,6 +1,10 @@
 #include "platform/system_library/system_library.h"
 
+#include "platform/core/resources.h"
 #include "platform/system_library/accent_table.h"
+#include "platform/system_library/case_table.h"
+
+#include <zeledit/win_user.h>
 
 #include <atomic>
 
@@ -22,5 +26,23 @@ std::uint16_t VCharOf(std::uint16_t PrevChar, std::int32_t AccentIndex) {
 void SetVietnameseKey(std::uint8_t Enable) { Switch() = Enable != 0; }
 
 bool VietnameseKeyOn() { return Switch(); }
+
+namespace {
+
+std::span<const std::uint8_t> Resource(HMODULE module, LPCWSTR name) {
+    HRSRC found = FindResourceW(module, name, u"ISDATA");
+    const auto* bytes = static_cast<const std::uint8_t*>(LockResource(LoadResource(module, found)));
+    return bytes != nullptr ? std::span(bytes, SizeofResource(module, found))
+                            : std::span<const std::uint8_t>{};
+}
+
+} // namespace
+
+void LoadTablesFromResources(HMODULE module) {
+    add_resource(module, u"ISDATA", u"VCODETAB", BuiltInAccentImage());
+    add_resource(module, u"ISDATA", u"VCASETAB", BuiltInCaseImage());
+    AccentTable().LoadFromBuffer(Resource(module, u"VCODETAB"));
+    CaseTable().LoadFromBuffer(Resource(module, u"VCASETAB"));
+}
 
 } // namespace zeledit::platform

@@ -2,6 +2,8 @@
 // process-wide Vietnamese keyboard switch.
 #pragma once
 
+#include <zeledit/win_types.h>
+
 #include <cstdint>
 
 namespace zeledit::platform {
@@ -11,5 +13,9 @@ namespace zeledit::platform {
 std::uint16_t VCharOf(std::uint16_t PrevChar, std::int32_t AccentIndex);
 void SetVietnameseKey(std::uint8_t Enable);
 bool VietnameseKeyOn();
+
+// At library start: the built-in accent and case tables become the module's resources
+// ISDATA/VCODETAB and ISDATA/VCASETAB, and the process-wide tables are read from them.
+void LoadTablesFromResources(HMODULE module);
 
 } // namespace zeledit::platform
