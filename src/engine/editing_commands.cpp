@@ -42,14 +42,15 @@ void TFormatEditor::AdjustHighlight(std::uint32_t Idx, std::int64_t Delta) {
     }
 }
 
-std::uint8_t TFormatEditor::TypingFormat(bool keep_for_object_start) {
+// The pending format when there is one, else the nearest ordinary character before the
+// caret; a text that starts with an object keeps the format last typed.
+std::uint8_t TFormatEditor::TypingFormat() {
+    if (FDefFontID < 0) return FFonts->SearchFont(FDefFont);
     const char16_t* t = FBuffer->TextBuffer;
     std::uint32_t p = edInfo.eiIndex > 0 ? edInfo.eiIndex - 1 : 0;
     while (p > 0 && Special(t[p])) --p;
-    if (FDefFontID < 0) return FFonts->SearchFont(FDefFont);
     if (p > 0) return FBuffer->FormatAt(p);
-    if (t[0] == objects::ObjectMark && (keep_for_object_start || FDefFontID >= 0))
-        return static_cast<std::uint8_t>(FDefFontID);
+    if (t[0] == objects::ObjectMark) return static_cast<std::uint8_t>(FDefFontID);
     return Special(t[0]) ? 0 : FBuffer->FormatAt(0);
 }
 
@@ -68,7 +69,7 @@ void TFormatEditor::InsertChar(char16_t ch) {
         DeleteBlock();
     }
     AdjustHighlight(edInfo.eiIndex, 1);
-    if (!format) format = TypingFormat(true);
+    if (!format) format = TypingFormat();
     FDefFontID = *format;
     const std::int32_t line = FLines->GetLinePos(edInfo.eiIndex);
     if (!FBuffer->InsertChar(&ch, *format, 1, edInfo.eiIndex)) return;
@@ -86,7 +87,7 @@ void TFormatEditor::InsertText(std::u16string_view Text, std::int32_t FormatID) 
     if (FormatID == -1) {
         CreateUndo();
         AdjustHighlight(edInfo.eiIndex, 1);
-        format = TypingFormat(false);
+        format = TypingFormat();
         FDefFontID = format;
     }
     if (text.empty()) return;

@@ -252,7 +252,7 @@ private:
     model::TParagraphItem* LoadLine(std::int32_t pLine);
     void CaretToLineStart();
     // The format a character typed at the caret takes.
-    std::uint8_t TypingFormat(bool keep_for_object_start);
+    std::uint8_t TypingFormat();
     void DeleteObjectsIn(std::uint32_t start, std::uint32_t end);
     std::uint32_t LineEnd(std::int32_t line) const;
     // After a caret key: the selection follows with Shift, the caret shows.
