@@ -125,9 +125,11 @@ void TFormatEditor::SetIndex(std::uint32_t Idx) {
     UpdateCaret();
 }
 
+// The line that starts at or before Idx: a top index read with EFM_GETTOPINDEX, which is a
+// line's start, gives that line back (GetLinePos would give the one above it).
 void TFormatEditor::SetTopIndex(std::uint32_t Idx) {
     if (Idx >= FBuffer->TextLength()) return;
-    CurrentLine = FLines->GetLinePos(Idx);
+    CurrentLine = FLines->GetLinePos(Idx + 1);
     SetTopMostLine(CurrentLine);
     edInfo.eiIndex = Idx;
     UpdateCaret();

@@ -153,6 +153,10 @@ TEST_F(Painting, ScrollingMovesTheTopLineAndTheCaret) {
     EXPECT_EQ(lines().FTopLine, 1); // one line whatever the delta
     SendMessageW(editor, EFM_SETTOPINDEX, lines().Line(10)->At + 1, 0);
     EXPECT_EQ(lines().FTopLine, 10);
+    const LRESULT top = SendMessageW(editor, EFM_GETTOPINDEX, 0, 0);
+    SendMessageW(editor, WM_VSCROLL, SB_LINEDOWN, 0);
+    SendMessageW(editor, EFM_SETTOPINDEX, static_cast<WPARAM>(top), 0); // a top index read back
+    EXPECT_EQ(lines().FTopLine, 10);
     SendMessageW(editor, WM_VSCROLL, SB_PAGEDOWN, 0); // the Page Down key: a view further
     EXPECT_GT(lines().FTopLine, 20);
     EXPECT_EQ(engine().edInfo.eiIndex, lines().Line(engine().CurrentLine)->At);
