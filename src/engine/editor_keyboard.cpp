@@ -62,6 +62,11 @@ constexpr DefaultShortcut Defaults[] = {
 
 bool AltDown() { return GetKeyState(VK_MENU) < 0; }
 
+std::uint16_t ShortcutOf(UINT key, bool shift, bool ctrl, bool alt) {
+    return static_cast<std::uint16_t>((key & 0xFF) | (shift ? scShift : 0) | (ctrl ? scCtrl : 0) |
+                                      (alt ? scAlt : 0));
+}
+
 } // namespace
 
 void TEditorKeyboard::DefaultKeys() {
@@ -98,18 +103,11 @@ bool TEditorKeyboard::RunShortcut(std::uint16_t Shortcut) {
 }
 
 bool TEditorKeyboard::DoKeyDown(UINT Key, bool IsShift, bool IsCtrl) {
-    std::uint16_t shortcut = static_cast<std::uint16_t>(Key & 0xFF);
-    if (IsCtrl) shortcut |= scCtrl;
-    if (IsShift) shortcut |= scShift;
-    if (AltDown()) shortcut |= scAlt;
-    return RunShortcut(shortcut);
+    return RunShortcut(ShortcutOf(Key, IsShift, IsCtrl, AltDown()));
 }
 
 bool TEditorKeyboard::DoSysKeyDown(UINT Key, bool IsShift, bool IsCtrl) {
-    std::uint16_t shortcut = static_cast<std::uint16_t>((Key & 0xFF) | scAlt);
-    if (IsCtrl) shortcut |= scCtrl;
-    if (IsShift) shortcut |= scShift;
-    return RunShortcut(shortcut);
+    return RunShortcut(ShortcutOf(Key, IsShift, IsCtrl, true));
 }
 
 std::uint16_t TEditorKeyboard::GetHotKey(std::uint32_t entry) const {
