@@ -76,6 +76,8 @@ TFormatEditor::TFormatEditor(HWND AParent) : HWindow(AParent) {
     FDefaultCharFormat = TCharFormat{};
     std::strcpy(FDefaultCharFormat.ftFaceName, "Times New Roman");
     FDefaultCharFormat.ftHeight = 11;
+    // A style chosen before the caret ever moved changes a real format, not a zero record.
+    FDefFont = FFonts->GetFormatItem(0)->FAttributes;
 }
 
 void TFormatEditor::InitEditorInfo() {
@@ -234,63 +236,8 @@ bool TFormatEditor::EFMOwnMessage(TMessage& msg) {
         FBuffer->GetWordAt(static_cast<std::uint32_t>(w), reinterpret_cast<char16_t*>(msg.LParam));
         return true;
     case EFM_SETMAXBUFFERSIZE: FBuffer->SetMaximumSize(static_cast<std::uint32_t>(l)); return true;
-    case EFM_DELETEPARAS: FBuffer->DeleteParas(LOBYTE(msg.WParam)); return true;
-    case EFM_DELETEDOUBLESPACEPARAS: FBuffer->DeleteDoubleSpaceParas(); return true;
     case EFM_GETHOTKEY: msg.Result = FKeyboard->GetHotKey(static_cast<std::uint32_t>(w)); return true;
     case EFM_SETHOTKEY: FKeyboard->SetHotKey(static_cast<std::uint32_t>(w), LOWORD(msg.LParam)); return true;
-    case EFM_SETFONTCOLOR: FFonts->SetFontColor(w, static_cast<COLORREF>(l)); return true;
-    case EFM_GETFONTCOLOR: msg.Result = FFonts->GetFontColor(w); return true;
-    case EFM_GETFONTCOUNT: msg.Result = FFonts->Count(); return true;
-    case EFM_CHANGEFONTSIZE:
-        FFonts->ChangeFontSize(static_cast<std::int16_t>(LOWORD(msg.LParam)),
-                               static_cast<std::int16_t>(HIWORD(msg.LParam)));
-        if (w != 0) ValidateWindow();
-        return true;
-    case EFM_CHANGEFONTNAME:
-        if (const auto* rec = reinterpret_cast<const TChangeFont*>(msg.LParam)) {
-            FFonts->ChangeFontName(*rec);
-            if (rec->Redraw) ValidateWindow();
-        }
-        return true;
-    case EFM_SETDEFAULTFONT:
-        if (const auto* f = reinterpret_cast<const TCharFormat*>(msg.LParam)) {
-            FDefaultCharFormat = *f;
-            model::CopyFaceName(FDefaultCharFormat.ftFaceName, sizeof FDefaultCharFormat.ftFaceName,
-                                f->ftFaceName, sizeof f->ftFaceName);
-            FFonts->GetFormatItem(0)->ResetFont(FDefaultCharFormat);
-            ValidateWindow();
-        }
-        return true;
-    case EFM_GETFONTTOREC:
-        if (auto* f = reinterpret_cast<TCharFormat*>(msg.LParam)) FFonts->GetFormatItem(w)->GetAttr(*f);
-        return true;
-    case EFM_ENLARGEREDUCEFONT: FFonts->EnlargeReduceSize(l); return true;
-    case EFM_GETFONTITEM: msg.Result = reinterpret_cast<LRESULT>(FFonts->GetFormatItem(w)); return true;
-    case EFM_GETDEFAULTFONT: msg.Result = reinterpret_cast<LRESULT>(&FDefaultCharFormat); return true;
-    case EFM_ADDFONTFORMAT:
-        if (reinterpret_cast<HWND>(msg.WParam) == HWindow)
-            msg.Result = FFonts->AddFontFormat(reinterpret_cast<const TCharFormat*>(msg.LParam));
-        return true;
-    case EFM_SETPARACOLOR:
-        FParas->SetParaColor(w >= 0 && w < FParas->Count() ? w : 0, static_cast<COLORREF>(l));
-        return true;
-    case EFM_GETPARACOLOR:
-        msg.Result = FParas->GetParaColor(w >= 0 && w < FParas->Count() ? w : 0);
-        return true;
-    case EFM_GETPARACOUNT: msg.Result = FParas->Count(); return true;
-    case EFM_GETPARATOREC:
-        if (auto* p = reinterpret_cast<TParaFormat*>(msg.LParam)) *p = FParas->GetFormatItem(w)->FAttributes;
-        return true;
-    case EFM_GETPARAITEM: msg.Result = reinterpret_cast<LRESULT>(FParas->GetFormatItem(w)); return true;
-    case EFM_ADDPARAFORMAT:
-        if (reinterpret_cast<HWND>(msg.WParam) == HWindow)
-            if (const auto* p = reinterpret_cast<const TParaFormat*>(msg.LParam))
-                msg.Result = FParas->AddParaFormat(*p);
-        return true;
-    case EFM_GETSELFONTNAME:
-        // Only a WParam equal to the editor's own handle opens these; the format tables that
-        // answer them are not built yet, so both ways the answer is 0 and nothing changes.
-        return true;
     default: return false;
     }
 }
@@ -328,7 +275,7 @@ LRESULT TFormatEditor::DefWndProc(TMessage& msg) {
     default: break;
     }
     if (EFMOwnMessage(msg) || EFMObjectMessage(msg) || EFMDocumentMessage(msg) || EFMLinkMessage(msg) ||
-        EFMLayoutMessage(msg) || EFMViewMessage(msg) || EFMEditMessage(msg))
+        EFMLayoutMessage(msg) || EFMViewMessage(msg) || EFMEditMessage(msg) || EFMFormatMessage(msg))
         return msg.Result;
     if (in_protocol(msg.Msg)) return 0; // an operation of a part not present: answers 0
     return msg.Result = DefWindowProcW(HWindow, msg.Msg, msg.WParam, msg.LParam);

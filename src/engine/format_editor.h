@@ -17,6 +17,7 @@
 #include <zeledit/zeledit.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -160,7 +161,40 @@ public:
     void PageUpKey(bool IsShift, bool IsCtrl);
     virtual void PageDownKey(bool IsShift, bool IsCtrl);
     void ChangeKeyType();
+
+    // Formats. Character formats go to the selection, or without one become the pending
+    // format of the next typed character; paragraph formats go to every paragraph the
+    // selection touches, or to the caret's.
+    static bool StyleState(const TCharFormat& Format, std::uint8_t Style);
+    static void ModifyStyle(TCharFormat& Format, std::uint8_t Style, bool On);
+    TCharFormat GetSelFormat() const;
+    std::uint8_t GetSelFormatID() const;
+    std::uint8_t GetSelParaFormatID() const;
+    TParaFormat GetSelParaFormat() const;
+    void ApplyFont(std::int32_t ID, const TCharFormat& Format);
+    void ApplyFontFast(std::int32_t ID);
+    void ApplyFontFace(std::string_view Name);
+    void ApplyFontSize(std::int32_t Height);
+    void ApplyFontColor(COLORREF Color);
+    void FormatStyle(std::uint8_t Style, bool OnOff);
+    void ToggleStyle(std::uint8_t Style);
+    void ApplyPara(std::int32_t ID, const TParaFormat& Format, bool ApplyAlign);
+    void ApplyParaFast(std::int32_t ID);
     void SetAlignment(std::uint8_t Align);
+    void ApplyBorder(const TBorder& Border);
+    void ApplyBorderFast(std::uint32_t Command, std::uint8_t State, COLORREF Color);
+    void ModifyBorder(std::uint32_t Command, std::uint32_t LineStyle, COLORREF Color);
+    void ApplyTab(const TTabArray& Tabs);
+    void ApplyIndent(const TIndent& Indent);
+    void ApplyShading(COLORREF Color);
+    void ApplyBulletFast(bool Present);
+    // Whole tables and documents: no undo snapshot.
+    void EnlargeReduceFont(std::int32_t Inc);
+    void SetMonochrome();
+    void ClearFormats();
+    void Compact();
+    void DeleteParas(std::uint8_t FormatID);
+    void DeleteDoubleSpaceParas();
 
     // Vietnamese input and the typographic and case conversions.
     bool ProcessAccent(char16_t C);
@@ -242,6 +276,8 @@ protected:
     bool EFMViewMessage(TMessage& msg);
     // Editing and key messages.
     bool EFMEditMessage(TMessage& msg);
+    // Format messages.
+    bool EFMFormatMessage(TMessage& msg);
     // A device context of the window with the horizontal origin applied.
     HDC GetEditDC();
     storage::TDocumentParts DocumentParts();
@@ -257,6 +293,21 @@ private:
     std::uint32_t LineEnd(std::int32_t line) const;
     // After a caret key: the selection follows with Shift, the caret shows.
     void CaretMoved(std::uint32_t ASt, bool IsShift);
+    std::uint8_t FormatIDAt(std::uint32_t Position) const;
+    std::uint32_t SelParaPosition() const;
+    void ShowSelectionAgain(std::uint32_t From, std::uint32_t To);
+    void SetPendingFont(const TCharFormat& Format);
+    // Changes one attribute of the pending format, or of the selection's last character's
+    // format for the whole selection; Change answers false when it changes nothing.
+    void ApplyAttribute(const std::function<bool(TCharFormat&)>& Change);
+    // The paragraphs from the selection's first to its last character, or the caret's;
+    // First and Last receive the starts of the first and the last.
+    void ForEachSelParagraph(const std::function<void(std::uint32_t)>& Action, std::uint32_t& First,
+                             std::uint32_t& Last);
+    void ApplyParaPart(const std::function<void(TParaFormat&)>& Change);
+    // Copies answered by 1241 and 1249, kept until the next such request.
+    TCharFormat FSelFormatCopy{};
+    TParaFormat FSelParaCopy{};
 };
 
 // The page setup of a new editor: margins 1.0/1.0/1.25/1.25 inch, scale 100, one column.

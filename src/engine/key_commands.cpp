@@ -247,27 +247,20 @@ void TFormatEditor::WMSysChar(char16_t C) {
 
 // --- routines and commands ---
 
-void TFormatEditor::SetAlignment(std::uint8_t Align) {
-    CreateUndo();
-    std::uint32_t from = edInfo.eiIndex, to = edInfo.eiIndex;
-    if (edInfo.eiSelecting) {
-        from = std::min(edInfo.eiSelStart, edInfo.eiSelEnd);
-        to = std::max(edInfo.eiSelStart, edInfo.eiSelEnd);
-    }
-    // Every paragraph the range touches.
-    for (std::uint32_t p = FParas->StartParaIndex(from); p <= to;) {
-        FParas->SetParaAlign(p, Align);
-        const std::uint32_t next = FParas->EndOfParaIndex(p) + 1;
-        if (next <= p || FBuffer->CharAt(next - 2) == 0) break;
-        p = next;
-    }
-    ValidateFromLine(FLines->StartOfParaFrom(FLines->GetLinePos(from)));
-    if (!edInfo.eiSelecting) UpdateCaret();
-    NotifyChanged(*this);
-}
-
 void TFormatEditor::ExecuteRoutine(std::uint16_t Routine) {
     const bool m = CanModify, l = (FEditStyle & eoCanLoadSave) != 0;
+    if (Routine >= 11 && Routine <= 31) {
+        if (m) ApplyFontFast(Routine - 11);
+        return;
+    }
+    if (Routine >= 32 && Routine <= 52) {
+        if (m) ApplyParaFast(Routine - 32);
+        return;
+    }
+    if (Routine >= 53 && Routine <= 59) {
+        if (m) ToggleStyle(static_cast<std::uint8_t>(Routine - 53));
+        return;
+    }
     switch (Routine) {
     case 71:
         if (m && l) CMOpen();
@@ -285,14 +278,19 @@ void TFormatEditor::ExecuteRoutine(std::uint16_t Routine) {
         if (m) ChangeCase();
         break;
     case 80: SetSelText(0, FBuffer->TextLength()); break;
-    // Objects, dialogs, formats, find, clipboard, printing, new documents, case changes and
-    // links come with their own parts; 66 and 72 have no action.
+    // Objects, dialogs, find, clipboard, printing and links come with their own parts; 66
+    // and 72 have no action.
     default: break;
     }
 }
 
 LRESULT TFormatEditor::WMCommand(WPARAM wParam, LPARAM lParam) {
     switch (wParam) {
+    case 103:
+    case 104:
+    case 105: ToggleStyle(static_cast<std::uint8_t>(wParam - 103)); return 0;
+    case 130:
+    case 131: ToggleStyle(static_cast<std::uint8_t>(wParam - 125)); return 0;
     case 106:
     case 107:
     case 108:

@@ -1,7 +1,6 @@
 // Editing through keys and messages, as a host and a person drive it: typing, selecting,
 // deleting, undoing, the key map, and what a subclassing host is told.
-#include "e2e/host_recorder.h"
-#include "e2e/layout_test.h"
+#include "e2e/editing_test.h"
 #include "engine/prompts.h"
 #include "objects/picture_object.h"
 #include "platform/graphics_support/graphics_support.h"
@@ -12,40 +11,6 @@
 
 namespace zeledit::test {
 namespace {
-
-class Editing : public Layout {
-protected:
-    std::unique_ptr<HostRecorder> host;
-
-    void SetUp() override {
-        Layout::SetUp();
-        host = std::make_unique<HostRecorder>(editor);
-        SetFocus(editor);
-    }
-    void TearDown() override {
-        host.reset();
-        Layout::TearDown();
-    }
-    std::u16string text() const { return {engine().FBuffer->TextBuffer, engine().FBuffer->TextLength()}; }
-    void type(std::u16string_view s) {
-        headless::TypeText(s);
-        headless::PumpMessages();
-    }
-    void key(UINT vk, bool shift = false, bool ctrl = false) {
-        if (shift) headless::KeyDown(VK_SHIFT);
-        if (ctrl) headless::KeyDown(VK_CONTROL);
-        headless::KeyPress(vk);
-        if (ctrl) headless::KeyUp(VK_CONTROL);
-        if (shift) headless::KeyUp(VK_SHIFT);
-        headless::PumpMessages();
-    }
-    int count(UINT m) const { return host->count(m); }
-    std::u16string selected(std::uint32_t max = 100) {
-        std::u16string out(max, u'?');
-        SendMessageW(editor, EFM_GETSELTEXT, max, reinterpret_cast<LPARAM>(out.data()));
-        return out.substr(0, out.find(u'\0'));
-    }
-};
 
 TEST_F(Editing, TypeSelectAWordDeleteItAndUndo) {
     type(u"Hello world");
