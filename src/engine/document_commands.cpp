@@ -33,6 +33,47 @@ bool TFormatEditor::SetData(HGLOBAL Data) {
     return true;
 }
 
+void TFormatEditor::EmptyDocument(bool KeepTables) {
+    FLines->FreeAll();
+    if (!KeepTables) {
+        FFonts->FreeAll();
+        FParas->FreeAll();
+        FFonts->CreateDefaultFont();
+        FParas->CreateDefaultPara();
+        FFonts->GetFormatItem(0)->ResetFont(FDefaultCharFormat);
+    }
+    FObjects->FreeAll();
+    FLinks->FreeAll();
+    FBuffer->Clear();
+    edInfo.eiIndex = 0;
+    edInfo.eiSelecting = false;
+    edInfo.eiSelStart = edInfo.eiSelEnd = 0;
+    edInfo.eiHighStart = edInfo.eiHighEnd = 0;
+    CurrentLine = 0;
+    FDefFontID = 0;
+    FDefFont = FFonts->GetFormatItem(0)->FAttributes;
+    GetLines();
+    FLines->SetTopLine(0);
+    InvalidateRect(HWindow, nullptr, TRUE);
+    UpdateCaret();
+}
+
+void TFormatEditor::NewDocument() {
+    Notify(HWindow, EFN_HIDECOMMENT);
+    if (Notify(HWindow, EFN_FILECOMMAND, EFN_FILE_BEFORENEW) == 1) return;
+    edInfo.eiUndoing = false;
+    EmptyDocument(false);
+    NotifyChanged(*this);
+    FUndoObj->FreeAll();
+    Notify(HWindow, EFN_FORMATCHANGED);
+    Notify(HWindow, EFN_FILECOMMAND, EFN_FILE_NEW);
+}
+
+void TFormatEditor::ClearText() {
+    EmptyDocument(edInfo.eiEditorType == 0x602);
+    IsModified = FALSE;
+}
+
 // The file is replaced only once the whole block is on disk; only then is the document
 // no longer modified.
 bool TFormatEditor::SaveDoc(std::u16string_view FileName) {
@@ -84,6 +125,8 @@ bool TFormatEditor::EFMDocumentMessage(TMessage& msg) {
         msg.Result = reinterpret_cast<LRESULT>(storage::GetData(parts));
         return true;
     }
+    case EFM_NEWDOCUMENT: NewDocument(); return true;
+    case EFM_CLEARTEXT: ClearText(); return true;
     case EFM_SETDATA: msg.Result = SetData(reinterpret_cast<HGLOBAL>(msg.LParam)); return true;
     case EFM_SAVEDOC:
         msg.Result = SaveDoc(platform::wide_view(reinterpret_cast<LPCWSTR>(msg.LParam)));

@@ -58,6 +58,10 @@ public:
     virtual bool SetData(HGLOBAL Data);
     bool SaveDoc(std::u16string_view FileName);
     bool LoadDoc(std::u16string_view FileName);
+    // An empty document with fresh tables, after asking the host; the undo steps go.
+    void NewDocument();
+    // An empty text; a document of kind 0x602 keeps its template's tables.
+    virtual void ClearText();
     // A plain text file in place of the document.
     virtual bool LoadText(std::u16string_view FileName);
     // The Open and Save As commands, with their dialogs and messages.
@@ -293,6 +297,9 @@ private:
     std::uint32_t LineEnd(std::int32_t line) const;
     // After a caret key: the selection follows with Shift, the caret shows.
     void CaretMoved(std::uint32_t ASt, bool IsShift);
+    // Empties the text, objects, links and lines, and the tables unless KeepTables, and
+    // shows the empty document with the caret at its start.
+    void EmptyDocument(bool KeepTables);
     std::uint8_t FormatIDAt(std::uint32_t Position) const;
     std::uint32_t SelParaPosition() const;
     void ShowSelectionAgain(std::uint32_t From, std::uint32_t To);

@@ -277,6 +277,12 @@ void TFormatEditor::ExecuteRoutine(std::uint16_t Routine) {
     case 78:
         if (m) ChangeCase();
         break;
+    case 70:
+        if (m) NewDocument();
+        break;
+    case 79:
+        if (m) ClearText();
+        break;
     case 80: SetSelText(0, FBuffer->TextLength()); break;
     // Objects, dialogs, find, clipboard, printing and links come with their own parts; 66
     // and 72 have no action.
@@ -295,12 +301,14 @@ LRESULT TFormatEditor::WMCommand(WPARAM wParam, LPARAM lParam) {
     case 107:
     case 108:
     case 109: SetAlignment(static_cast<std::uint8_t>(wParam - 106)); return 0;
+    case 124: NewDocument(); return 0;
     case 125: CMOpen(); return 0;
     case 126: CMSave(); return 0;
     case 24323: DeleteBlock(); return 0;
+    case 24324: ClearText(); return 0;
     case 24325: SetSelText(0, FBuffer->TextLength()); return 0;
     default:
-        // The commands of formats, dialogs, objects and the clipboard come with their parts.
+        // The commands of dialogs, objects and the clipboard come with their parts.
         if ((wParam >= 103 && wParam <= 139) || (wParam >= 1001 && wParam <= 1026) ||
             (wParam >= 24320 && wParam <= 24325))
             return 0;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace zeledit::test {
@@ -175,6 +176,55 @@ TEST_F(Editing, TheKeyMapRunsRoutinesAndTellsTheHost) {
     key(VK_F5);
     EXPECT_EQ(count(EFN_INPUTCHANGED), 1);
     EXPECT_TRUE(engine().EnableVietKey);
+}
+
+TEST_F(Editing, ANewDocumentStartsEmptyOnceTheHostAgrees) {
+    bool refuse = true;
+    host.reset();
+    host = std::make_unique<HostRecorder>(editor, [&](UINT m, WPARAM w, LPARAM) -> std::optional<LRESULT> {
+        if (m == EFN_FILECOMMAND && w == EFN_FILE_BEFORENEW && refuse) return 1;
+        return std::nullopt;
+    });
+    type(u"abc");
+    add_font(30);
+    SendMessageW(editor, EFM_SETMODIFIED, 0, 0);
+    host->seen.clear();
+    SendMessageW(editor, WM_COMMAND, 124, 0);
+    EXPECT_EQ(text(), u"abc");
+    EXPECT_EQ(host->numbers(), (std::vector<UINT>{EFN_HIDECOMMENT, EFN_FILECOMMAND}));
+    refuse = false;
+    host->seen.clear();
+    key('N', false, true);
+    EXPECT_EQ(text(), u"");
+    EXPECT_EQ(SendMessageW(editor, EFM_GETFONTCOUNT, 0, 0), 1);
+    EXPECT_EQ(engine().edInfo.eiIndex, 0u);
+    EXPECT_NE(SendMessageW(editor, EFM_GETMODIFIED, 0, 0), 0);
+    const std::vector<UINT> order{EFN_FILECOMMAND, EFN_CHANGED, EFN_FORMATCHANGED, EFN_FILECOMMAND};
+    auto n = host->numbers();
+    n.erase(std::remove_if(n.begin(), n.end(),
+                           [&](UINT m) { return std::find(order.begin(), order.end(), m) == order.end(); }),
+            n.end());
+    EXPECT_EQ(n, order);
+    EXPECT_TRUE(host->saw(EFN_FILECOMMAND, 0));
+    key('Z', false, true); // the steps before the new document are gone
+    EXPECT_EQ(text(), u"");
+}
+
+TEST_F(Editing, ClearingTheTextKeepsUndoAndATemplatesTables) {
+    SendMessageW(editor, EFM_SETDOCUMENTTYPE, 0, 0x602);
+    type(u"abc");
+    for (int i = 0; i < 30; ++i) SendMessageW(editor, WM_TIMER, 1, 0); // the burst ends
+    type(u"d");
+    const std::uint8_t big = add_font(30);
+    SendMessageW(editor, WM_COMMAND, 24324, 0);
+    EXPECT_EQ(text(), u"");
+    EXPECT_EQ(SendMessageW(editor, EFM_GETFONTCOUNT, 0, 0), big + 1);
+    EXPECT_EQ(SendMessageW(editor, EFM_GETMODIFIED, 0, 0), 0);
+    key('Z', false, true);
+    EXPECT_EQ(text(), u"abc");
+    SendMessageW(editor, EFM_SETDOCUMENTTYPE, 0, 0x601);
+    SendMessageW(editor, EFM_CLEARTEXT, 0, 0);
+    EXPECT_EQ(SendMessageW(editor, EFM_GETFONTCOUNT, 0, 0), 1);
 }
 
 TEST(KeyboardFile, RoundTripsAndRefusesBadFiles) {
