@@ -126,6 +126,9 @@ bool TFormatEditor::EFMDocumentMessage(TMessage& msg) {
         return true;
     }
     case EFM_NEWDOCUMENT: NewDocument(); return true;
+    case EFM_INSERTDATAFROM:
+        msg.Result = EFMInsertDataFrom(reinterpret_cast<HGLOBAL>(msg.WParam));
+        return true;
     case EFM_CLEARTEXT: ClearText(); return true;
     case EFM_SETDATA: msg.Result = SetData(reinterpret_cast<HGLOBAL>(msg.LParam)); return true;
     case EFM_SAVEDOC:

@@ -181,7 +181,8 @@ void TFormatEditor::InsertParaBreakFormatEx(std::uint8_t Alignment, std::uint8_t
 }
 
 void TFormatEditor::DeleteKey(bool ToClipboard) {
-    if (!CanModify || ToClipboard) return; // cutting comes with the clipboard
+    if (!CanModify) return;
+    if (ToClipboard) return EditCut();
     const std::uint32_t at = edInfo.eiIndex;
     DeleteChar(at, FBuffer->CharAt(at) == CR && FBuffer->CharAt(at + 1) == LF ? 2 : 1);
     UpdateCaret();

@@ -269,9 +269,9 @@ LRESULT TFormatEditor::DefWndProc(TMessage& msg) {
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
-    case WM_COPY:
-    case WM_PASTE:
-    case WM_DESTROYCLIPBOARD: return 0; // the editing, display and clipboard parts are not built yet
+    case WM_COPY: EditCopy(); return 0;
+    case WM_PASTE: EditPaste(); return 0;
+    case WM_DESTROYCLIPBOARD: DeleteClipboardData(); return 0;
     default: break;
     }
     if (EFMOwnMessage(msg) || EFMObjectMessage(msg) || EFMDocumentMessage(msg) || EFMLinkMessage(msg) ||

@@ -212,6 +212,22 @@ public:
     void EnableFitObjs(bool on);
     void SetEditorState(std::uint32_t id, bool enable);
 
+    // The clipboard: the selection as the editor's own block and as text; a paste takes a
+    // picture first, then a block, then text.
+    void EditCopy();
+    void EditCut();
+    void EditPaste();
+    void CopyToClipboard();
+    std::uint32_t PasteFromClipboard();
+    void DeleteClipboardData();
+    // Characters of another program at the caret; answers how many.
+    std::uint32_t InsertPlainText(std::u16string_view Text);
+    // A document block at the caret (message 1285); answers the characters inserted.
+    std::uint32_t EFMInsertDataFrom(HGLOBAL Data);
+
+    // Objects. Code 1 inserts the clipboard's bitmap as an inline picture.
+    void InsertObject(std::int32_t Code);
+    bool InsertNormalObject(std::uint8_t ID);
     // Object commands of the context menu. The order ones move floated objects only.
     void MoveObjUp(objects::TObjectItem& Object);
     void MoveObjDown(objects::TObjectItem& Object);

@@ -179,7 +179,10 @@ LRESULT TFormatEditor::WMKeyDown(WPARAM VK) {
     if (key >= VK_PRIOR && key <= VK_DOWN) {
         KeyMoving(key, shift, ctrl);
     } else if (key == VK_INSERT) {
-        // Shift pastes and Ctrl copies when the clipboard exists.
+        if (shift)
+            EditPaste();
+        else if (ctrl)
+            EditCopy();
     } else if (key == VK_DELETE) {
         DeleteKey(shift && !ctrl);
     } else if (key == 'Z' && ctrl) {
@@ -277,6 +280,13 @@ void TFormatEditor::ExecuteRoutine(std::uint16_t Routine) {
     case 78:
         if (m) ChangeCase();
         break;
+    case 67: EditCopy(); break;
+    case 68:
+        if (m) EditPaste();
+        break;
+    case 69:
+        if (m) EditCut();
+        break;
     case 70:
         if (m) NewDocument();
         break;
@@ -284,7 +294,7 @@ void TFormatEditor::ExecuteRoutine(std::uint16_t Routine) {
         if (m) ClearText();
         break;
     case 80: SetSelText(0, FBuffer->TextLength()); break;
-    // Objects, dialogs, find, clipboard, printing and links come with their own parts; 66
+    // Object insertion, dialogs, find, printing and links come with their own parts; 66
     // and 72 have no action.
     default: break;
     }
@@ -304,11 +314,14 @@ LRESULT TFormatEditor::WMCommand(WPARAM wParam, LPARAM lParam) {
     case 124: NewDocument(); return 0;
     case 125: CMOpen(); return 0;
     case 126: CMSave(); return 0;
+    case 24320: EditCut(); return 0;
+    case 24321: EditCopy(); return 0;
+    case 24322: EditPaste(); return 0;
     case 24323: DeleteBlock(); return 0;
     case 24324: ClearText(); return 0;
     case 24325: SetSelText(0, FBuffer->TextLength()); return 0;
     default:
-        // The commands of dialogs, objects and the clipboard come with their parts.
+        // The commands of dialogs and objects come with their parts.
         if ((wParam >= 103 && wParam <= 139) || (wParam >= 1001 && wParam <= 1026) ||
             (wParam >= 24320 && wParam <= 24325))
             return 0;

@@ -1,7 +1,10 @@
 // The object messages (counts, records and data of objects by list index or by ID) and the
 // object commands.
 #include "engine/format_editor.h"
+#include "engine/notifications.h"
 #include "objects/picture_object.h"
+#include "platform/core/global_memory.h"
+#include "platform/graphics_support/graphics_support.h"
 
 namespace zeledit::engine {
 
@@ -14,7 +17,61 @@ template <class Move> void Reorder(TFormatEditor& editor, objects::TObjectItem& 
     InvalidateRect(editor.HWindow, nullptr, FALSE);
 }
 
+// The clipboard's bitmap as an inline picture of its natural size; null without a bitmap
+// or a free ID.
+std::unique_ptr<objects::TObjectItem> PictureFromClipboard(TFormatEditor& editor) {
+    const std::uint8_t id = editor.FObjects->GetNewID();
+    if (id == 0 || !OpenClipboard(editor.HWindow)) return nullptr;
+    platform::UniqueGlobal dib;
+    if (auto* bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP))) {
+        HDC screen = GetDC(nullptr);
+        dib.reset(platform::BitmapToDIB(screen, bitmap, static_cast<HPALETTE>(GetClipboardData(CF_PALETTE))));
+        ReleaseDC(nullptr, screen);
+    }
+    CloseClipboard();
+    if (!dib) return nullptr;
+    TObjectInfo info{};
+    info.oiStyle = objects::osPicture;
+    info.oiID = id;
+    info.oiSize = static_cast<std::uint32_t>(GlobalSize(dib.get()));
+    info.oiMargins = {2.0, 2.0, 2.0, 2.0};
+    auto picture = std::make_unique<objects::TPictureObj>(&editor.edInfo, info, std::move(dib));
+    // Without fitting the record's size is all there is: the picture keeps its own.
+    picture->Info.oiWidth = static_cast<std::uint16_t>(picture->FOriginWidth);
+    picture->Info.oiHeight = static_cast<std::uint16_t>(picture->FOriginHeight);
+    return picture;
+}
+
 } // namespace
+
+void TFormatEditor::InsertObject(std::int32_t Code) {
+    CreateUndo();
+    FObjects->Language = FLanguage;
+    // The other codes come from the object dialogs and the host's external objects.
+    std::unique_ptr<objects::TObjectItem> made = Code == 1 ? PictureFromClipboard(*this) : nullptr;
+    objects::TObjectItem* object = made.get();
+    if (made) FObjects->AddObject(std::move(made));
+    if (FEnableFitObjs) FObjects->FitObjects();
+    if (object == nullptr || !InsertNormalObject(object->ID())) {
+        if (object != nullptr) FObjects->FreeItem(object);
+        FUndoObj->ClearLast(); // nothing was inserted: no step to undo
+        return;
+    }
+    object->SetColors(EditPalette, FBackColor, FShadColor, FHighColor);
+}
+
+bool TFormatEditor::InsertNormalObject(std::uint8_t ID) {
+    const std::int32_t line = FLines->GetLinePos(edInfo.eiIndex);
+    const char16_t mark = objects::ObjectMark;
+    if (!FBuffer->InsertChar(&mark, ID, 1, edInfo.eiIndex)) return false;
+    ++edInfo.eiIndex;
+    if (!RepaintChar(line, 1)) Refresh();
+    CurrentLine = FLines->GetLinePos(edInfo.eiIndex);
+    UpdateCaret();
+    NotifyChanged(*this);
+    SetFocus(HWindow);
+    return true;
+}
 
 void TFormatEditor::MoveObjUp(objects::TObjectItem& Object) {
     Reorder(*this, Object, [](auto& list, auto& o) { list.MoveUp(&o); });
@@ -43,6 +100,7 @@ bool TFormatEditor::EFMObjectMessage(TMessage& msg) {
     const auto address = [](auto* p) { return reinterpret_cast<LRESULT>(p); };
     switch (msg.Msg) {
     case EFM_GETOBJECTCOUNT: msg.Result = list.Count(); return true;
+    case EFM_INSERTOBJECT: InsertObject(LOWORD(msg.WParam)); return true;
     case EFM_GETOBJECTS: msg.Result = address(&list); return true;
     case EFM_GETOBJECTINDEX:
         msg.Result = list.GetObjectIndex(static_cast<std::int32_t>(msg.WParam));

@@ -238,4 +238,91 @@ bool LoadData(TDocumentParts& parts, std::span<const std::uint8_t> block) {
     return true;
 }
 
+namespace {
+
+// The parts of a block to be inserted, all read and checked before the document changes.
+struct Insertion {
+    std::u16string text;
+    std::vector<std::uint8_t> formats; // text size + 2
+    std::optional<std::vector<TCharFormat>> fonts;
+    std::optional<std::vector<TParaFormat>> paras;
+};
+
+template <class Record> std::vector<Record> ReadRecords(std::span<const std::uint8_t> bytes) {
+    std::vector<Record> out(bytes.size() / sizeof(Record));
+    std::memcpy(out.data(), bytes.data(), out.size() * sizeof(Record));
+    return out;
+}
+
+// The byte an inserted character gets in this document.
+std::uint8_t Translate(TDocumentParts& parts, const Insertion& in, char16_t c, std::uint8_t byte) {
+    if (c == 0 || c == 13) {
+        if (!in.paras) return byte;
+        return byte < in.paras->size()
+                   ? static_cast<std::uint8_t>(parts.Paras.AddParaFormat((*in.paras)[byte]))
+                   : 0;
+    }
+    if (c == 10 || !in.fonts) return byte;
+    const std::size_t id = byte & 0x7F;
+    return id < in.fonts->size() ? static_cast<std::uint8_t>(parts.Fonts.AddFontFormat(&(*in.fonts)[id])) : 0;
+}
+
+} // namespace
+
+std::uint32_t InsertDataFrom(TDocumentParts& parts, std::span<const std::uint8_t> block,
+                             std::uint32_t index) {
+    if (block.size() < HeaderSize) return 0;
+    const auto header = objects::ReadAt<TDocumentHeader>(block, 0);
+    const int family = ValidVersion(header.Identifier) ? FamilyOf(header.Identifier) : 0;
+    const std::uint16_t kind = MapToFamily6(header.Identifier);
+    if ((family != 5 && family != 6) || (kind != NormalDocument && kind != UsesTemplate)) return 0;
+    Cursor cursor(block);
+    Insertion in;
+    if (kind == NormalDocument) {
+        const auto fonts = cursor.take(std::uint64_t{sizeof(TCharFormat)} * header.FontCount);
+        const auto paras = cursor.take(std::uint64_t{sizeof(TParaFormat)} * header.ParaCount);
+        if (!fonts || !paras) return 0;
+        if (header.FontCount != 0) in.fonts = ReadRecords<TCharFormat>(*fonts);
+        if (header.ParaCount != 0) in.paras = ReadRecords<TParaFormat>(*paras);
+    }
+    auto text = ReadText(cursor, header.TextSize, true);
+    if (!text || text->empty()) return 0;
+    in.text = std::move(*text);
+    objects::TEditorObjects staged(&parts.Info);
+    const auto objects_end = staged.LoadFrom(
+        block, cursor.at(), static_cast<std::uint16_t>(header.ObjectCount), objects::RecordFamily::Current);
+    if (!objects_end) return 0;
+    cursor.seek(*objects_end);
+    in.formats.assign(in.text.size() + 2, 0);
+    const auto packed =
+        header.PackedSize >= 0 ? cursor.take(static_cast<std::uint32_t>(header.PackedSize)) : std::nullopt;
+    if (!packed || !UnpackRuns(*packed, in.formats)) return 0;
+
+    const auto n = static_cast<std::uint32_t>(in.text.size());
+    index = std::min(index, parts.Buffer.TextLength());
+    if (!parts.Buffer.InsertChar(in.text.data(), 0, n, index)) return 0;
+    char16_t* chars = parts.Buffer.TextBuffer + index;
+    std::uint8_t* bytes = parts.Buffer.FormatBuffer + index;
+    for (std::uint32_t i = 0; i < n; ++i) {
+        if (chars[i] != objects::ObjectMark) {
+            bytes[i] = Translate(parts, in, chars[i], in.formats[i]);
+            continue;
+        }
+        // A mark takes its object along with a new ID; one without an object, or beyond
+        // the document's last free ID, is left a plain space.
+        objects::TObjectItem* o = staged.FindByID(in.formats[i]);
+        const std::uint8_t id = o != nullptr ? parts.Objects.GetNewID() : 0;
+        if (id == 0) {
+            chars[i] = u' ';
+            bytes[i] = 0;
+            continue;
+        }
+        staged.Delete(o);
+        o->Info.oiID = id;
+        parts.Objects.AddObject(std::unique_ptr<objects::TObjectItem>(o));
+        bytes[i] = id;
+    }
+    return n;
+}
+
 } // namespace zeledit::storage

@@ -56,4 +56,10 @@ HGLOBAL GetSelectionData(TDocumentParts& parts, std::uint32_t start, std::uint32
 // was. Nothing outside `block` is read.
 bool LoadData(TDocumentParts& parts, std::span<const std::uint8_t> block);
 
+// Inserts the text of a normal or uses-template block of the two newest generations at
+// `index`, its formats merged into the document's tables and its objects given new IDs;
+// answers the characters inserted. A block that is refused, or whose text is empty,
+// inserts nothing and answers 0. Nothing outside `block` is read.
+std::uint32_t InsertDataFrom(TDocumentParts& parts, std::span<const std::uint8_t> block, std::uint32_t index);
+
 } // namespace zeledit::storage

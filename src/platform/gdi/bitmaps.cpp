@@ -5,6 +5,7 @@
 #include "platform/gdi/raster_ops.h"
 #include "platform/user/paint.h"
 
+#include <zeledit/win_memory.h>
 #include <zeledit/win_user.h>
 
 #include <climits>
@@ -317,3 +318,52 @@ HPALETTE SelectPalette(HDC handle, HPALETTE palette, BOOL) {
 }
 
 UINT RealizePalette(HDC dc) { return find_dc(dc) == nullptr ? UINT(GDI_ERROR) : 0; }
+
+namespace zeledit::platform {
+
+HBITMAP bitmap_from_packed_dib(std::span<const std::uint8_t> block) {
+    const std::optional<DecodedImage> image = decode_packed_dib(block);
+    if (!image) return nullptr;
+    HBITMAP h = make_bitmap(image->width, image->height, black, false, 32, false);
+    if (h == nullptr) return nullptr;
+    Surface& s = *find_as<Bitmap>(h)->surface;
+    for (int y = 0; y < image->height; ++y)
+        std::memcpy(s.row(y), &image->pixels[static_cast<std::size_t>(y) * image->width],
+                    sizeof(std::uint32_t) * static_cast<std::size_t>(image->width));
+    return h;
+}
+
+HGLOBAL packed_dib_from_bitmap(HBITMAP bitmap) {
+    const Bitmap* b = find_as<Bitmap>(bitmap);
+    if (b == nullptr) return nullptr;
+    Surface& s = *b->surface;
+    s.flush();
+    const std::size_t stride = dib_stride(s.width(), 24);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, sizeof(BITMAPINFOHEADER) + stride * s.height());
+    auto* out = static_cast<std::uint8_t*>(GlobalLock(block));
+    if (out == nullptr) {
+        GlobalFree(block);
+        return nullptr;
+    }
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = s.width();
+    header.biHeight = s.height(); // bottom-up
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    std::memcpy(out, &header, sizeof header);
+    for (int y = 0; y < s.height(); ++y) {
+        const std::uint32_t* in = s.row(s.height() - 1 - y);
+        std::uint8_t* row = out + sizeof header + stride * static_cast<std::size_t>(y);
+        std::memset(row, 0, stride);
+        for (int x = 0; x < s.width(); ++x) {
+            row[3 * x] = static_cast<std::uint8_t>(in[x]);
+            row[3 * x + 1] = static_cast<std::uint8_t>(in[x] >> 8);
+            row[3 * x + 2] = static_cast<std::uint8_t>(in[x] >> 16);
+        }
+    }
+    GlobalUnlock(block);
+    return block;
+}
+
+} // namespace zeledit::platform

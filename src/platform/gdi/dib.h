@@ -30,6 +30,10 @@ std::optional<DecodedImage> decode_dib(const void* info, std::size_t info_bytes,
                                        std::size_t bits_bytes);
 // A packed DIB: header, colour table and rows in one block.
 std::optional<DecodedImage> decode_packed_dib(std::span<const std::uint8_t> block);
+// The clipboard's stand-ins for each other: a memory bitmap from a packed DIB (null when it
+// is malformed), and a 24-bit bottom-up packed DIB of a bitmap (null for a bad handle).
+HBITMAP bitmap_from_packed_dib(std::span<const std::uint8_t> block);
+HGLOBAL packed_dib_from_bitmap(HBITMAP bitmap);
 // What a caller's BITMAPINFO and bits occupy, judged from its header alone (for the
 // functions whose callers pass no sizes): bytes of the info record and of the bits.
 struct DibLayout {

@@ -3,6 +3,7 @@
 #include "platform/core/atom_table.h"
 #include "platform/core/code_page.h"
 #include "platform/core/text.h"
+#include "platform/gdi/dib.h"
 #include "platform/user/window_manager.h"
 
 #include <zeledit/win_gdi.h>
@@ -41,8 +42,11 @@ bool is_gdi_format(UINT format) {
     return format == CF_BITMAP || format == CF_PALETTE || format == CF_ENHMETAFILE;
 }
 
+// Data of the private formats stays its owner's, who frees it on WM_DESTROYCLIPBOARD.
+bool is_private_format(UINT format) { return format >= 0x200 && format <= 0x2FF; }
+
 void free_data(const Entry& e) {
-    if (e.data == nullptr) return;
+    if (e.data == nullptr || is_private_format(e.format)) return;
     if (is_gdi_format(e.format))
         DeleteObject(e.data);
     else
@@ -73,19 +77,35 @@ HGLOBAL unicode_block(std::u16string_view text) {
     return block_of(s.c_str(), (s.size() + 1) * sizeof(char16_t));
 }
 
-// CF_TEXT and CF_UNICODETEXT stand in for each other, as on the real system.
+// CF_TEXT and CF_UNICODETEXT stand in for each other, as do CF_DIB and CF_BITMAP.
 UINT twin_format(UINT format) {
-    if (format == CF_TEXT) return CF_UNICODETEXT;
-    if (format == CF_UNICODETEXT) return CF_TEXT;
-    return 0;
+    switch (format) {
+    case CF_TEXT: return CF_UNICODETEXT;
+    case CF_UNICODETEXT: return CF_TEXT;
+    case CF_DIB: return CF_BITMAP;
+    case CF_BITMAP: return CF_DIB;
+    default: return 0;
+    }
+}
+
+HANDLE picture_stand_in(UINT format, HANDLE source) {
+    if (format == CF_DIB) return packed_dib_from_bitmap(static_cast<HBITMAP>(source));
+    const SIZE_T size = GlobalSize(source);
+    const auto* bytes = static_cast<const std::uint8_t*>(GlobalLock(source));
+    if (bytes == nullptr) return nullptr;
+    HBITMAP made = bitmap_from_packed_dib({bytes, size});
+    GlobalUnlock(source);
+    return made;
 }
 
 HANDLE synthesise(UINT format) {
     const UINT twin = twin_format(format);
     Entry* source = twin != 0 ? entry(twin) : nullptr;
     if (source == nullptr || source->data == nullptr) return nullptr;
-    HGLOBAL made = nullptr;
-    if (format == CF_TEXT) {
+    HANDLE made = nullptr;
+    if (format == CF_DIB || format == CF_BITMAP) {
+        made = picture_stand_in(format, source->data);
+    } else if (format == CF_TEXT) {
         const auto bytes = from_unicode(read_unicode_block(source->data));
         made = block_of(bytes.c_str(), bytes.size() + 1);
     } else {

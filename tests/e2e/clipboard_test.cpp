@@ -1,0 +1,232 @@
+// Copy, cut and paste between editor windows and with other programs, through keys,
+// commands and the standard messages.
+#include "e2e/document_test.h"
+#include "e2e/editing_test.h"
+#include "objects/picture_object.h"
+#include "platform/core/global_memory.h"
+#include "platform/graphics_support/graphics_support.h"
+#include "platform/user/clipboard.h"
+
+#include <vector>
+
+namespace zeledit::test {
+namespace {
+
+class Clipboard : public Editing {
+protected:
+    HWND other = nullptr;
+
+    void SetUp() override {
+        Editing::SetUp();
+        other = make_editor(400);
+        SetFocus(editor);
+    }
+    static std::u16string text_of(HWND w) {
+        const auto* t = reinterpret_cast<const char16_t*>(SendMessageW(w, EFM_GETTEXTBUFFER, 0, 0));
+        return {t, static_cast<std::size_t>(SendMessageW(w, EFM_GETTEXTLENGTH, 0, 0))};
+    }
+    static std::uint8_t byte_of(HWND w, std::uint32_t i) {
+        return reinterpret_cast<const std::uint8_t*>(SendMessageW(w, EFM_GETFORMATBUFFER, 0, 0))[i];
+    }
+    static TCharFormat font_of(HWND w, std::uint32_t i) {
+        TCharFormat f{};
+        SendMessageW(w, EFM_GETFONTTOREC, byte_of(w, i) & 0x7F, reinterpret_cast<LPARAM>(&f));
+        return f;
+    }
+    // What another program finds on the clipboard as text.
+    static std::u16string clipboard_text() {
+        if (!OpenClipboard(nullptr)) return u"<closed>";
+        HANDLE h = GetClipboardData(CF_UNICODETEXT);
+        std::u16string out = h != nullptr ? platform::read_unicode_block(h) : u"<none>";
+        CloseClipboard();
+        return out;
+    }
+    // Another program puts these formats on the clipboard.
+    static void put_on_clipboard(std::u16string_view text, bool picture) {
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        EmptyClipboard();
+        if (!text.empty()) {
+            std::u16string s(text);
+            SetClipboardData(CF_UNICODETEXT,
+                             platform::copy_to_global(
+                                 {reinterpret_cast<const std::uint8_t*>(s.c_str()), 2 * (s.size() + 1)})
+                                 .release());
+        }
+        if (picture) {
+            std::vector<std::uint32_t> argb(6 * 4, 0xFF2040C0);
+            SetClipboardData(CF_DIB, platform::make_packed_dib(6, 4, argb));
+        }
+        CloseClipboard();
+    }
+    std::uint8_t add_picture() {
+        TObjectInfo info{};
+        info.oiStyle = objects::osPicture;
+        info.oiID = engine().FObjects->GetNewID();
+        info.oiMargins = {2.0, 2.0, 2.0, 2.0};
+        std::vector<std::uint32_t> argb(4, 0xFF00FF00);
+        engine().FObjects->AddObject(std::make_unique<objects::TPictureObj>(
+            &engine().edInfo, info, platform::UniqueGlobal(platform::make_packed_dib(2, 2, argb))));
+        return info.oiID;
+    }
+};
+
+TEST_F(Clipboard, CopyingNothingLeavesTheClipboardAlone) {
+    put_on_clipboard(u"theirs", false);
+    type(u"mine");
+    key('C', false, true);
+    SendMessageW(editor, WM_COPY, 0, 0);
+    EXPECT_EQ(clipboard_text(), u"theirs");
+}
+
+TEST_F(Clipboard, AnotherEditorGetsFormatsObjectsAndParagraphs) {
+    const std::uint8_t big = add_font(20, 1);
+    set_text(u"xa\x01"
+             u"b\r\ncd",
+             big);
+    const std::uint8_t id = add_picture();
+    engine().FBuffer->FormatBuffer[2] = id;
+    TParaFormat shaded = engine().FParas->GetFormatItem(0)->FAttributes;
+    shaded.ptShading = RGB(7, 7, 7);
+    SendMessageW(editor, EFM_SETINDEX, 0, 0);
+    SendMessageW(editor, EFM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&shaded));
+    SendMessageW(editor, EFM_SETSELTEXT, 0, MAKELPARAM(1, 8));
+    key(VK_INSERT, false, true);
+    EXPECT_EQ(clipboard_text(), u"a\x01"
+                                u"b\r\ncd");
+
+    SetFocus(other);
+    SendMessageW(other, EFM_INSERTTEXT, 0, reinterpret_cast<LPARAM>(u"[]"));
+    SendMessageW(other, EFM_SETINDEX, 0, 1);
+    SendMessageW(other, WM_PASTE, 0, 0);
+    EXPECT_EQ(text_of(other), u"[a\x01"
+                              u"b\r\ncd]");
+    EXPECT_EQ(SendMessageW(other, EFM_GETOBJECTCOUNT, 0, 0), 1);
+    const auto* object = reinterpret_cast<const TObjectInfo*>(SendMessageW(other, EFM_GETOBJECTINFO, 0, 0));
+    ASSERT_NE(object, nullptr);
+    EXPECT_EQ(byte_of(other, 2), object->oiID);
+    EXPECT_EQ(font_of(other, 1).ftHeight, 20);
+    EXPECT_EQ(font_of(other, 1).ftAttr, 1);
+    EXPECT_EQ(font_of(other, 0).ftHeight, engine().FDefaultCharFormat.ftHeight); // the "[" kept its own
+    auto& paras = *static_cast<engine::TFormatEditor*>(GetPropW(other, u"EDOBJ"))->FParas;
+    EXPECT_EQ(paras.GetParaOfIndex(1)->FAttributes.ptShading, RGB(7, 7, 7));
+    EXPECT_EQ(engine(other).edInfo.eiIndex, 8u); // after what was pasted
+}
+
+TEST_F(Clipboard, CutTakesTheObjectAndPastingBringsItBack) {
+    set_text(u"a\x01"
+             u"b");
+    engine().FBuffer->FormatBuffer[1] = add_picture();
+    SendMessageW(editor, EFM_SETSELTEXT, 0, MAKELPARAM(1, 2));
+    key(VK_DELETE, true); // Shift+Delete cuts
+    EXPECT_EQ(text(), u"ab");
+    EXPECT_EQ(SendMessageW(editor, EFM_GETOBJECTCOUNT, 0, 0), 0);
+    key(VK_INSERT, true); // Shift+Insert pastes
+    EXPECT_EQ(text(), u"a\x01"
+                      u"b");
+    ASSERT_EQ(SendMessageW(editor, EFM_GETOBJECTCOUNT, 0, 0), 1);
+    EXPECT_EQ(engine().FObjects->FindByID(engine().FBuffer->FormatAt(1)) != nullptr, true);
+    key('Z', false, true);
+    EXPECT_EQ(text(), u"ab");
+}
+
+TEST_F(Clipboard, APictureComesBeforeText) {
+    type(u"ab");
+    put_on_clipboard(u"text", true);
+    SendMessageW(editor, EFM_SETINDEX, 0, 1);
+    host->seen.clear();
+    key('V', false, true);
+    EXPECT_EQ(text(), u"a\x01"
+                      u"b");
+    ASSERT_EQ(engine().FObjects->Count(), 1);
+    const objects::TObjectItem& picture = *engine().FObjects->FindByID(engine().FBuffer->FormatAt(1));
+    EXPECT_EQ(picture.Info.oiStyle, objects::osPicture);
+    EXPECT_EQ(picture.Info.oiWidth, 6);
+    EXPECT_EQ(picture.Info.oiHeight, 4);
+    EXPECT_EQ(engine().edInfo.eiIndex, 2u);
+    EXPECT_EQ(count(EFN_CHANGED), 1);
+    EXPECT_GE(lines().Line(0)->LineHeight(), 4 + 2 * 3); // the picture and its margins
+    key('Z', false, true);
+    EXPECT_EQ(text(), u"ab");
+}
+
+TEST_F(Clipboard, TextOfOtherProgramsIsPastedWithTheFormatAtTheCaret) {
+    const std::uint8_t big = add_font(20);
+    set_text(u"[]", big);
+    SendMessageW(editor, EFM_SETMODIFIED, 0, 0);
+    put_on_clipboard(u"one\ntwo\rthree\r\nf\x01", false);
+    SendMessageW(editor, EFM_SETINDEX, 0, 1);
+    SendMessageW(editor, WM_COMMAND, 24322, 0);
+    EXPECT_EQ(text(), u"[one\r\ntwo\r\nthree\r\nf ]");
+    EXPECT_NE(SendMessageW(editor, EFM_GETMODIFIED, 0, 0), 0);
+    EXPECT_EQ(engine().FBuffer->FormatAt(1), big);
+    EXPECT_EQ(engine().FBuffer->FormatBuffer[4], 0); // the break
+    EXPECT_EQ(lines().Count(), 4);
+}
+
+TEST_F(Clipboard, AReadOnlyEditorPastesNothing) {
+    type(u"ab");
+    put_on_clipboard(u"text", true);
+    SendMessageW(editor, EFM_SETEDITTYPE, 0, engine::esReadOnly | engine::esControl);
+    SendMessageW(editor, WM_PASTE, 0, 0);
+    key('V', false, true);
+    EXPECT_EQ(text(), u"ab");
+    // An empty clipboard inserts nothing either and leaves no undo step behind.
+    SendMessageW(editor, EFM_SETEDITTYPE, 0, engine::esControl);
+    put_on_clipboard(u"", false);
+    SendMessageW(editor, WM_PASTE, 0, 0);
+    key('Z', false, true);
+    EXPECT_EQ(text(), u"");
+}
+
+TEST_F(Clipboard, ACopiedPictureGoesToAnotherProgramAsABitmap) {
+    set_text(u"\x01");
+    engine().FBuffer->FormatBuffer[0] = add_picture();
+    ASSERT_TRUE(engine().CopyObjectToClipboard(*engine().FObjects->FindByID(1)));
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    auto* bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+    ASSERT_NE(bitmap, nullptr);
+    BITMAP bm{};
+    GetObjectW(bitmap, sizeof bm, &bm);
+    EXPECT_EQ(bm.bmWidth, 2);
+    CloseClipboard();
+    SendMessageW(other, WM_PASTE, 0, 0);
+    EXPECT_EQ(text_of(other), u"\x01");
+}
+
+class DataInsertion : public DocumentBlock {};
+
+TEST_F(DataInsertion, ABlockGoesInAtTheCaretAndABadOneNowhere) {
+    put(other, u"0123456789");
+    put(editor, u"abcde");
+    const Bytes block = data(other);
+    SendMessageW(editor, EFM_SETINDEX, 0, 2);
+    platform::UniqueGlobal h = platform::copy_to_global(block);
+    EXPECT_EQ(SendMessageW(editor, EFM_INSERTDATAFROM, reinterpret_cast<WPARAM>(h.get()), 0), 10);
+    EXPECT_EQ(text(editor), u"ab0123456789cde");
+    Bytes empty = block;
+    empty.resize(23);
+    EXPECT_EQ(SendMessageW(editor, EFM_INSERTDATAFROM,
+                           reinterpret_cast<WPARAM>(platform::copy_to_global(empty).get()), 0),
+              0);
+    Bytes cut = block;
+    cut.resize(block.size() / 2);
+    EXPECT_EQ(SendMessageW(editor, EFM_INSERTDATAFROM,
+                           reinterpret_cast<WPARAM>(platform::copy_to_global(cut).get()), 0),
+              0);
+    EXPECT_EQ(SendMessageW(editor, EFM_INSERTDATAFROM, 0, 0), 0);
+    EXPECT_EQ(text(editor), u"ab0123456789cde");
+}
+
+TEST_F(DataInsertion, ATemplateDocumentsBytesStayAsTheyAre) {
+    SendMessageW(other, EFM_SETDOCUMENTTYPE, 0, 0x602);
+    put(other, u"xy", 5);
+    const Bytes block = data(other);
+    ASSERT_EQ(header(block).Identifier, 0x602);
+    platform::UniqueGlobal h = platform::copy_to_global(block);
+    EXPECT_EQ(SendMessageW(editor, EFM_INSERTDATAFROM, reinterpret_cast<WPARAM>(h.get()), 0), 2);
+    EXPECT_EQ(engine(editor).FBuffer->FormatAt(0), 5);
+    EXPECT_EQ(engine(editor).FBuffer->FormatAt(1), 5);
+}
+
+} // namespace
+} // namespace zeledit::test
