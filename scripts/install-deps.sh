@@ -12,8 +12,8 @@ packages=(
     # graphics device, fonts, images, interactive backend
     libcairo2-dev libfontconfig-dev libfreetype-dev
     libjpeg62-turbo-dev libpng-dev libtiff-dev libsdl2-dev
-    # the desktop backend under a virtual display in the tests
-    xvfb xdotool
+    # the desktop backend under a virtual display in the tests, and its screenshots
+    xvfb xdotool libx11-dev
     # faces the tests measure with
     fonts-liberation2 fonts-dejavu-core
 )

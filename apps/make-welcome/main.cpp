@@ -1,6 +1,6 @@
 // Writes samples/welcome.zdf, the document the demo opens, using only the editor's
 // messages: formats are added to its tables, text is inserted in them, paragraphs are
-// broken with their formats and alignments.
+// broken with their formats and alignments, and a picture drawn here is pasted in.
 #include <zeledit/zeledit.h>
 
 #include <cstdio>
@@ -37,6 +37,41 @@ void EndParagraph(std::uint8_t para, std::uint8_t align = 0) {
     SendMessageW(editor, EFM_INSERTPARA, 0, static_cast<LPARAM>(align | para << 16));
 }
 
+// A landscape drawn as any program draws, handed to the editor through the clipboard.
+void Picture() {
+    constexpr int width = 240, height = 120;
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old_bitmap = SelectObject(dc, bitmap);
+    HGDIOBJ old_pen = SelectObject(dc, GetStockObject(NULL_PEN));
+    for (int y = 0; y < height; y += 6) { // the sky lightens towards the horizon
+        const RECT band{0, y, width, y + 6};
+        HBRUSH brush = CreateSolidBrush(RGB(110 + y, 160 + y / 2, 235));
+        FillRect(dc, &band, brush);
+        DeleteObject(brush);
+    }
+    const auto ellipse = [&](COLORREF colour, int left, int top, int right, int bottom) {
+        HBRUSH brush = CreateSolidBrush(colour);
+        HGDIOBJ old = SelectObject(dc, brush);
+        Ellipse(dc, left, top, right, bottom);
+        SelectObject(dc, old);
+        DeleteObject(brush);
+    };
+    ellipse(RGB(255, 214, 64), 168, 14, 212, 58); // the sun
+    ellipse(RGB(70, 150, 80), -60, 72, 140, 200); // two hills
+    ellipse(RGB(40, 120, 70), 90, 82, 300, 210);
+    SelectObject(dc, old_pen);
+    SelectObject(dc, old_bitmap);
+    DeleteDC(dc);
+    OpenClipboard(editor);
+    EmptyClipboard();
+    SetClipboardData(CF_BITMAP, bitmap); // the clipboard owns it now
+    CloseClipboard();
+    SendMessageW(editor, WM_PASTE, 0, 0);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -68,6 +103,8 @@ int main(int argc, char** argv) {
     Text(u"dotted", dotted);
     Text(u" underlines, and paragraphs laid out as you type.", body);
     EndParagraph(normal, 3);
+    Picture();
+    EndParagraph(normal, 1);
     // A format is added when it is first used: an entry no paragraph uses yet is taken over
     // by the next format added.
     TParaFormat boxed = plain;

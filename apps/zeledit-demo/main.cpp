@@ -2,7 +2,10 @@
 // through the editor's messages and notifications. On a desktop it opens a window; without
 // a display it renders the frame to a PNG file.
 //
-//   zeledit-demo [FILE] [--render OUT.png] [--save OUT.zdf] [--exit-after MS]
+//   zeledit-demo [FILE] [--vietnamese] [--type TEXT] [--render OUT.png] [--save OUT.zdf]
+//                [--exit-after MS]
+// --vietnamese starts with Vietnamese typing on; --type types TEXT at the caret as keystrokes
+// (without a display) before the document is rendered and saved.
 #include <zeledit/controls.h>
 #include <zeledit/display.h>
 #include <zeledit/headless.h>
@@ -18,19 +21,25 @@ namespace {
 constexpr int ToolbarHeight = 34, StatusHeight = 28, Gap = 4;
 constexpr int EditorId = 100, StatusId = 101, ExitTimer = 1;
 
+// Toolbar commands the demo handles itself rather than sending to the editor.
+constexpr UINT VietnameseSwitch = 1, UndoKey = 2;
+
 struct Tool {
     const char16_t* caption;
     int width;
-    UINT command; // sent to the editor as WM_COMMAND; 0 for the Vietnamese switch
+    UINT command; // sent to the editor as WM_COMMAND, or one of the demo's own
 };
-constexpr Tool Tools[] = {{u"Open…", 64, 125},   {u"Save…", 64, 126}, {u"Left", 52, 106},
-                          {u"Centre", 60, 107},  {u"Right", 56, 108}, {u"Justify", 62, 109},
-                          {u"Tiếng Việt", 90, 0}};
+constexpr Tool Tools[] = {
+    {u"New", 46, 124},     {u"Open…", 60, 125},    {u"Save…", 60, 126},
+    {u"B", 28, 103},       {u"I", 28, 104},        {u"U", 28, 105},
+    {u"Left", 44, 106},    {u"Centre", 54, 107},   {u"Right", 48, 108},
+    {u"Justify", 58, 109}, {u"Undo", 50, UndoKey}, {u"Tiếng Việt", 84, VietnameseSwitch}};
 constexpr int ToolBase = 200;
 
 struct Options {
     std::string file = "samples/welcome.zdf";
-    std::string render, save;
+    std::string render, save, type;
+    bool vietnamese = false;
     int exit_after = 0;
 };
 
@@ -78,6 +87,24 @@ LRESULT CALLBACK EditorHook(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
+// The protocol has no undo message: the editor undoes on Ctrl+Z, so the button gives it
+// that keystroke with Ctrl held for it.
+void SendUndoKey() {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    const BYTE ctrl = keys[VK_CONTROL];
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    SendMessageW(editor, WM_KEYDOWN, 'Z', 0);
+    keys[VK_CONTROL] = ctrl;
+    SetKeyboardState(keys);
+}
+
+void SwitchVietnamese() {
+    vietnamese = !vietnamese;
+    SendMessageW(editor, EFM_ENABLEVIETKEY, vietnamese ? 1 : 0, 0);
+}
+
 void Layout(int width, int height) {
     MoveWindow(editor, Gap, ToolbarHeight, width - 2 * Gap, height - ToolbarHeight - StatusHeight - Gap,
                TRUE);
@@ -91,12 +118,12 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND: {
         const int id = LOWORD(wParam) - ToolBase;
         if (id >= 0 && id < static_cast<int>(std::size(Tools))) {
-            if (Tools[id].command != 0) {
+            if (Tools[id].command == VietnameseSwitch)
+                SwitchVietnamese();
+            else if (Tools[id].command == UndoKey)
+                SendUndoKey();
+            else
                 SendMessageW(editor, WM_COMMAND, Tools[id].command, 0);
-            } else {
-                vietnamese = !vietnamese;
-                SendMessageW(editor, EFM_ENABLEVIETKEY, vietnamese ? 1 : 0, 0);
-            }
             SetFocus(editor);
             UpdateStatus();
         }
@@ -115,6 +142,10 @@ bool ParseOptions(int argc, char** argv, Options& o) {
             o.render = argv[++i];
         else if (a == "--save" && more)
             o.save = argv[++i];
+        else if (a == "--type" && more)
+            o.type = argv[++i];
+        else if (a == "--vietnamese")
+            o.vietnamese = true;
         else if (a == "--exit-after" && more)
             o.exit_after = std::atoi(argv[++i]);
         else if (!a.starts_with("--"))
@@ -156,8 +187,10 @@ void CreateFrame() {
 int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
-        std::fprintf(stderr,
-                     "usage: zeledit-demo [FILE] [--render OUT.png] [--save OUT.zdf] [--exit-after MS]\n");
+        std::fprintf(
+            stderr,
+            "usage: zeledit-demo [FILE] [--vietnamese] [--type TEXT] [--render OUT.png] [--save OUT.zdf] "
+            "[--exit-after MS]\n");
         return 1;
     }
     InitEditorLib();
@@ -169,6 +202,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "zeledit-demo: cannot open %s\n", options.file.c_str());
     ShowWindow(frame, SW_SHOW);
     SetFocus(editor);
+    if (options.vietnamese) SwitchVietnamese();
+    if (!desktop && !options.type.empty()) zeledit::headless::TypeText(Wide(options.type));
     UpdateStatus();
     if (options.exit_after > 0) SetTimer(frame, ExitTimer, static_cast<UINT>(options.exit_after), nullptr);
 

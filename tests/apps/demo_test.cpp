@@ -37,4 +37,20 @@ TEST(Demo, WithoutADisplayItRendersTheSampleAndSavesItUnchanged) {
     EXPECT_EQ(read(dir / "again.zdf"), read(WELCOME_SAMPLE));
 }
 
+TEST(Demo, TypedVietnameseIsSavedAndReadBack) {
+    const fs::path dir = scratch("typed");
+    const auto run = [](const std::string& command) {
+        return std::system((command + " > /dev/null").c_str());
+    };
+    ASSERT_EQ(run("ZELEDIT_HEADLESS=1 " + std::string(ZELEDIT_DEMO) + " " + WELCOME_SAMPLE +
+                  " --vietnamese --type 'Vie65t ' --save " + (dir / "typed.zdf").string()),
+              0);
+    ASSERT_EQ(run(std::string(ZDFCONV) + " totext " + (dir / "typed.zdf").string() + " " +
+                  (dir / "typed.txt").string()),
+              0);
+    ASSERT_EQ(run(std::string(ZDFCONV) + " totext " + WELCOME_SAMPLE + " " + (dir / "sample.txt").string()),
+              0);
+    EXPECT_EQ(read(dir / "typed.txt"), "Việt " + read(dir / "sample.txt"));
+}
+
 } // namespace
