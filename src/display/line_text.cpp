@@ -237,11 +237,16 @@ private:
         const std::u16string_view text(text_ + run_, end - run_);
         const model::TFontItem& font = *ei_.eiFonts->GetFormatItem(format_ & 0x7F);
         const TCharFormat& f = font.FAttributes;
+        // Drawing uses up the justification of the run's spaces: the advance is measured
+        // before, and the shadow gives back what it used.
+        const int advance = Extent(dc_, text.data(), static_cast<std::uint32_t>(text.size()));
         if (f.ftShadow > 0) {
             const int s = f.ftShadow * model::PenUnit;
+            const int saved = SaveDC(dc_);
             SetTextColor(dc_, f.ftShadColor);
             DecoratedTextOut(dc_, x_ + s, y_ + s + font.ftPosition, text, f.ftUnderline, f.ftShadColor,
                              f.ftStrikethrough, f.ftShadColor);
+            RestoreDC(dc_, saved);
         }
         SetColours(f);
         int underline = f.ftUnderline;
@@ -256,7 +261,7 @@ private:
         }
         DecoratedTextOut(dc_, x_, y_ + font.ftPosition, text, underline, underline_colour, f.ftStrikethrough,
                          f.ftStrikeColor);
-        x_ += Extent(dc_, text.data(), static_cast<std::uint32_t>(text.size()));
+        x_ += advance;
         run_ = end;
     }
 

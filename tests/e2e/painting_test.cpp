@@ -53,6 +53,32 @@ TEST_F(Painting, ARunIsDrawnInItsColourAboveItsBaseline) {
     EXPECT_GT(highest, 0);
 }
 
+TEST_F(Painting, FormatsDoNotMoveTheWordsOfAJustifiedLine) {
+    const std::uint8_t red = add_format(RGB(255, 0, 0)), black = add_format(RGB(0, 0, 0));
+    std::u16string text;
+    for (int i = 0; i < 12; ++i) text += u"justification ";
+    const auto rightmost_ink = [&](bool alternate) {
+        set_text(text, black);
+        for (std::uint32_t i = 0; i < text.size(); ++i)
+            if (alternate && (i / 14) % 2 == 1)
+                engine().FBuffer->FormatBuffer[i] = red; // a word and its space
+        engine().FParas->SetParaAlign(0, 3);
+        engine().GetLines();
+        render();
+        const display::TLineItem& line = *lines().Line(0);
+        int rightmost = 0;
+        for (int y = 0; y < line.TotalHeight(); ++y)
+            for (int x = 0; x < line.FRegion.Right + 5; ++x)
+                if ((headless::PixelAt(editor, x, y) & 0xFFFFFF) != 0xFFFFFF)
+                    rightmost = std::max(rightmost, x);
+        return rightmost;
+    };
+    ASSERT_GT(lines().Count(), 0);
+    const int plain = rightmost_ink(false);
+    EXPECT_GT(plain, lines().Line(0)->FRegion.Right - 12); // justified: near the edge
+    EXPECT_EQ(rightmost_ink(true), plain);
+}
+
 TEST_F(Painting, TheSelectionInvertsAndRestoresExactly) {
     set_text(u"select some of this text", add_format(RGB(0, 0, 128)));
     render();
