@@ -85,7 +85,10 @@ void TFormatEditor::HideTheCaret() {
 void TFormatEditor::UpdateCaretPos(std::int32_t pLine, int x, int y) {
     const POINT offset = GetCharPos(pLine, FLines->Line(pLine)->At); // also loads the line
     y += offset.y;
-    if (x != CaretPos.x || y != CaretPos.y) {
+    // A caret that lands at the same place on the screen but elsewhere in the text (Ctrl+End,
+    // the page keys) reports its new state too.
+    if (x != CaretPos.x || y != CaretPos.y || edInfo.eiIndex != StateIndex) {
+        StateIndex = edInfo.eiIndex;
         RECT client{};
         GetClientRect(HWindow, &client);
         x = std::min(x, static_cast<int>(client.right) - CaretMargin + OriginX);

@@ -272,6 +272,7 @@ public:
     bool FEnableFitObjs = true;
     bool EnableCaret = true, CaretVisible = false;
     POINT CaretPos{-1, -1};
+    std::uint32_t StateIndex = 0; // the caret index of the last state update
     std::uint8_t FCursor = 0;
     bool IsLeftDown = false, FSpecialRightButton = false;
     std::int32_t MouseCount = 0, MouseIndex = 0;

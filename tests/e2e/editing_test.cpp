@@ -227,6 +227,19 @@ TEST_F(Editing, ClearingTheTextKeepsUndoAndATemplatesTables) {
     EXPECT_EQ(SendMessageW(editor, EFM_GETFONTCOUNT, 0, 0), 1);
 }
 
+TEST_F(Editing, TheHostHearsOfACaretMovedToTheSamePlaceOnTheScreen) {
+    std::u16string t;
+    for (int i = 0; i < 80; ++i) t += u"Line of a long document\r\n";
+    set_text(t);
+    SendMessageW(editor, EFM_SETINDEX, 0, 0);
+    host->seen.clear();
+    key(VK_END, false, true); // the last line comes to the top, where the first one was
+    EXPECT_EQ(engine().edInfo.eiIndex, t.size());
+    EXPECT_EQ(count(EFN_UPDATESTATE), 1);
+    key(VK_PRIOR); // a page back: again a line start at the top
+    EXPECT_EQ(count(EFN_UPDATESTATE), 2);
+}
+
 TEST(KeyboardFile, RoundTripsAndRefusesBadFiles) {
     engine::TEditorKeyboard keys;
     EXPECT_EQ(keys.GetRoutine(0x4000 | 'C'), 68u);  // entry 67, 1-based

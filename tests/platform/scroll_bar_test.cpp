@@ -117,5 +117,37 @@ TEST_F(ScrollBars, DraggingTheThumbOfAWindowBarTracksPositions) {
     EXPECT_EQ(GetScrollPos(w, SB_VERT), 0); // the program moves the bar, not the system
 }
 
+// The frame of a child with a client edge and a vertical bar, drawn on its top-level window:
+// the edge's colours, the arrows' faces, and the thumb following the position.
+TEST_F(ScrollBars, TheFrameAndTheBarAreDrawnAndTheThumbMoves) {
+    HWND top = make_window(nullptr, WS_VISIBLE, 0, 0, 300, 200);
+    HWND child = make_window(top, WS_VISIBLE | WS_CHILD | WS_VSCROLL, 20, 10, 200, 150, 1, WS_EX_CLIENTEDGE);
+    SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 99, 10, 0, 0};
+    SetScrollInfo(child, SB_VERT, &si, TRUE);
+    hl::PumpMessages();
+    const auto colour = [](int index) { return 0xFF000000 | (GetSysColor(index) & 0xFFFFFF); };
+    const auto rgb = [&](int x, int y) {
+        const std::uint32_t p = hl::PixelAt(top, x, y);
+        return 0xFF000000 | ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF); // as a COLORREF
+    };
+    EXPECT_EQ(rgb(20, 80), colour(COLOR_BTNSHADOW));          // outer edge, left
+    EXPECT_EQ(rgb(21, 80), colour(COLOR_3DDKSHADOW));         // inner edge, left
+    EXPECT_EQ(rgb(20 + 199, 80), colour(COLOR_BTNHIGHLIGHT)); // outer edge, right
+    const int bar = GetSystemMetrics(SM_CXVSCROLL);
+    const int bar_x = 20 + 200 - 2 - bar / 2;
+    EXPECT_EQ(rgb(bar_x - 3, 10 + 2 + bar / 2 + 4), colour(COLOR_BTNFACE)); // the top arrow's face
+    // Along the track, the thumb is the one raised face; it moves with the position.
+    const auto thumb_top = [&]() {
+        for (int y = 10 + 2 + bar; y < 10 + 150 - 2 - bar; ++y)
+            if (rgb(bar_x, y) == colour(COLOR_BTNFACE)) return y;
+        return -1;
+    };
+    const int before = thumb_top();
+    EXPECT_GE(before, 10 + 2 + bar);
+    SetScrollPos(child, SB_VERT, 90, TRUE);
+    const int after = thumb_top();
+    EXPECT_GT(after, before + 50);
+}
+
 } // namespace
 } // namespace zeledit::test

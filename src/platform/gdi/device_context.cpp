@@ -73,6 +73,25 @@ HDC create_window_dc(HWND hwnd, const RECT* client_clip) {
     return add_dc(std::move(dc));
 }
 
+HDC create_frame_dc(HWND hwnd) {
+    DeviceContext dc;
+    dc.kind = DcKind::Window;
+    dc.hwnd = hwnd;
+    if (Window* w = find_window(hwnd)) {
+        dc.surface = top_level_of(*w).surface;
+        const POINT client = client_origin_in_surface(*w);
+        const RECT in = client_in_window(*w);
+        dc.origin = {client.x - in.left, client.y - in.top};
+        dc.bounds = {dc.origin.x, dc.origin.y, dc.origin.x + (w->rect.right - w->rect.left),
+                     dc.origin.y + (w->rect.bottom - w->rect.top)};
+        for (Window* a = w; a->is_child();) {
+            if ((a = find_window(a->parent)) == nullptr) break;
+            dc.bounds = intersect(dc.bounds, client_on_surface(*a));
+        }
+    }
+    return add_dc(std::move(dc));
+}
+
 DeviceContext* find_dc(HDC dc) { return dcs().find(dc); }
 
 DWORD dc_object_type(HGDIOBJ handle) {

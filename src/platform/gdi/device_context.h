@@ -63,6 +63,8 @@ struct DeviceContext {
 
 // A window DC clipped to its client area (and to `client_clip`, client coordinates, if given).
 HDC create_window_dc(HWND hwnd, const RECT* client_clip);
+// A DC of the whole window, frame included, with its origin at the window's top left.
+HDC create_frame_dc(HWND hwnd);
 // Registers a DC with the default objects selected.
 HDC add_dc(DeviceContext dc);
 DeviceContext* find_dc(HDC dc);

@@ -1,6 +1,7 @@
 // Default answers to the messages a window procedure passes on.
 #include "platform/core/text.h"
 #include "platform/user/scroll_bar.h"
+#include "platform/user/window_frame.h"
 #include "platform/user/window_manager.h"
 
 #include <zeledit/win_gdi.h>
@@ -70,6 +71,7 @@ LRESULT DefWindowProcW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_GETTEXT:
         return copy_truncated(w->text, reinterpret_cast<LPWSTR>(lParam), static_cast<int>(wParam));
     case WM_GETTEXTLENGTH: return static_cast<LRESULT>(w->text.size());
+    case WM_NCPAINT: paint_frame(hwnd); return 0;
     case WM_PAINT: {
         PAINTSTRUCT ps;
         BeginPaint(hwnd, &ps);

@@ -66,6 +66,7 @@ void invalidate(Window& w, const RECT* rect, bool erase, bool children) {
     for (HWND hwnd : w.children) {
         Window* c = find_window(hwnd);
         if (c == nullptr || (c->style & WS_VISIBLE) == 0) continue;
+        if (!is_empty(intersect(area, c->rect))) c->frame_pending = true; // painted over by the parent
         const RECT part = to_child_client(*c, intersect(area, c->rect));
         if (!is_empty(part)) invalidate(*c, &part, erase, true);
     }
@@ -84,7 +85,7 @@ HWND next_window_to_paint(HWND filter) {
     ThreadState* ts = &thread_state();
     for (HWND hwnd : all_windows_preorder()) {
         const Window* w = find_window(hwnd);
-        if (w->thread != ts || !w->has_update() || !shown_on_screen(*w)) continue;
+        if (w->thread != ts || !w->needs_paint() || !shown_on_screen(*w)) continue;
         if (filter == nullptr || filter == hwnd || IsChild(filter, hwnd)) return hwnd;
     }
     return nullptr;
@@ -133,7 +134,7 @@ BOOL UpdateWindow(HWND hwnd) {
         if (const Window* w = find_window(tree[i]))
             tree.insert(tree.end(), w->children.begin(), w->children.end());
     for (HWND h : tree)
-        if (const Window* w = find_window(h); w != nullptr && w->has_update() && shown_on_screen(*w))
+        if (const Window* w = find_window(h); w != nullptr && w->needs_paint() && shown_on_screen(*w))
             send_to(h, WM_PAINT, 0, 0);
     return TRUE;
 }
@@ -144,6 +145,11 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
     *ps = PAINTSTRUCT{};
     // The caret is hidden while painting so that it is not painted over.
     if (thread_state().caret.owner == hwnd && HideCaret(hwnd)) ps->rgbReserved[0] = 1;
+    if (w->frame_pending) {
+        w->frame_pending = false;
+        send_to(hwnd, WM_NCPAINT, 1, 0);
+        if ((w = find_window(hwnd)) == nullptr) return nullptr;
+    }
     ps->rcPaint = w->update;
     const bool erase = w->erase_pending;
     validate(*w, nullptr);

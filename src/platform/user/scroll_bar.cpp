@@ -1,7 +1,10 @@
 #include "platform/user/scroll_bar.h"
 
+#include "platform/gdi/device_context.h"
 #include "platform/user/paint.h"
 #include "platform/user/window_manager.h"
+
+#include <zeledit/win_gdi.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -136,7 +139,69 @@ void notify(const Target& t, WORD code, int pos) {
     send_to(t.notify, t.message, MAKEWPARAM(code, WORD(pos)), t.control);
 }
 
+void fill(HDC dc, const RECT& r, int colour) { FillRect(dc, &r, GetSysColorBrush(colour)); }
+
+// A raised button face: light edges at the top and left, dark ones at the bottom and right.
+void raised(HDC dc, const RECT& r) {
+    fill(dc, r, COLOR_BTNFACE);
+    fill(dc, {r.left, r.top, r.right - 1, r.top + 1}, COLOR_BTNHIGHLIGHT);
+    fill(dc, {r.left, r.top, r.left + 1, r.bottom - 1}, COLOR_BTNHIGHLIGHT);
+    fill(dc, {r.left + 1, r.bottom - 2, r.right - 1, r.bottom - 1}, COLOR_BTNSHADOW);
+    fill(dc, {r.right - 2, r.top + 1, r.right - 1, r.bottom - 1}, COLOR_BTNSHADOW);
+    fill(dc, {r.left, r.bottom - 1, r.right, r.bottom}, COLOR_3DDKSHADOW);
+    fill(dc, {r.right - 1, r.top, r.right, r.bottom}, COLOR_3DDKSHADOW);
+}
+
+// An arrow button; `towards` is the end of the bar the arrow points to: -1 the start, 1 the end.
+void arrow_button(HDC dc, const RECT& r, bool vertical, int towards, bool enabled) {
+    raised(dc, r);
+    const int cx = (r.left + r.right) / 2, cy = (r.top + r.bottom) / 2;
+    const int h = std::max(2, std::min(r.right - r.left, r.bottom - r.top) / 4);
+    POINT p[3];
+    if (vertical)
+        p[0] = {cx, cy + towards * h}, p[1] = {cx - h, cy - towards * h / 2},
+        p[2] = {cx + h, cy - towards * h / 2};
+    else
+        p[0] = {cx + towards * h, cy}, p[1] = {cx - towards * h / 2, cy - h},
+        p[2] = {cx - towards * h / 2, cy + h};
+    const int saved = SaveDC(dc);
+    SelectObject(dc, GetSysColorBrush(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+    SelectObject(dc, GetStockObject(NULL_PEN));
+    Polygon(dc, p, 3);
+    RestoreDC(dc, saved);
+}
+
 } // namespace
+
+void draw_scroll_bar(HDC dc, const RECT& r, const ScrollBarState& s, bool vertical) {
+    if (is_empty(r)) return;
+    const int length = vertical ? r.bottom - r.top : r.right - r.left;
+    const int thickness = vertical ? r.right - r.left : r.bottom - r.top;
+    const BarLayout l = layout(s, length, thickness);
+    // The track is the half-tone of face and highlight that the classic desktop dithers.
+    const COLORREF face = GetSysColor(COLOR_BTNFACE), light = GetSysColor(COLOR_BTNHIGHLIGHT);
+    HBRUSH track = CreateSolidBrush(RGB((GetRValue(face) + GetRValue(light)) / 2,
+                                        (GetGValue(face) + GetGValue(light)) / 2,
+                                        (GetBValue(face) + GetBValue(light)) / 2));
+    FillRect(dc, &r, track);
+    DeleteObject(track);
+    // A span along the bar, from `from` for `size` pixels.
+    const auto part = [&](int from, int size) {
+        return vertical ? RECT{r.left, r.top + from, r.right, r.top + from + size}
+                        : RECT{r.left + from, r.top, r.left + from + size, r.bottom};
+    };
+    const bool enabled = scrollable(s) && s.disabled_arrows != ESB_DISABLE_BOTH;
+    arrow_button(dc, part(0, l.arrow), vertical, -1, enabled);
+    arrow_button(dc, part(length - l.arrow, l.arrow), vertical, 1, enabled);
+    if (l.thumb_size > 0) raised(dc, part(l.thumb_start, l.thumb_size));
+}
+
+void draw_window_bars(HDC dc, Window& w) {
+    const RECT v = window_bar_rect(w, SB_VERT), h = window_bar_rect(w, SB_HORZ);
+    draw_scroll_bar(dc, v, w.vbar, true);
+    draw_scroll_bar(dc, h, w.hbar, false);
+    if (!is_empty(v) && !is_empty(h)) fill(dc, {v.left, h.top, v.right, h.bottom}, COLOR_BTNFACE);
+}
 
 RECT window_bar_rect(const Window& w, int bar) {
     const RECT c = client_in_window(w);
@@ -241,6 +306,16 @@ LRESULT CALLBACK scroll_bar_control_proc(HWND hwnd, UINT msg, WPARAM wParam, LPA
         track_scroll_bar(hwnd, SB_CTL, p);
         return 0;
     }
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        if ((w = find_window(hwnd)) != nullptr) {
+            const SIZE size = client_size(*w);
+            draw_scroll_bar(dc, {0, 0, size.cx, size.cy}, w->control, (w->style & SBS_VERT) != 0);
+        }
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
     default: return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
 }
@@ -264,7 +339,14 @@ int SetScrollInfo(HWND hwnd, int bar, LPCSCROLLINFO info, BOOL redraw) {
         return static_cast<int>(
             SendMessageW(hwnd, SBM_SETSCROLLINFO, redraw, reinterpret_cast<LPARAM>(info)));
     Window* w = window_with_bar(hwnd, bar);
-    return w == nullptr ? 0 : apply_info(*w, bar, *info);
+    if (w == nullptr) return 0;
+    const int pos = apply_info(*w, bar, *info);
+    if (redraw && (w = find_window(hwnd)) != nullptr && shown_on_screen(*w)) {
+        HDC dc = create_frame_dc(hwnd);
+        draw_window_bars(dc, *w);
+        ReleaseDC(hwnd, dc);
+    }
+    return pos;
 }
 
 BOOL GetScrollInfo(HWND hwnd, int bar, LPSCROLLINFO info) {

@@ -56,6 +56,7 @@ struct Window {
     RECT client{}; // client rectangle in window coordinates as of the last move or size
     RECT update{}; // bounding rectangle of the update region, client coordinates
     bool erase_pending = false;
+    bool frame_pending = true; // edges and scroll bars await WM_NCPAINT
     ScrollBarState hbar, vbar; // the window's own bars
     ScrollBarState control;    // a "SCROLLBAR" control's state
     ThreadState* thread = nullptr;
@@ -65,6 +66,7 @@ struct Window {
 
     bool is_child() const { return (style & WS_CHILD) != 0 && parent != nullptr; }
     bool has_update() const { return update.right > update.left && update.bottom > update.top; }
+    bool needs_paint() const { return has_update() || frame_pending; }
 };
 
 } // namespace zeledit::platform

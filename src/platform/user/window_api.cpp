@@ -29,6 +29,7 @@ void set_visible(Window& w, bool visible) {
     if (cur == nullptr) return;
     if (visible) {
         cur->style |= WS_VISIBLE;
+        cur->frame_pending = true;
         invalidate(*cur, nullptr, true, true);
     } else {
         cur->style &= ~WS_VISIBLE;
@@ -154,8 +155,10 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     const bool moved = old_rect.left + old_client.left != w->rect.left + new_client.left ||
                        old_rect.top + old_client.top != w->rect.top + new_client.top;
     if (w->surface) w->surface->resize(w->rect.right - w->rect.left, w->rect.bottom - w->rect.top);
-    if (visible && !(flags & SWP_NOREDRAW) && (resized || moved || (flags & SWP_FRAMECHANGED)))
+    if (visible && !(flags & SWP_NOREDRAW) && (resized || moved || (flags & SWP_FRAMECHANGED))) {
+        w->frame_pending = true;
         invalidate(*w, nullptr, true, true);
+    }
 
     if (!resized) pos.flags |= SWP_NOCLIENTSIZE;
     if (!moved) pos.flags |= SWP_NOCLIENTMOVE;
