@@ -257,18 +257,19 @@ LRESULT TFormatEditor::DefWndProc(TMessage& msg) {
     case WM_TIMER:
         ActivateObjects();
         if (KeyCounter > 0) --KeyCounter;
+        CheckMousePause();
         return 0;
     case WM_KEYDOWN: return msg.Result = WMKeyDown(msg.WParam);
     case WM_SYSKEYDOWN: return msg.Result = WMSysKeyDown(msg.WParam, msg.LParam);
     case WM_CHAR: WMChar(static_cast<char16_t>(msg.WParam)); return 0;
     case WM_SYSCHAR: WMSysChar(static_cast<char16_t>(msg.WParam)); return 0;
     case WM_COMMAND: return msg.Result = WMCommand(msg.WParam, msg.LParam);
-    case WM_NOTIFY:
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
+    case WM_MOUSEMOVE: WMMouseMove(msg.LParam); return 0;
+    case WM_LBUTTONDOWN: WMLButtonDown(msg.LParam); return 0;
+    case WM_LBUTTONUP: WMLButtonUp(msg.LParam); return 0;
+    case WM_LBUTTONDBLCLK: WMDblClk(msg.LParam); return 0;
+    case WM_RBUTTONDOWN: WMRButtonDown(msg.LParam); return 0;
+    case WM_NOTIFY: return 0;
     case WM_COPY: EditCopy(); return 0;
     case WM_PASTE: EditPaste(); return 0;
     case WM_DESTROYCLIPBOARD: DeleteClipboardData(); return 0;

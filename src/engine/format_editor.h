@@ -3,6 +3,7 @@
 #pragma once
 
 #include "display/editor_lines.h"
+#include "engine/drag_object.h"
 #include "engine/editor_keyboard.h"
 #include "engine/editor_resource.h"
 #include "model/editor_buffer.h"
@@ -40,6 +41,9 @@ inline constexpr std::int32_t esNoScrollBars = 0x4;
 inline constexpr std::int32_t esOwnPalette = 0x200;
 inline constexpr std::int32_t esExpert = 0x1000;
 inline constexpr std::int32_t esTransparent = 0x10000;
+// Edit-type flags read by the keys and the mouse.
+inline constexpr std::int32_t eoCanLoadSave = 0x2000, eoRespond = 0x4000, eoObjectClick = 0x20000,
+                              eoSingleClickWord = 0x40000, eoSimple = 0x100000;
 
 class TFormatEditor : public model::TUndoEditor {
 public:
@@ -225,9 +229,31 @@ public:
     // A document block at the caret (message 1285); answers the characters inserted.
     std::uint32_t EFMInsertDataFrom(HGLOBAL Data);
 
+    // The mouse. Positions are window coordinates unless said otherwise.
+    HCURSOR GetCursor(int ID); // the host's cursor for a number, or the desktop's
+    void SetBeamCursor();
+    void SetHandCursor();
+    // Hit test at a document point: 0 nothing special, 1 in the selection, 2 on a link, 3 on
+    // an object (which becomes FSelectedObj); Index receives the text position when given.
+    std::int32_t MouseAt(int X, int Y, std::uint32_t* Index);
+    void MouseMove(int X, int Y);
+    // Steps of a press shared by both buttons; false when the press ends there.
+    bool MouseDown(int Button, int X, int Y);
+    void MouseDrag(int X, int Y);
+    void CreateDragObject(int X, int Y, objects::TObjectItem& Object);
+    void DoubleClickWord(int X, int Y);
+    void WMLButtonDown(LPARAM Point);
+    void WMLButtonUp(LPARAM Point);
+    void WMMouseMove(LPARAM Point);
+    void WMDblClk(LPARAM Point);
+    void WMRButtonDown(LPARAM Point);
+    void CheckMousePause();
+
     // Objects. Code 1 inserts the clipboard's bitmap as an inline picture.
     void InsertObject(std::int32_t Code);
     bool InsertNormalObject(std::uint8_t ID);
+    // Moves a floating object to a window point (X in document coordinates).
+    void MoveFloatedObjectTo(int X, int Y, objects::TObjectItem& Object);
     // Object commands of the context menu. The order ones move floated objects only.
     void MoveObjUp(objects::TObjectItem& Object);
     void MoveObjDown(objects::TObjectItem& Object);
@@ -277,6 +303,8 @@ public:
     bool IsLeftDown = false, FSpecialRightButton = false;
     std::int32_t MouseCount = 0, MouseIndex = 0;
     bool FEnableMouseFocus = true;
+    objects::TObjectItem* FSelectedObj = nullptr;
+    std::unique_ptr<TDragObject> FDragObject;
     std::unique_ptr<TEditorKeyboard> FKeyboard;
     std::int32_t PrintDotPerInchX = 0, PrintDotPerInchY = 0;
     std::int32_t KeyCounter = 0;
@@ -317,6 +345,8 @@ private:
     // Empties the text, objects, links and lines, and the tables unless KeepTables, and
     // shows the empty document with the caret at its start.
     void EmptyDocument(bool KeepTables);
+    void RemoveSelection();
+    void PlaceCaretAt(int X, int Y);
     std::uint8_t FormatIDAt(std::uint32_t Position) const;
     std::uint32_t SelParaPosition() const;
     void ShowSelectionAgain(std::uint32_t From, std::uint32_t To);

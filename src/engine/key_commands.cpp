@@ -9,8 +9,6 @@
 namespace zeledit::engine {
 namespace {
 
-constexpr std::int32_t eoCanLoadSave = 0x2000, eoSimple = 0x100000;
-
 bool Down(int vk) { return GetKeyState(vk) < 0; }
 
 bool Delimiter(char16_t c) { return c <= 255 && model::TEditorBuffer::IsSeparator(c); }

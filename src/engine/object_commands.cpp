@@ -73,6 +73,19 @@ bool TFormatEditor::InsertNormalObject(std::uint8_t ID) {
     return true;
 }
 
+void TFormatEditor::MoveFloatedObjectTo(int X, int Y, objects::TObjectItem& Object) {
+    const std::int32_t from = FLines->GetLineAtAbsPos(Object.Position());
+    const std::int32_t to = FLines->GetLineAtAbsPos(Y + FLines->GetAbsPos(FLines->FTopLine));
+    if (from < 0 || to < 0) return;
+    CreateUndo();
+    if (!FObjects->SetFloatedAt(Object, X, FLines->GetAbsPos(to))) return FUndoObj->ClearLast();
+    Object.Info.oiAnchorAt = FLines->Line(to)->At;
+    UpdateFrom(std::max(std::min(from, to) - 1, 0));
+    InvalidateRect(HWindow, nullptr, FALSE); // where the object was, too
+    UpdateCaret();
+    NotifyChanged(*this);
+}
+
 void TFormatEditor::MoveObjUp(objects::TObjectItem& Object) {
     Reorder(*this, Object, [](auto& list, auto& o) { list.MoveUp(&o); });
 }

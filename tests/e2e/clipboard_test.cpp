@@ -103,12 +103,12 @@ TEST_F(Clipboard, AnotherEditorGetsFormatsObjectsAndParagraphs) {
     EXPECT_EQ(SendMessageW(other, EFM_GETOBJECTCOUNT, 0, 0), 1);
     const auto* object = reinterpret_cast<const TObjectInfo*>(SendMessageW(other, EFM_GETOBJECTINFO, 0, 0));
     ASSERT_NE(object, nullptr);
-    EXPECT_EQ(byte_of(other, 2), object->oiID);
-    EXPECT_EQ(font_of(other, 1).ftHeight, 20);
-    EXPECT_EQ(font_of(other, 1).ftAttr, 1);
-    EXPECT_EQ(font_of(other, 0).ftHeight, engine().FDefaultCharFormat.ftHeight); // the "[" kept its own
+    EXPECT_EQ(byte_of(other, 2), +object->oiID);
+    EXPECT_EQ(+font_of(other, 1).ftHeight, 20);
+    EXPECT_EQ(+font_of(other, 1).ftAttr, 1);
+    EXPECT_EQ(+font_of(other, 0).ftHeight, +engine().FDefaultCharFormat.ftHeight); // the "[" kept its own
     auto& paras = *static_cast<engine::TFormatEditor*>(GetPropW(other, u"EDOBJ"))->FParas;
-    EXPECT_EQ(paras.GetParaOfIndex(1)->FAttributes.ptShading, RGB(7, 7, 7));
+    EXPECT_EQ(+paras.GetParaOfIndex(1)->FAttributes.ptShading, RGB(7, 7, 7));
     EXPECT_EQ(engine(other).edInfo.eiIndex, 8u); // after what was pasted
 }
 
@@ -139,9 +139,9 @@ TEST_F(Clipboard, APictureComesBeforeText) {
                       u"b");
     ASSERT_EQ(engine().FObjects->Count(), 1);
     const objects::TObjectItem& picture = *engine().FObjects->FindByID(engine().FBuffer->FormatAt(1));
-    EXPECT_EQ(picture.Info.oiStyle, objects::osPicture);
-    EXPECT_EQ(picture.Info.oiWidth, 6);
-    EXPECT_EQ(picture.Info.oiHeight, 4);
+    EXPECT_EQ(+picture.Info.oiStyle, objects::osPicture);
+    EXPECT_EQ(+picture.Info.oiWidth, 6);
+    EXPECT_EQ(+picture.Info.oiHeight, 4);
     EXPECT_EQ(engine().edInfo.eiIndex, 2u);
     EXPECT_EQ(count(EFN_CHANGED), 1);
     EXPECT_GE(lines().Line(0)->LineHeight(), 4 + 2 * 3); // the picture and its margins

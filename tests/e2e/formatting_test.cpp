@@ -66,8 +66,8 @@ TEST_F(Formatting, TheSelectionsAnchorDecidesAToggle) {
     SendMessageW(editor, EFM_FORMATSTYLE, 0, 1);
     for (std::uint32_t i = 1; i < 4; ++i) EXPECT_TRUE(bold_at(i)) << i;
     key('I', false, true);
-    EXPECT_EQ(font_at(2).ftAttr, 3);
-    EXPECT_EQ(font_at(0).ftAttr, 0);
+    EXPECT_EQ(+font_at(2).ftAttr, 3);
+    EXPECT_EQ(+font_at(0).ftAttr, 0);
 }
 
 TEST_F(Formatting, EveryStyleReadsAndWritesItsOwnField) {
@@ -80,10 +80,10 @@ TEST_F(Formatting, EveryStyleReadsAndWritesItsOwnField) {
         EXPECT_EQ(SendMessageW(editor, EFM_GETSELSTYLE, style, 0), 0) << style;
     }
     SendMessageW(editor, EFM_FORMATSTYLE, 3, 1);
-    EXPECT_EQ(font_at(0).ftUnderline, 3);
+    EXPECT_EQ(+font_at(0).ftUnderline, 3);
     EXPECT_EQ(SendMessageW(editor, EFM_GETSELSTYLE, 2, 0), 0); // double is not single
     SendMessageW(editor, WM_COMMAND, 131, 0);
-    EXPECT_EQ(font_at(0).ftScript, -1);
+    EXPECT_EQ(+font_at(0).ftScript, -1);
     SendMessageW(editor, EFM_FORMATSTYLE, 9, 1); // no such style
     EXPECT_EQ(SendMessageW(editor, EFM_GETSELSTYLE, 9, 0), 0);
 }
@@ -96,14 +96,14 @@ TEST_F(Formatting, OneAttributeTakesTheLastSelectedCharactersFormat) {
     SendMessageW(editor, EFM_APPLYFONT, 2, RGB(200, 0, 0));
     for (std::uint32_t i = 0; i < 2; ++i) {
         EXPECT_STREQ(font_at(i).ftFaceName, "Liberation Sans") << i;
-        EXPECT_EQ(font_at(i).ftColor, RGB(200, 0, 0)) << i;
+        EXPECT_EQ(+font_at(i).ftColor, RGB(200, 0, 0)) << i;
     }
     host->seen.clear();
     SendMessageW(editor, EFM_APPLYFONT, 1, reinterpret_cast<LPARAM>(u"liberation sans"));
     SendMessageW(editor, EFM_APPLYFONT, 3, 0); // no height
     EXPECT_EQ(count(EFN_CHANGED), 0);
     SendMessageW(editor, EFM_APPLYFONT, 3, 20);
-    EXPECT_EQ(font_at(0).ftHeight, 20);
+    EXPECT_EQ(+font_at(0).ftHeight, 20);
     EXPECT_EQ(count(EFN_CHANGED), 1);
     char face[51] = {};
     SendMessageW(editor, EFM_GETSELFONTNAME, reinterpret_cast<WPARAM>(editor),
@@ -133,30 +133,30 @@ TEST_F(Formatting, ParagraphPartsGoUpToTheLastSelectedCharacter) {
     set_text(u"one\r\ntwo\r\nthree", 0);
     select(0, 5); // ends right after the first break
     SendMessageW(editor, EFM_APPLYPARA, 5, RGB(1, 2, 3));
-    EXPECT_EQ(para_at(0).ptShading, RGB(1, 2, 3));
-    EXPECT_NE(para_at(5).ptShading, RGB(1, 2, 3));
+    EXPECT_EQ(+para_at(0).ptShading, RGB(1, 2, 3));
+    EXPECT_NE(+para_at(5).ptShading, RGB(1, 2, 3));
     select(2, 7);
     const std::uint32_t box[3] = {117, 9, RGB(0, 0, 255)};
     SendMessageW(editor, EFM_APPLYPARA, 1, reinterpret_cast<LPARAM>(box));
     for (std::uint32_t p : {0u, 5u}) {
         const TBorder b = para_at(p).ptBorder;
-        EXPECT_EQ(b.btLeft.beStyle, 25);
-        EXPECT_EQ(b.btTop.beStyle, 25);
-        EXPECT_EQ(b.btRight.beStyle, 26);
-        EXPECT_EQ(b.btBottom.beStyle, 26);
-        EXPECT_EQ(b.btBottom.beSpace, 5.0);
-        EXPECT_EQ(b.btBottom.beColor, RGB(0, 0, 255));
-        EXPECT_NE(para_at(p).ptShading, RGB(1, 2, 3)); // the whole format of the last paragraph
+        EXPECT_EQ(+b.btLeft.beStyle, 25);
+        EXPECT_EQ(+b.btTop.beStyle, 25);
+        EXPECT_EQ(+b.btRight.beStyle, 26);
+        EXPECT_EQ(+b.btBottom.beStyle, 26);
+        EXPECT_EQ(+b.btBottom.beSpace, 5.0);
+        EXPECT_EQ(+b.btBottom.beColor, RGB(0, 0, 255));
+        EXPECT_NE(+para_at(p).ptShading, RGB(1, 2, 3)); // the whole format of the last paragraph
     }
-    EXPECT_EQ(para_at(10).ptBorder.btLeft.beStyle, 0);
+    EXPECT_EQ(+para_at(10).ptBorder.btLeft.beStyle, 0);
     // One edge keeps the others.
     const std::uint32_t top[3] = {112, 3, RGB(9, 9, 9)};
     SendMessageW(editor, EFM_APPLYPARA, 1, reinterpret_cast<LPARAM>(top));
-    EXPECT_EQ(para_at(0).ptBorder.btTop.beStyle, 3);
-    EXPECT_EQ(para_at(0).ptBorder.btLeft.beStyle, 25);
+    EXPECT_EQ(+para_at(0).ptBorder.btTop.beStyle, 3);
+    EXPECT_EQ(+para_at(0).ptBorder.btLeft.beStyle, 25);
     const std::uint32_t none[3] = {118, 0, 0};
     SendMessageW(editor, EFM_APPLYPARA, 1, reinterpret_cast<LPARAM>(none));
-    EXPECT_EQ(para_at(0).ptBorder.btTop.beStyle, 0);
+    EXPECT_EQ(+para_at(0).ptBorder.btTop.beStyle, 0);
 }
 
 TEST_F(Formatting, ABulletHangsFromItsIndentAndLeavesItWhenRemoved) {
@@ -167,16 +167,16 @@ TEST_F(Formatting, ABulletHangsFromItsIndentAndLeavesItWhenRemoved) {
     last.blChar = 0xB7;
     SendMessageW(editor, EFM_APPLYPARA, 2, 1);
     TParaFormat p = para_at(0);
-    EXPECT_EQ(p.ptBullet.blPresent, 1);
-    EXPECT_EQ(p.ptIndent.inLeft, 0.25);
-    EXPECT_EQ(p.ptIndent.inFirst, -0.25);
+    EXPECT_EQ(+p.ptBullet.blPresent, 1);
+    EXPECT_EQ(+p.ptIndent.inLeft, 0.25);
+    EXPECT_EQ(+p.ptIndent.inFirst, -0.25);
     SendMessageW(editor, EFM_APPLYPARA, 2, 0);
     p = para_at(0);
-    EXPECT_EQ(p.ptBullet.blPresent, 0);
-    EXPECT_EQ(p.ptIndent.inLeft, 0.25);
+    EXPECT_EQ(+p.ptBullet.blPresent, 0);
+    EXPECT_EQ(+p.ptIndent.inLeft, 0.25);
     TIndent indent{0.5, 1.0, 0.0};
     SendMessageW(editor, EFM_APPLYPARA, 3, reinterpret_cast<LPARAM>(&indent));
-    EXPECT_EQ(para_at(0).ptIndent.inLeft, 1.0);
+    EXPECT_EQ(+para_at(0).ptIndent.inLeft, 1.0);
     // The paragraph format read back is laid out: the first line starts further right.
     EXPECT_GT(lines().Line(0)->FRegion.Left, 100);
 }
@@ -225,7 +225,7 @@ TEST_F(Formatting, TableAccessorsRefuseIdentifiersOutsideTheTable) {
     TCharFormat f{};
     f.ftHeight = 77;
     SendMessageW(editor, EFM_GETFONTTOREC, 5, reinterpret_cast<LPARAM>(&f));
-    EXPECT_EQ(f.ftHeight, 77);
+    EXPECT_EQ(+f.ftHeight, 77);
     EXPECT_EQ(SendMessageW(editor, EFM_GETFONTITEM, 5, 0), 0);
     EXPECT_EQ(SendMessageW(editor, EFM_GETPARAITEM, -1, 0), 0);
     EXPECT_NE(SendMessageW(editor, EFM_GETFONTITEM, 0, 0), 0);

@@ -1,0 +1,197 @@
+// The mouse over an editor: the cursor's shape, placing the caret, selecting by dragging and
+// by double click, dragging floating objects, the right button and the mouse pause.
+#include "engine/drag_object.h"
+#include "engine/format_editor.h"
+#include "engine/notifications.h"
+
+#include <algorithm>
+
+namespace zeledit::engine {
+namespace {
+
+constexpr int CursorText = -4, CursorArrow = -2, CursorHand = -21;
+constexpr std::uint32_t NoIndex = UINT32_MAX;
+
+LPCWSTR DesktopCursor(int ID) {
+    if (ID == CursorHand) return IDC_HAND;
+    return ID == CursorText ? IDC_IBEAM : IDC_ARROW;
+}
+
+} // namespace
+
+HCURSOR TFormatEditor::GetCursor(int ID) {
+    const auto cursor = reinterpret_cast<HCURSOR>(Notify(HWindow, EFN_GETCURSOR, static_cast<WPARAM>(ID)));
+    // A host that leaves the choice to the editor gets the desktop's own cursors.
+    return cursor != nullptr ? cursor : LoadCursorW(nullptr, DesktopCursor(ID));
+}
+
+void TFormatEditor::SetBeamCursor() {
+    SetCursor(GetCursor(CanModify ? CursorText : CursorArrow));
+    FCursor = 0;
+}
+
+void TFormatEditor::SetHandCursor() {
+    SetCursor(GetCursor(CursorHand));
+    FCursor = 1;
+}
+
+std::int32_t TFormatEditor::MouseAt(int X, int Y, std::uint32_t* Index) {
+    const std::int32_t line = FLines->GetLineAtPoint(Y);
+    if (line < 0) return 0;
+    const std::uint32_t idx = FLines->Line(line)->At + GetIndexOfPos(line, X);
+    if (Index != nullptr) *Index = idx;
+    FSelectedObj = FObjects->ObjectAt(X - OriginX, Y);
+    if (FSelectedObj != nullptr) return 3;
+    if (idx > FBuffer->TextLength()) return 0;
+    // A link counts up to its end, not in the space after the last line's text.
+    if (const model::TLinkItem* link = FLinks->HyperLinkAt(static_cast<std::int32_t>(idx)))
+        if (X <= GetCharPos(line, static_cast<std::uint32_t>(std::max(link->Info.ikEnd, 0))).x) return 2;
+    const std::uint32_t lo = std::min(edInfo.eiSelStart, edInfo.eiSelEnd);
+    const std::uint32_t hi = std::max(edInfo.eiSelStart, edInfo.eiSelEnd);
+    return edInfo.eiSelecting && idx >= lo && idx < hi ? 1 : 0;
+}
+
+void TFormatEditor::MouseMove(int X, int Y) {
+    std::uint32_t index = NoIndex;
+    const std::int32_t hit = MouseAt(X + OriginX, Y, &index);
+    MouseIndex = index == NoIndex ? -1 : static_cast<std::int32_t>(index);
+    const bool hand = (hit == 1 && (FEditStyle & eoRespond) != 0) || hit == 2 ||
+                      (hit == 3 && (CanModify || (FEditStyle & eoObjectClick) != 0));
+    if (hand)
+        SetHandCursor();
+    else
+        SetBeamCursor();
+}
+
+void TFormatEditor::RemoveSelection() {
+    if (!edInfo.eiSelecting) return;
+    HDC dc = GetEditDC();
+    UpdateSelect(dc, edInfo.eiSelStart, edInfo.eiSelEnd);
+    ReleaseDC(HWindow, dc);
+    edInfo.eiSelecting = false;
+    ShowTheCaret();
+}
+
+void TFormatEditor::PlaceCaretAt(int X, int Y) {
+    edInfo.eiIndex = IndexAtPosition(X + OriginX, Y);
+    PreChar = 0;
+    UpdateCaret();
+}
+
+bool TFormatEditor::MouseDown(int Button, int X, int Y) {
+    if (FEnableMouseFocus && GetFocus() != HWindow) {
+        SetFocus(HWindow);
+        if (edInfo.eiSelecting) return false; // the click only activates the window
+    }
+    const std::int32_t hit = MouseAt(X + OriginX, Y, nullptr);
+    bool answered = false;
+    if (hit == 1 && (FEditStyle & eoRespond) != 0)
+        answered = Notify(HWindow, EFN_CLICK, reinterpret_cast<WPARAM>(HWindow)) != 0;
+    RemoveSelection();
+    PlaceCaretAt(X, Y);
+    if (Button != 0) return false;
+    FDragObject.reset();
+    objects::TObjectItem* object = nullptr;
+    if (FObjects->MouseDown(X, Y, object)) {
+        if (!object->Floated() || !CanModify) return false;
+        CreateDragObject(X, Y, *object);
+    }
+    // Clicks on links and comments come with their part.
+    return !answered;
+}
+
+void TFormatEditor::WMLButtonDown(LPARAM Point) {
+    Notify(HWindow, EFN_HIDECOMMENT);
+    const int x = GET_X_LPARAM(Point), y = GET_Y_LPARAM(Point);
+    if (!MouseDown(0, x, y)) return;
+    if ((FEditStyle & eoSingleClickWord) != 0) return DoubleClickWord(x, y);
+    edInfo.eiSelStart = edInfo.eiIndex;
+    IsLeftDown = true;
+    SetCapture(HWindow);
+}
+
+void TFormatEditor::MouseDrag(int X, int Y) {
+    if (!EnableSelecting) return;
+    HideTheCaret();
+    const std::uint32_t from = edInfo.eiIndex;
+    PlaceCaretAt(X, Y);
+    if (edInfo.eiIndex != from) SelectKey(from, edInfo.eiIndex, true);
+}
+
+void TFormatEditor::CreateDragObject(int X, int Y, objects::TObjectItem& Object) {
+    FDragObject = std::make_unique<TDragObject>(HWindow, &Object);
+    FDragObject->FRegion = {edInfo.eiBoundRect.left - OriginX, -1, edInfo.eiBoundRect.right - OriginX, -1};
+    const RECT r = Object.ObjectRect();
+    FDragObject->SetPosition(r.left, r.top);
+    FDragObject->FWidth = Object.DataWidth();
+    FDragObject->FHeight = Object.DataHeight();
+    FDragObject->MouseDown(X, Y);
+}
+
+void TFormatEditor::WMLButtonUp(LPARAM Point) {
+    const int x = GET_X_LPARAM(Point), y = GET_Y_LPARAM(Point);
+    if (IsLeftDown) ReleaseCapture();
+    IsLeftDown = false;
+    FObjects->MouseUp(x, y);
+    if (!FDragObject) return;
+    FDragObject->MouseUp(x, y);
+    const std::unique_ptr<TDragObject> drag = std::move(FDragObject);
+    MoveFloatedObjectTo(drag->Fx + OriginX, drag->Fy, *drag->ParentObject);
+}
+
+void TFormatEditor::WMMouseMove(LPARAM Point) {
+    MouseCount = 0;
+    const int x = GET_X_LPARAM(Point), y = GET_Y_LPARAM(Point);
+    if (!IsLeftDown)
+        MouseMove(x, y);
+    else if (FDragObject)
+        FDragObject->MouseMove(x, y);
+    else
+        MouseDrag(x, y);
+}
+
+void TFormatEditor::DoubleClickWord(int X, int Y) {
+    PlaceCaretAt(X, Y);
+    std::uint32_t start = 0;
+    std::int64_t end = 0;
+    if (FBuffer->GetWordRangeAt(edInfo.eiIndex, start, end))
+        SetSelText(start, static_cast<std::uint32_t>(std::max<std::int64_t>(end + 1, start)));
+    Notify(HWindow, EFN_CLICK, reinterpret_cast<WPARAM>(HWindow));
+}
+
+void TFormatEditor::WMDblClk(LPARAM Point) {
+    Notify(HWindow, EFN_HIDECOMMENT);
+    const int x = GET_X_LPARAM(Point), y = GET_Y_LPARAM(Point);
+    if (CanModify && FObjects->DblClick(x, y)) {
+        // The object's attributes open in its dialog, which comes with the object dialogs.
+        if (IsLeftDown) ReleaseCapture();
+        IsLeftDown = false;
+        FDragObject.reset();
+        return;
+    }
+    if (FEnableMouseFocus) SetFocus(HWindow);
+    DoubleClickWord(x, y);
+}
+
+void TFormatEditor::WMRButtonDown(LPARAM Point) {
+    if ((FEditStyle & eoSimple) != 0) return;
+    if (!edInfo.eiSelecting) MouseDown(1, GET_X_LPARAM(Point), GET_Y_LPARAM(Point));
+    // Without the special right button the context menu would open; menus are not built yet.
+    if (FSpecialRightButton)
+        Notify(HWindow, EFN_RIGHTCLICK, reinterpret_cast<WPARAM>(HWindow),
+               static_cast<LPARAM>(edInfo.eiIndex));
+}
+
+void TFormatEditor::CheckMousePause() {
+    if (MouseCount < 65535) ++MouseCount;
+    if (MouseCount != 5 || MouseIndex < 0) return;
+    POINT p{};
+    RECT client{};
+    GetCursorPos(&p);
+    ScreenToClient(HWindow, &p);
+    GetClientRect(HWindow, &client);
+    if (PtInRect(&client, p)) Notify(HWindow, EFN_MOUSEWAIT, reinterpret_cast<WPARAM>(HWindow), MouseIndex);
+    MouseIndex = -1;
+}
+
+} // namespace zeledit::engine
