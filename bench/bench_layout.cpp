@@ -129,6 +129,44 @@ void BM_UndoSnapshotOfTheDocument(benchmark::State& state) {
 }
 BENCHMARK(BM_UndoSnapshotOfTheDocument)->Unit(benchmark::kMillisecond);
 
+// The selection of the paragraph that holds the middle of the text.
+void SelectMiddleParagraph(LargeLayout& doc) {
+    const std::uint32_t middle = doc.editor->FBuffer->TextLength() / 2;
+    const std::uint32_t start = doc.editor->FParas->StartParaIndex(middle);
+    const std::uint32_t end = doc.editor->FParas->EndOfParaIndex(middle) - 1;
+    SendMessageW(doc.window, EFM_SETSELTEXT, 0, MAKELPARAM(0, 0));
+    doc.editor->SetSelText(start, end);
+}
+
+// Ctrl+B over one paragraph in the middle: the undo snapshot, the format table, the bytes and
+// the layout and repaint of its lines.
+void BM_BoldAParagraph(benchmark::State& state) {
+    auto& doc = Document();
+    doc.editor->GetLines();
+    SelectMiddleParagraph(doc);
+    for (auto _ : state) SendMessageW(doc.window, WM_COMMAND, 103, 0);
+    doc.editor->FUndoObj->FreeAll();
+}
+BENCHMARK(BM_BoldAParagraph)->Unit(benchmark::kMicrosecond);
+
+// A paragraph copied, then pasted in the middle and deleted again: the clipboard block, the
+// insertion with its formats merged, the layout, the deletion.
+void BM_PasteAParagraph(benchmark::State& state) {
+    auto& doc = Document();
+    doc.editor->GetLines();
+    SelectMiddleParagraph(doc);
+    SendMessageW(doc.window, WM_COPY, 0, 0);
+    const std::uint32_t at = doc.editor->FBuffer->TextLength() / 3;
+    for (auto _ : state) {
+        SendMessageW(doc.window, EFM_SETSELTEXT, 0, MAKELPARAM(0, 0));
+        doc.editor->SetIndex(at);
+        SendMessageW(doc.window, WM_PASTE, 0, 0);
+        doc.editor->DeleteData(at, doc.editor->edInfo.eiIndex);
+    }
+    doc.editor->FUndoObj->FreeAll();
+}
+BENCHMARK(BM_PasteAParagraph)->Unit(benchmark::kMicrosecond);
+
 struct PaintedWindow {
     LargeLayout& doc = Document();
     PaintedWindow() {

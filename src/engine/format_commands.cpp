@@ -241,11 +241,12 @@ void TFormatEditor::ApplyBulletFast(bool Present) {
         f.ptBullet = LastBullet;
         f.ptBullet.blPresent = Present ? 1 : 0;
         if (!Present) return;
+        const double indent = LastBullet.blIndent, left = f.ptIndent.inLeft; // packed: read by value
         if (LastBullet.blHanging) {
-            f.ptIndent.inLeft = std::max(f.ptIndent.inLeft, LastBullet.blIndent);
-            f.ptIndent.inFirst = -LastBullet.blIndent;
+            f.ptIndent.inLeft = std::max(left, indent);
+            f.ptIndent.inFirst = -indent;
         } else {
-            f.ptIndent.inFirst = LastBullet.blIndent;
+            f.ptIndent.inFirst = indent;
         }
     });
 }

@@ -44,8 +44,10 @@ std::int32_t TFormatEditor::MouseAt(int X, int Y, std::uint32_t* Index) {
     if (FSelectedObj != nullptr) return 3;
     if (idx > FBuffer->TextLength()) return 0;
     // A link counts up to its end, not in the space after the last line's text.
-    if (const model::TLinkItem* link = FLinks->HyperLinkAt(static_cast<std::int32_t>(idx)))
-        if (X <= GetCharPos(line, static_cast<std::uint32_t>(std::max(link->Info.ikEnd, 0))).x) return 2;
+    if (const model::TLinkItem* link = FLinks->HyperLinkAt(static_cast<std::int32_t>(idx))) {
+        const std::int32_t end = link->Info.ikEnd; // a packed field, read by value
+        if (X <= GetCharPos(line, static_cast<std::uint32_t>(std::max(end, 0))).x) return 2;
+    }
     const std::uint32_t lo = std::min(edInfo.eiSelStart, edInfo.eiSelEnd);
     const std::uint32_t hi = std::max(edInfo.eiSelStart, edInfo.eiSelEnd);
     return edInfo.eiSelecting && idx >= lo && idx < hi ? 1 : 0;
