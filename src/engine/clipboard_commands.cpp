@@ -25,20 +25,20 @@ HGLOBAL UnicodeBlock(std::u16string_view units) {
 }
 
 // Text of another program: a lone CR or LF becomes a paragraph break, since only the pair
-// ends a paragraph here; a zero ends the text and a stray object mark becomes a space.
+// ends a paragraph here.
 std::u16string PastableText(std::u16string_view text) {
     std::u16string out;
     out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size() && text[i] != 0; ++i) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t c = text[i];
         if (c == 13 || c == 10) {
             out += u"\r\n";
             if (c == 13 && i + 1 < text.size() && text[i + 1] == 10) ++i;
         } else {
-            out += c == objects::ObjectMark ? u' ' : c;
+            out += c;
         }
     }
-    return out;
+    return model::StorableText(out);
 }
 
 } // namespace

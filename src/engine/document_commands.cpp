@@ -8,7 +8,16 @@
 #include "storage/document_file.h"
 #include "storage/document_identifiers.h"
 
+#include <cstring>
+#include <vector>
+
 namespace zeledit::engine {
+namespace {
+
+// The text buffer holds at most 2^30 units.
+constexpr std::uint64_t MaxTextFileBytes = std::uint64_t(2) << 30;
+
+} // namespace
 
 storage::TDocumentParts TFormatEditor::DocumentParts() {
     return {edInfo, *FBuffer, *FFonts, *FParas, *FObjects, *FLinks};
@@ -33,18 +42,17 @@ bool TFormatEditor::SetData(HGLOBAL Data) {
     return true;
 }
 
-void TFormatEditor::EmptyDocument(bool KeepTables) {
+void TFormatEditor::StartAfresh(bool KeepTables, bool DefaultFont) {
     FLines->FreeAll();
     if (!KeepTables) {
         FFonts->FreeAll();
         FParas->FreeAll();
         FFonts->CreateDefaultFont();
         FParas->CreateDefaultPara();
-        FFonts->GetFormatItem(0)->ResetFont(FDefaultCharFormat);
+        if (DefaultFont) FFonts->GetFormatItem(0)->ResetFont(FDefaultCharFormat);
     }
     FObjects->FreeAll();
     FLinks->FreeAll();
-    FBuffer->Clear();
     edInfo.eiIndex = 0;
     edInfo.eiSelecting = false;
     edInfo.eiSelStart = edInfo.eiSelEnd = 0;
@@ -56,6 +64,28 @@ void TFormatEditor::EmptyDocument(bool KeepTables) {
     FLines->SetTopLine(0);
     InvalidateRect(HWindow, nullptr, TRUE);
     UpdateCaret();
+}
+
+void TFormatEditor::EmptyDocument(bool KeepTables) {
+    FBuffer->Clear();
+    StartAfresh(KeepTables, true);
+}
+
+// The file's bytes are its UTF-16 code units, as they are: a byte-order mark stays the first
+// character and an odd last byte is left out.
+bool TFormatEditor::LoadText(std::u16string_view FileName) {
+    const std::string path = platform::to_utf8(FileName);
+    const auto size = storage::FileSize(path);
+    if (!size || *size > MaxTextFileBytes) return false;
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(*size));
+    if (!storage::ReadFileStart(path, bytes)) return false;
+    std::u16string units(bytes.size() / 2, u'\0');
+    std::memcpy(units.data(), bytes.data(), 2 * units.size());
+    const std::u16string text = model::StorableText(units);
+    const std::vector<std::uint8_t> formats(text.size() + 2, 0);
+    if (!FBuffer->Assign(text, formats)) return false; // nothing changed
+    StartAfresh(false, false);
+    return true;
 }
 
 void TFormatEditor::NewDocument() {

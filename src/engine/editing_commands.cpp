@@ -16,16 +16,6 @@ constexpr char16_t CR = 13, LF = 10;
 
 bool Special(char16_t c) { return c == objects::ObjectMark || c == LF || c == CR; }
 
-// Text from a host: a zero would end it and a stray object mark could take a real
-// object's place, so the one goes and the other becomes a space.
-std::u16string Sanitized(std::u16string_view text) {
-    std::u16string out;
-    out.reserve(text.size());
-    for (char16_t c : text)
-        if (c != 0) out += c == objects::ObjectMark ? u' ' : c;
-    return out;
-}
-
 } // namespace
 
 void TFormatEditor::AdjustHighlight(std::uint32_t Idx, std::int64_t Delta) {
@@ -81,7 +71,7 @@ void TFormatEditor::InsertChar(char16_t ch) {
 }
 
 void TFormatEditor::InsertText(std::u16string_view Text, std::int32_t FormatID) {
-    const std::u16string text = Sanitized(Text);
+    const std::u16string text = model::StorableText(Text);
     if (edInfo.eiSelecting) DeleteBlock();
     std::uint8_t format = static_cast<std::uint8_t>(FormatID & 0x7F);
     if (FormatID == -1) {

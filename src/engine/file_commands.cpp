@@ -61,9 +61,6 @@ bool TFormatEditor::IsTemplateEditor() const {
     return storage::MapToFamily6(edInfo.eiEditorType) == storage::TemplateDocument;
 }
 
-// Text import arrives with the plain-text reader; until then no text file loads.
-bool TFormatEditor::LoadText(std::u16string_view) { return false; }
-
 void TFormatEditor::CMOpen() {
     if (CanModify && Notify(HWindow, EFN_FILECOMMAND, EFN_FILE_BEFORENEW) == 1) return;
     const bool templ = IsTemplateEditor();

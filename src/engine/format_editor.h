@@ -342,8 +342,10 @@ private:
     std::uint32_t LineEnd(std::int32_t line) const;
     // After a caret key: the selection follows with Shift, the caret shows.
     void CaretMoved(std::uint32_t ASt, bool IsShift);
-    // Empties the text, objects, links and lines, and the tables unless KeepTables, and
-    // shows the empty document with the caret at its start.
+    // After the text was replaced: empties objects, links and lines, and the tables unless
+    // KeepTables (format 0 becomes the default font when DefaultFont), and shows the
+    // document with the caret at its start.
+    void StartAfresh(bool KeepTables, bool DefaultFont);
     void EmptyDocument(bool KeepTables);
     void RemoveSelection();
     void PlaceCaretAt(int X, int Y);

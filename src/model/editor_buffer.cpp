@@ -295,4 +295,12 @@ void TEditorBuffer::DeleteDoubleSpaceParas() {
         SendMessageW(EditorInfo->eiWindow, EFN_FORMATCHANGED, 0, 0);
 }
 
+std::u16string StorableText(std::u16string_view text) {
+    std::u16string out;
+    out.reserve(text.size());
+    for (char16_t c : text)
+        if (c != 0) out += c == 1 ? u' ' : c;
+    return out;
+}
+
 } // namespace zeledit::model

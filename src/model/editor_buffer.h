@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace zeledit::model {
@@ -75,5 +76,9 @@ private:
 
     std::uint32_t FMaxSize = 0;
 };
+
+// Text from outside the document: a zero would end it and a stray object mark could take a
+// real object's place, so the one goes and the other becomes a space.
+std::u16string StorableText(std::u16string_view text);
 
 } // namespace zeledit::model

@@ -12,6 +12,7 @@ class FileCommands : public DocumentFiles {
 protected:
     static std::vector<std::pair<WPARAM, std::u16string>> tasks;
     static std::vector<std::u16string> prompts;
+    static int prompt_answer;
     static LRESULT host_answer;      // to tasks 3 and 4
     static std::u16string host_name; // written for task 3
     static WNDPROC editor_proc;
@@ -33,9 +34,10 @@ protected:
                     std::copy(host_name.begin(), host_name.end(), name);
                 return w == EFN_FILE_QUERYSAVENAME || w == EFN_FILE_BEFORENEW ? host_answer : 0;
             })));
+        prompt_answer = IDNO;
         engine::SetMessagePrompt(+[](LPCWSTR text, BYTE, WORD) {
             prompts.emplace_back(text);
-            return IDNO;
+            return prompt_answer;
         });
         SetFileDialogHook([this](const FileDialogRequest& r) {
             FileDialogRequest copy = r;
@@ -58,6 +60,7 @@ protected:
 
 std::vector<std::pair<WPARAM, std::u16string>> FileCommands::tasks;
 std::vector<std::u16string> FileCommands::prompts;
+int FileCommands::prompt_answer = IDNO;
 LRESULT FileCommands::host_answer = 0;
 std::u16string FileCommands::host_name;
 WNDPROC FileCommands::editor_proc = nullptr;
@@ -104,7 +107,8 @@ TEST_F(FileCommands, OpenFailuresAreReported) {
     engine(editor).CMOpen();
     ASSERT_EQ(prompts.size(), 2u); // read it as text? No; then the failure
     EXPECT_EQ(prompts[1], u"Cannot load document file!\r\nMaybe file is corrupted or incorrect format.");
-    answer->filterIndex = 3; // the text filter
+    answer->filterIndex = 3; // the text filter, for a text beyond the host's maximum size
+    SendMessageW(editor, EFM_SETMAXBUFFERSIZE, 0, 30);
     engine(editor).CMOpen();
     EXPECT_EQ(prompts.back(), u"Cannot load this text file!");
     EXPECT_EQ(text(editor), u"kept");
@@ -113,6 +117,32 @@ TEST_F(FileCommands, OpenFailuresAreReported) {
     prompts.clear();
     engine(editor).CMOpen();
     EXPECT_TRUE(prompts.empty());
+}
+
+TEST_F(FileCommands, TextFilesLoadAsTheirUnitsThroughTheFilterOrTheQuestion) {
+    put(editor, u"kept");
+    SendMessageW(editor, EFM_SETMODIFIED, 1, 0);
+    const std::u16string units = u"\uFEFFab\r\ncd";
+    Bytes bytes(reinterpret_cast<const std::uint8_t*>(units.data()),
+                reinterpret_cast<const std::uint8_t*>(units.data() + units.size()));
+    bytes.insert(bytes.end(), {0, 0, 1, 0, 'z'}); // a zero unit, a mark, an odd byte
+    write(dir / "notes.txt", bytes);
+    answer = FileDialogAnswer{(dir / "notes.txt").u16string(), 3};
+    engine(editor).CMOpen();
+    EXPECT_TRUE(prompts.empty());
+    EXPECT_EQ(text(editor), u"\uFEFFab\r\ncd "); // the mark of no object became a space
+    EXPECT_EQ(SendMessageW(editor, EFM_GETFONTCOUNT, 0, 0), 1);
+    EXPECT_NE(SendMessageW(editor, EFM_GETMODIFIED, 0, 0), 0); // left as it was
+    EXPECT_EQ(engine(editor).FLines->Count(), 2);
+    // Not a document: asked, and loaded as text on Yes.
+    write(dir / "other.zdf", Bytes{'h', 0, 'i', 0, 0x21, 0});
+    Bytes padded = file(dir / "other.zdf");
+    padded.resize(40, 0x20);
+    write(dir / "other.zdf", padded);
+    prompt_answer = IDYES;
+    EXPECT_EQ(open(editor, dir / "other.zdf"), 1);
+    EXPECT_EQ(prompts.back(), u"Invalid file format.\r\nDo you want to load it as a text file?");
+    EXPECT_EQ(text(editor).substr(0, 3), u"hi!");
 }
 
 TEST_F(FileCommands, TemplateEditorsOfferTemplatesOnly) {
