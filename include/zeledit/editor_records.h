@@ -155,6 +155,14 @@ struct TInsertHyperLink {
     std::int32_t Data;
 };
 
+// The record of EFM_ADDDATA, in natural alignment: another editor's text, its format bytes
+// (text length + 2 of them, EFM_GETFORMATBUFFER) and its object list (EFM_GETOBJECTS) or null.
+struct TAddData {
+    const char16_t* Text;
+    const std::uint8_t* Formats;
+    const void* Objects;
+};
+
 // Natural alignment: two bytes of padding follow NewName.
 struct TChangeFont {
     char OldName[129];

@@ -88,6 +88,23 @@ bool TFormatEditor::LoadText(std::u16string_view FileName) {
     return true;
 }
 
+void TFormatEditor::AddData(std::u16string_view Text, const std::uint8_t* Formats,
+                            const objects::TEditorObjects* Objects) {
+    CreateUndo();
+    const std::uint32_t length = FBuffer->TextLength();
+    std::u16string appended = length > 0 ? u"\r\n\r\n" : u"";
+    const auto at = static_cast<std::uint32_t>(length + appended.size());
+    appended += Text;
+    if (!FBuffer->InsertChar(appended.data(), 0, static_cast<std::uint32_t>(appended.size()), length))
+        return FUndoObj->ClearLast();
+    // The bytes are taken as they are: both editors share a template's tables.
+    std::memcpy(FBuffer->FormatBuffer + at, Formats, Text.size() + 2);
+    const objects::TEditorObjects none(&edInfo);
+    FObjects->AddFrom(Objects != nullptr ? *Objects : none, at, static_cast<std::uint32_t>(Text.size()));
+    Refresh();
+    NotifyChanged(*this);
+}
+
 void TFormatEditor::NewDocument() {
     Notify(HWindow, EFN_HIDECOMMENT);
     if (Notify(HWindow, EFN_FILECOMMAND, EFN_FILE_BEFORENEW) == 1) return;
@@ -156,6 +173,12 @@ bool TFormatEditor::EFMDocumentMessage(TMessage& msg) {
         return true;
     }
     case EFM_NEWDOCUMENT: NewDocument(); return true;
+    case EFM_ADDDATA:
+        if (const auto* r = reinterpret_cast<const TAddData*>(msg.LParam);
+            r != nullptr && r->Text && r->Formats)
+            AddData(platform::wide_view(reinterpret_cast<LPCWSTR>(r->Text)), r->Formats,
+                    static_cast<const objects::TEditorObjects*>(r->Objects));
+        return true;
     case EFM_INSERTDATAFROM:
         msg.Result = EFMInsertDataFrom(reinterpret_cast<HGLOBAL>(msg.WParam));
         return true;

@@ -66,6 +66,10 @@ public:
     void NewDocument();
     // An empty text; a document of kind 0x602 keeps its template's tables.
     virtual void ClearText();
+    // Appends another editor's text after an empty paragraph, with its format bytes as they
+    // are and copies of the objects of its marks (marks without one become spaces).
+    void AddData(std::u16string_view Text, const std::uint8_t* Formats,
+                 const objects::TEditorObjects* Objects);
     // A plain text file in place of the document.
     virtual bool LoadText(std::u16string_view FileName);
     // The Open and Save As commands, with their dialogs and messages.

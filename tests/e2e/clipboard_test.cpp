@@ -228,5 +228,33 @@ TEST_F(DataInsertion, ATemplateDocumentsBytesStayAsTheyAre) {
     EXPECT_EQ(engine(editor).FBuffer->FormatAt(1), 5);
 }
 
+TEST_F(DataInsertion, AnotherEditorsDataIsAppendedAfterAnEmptyParagraph) {
+    put(other, u"ab\x01", 0);
+    TObjectInfo info{};
+    info.oiStyle = objects::osPicture;
+    info.oiID = 7;
+    std::vector<std::uint32_t> argb(4, 0xFF00FF00);
+    engine(other).FObjects->AddObject(std::make_unique<objects::TPictureObj>(
+        &engine(other).edInfo, info, platform::UniqueGlobal(platform::make_packed_dib(2, 2, argb))));
+    engine(other).FBuffer->FormatBuffer[2] = 7;
+    const auto add = [&](HWND to, const void* objects) {
+        const TAddData r{
+            reinterpret_cast<const char16_t*>(SendMessageW(other, EFM_GETTEXTBUFFER, 0, 0)),
+            reinterpret_cast<const std::uint8_t*>(SendMessageW(other, EFM_GETFORMATBUFFER, 0, 0)), objects};
+        SendMessageW(to, EFM_ADDDATA, 0, reinterpret_cast<LPARAM>(&r));
+    };
+    add(editor, reinterpret_cast<const void*>(SendMessageW(other, EFM_GETOBJECTS, 0, 0)));
+    EXPECT_EQ(text(editor), u"ab\x01"); // an empty document takes no separator
+    ASSERT_EQ(SendMessageW(editor, EFM_GETOBJECTCOUNT, 0, 0), 1);
+    EXPECT_EQ(engine(editor).FObjects->FindByID(engine(editor).FBuffer->FormatBuffer[2])->ID(),
+              engine(editor).FBuffer->FormatBuffer[2]);
+    add(editor, nullptr); // without the list, the mark has no object
+    EXPECT_EQ(text(editor), u"ab\x01\r\n\r\nab ");
+    EXPECT_EQ(SendMessageW(editor, EFM_GETOBJECTCOUNT, 0, 0), 1);
+    EXPECT_NE(SendMessageW(editor, EFM_GETMODIFIED, 0, 0), 0);
+    engine(editor).Undo();
+    EXPECT_EQ(text(editor), u"ab\x01");
+}
+
 } // namespace
 } // namespace zeledit::test
