@@ -29,6 +29,7 @@ bool TFormatEditor::SetData(HGLOBAL Data) {
     platform::LockedBlock block(Data);
     auto parts = DocumentParts();
     if (block.data() == nullptr || !storage::LoadData(parts, block.bytes())) return false;
+    ForgetObjects();
     edInfo.eiIndex = 0;
     GetLines();
     edInfo.eiSelecting = false;
@@ -42,6 +43,14 @@ bool TFormatEditor::SetData(HGLOBAL Data) {
     return true;
 }
 
+// The document's objects are about to be replaced: nothing may point at them any more.
+void TFormatEditor::ForgetObjects() {
+    FSelectedObj = nullptr;
+    FDragObject.reset();
+    if (IsLeftDown) ReleaseCapture();
+    IsLeftDown = false;
+}
+
 void TFormatEditor::StartAfresh(bool KeepTables, bool DefaultFont) {
     FLines->FreeAll();
     if (!KeepTables) {
@@ -53,6 +62,7 @@ void TFormatEditor::StartAfresh(bool KeepTables, bool DefaultFont) {
     }
     FObjects->FreeAll();
     FLinks->FreeAll();
+    ForgetObjects();
     edInfo.eiIndex = 0;
     edInfo.eiSelecting = false;
     edInfo.eiSelStart = edInfo.eiSelEnd = 0;

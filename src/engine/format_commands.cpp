@@ -309,16 +309,22 @@ void TFormatEditor::Compact() {
     Refresh();
 }
 
-void TFormatEditor::DeleteParas(std::uint8_t FormatID) {
-    FBuffer->DeleteParas(FormatID);
+void TFormatEditor::ParagraphsDeleted() {
+    // The text shrank under the caret and the selection.
+    RemoveSelection();
+    edInfo.eiIndex = std::min(edInfo.eiIndex, FBuffer->TextLength());
     Notify(HWindow, EFN_FORMATCHANGED);
     Refresh();
 }
 
+void TFormatEditor::DeleteParas(std::uint8_t FormatID) {
+    FBuffer->DeleteParas(FormatID);
+    ParagraphsDeleted();
+}
+
 void TFormatEditor::DeleteDoubleSpaceParas() {
     FBuffer->DeleteDoubleSpaceParas();
-    Notify(HWindow, EFN_FORMATCHANGED);
-    Refresh();
+    ParagraphsDeleted();
 }
 
 } // namespace zeledit::engine

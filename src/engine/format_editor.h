@@ -350,6 +350,7 @@ private:
     // KeepTables (format 0 becomes the default font when DefaultFont), and shows the
     // document with the caret at its start.
     void StartAfresh(bool KeepTables, bool DefaultFont);
+    void ForgetObjects();
     void EmptyDocument(bool KeepTables);
     void RemoveSelection();
     void PlaceCaretAt(int X, int Y);
@@ -365,6 +366,7 @@ private:
     void ForEachSelParagraph(const std::function<void(std::uint32_t)>& Action, std::uint32_t& First,
                              std::uint32_t& Last);
     void ApplyParaPart(const std::function<void(TParaFormat&)>& Change);
+    void ParagraphsDeleted();
     // Copies answered by 1241 and 1249, kept until the next such request.
     TCharFormat FSelFormatCopy{};
     TParaFormat FSelParaCopy{};

@@ -217,8 +217,11 @@ TEST_F(Formatting, EmptyParagraphsCollapseAndParagraphsGoByFormat) {
     shaded.ptShading = RGB(5, 5, 5);
     SendMessageW(editor, EFM_SETINDEX, 0, 0);
     SendMessageW(editor, EFM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&shaded));
-    SendMessageW(editor, EFM_DELETEPARAS, SendMessageW(editor, EFM_GETSELPARAFORMATID, 0, 0), 0);
+    SendMessageW(editor, EFM_SETSELTEXT, 0, MAKELPARAM(4, 6)); // the caret at the end
+    SendMessageW(editor, EFM_DELETEPARAS, engine().FParas->GetParaAttr(0), 0);
     EXPECT_EQ(text(), u"\r\nb");
+    EXPECT_EQ(engine().edInfo.eiIndex, 3u); // the caret stays within the text
+    EXPECT_FALSE(engine().edInfo.eiSelecting);
 }
 
 TEST_F(Formatting, TableAccessorsRefuseIdentifiersOutsideTheTable) {
