@@ -26,8 +26,10 @@ void UpdateState(TFormatEditor& editor, const model::TParagraphItem& para) {
         const char16_t c = buffer.CharAt(p);
         return c == 0 || c == 1 || c == 10 || c == 13;
     };
-    // The format is taken from before the caret, past paragraph marks and objects.
-    std::uint32_t p = std::min(ei.eiSelecting ? ei.eiSelEnd : ei.eiIndex, buffer.TextLength());
+    // The format is taken from before the caret, past paragraph marks and objects. The caret
+    // is within the text; a scan for its end would cost a keystroke or a scroll more than
+    // everything else here.
+    std::uint32_t p = std::min(ei.eiSelecting ? ei.eiSelEnd : ei.eiIndex, buffer.LastReadable());
     while (p > 0 && mark(p)) --p;
     if (p > 0) --p;
     const std::int32_t index = mark(p) ? 0 : buffer.FormatAt(p);

@@ -117,6 +117,10 @@ bool TEditorBuffer::Assign(std::u16string_view text, std::span<const std::uint8_
     return true;
 }
 
+std::uint32_t TEditorBuffer::LastReadable() const {
+    return static_cast<std::uint32_t>(GlobalSize(FormatHandle) - 2);
+}
+
 std::uint32_t TEditorBuffer::TextLength() const {
     const std::size_t units = GlobalSize(FormatHandle);
     const char16_t* end = platform::find_unit(TextBuffer, TextBuffer + units, u'\0');

@@ -26,7 +26,10 @@ public:
     bool Assign(std::u16string_view text, std::span<const std::uint8_t> formats);
     void SetMaximumSize(std::uint32_t bytes) { FMaxSize = bytes; }
     std::uint32_t MaximumSize() const { return FMaxSize; }
-    std::uint32_t TextLength() const;
+    std::uint32_t TextLength() const; // scans for the terminator
+    // The last position that may be read without scanning: the blocks' room, less the
+    // terminator's and the byte's after it.
+    std::uint32_t LastReadable() const;
     std::int32_t BufferSize() const { return static_cast<std::int32_t>(2 * TextLength() + 2); }
 
     // Gaps: false when the text would pass the maximum size or memory runs out; nothing changes then.

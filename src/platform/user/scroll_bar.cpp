@@ -326,6 +326,11 @@ using namespace zeledit::platform;
 
 namespace {
 
+bool looks_different(const ScrollBarState& a, const ScrollBarState& b) {
+    return a.min != b.min || a.max != b.max || a.page != b.page || a.pos != b.pos ||
+           a.disabled_arrows != b.disabled_arrows;
+}
+
 Window* window_with_bar(HWND hwnd, int bar) {
     Window* w = checked_window(hwnd);
     return (w != nullptr && state_of(*w, bar) != nullptr) ? w : nullptr;
@@ -340,10 +345,16 @@ int SetScrollInfo(HWND hwnd, int bar, LPCSCROLLINFO info, BOOL redraw) {
             SendMessageW(hwnd, SBM_SETSCROLLINFO, redraw, reinterpret_cast<LPARAM>(info)));
     Window* w = window_with_bar(hwnd, bar);
     if (w == nullptr) return 0;
+    const ScrollBarState before = *state_of(*w, bar);
     const int pos = apply_info(*w, bar, *info);
-    if (redraw && (w = find_window(hwnd)) != nullptr && shown_on_screen(*w)) {
+    // Only a bar that shows and changed is drawn again: the editor sets its bars after
+    // every keystroke.
+    if (!redraw || (w = find_window(hwnd)) == nullptr || !shown_on_screen(*w) ||
+        !looks_different(before, *state_of(*w, bar)))
+        return pos;
+    if (const RECT r = window_bar_rect(*w, bar); !is_empty(r)) {
         HDC dc = create_frame_dc(hwnd);
-        draw_window_bars(dc, *w);
+        draw_scroll_bar(dc, r, *state_of(*w, bar), bar == SB_VERT);
         ReleaseDC(hwnd, dc);
     }
     return pos;
