@@ -32,6 +32,21 @@ TEST_F(Paint, ShownWindowsPaintOnceFromTheLoop) {
     EXPECT_EQ(hl::PumpMessages(), 0); // validated by BeginPaint
 }
 
+TEST_F(Paint, AFrameIsDrawnOnceEvenForAWindowThatNeverCallsBeginPaint) {
+    on(WM_PAINT, [](HWND h, UINT, WPARAM, LPARAM, LRESULT& r) {
+        ValidateRect(h, nullptr);
+        r = 0;
+        return true;
+    });
+    HWND w = make_window(nullptr, WS_VISIBLE | WS_VSCROLL);
+    EXPECT_LT(hl::PumpMessages(1000), 1000); // no endless WM_PAINT
+    EXPECT_EQ(received(WM_NCPAINT).size(), 1u);
+    clear_log();
+    SetWindowPos(w, nullptr, 0, 0, 150, 80, SWP_NOZORDER | SWP_NOMOVE);
+    hl::PumpMessages();
+    EXPECT_EQ(received(WM_NCPAINT).size(), 1u); // framed anew after a resize
+}
+
 TEST_F(Paint, InvalidRectanglesAccumulateAndComeAfterPostedMessages) {
     HWND w = make_window();
     hl::PumpMessages();

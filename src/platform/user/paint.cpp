@@ -81,12 +81,25 @@ void invalidate_parent_area(const Window& child) {
     if (Window* parent = find_window(child.parent)) invalidate(*parent, &child.rect, true, true);
 }
 
+void paint_pending_frame(HWND hwnd) {
+    Window* w = find_window(hwnd);
+    if (w == nullptr || !w->frame_pending) return;
+    w->frame_pending = false;
+    send_to(hwnd, WM_NCPAINT, 1, 0);
+}
+
 HWND next_window_to_paint(HWND filter) {
     ThreadState* ts = &thread_state();
     for (HWND hwnd : all_windows_preorder()) {
         const Window* w = find_window(hwnd);
-        if (w->thread != ts || !w->needs_paint() || !shown_on_screen(*w)) continue;
-        if (filter == nullptr || filter == hwnd || IsChild(filter, hwnd)) return hwnd;
+        if (w == nullptr || w->thread != ts || !w->needs_paint() || !shown_on_screen(*w)) continue;
+        if (filter != nullptr && filter != hwnd && !IsChild(filter, hwnd)) continue;
+        // A window whose client needs nothing gets its frame drawn here and no WM_PAINT.
+        if (!w->has_update()) {
+            paint_pending_frame(hwnd);
+            continue;
+        }
+        return hwnd;
     }
     return nullptr;
 }
@@ -133,9 +146,14 @@ BOOL UpdateWindow(HWND hwnd) {
     for (std::size_t i = 0; i < tree.size(); ++i)
         if (const Window* w = find_window(tree[i]))
             tree.insert(tree.end(), w->children.begin(), w->children.end());
-    for (HWND h : tree)
-        if (const Window* w = find_window(h); w != nullptr && w->needs_paint() && shown_on_screen(*w))
+    for (HWND h : tree) {
+        const Window* w = find_window(h);
+        if (w == nullptr || !shown_on_screen(*w)) continue;
+        if (w->has_update())
             send_to(h, WM_PAINT, 0, 0);
+        else
+            paint_pending_frame(h);
+    }
     return TRUE;
 }
 
@@ -145,11 +163,8 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
     *ps = PAINTSTRUCT{};
     // The caret is hidden while painting so that it is not painted over.
     if (thread_state().caret.owner == hwnd && HideCaret(hwnd)) ps->rgbReserved[0] = 1;
-    if (w->frame_pending) {
-        w->frame_pending = false;
-        send_to(hwnd, WM_NCPAINT, 1, 0);
-        if ((w = find_window(hwnd)) == nullptr) return nullptr;
-    }
+    paint_pending_frame(hwnd);
+    if ((w = find_window(hwnd)) == nullptr) return nullptr;
     ps->rcPaint = w->update;
     const bool erase = w->erase_pending;
     validate(*w, nullptr);
