@@ -121,6 +121,19 @@ void BM_TypeThroughWmChar(benchmark::State& state) {
 }
 BENCHMARK(BM_TypeThroughWmChar)->Unit(benchmark::kMicrosecond)->Repetitions(3)->ReportAggregatesOnly();
 
+// Enter in the middle of the text, then Backspace: a paragraph made and joined again.
+void BM_EnterAndBackspace(benchmark::State& state) {
+    auto& doc = Document();
+    doc.editor->GetLines();
+    SetFocus(doc.window);
+    SendMessageW(doc.window, EFM_SETINDEX, 0, static_cast<LPARAM>(doc.editor->FBuffer->TextLength() / 2));
+    for (auto _ : state) {
+        SendMessageW(doc.window, WM_CHAR, 13, 0);
+        SendMessageW(doc.window, WM_CHAR, 8, 0);
+    }
+}
+BENCHMARK(BM_EnterAndBackspace)->Unit(benchmark::kMicrosecond);
+
 // The undo snapshot that the first keystroke of a burst takes.
 void BM_UndoSnapshotOfTheDocument(benchmark::State& state) {
     auto& doc = Document();

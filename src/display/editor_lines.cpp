@@ -132,6 +132,12 @@ void TEditorLines::AppendLine(std::uint32_t AIdx, const model::TLineInfo& Info) 
     }
 }
 
+void TEditorLines::InsertLine(std::int32_t Index, std::uint32_t AIdx, const model::TLineInfo& Info) {
+    TLineItem* before = Line(Index);
+    if (before == nullptr) return AppendLine(AIdx, Info);
+    Insert(before, new TLineItem(AIdx, Info));
+}
+
 void TEditorLines::ShiftFrom(std::int32_t Index, std::int64_t Delta) {
     EnsureIndex();
     for (std::size_t i = static_cast<std::size_t>(std::max(Index, 0)); i < FIndex.size(); ++i)

@@ -52,6 +52,8 @@ public:
     // Changes of a line's values go through the list, which keeps its sums.
     void SetInfo(std::int32_t Index, std::uint32_t AIdx, const model::TLineInfo& Info);
     void AppendLine(std::uint32_t AIdx, const model::TLineInfo& Info);
+    // A new line before line Index (appended when there is none).
+    void InsertLine(std::int32_t Index, std::uint32_t AIdx, const model::TLineInfo& Info);
     // Adds `Delta` to the start of every line from `Index` on.
     void ShiftFrom(std::int32_t Index, std::int64_t Delta);
     // Frees every line after `Index`.

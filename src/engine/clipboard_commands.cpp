@@ -85,7 +85,7 @@ void TFormatEditor::EditPaste() {
     const std::int32_t line = FLines->GetLinePos(edInfo.eiIndex);
     const std::uint32_t n = PasteFromClipboard();
     if (n == 0) return FUndoObj->ClearLast();
-    if (!RepaintChar(line, static_cast<std::int32_t>(n))) Refresh();
+    UpdateShifted(line, edInfo.eiIndex, n);
     edInfo.eiIndex += n;
     CurrentLine = FLines->GetLinePos(edInfo.eiIndex);
     UpdateCaret();

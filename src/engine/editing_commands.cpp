@@ -120,7 +120,7 @@ void TFormatEditor::DeleteData(std::uint32_t AStart, std::uint32_t AEnd) {
     AdjustHighlight(edInfo.eiIndex, -static_cast<std::int64_t>(end - start));
     FBuffer->DeleteChar(start, end - start);
     if (FLines->FTopLine > line) FLines->SetTopLine(line);
-    UpdateFrom(line);
+    UpdateShifted(line, start, -static_cast<std::int64_t>(end - start));
     if (FBuffer->TextLength() == 0 && storage::MapToFamily6(edInfo.eiEditorType) != storage::UsesTemplate) {
         FFonts->FreeAll();
         FFonts->CreateDefaultFont();
@@ -152,7 +152,7 @@ void TFormatEditor::InsertParaBreakWith(std::uint16_t ParaWord) {
     if (!FBuffer->InsertChar(u"\r\n", 0, 2, at)) return ShowTheCaret();
     FBuffer->FormatBuffer[at] = static_cast<std::uint8_t>(ParaWord);
     FBuffer->FormatBuffer[at + 1] = static_cast<std::uint8_t>(ParaWord >> 8);
-    UpdateFrom(line);
+    UpdateShifted(line, at, 2);
     edInfo.eiIndex = at + 2;
     CurrentLine = FLines->GetLinePos(edInfo.eiIndex + 1); // the line the break starts
     UpdateCaret();

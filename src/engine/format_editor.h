@@ -91,6 +91,10 @@ public:
     void GetLines();
     bool RepaintChar(std::int32_t Index, std::int32_t AmountOfChange);
     void UpdateFrom(std::int32_t Index);
+    // From line Index after Delta units were inserted at At (removed from At on when
+    // negative): as UpdateFrom, but the walk stops where a paragraph past the edit starts
+    // where an old line did, and the lines after it only move.
+    void UpdateShifted(std::int32_t Index, std::uint32_t At, std::int64_t Delta);
     void UpdateFormat(std::int32_t AFrom, std::uint32_t ATo);
     void UpdateRange(std::uint32_t AStart, std::int32_t AEnd);
     void ValidateFromLine(std::int32_t FrLine);

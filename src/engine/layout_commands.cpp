@@ -132,10 +132,11 @@ public:
     std::uint32_t Start() const { return start_; }
     int WindowY() const { return window_y_; }
     void NextParagraph() { display::NextLineParagraph(start_, para_, e_.edInfo); }
-    // Lays out the next node (a new one past the end of the list) from the current start.
-    void Step() {
+    // Lays out the next node (a new one past the end of the list, or before the next one
+    // when asked) from the current start.
+    void Step(bool insert = false) {
         display::TEditorLines& lines = *e_.FLines;
-        if (next_ >= lines.Count()) lines.AppendLine(start_, model::TLineInfo{});
+        if (insert || next_ >= lines.Count()) lines.InsertLine(next_, start_, model::TLineInfo{});
         const std::uint32_t at = start_;
         start_ = display::LayoutAndPaintLine(dc_, window_y_, doc_y_, *para_, at, e_.edInfo);
         lines.SetInfo(next_, at, line_);
@@ -289,6 +290,55 @@ void TFormatEditor::UpdateRange(std::uint32_t AStart, std::int32_t AEnd) {
     band.bottom =
         std::min<LONG>(FLines->GetLineOnWindow(last) + FLines->Line(last)->TotalHeight(), client.bottom);
     if (band.top < band.bottom) InvalidateRect(HWindow, &band, TRUE);
+}
+
+void TFormatEditor::UpdateShifted(std::int32_t Index, std::uint32_t At, std::int64_t Delta) {
+    if (FLines->Line(Index) == nullptr) return Refresh();
+    Index = FirstAffectedLine(*FLines, *FBuffer, Index);
+    if (Index < FLines->FTopLine || FObjects->AnyFloated()) return UpdateFrom(Index);
+    const std::int64_t old_end = std::int64_t{At} + std::max<std::int64_t>(-Delta, 0);
+    const std::int64_t new_end = std::int64_t{At} + std::max<std::int64_t>(Delta, 0);
+    // Where an old line start lies in the new text; -1 inside the removed text.
+    const auto mapped = [&](std::uint32_t old) -> std::int64_t {
+        if (old < At) return old;
+        return old >= old_end ? old + Delta : -1;
+    };
+    HDC dc = GetEditDC();
+    Relayout walk(*this, dc, Index);
+    std::optional<int> moved_from;
+    while (!walk.Ended()) {
+        // Old lines behind the walk were swallowed by the edit; a new line before the next old
+        // one gets a node of its own; at a paragraph past the edit the old lines resume.
+        bool insert = false;
+        while (const display::TLineItem* old = FLines->Line(walk.Next())) {
+            const std::int64_t m = mapped(old->At);
+            if (m < walk.Start()) {
+                FLines->FreeAt(walk.Next());
+                continue;
+            }
+            insert = m > walk.Start();
+            if (!insert && walk.EndedParagraph() && walk.Start() > new_end) moved_from = walk.WindowY();
+            break;
+        }
+        if (moved_from) {
+            FLines->ShiftFrom(walk.Next(), Delta);
+            break;
+        }
+        walk.NextParagraph();
+        walk.Step(insert);
+    }
+    if (walk.Ended()) walk.EndHere();
+    walk.Finish();
+    FLines->UpdateBottomLine();
+    ReleaseDC(HWindow, dc);
+    if (moved_from) { // the lines below moved on the screen
+        RECT band{edInfo.eiBoundRect.left, *moved_from, edInfo.eiBoundRect.right, 0};
+        RECT client{};
+        GetClientRect(HWindow, &client);
+        band.bottom = client.bottom;
+        if (band.top < band.bottom) InvalidateRect(HWindow, &band, TRUE);
+    }
+    CurrentLine = std::min(CurrentLine, FLines->LastIndex());
 }
 
 void TFormatEditor::ValidateFromLine(std::int32_t FrLine) {

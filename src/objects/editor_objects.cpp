@@ -76,6 +76,10 @@ TObjectItem* TEditorObjects::ObjectAt(int X, int Y) const {
     return FirstFromTail(*this, [&](TObjectItem& o) { return o.IsPointIn({X, Y}); });
 }
 
+bool TEditorObjects::AnyFloated() const {
+    return FirstFromTail(*this, [](TObjectItem& o) { return o.Floated(); }) != nullptr;
+}
+
 bool TEditorObjects::MouseDown(int X, int Y, TObjectItem*& Object) {
     Object = FirstFromTail(*this, [&](TObjectItem& o) { return o.MouseDown(X, Y); });
     return Object != nullptr;

@@ -30,6 +30,7 @@ public:
     std::int32_t GetObjectIndex(std::int32_t Index) const;
 
     TObjectItem* ObjectAt(int X, int Y) const;
+    bool AnyFloated() const;
     bool MouseDown(int X, int Y, TObjectItem*& Object);
     bool MouseUp(int X, int Y);
     bool DblClick(int X, int Y) const;

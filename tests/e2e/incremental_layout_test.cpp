@@ -69,7 +69,7 @@ TEST_F(IncrementalLayout, RandomEditsMatchAFullLayout) {
     for (int step = 0; step < 300; ++step) {
         auto& buffer = *engine().FBuffer;
         const std::uint32_t at = position();
-        const int kind = static_cast<int>(random() % 4);
+        const int kind = static_cast<int>(random() % 5);
         if (kind == 0) { // typing: text without paragraph marks
             std::u16string p = piece();
             if (p == u"\r\n") p = u"q";
@@ -84,6 +84,8 @@ TEST_F(IncrementalLayout, RandomEditsMatchAFullLayout) {
             ASSERT_TRUE(engine().RepaintChar(line_at(at), -static_cast<std::int32_t>(end - at)));
         } else if (kind == 2) { // a paragraph break, or a range deleted across paragraphs
             const std::int32_t line = line_at(at);
+            const bool shifted = random() % 2; // the walk that stops where old lines resume
+            std::int64_t delta = 2;
             if (random() % 2) {
                 ASSERT_TRUE(buffer.InsertChar(u"\r\n", 0, 2, at));
             } else {
@@ -92,8 +94,20 @@ TEST_F(IncrementalLayout, RandomEditsMatchAFullLayout) {
                 std::uint32_t cut = end;
                 if (cut < length() && buffer.CharAt(cut) == 10) ++cut;
                 ASSERT_TRUE(buffer.DeleteChar(at, cut - at));
+                delta = -static_cast<std::int64_t>(cut - at);
             }
-            engine().UpdateFrom(line);
+            if (shifted)
+                engine().UpdateShifted(line, at, delta);
+            else
+                engine().UpdateFrom(line);
+        } else if (kind == 3) { // pasted paragraphs
+            std::u16string text;
+            std::vector<std::uint8_t> formats;
+            for (int i = 0; i < 1 + static_cast<int>(random() % 12); ++i) append(text, formats, piece());
+            const std::int32_t line = line_at(at);
+            ASSERT_TRUE(buffer.InsertChar(text.data(), 0, static_cast<std::uint32_t>(text.size()), at));
+            std::copy(formats.begin(), formats.end(), buffer.FormatBuffer + at);
+            engine().UpdateShifted(line, at, static_cast<std::int64_t>(text.size()));
         } else { // a format over a range
             const std::uint32_t end = std::min(length(), at + static_cast<std::uint32_t>(random() % 30));
             const std::uint8_t f = fonts[random() % 3];
