@@ -99,6 +99,8 @@ public:
     void UpdateRange(std::uint32_t AStart, std::int32_t AEnd);
     void ValidateFromLine(std::int32_t FrLine);
     void InvalidateLine(HDC dc, std::int32_t ALine);
+    // The text area from window y Y down, to be painted again.
+    void InvalidateBelow(int Y);
     void Refresh();
     std::int32_t GetDocumentHeight() const;
     // Re-lays out line Index in place and paints it; answers its paragraph.

@@ -176,6 +176,13 @@ private:
 
 } // namespace
 
+void TFormatEditor::InvalidateBelow(int Y) {
+    RECT client{};
+    GetClientRect(HWindow, &client);
+    RECT band{edInfo.eiBoundRect.left, Y, edInfo.eiBoundRect.right, client.bottom};
+    if (band.top < band.bottom) InvalidateRect(HWindow, &band, TRUE);
+}
+
 bool TFormatEditor::RepaintChar(std::int32_t Index, std::int32_t AmountOfChange) {
     if (FLines->Line(Index) == nullptr) return false;
     Index = FirstAffectedLine(*FLines, *FBuffer, Index);
@@ -215,13 +222,7 @@ bool TFormatEditor::RepaintChar(std::int32_t Index, std::int32_t AmountOfChange)
     walk.Finish();
     FLines->UpdateBottomLine();
     ReleaseDC(HWindow, dc);
-    if (invalidate_from) {
-        RECT band{edInfo.eiBoundRect.left, *invalidate_from, edInfo.eiBoundRect.right, 0};
-        RECT client{};
-        GetClientRect(HWindow, &client);
-        band.bottom = client.bottom;
-        if (band.top < band.bottom) InvalidateRect(HWindow, &band, TRUE);
-    }
+    if (invalidate_from) InvalidateBelow(*invalidate_from);
     CurrentLine = std::min(CurrentLine, FLines->LastIndex());
     return true;
 }
@@ -270,13 +271,7 @@ void TFormatEditor::UpdateFormat(std::int32_t AFrom, std::uint32_t ATo) {
     }
     walk.Finish();
     ReleaseDC(HWindow, dc);
-    if (height_changed) {
-        RECT band{edInfo.eiBoundRect.left, walk.WindowY(), edInfo.eiBoundRect.right, 0};
-        RECT client{};
-        GetClientRect(HWindow, &client);
-        band.bottom = client.bottom;
-        if (band.top < band.bottom) InvalidateRect(HWindow, &band, TRUE);
-    }
+    if (height_changed) InvalidateBelow(walk.WindowY());
 }
 
 void TFormatEditor::UpdateRange(std::uint32_t AStart, std::int32_t AEnd) {
@@ -331,13 +326,7 @@ void TFormatEditor::UpdateShifted(std::int32_t Index, std::uint32_t At, std::int
     walk.Finish();
     FLines->UpdateBottomLine();
     ReleaseDC(HWindow, dc);
-    if (moved_from) { // the lines below moved on the screen
-        RECT band{edInfo.eiBoundRect.left, *moved_from, edInfo.eiBoundRect.right, 0};
-        RECT client{};
-        GetClientRect(HWindow, &client);
-        band.bottom = client.bottom;
-        if (band.top < band.bottom) InvalidateRect(HWindow, &band, TRUE);
-    }
+    if (moved_from) InvalidateBelow(*moved_from); // the lines below moved on the screen
     CurrentLine = std::min(CurrentLine, FLines->LastIndex());
 }
 
