@@ -134,6 +134,21 @@ void BM_EnterAndBackspace(benchmark::State& state) {
 }
 BENCHMARK(BM_EnterAndBackspace)->Unit(benchmark::kMicrosecond);
 
+// Words inserted by the host in the middle of a paragraph, enough to give it another line, and
+// deleted again.
+void BM_InsertWordsThatAddALine(benchmark::State& state) {
+    auto& doc = Document();
+    doc.editor->GetLines();
+    const std::uint32_t at = doc.editor->FBuffer->TextLength() / 2;
+    const std::u16string words = u"wrapping words that need a line of their own in the paragraph ";
+    for (auto _ : state) {
+        doc.editor->SetIndex(at);
+        SendMessageW(doc.window, EFM_INSERTTEXT, 0, reinterpret_cast<LPARAM>(words.c_str()));
+        SendMessageW(doc.window, EFM_DELETEDATA, at, static_cast<LPARAM>(at + words.size()));
+    }
+}
+BENCHMARK(BM_InsertWordsThatAddALine)->Unit(benchmark::kMicrosecond);
+
 // The undo snapshot that the first keystroke of a burst takes.
 void BM_UndoSnapshotOfTheDocument(benchmark::State& state) {
     auto& doc = Document();
