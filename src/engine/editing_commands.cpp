@@ -63,8 +63,7 @@ void TFormatEditor::InsertChar(char16_t ch) {
     FDefFontID = *format;
     const std::int32_t line = FLines->GetLinePos(edInfo.eiIndex);
     if (!FBuffer->InsertChar(&ch, *format, 1, edInfo.eiIndex)) return;
-    ++edInfo.eiIndex;
-    if (!RepaintChar(line, 1)) Refresh();
+    if (!RepaintChar(line, 1, edInfo.eiIndex++)) Refresh();
     CurrentLine = FLines->GetLinePos(edInfo.eiIndex);
     UpdateCaret();
     NotifyChanged(*this);
@@ -83,9 +82,10 @@ void TFormatEditor::InsertText(std::u16string_view Text, std::int32_t FormatID) 
     if (text.empty()) return;
     const std::int32_t line = FLines->GetLinePos(edInfo.eiIndex);
     const auto n = static_cast<std::uint32_t>(text.size());
-    if (!FBuffer->InsertChar(text.data(), format, n, edInfo.eiIndex)) return;
+    const std::uint32_t at = edInfo.eiIndex;
+    if (!FBuffer->InsertChar(text.data(), format, n, at)) return;
     edInfo.eiIndex += n;
-    if (!RepaintChar(line, static_cast<std::int32_t>(n))) Refresh();
+    if (!RepaintChar(line, static_cast<std::int32_t>(n), at)) Refresh();
     CurrentLine = FLines->GetLinePos(edInfo.eiIndex);
     UpdateCaret();
     NotifyChanged(*this);
@@ -104,7 +104,7 @@ void TFormatEditor::DeleteChar(std::uint32_t Idx, std::uint32_t Num) {
     DeleteObjectsIn(Idx, end);
     const std::int32_t line = FLines->GetLinePos(Idx);
     FBuffer->DeleteChar(Idx, end - Idx);
-    if (!RepaintChar(line, -static_cast<std::int32_t>(end - Idx))) Refresh();
+    if (!RepaintChar(line, -static_cast<std::int32_t>(end - Idx), Idx)) Refresh();
     NotifyChanged(*this);
 }
 
@@ -190,7 +190,7 @@ void TFormatEditor::Backspace() {
     const std::int32_t line = FLines->GetLinePos(from);
     FBuffer->DeleteChar(from, n);
     edInfo.eiIndex = from;
-    if (!RepaintChar(line, -static_cast<std::int32_t>(n))) Refresh();
+    if (!RepaintChar(line, -static_cast<std::int32_t>(n), from)) Refresh();
     CurrentLine = FLines->GetLinePos(from);
     UpdateCaret();
     PreChar = 0;

@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 namespace zeledit::engine {
@@ -89,12 +90,17 @@ public:
 
     // Layout: the whole document, or the lines an edit touched. Line indices are 32-bit.
     void GetLines();
-    bool RepaintChar(std::int32_t Index, std::int32_t AmountOfChange);
+    // After AmountOfChange units were inserted (removed) in line Index, at text position At
+    // when known: re-lays out and paints until the lines fall back in step.
+    bool RepaintChar(std::int32_t Index, std::int32_t AmountOfChange, std::optional<std::uint32_t> At = {});
     void UpdateFrom(std::int32_t Index);
     // From line Index after Delta units were inserted at At (removed from At on when
     // negative): as UpdateFrom, but the walk stops where a paragraph past the edit starts
     // where an old line did, and the lines after it only move.
     void UpdateShifted(std::int32_t Index, std::uint32_t At, std::int64_t Delta);
+    // Whether a walk from line Index may stop where old lines resume: floated objects make a
+    // line depend on its height in the document, and lines above the view on their count.
+    bool CanResume(std::int32_t Index) const;
     void UpdateFormat(std::int32_t AFrom, std::uint32_t ATo);
     void UpdateRange(std::uint32_t AStart, std::int32_t AEnd);
     void ValidateFromLine(std::int32_t FrLine);

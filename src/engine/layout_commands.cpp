@@ -174,6 +174,40 @@ private:
     std::int32_t next_ = 0;
 };
 
+// Goes on with a walk after Delta units were inserted at At (removed from At on when
+// negative): old lines behind the walk were swallowed by the edit, a new line before the next
+// old one gets a node of its own, and at a paragraph past the edit where an old line started
+// the old lines resume, only moved. Answers the window y from which they moved, if they did.
+std::optional<int> ResumeShifted(TFormatEditor& e, Relayout& walk, std::uint32_t At, std::int64_t Delta) {
+    display::TEditorLines& lines = *e.FLines;
+    const std::int64_t old_end = std::int64_t{At} + std::max<std::int64_t>(-Delta, 0);
+    const std::int64_t new_end = std::int64_t{At} + std::max<std::int64_t>(Delta, 0);
+    // Where an old line start lies in the new text; -1 inside the removed text.
+    const auto mapped = [&](std::uint32_t old) -> std::int64_t {
+        if (old < At) return old;
+        return old >= old_end ? old + Delta : -1;
+    };
+    while (!walk.Ended()) {
+        bool insert = false;
+        while (const display::TLineItem* old = lines.Line(walk.Next())) {
+            const std::int64_t m = mapped(old->At);
+            if (m < walk.Start()) {
+                lines.FreeAt(walk.Next());
+                continue;
+            }
+            insert = m > walk.Start();
+            if (!insert && walk.EndedParagraph() && walk.Start() > new_end) {
+                lines.ShiftFrom(walk.Next(), Delta);
+                return walk.WindowY();
+            }
+            break;
+        }
+        walk.NextParagraph();
+        walk.Step(insert);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 void TFormatEditor::InvalidateBelow(int Y) {
@@ -183,7 +217,8 @@ void TFormatEditor::InvalidateBelow(int Y) {
     if (band.top < band.bottom) InvalidateRect(HWindow, &band, TRUE);
 }
 
-bool TFormatEditor::RepaintChar(std::int32_t Index, std::int32_t AmountOfChange) {
+bool TFormatEditor::RepaintChar(std::int32_t Index, std::int32_t AmountOfChange,
+                                std::optional<std::uint32_t> At) {
     if (FLines->Line(Index) == nullptr) return false;
     Index = FirstAffectedLine(*FLines, *FBuffer, Index);
     HDC dc = GetEditDC();
@@ -202,6 +237,8 @@ bool TFormatEditor::RepaintChar(std::int32_t Index, std::int32_t AmountOfChange)
         if (!walk.Ended() && walk.EndedParagraph() && in_step()) {
             FLines->ShiftFrom(walk.Next(), AmountOfChange);
             invalidate_from = walk.WindowY(); // heights above may have changed
+        } else if (At && CanResume(Index)) {
+            invalidate_from = ResumeShifted(*this, walk, *At, AmountOfChange);
         } else {
             while (!walk.Ended()) {
                 const std::int32_t k = walk.Next();
@@ -290,44 +327,20 @@ void TFormatEditor::UpdateRange(std::uint32_t AStart, std::int32_t AEnd) {
 void TFormatEditor::UpdateShifted(std::int32_t Index, std::uint32_t At, std::int64_t Delta) {
     if (FLines->Line(Index) == nullptr) return Refresh();
     Index = FirstAffectedLine(*FLines, *FBuffer, Index);
-    if (Index < FLines->FTopLine || FObjects->AnyFloated()) return UpdateFrom(Index);
-    const std::int64_t old_end = std::int64_t{At} + std::max<std::int64_t>(-Delta, 0);
-    const std::int64_t new_end = std::int64_t{At} + std::max<std::int64_t>(Delta, 0);
-    // Where an old line start lies in the new text; -1 inside the removed text.
-    const auto mapped = [&](std::uint32_t old) -> std::int64_t {
-        if (old < At) return old;
-        return old >= old_end ? old + Delta : -1;
-    };
+    if (!CanResume(Index)) return UpdateFrom(Index);
     HDC dc = GetEditDC();
     Relayout walk(*this, dc, Index);
-    std::optional<int> moved_from;
-    while (!walk.Ended()) {
-        // Old lines behind the walk were swallowed by the edit; a new line before the next old
-        // one gets a node of its own; at a paragraph past the edit the old lines resume.
-        bool insert = false;
-        while (const display::TLineItem* old = FLines->Line(walk.Next())) {
-            const std::int64_t m = mapped(old->At);
-            if (m < walk.Start()) {
-                FLines->FreeAt(walk.Next());
-                continue;
-            }
-            insert = m > walk.Start();
-            if (!insert && walk.EndedParagraph() && walk.Start() > new_end) moved_from = walk.WindowY();
-            break;
-        }
-        if (moved_from) {
-            FLines->ShiftFrom(walk.Next(), Delta);
-            break;
-        }
-        walk.NextParagraph();
-        walk.Step(insert);
-    }
+    const std::optional<int> moved_from = ResumeShifted(*this, walk, At, Delta);
     if (walk.Ended()) walk.EndHere();
     walk.Finish();
     FLines->UpdateBottomLine();
     ReleaseDC(HWindow, dc);
     if (moved_from) InvalidateBelow(*moved_from); // the lines below moved on the screen
     CurrentLine = std::min(CurrentLine, FLines->LastIndex());
+}
+
+bool TFormatEditor::CanResume(std::int32_t Index) const {
+    return Index >= FLines->FTopLine && !FObjects->AnyFloated();
 }
 
 void TFormatEditor::ValidateFromLine(std::int32_t FrLine) {

@@ -64,8 +64,7 @@ bool TFormatEditor::InsertNormalObject(std::uint8_t ID) {
     const std::int32_t line = FLines->GetLinePos(edInfo.eiIndex);
     const char16_t mark = objects::ObjectMark;
     if (!FBuffer->InsertChar(&mark, ID, 1, edInfo.eiIndex)) return false;
-    ++edInfo.eiIndex;
-    if (!RepaintChar(line, 1)) Refresh();
+    if (!RepaintChar(line, 1, edInfo.eiIndex++)) Refresh();
     CurrentLine = FLines->GetLinePos(edInfo.eiIndex);
     UpdateCaret();
     NotifyChanged(*this);

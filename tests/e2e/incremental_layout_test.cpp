@@ -75,13 +75,17 @@ TEST_F(IncrementalLayout, RandomEditsMatchAFullLayout) {
             if (p == u"\r\n") p = u"q";
             ASSERT_TRUE(
                 buffer.InsertChar(p.data(), fonts[random() % 3], static_cast<std::uint32_t>(p.size()), at));
-            ASSERT_TRUE(engine().RepaintChar(line_at(at), static_cast<std::int32_t>(p.size())));
+            const std::int32_t line = line_at(at);
+            const auto n = static_cast<std::int32_t>(p.size());
+            ASSERT_TRUE(random() % 2 ? engine().RepaintChar(line, n) : engine().RepaintChar(line, n, at));
         } else if (kind == 1) { // deleting within a paragraph
             std::uint32_t n = 1 + random() % 4, end = at;
             while (end < length() && end - at < n && buffer.CharAt(end) != 13) ++end;
             if (end == at) continue;
             ASSERT_TRUE(buffer.DeleteChar(at, end - at));
-            ASSERT_TRUE(engine().RepaintChar(line_at(at), -static_cast<std::int32_t>(end - at)));
+            const auto removed = -static_cast<std::int32_t>(end - at);
+            ASSERT_TRUE(random() % 2 ? engine().RepaintChar(line_at(at), removed)
+                                     : engine().RepaintChar(line_at(at), removed, at));
         } else if (kind == 2) { // a paragraph break, or a range deleted across paragraphs
             const std::int32_t line = line_at(at);
             const bool shifted = random() % 2; // the walk that stops where old lines resume
