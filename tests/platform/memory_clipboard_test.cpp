@@ -121,6 +121,39 @@ TEST_F(Clipboard, TextFormatsStandInForEachOther) {
     CloseClipboard();
 }
 
+TEST_F(Clipboard, PicturesStandInForEachOtherAndPrivateDataStaysTheOwners) {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 3, 2);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    SetPixel(dc, 2, 1, RGB(10, 20, 30));
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    HGLOBAL mine = GlobalAlloc(GMEM_MOVEABLE, 16);
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    SetClipboardData(CF_BITMAP, bitmap);
+    SetClipboardData(0x200, mine);
+    CloseClipboard();
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_DIB));
+    OpenClipboard(nullptr);
+    HANDLE dib = GetClipboardData(CF_DIB);
+    ASSERT_NE(dib, nullptr);
+    const auto* header = static_cast<const BITMAPINFOHEADER*>(GlobalLock(dib));
+    EXPECT_EQ(header->biWidth, 3);
+    EXPECT_EQ(header->biHeight, 2); // bottom-up: the pixel of the second row comes first
+    const auto* rows = reinterpret_cast<const std::uint8_t*>(header + 1);
+    EXPECT_EQ(rows[3 * 2], 30); // blue, green, red
+    EXPECT_EQ(rows[3 * 2 + 2], 10);
+    GlobalUnlock(dib);
+    EmptyClipboard(); // frees the bitmap and the stand-in, not the private block
+    CloseClipboard();
+    EXPECT_EQ(GetObjectType(bitmap), 0u);
+    EXPECT_NE(GlobalFlags(mine), GMEM_INVALID_HANDLE);
+    GlobalFree(mine);
+}
+
 TEST_F(Clipboard, RegisteredFormatsAndRefusals) {
     const UINT f = RegisterClipboardFormatW(u"Zeledit Document");
     EXPECT_GE(f, 0xC000u);
