@@ -95,13 +95,15 @@ void TFormatEditor::EditPaste() {
 std::uint32_t TFormatEditor::PasteFromClipboard() {
     if (!OpenClipboard(HWindow)) return 0;
     std::uint32_t n = 0;
+    // The private block dies with the editor that copied it; its text stays on the clipboard.
     if (HANDLE block = GetClipboardData(PrivateBlockFormat)) {
         platform::LockedBlock bytes(block);
         auto parts = DocumentParts();
-        n = storage::InsertDataFrom(parts, bytes.bytes(), edInfo.eiIndex);
-    } else if (HANDLE text = GetClipboardData(CF_UNICODETEXT)) {
-        n = InsertPlainText(PastableText(platform::read_unicode_block(text)));
+        if (bytes.data() != nullptr) n = storage::InsertDataFrom(parts, bytes.bytes(), edInfo.eiIndex);
     }
+    if (n == 0)
+        if (HANDLE text = GetClipboardData(CF_UNICODETEXT))
+            n = InsertPlainText(PastableText(platform::read_unicode_block(text)));
     CloseClipboard();
     return n;
 }

@@ -58,16 +58,6 @@ protected:
         }
         CloseClipboard();
     }
-    std::uint8_t add_picture() {
-        TObjectInfo info{};
-        info.oiStyle = objects::osPicture;
-        info.oiID = engine().FObjects->GetNewID();
-        info.oiMargins = {2.0, 2.0, 2.0, 2.0};
-        std::vector<std::uint32_t> argb(4, 0xFF00FF00);
-        engine().FObjects->AddObject(std::make_unique<objects::TPictureObj>(
-            &engine().edInfo, info, platform::UniqueGlobal(platform::make_packed_dib(2, 2, argb))));
-        return info.oiID;
-    }
 };
 
 TEST_F(Clipboard, CopyingNothingLeavesTheClipboardAlone) {
@@ -110,6 +100,15 @@ TEST_F(Clipboard, AnotherEditorGetsFormatsObjectsAndParagraphs) {
     auto& paras = *static_cast<engine::TFormatEditor*>(GetPropW(other, u"EDOBJ"))->FParas;
     EXPECT_EQ(+paras.GetParaOfIndex(1)->FAttributes.ptShading, RGB(7, 7, 7));
     EXPECT_EQ(engine(other).edInfo.eiIndex, 8u); // after what was pasted
+}
+
+TEST_F(Clipboard, TextCopiedByAClosedEditorStillPastes) {
+    set_text(u"kept", 0, other);
+    SendMessageW(other, EFM_SETSELTEXT, 0, MAKELPARAM(0, 4));
+    SendMessageW(other, WM_COPY, 0, 0);
+    DestroyWindow(other);
+    SendMessageW(editor, WM_PASTE, 0, 0);
+    EXPECT_EQ(text(), u"kept");
 }
 
 TEST_F(Clipboard, CutTakesTheObjectAndPastingBringsItBack) {
