@@ -319,6 +319,7 @@ void TFormatEditor::ParagraphsDeleted() {
 
 void TFormatEditor::DeleteParas(std::uint8_t FormatID) {
     FBuffer->DeleteParas(FormatID);
+    FObjects->DropUnmarked(*FBuffer);
     ParagraphsDeleted();
 }
 

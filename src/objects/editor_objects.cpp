@@ -277,6 +277,18 @@ void TEditorObjects::AssignFreshIDs(const std::vector<TObjectItem*>& Objects) {
     }
 }
 
+void TEditorObjects::DropUnmarked(const model::TEditorBuffer& Buffer) {
+    std::array<bool, 256> marked{};
+    const char16_t* text = Buffer.TextBuffer;
+    const char16_t* end = text + Buffer.TextLength();
+    for (const char16_t* mark = platform::find_unit(text, end, ObjectMark); mark != end;
+         mark = platform::find_unit(mark + 1, end, ObjectMark))
+        marked[Buffer.FormatBuffer[mark - text]] = true;
+    ForEach(*this, [&](TObjectItem& o) {
+        if (!o.Floated() && !marked[o.ID()]) FreeItem(&o);
+    });
+}
+
 void TEditorObjects::ReconcileMarks(model::TEditorBuffer& Buffer) {
     // The k-th mark of a clashing ID belongs to the k-th object loaded with it; a nonzero
     // ID's first mark stays with the object that kept the ID.

@@ -72,6 +72,8 @@ public:
         return LoadFrom(Buffer, Index, ACount, RecordFamily::Family2);
     }
     void ReconcileMarks(model::TEditorBuffer& Buffer);
+    // Frees the inline objects whose marks the text no longer holds.
+    void DropUnmarked(const model::TEditorBuffer& Buffer);
     // Copies the objects of marks in Index..Index + Length of this document's text from
     // `Source`, where that text came from.
     void AddFrom(const TEditorObjects& Source, std::uint32_t Index, std::uint32_t Length);

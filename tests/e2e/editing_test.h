@@ -3,9 +3,12 @@
 
 #include "e2e/host_recorder.h"
 #include "e2e/layout_test.h"
+#include "objects/picture_object.h"
+#include "platform/graphics_support/graphics_support.h"
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace zeledit::test {
 
@@ -40,6 +43,17 @@ protected:
         std::u16string out(max, u'?');
         SendMessageW(editor, EFM_GETSELTEXT, max, reinterpret_cast<LPARAM>(out.data()));
         return out.substr(0, out.find(u'\0'));
+    }
+    // A 2 x 2 inline picture in the object list; the caller puts its mark in the text.
+    std::uint8_t add_picture() {
+        TObjectInfo info{};
+        info.oiStyle = objects::osPicture;
+        info.oiID = engine().FObjects->GetNewID();
+        info.oiMargins = {2.0, 2.0, 2.0, 2.0};
+        std::vector<std::uint32_t> argb(4, 0xFF00FF00);
+        engine().FObjects->AddObject(std::make_unique<objects::TPictureObj>(
+            &engine().edInfo, info, platform::UniqueGlobal(platform::make_packed_dib(2, 2, argb))));
+        return info.oiID;
     }
 };
 

@@ -224,6 +224,21 @@ TEST_F(Formatting, EmptyParagraphsCollapseAndParagraphsGoByFormat) {
     EXPECT_FALSE(engine().edInfo.eiSelecting);
 }
 
+TEST_F(Formatting, DeletedParagraphsTakeTheirPicturesAlong) {
+    set_text(u"a\x01\r\nb\x01", 0);
+    const std::uint8_t gone = add_picture(), kept = add_picture();
+    engine().FBuffer->FormatBuffer[1] = gone;
+    engine().FBuffer->FormatBuffer[5] = kept;
+    TParaFormat shaded = para_at(0);
+    shaded.ptShading = RGB(5, 5, 5);
+    SendMessageW(editor, EFM_SETINDEX, 0, 0);
+    SendMessageW(editor, EFM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&shaded));
+    SendMessageW(editor, EFM_DELETEPARAS, engine().FParas->GetParaAttr(0), 0);
+    EXPECT_EQ(text(), u"b\x01");
+    ASSERT_EQ(SendMessageW(editor, EFM_GETOBJECTCOUNT, 0, 0), 1);
+    EXPECT_NE(engine().FObjects->FindByID(kept), nullptr);
+}
+
 TEST_F(Formatting, TableAccessorsRefuseIdentifiersOutsideTheTable) {
     TCharFormat f{};
     f.ftHeight = 77;
