@@ -7,7 +7,9 @@
 #include "storage/document_block.h"
 #include "storage/document_file.h"
 #include "storage/document_identifiers.h"
+#include "storage/template_file.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -95,6 +97,21 @@ bool TFormatEditor::LoadText(std::u16string_view FileName) {
     const std::vector<std::uint8_t> formats(text.size() + 2, 0);
     if (!FBuffer->Assign(text, formats)) return false; // nothing changed
     StartAfresh(false, false);
+    return true;
+}
+
+bool TFormatEditor::LoadTemplate(std::u16string_view FileName) {
+    const std::string path = platform::to_utf8(FileName);
+    const auto size = storage::FileSize(path);
+    if (!size) return false;
+    std::vector<std::uint8_t> bytes(
+        static_cast<std::size_t>(std::min<std::uint64_t>(*size, storage::TemplateTablesMaxBytes)));
+    if (!storage::ReadFileStart(path, bytes)) return false;
+    auto parts = DocumentParts();
+    if (!storage::LoadTemplateTables(parts, bytes)) return false;
+    GetLines();
+    InvalidateRect(HWindow, nullptr, TRUE);
+    UpdateCaret();
     return true;
 }
 
@@ -193,6 +210,9 @@ bool TFormatEditor::EFMDocumentMessage(TMessage& msg) {
         msg.Result = EFMInsertDataFrom(reinterpret_cast<HGLOBAL>(msg.WParam));
         return true;
     case EFM_CLEARTEXT: ClearText(); return true;
+    case EFM_LOADTEMPLATE:
+        LoadTemplate(platform::wide_view(reinterpret_cast<LPCWSTR>(msg.LParam)));
+        return true;
     case EFM_SETDATA: msg.Result = SetData(reinterpret_cast<HGLOBAL>(msg.LParam)); return true;
     case EFM_SAVEDOC:
         msg.Result = SaveDoc(platform::wide_view(reinterpret_cast<LPCWSTR>(msg.LParam)));

@@ -73,6 +73,9 @@ public:
                  const objects::TEditorObjects* Objects);
     // A plain text file in place of the document.
     virtual bool LoadText(std::u16string_view FileName);
+    // The format tables of a template file in place of the document's; false, with nothing
+    // changed, for a file that cannot be read or holds no tables.
+    bool LoadTemplate(std::u16string_view FileName);
     // The Open and Save As commands, with their dialogs and messages.
     void CMOpen();
     void CMSave();

@@ -35,7 +35,7 @@ template <class Old> TParaFormat para_base(const Old& old) {
     p.ptBorder = {edge(b.btLeft, b.btLeftColor), edge(b.btTop, b.btTopColor), edge(b.btRight, b.btRightColor),
                   edge(b.btBottom, b.btBottomColor)};
     p.ptShading = old.ptShading;
-    const TBulletOld& bl = old.ptBullet;
+    const auto& bl = old.ptBullet;
     p.ptBullet.blPresent = bl.blPresent;
     std::memcpy(p.ptBullet.blFaceName, bl.blFaceName, sizeof bl.blFaceName);
     p.ptBullet.blFaceName[sizeof p.ptBullet.blFaceName - 1] = 0;
@@ -105,6 +105,32 @@ TParaFormat ConvertParaFormat(const TParaFormat3& old) {
     p.ptAfter = old.ptAfter;
     p.ptLineSpacing = old.ptLineSpacing;
     p.ptReserved = old.ptReserved;
+    return p;
+}
+
+TCharFormat ConvertTemplateCharFormat(const TCharFormat2& old) {
+    TCharFormat f = ConvertCharFormat(old);
+    f.ftHeight = old.ftHeight;
+    return f;
+}
+
+TCharFormat ConvertTemplateCharFormat(const TCharFormat3& old) {
+    TCharFormat f = ConvertCharFormat(old);
+    f.ftHeight = old.ftHeight;
+    f.ftShadColor = old.ftShadColor;
+    f.ftReserved = old.ftReserved;
+    return f;
+}
+
+TParaFormat ConvertTemplateParaFormat(const TParaFormatTemplate2& old) {
+    TParaFormat p = para_base(old);
+    p.ptAlign = old.ptAlign;
+    return p;
+}
+
+TParaFormat ConvertTemplateParaFormat(const TParaFormat3& old) {
+    TParaFormat p = ConvertParaFormat(old);
+    p.ptAlign = old.ptAlign;
     return p;
 }
 

@@ -15,6 +15,12 @@ TCharFormat ConvertCharFormat(const TCharFormat2& old);
 TCharFormat ConvertCharFormat(const TCharFormat3& old);
 TParaFormat ConvertParaFormat(const TParaFormat2& old);
 TParaFormat ConvertParaFormat(const TParaFormat3& old);
+// Template files keep more of what they store: the signed height, the shadow colour, the
+// reserved field and the alignment byte.
+TCharFormat ConvertTemplateCharFormat(const TCharFormat2& old);
+TCharFormat ConvertTemplateCharFormat(const TCharFormat3& old);
+TParaFormat ConvertTemplateParaFormat(const TParaFormatTemplate2& old);
+TParaFormat ConvertTemplateParaFormat(const TParaFormat3& old);
 
 // Equal as the format tables match them: colours of absent decorations do not count.
 bool SameCharFormat(const TCharFormat& a, const TCharFormat& b);

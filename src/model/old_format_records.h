@@ -87,6 +87,27 @@ struct TParaFormat3 {
     std::int32_t ptReserved;
 };
 
+// The second generation's paragraph record as template files hold it: the bullet's face
+// name comes before its flag and is a byte shorter.
+struct TBulletTemplate2 {
+    char blFaceName[50];
+    std::uint8_t blPresent;
+    std::uint8_t blChar;
+    std::int16_t blSize;
+    COLORREF blColor;
+    std::uint8_t blHanging;
+    TReal48 blIndent;
+};
+
+struct TParaFormatTemplate2 {
+    TIndentOld ptIndent;
+    std::uint8_t ptAlign;
+    TBorder3 ptBorder;
+    COLORREF ptShading;
+    TBulletTemplate2 ptBullet;
+    TTabOld ptTabs[TabCount];
+};
+
 #pragma pack(pop)
 
 static_assert(sizeof(TCharFormat2) == 58 && offsetof(TCharFormat2, ftHeight) == 51 &&
@@ -110,3 +131,7 @@ static_assert(sizeof(TParaFormat2) == 568 && offsetof(TParaFormat2, ptAlign) == 
 static_assert(sizeof(TParaFormat3) == 580 && offsetof(TParaFormat3, ptBefore) == 568 &&
               offsetof(TParaFormat3, ptAfter) == 570 && offsetof(TParaFormat3, ptLineSpacing) == 572 &&
               offsetof(TParaFormat3, ptReserved) == 576);
+static_assert(sizeof(TBulletTemplate2) == 65 && offsetof(TBulletTemplate2, blPresent) == 50 &&
+              offsetof(TBulletTemplate2, blIndent) == 59);
+static_assert(sizeof(TParaFormatTemplate2) == 567 && offsetof(TParaFormatTemplate2, ptBullet) == 43 &&
+              offsetof(TParaFormatTemplate2, ptTabs) == 108);

@@ -232,5 +232,124 @@ TEST_F(OldDocuments, OldTemplatesAndUsesTemplateBlocks) {
     EXPECT_STREQ(font(0).ftFaceName, "Arial"); // the tables stay
 }
 
+// Template files give a document their tables through message 1155; older generations keep
+// more of what they store than their documents do.
+class TemplateFiles : public DocumentFiles {
+protected:
+    const TCharFormat& font(int i) { return engine(editor).FFonts->GetFormatItem(i)->FAttributes; }
+    const TParaFormat& para(int i) { return engine(editor).FParas->GetFormatItem(i)->FAttributes; }
+    int font_count() { return engine(editor).FFonts->Count(); }
+    LRESULT load_template(const Bytes& b) {
+        write(dir / "t.ztf", b);
+        return SendMessageW(editor, EFM_LOADTEMPLATE, 0,
+                            reinterpret_cast<LPARAM>((dir / "t.ztf").u16string().c_str()));
+    }
+    // Text, format bytes and a link the template must not touch.
+    void write_document() {
+        put(editor, u"one\r\ntwo");
+        engine(editor).FBuffer->FormatBuffer[1] = 1;
+        SendMessageW(editor, EFM_SETINDEX, 0, 2);
+    }
+    void expect_document_kept() {
+        EXPECT_EQ(text(editor), u"one\r\ntwo");
+        EXPECT_EQ(engine(editor).FBuffer->FormatBuffer[1], 1);
+        EXPECT_EQ(engine(editor).edInfo.eiIndex, 2u);
+    }
+};
+
+TEST_F(TemplateFiles, Family2KeepsTheSignedHeightAndReadsTheBulletFaceFirst) {
+    write_document();
+    auto p = old_para<TParaFormatTemplate2>();
+    OldBlock b(0xFFFF, 2, 1, 0, 0);
+    b.add(char2());
+    TCharFormat2 second = char2();
+    second.ftHeight = 30;
+    b.add(second);
+    b.add(p);
+    EXPECT_EQ(load_template(b.bytes), 0); // the message answers nothing
+    expect_document_kept();
+    ASSERT_EQ(font_count(), 2);
+    EXPECT_STREQ(font(0).ftFaceName, "Arial");
+    EXPECT_EQ(+font(0).ftHeight, -12);
+    EXPECT_EQ(+font(0).ftShadColor, 0xC0C0C0u);
+    EXPECT_EQ(+font(1).ftHeight, 30);
+    const TParaFormat& q = para(0);
+    EXPECT_EQ(+q.ptAlign, 2);
+    EXPECT_EQ(+q.ptIndent.inLeft, 72.0);
+    EXPECT_EQ(+q.ptBullet.blPresent, 1);
+    EXPECT_STREQ(q.ptBullet.blFaceName, "Symbol");
+    EXPECT_EQ(+q.ptBullet.blIndent, 1.5);
+    EXPECT_EQ(+q.ptTabs.tabs[50].tbPosition, 1.5);
+    EXPECT_EQ(+q.ptBorder.btBottom.beSpace, 2.0);
+    // The second character took the template's second format and is laid out with it.
+    EXPECT_GT(engine(editor).FLines->Line(0)->LineHeight(), 30);
+}
+
+TEST_F(TemplateFiles, Family3TakesTheShadowColourAndReservedAsStored) {
+    TCharFormat3 f{};
+    std::strcpy(f.ftFaceName, "Tahoma");
+    f.ftHeight = -9;
+    f.ftShadColor = 0x123456; // no shadow, and the colour still comes along
+    f.ftReserved = 99;
+    auto p = old_para<TParaFormat3>();
+    p.ptLineSpacing = 5;
+    OldBlock b(0xFF01, 1, 1, 0, 0);
+    b.add(f);
+    b.add(p);
+    load_template(b.bytes);
+    EXPECT_STREQ(font(0).ftFaceName, "Tahoma");
+    EXPECT_EQ(+font(0).ftHeight, -9);
+    EXPECT_EQ(+font(0).ftShadColor, 0x123456u);
+    EXPECT_EQ(+font(0).ftReserved, 99);
+    EXPECT_EQ(+para(0).ptAlign, 2);
+    EXPECT_EQ(+para(0).ptLineSpacing, 5u);
+    EXPECT_STREQ(para(0).ptBullet.blFaceName, "Symbol");
+}
+
+TEST_F(TemplateFiles, AnotherDocumentsFileLendsItsTables) {
+    write_document();
+    put(other, u"x");
+    TCharFormat big = engine(other).FFonts->GetFormatItem(0)->FAttributes;
+    big.ftHeight = 40;
+    SendMessageW(other, EFM_ADDFONTFORMAT, reinterpret_cast<WPARAM>(other), reinterpret_cast<LPARAM>(&big));
+    ASSERT_EQ(save(other, dir / "other.zdf"), 1);
+    EXPECT_EQ(SendMessageW(editor, EFM_LOADTEMPLATE, 0,
+                           reinterpret_cast<LPARAM>((dir / "other.zdf").u16string().c_str())),
+              0);
+    expect_document_kept();
+    ASSERT_EQ(font_count(), 2);
+    EXPECT_EQ(+font(1).ftHeight, 40);
+}
+
+TEST_F(TemplateFiles, AFileWithoutWholeTablesChangesNothing) {
+    write_document();
+    engine(editor).FFonts->GetFormatItem(0)->FAttributes.ftHeight = 33;
+    auto tables = [](std::uint16_t id, std::uint16_t fonts, std::uint16_t paras, std::size_t cut = 0) {
+        OldBlock b(id, fonts, paras, 0, 0);
+        for (int i = 0; i < fonts; ++i) b.add(char2());
+        for (int i = 0; i < paras; ++i) b.add(old_para<TParaFormatTemplate2>());
+        b.bytes.resize(b.bytes.size() - cut);
+        return b.bytes;
+    };
+    const Bytes refused[]{
+        Bytes(23, 0),            // a header and nothing more
+        tables(0xFF03, 1, 1),    // uses a template: no tables of its own
+        tables(0xFFFF, 1, 1, 1), // the last record cut short
+        tables(0xFFFF, 0, 1),    // no character format
+        tables(0xFFFF, 1, 129),  // more paragraph formats than a table holds
+        tables(0x1234, 1, 1),    // no document at all
+    };
+    for (const Bytes& b : refused) {
+        load_template(b);
+        EXPECT_EQ(font_count(), 1);
+        EXPECT_EQ(+font(0).ftHeight, 33);
+    }
+    SendMessageW(editor, EFM_LOADTEMPLATE, 0,
+                 reinterpret_cast<LPARAM>((dir / "missing").u16string().c_str()));
+    SendMessageW(editor, EFM_LOADTEMPLATE, 0, 0);
+    EXPECT_EQ(+font(0).ftHeight, 33);
+    expect_document_kept();
+}
+
 } // namespace
 } // namespace zeledit::test
