@@ -12,7 +12,8 @@
 namespace zeledit::engine {
 namespace {
 
-constexpr char16_t CR = 13, LF = 10;
+using model::CR;
+using model::LF;
 
 bool Special(char16_t c) { return c == objects::ObjectMark || c == LF || c == CR; }
 

@@ -11,7 +11,6 @@ namespace zeledit::model {
 namespace {
 
 constexpr std::size_t step = 512;
-constexpr char16_t CR = 13, LF = 10;
 
 // Blocks for n characters: (n + 512) div 512, one more when that is not a multiple of 512.
 std::size_t blocks_for(std::uint64_t n) {

@@ -13,6 +13,9 @@
 
 namespace zeledit::model {
 
+// A paragraph ends with the pair CR LF; either alone ends only a line.
+inline constexpr char16_t CR = 13, LF = 10;
+
 class TEditorBuffer {
 public:
     explicit TEditorBuffer(PEditorInfo info);

@@ -14,8 +14,6 @@
 namespace zeledit::model {
 namespace {
 
-constexpr char16_t CR = 13, LF = 10;
-
 int luminance(COLORREF c) {
     return RoundNearest(0.30 * GetRValue(c) + 0.59 * GetGValue(c) + 0.11 * GetBValue(c));
 }
