@@ -195,6 +195,16 @@ void BM_PasteAParagraph(benchmark::State& state) {
 }
 BENCHMARK(BM_PasteAParagraph)->Unit(benchmark::kMicrosecond);
 
+// A word the document lacks, searched from the top through the whole text, with and without
+// matching case (without, the text is lower-cased through the case table as it is read).
+void BM_FindThroughTheWholeText(benchmark::State& state) {
+    auto& doc = Document();
+    doc.editor->GetLines();
+    const std::uint8_t options = state.range(0) != 0 ? efoMatchCase : 0;
+    for (auto _ : state) benchmark::DoNotOptimize(doc.editor->FindText(0, u"Hà Tĩnh", options, false, -1));
+}
+BENCHMARK(BM_FindThroughTheWholeText)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 struct PaintedWindow {
     LargeLayout& doc = Document();
     PaintedWindow() {

@@ -163,6 +163,38 @@ struct TAddData {
     const void* Objects;
 };
 
+// Find options, one byte.
+inline constexpr std::uint8_t efoMatchCase = 1;
+inline constexpr std::uint8_t efoWholeWord = 2;
+
+// The records of the find and replace messages, in natural alignment. A start of -1 searches
+// from the selection's end or the caret.
+struct TFindRecord { // EFM_FIND
+    std::int32_t Start;
+    const char16_t* Text; // zero-terminated
+    std::uint8_t Show;    // 1: select what is found
+    std::uint8_t Options; // efoMatchCase, efoWholeWord
+};
+
+struct TFindFormatRecord { // EFM_FINDFORMAT
+    std::int32_t Start;
+    char16_t* Buffer; // receives the run found, zero-terminated; may be null
+    std::uint8_t Show;
+    std::uint32_t BufferSize; // code units, the zero included
+};
+
+struct TReplaceRecord {        // EFM_REPLACEWITH
+    const char16_t* Text;      // zero-terminated
+    const TCharFormat* Format; // null keeps the format found
+};
+
+struct TReplaceAllRecord { // EFM_REPLACEALL
+    const char16_t* FindText;
+    const char16_t* ReplaceText;
+    const TCharFormat* Format;
+    std::uint8_t Options;
+};
+
 // Natural alignment: two bytes of padding follow NewName.
 struct TChangeFont {
     char OldName[129];

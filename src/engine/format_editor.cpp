@@ -276,7 +276,8 @@ LRESULT TFormatEditor::DefWndProc(TMessage& msg) {
     default: break;
     }
     if (EFMOwnMessage(msg) || EFMObjectMessage(msg) || EFMDocumentMessage(msg) || EFMLinkMessage(msg) ||
-        EFMLayoutMessage(msg) || EFMViewMessage(msg) || EFMEditMessage(msg) || EFMFormatMessage(msg))
+        EFMLayoutMessage(msg) || EFMViewMessage(msg) || EFMEditMessage(msg) || EFMFormatMessage(msg) ||
+        EFMFindMessage(msg))
         return msg.Result;
     if (in_protocol(msg.Msg)) return 0; // an operation of a part not present: answers 0
     return msg.Result = DefWindowProcW(HWindow, msg.Msg, msg.WParam, msg.LParam);

@@ -223,6 +223,17 @@ public:
     void DeleteParas(std::uint8_t FormatID);
     void DeleteDoubleSpaceParas();
 
+    // Finding and replacing, always forward; a search that finds nothing leaves the caret at
+    // the end of the text, so that the next one starts from the top.
+    std::int32_t FindText(std::int32_t AStart, std::u16string_view FindStr, std::uint8_t Options, bool Show,
+                          std::int32_t FormatFilter);
+    std::int32_t FindFormat(std::int32_t StartFind, std::uint8_t FormatID, std::uint32_t MaxLen,
+                            char16_t* FindBuf, bool IsShow);
+    bool FindPara(std::int32_t APos, std::uint8_t FormatID);
+    void ReplaceWith(std::u16string_view AText, const TCharFormat* Format);
+    std::int32_t ReplaceAll(std::u16string_view FindStr, std::int32_t FormatFilter, std::uint8_t Options,
+                            const TCharFormat* Format, std::u16string_view ReplaceStr);
+
     // Vietnamese input and the typographic and case conversions.
     bool ProcessAccent(char16_t C);
     char16_t ChangeCode(char16_t Code) const;
@@ -346,6 +357,8 @@ protected:
     bool EFMEditMessage(TMessage& msg);
     // Format messages.
     bool EFMFormatMessage(TMessage& msg);
+    // Find and replace messages.
+    bool EFMFindMessage(TMessage& msg);
     // A device context of the window with the horizontal origin applied.
     HDC GetEditDC();
     storage::TDocumentParts DocumentParts();
@@ -368,6 +381,8 @@ private:
     void ForgetObjects();
     void EmptyDocument(bool KeepTables);
     void RemoveSelection();
+    // A search found nothing: the caret goes to the end, so the next one starts at the top.
+    void NothingFound();
     void PlaceCaretAt(int X, int Y);
     std::uint8_t FormatIDAt(std::uint32_t Position) const;
     std::uint32_t SelParaPosition() const;

@@ -1,0 +1,246 @@
+// Finding text, character formats and paragraph formats, and replacing what was found.
+#include "engine/format_editor.h"
+#include "engine/notifications.h"
+#include "platform/core/text.h"
+#include "platform/system_library/case_table.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace zeledit::engine {
+namespace {
+
+using model::CR;
+using model::LF;
+
+constexpr std::size_t NotFound = std::u16string_view::npos;
+
+bool IsBoundary(char16_t c) {
+    switch (c) {
+    case 0:
+    case 1:
+    case 9:
+    case LF:
+    case CR:
+    case u' ':
+    case u'!':
+    case u'(':
+    case u')':
+    case u',':
+    case u'.':
+    case u'/':
+    case u':':
+    case u';':
+    case u'?':
+    case u'\\': return true;
+    default: return false;
+    }
+}
+
+// Units that never belong to a run of a character format.
+bool OutsideRuns(char16_t c) { return c == 0 || c == objects::ObjectMark || c == LF || c == CR; }
+
+// The case table's lower-case partner of every code unit, looked up once per search.
+class CaseFold {
+public:
+    CaseFold() : lower_(0x10000) {
+        for (std::size_t c = 0; c < lower_.size(); ++c) lower_[c] = static_cast<char16_t>(c);
+        // The first pair of an upper-case unit wins.
+        const auto& pairs = platform::CaseTable().Pairs;
+        for (auto pair = pairs.rbegin(); pair != pairs.rend(); ++pair) lower_[pair->second] = pair->first;
+    }
+    char16_t operator()(char16_t c) const { return lower_[c]; }
+    std::u16string operator()(std::u16string_view s) const {
+        std::u16string out(s.size(), u'\0');
+        std::transform(s.begin(), s.end(), out.begin(), *this);
+        return out;
+    }
+
+private:
+    std::vector<char16_t> lower_;
+};
+
+// The next occurrence of the lower-cased `pattern` at or after `from` in `text` lower-cased.
+// The text is lowered a window at a time, so an occurrence close to `from` costs little.
+std::size_t FindFolded(std::u16string_view text, std::size_t from, std::u16string_view pattern,
+                       const CaseFold& fold) {
+    constexpr std::size_t window = 1 << 16;
+    std::u16string lowered;
+    while (from + pattern.size() <= text.size()) {
+        const std::size_t end = std::min(text.size(), from + window + pattern.size() - 1);
+        lowered = fold(text.substr(from, end - from));
+        if (const std::size_t at = lowered.find(pattern); at != NotFound) return from + at;
+        from += window;
+    }
+    return NotFound;
+}
+
+} // namespace
+
+void TFormatEditor::NothingFound() {
+    RemoveSelection();
+    SetIndex(FBuffer->TextLength());
+}
+
+std::int32_t TFormatEditor::FindText(std::int32_t AStart, std::u16string_view FindStr, std::uint8_t Options,
+                                     bool Show, std::int32_t FormatFilter) {
+    const std::uint32_t length = FBuffer->TextLength();
+    std::uint32_t start = static_cast<std::uint32_t>(AStart);
+    if (AStart < 0) {
+        start = std::min(edInfo.eiSelecting ? edInfo.eiSelEnd : edInfo.eiIndex, length);
+        if (!edInfo.eiSelecting && start == length) start = 0;
+    }
+    if (start > length || length == 0 || FindStr.empty()) return -1;
+
+    const std::u16string_view text(FBuffer->TextBuffer, length);
+    const bool match_case = (Options & efoMatchCase) != 0;
+    const CaseFold fold;
+    const std::u16string pattern = match_case ? std::u16string(FindStr) : fold(FindStr);
+    auto accepted = [&](std::size_t at) {
+        if (FormatFilter != -1 && FBuffer->FormatBuffer[at] != FormatFilter) return false;
+        if ((Options & efoWholeWord) == 0) return true;
+        const std::size_t end = at + pattern.size();
+        return (at == 0 || IsBoundary(text[at - 1])) && (end == length || IsBoundary(text[end]));
+    };
+    std::size_t at = start;
+    while (true) {
+        at = match_case ? text.find(pattern, at) : FindFolded(text, at, pattern, fold);
+        if (at == NotFound || accepted(at)) break;
+        at += pattern.size();
+    }
+    if (at == NotFound) {
+        NothingFound();
+        return -1;
+    }
+    if (Show) SetSelText(static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(at + pattern.size()));
+    return static_cast<std::int32_t>(at);
+}
+
+std::int32_t TFormatEditor::FindFormat(std::int32_t StartFind, std::uint8_t FormatID, std::uint32_t MaxLen,
+                                       char16_t* FindBuf, bool IsShow) {
+    std::uint32_t start = static_cast<std::uint32_t>(StartFind);
+    if (StartFind < 0) {
+        start = edInfo.eiSelecting ? edInfo.eiSelEnd : edInfo.eiIndex;
+        RemoveSelection();
+    }
+    const std::uint32_t length = FBuffer->TextLength();
+    if (start >= length) return -1;
+    auto in_run = [&](std::uint32_t i) {
+        return FBuffer->FormatBuffer[i] == FormatID && !OutsideRuns(FBuffer->TextBuffer[i]);
+    };
+    std::uint32_t first = start;
+    while (first < length && !in_run(first)) ++first;
+    if (first == length) {
+        NothingFound();
+        return -1;
+    }
+    std::uint32_t end = first;
+    while (end < length && in_run(end)) ++end;
+    if (IsShow) SetSelText(first, end);
+    if (FindBuf != nullptr && MaxLen > 0) {
+        const std::uint32_t n = std::min(end - first, MaxLen - 1);
+        std::copy_n(FBuffer->TextBuffer + first, n, FindBuf);
+        FindBuf[n] = 0;
+    }
+    return static_cast<std::int32_t>(first);
+}
+
+bool TFormatEditor::FindPara(std::int32_t APos, std::uint8_t FormatID) {
+    const std::uint32_t length = FBuffer->TextLength();
+    const std::int64_t start = APos != -1           ? APos
+                               : edInfo.eiSelecting ? std::int64_t{edInfo.eiSelEnd} + 3
+                                                    : edInfo.eiIndex;
+    if (start < 0 || start >= length) return false;
+    const char16_t* text = FBuffer->TextBuffer;
+    // Paragraphs end at a CR LF pair; the last one at the terminator, whose byte is its format.
+    std::uint32_t end = FBuffer->ParagraphEnd(static_cast<std::uint32_t>(start));
+    while (end < length && FBuffer->FormatBuffer[end] != FormatID) end = FBuffer->ParagraphEnd(end + 2);
+    if (end == length && (start + 1 >= length || FBuffer->FormatBuffer[length] != FormatID)) return false;
+    if (end > 0) {
+        std::uint32_t first = end;
+        while (first >= 2 && !(text[first - 1] == LF && text[first - 2] == CR)) --first;
+        SetSelText(first < 2 ? 0 : first, end);
+    }
+    return true;
+}
+
+void TFormatEditor::ReplaceWith(std::u16string_view AText, const TCharFormat* Format) {
+    if (!edInfo.eiSelecting) return;
+    const std::uint32_t at = std::min({edInfo.eiSelStart, edInfo.eiSelEnd, FBuffer->TextLength()});
+    std::uint32_t inserted = 0;
+    if (!AText.empty()) {
+        DeleteBlock();
+        const std::uint8_t here = FBuffer->FormatAt(at);
+        const std::uint32_t before = FBuffer->TextLength();
+        InsertText(AText, Format != nullptr ? FFonts->GetFormat(here, *Format) : here);
+        inserted = FBuffer->TextLength() - before;
+    } else if (Format != nullptr) {
+        ApplyFont(FBuffer->FormatAt(at), *Format);
+    } else {
+        DeleteBlock();
+    }
+    SetSelText(at, at + inserted);
+    NotifyChanged(*this);
+}
+
+std::int32_t TFormatEditor::ReplaceAll(std::u16string_view FindStr, std::int32_t FormatFilter,
+                                       std::uint8_t Options, const TCharFormat* Format,
+                                       std::u16string_view ReplaceStr) {
+    if (FindStr.empty() && Format == nullptr) return 0;
+    std::int32_t count = 0;
+    // The first search starts at the caret, each further one where the last replacement
+    // ended: what was replaced is never searched again, and the search never turns back to
+    // the top, where a format-only replacement would find its own work forever.
+    std::int32_t from = -1;
+    while (true) {
+        const std::int32_t found =
+            !FindStr.empty() ? FindText(from, FindStr, Options, true, FormatFilter)
+                             : FindFormat(from, static_cast<std::uint8_t>(FormatFilter), 0, nullptr, true);
+        if (found < 0) return count;
+        const std::uint32_t found_end = edInfo.eiSelEnd;
+        ReplaceWith(ReplaceStr, Format);
+        ++count;
+        if (edInfo.eiSelecting)
+            from = static_cast<std::int32_t>(edInfo.eiSelEnd);
+        else
+            from = ReplaceStr.empty() && Format != nullptr ? static_cast<std::int32_t>(found_end) : found;
+    }
+}
+
+bool TFormatEditor::EFMFindMessage(TMessage& msg) {
+    switch (msg.Msg) {
+    case EFM_FIND: {
+        const auto* r = reinterpret_cast<const TFindRecord*>(msg.LParam);
+        msg.Result = r == nullptr ? -1
+                                  : FindText(r->Start, platform::wide_view(r->Text), r->Options, r->Show != 0,
+                                             static_cast<std::int32_t>(msg.WParam));
+        return true;
+    }
+    case EFM_FINDFORMAT: {
+        const auto* r = reinterpret_cast<const TFindFormatRecord*>(msg.LParam);
+        msg.Result = r == nullptr
+                         ? -1
+                         : FindFormat(r->Start, LOBYTE(msg.WParam), r->BufferSize, r->Buffer, r->Show != 0);
+        return true;
+    }
+    case EFM_FINDPARA:
+        msg.Result = FindPara(static_cast<std::int32_t>(msg.LParam), LOBYTE(msg.WParam));
+        return true;
+    case EFM_REPLACEWITH:
+        if (const auto* r = reinterpret_cast<const TReplaceRecord*>(msg.LParam))
+            ReplaceWith(platform::wide_view(r->Text), r->Format);
+        return true;
+    case EFM_REPLACEALL: {
+        const auto* r = reinterpret_cast<const TReplaceAllRecord*>(msg.LParam);
+        msg.Result = r == nullptr
+                         ? 0
+                         : ReplaceAll(platform::wide_view(r->FindText), static_cast<std::int32_t>(msg.WParam),
+                                      r->Options, r->Format, platform::wide_view(r->ReplaceText));
+        return true;
+    }
+    default: return false;
+    }
+}
+
+} // namespace zeledit::engine

@@ -1,0 +1,163 @@
+// Find and replace through the messages a host (or the find dialogs) sends.
+#include "e2e/editing_test.h"
+
+namespace zeledit::test {
+namespace {
+
+class Find : public Editing {
+protected:
+    LRESULT find(std::u16string_view what, std::int32_t start = -1, std::uint8_t options = 0,
+                 std::int32_t filter = -1) {
+        const std::u16string text(what);
+        TFindRecord r{start, text.c_str(), 1, options};
+        return SendMessageW(editor, EFM_FIND, static_cast<WPARAM>(filter), reinterpret_cast<LPARAM>(&r));
+    }
+    LRESULT replace_all(std::u16string_view what, std::u16string_view with,
+                        const TCharFormat* format = nullptr, std::int32_t filter = -1) {
+        const std::u16string a(what), b(with);
+        TReplaceAllRecord r{a.c_str(), b.c_str(), format, 0};
+        return SendMessageW(editor, EFM_REPLACEALL, static_cast<WPARAM>(filter),
+                            reinterpret_cast<LPARAM>(&r));
+    }
+    std::uint32_t caret() const { return engine().edInfo.eiIndex; }
+    bool selecting() const { return engine().edInfo.eiSelecting; }
+    TCharFormat bold() const {
+        TCharFormat f = engine().FFonts->GetFormatItem(0)->FAttributes;
+        f.ftAttr = 1;
+        return f;
+    }
+    bool bold_at(std::uint32_t i) const {
+        return (engine().FFonts->GetFormatItem(engine().FBuffer->FormatAt(i))->FAttributes.ftAttr & 1) != 0;
+    }
+};
+
+TEST_F(Find, CaseFollowsTheCaseTableUnlessItMustMatch) {
+    set_text(u"Hà Nội, HÀ NỘI, hà nội");
+    EXPECT_EQ(find(u"hà nội", 1), 8);
+    EXPECT_EQ(selected(), u"HÀ NỘI");
+    EXPECT_EQ(find(u"hà nội", 1, efoMatchCase), 16);
+    EXPECT_EQ(find(u"HÀ", 0, efoMatchCase), 8);
+}
+
+TEST_F(Find, AnOccurrenceAcrossLongStretchesOfTextIsFound) {
+    std::u16string text(70'000, u'x');
+    text.replace(65'535, 2, u"Ab"); // across the first 64 K units the search lowers at once
+    set_text(text);
+    EXPECT_EQ(find(u"aB", 0), 65'535);
+    EXPECT_EQ(find(u"aB", 65'536), -1);
+}
+
+TEST_F(Find, WholeWordsEndAtBoundariesNotAtDigitsOrHyphens) {
+    set_text(u"cathedral cat9 cat-x cat. cat");
+    EXPECT_EQ(find(u"cat", 0, efoWholeWord), 21);  // the full stop is a boundary
+    EXPECT_EQ(find(u"cat", -1, efoWholeWord), 26); // at the very end
+    EXPECT_EQ(find(u"cat", -1, efoWholeWord), -1);
+    EXPECT_EQ(find(u"cat", 0), 0);
+}
+
+TEST_F(Find, TheFormatFilterTakesTheWholeByte) {
+    const std::uint8_t b = add_font(12, 1);
+    set_text(u"word word word");
+    for (std::uint32_t i = 5; i < 9; ++i) engine().FBuffer->FormatBuffer[i] = b;
+    engine().FBuffer->FormatBuffer[10] = static_cast<std::uint8_t>(b | 0x80); // marked
+    EXPECT_EQ(find(u"word", 0, 0, b), 5);
+    EXPECT_EQ(find(u"word", -1, 0, b), -1);
+}
+
+TEST_F(Find, NothingFoundSendsTheCaretToTheEndAndTheNextSearchToTheTop) {
+    set_text(u"one two one");
+    EXPECT_EQ(find(u"one", 1), 8);
+    EXPECT_EQ(find(u"one"), -1);
+    EXPECT_FALSE(selecting());
+    EXPECT_EQ(caret(), 11u);
+    EXPECT_EQ(find(u"one"), 0);
+    // Positions past the text and empty searches find nothing and move nothing.
+    EXPECT_EQ(find(u"one", 12), -1);
+    EXPECT_EQ(find(u""), -1);
+    EXPECT_TRUE(selecting());
+}
+
+TEST_F(Find, AFormatRunStopsAtObjectsBreaksAndOtherFormats) {
+    const std::uint8_t b = add_font(12, 1);
+    set_text(u"ab cd\x01"
+             u"ef\r\ngh");
+    for (std::uint32_t i : {1u, 2u, 3u, 4u, 6u, 7u, 10u}) engine().FBuffer->FormatBuffer[i] = b;
+    engine().FBuffer->FormatBuffer[5] = add_picture();
+    char16_t run[4]{};
+    TFindFormatRecord r{0, run, 1, 4};
+    EXPECT_EQ(SendMessageW(editor, EFM_FINDFORMAT, b, reinterpret_cast<LPARAM>(&r)), 1);
+    EXPECT_EQ(selected(), u"b cd");
+    EXPECT_EQ(std::u16string(run), u"b c"); // the buffer keeps room for its zero
+    r.Start = -1;
+    EXPECT_EQ(SendMessageW(editor, EFM_FINDFORMAT, b, reinterpret_cast<LPARAM>(&r)), 6);
+    EXPECT_EQ(selected(), u"ef");
+    EXPECT_EQ(SendMessageW(editor, EFM_FINDFORMAT, b, reinterpret_cast<LPARAM>(&r)), 10);
+    EXPECT_EQ(SendMessageW(editor, EFM_FINDFORMAT, b, reinterpret_cast<LPARAM>(&r)), -1);
+    EXPECT_EQ(caret(), 12u);
+}
+
+TEST_F(Find, AParagraphIsSelectedWithoutItsBreak) {
+    set_text(u"first\r\nsecond\r\nthird");
+    SendMessageW(editor, EFM_SETINDEX, 0, 9);
+    TParaFormat shaded = para(0);
+    shaded.ptShading = RGB(1, 2, 3);
+    SendMessageW(editor, EFM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&shaded));
+    const std::uint8_t id = engine().FParas->GetParaAttr(9);
+    ASSERT_NE(id, 0);
+    EXPECT_EQ(SendMessageW(editor, EFM_FINDPARA, id, 0), 1);
+    EXPECT_EQ(selected(), u"second");
+    EXPECT_EQ(SendMessageW(editor, EFM_FINDPARA, 0, 0), 1);
+    EXPECT_EQ(selected(), u"first");
+    EXPECT_EQ(SendMessageW(editor, EFM_FINDPARA, 0, 16), 1); // the last paragraph
+    EXPECT_EQ(selected(), u"third");
+    EXPECT_EQ(SendMessageW(editor, EFM_FINDPARA, id, 16), 0);
+    EXPECT_EQ(SendMessageW(editor, EFM_FINDPARA, 0, 99), 0);
+}
+
+TEST_F(Find, ReplacingTakesTheFollowingFormatOrTheOneGivenAndUndoes) {
+    set_text(u"old text");
+    ASSERT_EQ(find(u"old", 0), 0);
+    const TCharFormat f = bold();
+    TReplaceRecord r{u"brand new", &f};
+    SendMessageW(editor, EFM_REPLACEWITH, 0, reinterpret_cast<LPARAM>(&r));
+    EXPECT_EQ(text(), u"brand new text");
+    EXPECT_EQ(selected(), u"brand new");
+    EXPECT_TRUE(bold_at(0));
+    EXPECT_FALSE(bold_at(10));
+    EXPECT_GE(count(EFN_CHANGED), 1);
+    key('Z', false, true);
+    EXPECT_EQ(text(), u"old text");
+
+    ASSERT_EQ(find(u"text", 0), 4);
+    r = {u"", &f}; // a format alone keeps the text
+    SendMessageW(editor, EFM_REPLACEWITH, 0, reinterpret_cast<LPARAM>(&r));
+    EXPECT_EQ(text(), u"old text");
+    EXPECT_TRUE(bold_at(5));
+    EXPECT_FALSE(selecting());
+    ASSERT_EQ(find(u"old ", 0), 0);
+    r = {u"", nullptr}; // nothing at all deletes
+    SendMessageW(editor, EFM_REPLACEWITH, 0, reinterpret_cast<LPARAM>(&r));
+    EXPECT_EQ(text(), u"text");
+}
+
+TEST_F(Find, ReplaceAllStartsAtTheCaretAndNeverRevisitsItsWork) {
+    set_text(u"a b a b a");
+    SendMessageW(editor, EFM_SETINDEX, 0, 1);
+    EXPECT_EQ(replace_all(u"a", u"aa"), 2);
+    EXPECT_EQ(text(), u"a b aa b aa");
+    const TCharFormat f = bold();
+    SendMessageW(editor, EFM_SETINDEX, 0, 0);
+    EXPECT_EQ(replace_all(u"aa", u"", &f), 2); // ends at the text's end and stops there
+    EXPECT_TRUE(bold_at(10));
+    EXPECT_FALSE(bold_at(0));
+    const std::uint8_t b = engine().FBuffer->FormatAt(10);
+    SendMessageW(editor, EFM_SETINDEX, 0, 0);
+    EXPECT_EQ(replace_all(u"", u"x", nullptr, b), 0); // no text and no format: nothing
+    EXPECT_EQ(replace_all(u"", u"", &f, b), 2);       // runs of a format, given that same format
+    SendMessageW(editor, EFM_SETINDEX, 0, 0);
+    EXPECT_EQ(replace_all(u"", u"B", &f, b), 2);
+    EXPECT_EQ(text(), u"a b B b B");
+}
+
+} // namespace
+} // namespace zeledit::test
