@@ -16,27 +16,8 @@ using model::LF;
 
 constexpr std::size_t NotFound = std::u16string_view::npos;
 
-bool IsBoundary(char16_t c) {
-    switch (c) {
-    case 0:
-    case 1:
-    case 9:
-    case LF:
-    case CR:
-    case u' ':
-    case u'!':
-    case u'(':
-    case u')':
-    case u',':
-    case u'.':
-    case u'/':
-    case u':':
-    case u';':
-    case u'?':
-    case u'\\': return true;
-    default: return false;
-    }
-}
+// Whole words end at the word separators, digits aside.
+bool IsBoundary(char16_t c) { return model::TEditorBuffer::IsSeparator(c) && !(c >= u'0' && c <= u'9'); }
 
 // Units that never belong to a run of a character format.
 bool OutsideRuns(char16_t c) { return c == 0 || c == objects::ObjectMark || c == LF || c == CR; }
