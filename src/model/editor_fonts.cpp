@@ -3,6 +3,7 @@
 #include "model/device_metrics.h"
 #include "model/editor_buffer.h"
 #include "model/format_conversion.h"
+#include "model/format_descriptions.h"
 #include "platform/core/code_page.h"
 #include "platform/graphics_support/graphics_support.h"
 
@@ -346,6 +347,9 @@ void TEditorFonts::RecreateFonts(HDC dc) {
 std::size_t TEditorFonts::SaveTo(std::uint8_t* Buffer, std::size_t Index) const {
     return SaveRecords<TFontItem, TCharFormat>(*this, Buffer, Index);
 }
+
+std::u16string TFontItem::Description() const { return VietnameseDescription(FAttributes); }
+std::u16string TFontItem::EnglishDescription() const { return model::EnglishDescription(FAttributes); }
 
 bool TEditorFonts::LoadFrom(std::span<const std::uint8_t> b, std::int32_t n) {
     return AppendRecords<TFontItem, TCharFormat>(*this, b, n);

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace zeledit::model {
@@ -47,6 +48,9 @@ public:
     void ChangeFontName(const TChangeFont& Rec);
     void EnlargeReduceSize(int AInc);
     void Monochrome();
+    // The format in words, in Vietnamese or in English.
+    std::u16string Description() const;
+    std::u16string EnglishDescription() const;
 
     TCharFormat FAttributes{};
     std::int16_t ftPosition = 0;

@@ -4,6 +4,7 @@
 #include "model/editor_buffer.h"
 #include "model/editor_fonts.h"
 #include "model/format_conversion.h"
+#include "model/format_descriptions.h"
 
 #include <zeledit/editor_messages.h>
 
@@ -350,6 +351,9 @@ void TEditorParagraphs::GrayScale() {
 std::size_t TEditorParagraphs::SaveTo(std::uint8_t* Buffer, std::size_t Index) const {
     return SaveRecords<TParagraphItem, TParaFormat>(*this, Buffer, Index);
 }
+
+std::u16string TParagraphItem::Description() const { return VietnameseDescription(FAttributes); }
+std::u16string TParagraphItem::EnglishDescription() const { return model::EnglishDescription(FAttributes); }
 
 bool TEditorParagraphs::LoadFrom(std::span<const std::uint8_t> b, std::int32_t n) {
     return AppendRecords<TParagraphItem, TParaFormat>(*this, b, n);

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace zeledit::model {
@@ -30,6 +31,9 @@ public:
     void EnlargeReduceSize(int AInc);
     void Monochrome();
     void GrayScale();
+    // The format in words, in Vietnamese or in English.
+    std::u16string Description() const;
+    std::u16string EnglishDescription() const;
 
     TParaFormat FAttributes{};
     HBRUSH brShading = nullptr;
