@@ -16,4 +16,21 @@ ZE_API HINSTANCE GetEditInstance() noexcept;
 // Replaces the accent table of Vietnamese typing, for every editor, from a file; FALSE
 // when the file cannot be read or is not a valid table.
 ZE_API BOOL LoadAccentTable(LPCWSTR FileName) noexcept;
+
+// Previews for a host's own format lists. `Entry` is a character or paragraph format entry
+// an editor hands out (EFM_GETFONTITEM, EFM_GETPARAITEM), valid while its tables stay as
+// they are; a null entry draws nothing.
+// Draws `Text` (at most 255 characters; the face name when null) in the entry's format.
+ZE_API void PreviewFont(HDC dc, int x, int y, LPCWSTR Text, const void* Entry) noexcept;
+// A miniature of the paragraph format in `Rect`, standing for a text `Width` pixels wide.
+ZE_API void PreviewPara(HDC dc, RECT Rect, int Width, const void* Entry) noexcept;
+// The height a line of the format needs, in pixels; 0 for a null entry.
+ZE_API int feGetFontHeight(const void* Entry) noexcept;
+
+// The toolbar picture strips and their masks (magenta is transparent): new bitmaps the
+// caller deletes, or null when the library holds no such strip.
+ZE_API HBITMAP GetFormatToolBitmap() noexcept;
+ZE_API HBITMAP GetFormatToolMask() noexcept;
+ZE_API HBITMAP GetStdToolBitmap() noexcept;
+ZE_API HBITMAP GetStdToolMask() noexcept;
 }
