@@ -27,6 +27,13 @@ ZE_API void PreviewPara(HDC dc, RECT Rect, int Width, const void* Entry) noexcep
 // The height a line of the format needs, in pixels; 0 for a null entry.
 ZE_API int feGetFontHeight(const void* Entry) noexcept;
 
+// Format code text: the editor's text with bold (~B), italic (~I), underline (~U), the
+// Symbol face (~Y), the colour (~CRRGGBB) and the script position (~- ~0 ~_) written inline.
+// A new zero-terminated UTF-16 block the caller frees, or null for an empty editor.
+ZE_API HGLOBAL docGetFormatCode(HWND Window) noexcept;
+// Replaces the editor's content with the text the codes describe.
+ZE_API void docReformatSpecText(HWND Window, LPCWSTR Text) noexcept;
+
 // The toolbar picture strips and their masks (magenta is transparent): new bitmaps the
 // caller deletes, or null when the library holds no such strip.
 ZE_API HBITMAP GetFormatToolBitmap() noexcept;
