@@ -163,6 +163,14 @@ struct TAddData {
     const void* Objects;
 };
 
+// A clicked comment, handed to the host with EFN_COMMENTCLICK; natural alignment.
+struct TCommentInfo {
+    std::int32_t ciStart;
+    std::int32_t ciEnd;
+    std::int16_t ciData;
+    const char16_t* ciComment; // format code text, zero-terminated
+};
+
 // Find options, one byte.
 inline constexpr std::uint8_t efoMatchCase = 1;
 inline constexpr std::uint8_t efoWholeWord = 2;

@@ -48,6 +48,7 @@ bool TFormatEditor::SetData(HGLOBAL Data) {
 // The document's objects are about to be replaced: nothing may point at them any more.
 void TFormatEditor::ForgetObjects() {
     FSelectedObj = nullptr;
+    FCurrentHotspot = nullptr;
     FDragObject.reset();
     if (IsLeftDown) ReleaseCapture();
     IsLeftDown = false;

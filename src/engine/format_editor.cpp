@@ -277,7 +277,7 @@ LRESULT TFormatEditor::DefWndProc(TMessage& msg) {
     }
     if (EFMOwnMessage(msg) || EFMObjectMessage(msg) || EFMDocumentMessage(msg) || EFMLinkMessage(msg) ||
         EFMLayoutMessage(msg) || EFMViewMessage(msg) || EFMEditMessage(msg) || EFMFormatMessage(msg) ||
-        EFMFindMessage(msg))
+        EFMFindMessage(msg) || EFMHighlightMessage(msg))
         return msg.Result;
     if (in_protocol(msg.Msg)) return 0; // an operation of a part not present: answers 0
     return msg.Result = DefWindowProcW(HWindow, msg.Msg, msg.WParam, msg.LParam);

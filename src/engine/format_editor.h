@@ -105,7 +105,7 @@ public:
     // line depend on its height in the document, and lines above the view on their count.
     bool CanResume(std::int32_t Index) const;
     void UpdateFormat(std::int32_t AFrom, std::uint32_t ATo);
-    void UpdateRange(std::uint32_t AStart, std::int32_t AEnd);
+    void UpdateRange(std::uint32_t AStart, std::int32_t AEnd, BOOL Erase = TRUE);
     void ValidateFromLine(std::int32_t FrLine);
     void InvalidateLine(HDC dc, std::int32_t ALine);
     // The text area from window y Y down, to be painted again.
@@ -171,6 +171,21 @@ public:
     void GetSelText(char16_t* Buffer, std::uint32_t MaxLen) const;
     std::uint32_t GetSelIndex(SIZE& Range) const;
     void AdjustHighlight(std::uint32_t Idx, std::int64_t Delta);
+
+    // The highlight (both ends included) and the marks of single characters.
+    virtual void SetHighlight(std::int64_t HighStart, std::int64_t HighEnd);
+    void SetHighlightStyle(std::uint8_t AStyle, COLORREF AColor);
+    void HighlightWordAt(std::uint32_t Idx);
+    void GetHighlightText(char16_t* Buffer, std::uint32_t MaxLen) const;
+    void MarkRange(std::uint32_t AStart, std::uint32_t AEnd);
+    void UnMarkRange(std::uint32_t AStart, std::uint32_t AEnd);
+    void MarkWordAt(std::uint32_t Idx);
+    void UnMarkWordAt(std::uint32_t Idx);
+    void ClearMarks();
+    void SetMarkType(std::uint8_t AType, COLORREF AColor);
+    // Links under the mouse and clicked.
+    void SetHotspot(const model::TLinkItem* Item);
+    bool CheckHyperlink(int X, int Y);
 
     // Keys and commands.
     LRESULT WMKeyDown(WPARAM VK);
@@ -334,6 +349,9 @@ public:
     std::int32_t MouseCount = 0, MouseIndex = 0;
     bool FEnableMouseFocus = true;
     objects::TObjectItem* FSelectedObj = nullptr;
+    // The link highlighted under the mouse; only compared, never followed, as edits may
+    // free it.
+    const model::TLinkItem* FCurrentHotspot = nullptr;
     std::unique_ptr<TDragObject> FDragObject;
     std::unique_ptr<TEditorKeyboard> FKeyboard;
     std::int32_t PrintDotPerInchX = 0, PrintDotPerInchY = 0;
@@ -349,6 +367,8 @@ protected:
     bool EFMDocumentMessage(TMessage& msg);
     // Hyperlinks set and asked for by the host.
     bool EFMLinkMessage(TMessage& msg);
+    // The highlight and the marks.
+    bool EFMHighlightMessage(TMessage& msg);
     // Layout messages.
     bool EFMLayoutMessage(TMessage& msg);
     // Caret and scrolling messages.

@@ -311,7 +311,7 @@ void TFormatEditor::UpdateFormat(std::int32_t AFrom, std::uint32_t ATo) {
     if (height_changed) InvalidateBelow(walk.WindowY());
 }
 
-void TFormatEditor::UpdateRange(std::uint32_t AStart, std::int32_t AEnd) {
+void TFormatEditor::UpdateRange(std::uint32_t AStart, std::int32_t AEnd, BOOL Erase) {
     const auto end = static_cast<std::uint32_t>(std::max(AEnd, 0));
     const std::int32_t first = FLines->GetLinePos(std::min(AStart, end));
     const std::int32_t last = FLines->GetLinePos(std::max(AStart, end));
@@ -321,7 +321,7 @@ void TFormatEditor::UpdateRange(std::uint32_t AStart, std::int32_t AEnd) {
               edInfo.eiBoundRect.right, 0};
     band.bottom =
         std::min<LONG>(FLines->GetLineOnWindow(last) + FLines->Line(last)->TotalHeight(), client.bottom);
-    if (band.top < band.bottom) InvalidateRect(HWindow, &band, TRUE);
+    if (band.top < band.bottom) InvalidateRect(HWindow, &band, Erase);
 }
 
 void TFormatEditor::UpdateShifted(std::int32_t Index, std::uint32_t At, std::int64_t Delta) {

@@ -1,11 +1,41 @@
 // Hyperlinks through the message protocol: the host adds them over a range and asks
 // whether a position lies in one.
 #include "engine/format_editor.h"
+#include "engine/notifications.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace zeledit::engine {
+
+void TFormatEditor::SetHotspot(const model::TLinkItem* Item) {
+    if (Item != nullptr && Item != FCurrentHotspot) {
+        const std::int32_t start = Item->Info.ikStart, end = Item->Info.ikEnd;
+        SetHighlight(start, end - 1);
+        FCurrentHotspot = Item;
+    } else if (Item == nullptr && FCurrentHotspot != nullptr) {
+        SetHighlight(0, 0);
+    }
+}
+
+// X in document coordinates, Y in the window's; the caret already stands at the click.
+bool TFormatEditor::CheckHyperlink(int X, int Y) {
+    if (FBuffer->CharAt(edInfo.eiIndex) == objects::ObjectMark) return false;
+    model::TLinkItem* link = FLinks->HyperLinkAt(static_cast<std::int32_t>(edInfo.eiIndex));
+    const std::int32_t line = FLines->GetLineAtPoint(Y);
+    if (link == nullptr || line < 0) return false;
+    const std::int32_t end = link->Info.ikEnd;
+    if (X > GetCharPos(line, static_cast<std::uint32_t>(std::max(end, 0))).x) return false;
+    if (link->IsComment()) {
+        const TCommentInfo info{link->Info.ikStart, end, link->Info.ikData, link->FText->c_str()};
+        Notify(HWindow, EFN_COMMENTCLICK, MAKELONG(static_cast<WORD>(X), static_cast<WORD>(Y)),
+               reinterpret_cast<LPARAM>(&info));
+    } else {
+        Notify(HWindow, EFN_HYPERLINK, reinterpret_cast<WPARAM>(HWindow),
+               reinterpret_cast<LPARAM>(&link->Info));
+    }
+    return true;
+}
 
 bool TFormatEditor::EFMLinkMessage(TMessage& msg) {
     switch (msg.Msg) {

@@ -46,8 +46,12 @@ std::int32_t TFormatEditor::MouseAt(int X, int Y, std::uint32_t* Index) {
     // A link counts up to its end, not in the space after the last line's text.
     if (const model::TLinkItem* link = FLinks->HyperLinkAt(static_cast<std::int32_t>(idx))) {
         const std::int32_t end = link->Info.ikEnd; // a packed field, read by value
-        if (X <= GetCharPos(line, static_cast<std::uint32_t>(std::max(end, 0))).x) return 2;
+        if (X <= GetCharPos(line, static_cast<std::uint32_t>(std::max(end, 0))).x) {
+            SetHotspot(link);
+            return 2;
+        }
     }
+    SetHotspot(nullptr);
     const std::uint32_t lo = std::min(edInfo.eiSelStart, edInfo.eiSelEnd);
     const std::uint32_t hi = std::max(edInfo.eiSelStart, edInfo.eiSelEnd);
     return edInfo.eiSelecting && idx >= lo && idx < hi ? 1 : 0;
@@ -98,7 +102,7 @@ bool TFormatEditor::MouseDown(int Button, int X, int Y) {
         if (!object->Floated() || !CanModify) return false;
         CreateDragObject(X, Y, *object);
     }
-    // Clicks on links and comments come with their part.
+    if (CheckHyperlink(X + OriginX, Y)) return false;
     return !answered;
 }
 

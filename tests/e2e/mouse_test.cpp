@@ -33,6 +33,61 @@ protected:
     }
 };
 
+TEST_F(Mouse, AClickedLinkOrCommentIsReportedAndStartsNoSelection) {
+    set_text(u"see the site or the note here");
+    const TInsertHyperLink link{8, 12, "https://example.org", 7};
+    SendMessageW(editor, EFM_INSERTHYPERLINK, 0, reinterpret_cast<LPARAM>(&link));
+    engine().FLinks->SetHyperLinkAt(20, 24, u"~Bsee~B this", 0, "");
+    const THyperTextInfo* reported = nullptr;
+    const TCommentInfo* comment = nullptr;
+    std::u16string comment_text;
+    host.reset(); // one listener at a time
+    host = std::make_unique<HostRecorder>(editor, [&](UINT m, WPARAM, LPARAM l) -> std::optional<LRESULT> {
+        if (m == EFN_HYPERLINK) reported = reinterpret_cast<const THyperTextInfo*>(l);
+        if (m == EFN_COMMENTCLICK) {
+            comment = reinterpret_cast<const TCommentInfo*>(l); // valid while the host answers
+            comment_text = comment->ciComment;
+            EXPECT_EQ(comment->ciStart, 20);
+            EXPECT_EQ(comment->ciEnd, 24);
+        }
+        return std::nullopt;
+    });
+    click(at(10));
+    ASSERT_NE(reported, nullptr);
+    EXPECT_EQ(+reported->ikData, 7);
+    EXPECT_STREQ(reported->ikText, "https://example.org");
+    EXPECT_FALSE(engine().IsLeftDown);
+    click(at(22));
+    ASSERT_NE(comment, nullptr);
+    EXPECT_EQ(comment_text, u"~Bsee~B this");
+    EXPECT_EQ(count(EFN_HYPERLINK), 1);
+}
+
+TEST_F(Mouse, ALinkAtTheEndOfALineIsNotClickedRightOfItsEnd) {
+    set_text(u"go home");
+    const TInsertHyperLink link{3, 7, "home", 1};
+    SendMessageW(editor, EFM_INSERTHYPERLINK, 0, reinterpret_cast<LPARAM>(&link));
+    const POINT end = at(7);
+    click({end.x + 60, end.y});
+    EXPECT_EQ(engine().edInfo.eiIndex, 7u);
+    EXPECT_EQ(count(EFN_HYPERLINK), 0);
+}
+
+TEST_F(Mouse, TheLinkUnderTheMouseIsHighlighted) {
+    set_text(u"see the site here");
+    const TInsertHyperLink link{8, 12, "site", 1};
+    SendMessageW(editor, EFM_INSERTHYPERLINK, 0, reinterpret_cast<LPARAM>(&link));
+    const POINT over = at(10);
+    hl::MouseMove(over.x, over.y);
+    hl::PumpMessages();
+    EXPECT_EQ(engine().edInfo.eiHighStart, 8);
+    EXPECT_EQ(engine().edInfo.eiHighEnd, 11);
+    const POINT away = at(2);
+    hl::MouseMove(away.x, away.y);
+    hl::PumpMessages();
+    EXPECT_EQ(engine().edInfo.eiHighStart, engine().edInfo.eiHighEnd);
+}
+
 TEST_F(Mouse, AClickPlacesTheCaretAndADragSelects) {
     set_text(u"hello brave world");
     click(at(6));
