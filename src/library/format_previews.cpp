@@ -11,7 +11,6 @@
 
 #include <zeledit/editor_library.h>
 
-#include <cstring>
 #include <string>
 
 namespace {
@@ -21,10 +20,6 @@ using zeledit::model::TFontItem;
 using zeledit::model::TParagraphItem;
 
 constexpr std::size_t MaxPreviewText = 255;
-
-std::u16string FromAnsi(const char* text, std::size_t field) {
-    return zeledit::platform::to_unicode({reinterpret_cast<const std::uint8_t*>(text), strnlen(text, field)});
-}
 
 void Segment(HDC dc, POINT from, POINT to, int width, COLORREF colour) {
     HPEN pen = CreatePen(PS_SOLID, width, colour);
@@ -41,7 +36,7 @@ void SampleLine(HDC dc, int x1, int y, int x2) { Segment(dc, {x1, y}, {x2, y}, 3
 // The bullet character centred in the scaled bullet indent before the text start.
 void DrawPreviewBullet(HDC dc, const TBullet& bullet, int right_of_bullet, int top, int indent) {
     LOGFONTW lf{};
-    const std::u16string face = FromAnsi(bullet.blFaceName, sizeof bullet.blFaceName);
+    const std::u16string face = zeledit::platform::field_to_unicode(bullet.blFaceName);
     zeledit::platform::GetFont(dc, &lf, face.c_str(), 10, 0, FALSE, 0);
     lf.lfCharSet = DEFAULT_CHARSET;
     HFONT font = CreateFontIndirectW(&lf);
@@ -69,7 +64,7 @@ void PreviewFont(HDC dc, int x, int y, LPCWSTR text, const void* entry) noexcept
         const TCharFormat& f = font->FAttributes;
         const std::u16string shown =
             text != nullptr ? std::u16string(zeledit::platform::wide_view(text).substr(0, MaxPreviewText))
-                            : FromAnsi(f.ftFaceName, sizeof f.ftFaceName).substr(0, MaxPreviewText);
+                            : zeledit::platform::field_to_unicode(f.ftFaceName).substr(0, MaxPreviewText);
         HGDIOBJ old_font = SelectObject(dc, font->FFontHandle);
         const COLORREF old_colour = GetTextColor(dc);
         const int shadow = f.ftShadow;

@@ -21,11 +21,7 @@ constexpr COLORREF default_shadow = 0xC0C0C0;
 
 bool skipped(char16_t c) { return c == 0 || c == 1 || c == 10 || c == 13; }
 
-std::u16string face_of(const TCharFormat& f) {
-    const char* face = f.ftFaceName;
-    const auto n = strnlen(face, sizeof f.ftFaceName);
-    return platform::to_unicode({reinterpret_cast<const std::uint8_t*>(face), n});
-}
+std::u16string face_of(const TCharFormat& f) { return platform::field_to_unicode(f.ftFaceName); }
 
 COLORREF mono(COLORREF c) {
     const int luminance = RoundNearest(0.30 * GetRValue(c) + 0.59 * GetGValue(c) + 0.11 * GetBValue(c));

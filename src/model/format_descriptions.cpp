@@ -6,7 +6,6 @@
 #include <charconv>
 #include <clocale>
 #include <cmath>
-#include <cstring>
 
 namespace zeledit::model {
 namespace {
@@ -87,10 +86,6 @@ std::u16string Number(long long n) {
     return {digits, end};
 }
 
-std::u16string FaceName(const char (&name)[51]) {
-    return platform::to_unicode({reinterpret_cast<const std::uint8_t*>(name), strnlen(name, sizeof name)});
-}
-
 // Inches with two decimals after rounding to four, with the decimal separator of the
 // process's numeric locale.
 std::u16string Inches(double value) {
@@ -108,7 +103,8 @@ std::u16string Inches(double value) {
 std::u16string Describe(const TCharFormat& f, const Words& w) {
     std::u16string s = w.font_format;
     s += CRLF;
-    s += w.font_name + FaceName(f.ftFaceName) + w.font_size + Number(f.ftHeight) + u";" + CRLF + u"     ";
+    s += w.font_name + platform::field_to_unicode(f.ftFaceName) + w.font_size + Number(f.ftHeight) + u";" +
+         CRLF + u"     ";
     if (f.ftAttr == 0) s += w.regular;
     if ((f.ftAttr & 1) != 0) s += w.bold;
     if ((f.ftAttr & 2) != 0) s += w.italic;
@@ -139,7 +135,7 @@ std::u16string Describe(const TParaFormat& p, const Words& w) {
     s += w.bullet;
     if (p.ptBullet.blPresent != 0)
         s += w.bullet_yes + Number(static_cast<std::uint8_t>(p.ptBullet.blChar)) + u"; Font: " +
-             FaceName(p.ptBullet.blFaceName);
+             platform::field_to_unicode(p.ptBullet.blFaceName);
     else
         s += w.bullet_no;
     s += CRLF;
