@@ -1,22 +1,284 @@
 #include "engine/draw_editor.h"
 
+#include "display/line_layout.h"
+#include "display/paint_line.h"
+#include "engine/notifications.h"
+#include "platform/graphics_support/graphics_support.h"
+
+#include <algorithm>
+
 namespace zeledit::engine {
+namespace {
+
+constexpr int MinColumnWidth = 60;
+
+} // namespace
+
+TDrawEditor::TDrawEditor(HWND AParent) : TFormatEditor(AParent) {
+    SetEditType(esReadOnly | esControl | esNoScrollBars);
+    FEnableMouseFocus = false;
+    EnableCaret = false;
+    SetColumns(1);
+}
+
+int TDrawEditor::ClientHeight() const {
+    RECT client{};
+    GetClientRect(HWindow, &client);
+    return client.bottom - client.top;
+}
+
+RECT TDrawEditor::GetBoundRect() {
+    Columns = std::max(Columns, 1);
+    RECT r{};
+    GetClientRect(HWindow, &r);
+    int width = 0;
+    while (true) {
+        width = (r.right - r.left - (Columns - 1) * Spacing) / Columns;
+        if (width >= MinColumnWidth || Columns == 1) break;
+        --Columns;
+    }
+    r.right = r.left + std::max(width, 0);
+    ColumnWidth = width + Spacing;
+    return r;
+}
+
+void TDrawEditor::SetColumns(std::uint32_t Num) {
+    Columns = (Num & 0xFF) != 0 ? static_cast<std::int32_t>(Num & 0xFF) : 1;
+    const RECT old = edInfo.eiBoundRect;
+    edInfo.eiBoundRect = GetBoundRect();
+    // Lines laid out for another width would overrun their columns.
+    if (edInfo.eiBoundRect.right - edInfo.eiBoundRect.left != old.right - old.left) {
+        const std::int32_t top = FLines->FTopLine;
+        GetLines();
+        FLines->SetTopLine(std::min(top, FLines->LastIndex()));
+    }
+    ValidateWindow();
+}
+
+void TDrawEditor::WMSize(TMessage& msg) {
+    if (msg.WParam == SIZE_MINIMIZED) return;
+    const std::int32_t top = FLines->FTopLine;
+    edInfo.eiBoundRect = GetBoundRect();
+    GetLines();
+    FLines->SetTopLine(std::min(top, FLines->LastIndex()));
+    FLines->UpdateBottomLine();
+    ValidateWindow();
+}
+
+void TDrawEditor::WalkColumns(const std::function<bool(const Placed&)>& visit,
+                              const std::function<void(int column, int top)>& closed) const {
+    const int height = ClientHeight();
+    std::int32_t k = FLines->FTopLine;
+    int u = 0, column = 0;
+    int column_top = FLines->FAbsTopLinePos, d = column_top;
+    for (; k < FLines->Count() && column < Columns; ++k) {
+        const int h = FLines->Line(k)->TotalHeight();
+        const bool last = column == Columns - 1;
+        const objects::TObjectItem* wrap = FObjects->GetWrapObjectAt(d, h);
+        const bool opens = last ? u > height
+                                : u + h > height || (wrap != nullptr &&
+                                                     wrap->Position() + wrap->Height() - column_top > height);
+        if (opens) {
+            closed(column, column_top);
+            if (++column == Columns) return;
+            column_top = d;
+            u = 0;
+        }
+        if (!visit({k, column, u})) return;
+        u += h;
+        d += h;
+    }
+    closed(column, column_top);
+}
+
+void TDrawEditor::DrawColumns(HDC dc) {
+    if (FLines->Line(FLines->FTopLine) == nullptr) return;
+    edInfo.eiTransparent = true; // the host's backdrop shows between the lines
+    model::TLineInfo& info = edInfo.eiCurrentLine;
+    info.tmEraseBackground = info.tmEndOfDoc = false;
+    const display::TLineItem& first = *FLines->Line(FLines->FTopLine);
+    model::TParagraphItem* para = FParas->GetParaInfo(first.At, first.IsFirstLine(FBuffer->TextBuffer));
+    POINT origin{};
+    GetViewportOrgEx(dc, &origin);
+    const RECT& r = edInfo.eiBoundRect;
+    auto move_to = [&](int column) {
+        SetViewportOrgEx(dc, origin.x + r.left + column * ColumnWidth, origin.y + r.top, nullptr);
+    };
+    move_to(0);
+    int shown = 0; // the column being drawn
+    WalkColumns(
+        [&](const Placed& p) {
+            if (p.column != shown) {
+                shown = p.column;
+                move_to(shown);
+                if (LineBetween)
+                    platform::Line(dc, -(Spacing / 2), 0, -(Spacing / 2), ClientHeight(), 1, LineColor);
+            }
+            FLines->GetLineInfo(p.line, p.y);
+            display::PaintLine(dc, p.y, *para, edInfo);
+            if (p.line + 1 < FLines->Count())
+                display::NextLineParagraph(FLines->Line(p.line + 1)->At, para, edInfo);
+            return !info.tmEndOfDoc;
+        },
+        [&](int column, int top) {
+            move_to(column);
+            FObjects->PrintFloatedObjectAt(dc, top);
+        });
+    SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
+}
+
+std::uint32_t TDrawEditor::IndexAtPosition(int x, int y) {
+    if (ColumnWidth <= 0) return edInfo.eiIndex;
+    const int column = x / ColumnWidth;
+    std::int32_t hit = -1;
+    WalkColumns(
+        [&](const Placed& p) {
+            if (p.column == column && y >= p.y && y < p.y + FLines->Line(p.line)->TotalHeight()) hit = p.line;
+            return hit < 0 && p.column <= column;
+        },
+        [](int, int) {});
+    if (hit < 0) return edInfo.eiIndex;
+    CurrentLine = hit;
+    return FLines->Line(hit)->At + GetIndexOfPos(hit, x - column * ColumnWidth);
+}
+
+void TDrawEditor::UpdateSelect(HDC dc, std::uint32_t ASt, std::uint32_t AEnd) {
+    const std::uint32_t length = FBuffer->TextLength();
+    const std::uint32_t from = std::min({ASt, AEnd, length});
+    const std::uint32_t to = std::min(std::max(ASt, AEnd), length);
+    if (from == to || FLines->Count() == 0) return;
+    WalkColumns(
+        [&](const Placed& p) {
+            const display::TLineItem& l = *FLines->Line(p.line);
+            const std::uint32_t line_end = FLines->NextStart(p.line) - (p.line + 1 < FLines->Count() ? 1 : 0);
+            if (line_end < from) return true;
+            if (l.At > to) return false;
+            const POINT a = GetCharPos(p.line, std::max(from, l.At));
+            const POINT b = GetCharPos(p.line, std::min(to, line_end));
+            const int left = p.column * ColumnWidth;
+            const RECT band{left + a.x, p.y + l.FRegion.MoreHeight + a.y, left + b.x,
+                            p.y + l.FRegion.MoreHeight + a.y + l.TextHeight()};
+            if (band.left < band.right) InvertRect(dc, &band);
+            return true;
+        },
+        [](int, int) {});
+}
+
+void TDrawEditor::UpdateCaret() { UpdateScrollbar(); }
+
+std::int32_t TDrawEditor::LastTopLine() const {
+    const int height = ClientHeight();
+    std::int32_t k = FLines->LastIndex(), column = 1;
+    for (int left = height; k >= 0; --k) {
+        const int h = FLines->Line(k)->TotalHeight();
+        if (h > left) {
+            if (column == Columns) break;
+            ++column;
+            left = height;
+        }
+        left -= h;
+    }
+    return std::clamp(k + 4, 0, std::max(FLines->LastIndex(), 0));
+}
+
+// The read-only rule of the base scrolling keeps a read-only editor without scroll bars at
+// its first line; the columns scroll by their own rule.
+void TDrawEditor::ScrollToLine(std::int32_t Line) {
+    Line = std::clamp(Line, 0, LastTopLine());
+    if (Line == FLines->FTopLine) return;
+    FLines->SetTopLine(Line);
+    FLines->UpdateBottomLine();
+    CurrentLine = Line;
+    edInfo.eiIndex = FLines->Line(Line)->At;
+    Notify(HWindow, EFN_TOPLINECHANGED, 0, Line);
+    ValidateWindow();
+}
+
+void TDrawEditor::EndKey(bool, bool) { ScrollToLine(LastTopLine()); }
+
+void TDrawEditor::PageDownKey(bool, bool) {
+    std::int32_t next = FLines->FTopLine;
+    WalkColumns([&](const Placed& p) { return next = p.line + 1, true; }, [](int, int) {});
+    ScrollToLine(next - 1); // the last line shown may have been cut by the bottom
+}
+
+void TDrawEditor::KeyDown(WPARAM VK) {
+    const std::int32_t top = FLines->FTopLine;
+    switch (VK) {
+    case VK_PRIOR: {
+        // Back by as many lines as fill the columns above.
+        std::int32_t k = top;
+        for (int left = Columns * ClientHeight(); k > 0 && left > 0;)
+            left -= FLines->Line(--k)->TotalHeight();
+        ScrollToLine(k);
+        break;
+    }
+    case VK_NEXT: PageDownKey(false, false); break;
+    case VK_END: EndKey(false, true); break;
+    case VK_HOME: ScrollToLine(0); break;
+    case VK_UP: ScrollToLine(top - 1); break;
+    case VK_DOWN: ScrollToLine(top + 1); break;
+    default: break; // nothing else is typed here
+    }
+}
+
+LRESULT TDrawEditor::WMVScroll(WPARAM wParam, LPARAM) {
+    const std::int32_t top = FLines->FTopLine;
+    switch (LOWORD(wParam)) {
+    case SB_LINEUP: ScrollToLine(top - 1); break;
+    case SB_LINEDOWN: ScrollToLine(top + 1); break;
+    case SB_PAGEUP: KeyDown(VK_PRIOR); break;
+    case SB_PAGEDOWN: PageDownKey(false, false); break;
+    case SB_TOP: ScrollToLine(0); break;
+    case SB_BOTTOM: ScrollToLine(LastTopLine()); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: ScrollToLine(static_cast<std::int16_t>(HIWORD(wParam))); break;
+    default: break;
+    }
+    return 0;
+}
 
 LRESULT TDrawEditor::DefWndProc(TMessage& msg) {
     msg.Result = 0;
     switch (msg.Msg) {
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(HWindow, &ps);
+        DrawColumns(dc);
+        if (edInfo.eiSelecting) UpdateSelect(dc, edInfo.eiSelStart, edInfo.eiSelEnd);
+        EndPaint(HWindow, &ps);
+        return 0;
+    }
+    case WM_KEYDOWN: KeyDown(msg.WParam); return 0;
+    case WM_MOUSEMOVE:
+        TFormatEditor::DefWndProc(msg);
+        SetFocus(HWindow);
+        return 0;
     case WM_CHAR:
     case WM_RBUTTONUP: return 0; // swallowed without action
     case WM_ERASEBKGND: return msg.Result = 1;
-    case EFM_SETCOLUMNS:
+    case EFM_SETCOLUMNS: SetColumns(static_cast<std::uint32_t>(msg.WParam)); return msg.Result = Columns;
     case EFM_SETLINEBETWEEN:
+        LineBetween = msg.WParam != 0;
+        if (LineBetween) LineColor = static_cast<COLORREF>(msg.LParam);
+        ValidateWindow();
+        return 0;
     case EFM_SETSPACING:
+        Spacing = LOWORD(msg.WParam);
+        SetColumns(static_cast<std::uint32_t>(Columns));
+        return 0;
+    case EFM_DRAWCOLUMNS:
+        if (HDC dc = reinterpret_cast<HDC>(msg.WParam)) {
+            SetViewportOrgEx(dc, GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam), nullptr);
+            DrawColumns(dc);
+            SetViewportOrgEx(dc, 0, 0, nullptr);
+        }
+        return 0;
     case EFM_GETSELPARAFORMAT:
     case EFM_SETBACKNEEDED:
     case EFM_SETNOTDRAWN:
     case EFM_GETBACKHANDLE:
-    case EFM_GETBACKBITMAP:
-    case EFM_DRAWCOLUMNS: return 0; // the column layout is not built yet
+    case EFM_GETBACKBITMAP: return 0; // the background picture is not built yet
     default: return TFormatEditor::DefWndProc(msg);
     }
 }

@@ -1,16 +1,52 @@
-// The column variant of the editor: the same document laid out in side-by-side columns
-// over a background picture. Its column layout arrives with the column editor; here are
-// the messages it takes for itself.
+// The column variant of the editor: a read-only display of the document flowed into
+// side-by-side columns. It reuses the document, the layout and the line painting, and
+// replaces the geometry, the painting loop, scrolling and hit testing.
 #pragma once
 
 #include "engine/format_editor.h"
+
+#include <functional>
 
 namespace zeledit::engine {
 
 class TDrawEditor : public TFormatEditor {
 public:
-    explicit TDrawEditor(HWND AParent) : TFormatEditor(AParent) {}
+    explicit TDrawEditor(HWND AParent);
     LRESULT DefWndProc(TMessage& msg) override;
+    RECT GetBoundRect() override;
+    void WMSize(TMessage& msg) override;
+    std::uint32_t IndexAtPosition(int x, int y) override;
+    void UpdateCaret() override;
+    void UpdateSelect(HDC dc, std::uint32_t ASt, std::uint32_t AEnd) override;
+    void EndKey(bool IsShift, bool IsCtrl) override;
+    void PageDownKey(bool IsShift, bool IsCtrl) override;
+    LRESULT WMVScroll(WPARAM wParam, LPARAM lParam) override;
+
+    // The column count (1 to 255; fewer when columns would be narrower than 60 pixels).
+    void SetColumns(std::uint32_t Num);
+    // Draws the columns with the device context's viewport origin as the client's.
+    void DrawColumns(HDC dc);
+    // The last line that may stand at the top.
+    std::int32_t LastTopLine() const;
+
+    COLORREF LineColor = 0;
+    bool LineBetween = true;
+    std::uint16_t Spacing = 10;
+    std::int32_t ColumnWidth = 0; // column width + Spacing
+
+private:
+    // A line as the columns show it: its index, its column (from 0) and its y there.
+    struct Placed {
+        std::int32_t line, column;
+        int y;
+    };
+    // Visits the lines the columns show, from the top line; `closed` hears of each column
+    // finished, with the document y of its top. A visitor answering false stops the walk.
+    void WalkColumns(const std::function<bool(const Placed&)>& visit,
+                     const std::function<void(int column, int top)>& closed) const;
+    void ScrollToLine(std::int32_t Line);
+    void KeyDown(WPARAM VK);
+    int ClientHeight() const;
 };
 
 } // namespace zeledit::engine

@@ -1,0 +1,131 @@
+// The column editor as a host uses it: a window of the second class, fed a document and
+// shown in columns.
+#include <zeledit/headless.h>
+#include <zeledit/zeledit.h>
+
+#include "engine/draw_editor.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace zeledit::test {
+namespace {
+
+namespace hl = zeledit::headless;
+
+class Columns : public ::testing::Test {
+protected:
+    HWND window = nullptr;
+
+    void SetUp() override {
+        hl::Reset();
+        InitEditorLib();
+        window = make(400, 100);
+    }
+    void TearDown() override { hl::Reset(); }
+    static HWND make(int width, int height) {
+        return CreateWindowExW(0, DrawEditorClassName, u"", WS_VISIBLE, 0, 0, width, height, nullptr, nullptr,
+                               nullptr, nullptr);
+    }
+    engine::TDrawEditor& editor(HWND w = nullptr) const {
+        auto* e = static_cast<engine::TFormatEditor*>(GetPropW(w != nullptr ? w : window, u"EDOBJ"));
+        return dynamic_cast<engine::TDrawEditor&>(*e);
+    }
+    // Paragraphs "p0" ... of one line each, laid out again.
+    void fill(int paragraphs) {
+        std::u16string text;
+        for (int i = 0; i < paragraphs; ++i) text += u"p" + std::u16string(1, u'0' + i % 10) + u"\r\n";
+        SendMessageW(window, EFM_INSERTTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        editor().GetLines();
+    }
+    int line_height() const { return editor().FLines->Line(0)->TotalHeight(); }
+    int band_width() const { return editor().edInfo.eiBoundRect.right - editor().edInfo.eiBoundRect.left; }
+    int ink(int x0, int x1, int y0, int y1) const {
+        int n = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x) n += (hl::PixelAt(window, x, y) & 0xFFFFFF) != 0xFFFFFF ? 1 : 0;
+        return n;
+    }
+};
+
+TEST_F(Columns, ColumnsShareTheWidthAndNeverGetNarrowerThan60Pixels) {
+    EXPECT_EQ(SendMessageW(window, EFM_SETCOLUMNS, 3, 0), 3);
+    EXPECT_EQ(band_width(), 126);
+    EXPECT_EQ(editor().ColumnWidth, 136);
+    HWND narrow = make(150, 100);
+    EXPECT_EQ(SendMessageW(narrow, EFM_SETCOLUMNS, 3, 0), 2);
+    EXPECT_EQ(editor(narrow).ColumnWidth, 80);
+    SendMessageW(narrow, EFM_SETCOLUMNS, 4, 0);
+    SendMessageW(narrow, EFM_SETSPACING, 10, 0);
+    EXPECT_EQ(editor(narrow).Columns, 2);
+    EXPECT_EQ(SendMessageW(window, EFM_SETCOLUMNS, 0, 0), 1); // no columns means one
+}
+
+TEST_F(Columns, LinesRunDownOneColumnThenTheNextWithSeparatorsBetween) {
+    SendMessageW(window, EFM_SETCOLUMNS, 3, 0);
+    SendMessageW(window, EFM_SETLINEBETWEEN, 1, RGB(255, 0, 0));
+    fill(40);
+    UpdateWindow(window);
+    const int per_column = 100 / line_height(); // lines that fit; the next opens a column
+    ASSERT_GT(per_column, 1);
+    EXPECT_GT(ink(136, 180, 0, line_height()), 5);                 // the second column's first line
+    EXPECT_EQ(hl::PixelAt(window, 131, 50) & 0xFFFFFF, 0xFF0000u); // in the middle of the gap
+    EXPECT_EQ(hl::PixelAt(window, 267, 50) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_NE(hl::PixelAt(window, 380, 50) & 0xFFFFFF, 0xFF0000u);      // two separators only
+    const std::uint32_t second = editor().FLines->Line(per_column)->At; // opens column 2
+    EXPECT_EQ(editor().IndexAtPosition(136 + 1, 2), second);
+    EXPECT_EQ(editor().CurrentLine, per_column);
+}
+
+TEST_F(Columns, OnlyNavigationKeysActAndTheyScrollByLines) {
+    fill(40);
+    SetFocus(window);
+    hl::TypeText(u"x");
+    hl::KeyPress(VK_DOWN);
+    hl::PumpMessages();
+    EXPECT_EQ(editor().FLines->FTopLine, 1);
+    EXPECT_EQ(editor().FBuffer->CharAt(0), u'p'); // nothing typed
+    hl::KeyPress(VK_END);
+    hl::PumpMessages();
+    EXPECT_EQ(editor().FLines->FTopLine, editor().LastTopLine());
+    EXPECT_GT(editor().LastTopLine(), 1);
+    hl::KeyPress(VK_HOME);
+    hl::PumpMessages();
+    EXPECT_EQ(editor().FLines->FTopLine, 0);
+}
+
+TEST_F(Columns, TheMouseGivesTheFocusAndColumnsDrawOntoAHostsContext) {
+    fill(5);
+    HWND other = CreateWindowExW(0, FormattedEditorClassName, u"", WS_VISIBLE, 0, 200, 100, 100, nullptr,
+                                 nullptr, nullptr, nullptr);
+    SetFocus(other);
+    hl::MouseMove(20, 20);
+    hl::PumpMessages();
+    EXPECT_EQ(GetFocus(), window);
+
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 400, 200);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    const RECT all{0, 0, 400, 200};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SendMessageW(window, EFM_DRAWCOLUMNS, reinterpret_cast<WPARAM>(dc), MAKELPARAM(0, 100));
+    int ink_above = 0, ink_below = 0;
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 60; ++x)
+            if ((GetPixel(dc, x, y) & 0xFFFFFF) != 0xFFFFFF) ++(y < 100 ? ink_above : ink_below);
+    EXPECT_EQ(ink_above, 0);
+    EXPECT_GT(ink_below, 10);
+    POINT origin{1, 1};
+    GetViewportOrgEx(dc, &origin);
+    EXPECT_EQ(origin.x, 0);
+    EXPECT_EQ(origin.y, 0);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+}
+
+} // namespace
+} // namespace zeledit::test
