@@ -13,7 +13,8 @@ class Windows : public PlatformTest {};
 TEST_F(Windows, CreationSendsNcCreateCreateSizeMoveThenShow) {
     HWND w = make_window(nullptr, WS_VISIBLE, 10, 20, 200, 100);
     ASSERT_NE(w, nullptr);
-    EXPECT_THAT(messages(w), ElementsAre(WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE, WM_SHOWWINDOW, WM_ACTIVATE,
+    EXPECT_THAT(messages(w), ElementsAre(WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE, WM_SHOWWINDOW,
+                                         WM_WINDOWPOSCHANGED, WM_ACTIVATE,
                                          WM_SETFOCUS)); // shown top-level windows activate
     const auto create = received(WM_CREATE).front();
     const auto* cs = reinterpret_cast<const CREATESTRUCTW*>(create.lParam);

@@ -41,7 +41,6 @@ LRESULT erase_background(const Window& w, HDC dc) {
 }
 
 void report_position_change(HWND hwnd, const WINDOWPOS& pos) {
-    constexpr UINT SWP_NOCLIENTSIZE = 0x0800, SWP_NOCLIENTMOVE = 0x1000;
     const Window* w = find_window(hwnd);
     if (w == nullptr) return;
     if (!(pos.flags & SWP_NOCLIENTSIZE)) {

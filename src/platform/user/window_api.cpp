@@ -13,9 +13,6 @@ using namespace zeledit::platform;
 
 namespace {
 
-constexpr UINT SWP_NOCLIENTSIZE = 0x0800;
-constexpr UINT SWP_NOCLIENTMOVE = 0x1000;
-
 bool subtree_contains(HWND root, HWND hwnd) {
     for (Window* w = find_window(hwnd); w != nullptr; w = w->is_child() ? find_window(w->parent) : nullptr)
         if (w->handle == root) return true;
@@ -37,6 +34,16 @@ void set_visible(Window& w, bool visible) {
         auto& ts = thread_state();
         if (ts.focus != nullptr && subtree_contains(hwnd, ts.focus)) SetFocus(nullptr);
     }
+    // As a position change that only shows or hides the window.
+    WINDOWPOS pos{hwnd,
+                  nullptr,
+                  cur->rect.left,
+                  cur->rect.top,
+                  cur->rect.right - cur->rect.left,
+                  cur->rect.bottom - cur->rect.top,
+                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCLIENTSIZE |
+                      SWP_NOCLIENTMOVE | (visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW)};
+    send_to(hwnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
 }
 
 void restack(Window& w, HWND insert_after) {

@@ -25,6 +25,10 @@ std::vector<std::shared_ptr<WindowClass>>& class_list();
 void ensure_system_classes(); // the platform's own classes, registered on first use
 void reset_window_tables();
 
+// Position-change flags the system adds for itself: the client area kept its size or place.
+inline constexpr UINT SWP_NOCLIENTSIZE = 0x0800;
+inline constexpr UINT SWP_NOCLIENTMOVE = 0x1000;
+
 // Geometry. Window rectangles are kept in the parent's client coordinates.
 RECT nonclient_insets(const Window& w); // left, top, right, bottom widths
 RECT client_in_window(const Window& w); // client rectangle relative to the window's corner
