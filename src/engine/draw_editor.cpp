@@ -55,8 +55,77 @@ void TDrawEditor::SetColumns(std::uint32_t Num) {
     ValidateWindow();
 }
 
+void TDrawEditor::MakeBack() {
+    RECT client{};
+    GetClientRect(HWindow, &client);
+    HDC screen = GetDC(nullptr);
+    FBack.reset(CreateCompatibleBitmap(screen, client.right + 1, client.bottom + 1));
+    ReleaseDC(nullptr, screen);
+    edInfo.eiBkBitmap = FBack.get();
+}
+
+void TDrawEditor::FreeBack() {
+    FBack.reset();
+    edInfo.eiBkBitmap = nullptr;
+}
+
+void TDrawEditor::SetBackground(bool Needed) {
+    if (Needed == FBackNeeded) return;
+    FBackNeeded = Needed;
+    if (Needed && IsWindowVisible(HWindow))
+        MakeBack();
+    else
+        FreeBack();
+    ValidateWindow();
+}
+
+void TDrawEditor::Compose(HDC target, bool copy) {
+    platform::UniqueGdi<HBITMAP> temporary;
+    HBITMAP picture = FBack.get();
+    RECT client{};
+    GetClientRect(HWindow, &client);
+    if (picture == nullptr) {
+        temporary.reset(CreateCompatibleBitmap(target, client.right + 1, client.bottom + 1));
+        picture = temporary.get();
+    }
+    HDC dc = CreateCompatibleDC(target);
+    {
+        platform::SelectedObject selected(dc, picture);
+        // A host that paints no backdrop still gets a clean picture each time.
+        const RECT all{0, 0, client.right + 1, client.bottom + 1};
+        FillRect(dc, &all, edInfo.eiBackgroundBrush);
+        Notify(HWindow, EFN_DRAWBACKGROUND, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(HWindow));
+        DrawColumns(dc);
+        Notify(HWindow, EFN_BACKGROUNDDRAWN, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(HWindow));
+        if (copy) {
+            if (EditPalette != nullptr) {
+                SelectPalette(target, EditPalette, TRUE);
+                RealizePalette(target);
+            }
+            BitBlt(target, 0, 0, client.right + 1, client.bottom + 1, dc, 0, 0, SRCCOPY);
+        }
+    }
+    DeleteDC(dc);
+}
+
+void TDrawEditor::PaintWindow(HDC dc) {
+    if (FBackNeeded)
+        Compose(dc, !NotDrawn);
+    else
+        DrawColumns(dc);
+    if (edInfo.eiSelecting) UpdateSelect(dc, edInfo.eiSelStart, edInfo.eiSelEnd);
+}
+
+void TDrawEditor::ValidateWindow() {
+    if (!FBack) return TFormatEditor::ValidateWindow();
+    HDC dc = GetDC(HWindow);
+    PaintWindow(dc);
+    ReleaseDC(HWindow, dc);
+}
+
 void TDrawEditor::WMSize(TMessage& msg) {
     if (msg.WParam == SIZE_MINIMIZED) return;
+    if (FBack) MakeBack();
     const std::int32_t top = FLines->FTopLine;
     edInfo.eiBoundRect = GetBoundRect();
     GetLines();
@@ -244,9 +313,18 @@ LRESULT TDrawEditor::DefWndProc(TMessage& msg) {
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(HWindow, &ps);
-        DrawColumns(dc);
-        if (edInfo.eiSelecting) UpdateSelect(dc, edInfo.eiSelStart, edInfo.eiSelEnd);
+        PaintWindow(dc);
         EndPaint(HWindow, &ps);
+        return 0;
+    }
+    case WM_WINDOWPOSCHANGED: {
+        TFormatEditor::DefWndProc(msg);
+        const auto* pos = reinterpret_cast<const WINDOWPOS*>(msg.LParam);
+        if (pos != nullptr && (pos->flags & SWP_HIDEWINDOW) != 0) FreeBack();
+        if (pos != nullptr && (pos->flags & SWP_SHOWWINDOW) != 0 && FBackNeeded) {
+            MakeBack();
+            ValidateWindow();
+        }
         return 0;
     }
     case WM_KEYDOWN: KeyDown(msg.WParam); return 0;
@@ -274,11 +352,15 @@ LRESULT TDrawEditor::DefWndProc(TMessage& msg) {
             SetViewportOrgEx(dc, 0, 0, nullptr);
         }
         return 0;
-    case EFM_GETSELPARAFORMAT:
-    case EFM_SETBACKNEEDED:
-    case EFM_SETNOTDRAWN:
+    case EFM_GETSELPARAFORMAT: // the column editor's own meaning: compose onto a context
+        if (HDC dc = reinterpret_cast<HDC>(msg.WParam)) Compose(dc, true);
+        return 0;
+    case EFM_SETBACKNEEDED: SetBackground(msg.WParam != 0); return 0;
+    case EFM_SETNOTDRAWN: NotDrawn = msg.WParam == 0; return 0;
     case EFM_GETBACKHANDLE:
-    case EFM_GETBACKBITMAP: return 0; // the background picture is not built yet
+    case EFM_GETBACKBITMAP:
+        if (FBack) msg.Result = reinterpret_cast<LRESULT>(FBack.get());
+        return msg.Result;
     default: return TFormatEditor::DefWndProc(msg);
     }
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/format_editor.h"
+#include "platform/gdi/scoped_gdi.h"
 
 #include <functional>
 
@@ -15,6 +16,7 @@ public:
     LRESULT DefWndProc(TMessage& msg) override;
     RECT GetBoundRect() override;
     void WMSize(TMessage& msg) override;
+    void ValidateWindow() override;
     std::uint32_t IndexAtPosition(int x, int y) override;
     void UpdateCaret() override;
     void UpdateSelect(HDC dc, std::uint32_t ASt, std::uint32_t AEnd) override;
@@ -28,11 +30,14 @@ public:
     void DrawColumns(HDC dc);
     // The last line that may stand at the top.
     std::int32_t LastTopLine() const;
+    // Painting through an off-screen picture the host draws a backdrop into.
+    void SetBackground(bool Needed);
 
     COLORREF LineColor = 0;
     bool LineBetween = true;
     std::uint16_t Spacing = 10;
     std::int32_t ColumnWidth = 0; // column width + Spacing
+    bool NotDrawn = false;        // compose the picture without copying it to the window
 
 private:
     // A line as the columns show it: its index, its column (from 0) and its y there.
@@ -45,8 +50,19 @@ private:
     void WalkColumns(const std::function<bool(const Placed&)>& visit,
                      const std::function<void(int column, int top)>& closed) const;
     void ScrollToLine(std::int32_t Line);
+    // The picture, one pixel larger than the client area each way, while it is wanted and
+    // the window is shown.
+    void MakeBack();
+    void FreeBack();
+    // The host's backdrop, the columns and the host's overlay, composed in the picture (or a
+    // temporary one) and copied to `target` when `copy`.
+    void Compose(HDC target, bool copy);
+    void PaintWindow(HDC dc);
     void KeyDown(WPARAM VK);
     int ClientHeight() const;
+
+    platform::UniqueGdi<HBITMAP> FBack;
+    bool FBackNeeded = false;
 };
 
 } // namespace zeledit::engine

@@ -3,6 +3,7 @@
 #include <zeledit/headless.h>
 #include <zeledit/zeledit.h>
 
+#include "e2e/host_recorder.h"
 #include "engine/draw_editor.h"
 
 #include <gtest/gtest.h>
@@ -125,6 +126,46 @@ TEST_F(Columns, TheMouseGivesTheFocusAndColumnsDrawOntoAHostsContext) {
     SelectObject(dc, old);
     DeleteObject(bitmap);
     DeleteDC(dc);
+}
+
+TEST_F(Columns, TheHostsBackdropIsComposedInThePictureAndShownUnlessNotDrawn) {
+    fill(3);
+    constexpr COLORREF blue = RGB(0, 0, 255);
+    HostRecorder host(window, [](UINT m, WPARAM w, LPARAM) -> std::optional<LRESULT> {
+        if (m != EFN_DRAWBACKGROUND) return std::nullopt;
+        const RECT all{0, 0, 400, 100};
+        HBRUSH brush = CreateSolidBrush(blue);
+        FillRect(reinterpret_cast<HDC>(w), &all, brush);
+        DeleteObject(brush);
+        return 0;
+    });
+    EXPECT_EQ(SendMessageW(window, EFM_GETBACKHANDLE, 0, 0), 0);
+    SendMessageW(window, EFM_SETNOTDRAWN, 0, 0); // composed, not shown
+    SendMessageW(window, EFM_SETBACKNEEDED, 1, 0);
+    UpdateWindow(window);
+    EXPECT_NE(hl::PixelAt(window, 300, 80) & 0xFFFFFF, 0x0000FFu);
+    auto picture = reinterpret_cast<HBITMAP>(SendMessageW(window, EFM_GETBACKHANDLE, 0, 0));
+    ASSERT_NE(picture, nullptr);
+    BITMAP size{};
+    GetObjectW(picture, sizeof size, &size);
+    EXPECT_EQ(size.bmWidth, 401);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, picture);
+    EXPECT_EQ(GetPixel(dc, 300, 80), blue);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    EXPECT_GE(host.count(EFN_BACKGROUNDDRAWN), 1);
+
+    SendMessageW(window, EFM_SETNOTDRAWN, 1, 0);
+    InvalidateRect(window, nullptr, FALSE);
+    UpdateWindow(window);
+    EXPECT_EQ(hl::PixelAt(window, 300, 80) & 0xFFFFFF, 0x0000FFu);
+    ShowWindow(window, SW_HIDE); // the picture lives while the window is shown
+    EXPECT_EQ(SendMessageW(window, EFM_GETBACKHANDLE, 0, 0), 0);
+    ShowWindow(window, SW_SHOW);
+    EXPECT_NE(SendMessageW(window, EFM_GETBACKHANDLE, 0, 0), 0);
 }
 
 } // namespace
