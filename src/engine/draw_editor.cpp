@@ -250,25 +250,34 @@ std::int32_t TDrawEditor::LastTopLine() const {
     return std::clamp(k + 4, 0, std::max(FLines->LastIndex(), 0));
 }
 
-// The read-only rule of the base scrolling keeps a read-only editor without scroll bars at
-// its first line; the columns scroll by their own rule.
-void TDrawEditor::ScrollToLine(std::int32_t Line) {
-    Line = std::clamp(Line, 0, LastTopLine());
-    if (Line == FLines->FTopLine) return;
-    FLines->SetTopLine(Line);
+void TDrawEditor::SetTopMostLine(std::int32_t a) {
+    a = std::clamp(a, 0, LastTopLine());
+    if (a == FLines->FTopLine) return;
+    FLines->SetTopLine(a);
     FLines->UpdateBottomLine();
-    CurrentLine = Line;
-    edInfo.eiIndex = FLines->Line(Line)->At;
-    Notify(HWindow, EFN_TOPLINECHANGED, 0, Line);
+    CurrentLine = a;
+    edInfo.eiIndex = FLines->Line(a)->At;
+    UpdateScrollbar();
+    Notify(HWindow, EFN_TOPLINECHANGED, 0, a);
+    ValidateWindow(); // no pixels are moved: every column changes
+}
+
+void TDrawEditor::SetHighlight(std::int64_t HighStart, std::int64_t HighEnd) {
+    TFormatEditor::SetHighlight(HighStart, HighEnd);
     ValidateWindow();
 }
 
-void TDrawEditor::EndKey(bool, bool) { ScrollToLine(LastTopLine()); }
+void TDrawEditor::UpdateScrollbar() {
+    TFormatEditor::UpdateScrollbar();
+    if (VScrollbar != nullptr) SendMessageW(VScrollbar, SetRangeMessage, 0, LastTopLine());
+}
+
+void TDrawEditor::EndKey(bool, bool) { SetTopMostLine(LastTopLine()); }
 
 void TDrawEditor::PageDownKey(bool, bool) {
     std::int32_t next = FLines->FTopLine;
     WalkColumns([&](const Placed& p) { return next = p.line + 1, true; }, [](int, int) {});
-    ScrollToLine(next - 1); // the last line shown may have been cut by the bottom
+    SetTopMostLine(next - 1); // the last line shown may have been cut by the bottom
 }
 
 void TDrawEditor::KeyDown(WPARAM VK) {
@@ -279,14 +288,14 @@ void TDrawEditor::KeyDown(WPARAM VK) {
         std::int32_t k = top;
         for (int left = Columns * ClientHeight(); k > 0 && left > 0;)
             left -= FLines->Line(--k)->TotalHeight();
-        ScrollToLine(k);
+        SetTopMostLine(k);
         break;
     }
     case VK_NEXT: PageDownKey(false, false); break;
     case VK_END: EndKey(false, true); break;
-    case VK_HOME: ScrollToLine(0); break;
-    case VK_UP: ScrollToLine(top - 1); break;
-    case VK_DOWN: ScrollToLine(top + 1); break;
+    case VK_HOME: HomeKey(false, true); break;
+    case VK_UP: SetTopMostLine(top - 1); break;
+    case VK_DOWN: SetTopMostLine(top + 1); break;
     default: break; // nothing else is typed here
     }
 }
@@ -294,14 +303,14 @@ void TDrawEditor::KeyDown(WPARAM VK) {
 LRESULT TDrawEditor::WMVScroll(WPARAM wParam, LPARAM) {
     const std::int32_t top = FLines->FTopLine;
     switch (LOWORD(wParam)) {
-    case SB_LINEUP: ScrollToLine(top - 1); break;
-    case SB_LINEDOWN: ScrollToLine(top + 1); break;
-    case SB_PAGEUP: KeyDown(VK_PRIOR); break;
+    case SB_LINEUP: SetTopMostLine(top - 1); break;
+    case SB_LINEDOWN: SetTopMostLine(top + 1); break;
+    case SB_PAGEUP: PageUpKey(false, false); break;
     case SB_PAGEDOWN: PageDownKey(false, false); break;
-    case SB_TOP: ScrollToLine(0); break;
-    case SB_BOTTOM: ScrollToLine(LastTopLine()); break;
+    case SB_TOP: SetTopMostLine(0); break;
+    case SB_BOTTOM: SetTopMostLine(LastTopLine()); break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: ScrollToLine(static_cast<std::int16_t>(HIWORD(wParam))); break;
+    case SB_THUMBPOSITION: SetTopMostLine(static_cast<std::int16_t>(HIWORD(wParam))); break;
     default: break;
     }
     return 0;

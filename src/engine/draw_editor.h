@@ -23,6 +23,11 @@ public:
     void EndKey(bool IsShift, bool IsCtrl) override;
     void PageDownKey(bool IsShift, bool IsCtrl) override;
     LRESULT WMVScroll(WPARAM wParam, LPARAM lParam) override;
+    // The columns scroll by their own rule: the base rule keeps a read-only editor without
+    // scroll bars at its first line.
+    void SetTopMostLine(std::int32_t a) override;
+    void SetHighlight(std::int64_t HighStart, std::int64_t HighEnd) override;
+    void UpdateScrollbar() override;
 
     // The column count (1 to 255; fewer when columns would be narrower than 60 pixels).
     void SetColumns(std::uint32_t Num);
@@ -49,7 +54,6 @@ private:
     // finished, with the document y of its top. A visitor answering false stops the walk.
     void WalkColumns(const std::function<bool(const Placed&)>& visit,
                      const std::function<void(int column, int top)>& closed) const;
-    void ScrollToLine(std::int32_t Line);
     // The picture, one pixel larger than the client area each way, while it is wanted and
     // the window is shown.
     void MakeBack();

@@ -36,6 +36,9 @@ struct TMessage {
 enum TColorStyle : std::uint8_t { cts_Auto, cts_16Color, cts_256Color, cts_TrueColor };
 
 // Edit style bits (FEditStyle).
+// The messages a host's own scroll control takes: its range and its position.
+inline constexpr UINT SetRangeMessage = 1025, SetPositionMessage = 1026;
+
 inline constexpr std::int32_t esReadOnly = 0x1;
 inline constexpr std::int32_t esControl = 0x2;
 inline constexpr std::int32_t esNoScrollBars = 0x4;
@@ -143,7 +146,7 @@ public:
     virtual void ScrollWindow(HWND Wnd, int XAmount, int YAmount, const RECT* Rect, const RECT* Clip);
     std::int32_t GetMaxScrolling() const;
     virtual void UpdateScrollbar();
-    void SetTopMostLine(std::int32_t a);
+    virtual void SetTopMostLine(std::int32_t a);
     void SetOriginX(int a);
     virtual LRESULT WMVScroll(WPARAM wParam, LPARAM lParam);
     LRESULT WMHScroll(WPARAM wParam, LPARAM lParam);

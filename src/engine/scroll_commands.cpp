@@ -9,8 +9,6 @@
 namespace zeledit::engine {
 namespace {
 
-// The protocol of host scroll-bar controls.
-constexpr UINT SetRangeMessage = 1025, SetPositionMessage = 1026;
 constexpr int HorizontalLine = 8;
 constexpr int ReadOnlyAllowance = 24;
 

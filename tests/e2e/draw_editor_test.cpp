@@ -91,9 +91,15 @@ TEST_F(Columns, OnlyNavigationKeysActAndTheyScrollByLines) {
     hl::PumpMessages();
     EXPECT_EQ(editor().FLines->FTopLine, editor().LastTopLine());
     EXPECT_GT(editor().LastTopLine(), 1);
+    hl::KeyPress(VK_PRIOR); // back by a window's height of lines
+    hl::PumpMessages();
+    EXPECT_LT(editor().FLines->FTopLine, editor().LastTopLine());
+    EXPECT_GT(editor().FLines->FTopLine, 0);
     hl::KeyPress(VK_HOME);
     hl::PumpMessages();
     EXPECT_EQ(editor().FLines->FTopLine, 0);
+    SendMessageW(window, EFM_SETHIGHLIGHT, editor().FLines->Line(30)->At, editor().FLines->Line(30)->At + 1);
+    EXPECT_GT(editor().FLines->FTopLine, 0); // brought into view, not sent back to the top
 }
 
 TEST_F(Columns, TheMouseGivesTheFocusAndColumnsDrawOntoAHostsContext) {
