@@ -235,6 +235,32 @@ void TDrawEditor::UpdateSelect(HDC dc, std::uint32_t ASt, std::uint32_t AEnd) {
 
 void TDrawEditor::UpdateCaret() { UpdateScrollbar(); }
 
+std::int32_t TDrawEditor::ColumnOf(std::int32_t Line) const {
+    const int height = ClientHeight();
+    std::int32_t column = 0;
+    int y = 0;
+    for (std::int32_t k = FLines->FTopLine; k <= Line && k < FLines->Count(); ++k) {
+        const int h = FLines->Line(k)->TotalHeight();
+        if (y + h > height) {
+            ++column;
+            y = 0;
+        }
+        y += h;
+    }
+    return column;
+}
+
+// The selection's end is in view while its line falls in one of the columns.
+void TDrawEditor::ScrollInView(std::uint32_t, std::uint32_t) {
+    const std::int32_t first = FLines->GetLinePos(edInfo.eiSelStart);
+    if (first < FLines->FTopLine) return SetTopMostLine(first);
+    const std::int32_t last = FLines->GetLinePos(edInfo.eiSelEnd);
+    if (ColumnOf(last) >= Columns) {
+        SetTopMostLine(last);
+        CurrentLine = last;
+    }
+}
+
 std::int32_t TDrawEditor::LastTopLine() const {
     const int height = ClientHeight();
     std::int32_t k = FLines->LastIndex(), column = 1;

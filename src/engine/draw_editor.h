@@ -20,6 +20,7 @@ public:
     std::uint32_t IndexAtPosition(int x, int y) override;
     void UpdateCaret() override;
     void UpdateSelect(HDC dc, std::uint32_t ASt, std::uint32_t AEnd) override;
+    void ScrollInView(std::uint32_t AStart, std::uint32_t AEnd) override;
     void EndKey(bool IsShift, bool IsCtrl) override;
     void PageDownKey(bool IsShift, bool IsCtrl) override;
     LRESULT WMVScroll(WPARAM wParam, LPARAM lParam) override;
@@ -64,6 +65,8 @@ private:
     void PaintWindow(HDC dc);
     void KeyDown(WPARAM VK);
     int ClientHeight() const;
+    // The column (from 0) a line at or below the top line falls in, by line heights alone.
+    std::int32_t ColumnOf(std::int32_t Line) const;
 
     platform::UniqueGdi<HBITMAP> FBack;
     bool FBackNeeded = false;

@@ -100,6 +100,14 @@ TEST_F(Columns, OnlyNavigationKeysActAndTheyScrollByLines) {
     EXPECT_EQ(editor().FLines->FTopLine, 0);
     SendMessageW(window, EFM_SETHIGHLIGHT, editor().FLines->Line(30)->At, editor().FLines->Line(30)->At + 1);
     EXPECT_GT(editor().FLines->FTopLine, 0); // brought into view, not sent back to the top
+    HWND three = make(400, 100);
+    SendMessageW(three, EFM_SETCOLUMNS, 3, 0);
+    const std::u16string text(u"a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\nh\r\ni\r\nj\r\nk\r\nl\r\nm\r\nn\r\n");
+    SendMessageW(three, EFM_INSERTTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    editor(three).GetLines();
+    SendMessageW(three, EFM_SETSELTEXT, 0, MAKELPARAM(30, 31)); // "k", in the third column
+    ASSERT_EQ(100 / editor(three).FLines->Line(0)->TotalHeight(), 5);
+    EXPECT_EQ(editor(three).FLines->FTopLine, 0);
 }
 
 TEST_F(Columns, TheMouseGivesTheFocusAndColumnsDrawOntoAHostsContext) {
