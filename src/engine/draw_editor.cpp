@@ -42,17 +42,22 @@ RECT TDrawEditor::GetBoundRect() {
     return r;
 }
 
-void TDrawEditor::SetColumns(std::uint32_t Num) {
-    Columns = (Num & 0xFF) != 0 ? static_cast<std::int32_t>(Num & 0xFF) : 1;
+void TDrawEditor::FitColumns(bool Always) {
     const RECT old = edInfo.eiBoundRect;
     edInfo.eiBoundRect = GetBoundRect();
     // Lines laid out for another width would overrun their columns.
-    if (edInfo.eiBoundRect.right - edInfo.eiBoundRect.left != old.right - old.left) {
+    if (Always || edInfo.eiBoundRect.right - edInfo.eiBoundRect.left != old.right - old.left) {
         const std::int32_t top = FLines->FTopLine;
         GetLines();
         FLines->SetTopLine(std::min(top, FLines->LastIndex()));
     }
+    FLines->UpdateBottomLine();
     ValidateWindow();
+}
+
+void TDrawEditor::SetColumns(std::uint32_t Num) {
+    Columns = (Num & 0xFF) != 0 ? static_cast<std::int32_t>(Num & 0xFF) : 1;
+    FitColumns(false);
 }
 
 void TDrawEditor::MakeBack() {
@@ -126,12 +131,7 @@ void TDrawEditor::ValidateWindow() {
 void TDrawEditor::WMSize(TMessage& msg) {
     if (msg.WParam == SIZE_MINIMIZED) return;
     if (FBack) MakeBack();
-    const std::int32_t top = FLines->FTopLine;
-    edInfo.eiBoundRect = GetBoundRect();
-    GetLines();
-    FLines->SetTopLine(std::min(top, FLines->LastIndex()));
-    FLines->UpdateBottomLine();
-    ValidateWindow();
+    FitColumns(true);
 }
 
 void TDrawEditor::WalkColumns(const std::function<bool(const Placed&)>& visit,

@@ -65,6 +65,9 @@ private:
     void PaintWindow(HDC dc);
     void KeyDown(WPARAM VK);
     int ClientHeight() const;
+    // The column geometry for the window; the lines are laid out again, keeping the top
+    // line, when the column width changed or `Always`.
+    void FitColumns(bool Always);
     // The column (from 0) a line at or below the top line falls in, by line heights alone.
     std::int32_t ColumnOf(std::int32_t Line) const;
 
