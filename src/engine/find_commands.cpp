@@ -19,9 +19,6 @@ constexpr std::size_t NotFound = std::u16string_view::npos;
 // Whole words end at the word separators, digits aside.
 bool IsBoundary(char16_t c) { return model::TEditorBuffer::IsSeparator(c) && !(c >= u'0' && c <= u'9'); }
 
-// Units that never belong to a run of a character format.
-bool OutsideRuns(char16_t c) { return c == 0 || c == objects::ObjectMark || c == LF || c == CR; }
-
 // The case table's lower-case partner of every code unit, looked up once per search.
 class CaseFold {
 public:
@@ -108,7 +105,7 @@ std::int32_t TFormatEditor::FindFormat(std::int32_t StartFind, std::uint8_t Form
     const std::uint32_t length = FBuffer->TextLength();
     if (start >= length) return -1;
     auto in_run = [&](std::uint32_t i) {
-        return FBuffer->FormatBuffer[i] == FormatID && !OutsideRuns(FBuffer->TextBuffer[i]);
+        return FBuffer->FormatBuffer[i] == FormatID && !model::HasNoCharFormat(FBuffer->TextBuffer[i]);
     };
     std::uint32_t first = start;
     while (first < length && !in_run(first)) ++first;

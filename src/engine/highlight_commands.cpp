@@ -11,9 +11,6 @@ namespace {
 
 constexpr std::uint8_t MarkBit = 0x80;
 
-// Units whose format bytes mean something else: paragraph words, object IDs, the terminator.
-bool Unmarkable(char16_t c) { return c == 0 || c == objects::ObjectMark || c == 10 || c == 13; }
-
 // The word at Idx as the first and the last of its units; none on an empty text, past its
 // end, or where there is no word (a delimiter followed by another).
 std::optional<std::pair<std::uint32_t, std::uint32_t>> WordAt(const model::TEditorBuffer& Buffer,
@@ -30,7 +27,7 @@ void SetMarks(model::TEditorBuffer& Buffer, std::uint32_t AStart, std::uint32_t 
     const std::uint32_t from = std::min({AStart, AEnd, length - 1});
     const std::uint32_t to = std::min(std::max(AStart, AEnd), length - 1);
     for (std::uint32_t i = from; i <= to; ++i) {
-        if (Unmarkable(Buffer.TextBuffer[i])) continue;
+        if (model::HasNoCharFormat(Buffer.TextBuffer[i])) continue;
         auto& byte = Buffer.FormatBuffer[i];
         byte = static_cast<std::uint8_t>(On ? byte | MarkBit : byte & ~MarkBit);
     }

@@ -22,10 +22,7 @@ void NotifyChanged(TFormatEditor& editor) {
 void UpdateState(TFormatEditor& editor, const model::TParagraphItem& para) {
     const model::TEditorInfo& ei = editor.edInfo;
     const model::TEditorBuffer& buffer = *ei.eiBuffers;
-    auto mark = [&](std::uint32_t p) {
-        const char16_t c = buffer.CharAt(p);
-        return c == 0 || c == 1 || c == 10 || c == 13;
-    };
+    auto mark = [&](std::uint32_t p) { return model::HasNoCharFormat(buffer.CharAt(p)); };
     // The format is taken from before the caret, past paragraph marks and objects. The caret
     // is within the text; a scan for its end would cost a keystroke or a scroll more than
     // everything else here.

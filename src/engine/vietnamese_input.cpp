@@ -93,8 +93,7 @@ void TFormatEditor::ChangeCase() {
 void TFormatEditor::EFMChangeChar(char16_t W, std::int64_t P) {
     if (P < 0 || P > FBuffer->TextLength()) return;
     const auto at = static_cast<std::uint32_t>(P);
-    const auto special = [](char16_t c) { return c == 0 || c == 1 || c == 10 || c == 13; };
-    if (special(W) || special(FBuffer->CharAt(at))) return;
+    if (model::HasNoCharFormat(W) || model::HasNoCharFormat(FBuffer->CharAt(at))) return;
     FBuffer->TextBuffer[at] = W;
     UpdateFormat(static_cast<std::int32_t>(at), at + 1);
 }

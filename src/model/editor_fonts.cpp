@@ -19,8 +19,6 @@ namespace {
 
 constexpr COLORREF default_shadow = 0xC0C0C0;
 
-bool skipped(char16_t c) { return c == 0 || c == 1 || c == 10 || c == 13; }
-
 std::u16string face_of(const TCharFormat& f) { return platform::field_to_unicode(f.ftFaceName); }
 
 COLORREF mono(COLORREF c) {
@@ -254,7 +252,7 @@ std::uint32_t TEditorFonts::SetFormatChars(std::uint32_t FromChar, std::uint32_t
     if (b == nullptr || ToChar < FromChar) return FromChar;
     ToChar = std::min(ToChar, b->TextLength());
     for (std::uint32_t i = FromChar; i <= ToChar; ++i)
-        if (!skipped(b->TextBuffer[i])) b->FormatBuffer[i] = Format;
+        if (!HasNoCharFormat(b->TextBuffer[i])) b->FormatBuffer[i] = Format;
     return ToChar + 1;
 }
 
@@ -263,7 +261,7 @@ void TEditorFonts::Renumber(std::span<const std::int32_t> map) const {
     if (b == nullptr) return;
     const std::uint32_t length = b->TextLength();
     for (std::uint32_t i = 0; i < length; ++i) {
-        if (skipped(b->TextBuffer[i])) continue;
+        if (HasNoCharFormat(b->TextBuffer[i])) continue;
         std::uint8_t& byte = b->FormatBuffer[i];
         const std::size_t old = byte & 0x7F;
         const std::int32_t now = old < map.size() ? map[old] : 0; // an index outside the table is repaired
@@ -278,7 +276,7 @@ std::vector<std::uint32_t> TEditorFonts::Usage() const {
     const std::uint32_t length = b->TextLength();
     for (std::uint32_t i = 0; i < length; ++i) {
         const std::size_t f = b->FormatBuffer[i] & 0x7F;
-        if (!skipped(b->TextBuffer[i]) && f < used.size()) ++used[f];
+        if (!HasNoCharFormat(b->TextBuffer[i]) && f < used.size()) ++used[f];
     }
     return used;
 }
