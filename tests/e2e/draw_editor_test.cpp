@@ -5,6 +5,7 @@
 
 #include "e2e/host_recorder.h"
 #include "engine/draw_editor.h"
+#include "support/surface.h"
 
 #include <gtest/gtest.h>
 
@@ -119,13 +120,8 @@ TEST_F(Columns, TheMouseGivesTheFocusAndColumnsDrawOntoAHostsContext) {
     hl::PumpMessages();
     EXPECT_EQ(GetFocus(), window);
 
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 400, 200);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    const RECT all{0, 0, 400, 200};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    Surface host_picture(400, 200);
+    HDC dc = host_picture.dc();
     SendMessageW(window, EFM_DRAWCOLUMNS, reinterpret_cast<WPARAM>(dc), MAKELPARAM(0, 100));
     int ink_above = 0, ink_below = 0;
     for (int y = 0; y < 200; ++y)
@@ -137,9 +133,6 @@ TEST_F(Columns, TheMouseGivesTheFocusAndColumnsDrawOntoAHostsContext) {
     GetViewportOrgEx(dc, &origin);
     EXPECT_EQ(origin.x, 0);
     EXPECT_EQ(origin.y, 0);
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
 }
 
 TEST_F(Columns, TheHostsBackdropIsComposedInThePictureAndShownUnlessNotDrawn) {

@@ -4,6 +4,7 @@
 #include "platform/core/global_memory.h"
 #include "platform/core/resources.h"
 #include "platform/graphics_support/graphics_support.h"
+#include "support/surface.h"
 
 #include <cstring>
 #include <string>
@@ -11,47 +12,6 @@
 
 namespace zeledit::test {
 namespace {
-
-// A white bitmap in a memory context.
-class Picture {
-public:
-    Picture(int width, int height) : width_(width), height_(height) {
-        HDC screen = GetDC(nullptr);
-        dc_ = CreateCompatibleDC(screen);
-        bitmap_ = CreateCompatibleBitmap(screen, width, height);
-        ReleaseDC(nullptr, screen);
-        old_ = SelectObject(dc_, bitmap_);
-        const RECT all{0, 0, width, height};
-        FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    }
-    ~Picture() {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    Picture(const Picture&) = delete;
-    Picture& operator=(const Picture&) = delete;
-    HDC dc() const { return dc_; }
-    COLORREF at(int x, int y) const { return GetPixel(dc_, x, y); }
-    int count(COLORREF c) const {
-        int n = 0;
-        for (int y = 0; y < height_; ++y)
-            for (int x = 0; x < width_; ++x) n += at(x, y) == c ? 1 : 0;
-        return n;
-    }
-    std::vector<COLORREF> pixels() const {
-        std::vector<COLORREF> out;
-        for (int y = 0; y < height_; ++y)
-            for (int x = 0; x < width_; ++x) out.push_back(at(x, y));
-        return out;
-    }
-
-private:
-    int width_, height_;
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ old_;
-};
 
 class Exports : public Layout {
 protected:
@@ -85,27 +45,27 @@ TEST_F(Exports, AFontPreviewDrawsTheFaceNameOrAtMost255CharactersWithItsShadow) 
     f.ftShadow = 2;
     f.ftShadColor = blue;
     const void* entry = font_entry(add_format(f));
-    Picture face(300, 40);
+    Surface face(300, 40);
     SetBkMode(face.dc(), TRANSPARENT); // an opaque background would cover the shadow
     PreviewFont(face.dc(), 2, 2, nullptr, entry);
     EXPECT_GT(face.count(red), 20);
     EXPECT_GT(face.count(blue), 20);
     EXPECT_EQ(GetTextColor(face.dc()), RGB(0, 0, 0)); // the caller's colour comes back
 
-    Picture longest(4000, 30), longer(4000, 30);
+    Surface longest(4000, 30), longer(4000, 30);
     const std::u16string m255(255, u'M'), m300(300, u'M');
     PreviewFont(longest.dc(), 0, 0, m255.c_str(), entry);
     PreviewFont(longer.dc(), 0, 0, m300.c_str(), entry);
     EXPECT_EQ(longest.pixels(), longer.pixels());
 
-    Picture untouched(50, 20);
+    Surface untouched(50, 20);
     PreviewFont(untouched.dc(), 0, 0, u"x", nullptr);
     EXPECT_EQ(untouched.count(RGB(255, 255, 255)), 50 * 20);
 }
 
 TEST_F(Exports, AParagraphPreviewHasARulerItsShadingAndThreeSampleLines) {
     SendMessageW(editor, EFM_SETPARACOLOR, 0, green);
-    Picture p(200, 60);
+    Surface p(200, 60);
     PreviewPara(p.dc(), RECT{0, 0, 200, 60}, 400, para_entry(0));
     EXPECT_EQ(p.at(5, 3), RGB(128, 128, 128));   // the ruler
     EXPECT_EQ(p.at(100, 50), green);             // the box
@@ -124,7 +84,7 @@ TEST_F(Exports, AParagraphPreviewHasARulerItsShadingAndThreeSampleLines) {
     bulleted.ptIndent.inLeft = 1.0;
     const auto id = static_cast<std::uint8_t>(SendMessageW(
         editor, EFM_ADDPARAFORMAT, reinterpret_cast<WPARAM>(editor), reinterpret_cast<LPARAM>(&bulleted)));
-    Picture q(200, 60);
+    Surface q(200, 60);
     PreviewPara(q.dc(), RECT{0, 0, 200, 60}, 400, para_entry(id));
     const int inch = 47; // 195 pixels stand for 400
     EXPECT_EQ(q.at(inch, 7), RGB(255, 255, 255));
@@ -139,7 +99,7 @@ TEST_F(Exports, AParagraphPreviewHasARulerItsShadingAndThreeSampleLines) {
     EXPECT_EQ(q.at(inch - 3, 26), green); // the lines start at the left indent, in the box
     EXPECT_EQ(q.at(inch + 3, 26), RGB(192, 192, 192));
 
-    Picture untouched(50, 50);
+    Surface untouched(50, 50);
     PreviewPara(untouched.dc(), RECT{0, 0, 50, 50}, 400, nullptr);
     PreviewPara(untouched.dc(), RECT{0, 0, 50, 50}, 0, para_entry(0));
     EXPECT_EQ(untouched.count(RGB(255, 255, 255)), 50 * 50);
@@ -152,7 +112,7 @@ TEST_F(Exports, ToolbarStripsMakeMagentaTransparent) {
     platform::LockedBlock bytes(dib.get());
     platform::add_resource(GetEditInstance(), RT_BITMAP, u"FMTOOL", bytes.bytes());
     auto pixels = [](HBITMAP b) {
-        Picture p(1, 1);
+        Surface p(1, 1);
         HDC dc = CreateCompatibleDC(p.dc());
         HGDIOBJ old = SelectObject(dc, b);
         const std::vector<COLORREF> out{GetPixel(dc, 0, 0), GetPixel(dc, 1, 0)};

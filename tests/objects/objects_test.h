@@ -6,6 +6,7 @@
 #include "objects/editor_objects.h"
 #include "objects/picture_object.h"
 #include "platform/graphics_support/graphics_support.h"
+#include "support/surface.h"
 
 #include <zeledit/headless.h>
 
@@ -87,32 +88,6 @@ protected:
         for (std::size_t i = 0; i < text.size(); ++i)
             ASSERT_TRUE(buffer->InsertChar(&text[i], formats[i], 1, static_cast<std::uint32_t>(i)));
     }
-};
-
-// A white memory bitmap.
-class Surface {
-public:
-    Surface(int width, int height)
-        : dc_(CreateCompatibleDC(nullptr)), bitmap_(CreateCompatibleBitmap(dc_, width, height)) {
-        old_ = SelectObject(dc_, bitmap_);
-        RECT all{0, 0, width, height};
-        FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    }
-    ~Surface() {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    Surface(const Surface&) = delete;
-    Surface& operator=(const Surface&) = delete;
-    HDC dc() const { return dc_; }
-    HBITMAP bitmap() const { return bitmap_; }
-    COLORREF at(int x, int y) const { return GetPixel(dc_, x, y); }
-
-private:
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ old_;
 };
 
 } // namespace zeledit::test
