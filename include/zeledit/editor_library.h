@@ -17,6 +17,13 @@ ZE_API HINSTANCE GetEditInstance() noexcept;
 // when the file cannot be read or is not a valid table.
 ZE_API BOOL LoadAccentTable(LPCWSTR FileName) noexcept;
 
+// Why the last document file operation of this thread failed: EFM_SAVEDOC, EFM_LOADDOC,
+// EFM_LOADTEMPLATE and the editor's own Open and Save. It names the file and gives the
+// system's reason ("/tmp/a.zdf: Permission denied", "/dev/full: not a regular file"); it is
+// empty after a success. The text stays valid until the next call on this thread.
+//   if (!SendMessageW(editor, EFM_SAVEDOC, 0, (LPARAM)u"/tmp/a.zdf")) show(GetLastFileError());
+ZE_API LPCWSTR GetLastFileError() noexcept;
+
 // Previews for a host's own format lists. `Entry` is a character or paragraph format entry
 // an editor hands out (EFM_GETFONTITEM, EFM_GETPARAITEM), valid while its tables stay as
 // they are; a null entry draws nothing.

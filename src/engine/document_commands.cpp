@@ -156,8 +156,12 @@ bool TFormatEditor::SaveDoc(std::u16string_view FileName) {
     auto parts = DocumentParts();
     platform::UniqueGlobal block(storage::GetData(parts));
     platform::LockedBlock bytes(block.get());
-    if (bytes.data() == nullptr || !storage::WriteWholeFile(platform::to_utf8(FileName), bytes.bytes()))
+    const std::string path = platform::to_utf8(FileName);
+    if (bytes.data() == nullptr) {
+        storage::SetLastFileError(path + ": not enough memory for the document");
         return false;
+    }
+    if (!storage::WriteWholeFile(path, bytes.bytes())) return false;
     IsModified = FALSE;
     return true;
 }

@@ -147,7 +147,7 @@ bool TEditorKeyboard::LoadFromBuffer(std::span<const std::uint8_t> bytes) {
 
 bool TEditorKeyboard::SaveToFile(const std::string& FileName) const {
     const auto bytes = SaveToBuffer();
-    return storage::WriteWholeFile(FileName, bytes);
+    return storage::WriteWholeFile(FileName, bytes).ok;
 }
 
 bool TEditorKeyboard::LoadFromFile(const std::string& FileName) {

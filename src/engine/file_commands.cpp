@@ -3,6 +3,8 @@
 #include "engine/format_editor.h"
 #include "engine/notifications.h"
 #include "engine/prompts.h"
+#include "platform/core/text.h"
+#include "storage/document_file.h"
 #include "storage/document_identifiers.h"
 
 #include <zeledit/win_dialogs.h>
@@ -89,7 +91,9 @@ void TFormatEditor::CMSave() {
     }
     name.back() = 0; // whatever the host wrote
     if (!SaveDoc(name.data())) {
-        Prompt(u"Cannot save file!", PromptStop, PromptOK);
+        // The message's own text, and why on a second line.
+        const std::u16string text = u"Cannot save file!\r\n" + platform::from_utf8(storage::LastFileError());
+        Prompt(text.c_str(), PromptStop, PromptOK);
         return;
     }
     Notify(HWindow, EFN_FILECOMMAND, EFN_FILE_SAVED, reinterpret_cast<LPARAM>(name.data()));

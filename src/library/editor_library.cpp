@@ -10,6 +10,7 @@
 #include "platform/system_library/system_library.h"
 #include "platform/user/file_dialogs.h"
 #include "platform/user/modules.h"
+#include "storage/document_file.h"
 
 #include <zeledit/controls.h>
 
@@ -106,4 +107,14 @@ BOOL LoadAccentTable(LPCWSTR FileName) noexcept {
     } catch (...) {
         return FALSE;
     }
+}
+
+LPCWSTR GetLastFileError() noexcept {
+    thread_local std::u16string text;
+    try {
+        text = zeledit::platform::from_utf8(zeledit::storage::LastFileError());
+    } catch (...) {
+        text.clear();
+    }
+    return text.c_str();
 }

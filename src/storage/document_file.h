@@ -1,5 +1,6 @@
-// Whole files in and out: written beside the target and renamed over it only once every
-// byte is on disk, so a failed save never destroys the file that was there.
+// Whole files in and out. A save is written to a new file of its own beside the target and
+// renamed over it only once every byte is on disk, so a failed save never destroys the file
+// that was there and two saves of one document never mix.
 #pragma once
 
 #include <cstdint>
@@ -9,7 +10,24 @@
 
 namespace zeledit::storage {
 
-bool WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes);
+// What a file operation came to: `reason` says why it failed, naming the path and giving
+// the system's words ("/dev/full: not a regular file", "a.zdf: No space left on device").
+struct FileResult {
+    bool ok = false;
+    std::string reason;
+    explicit operator bool() const { return ok; }
+};
+
+// Writes the bytes as the whole content of `path`. A target that exists keeps its permission
+// bits (and, where the process may, its owner); a symbolic link is written through and stays
+// a link; a target that exists and is no regular file (a directory, a device, a FIFO) is
+// refused and left as it was.
+FileResult WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// The reason of the last failed file operation of this thread (empty after a success), as
+// the library's GetLastFileError gives it to hosts.
+const std::string& LastFileError();
+void SetLastFileError(std::string reason);
 
 // The file's size, or none when it cannot be opened.
 std::optional<std::uint64_t> FileSize(const std::string& path);

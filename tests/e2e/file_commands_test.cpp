@@ -3,6 +3,8 @@
 #include "e2e/document_test.h"
 #include "engine/prompts.h"
 
+#include <sys/stat.h>
+
 #include <zeledit/win_dialogs.h>
 
 namespace zeledit::test {
@@ -176,9 +178,28 @@ TEST_F(FileCommands, SaveTakesTheHostsNameOrAsks) {
     EXPECT_EQ(file(dir / "asked.zdf"), data(editor));
     EXPECT_EQ(tasks.back().second, (dir / "asked.zdf").u16string());
 
-    answer = FileDialogAnswer{(dir / "no-such-folder" / "x.zdf").u16string(), 0};
+    const auto missing = dir / "no-such-folder" / "x.zdf";
+    answer = FileDialogAnswer{missing.u16string(), 0};
     engine(editor).CMSave();
-    EXPECT_EQ(prompts, std::vector<std::u16string>{u"Cannot save file!"});
+    // The message's text, then the path and the system's reason.
+    EXPECT_EQ(prompts, std::vector<std::u16string>{u"Cannot save file!\r\n" + missing.u16string() +
+                                                   u": No such file or directory"});
+    EXPECT_EQ(std::u16string(GetLastFileError()), missing.u16string() + u": No such file or directory");
+}
+
+TEST_F(FileCommands, SavingOverAFifoIsRefusedAndTheFifoStays) {
+    put(editor, u"saved");
+    SendMessageW(editor, EFM_SETMODIFIED, 1, 0);
+    const auto fifo = dir / "pipe";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(SendMessageW(editor, EFM_SAVEDOC, 0, reinterpret_cast<LPARAM>(fifo.u16string().c_str())), 0);
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    EXPECT_EQ(std::u16string(GetLastFileError()), fifo.u16string() + u": not a regular file");
+    EXPECT_NE(SendMessageW(editor, EFM_GETMODIFIED, 0, 0), 0); // still unsaved
+    EXPECT_NE(
+        SendMessageW(editor, EFM_SAVEDOC, 0, reinterpret_cast<LPARAM>((dir / "ok.zdf").u16string().c_str())),
+        0);
+    EXPECT_EQ(std::u16string(GetLastFileError()), u"");
 }
 
 TEST(FileDialogs, AnswersAreCheckedAndWrittenBack) {
