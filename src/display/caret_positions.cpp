@@ -40,33 +40,58 @@ private:
 
 } // namespace
 
+// Measures runs as drawing draws them: each run takes its spaces' share of the line's
+// justification and leaves the rest to the runs after it.
+class JustifiedMeasure {
+public:
+    JustifiedMeasure(HDC dc, Justification j) : dc_(dc), j_(j) {}
+    int Extent(const char16_t* text, std::uint32_t n) {
+        const int width = display::Extent(dc_, text, n);
+        Take(Remaining(j_, {text, n}));
+        return width;
+    }
+    void Take(Justification j) {
+        j_ = j;
+        SetTextJustification(dc_, j_.extra, j_.count);
+    }
+
+private:
+    HDC dc_;
+    Justification j_;
+};
+
 int CharXPosition(HDC dc, const char16_t* text, const std::uint8_t* formats, const model::TEditorInfo& ei,
                   const model::TParagraphItem& para, std::uint32_t count) {
     MeasuringState state(dc);
     const std::uint32_t length = ei.eiCurrentLine.tmLength;
-    int x = LineStartX(dc, text, length, ei).x;
+    const LineStart start = LineStartX(dc, text, length, ei);
+    int x = start.x;
     if (length == 0 || count == 0) return x;
+    JustifiedMeasure measure(dc, start.justification);
     std::uint32_t run = 0;
     int font = -1;
     for (std::uint32_t i = 0; i < count; ++i) {
         const char16_t c = text[i];
         if (LineEnd(c) || c == objects::ObjectMark || c == 9) {
-            x += Extent(dc, text + run, i - run);
+            x += measure.Extent(text + run, i - run);
             run = i + 1;
             if (c == objects::ObjectMark) x += ObjectWidth(ei, formats[i]);
-            if (c == 9)
-                x = ResolveTab(dc, x, text + i, formats + i, length - std::min(length, i + 1), para, ei)
-                        .text_x;
+            if (c == 9) {
+                const ResolvedTab tab =
+                    ResolveTab(dc, x, text + i, formats + i, length - std::min(length, i + 1), para, ei);
+                x = tab.text_x;
+                measure.Take(tab.justification);
+            }
             continue;
         }
         if ((formats[i] & 0x7F) != font) {
-            x += Extent(dc, text + run, i - run);
+            x += measure.Extent(text + run, i - run);
             run = i;
             font = formats[i] & 0x7F;
             SelectObject(dc, ei.eiFonts->GetFormatItem(font)->FFontHandle);
         }
     }
-    return x + Extent(dc, text + run, count - run);
+    return x + measure.Extent(text + run, count - run);
 }
 
 std::uint32_t CharIndexAtX(HDC dc, const char16_t* text, const std::uint8_t* formats,
@@ -74,7 +99,9 @@ std::uint32_t CharIndexAtX(HDC dc, const char16_t* text, const std::uint8_t* for
     MeasuringState state(dc);
     const std::uint32_t length = ei.eiCurrentLine.tmLength;
     if (length == 0) return 0;
-    int x = static_cast<std::uint16_t>(LineStartX(dc, text, length, ei).x);
+    const LineStart start = LineStartX(dc, text, length, ei);
+    int x = static_cast<std::uint16_t>(start.x);
+    JustifiedMeasure measure(dc, start.justification);
     std::uint32_t i = 0;
     for (; i < length && xPos > x; ++i) {
         const char16_t c = text[i];
@@ -84,10 +111,13 @@ std::uint32_t CharIndexAtX(HDC dc, const char16_t* text, const std::uint8_t* for
             continue;
         }
         SelectObject(dc, ei.eiFonts->GetFormatItem(formats[i] & 0x7F)->FFontHandle);
-        if (c == 9)
-            x = ResolveTab(dc, x, text + i, formats + i, length - i - 1, para, ei).text_x;
-        else
-            x += Extent(dc, text + i, 1);
+        if (c == 9) {
+            const ResolvedTab tab = ResolveTab(dc, x, text + i, formats + i, length - i - 1, para, ei);
+            x = tab.text_x;
+            measure.Take(tab.justification);
+        } else {
+            x += measure.Extent(text + i, 1);
+        }
     }
     return std::min(i, length);
 }

@@ -39,6 +39,14 @@ HFONT FontOf(const model::TEditorInfo& ei, std::uint8_t format) {
 
 } // namespace
 
+Justification Remaining(Justification j, std::u16string_view text) {
+    if (j.count <= 0) return {};
+    const int spaces = std::min(static_cast<int>(std::count(text.begin(), text.end(), u' ')), j.count);
+    const int share = j.extra / j.count, larger = j.extra % j.count;
+    const int taken = spaces * share + std::min(spaces, larger);
+    return {j.extra - taken, j.count - spaces};
+}
+
 LineStart LineStartX(HDC dc, const char16_t* text, std::uint32_t length, const model::TEditorInfo& ei) {
     const model::TLineInfo& line = ei.eiCurrentLine;
     const int left = line.tmLineRegion.Left, right = line.tmLineRegion.Right;
@@ -261,6 +269,7 @@ private:
         }
         DecoratedTextOut(dc_, x_, y_ + font.ftPosition, text, underline, underline_colour, f.ftStrikethrough,
                          f.ftStrikeColor);
+        justification_ = Remaining(justification_, text); // as the drawing used it up
         x_ += advance;
         run_ = end;
     }

@@ -8,6 +8,7 @@
 #include <zeledit/windows.h>
 
 #include <cstdint>
+#include <string_view>
 
 namespace zeledit::display {
 
@@ -15,6 +16,10 @@ namespace zeledit::display {
 struct Justification {
     int extra = 0, count = 0;
 };
+// What is left to spread after `text` took its spaces' share, the earlier spaces taking the
+// larger shares as the device context gives them. Set again after a run that was measured
+// rather than drawn, it keeps the runs after it where drawing puts them.
+Justification Remaining(Justification j, std::u16string_view text);
 
 // Where the line in eiCurrentLine starts by its alignment. A justified line without tabs
 // that does not end its paragraph spreads its surplus over its inner spaces through the

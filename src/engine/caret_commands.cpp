@@ -22,6 +22,9 @@ model::TParagraphItem* TFormatEditor::LoadLine(std::int32_t pLine) {
     const display::TLineItem& line = *FLines->Line(pLine);
     model::TParagraphItem* para = FParas->GetParaInfo(line.At, line.IsFirstLine(FBuffer->TextBuffer));
     FLines->GetLineInfo(pLine, 0);
+    // Left over from a layout that ran to the end; the line's own flags say where it ends, as
+    // painting takes them, and a justified line measures as it is drawn.
+    edInfo.eiCurrentLine.tmEndOfDoc = false;
     return para;
 }
 
@@ -65,13 +68,27 @@ std::uint32_t TFormatEditor::IndexAtPosition(int x, int y) {
 void TFormatEditor::AdjustTheCaret(int Height) {
     if (!EnableCaret) return;
     if (CaretVisible) HideCaret(HWindow);
+    CaretHeight = Height;
     CreateCaret(HWindow, nullptr, CaretWidth, Height);
     CaretVisible = Focused(HWindow) && !edInfo.eiSelecting;
     if (CaretVisible) ShowCaret(HWindow);
 }
 
+bool TFormatEditor::CaretInView() const {
+    RECT client{};
+    GetClientRect(HWindow, &client);
+    return CaretPos.y < client.bottom && CaretPos.y + CaretHeight > client.top;
+}
+
+void TFormatEditor::PlaceCaretInView() {
+    if (!EnableCaret || !Focused(HWindow)) return;
+    if (!CaretInView()) return HideTheCaret();
+    SetCaretPos(CaretPos.x - OriginX, CaretPos.y);
+    ShowTheCaret();
+}
+
 void TFormatEditor::ShowTheCaret() {
-    if (EnableCaret && Focused(HWindow) && !CaretVisible && !edInfo.eiSelecting) {
+    if (EnableCaret && Focused(HWindow) && !CaretVisible && !edInfo.eiSelecting && CaretInView()) {
         ShowCaret(HWindow);
         CaretVisible = true;
     }
@@ -95,7 +112,7 @@ void TFormatEditor::UpdateCaretPos(std::int32_t pLine, int x, int y) {
         CaretPos = {x, y};
         UpdateState(*this, *FParas->GetParaInfo(FLines->Line(pLine)->At, edInfo.eiCurrentLine.tmFirstLine));
     }
-    if (Focused(HWindow) && CaretVisible) SetCaretPos(CaretPos.x - OriginX, CaretPos.y);
+    PlaceCaretInView();
 }
 
 void TFormatEditor::UpdateCaret() {

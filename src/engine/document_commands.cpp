@@ -33,14 +33,18 @@ bool TFormatEditor::SetData(HGLOBAL Data) {
     if (block.data() == nullptr || !storage::LoadData(parts, block.bytes())) return false;
     ForgetObjects();
     edInfo.eiIndex = 0;
+    CurrentLine = 0;
     GetLines();
+    FLines->SetTopLine(0);
     edInfo.eiSelecting = false;
     edInfo.eiSelStart = edInfo.eiSelEnd = 0;
-    InvalidateRect(HWindow, nullptr, FALSE);
+    // Everything the old document drew goes, also below the new one's last line.
+    InvalidateRect(HWindow, nullptr, TRUE);
     IsModified = FALSE;
     IsLeftDown = false;
     edInfo.eiHighStart = edInfo.eiHighEnd = 0;
     if (!edInfo.eiUndoing) FUndoObj->FreeAll();
+    UpdateCaret();
     Notify(HWindow, EFN_FORMATCHANGED);
     return true;
 }

@@ -187,7 +187,7 @@ void TFormatEditor::EnableFitObjs(bool on) {
     if (on == FEnableFitObjs) return;
     FEnableFitObjs = on;
     edInfo.eiFitting = on ? -1 : 0;
-    ValidateWindow();
+    Refresh(); // objects change size, and lines with them
 }
 
 void TFormatEditor::SetEditorState(std::uint32_t id, bool enable) {

@@ -128,6 +128,10 @@ public:
     void AdjustTheCaret(int Height);
     void ShowTheCaret();
     void HideTheCaret();
+    // Whether the caret's line meets the window; the caret is shown only then.
+    bool CaretInView() const;
+    // The platform caret follows CaretPos: placed there while in view, hidden otherwise.
+    void PlaceCaretInView();
     void UpdateCaretPos(std::int32_t pLine, int x, int y);
     POINT GetCharPos(std::int32_t pLine, std::uint32_t Idx);
     std::uint32_t GetIndexOfPos(std::int32_t pLine, int xPos);
@@ -346,6 +350,7 @@ public:
     bool FEnableFitObjs = true;
     bool EnableCaret = true, CaretVisible = false;
     POINT CaretPos{-1, -1};
+    int CaretHeight = 0;
     std::uint32_t StateIndex = 0; // the caret index of the last state update
     std::uint8_t FCursor = 0;
     bool IsLeftDown = false, FSpecialRightButton = false;

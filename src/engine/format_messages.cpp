@@ -133,7 +133,7 @@ bool TFormatEditor::EFMFormatMessage(TMessage& msg) {
             model::CopyFaceName(FDefaultCharFormat.ftFaceName, sizeof FDefaultCharFormat.ftFaceName,
                                 f->ftFaceName, sizeof f->ftFaceName);
             FFonts->GetFormatItem(0)->ResetFont(FDefaultCharFormat);
-            ValidateWindow();
+            Refresh(); // line heights follow the font
         }
         return true;
     default: return false;

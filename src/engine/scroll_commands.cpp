@@ -94,6 +94,8 @@ void TFormatEditor::SetTopMostLine(std::int32_t a) {
     // Moving down the lines that left the top go up; moving up those that entered push down.
     const int distance = FLines->GetAbsPos(old) - FLines->GetAbsPos(a);
     FLines->SetTopLine(a);
+    CaretPos.y += distance; // the view moved under the caret
+    PlaceCaretInView();
     RECT client{};
     GetClientRect(HWindow, &client);
     if (std::abs(distance) < client.bottom - client.top)

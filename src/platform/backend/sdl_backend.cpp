@@ -116,6 +116,32 @@ private:
             DrawCaret(*w, s);
             SDL_RenderPresent(s.renderer);
         }
+        FollowActiveWindow();
+    }
+
+    // The desktop gives the keys to the window the window system made active: a dialog that
+    // opens, the owner again when it closes, a window clicked into. Without a window manager
+    // nothing else would move the keyboard focus. A window just shown may not take it at
+    // once, so it is asked again for a while.
+    void FollowActiveWindow() {
+        const HWND active = GetActiveWindow();
+        if (active != followed_) {
+            followed_ = active;
+            RequestKeys(active);
+        }
+        if (keys_for_ == nullptr) return;
+        const auto it = shown_.find(keys_for_);
+        if (it == shown_.end() || SDL_GetKeyboardFocus() == it->second.window || ++key_tries_ > MaxKeyTries) {
+            keys_for_ = nullptr;
+            return;
+        }
+        SDL_RaiseWindow(it->second.window);
+        SDL_SetWindowInputFocus(it->second.window);
+    }
+
+    void RequestKeys(HWND hwnd) {
+        keys_for_ = hwnd;
+        key_tries_ = 0;
     }
 
     bool Prepare(const Window& w, Shown& s) {
@@ -218,7 +244,9 @@ private:
                                  : e.button.button == SDL_BUTTON_MIDDLE
                                      ? (down ? WM_MBUTTONDOWN : WM_MBUTTONUP)
                                      : (down ? WM_LBUTTONDOWN : WM_LBUTTONUP);
-            Mouse(WindowOf(e.button.windowID), message, e.button.x, e.button.y);
+            const HWND hwnd = WindowOf(e.button.windowID);
+            if (down && SDL_GetKeyboardFocus() != SDL_GetWindowFromID(e.button.windowID)) RequestKeys(hwnd);
+            Mouse(hwnd, message, e.button.x, e.button.y);
             break;
         }
         case SDL_MOUSEWHEEL: {
@@ -250,7 +278,11 @@ private:
         }
     }
 
+    static constexpr int MaxKeyTries = 20;
     std::map<HWND, Shown> shown_;
+    HWND followed_ = nullptr; // the active window the keys last followed
+    HWND keys_for_ = nullptr; // the window still to be given the keys
+    int key_tries_ = 0;
     std::u16string last_seen_;
     POINT last_mouse_{};
     unsigned cursor_shape_ = ~0u;
