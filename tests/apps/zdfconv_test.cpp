@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -102,10 +103,73 @@ TEST_F(Zdfconv, CountsObjectsAndLinks) {
     EXPECT_NE(info.output.find("objects: 1\nlinks: 1\n"), std::string::npos) << info.output;
 }
 
+int png_height(const std::string& png) {
+    if (png.size() < 24) return -1;
+    const auto byte = [&](int i) { return static_cast<unsigned char>(png[static_cast<std::size_t>(i)]); };
+    return byte(20) << 24 | byte(21) << 16 | byte(22) << 8 | byte(23);
+}
+
+TEST_F(Zdfconv, RenderSaysWhereATallDocumentIsCutAndRendersTheRest) {
+    std::string text;
+    for (int i = 1; i <= 2500; ++i) text += "line " + std::to_string(i) + "\n";
+    write(path("in.txt"), text);
+    ASSERT_EQ(zdfconv("fromtext " + path("in.txt") + " " + path("doc.zdf")).status, 0);
+    const Outcome first = zdfconv("render " + path("doc.zdf") + " " + path("1.png"));
+    EXPECT_EQ(first.status, 0);
+    const auto from = first.output.find("--from-line ");
+    ASSERT_NE(from, std::string::npos) << first.output;
+    const int next = std::stoi(first.output.substr(from + 12));
+    EXPECT_NE(first.output.find("shows lines 1 to " + std::to_string(next - 1) + " of 2500"),
+              std::string::npos);
+    const int height = png_height(read(path("1.png")));
+    EXPECT_LE(height, 32000);
+    EXPECT_GT(height, 31900); // full lines, up to the limit
+    const Outcome rest =
+        zdfconv("render " + path("doc.zdf") + " " + path("2.png") + " --from-line " + std::to_string(next));
+    EXPECT_EQ(rest.status, 0);
+    EXPECT_EQ(rest.output, ""); // the rest fits
+    const int line = height / (next - 1);
+    EXPECT_NEAR(png_height(read(path("2.png"))), (2500 - next + 1) * line + 10, 2);
+    EXPECT_EQ(zdfconv("render " + path("doc.zdf") + " " + path("3.png") + " --from-line 2501").status, 2);
+}
+
+TEST_F(Zdfconv, OutputIsWholeOrAbsentAndFailuresSayWhy) {
+    write(path("in.txt"), "text");
+    ASSERT_EQ(zdfconv("fromtext " + path("in.txt") + " " + path("doc.zdf")).status, 0);
+    const Outcome full = zdfconv("totext " + path("doc.zdf") + " /dev/full");
+    EXPECT_EQ(full.status, 2);
+    EXPECT_NE(full.output.find("cannot write /dev/full: not a regular file"), std::string::npos)
+        << full.output;
+    // Past the file size limit: no partial output, no temporary file left behind.
+    const std::string command = "ulimit -f 0; " + std::string(ZDFCONV) + " totext " + path("doc.zdf") + " " +
+                                path("big.txt") + " 2>/dev/null";
+    const int status = std::system(("bash -c '" + command + "'").c_str());
+    EXPECT_EQ(WEXITSTATUS(status), 2);
+    for (const auto& entry : fs::directory_iterator(dir))
+        EXPECT_FALSE(entry.path().filename().string().starts_with("big.txt")) << entry.path();
+
+    const Outcome folder = zdfconv("fromtext " + dir.string() + " " + path("x.zdf"));
+    EXPECT_EQ(folder.status, 2);
+    EXPECT_NE(folder.output.find("cannot read " + dir.string() + ": is a folder"), std::string::npos)
+        << folder.output;
+    const Outcome missing = zdfconv("totext " + path("none.zdf") + " " + path("x.txt"));
+    EXPECT_NE(missing.output.find("cannot read " + path("none.zdf") + ": No such file or directory"),
+              std::string::npos)
+        << missing.output;
+
+    write(path("odd.txt"), std::string("a\xFF\xFE b\0c\xEF\xBF\xBD", 10));
+    const Outcome odd = zdfconv("fromtext " + path("odd.txt") + " " + path("odd.zdf"));
+    EXPECT_EQ(odd.status, 0);
+    EXPECT_NE(odd.output.find("2 bytes are not UTF-8"), std::string::npos) << odd.output;
+    EXPECT_NE(odd.output.find("1 control character was left out"), std::string::npos) << odd.output;
+}
+
 TEST_F(Zdfconv, BadInputIsRefusedWithAReason) {
     const Outcome missing = zdfconv("info " + path("none.zdf"));
     EXPECT_EQ(missing.status, 2);
-    EXPECT_NE(missing.output.find("not a document file"), std::string::npos);
+    EXPECT_NE(missing.output.find("cannot read"), std::string::npos);
+    write(path("empty.zdf"), "");
+    EXPECT_NE(zdfconv("info " + path("empty.zdf")).output.find("not a document file"), std::string::npos);
     write(path("in.txt"), "text");
     ASSERT_EQ(zdfconv("fromtext " + path("in.txt") + " " + path("doc.zdf")).status, 0);
     const std::string whole = read(path("doc.zdf"));
