@@ -1,11 +1,12 @@
 # Entry points. Each one installs what is missing, configures and builds before it runs.
 BUILD        ?= build
 ASAN_BUILD   ?= build-asan
-BENCH_BUILD  ?= build-release
+RELEASE_BUILD ?= build-release
 FUZZ_SECONDS ?= 30
 JOBS         ?= $(shell nproc)
+PREFIX       ?= /usr/local
 
-.PHONY: test demo asan bench deps
+.PHONY: test demo asan bench deps install
 
 deps:
 	@bash scripts/install-deps.sh
@@ -15,12 +16,21 @@ test: deps
 	cmake --build $(BUILD) -j $(JOBS)
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
+# The demo edits its own copy of the sample (made once, so earlier edits are kept); it builds
+# what installing needs too.
 demo: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug
-	cmake --build $(BUILD) -j $(JOBS) --target zeledit-demo
+	cmake --build $(BUILD) -j $(JOBS) --target zeledit zdfconv zeledit-demo
 	@mkdir -p $(BUILD)/demo
-	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then $(BUILD)/apps/zeledit-demo/zeledit-demo samples/welcome.zdf; \
-	else $(BUILD)/apps/zeledit-demo/zeledit-demo samples/welcome.zdf --render $(BUILD)/demo/welcome.png; fi
+	@cp -n samples/welcome.zdf $(BUILD)/demo/welcome.zdf
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then $(BUILD)/apps/zeledit-demo/zeledit-demo $(BUILD)/demo/welcome.zdf; \
+	else $(BUILD)/apps/zeledit-demo/zeledit-demo $(BUILD)/demo/welcome.zdf --render $(BUILD)/demo/welcome.png; fi
+
+# The library, its headers, pkg-config and CMake files and zdfconv under PREFIX.
+install: deps
+	cmake -S . -B $(RELEASE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DZELEDIT_TESTS=OFF
+	cmake --build $(RELEASE_BUILD) -j $(JOBS) --target zeledit zdfconv
+	cmake --install $(RELEASE_BUILD) --prefix $(PREFIX)
 
 asan: export LSAN_OPTIONS = suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0
 asan: export UBSAN_OPTIONS = print_stacktrace=1
@@ -32,6 +42,6 @@ asan: deps
 	bash scripts/run-fuzzers.sh $(ASAN_BUILD)/fuzz fuzz/corpus $(FUZZ_SECONDS)
 
 bench: deps
-	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DZELEDIT_TESTS=OFF -DZELEDIT_BENCH=ON
-	cmake --build $(BENCH_BUILD) -j $(JOBS)
-	bash scripts/run-benchmarks.sh $(BENCH_BUILD)/bench
+	cmake -S . -B $(RELEASE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DZELEDIT_TESTS=OFF -DZELEDIT_BENCH=ON
+	cmake --build $(RELEASE_BUILD) -j $(JOBS)
+	bash scripts/run-benchmarks.sh $(RELEASE_BUILD)/bench

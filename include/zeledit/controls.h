@@ -24,8 +24,18 @@ namespace zeledit {
 using DialogHook = std::function<void(HWND dialog)>;
 ZE_API void SetDialogHook(DialogHook hook);
 
-// The message box: text, icon kind (0 warning, 1 stop, 2 information, 3 question) and button
-// set; answers the dialog result of the button pressed.
+// The message box's buttons, combined into a set, and its icon kinds.
+inline constexpr WORD mbYes = 0x01, mbNo = 0x02, mbOK = 0x04, mbCancel = 0x08, mbAbort = 0x10, mbRetry = 0x20,
+                      mbIgnore = 0x40, mbAll = 0x80;
+inline constexpr BYTE mkWarning = 0, mkStop = 1, mkInformation = 2, mkQuestion = 3;
+
+// The message box: text (lines split at CR LF), icon kind and button set; answers the
+// button pressed as IDYES, IDNO, IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE or IDALL
+// (Escape presses the rightmost of No, Ignore and Cancel in the set; closing the box
+// answers IDCANCEL).
+// Each button is a child window whose identifier is its answer, so a dialog hook presses
+// one with SendMessageW(GetDlgItem(box, IDNO), BM_CLICK, 0, 0).
+//   if (ShowMessageBox(u"Save the changes?", mkQuestion, mbYes | mbNo | mbCancel) == IDCANCEL) ...
 ZE_API int ShowMessageBox(LPCWSTR text, BYTE kind, WORD buttons);
 
 } // namespace zeledit

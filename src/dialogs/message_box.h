@@ -10,10 +10,6 @@
 
 namespace zeledit::dialogs {
 
-// Button set flags, and the answer of each button.
-inline constexpr WORD mbYes = 0x01, mbNo = 0x02, mbOK = 0x04, mbCancel = 0x08, mbAbort = 0x10, mbRetry = 0x20,
-                      mbIgnore = 0x40, mbAll = 0x80;
-
 class TMsgFrm {
 public:
     TMsgFrm();

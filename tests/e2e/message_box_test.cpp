@@ -73,7 +73,7 @@ int height(const RECT& r) { return r.bottom - r.top; }
 
 TEST_F(MessageBox, EmptyTextGivesTheSmallestBox) {
     Seen seen;
-    EXPECT_EQ(show(u"", 2, dialogs::mbOK, press(IDOK), &seen), IDOK);
+    EXPECT_EQ(show(u"", 2, mbOK, press(IDOK), &seen), IDOK);
     EXPECT_EQ(width(seen.window), 196);
     EXPECT_EQ(height(seen.window), 73);
     ASSERT_EQ(seen.ids.size(), 1u);
@@ -85,7 +85,7 @@ TEST_F(MessageBox, EmptyTextGivesTheSmallestBox) {
 
 TEST_F(MessageBox, YesAndNoAreCentredInOrder) {
     Seen seen;
-    EXPECT_EQ(show(u"Save changes?", 3, dialogs::mbYes | dialogs::mbNo, press(IDYES), &seen), IDYES);
+    EXPECT_EQ(show(u"Save changes?", 3, mbYes | mbNo, press(IDYES), &seen), IDYES);
     ASSERT_EQ(seen.ids, (std::vector<int>{IDYES, IDNO}));
     const int w = width(seen.window);
     const int row = 2 * 64 + 4;
@@ -104,8 +104,8 @@ TEST_F(MessageBox, AllEightButtonsWidenTheWindow) {
 
 TEST_F(MessageBox, LongerTextGrowsTheBox) {
     Seen one, three;
-    show(u"A short line", 2, dialogs::mbOK, press(IDOK), &one);
-    show(u"A much longer first line of the message\nsecond\nthird", 2, dialogs::mbOK, press(IDOK), &three);
+    show(u"A short line", 2, mbOK, press(IDOK), &one);
+    show(u"A much longer first line of the message\nsecond\nthird", 2, mbOK, press(IDOK), &three);
     EXPECT_GT(width(three.window), width(one.window));
     EXPECT_GT(height(three.window), height(one.window));
 }
@@ -113,23 +113,19 @@ TEST_F(MessageBox, LongerTextGrowsTheBox) {
 TEST_F(MessageBox, EscapePressesTheCancelButton) {
     ::testing::internal::CaptureStderr(); // a box that ran out of input would say so there
     auto escape = [](HWND) { headless::KeyPress(VK_ESCAPE); };
-    EXPECT_EQ(show(u"?", 3, dialogs::mbYes | dialogs::mbNo, escape), IDNO);
-    EXPECT_EQ(show(u"?", 3, dialogs::mbOK | dialogs::mbCancel, escape), IDCANCEL);
-    EXPECT_EQ(show(u"?", 3, dialogs::mbYes | dialogs::mbNo | dialogs::mbCancel, escape), IDCANCEL);
+    EXPECT_EQ(show(u"?", 3, mbYes | mbNo, escape), IDNO);
+    EXPECT_EQ(show(u"?", 3, mbOK | mbCancel, escape), IDCANCEL);
+    EXPECT_EQ(show(u"?", 3, mbYes | mbNo | mbCancel, escape), IDCANCEL);
     auto enter = [](HWND) { headless::KeyPress(VK_RETURN); };
-    EXPECT_EQ(show(u"?", 3, dialogs::mbYes | dialogs::mbNo, enter), IDYES); // the first is the default
+    EXPECT_EQ(show(u"?", 3, mbYes | mbNo, enter), IDYES); // the first is the default
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
 }
 
 TEST_F(MessageBox, MnemonicsAndTabReachTheButtons) {
-    EXPECT_EQ(show(u"?", 3, dialogs::mbYes | dialogs::mbNo | dialogs::mbCancel,
-                   [](HWND) { headless::KeyPress('Y'); }),
-              IDYES);
-    EXPECT_EQ(show(u"?", 0, dialogs::mbAbort | dialogs::mbRetry | dialogs::mbIgnore,
-                   [](HWND) { headless::KeyPress('R'); }),
-              IDRETRY);
+    EXPECT_EQ(show(u"?", 3, mbYes | mbNo | mbCancel, [](HWND) { headless::KeyPress('Y'); }), IDYES);
+    EXPECT_EQ(show(u"?", 0, mbAbort | mbRetry | mbIgnore, [](HWND) { headless::KeyPress('R'); }), IDRETRY);
     // The first button has the focus; Tab moves it to the next, Enter presses that one.
-    EXPECT_EQ(show(u"?", 3, dialogs::mbYes | dialogs::mbNo | dialogs::mbCancel,
+    EXPECT_EQ(show(u"?", 3, mbYes | mbNo | mbCancel,
                    [](HWND) {
                        headless::KeyPress(VK_TAB);
                        headless::KeyPress(VK_RETURN);
@@ -144,15 +140,15 @@ TEST_F(MessageBox, ClickingAButtonWithTheMouse) {
         GetWindowRect(GetDlgItem(dialog, IDYES), &r);
         headless::Click(headless::Button::Left, r.left + 5, r.top + 5);
     };
-    EXPECT_EQ(show(u"?", 3, dialogs::mbYes | dialogs::mbNo, click_yes), IDYES);
+    EXPECT_EQ(show(u"?", 3, mbYes | mbNo, click_yes), IDYES);
 }
 
 TEST_F(MessageBox, WithoutInputTheBoxAnswersItsCancelButtonOrOK) {
     ::testing::internal::CaptureStderr();
-    EXPECT_EQ(ShowMessageBox(u"x", 0, dialogs::mbOK | dialogs::mbCancel), IDCANCEL);
-    EXPECT_EQ(ShowMessageBox(u"x", 0, dialogs::mbOK), IDOK);
-    EXPECT_EQ(ShowMessageBox(u"x", 0, dialogs::mbYes | dialogs::mbNo), IDNO);
-    EXPECT_EQ(ShowMessageBox(u"x", 0, dialogs::mbYes), IDCANCEL); // closed without a button
+    EXPECT_EQ(ShowMessageBox(u"x", 0, mbOK | mbCancel), IDCANCEL);
+    EXPECT_EQ(ShowMessageBox(u"x", 0, mbOK), IDOK);
+    EXPECT_EQ(ShowMessageBox(u"x", 0, mbYes | mbNo), IDNO);
+    EXPECT_EQ(ShowMessageBox(u"x", 0, mbYes), IDCANCEL); // closed without a button
     const std::string log = ::testing::internal::GetCapturedStderr();
     EXPECT_NE(log.find("answered 2"), std::string::npos);
     EXPECT_NE(log.find("answered 1"), std::string::npos);
@@ -167,7 +163,7 @@ TEST_F(MessageBox, OwnerIsDisabledMeanwhileAndFocusComesBack) {
         CreateWindowExW(0, u"Owner", u"", WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
     SetFocus(owner);
     bool disabled_during = false;
-    show(u"", 2, dialogs::mbOK, [&](HWND dialog) {
+    show(u"", 2, mbOK, [&](HWND dialog) {
         disabled_during = !IsWindowEnabled(owner);
         SendMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
     });
@@ -179,7 +175,7 @@ TEST_F(MessageBox, OwnerIsDisabledMeanwhileAndFocusComesBack) {
 TEST_F(MessageBox, ColoursOfTheStripFrameAndPanel) {
     for (BYTE kind : {BYTE(0), BYTE(1), BYTE(2), BYTE(3), BYTE(9)}) {
         std::uint32_t frame = 0, strip = 0, strip_bottom = 0, panel = 0, separator = 0;
-        show(u"", kind, dialogs::mbOK, [&](HWND dialog) {
+        show(u"", kind, mbOK, [&](HWND dialog) {
             frame = headless::PixelAt(dialog, 1, 1);
             strip = headless::PixelAt(dialog, 38, 3);
             strip_bottom = headless::PixelAt(dialog, 38, 69);
@@ -212,8 +208,8 @@ TEST_F(MessageBox, ColoursOfTheStripFrameAndPanel) {
 TEST_F(MessageBox, QuestionWithYesAndNoRendersToPng) {
     const std::string path = ::testing::TempDir() + "message-box.png";
     bool written = false;
-    show(u"Tài liệu đã thay đổi. Lưu lại không?\nThe document changed. Save it?", 3,
-         dialogs::mbYes | dialogs::mbNo, [&](HWND dialog) {
+    show(u"Tài liệu đã thay đổi. Lưu lại không?\nThe document changed. Save it?", 3, mbYes | mbNo,
+         [&](HWND dialog) {
              written = headless::WritePng(dialog, path.c_str());
              SendMessageW(GetDlgItem(dialog, IDYES), BM_CLICK, 0, 0);
          });

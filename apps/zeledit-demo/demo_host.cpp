@@ -1,0 +1,231 @@
+#include "demo_host.h"
+
+#include <zeledit/controls.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
+namespace demo {
+namespace {
+
+constexpr int ToolbarHeight = 34, StatusHeight = 28, Gap = 4;
+constexpr int EditorId = 100, StatusId = 101, ToolBase = 200;
+// The editor's own commands the frame uses.
+constexpr UINT NewCommand = 124, OpenCommand = 125, SaveCommand = 126;
+// Toolbar commands the demo handles itself rather than sending to the editor.
+constexpr UINT VietnameseSwitch = 1, UndoKey = 2;
+
+struct Tool {
+    const char16_t* caption;
+    int width;
+    UINT command; // sent to the editor as WM_COMMAND, or one of the demo's own
+};
+constexpr Tool Tools[] = {{u"New", 46, NewCommand},
+                          {u"Open…", 60, OpenCommand},
+                          {u"Save…", 60, SaveCommand},
+                          {u"B", 28, 103},
+                          {u"I", 28, 104},
+                          {u"U", 28, 105},
+                          {u"Left", 44, 106},
+                          {u"Centre", 54, 107},
+                          {u"Right", 48, 108},
+                          {u"Justify", 58, 109},
+                          {u"Undo", 50, UndoKey},
+                          {u"Tiếng Việt", 84, VietnameseSwitch}};
+
+HWND frame, editor, status;
+WNDPROC editor_proc;
+std::u16string file_name; // what Save writes without asking: a file opened or saved as
+std::u16string title;
+bool vietnamese = false;
+
+std::u16string Number(long n) { return std::filesystem::path(std::to_string(n)).u16string(); }
+
+bool Modified() { return SendMessageW(editor, EFM_GETMODIFIED, 0, 0) != 0; }
+
+std::u16string DocumentName() {
+    return file_name.empty() ? u"Untitled" : std::filesystem::path(file_name).filename().u16string();
+}
+
+// "*welcome.zdf — zeledit" while there are unsaved changes, as desktop editors show it.
+void UpdateTitle() {
+    const std::u16string now = (Modified() ? u"*" : u"") + DocumentName() + u" — zeledit";
+    if (now == title) return;
+    title = now;
+    SetWindowTextW(frame, title.c_str());
+}
+
+void UpdateStatus() {
+    SIZE range{};
+    SendMessageW(editor, EFM_GETSELINDEX, 0, reinterpret_cast<LPARAM>(&range));
+    const auto caret = static_cast<LPARAM>(range.cy);
+    const LRESULT line = SendMessageW(editor, EFM_GETLINEOFINDEX, 0, caret) + 1;
+    const std::u16string text = u"  Line " + Number(line) + u", position " + Number(caret) +
+                                u"   ·   Tiếng Việt: " + (vietnamese ? u"on" : u"off") +
+                                (Modified() ? u"   ·   modified" : u"");
+    SetWindowTextW(status, text.c_str());
+    UpdateTitle();
+}
+
+// Whether the document may be replaced or closed: nothing unsaved, or the user saved it or
+// chose to drop the changes. Cancel, or a save that did not happen, keeps everything.
+bool MayDropDocument() {
+    if (!Modified()) return true;
+    const std::u16string question = u"Save the changes to " + DocumentName() + u"?";
+    switch (zeledit::ShowMessageBox(question.c_str(), zeledit::mkQuestion,
+                                    zeledit::mbYes | zeledit::mbNo | zeledit::mbCancel)) {
+    case IDYES: SendMessageW(editor, WM_COMMAND, SaveCommand, 0); return !Modified();
+    case IDNO: return true;
+    default: return false;
+    }
+}
+
+// Answers the file-command notification: the question before a new or opened document
+// replaces this one, the name to save under, and the name the document now has.
+LRESULT FileCommand(WPARAM task, LPARAM name) {
+    switch (task) {
+    case EFN_FILE_BEFORENEW: return MayDropDocument() ? 0 : 1;
+    case EFN_FILE_QUERYSAVENAME: {
+        if (file_name.empty()) return 0; // the editor asks for one
+        auto* buffer = reinterpret_cast<char16_t*>(name);
+        const std::size_t n = std::min<std::size_t>(file_name.size(), 500);
+        std::copy_n(file_name.begin(), n, buffer);
+        buffer[n] = 0;
+        return 1;
+    }
+    case EFN_FILE_OPENED:
+    case EFN_FILE_SAVED: file_name = reinterpret_cast<const char16_t*>(name); return 0;
+    case EFN_FILE_NEW:
+        file_name.clear();
+        SendMessageW(editor, EFM_SETMODIFIED, 0, 0); // nothing to save in an empty document
+        return 0;
+    default: return 0;
+    }
+}
+
+// The editor tells its own window; the host listens there.
+LRESULT CALLBACK EditorHook(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == EFN_INPUTCHANGED) vietnamese = wParam != 0;
+    const LRESULT result = msg == EFN_FILECOMMAND ? FileCommand(wParam, lParam)
+                                                  : CallWindowProcW(editor_proc, hwnd, msg, wParam, lParam);
+    if (msg == EFN_UPDATESTATE || msg == EFN_CHANGED || msg == EFN_INPUTCHANGED || msg == EFN_FILECOMMAND)
+        UpdateStatus();
+    return result;
+}
+
+// The protocol has no undo message: the editor undoes on Ctrl+Z, so the button gives it
+// that keystroke with Ctrl held for it.
+void SendUndoKey() {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    const BYTE ctrl = keys[VK_CONTROL];
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    SendMessageW(editor, WM_KEYDOWN, 'Z', 0);
+    keys[VK_CONTROL] = ctrl;
+    SetKeyboardState(keys);
+}
+
+void RunCommand(UINT command) {
+    if (command == VietnameseSwitch)
+        SwitchVietnamese();
+    else if (command == UndoKey)
+        SendUndoKey();
+    else
+        SendMessageW(editor, WM_COMMAND, command, 0);
+    SetFocus(editor);
+    UpdateStatus();
+}
+
+void Layout(int width, int height) {
+    MoveWindow(editor, Gap, ToolbarHeight, width - 2 * Gap, height - ToolbarHeight - StatusHeight - Gap,
+               TRUE);
+    MoveWindow(status, 0, height - StatusHeight, width, StatusHeight, TRUE);
+}
+
+LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_SIZE: Layout(LOWORD(lParam), HIWORD(lParam)); return 0;
+    case WM_SETFOCUS: SetFocus(editor); return 0;
+    case WM_COMMAND: {
+        const int id = LOWORD(wParam) - ToolBase;
+        if (id >= 0 && id < static_cast<int>(std::size(Tools))) RunCommand(Tools[id].command);
+        return 0;
+    }
+    case WM_CLOSE:
+        if (MayDropDocument()) DestroyWindow(hwnd);
+        return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
+    default: return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+}
+
+} // namespace
+
+HWND CreateFrame() {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = FrameProc;
+    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    wc.lpszClassName = u"ZeleditDemoFrame";
+    RegisterClassW(&wc);
+    frame = CreateWindowExW(0, u"ZeleditDemoFrame", u"zeledit", WS_OVERLAPPEDWINDOW, 60, 40, 820, 600,
+                            nullptr, nullptr, nullptr, nullptr);
+    int x = Gap;
+    for (std::size_t i = 0; i < std::size(Tools); ++i) {
+        CreateWindowExW(0, ButtonClassName, Tools[i].caption, WS_CHILD | WS_VISIBLE, x, 4, Tools[i].width, 26,
+                        frame, reinterpret_cast<HMENU>(ToolBase + i), nullptr, nullptr);
+        x += Tools[i].width + Gap;
+    }
+    editor = CreateWindowExW(WS_EX_CLIENTEDGE, FormattedEditorClassName, u"", WS_CHILD | WS_VISIBLE, 0, 0, 0,
+                             0, frame, reinterpret_cast<HMENU>(EditorId), nullptr, nullptr);
+    status = CreateWindowExW(0, PanelClassName, u"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, frame,
+                             reinterpret_cast<HMENU>(StatusId), nullptr, nullptr);
+    editor_proc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(editor, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditorHook)));
+    SendMessageW(editor, EFM_SETEDITTYPE, 0, 0x2 | 0x2000 | 0x80000); // control mode, load/save, typography
+    file_name.clear();
+    title.clear();
+    vietnamese = false;
+    RECT client;
+    GetClientRect(frame, &client);
+    Layout(client.right, client.bottom);
+    UpdateStatus();
+    return frame;
+}
+
+HWND Editor() { return editor; }
+const std::u16string& FileName() { return file_name; }
+
+bool OpenFile(const std::u16string& path, std::u16string& why) {
+    if (SendMessageW(editor, EFM_LOADDOC, 0, reinterpret_cast<LPARAM>(path.c_str())) == 0) {
+        why = GetLastFileError();
+        if (why.empty()) why = path + u": not a document the editor can read";
+        return false;
+    }
+    file_name = path;
+    UpdateStatus();
+    return true;
+}
+
+bool TakeShortcut(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || (msg.hwnd != frame && !IsChild(frame, msg.hwnd))) return false;
+    if ((GetKeyState(VK_CONTROL) & 0x8000) == 0 || (GetKeyState(VK_SHIFT) & 0x8000) != 0 ||
+        (GetKeyState(VK_MENU) & 0x8000) != 0)
+        return false;
+    const UINT command = msg.wParam == 'N'   ? NewCommand
+                         : msg.wParam == 'O' ? OpenCommand
+                         : msg.wParam == 'S' ? SaveCommand
+                                             : 0;
+    if (command == 0) return false;
+    RunCommand(command);
+    return true;
+}
+
+void SwitchVietnamese() {
+    vietnamese = !vietnamese;
+    SendMessageW(editor, EFM_ENABLEVIETKEY, vietnamese ? 1 : 0, 0);
+    UpdateStatus();
+}
+
+} // namespace demo

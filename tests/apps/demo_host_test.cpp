@@ -1,0 +1,161 @@
+// The demo's frame driven headless as a person drives it: buttons, shortcuts and the
+// questions before unsaved work would be lost.
+#include "demo_host.h"
+
+#include <zeledit/controls.h>
+#include <zeledit/headless.h>
+#include <zeledit/win_dialogs.h>
+#include <zeledit/zeledit.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string read(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+class DemoHost : public ::testing::Test {
+protected:
+    fs::path dir;
+    HWND frame = nullptr;
+    std::vector<bool> save_dialogs; // a file dialog was shown: save or open
+    std::optional<fs::path> dialog_answer;
+    std::vector<std::u16string> questions;
+    int question_answer = IDCANCEL;
+
+    void SetUp() override {
+        zeledit::headless::Reset();
+        InitEditorLib();
+        dir = fs::path(::testing::TempDir()) /
+              (std::string("demo-host-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        fs::copy_file(WELCOME_SAMPLE, dir / "welcome.zdf");
+        zeledit::SetFileDialogHook([this](const zeledit::FileDialogRequest& r) {
+            save_dialogs.push_back(r.save);
+            return dialog_answer ? std::optional<zeledit::FileDialogAnswer>({dialog_answer->u16string(), 0})
+                                 : std::nullopt;
+        });
+        zeledit::SetDialogHook([this](HWND box) {
+            questions.push_back(text_of(box));
+            SendMessageW(GetDlgItem(box, question_answer), BM_CLICK, 0, 0);
+        });
+        frame = demo::CreateFrame();
+        ShowWindow(frame, SW_SHOW);
+        SetFocus(demo::Editor());
+    }
+    void TearDown() override {
+        zeledit::SetFileDialogHook({});
+        zeledit::SetDialogHook({});
+        zeledit::headless::Reset();
+        fs::remove_all(dir);
+    }
+    // Every label's text of a message box, one after another.
+    static std::u16string text_of(HWND box) {
+        std::u16string all;
+        for (HWND c = GetWindow(box, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+            WCHAR text[256];
+            all.append(text, static_cast<std::size_t>(GetWindowTextW(c, text, 256)));
+        }
+        return all;
+    }
+    // The demo's own loop: its shortcuts first, then the usual translation and dispatch.
+    void pump() {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (demo::TakeShortcut(msg)) continue;
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+    void ctrl(UINT key) {
+        zeledit::headless::KeyDown(VK_CONTROL);
+        zeledit::headless::KeyPress(key);
+        zeledit::headless::KeyUp(VK_CONTROL);
+        pump();
+    }
+    void type(std::u16string_view text) {
+        zeledit::headless::TypeText(text);
+        pump();
+    }
+    void press(int tool) { SendMessageW(frame, WM_COMMAND, 200 + tool, 0); } // New, Open…, Save…
+    std::u16string title() const {
+        WCHAR text[256];
+        return {text, static_cast<std::size_t>(GetWindowTextW(frame, text, 256))};
+    }
+    std::u16string text() const {
+        const auto* t =
+            reinterpret_cast<const char16_t*>(SendMessageW(demo::Editor(), EFM_GETTEXTBUFFER, 0, 0));
+        return {t, static_cast<std::size_t>(SendMessageW(demo::Editor(), EFM_GETTEXTLENGTH, 0, 0))};
+    }
+};
+
+TEST_F(DemoHost, SaveAfterNewAsksForANameAndLeavesTheOpenedFileAlone) {
+    std::u16string why;
+    ASSERT_TRUE(demo::OpenFile((dir / "welcome.zdf").u16string(), why)) << fs::path(why).string();
+    EXPECT_EQ(title(), u"welcome.zdf — zeledit");
+    press(0); // New: nothing unsaved, so no question
+    EXPECT_TRUE(questions.empty());
+    EXPECT_EQ(title(), u"Untitled — zeledit");
+    EXPECT_EQ(SendMessageW(demo::Editor(), EFM_GETMODIFIED, 0, 0), 0);
+    type(u"fresh");
+    EXPECT_EQ(title(), u"*Untitled — zeledit");
+    dialog_answer = dir / "fresh.zdf";
+    ctrl('S');
+    EXPECT_EQ(save_dialogs, std::vector<bool>{true});
+    EXPECT_EQ(read(dir / "welcome.zdf"), read(WELCOME_SAMPLE));
+    EXPECT_TRUE(fs::exists(dir / "fresh.zdf"));
+    EXPECT_EQ(title(), u"fresh.zdf — zeledit");
+    type(u"!");
+    ctrl('S'); // now it has a name: no dialog
+    EXPECT_EQ(save_dialogs.size(), 1u);
+    EXPECT_EQ(title(), u"fresh.zdf — zeledit");
+}
+
+TEST_F(DemoHost, UnsavedWorkIsNeverDroppedWithoutAnAnswer) {
+    type(u"precious");
+    question_answer = IDCANCEL;
+    ctrl('N');
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_NE(questions[0].find(u"Save the changes to Untitled?"), std::u16string::npos);
+    EXPECT_EQ(text(), u"precious");
+    ctrl('O');
+    EXPECT_TRUE(save_dialogs.empty()); // cancelled before the open dialog
+    SendMessageW(frame, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(frame));
+    EXPECT_EQ(questions.size(), 3u);
+
+    // Yes saves first; a cancelled save keeps the document.
+    question_answer = IDYES;
+    press(0);
+    EXPECT_EQ(save_dialogs, std::vector<bool>{true});
+    EXPECT_EQ(text(), u"precious");
+    dialog_answer = dir / "kept.zdf";
+    press(0);
+    EXPECT_TRUE(fs::exists(dir / "kept.zdf"));
+    EXPECT_EQ(text(), u"");
+
+    type(u"dropped");
+    question_answer = IDNO;
+    SendMessageW(frame, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(frame));
+}
+
+TEST_F(DemoHost, AFileThatCannotBeOpenedSaysWhy) {
+    std::u16string why;
+    EXPECT_FALSE(demo::OpenFile((dir / "none.zdf").u16string(), why));
+    EXPECT_EQ(why, (dir / "none.zdf").u16string() + u": No such file or directory");
+    EXPECT_EQ(demo::FileName(), u"");
+}
+
+} // namespace
