@@ -11,28 +11,19 @@ namespace {
 
 constexpr int ToolbarHeight = 34, StatusHeight = 28, Gap = 4;
 constexpr int EditorId = 100, StatusId = 101, ToolBase = 200;
-// The editor's own commands the frame uses.
-constexpr UINT NewCommand = 124, OpenCommand = 125, SaveCommand = 126;
 // Toolbar commands the demo handles itself rather than sending to the editor.
 constexpr UINT VietnameseSwitch = 1, UndoKey = 2;
 
 struct Tool {
     const char16_t* caption;
     int width;
-    UINT command; // sent to the editor as WM_COMMAND, or one of the demo's own
+    WPARAM command; // sent to the editor as WM_COMMAND, or one of the demo's own
 };
-constexpr Tool Tools[] = {{u"New", 46, NewCommand},
-                          {u"Open…", 60, OpenCommand},
-                          {u"Save…", 60, SaveCommand},
-                          {u"B", 28, 103},
-                          {u"I", 28, 104},
-                          {u"U", 28, 105},
-                          {u"Left", 44, 106},
-                          {u"Centre", 54, 107},
-                          {u"Right", 48, 108},
-                          {u"Justify", 58, 109},
-                          {u"Undo", 50, UndoKey},
-                          {u"Tiếng Việt", 84, VietnameseSwitch}};
+constexpr Tool Tools[] = {
+    {u"New", 46, EFC_NEW},         {u"Open…", 60, EFC_OPEN},         {u"Save…", 60, EFC_SAVE},
+    {u"B", 28, EFC_BOLD},          {u"I", 28, EFC_ITALIC},           {u"U", 28, EFC_UNDERLINE},
+    {u"Left", 44, EFC_ALIGNLEFT},  {u"Centre", 54, EFC_ALIGNCENTER}, {u"Right", 48, EFC_ALIGNRIGHT},
+    {u"Justify", 58, EFC_JUSTIFY}, {u"Undo", 50, UndoKey},           {u"Tiếng Việt", 84, VietnameseSwitch}};
 
 HWND frame, editor, status;
 WNDPROC editor_proc;
@@ -75,7 +66,7 @@ bool MayDropDocument() {
     const std::u16string question = u"Save the changes to " + DocumentName() + u"?";
     switch (zeledit::ShowMessageBox(question.c_str(), zeledit::mkQuestion,
                                     zeledit::mbYes | zeledit::mbNo | zeledit::mbCancel)) {
-    case IDYES: SendMessageW(editor, WM_COMMAND, SaveCommand, 0); return !Modified();
+    case IDYES: SendMessageW(editor, WM_COMMAND, EFC_SAVE, 0); return !Modified();
     case IDNO: return true;
     default: return false;
     }
@@ -127,7 +118,7 @@ void SendUndoKey() {
     SetKeyboardState(keys);
 }
 
-void RunCommand(UINT command) {
+void RunCommand(WPARAM command) {
     if (command == VietnameseSwitch)
         SwitchVietnamese();
     else if (command == UndoKey)
@@ -213,10 +204,10 @@ bool TakeShortcut(const MSG& msg) {
     if ((GetKeyState(VK_CONTROL) & 0x8000) == 0 || (GetKeyState(VK_SHIFT) & 0x8000) != 0 ||
         (GetKeyState(VK_MENU) & 0x8000) != 0)
         return false;
-    const UINT command = msg.wParam == 'N'   ? NewCommand
-                         : msg.wParam == 'O' ? OpenCommand
-                         : msg.wParam == 'S' ? SaveCommand
-                                             : 0;
+    const WPARAM command = msg.wParam == 'N'   ? EFC_NEW
+                           : msg.wParam == 'O' ? EFC_OPEN
+                           : msg.wParam == 'S' ? EFC_SAVE
+                                               : 0;
     if (command == 0) return false;
     RunCommand(command);
     return true;

@@ -191,16 +191,20 @@ struct TFindFormatRecord { // EFM_FINDFORMAT
     std::uint32_t BufferSize; // code units, the zero included
 };
 
-struct TReplaceRecord {        // EFM_REPLACEWITH
-    const char16_t* Text;      // zero-terminated
-    const TCharFormat* Format; // null keeps the format found
+// The selection is replaced by Text, which takes Format when it is not null and otherwise the
+// format of the character that follows the selection (not that of the text replaced). An
+// empty Text with a Format applies the Format to the selection instead.
+struct TReplaceRecord {   // EFM_REPLACEWITH
+    const char16_t* Text; // zero-terminated
+    const TCharFormat* Format;
 };
 
+// Every match of FindText from the caret on is replaced as EFM_REPLACEWITH replaces it.
 struct TReplaceAllRecord { // EFM_REPLACEALL
     const char16_t* FindText;
     const char16_t* ReplaceText;
-    const TCharFormat* Format;
-    std::uint8_t Options;
+    const TCharFormat* Format; // may be null
+    std::uint8_t Options;      // efoMatchCase, efoWholeWord
 };
 
 // Natural alignment: two bytes of padding follow NewName.

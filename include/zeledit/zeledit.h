@@ -2,6 +2,7 @@
 // functions, its messages and notifications, the records they carry, and the event types.
 #pragma once
 
+#include <zeledit/editor_commands.h>
 #include <zeledit/editor_events.h>
 #include <zeledit/editor_library.h>
 #include <zeledit/editor_messages.h>
