@@ -62,4 +62,35 @@ wait "$demo_pid" || { echo "the demo failed"; exit 1; }
 grep -q "opened through the dialog" "$work/opened.txt" || { echo "the dialog did not open the file"; exit 1; }
 grep -q "^keys opened through the dialog" "$work/opened.txt" ||
     { echo "keys typed after the dialog closed did not reach the editor:"; head -c 80 "$work/opened.txt"; exit 1; }
+# Unsaved work: New asks first, and the key that answers the question types nothing; Save on
+# the new document asks for a name and leaves the opened file alone.
+cp "$sample" "$work/mine.zdf"
+timeout 90 "$demo" "$work/mine.zdf" --exit-after 15000 &
+demo_pid=$!
+window=$(timeout 30 xdotool search --sync --name '^mine[.]zdf' | head -1)
+[[ -n "$window" ]] || { echo "the title does not name the file"; exit 1; }
+xdotool windowfocus "$window"
+sleep 0.5
+xdotool type --delay 40 "abc"
+xdotool key ctrl+n
+question=$(timeout 10 xdotool search --sync --onlyvisible --name '^zeledit$' | head -1)
+[[ -n "$question" ]] || { echo "New did not ask about the unsaved changes"; exit 1; }
+sleep 0.3
+xdotool key n
+sleep 0.5
+xdotool type --delay 40 "fresh"
+xdotool key ctrl+s
+dialog=$(timeout 10 xdotool search --sync --name '^Save Document As$' | head -1)
+[[ -n "$dialog" ]] || { echo "Save on a new document did not ask for a name"; exit 1; }
+sleep 0.3
+for _ in $(seq 1 100); do xdotool key BackSpace; done
+xdotool type --delay 20 "$work/fresh.zdf"
+xdotool key Return
+sleep 1
+[[ "$(xdotool getwindowname "$window")" == "fresh.zdf — zeledit" ]] || { echo "the title did not follow the save"; exit 1; }
+wait "$demo_pid" || { echo "the demo failed"; exit 1; }
+cmp -s "$sample" "$work/mine.zdf" || { echo "the opened file was changed"; exit 1; }
+"$zdfconv" totext "$work/fresh.zdf" "$work/fresh.txt" || exit 1
+[[ "$(cat "$work/fresh.txt")" == "fresh" ]] || { echo "the new document is not what was typed:"; cat "$work/fresh.txt"; exit 1; }
+
 echo "typed into the demo under $display and opened a file through its dialog; the X server's picture of its window is in $(pwd)/xvfb-demo.png"

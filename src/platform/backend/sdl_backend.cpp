@@ -20,6 +20,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <string>
 
 namespace zeledit::platform {
@@ -53,6 +54,7 @@ public:
         if (SDL_WaitEventTimeout(&e, static_cast<int>(timeout)) != 0) {
             Handle(e);
             while (SDL_PollEvent(&e) != 0) Handle(e);
+            FlushKey();
         }
         UpdateCursor();
         return true;
@@ -196,12 +198,36 @@ private:
     }
 
     void Key(UINT vk, bool down, std::u16string text) {
+        FlushKey();
         InputEvent e;
         e.kind = InputEvent::Kind::Key;
         e.vk = vk;
         e.down = down;
         e.text = std::move(text);
-        push_input(std::move(e));
+        // A key-down waits for the text SDL sends after it, so that the text belongs to the
+        // key: whoever takes the key (a dialog pressing a button for it) takes its text too.
+        if (down && vk != VK_PACKET && e.text.empty())
+            typed_key_ = std::move(e);
+        else
+            push_input(std::move(e));
+    }
+
+    void FlushKey() {
+        if (!typed_key_) return;
+        push_input(std::move(*typed_key_));
+        typed_key_.reset();
+    }
+
+    void Text(std::u16string text) {
+        if (typed_key_) {
+            typed_key_->text = std::move(text);
+            FlushKey();
+            return;
+        }
+        for (char16_t c : text) { // typed without a key: an input method, a paste of keys
+            Key(VK_PACKET, true, std::u16string(1, c));
+            Key(VK_PACKET, false, {});
+        }
     }
 
     void Mouse(HWND hwnd, UINT message, int x, int y, int wheel = 0) {
@@ -230,12 +256,7 @@ private:
             Key(vk, e.type == SDL_KEYDOWN, e.type == SDL_KEYDOWN ? ControlText(vk, e.key.keysym.mod) : u"");
             break;
         }
-        case SDL_TEXTINPUT:
-            for (char16_t c : from_utf8(e.text.text)) {
-                Key(VK_PACKET, true, std::u16string(1, c));
-                Key(VK_PACKET, false, {});
-            }
-            break;
+        case SDL_TEXTINPUT: Text(from_utf8(e.text.text)); break;
         case SDL_MOUSEMOTION: Mouse(WindowOf(e.motion.windowID), WM_MOUSEMOVE, e.motion.x, e.motion.y); break;
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP: {
@@ -280,8 +301,9 @@ private:
 
     static constexpr int MaxKeyTries = 20;
     std::map<HWND, Shown> shown_;
-    HWND followed_ = nullptr; // the active window the keys last followed
-    HWND keys_for_ = nullptr; // the window still to be given the keys
+    HWND followed_ = nullptr;             // the active window the keys last followed
+    HWND keys_for_ = nullptr;             // the window still to be given the keys
+    std::optional<InputEvent> typed_key_; // a key-down whose text may still come
     int key_tries_ = 0;
     std::u16string last_seen_;
     POINT last_mouse_{};
