@@ -61,7 +61,8 @@ TFontItem::TFontItem(const TFontTypeEx& Lf) {
     while (n < LF_FACESIZE && Lf.StdFont.lfFaceName[n] != 0) ++n;
     const std::string face = platform::from_unicode({Lf.StdFont.lfFaceName, n});
     CopyFaceName(f.ftFaceName, sizeof f.ftFaceName, face.c_str(), face.size() + 1);
-    f.ftHeight = static_cast<std::int16_t>(-RoundNearest(Lf.StdFont.lfHeight * 72.0 / DotPerInchY));
+    f.ftHeight = static_cast<std::int16_t>(std::clamp<std::int64_t>(
+        -std::int64_t{RoundNearest(Lf.StdFont.lfHeight * 72.0 / DotPerInchY)}, -32768, 32767));
     f.ftAttr = static_cast<std::uint8_t>((Lf.StdFont.lfWeight == FW_BOLD ? 1 : 0) |
                                          (Lf.StdFont.lfItalic ? 2 : 0) | (Lf.lfHotLink ? 8 : 0));
     f.ftUnderline = Lf.StdFont.lfUnderline;
@@ -162,7 +163,7 @@ void TFontItem::ChangeFontName(const TChangeFont& Rec) {
 
 void TFontItem::EnlargeReduceSize(int AInc) {
     TCharFormat f = FAttributes;
-    f.ftHeight = static_cast<std::int16_t>(std::clamp(f.ftHeight + AInc, -32768, 32767));
+    f.ftHeight = ShiftedPoints(f.ftHeight, AInc);
     ResetFont(f);
 }
 

@@ -116,9 +116,9 @@ bool TParagraphItem::CompareWith(const TParagraphItem& Para) const {
 }
 
 void TParagraphItem::EnlargeReduceSize(int AInc) {
+    // 0 is the automatic size, which follows the text.
     if (FAttributes.ptBullet.blSize > 0)
-        FAttributes.ptBullet.blSize =
-            static_cast<std::int16_t>(std::clamp(FAttributes.ptBullet.blSize + AInc, -32768, 32767));
+        FAttributes.ptBullet.blSize = ShiftedPoints(FAttributes.ptBullet.blSize, AInc);
 }
 
 template <class Transform> void TParagraphItem::RecolourWith(Transform t) {

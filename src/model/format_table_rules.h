@@ -3,6 +3,7 @@
 
 #include "model/link_list.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <functional>
@@ -12,6 +13,12 @@
 namespace zeledit::model {
 
 inline constexpr int MaxFormats = 128;
+
+// Font and bullet sizes in points: a size moved by a host's increment stays a size.
+inline constexpr int MinPoints = 1, MaxPoints = 32767;
+inline std::int16_t ShiftedPoints(int points, std::int64_t increment) {
+    return static_cast<std::int16_t>(std::clamp<std::int64_t>(points + increment, MinPoints, MaxPoints));
+}
 
 // Duplicate removal on indices alone: from the last entry down, the first other equal entry
 // (from the head) takes over its users and the entry goes; then, from the last down, entries

@@ -138,5 +138,29 @@ TEST_F(EditorSettings, FontMessagesChangeTheTable) {
     EXPECT_EQ(send(EFM_GETFONTITEM, 0), reinterpret_cast<LRESULT>(engine().FFonts->GetFormatItem(0)));
 }
 
+TEST_F(EditorSettings, SizesFromAHostStaySizes) {
+    TParaFormat bulleted{};
+    send(EFM_GETPARATOREC, 0, reinterpret_cast<LPARAM>(&bulleted));
+    bulleted.ptBullet.blPresent = 1;
+    bulleted.ptBullet.blSize = 12;
+    const auto para =
+        send(EFM_ADDPARAFORMAT, reinterpret_cast<WPARAM>(host), reinterpret_cast<LPARAM>(&bulleted));
+    const auto sizes = [&] {
+        TCharFormat f{};
+        TParaFormat p{};
+        send(EFM_GETFONTTOREC, 0, reinterpret_cast<LPARAM>(&f));
+        send(EFM_GETPARATOREC, static_cast<WPARAM>(para), reinterpret_cast<LPARAM>(&p));
+        return std::pair<int, int>{f.ftHeight, p.ptBullet.blSize};
+    };
+    send(EFM_ENLARGEREDUCEFONT, 0, 0x7FFFFFFF);
+    EXPECT_EQ(sizes(), (std::pair<int, int>{32767, 32767}));
+    send(EFM_ENLARGEREDUCEFONT, 0, 0x7FFFFFFF);
+    EXPECT_EQ(sizes(), (std::pair<int, int>{32767, 32767}));
+    send(EFM_ENLARGEREDUCEFONT, 0, static_cast<LPARAM>(INT32_MIN));
+    EXPECT_EQ(sizes(), (std::pair<int, int>{1, 1}));
+    send(EFM_ENLARGEREDUCEFONT, 0, 10);
+    EXPECT_EQ(sizes(), (std::pair<int, int>{11, 11}));
+}
+
 } // namespace
 } // namespace zeledit::test

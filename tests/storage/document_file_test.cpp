@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <sys/stat.h>
@@ -79,6 +80,36 @@ TEST_F(DocumentFile, ALinkIsWrittenThroughAndStaysALink) {
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(content(real), "new");
     EXPECT_EQ(names(), (std::vector<std::string>{"link.zdf", "real.zdf"}));
+}
+
+TEST_F(DocumentFile, ConcurrentSavesLeaveOneWholeVersion) {
+    const fs::path target = folder / "shared.zdf";
+    const std::vector<std::uint8_t> one(64 * 1024, 'a'), two(96 * 1024, 'b');
+    const auto save = [&](const std::vector<std::uint8_t>& bytes) {
+        for (int i = 0; i < 100; ++i) ASSERT_TRUE(WriteWholeFile(target.string(), bytes).ok);
+    };
+    std::thread first(save, std::cref(one)), second(save, std::cref(two));
+    std::vector<std::string> seen;
+    for (int i = 0; i < 200; ++i)
+        if (fs::exists(target)) seen.push_back(content(target));
+    first.join();
+    second.join();
+    seen.push_back(content(target));
+    const std::string a(one.begin(), one.end()), b(two.begin(), two.end());
+    for (const std::string& version : seen) EXPECT_TRUE(version == a || version == b) << version.size();
+    EXPECT_EQ(names(), std::vector<std::string>{"shared.zdf"});
+}
+
+TEST_F(DocumentFile, ALinkWhereATemporaryFileCouldBeIsLeftAlone) {
+    const fs::path target = folder / "doc.zdf", victim = folder / "victim";
+    write(victim, "keep");
+    fs::create_symlink(victim, folder / "doc.zdf.saving");
+    fs::create_symlink(victim, folder / "doc.zdf.saving-XXXXXX");
+    ASSERT_TRUE(WriteWholeFile(target.string(), bytes).ok);
+    EXPECT_EQ(content(victim), "keep");
+    EXPECT_EQ(content(target), "new");
+    EXPECT_FALSE(fs::is_symlink(target));
+    EXPECT_TRUE(fs::is_symlink(folder / "doc.zdf.saving"));
 }
 
 TEST_F(DocumentFile, WhatIsNoRegularFileIsRefusedAndLeftAsItWas) {
