@@ -21,9 +21,21 @@ done
 trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
 export DISPLAY=$display
 
+# The first window whose name matches, waiting up to ten seconds. A single search can fail
+# when a window goes away while it looks, so it is asked again.
+find_window() {
+    local id
+    for _ in $(seq 1 50); do
+        id=$(xdotool search "$@" 2>/dev/null | head -1)
+        [[ -n "$id" ]] && { echo "$id"; return 0; }
+        sleep 0.2
+    done
+    return 1
+}
+
 timeout 90 "$demo" "$sample" --exit-after 8000 --save "$work/typed.zdf" &
 demo_pid=$!
-window=$(timeout 30 xdotool search --sync --name 'zeledit$' | head -1)
+window=$(find_window --name 'zeledit$')
 [[ -n "$window" ]] || { echo "the demo's window did not appear"; exit 1; }
 xdotool windowfocus "$window"
 sleep 0.5
@@ -41,21 +53,26 @@ fi
 # The Open button shows the library's own file name dialog; a typed name and Enter open it.
 printf 'opened through the dialog\n' >"$work/other.txt"
 "$zdfconv" fromtext "$work/other.txt" "$work/other.zdf" || exit 1
-timeout 90 "$demo" "$sample" --exit-after 8000 --save "$work/opened.zdf" &
+timeout 90 "$demo" "$sample" --exit-after 15000 --save "$work/opened.zdf" &
 demo_pid=$!
-window=$(timeout 30 xdotool search --sync --name 'zeledit$' | head -1)
+window=$(find_window --name 'zeledit$')
 xdotool windowfocus "$window"
 sleep 0.5
 xdotool mousemove --window "$window" 84 16 click 1 # Open…
-dialog=$(timeout 10 xdotool search --sync --name '^Open Document$' | head -1)
+dialog=$(find_window --name '^Open Document$')
 [[ -n "$dialog" ]] || { echo "the file name dialog did not appear"; exit 1; }
 # the dialog takes the keys itself
 sleep 0.3
 for _ in $(seq 1 100); do xdotool key BackSpace; done
 xdotool type --delay 20 "$work/other.zdf"
 xdotool key Return
-# No window manager gives the keys back: the demo's window must have them again by itself.
-sleep 1
+# No window manager gives the keys back: the demo's window must take them again by itself.
+for _ in $(seq 1 50); do
+    [[ "$(xdotool getwindowfocus 2>/dev/null)" == "$window" ]] && break
+    sleep 0.2
+done
+[[ "$(xdotool getwindowfocus 2>/dev/null)" == "$window" ]] || { echo "the demo's window did not take the keys back"; exit 1; }
+sleep 0.3
 xdotool type --delay 40 "keys "
 wait "$demo_pid" || { echo "the demo failed"; exit 1; }
 "$zdfconv" totext "$work/opened.zdf" "$work/opened.txt" || exit 1
@@ -67,20 +84,20 @@ grep -q "^keys opened through the dialog" "$work/opened.txt" ||
 cp "$sample" "$work/mine.zdf"
 timeout 90 "$demo" "$work/mine.zdf" --exit-after 15000 &
 demo_pid=$!
-window=$(timeout 30 xdotool search --sync --name '^mine[.]zdf' | head -1)
+window=$(find_window --name '^mine[.]zdf')
 [[ -n "$window" ]] || { echo "the title does not name the file"; exit 1; }
 xdotool windowfocus "$window"
 sleep 0.5
 xdotool type --delay 40 "abc"
 xdotool key ctrl+n
-question=$(timeout 10 xdotool search --sync --onlyvisible --name '^zeledit$' | head -1)
+question=$(find_window --onlyvisible --name '^zeledit$')
 [[ -n "$question" ]] || { echo "New did not ask about the unsaved changes"; exit 1; }
 sleep 0.3
 xdotool key n
 sleep 0.5
 xdotool type --delay 40 "fresh"
 xdotool key ctrl+s
-dialog=$(timeout 10 xdotool search --sync --name '^Save Document As$' | head -1)
+dialog=$(find_window --name '^Save Document As$')
 [[ -n "$dialog" ]] || { echo "Save on a new document did not ask for a name"; exit 1; }
 sleep 0.3
 for _ in $(seq 1 100); do xdotool key BackSpace; done
