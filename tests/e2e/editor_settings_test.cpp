@@ -150,7 +150,7 @@ TEST_F(EditorSettings, SizesFromAHostStaySizes) {
         TParaFormat p{};
         send(EFM_GETFONTTOREC, 0, reinterpret_cast<LPARAM>(&f));
         send(EFM_GETPARATOREC, static_cast<WPARAM>(para), reinterpret_cast<LPARAM>(&p));
-        return std::pair<int, int>{f.ftHeight, p.ptBullet.blSize};
+        return std::pair<int, int>{+f.ftHeight, +p.ptBullet.blSize}; // by value: the fields are packed
     };
     send(EFM_ENLARGEREDUCEFONT, 0, 0x7FFFFFFF);
     EXPECT_EQ(sizes(), (std::pair<int, int>{32767, 32767}));
