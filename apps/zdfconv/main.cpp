@@ -109,7 +109,8 @@ bool Load(HWND editor, const std::string& path, std::string& why) {
     }
     const std::u16string name = Wide(path);
     if (SendMessageW(editor, EFM_LOADDOC, 0, reinterpret_cast<LPARAM>(name.c_str())) != 0) return true;
-    why = path + " is damaged: the editor refuses it";
+    why = zeledit::platform::to_utf8(GetLastFileError()); // too large, cut short, damaged...
+    if (why.empty()) why = path + ": the editor refuses it";
     return false;
 }
 

@@ -10,11 +10,18 @@
 #include "storage/template_file.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <vector>
 
 namespace zeledit::engine {
 namespace {
+
+// A file refused for a reason the host reads with GetLastFileError.
+bool Refused(const std::string& path, const std::string& why) {
+    storage::SetLastFileError(path + ": " + why);
+    return false;
+}
 
 // The text buffer holds at most 2^30 units.
 constexpr std::uint64_t MaxTextFileBytes = std::uint64_t(2) << 30;
@@ -170,30 +177,40 @@ bool TFormatEditor::SaveDoc(std::u16string_view FileName) {
     return true;
 }
 
+// Whatever can be told from the file's size and header is checked before the file is read.
 bool TFormatEditor::LoadDoc(std::u16string_view FileName) {
     Notify(HWindow, EFN_HIDECOMMENT);
     const std::string path = platform::to_utf8(FileName);
     const auto size = storage::FileSize(path);
-    std::uint8_t head[2];
-    if (!size || *size <= sizeof(storage::TDocumentHeader) || !storage::ReadFileStart(path, head))
-        return false;
+    if (!size) return false; // why is already told
+    std::array<std::uint8_t, sizeof(storage::TDocumentHeader)> head{};
+    if (*size <= head.size()) return Refused(path, "too short to be a document");
+    if (!storage::ReadFileStart(path, head)) return false;
     if (!storage::ValidVersion(static_cast<std::uint16_t>(head[0] | head[1] << 8))) {
-        return Prompt(u"Invalid file format.\r\nDo you want to load it as a text file?", PromptQuestion,
-                      PromptYesNo) == IDYES &&
-               LoadText(FileName);
+        if (Prompt(u"Invalid file format.\r\nDo you want to load it as a text file?", PromptQuestion,
+                   PromptYesNo) == IDYES)
+            return LoadText(FileName) || Refused(path, "not a document, and too large or unreadable as text");
+        return Refused(path, "not a document file");
     }
-    platform::UniqueGlobal block(*size <= SIZE_MAX ? GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, *size)
-                                                   : nullptr);
+    const auto least = storage::DeclaredMinimumSize(head);
+    if (least && *size < *least)
+        return Refused(path, "cut short: its header declares " + std::to_string(*least) +
+                                 " bytes, it holds " + std::to_string(*size));
+    if (*size > ZE_GLOBAL_MAX_BYTES)
+        return Refused(path, "too large: " + std::to_string(*size) +
+                                 " bytes, where a document holds at most " +
+                                 std::to_string(ZE_GLOBAL_MAX_BYTES));
+    platform::UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, static_cast<SIZE_T>(*size)));
     if (!block) {
         Prompt(u"Not enough memory to do this operation!", PromptStop, PromptOK);
-        return false;
+        return Refused(path, "not enough memory to read its " + std::to_string(*size) + " bytes");
     }
     {
         platform::LockedBlock bytes(block.get());
         if (bytes.data() == nullptr || !storage::ReadFileStart(path, {bytes.data(), bytes.size()}))
             return false;
     }
-    return SetData(block.get());
+    return SetData(block.get()) || Refused(path, "damaged: its content is not a valid document");
 }
 
 bool TFormatEditor::EFMDocumentMessage(TMessage& msg) {

@@ -73,8 +73,10 @@ void TFormatEditor::CMOpen() {
         return;
     }
     if (!LoadDoc(chosen->name)) {
-        Prompt(u"Cannot load document file!\r\nMaybe file is corrupted or incorrect format.", PromptStop,
-               PromptOK);
+        const std::u16string text =
+            u"Cannot load document file!\r\nMaybe file is corrupted or incorrect format.\r\n" +
+            platform::from_utf8(storage::LastFileError());
+        Prompt(text.c_str(), PromptStop, PromptOK);
         return;
     }
     FileNameBuffer name = ToBuffer(chosen->name);

@@ -182,6 +182,22 @@ HGLOBAL GetSelectionData(TDocumentParts& parts, std::uint32_t start, std::uint32
     return block.release();
 }
 
+std::optional<std::uint64_t> DeclaredMinimumSize(std::span<const std::uint8_t> header_bytes) {
+    if (header_bytes.size() < HeaderSize) return std::nullopt;
+    const auto header = objects::ReadAt<TDocumentHeader>(header_bytes, 0);
+    if (!ValidVersion(header.Identifier)) return std::nullopt;
+    const FamilyLayout layout = LayoutOf(FamilyOf(header.Identifier));
+    const std::uint16_t kind = MapToFamily6(header.Identifier);
+    std::uint64_t size = HeaderSize;
+    if (kind != UsesTemplate)
+        size += std::uint64_t{layout.char_record} * header.FontCount +
+                std::uint64_t{layout.para_record} * header.ParaCount;
+    if (kind != TemplateDocument)
+        size += static_cast<std::uint64_t>(std::max(header.TextSize, 0)) +
+                static_cast<std::uint64_t>(std::max(header.PackedSize, 0));
+    return size;
+}
+
 bool LoadData(TDocumentParts& parts, std::span<const std::uint8_t> block) {
     if (block.size() < HeaderSize) return false;
     const auto header = objects::ReadAt<TDocumentHeader>(block, 0);

@@ -11,6 +11,7 @@
 #include <zeledit/windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <span>
 
 namespace zeledit::storage {
@@ -55,6 +56,11 @@ HGLOBAL GetSelectionData(TDocumentParts& parts, std::uint32_t start, std::uint32
 // or whose links lie wholly outside it is refused, and the document stays as it
 // was. Nothing outside `block` is read.
 bool LoadData(TDocumentParts& parts, std::span<const std::uint8_t> block);
+
+// The fewest bytes a document file can hold by what its 23-byte header declares (the
+// header, the tables, the text and the format runs; objects and links come on top), or none
+// when the header is no document's. A file shorter than that is refused before it is read.
+std::optional<std::uint64_t> DeclaredMinimumSize(std::span<const std::uint8_t> header);
 
 // Inserts the text of a normal or uses-template block of the two newest generations at
 // `index`, its formats merged into the document's tables and its objects given new IDs;

@@ -244,5 +244,31 @@ TEST_F(DocumentFiles, BadFilesAreRefusedAndTheDocumentStays) {
     EXPECT_EQ(text(other), u"kept");
 }
 
+TEST_F(DocumentFiles, ARefusedFileSaysWhyAndIsNotReadWhenItsSizeTells) {
+    put(editor, u"a document");
+    const Bytes good = data(editor);
+    const auto why = [&](const std::filesystem::path& p) {
+        EXPECT_EQ(open(other, p), 0);
+        return std::filesystem::path(GetLastFileError()).string();
+    };
+    write(dir / "short", Bytes(good.begin(), good.begin() + 23));
+    EXPECT_EQ(why(dir / "short"), (dir / "short").string() + ": too short to be a document");
+    write(dir / "cut", Bytes(good.begin(), good.end() - 3));
+    EXPECT_NE(why(dir / "cut").find(": cut short: its header declares"), std::string::npos);
+    // Past what a document can hold: refused from its size alone, without reading 3 GiB.
+    write(dir / "huge", good);
+    std::filesystem::resize_file(dir / "huge", std::uint64_t(3) << 30);
+    EXPECT_EQ(why(dir / "huge"), (dir / "huge").string() +
+                                     ": too large: 3221225472 bytes, where a document holds "
+                                     "at most 2147483648");
+    Bytes damaged = good;
+    damaged[23 + 84 + 722 + 4] = 0; // a zero inside the text
+    write(dir / "damaged", damaged);
+    EXPECT_NE(why(dir / "damaged").find(": damaged"), std::string::npos);
+    EXPECT_EQ(text(other), u"");
+    EXPECT_EQ(dialogs, 0);
+    EXPECT_EQ(why(dir / "none"), (dir / "none").string() + ": No such file or directory");
+}
+
 } // namespace
 } // namespace zeledit::test
