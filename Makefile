@@ -6,7 +6,7 @@ FUZZ_SECONDS ?= 30
 JOBS         ?= $(shell nproc)
 PREFIX       ?= /usr/local
 
-.PHONY: test demo asan bench deps install
+.PHONY: test demo asan fuzz-long bench deps install
 
 deps:
 	@bash scripts/install-deps.sh
@@ -40,6 +40,15 @@ asan: deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 	bash scripts/run-fuzzers.sh $(ASAN_BUILD)/fuzz fuzz/corpus $(FUZZ_SECONDS)
+
+# Every fuzzer for FUZZ_SECONDS each, the inputs that reach new code merged into fuzz/corpus
+# (commit them: CI starts from the corpus).
+fuzz-long: export LSAN_OPTIONS = suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0
+fuzz-long: deps
+	CC=clang CXX=clang++ cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+		-DZELEDIT_SANITIZE=ON -DZELEDIT_FUZZ=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	bash scripts/run-fuzzers.sh $(ASAN_BUILD)/fuzz fuzz/corpus $(FUZZ_SECONDS) merge
 
 bench: deps
 	cmake -S . -B $(RELEASE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DZELEDIT_TESTS=OFF -DZELEDIT_BENCH=ON
