@@ -5,6 +5,7 @@
 #include "objects/picture_object.h"
 #include "platform/core/global_memory.h"
 #include "platform/graphics_support/graphics_support.h"
+#include "platform/user/clipboard.h"
 
 namespace zeledit::engine {
 
@@ -17,17 +18,35 @@ template <class Move> void Reorder(TFormatEditor& editor, objects::TObjectItem& 
     InvalidateRect(editor.HWindow, nullptr, FALSE);
 }
 
-// The clipboard's bitmap as an inline picture of its natural size; null without a bitmap
-// or a free ID.
+// A picture put on the clipboard as a DIB, kept in the form it came in (a run-length picture
+// stays a few bytes however large it claims to be); none when it is malformed.
+platform::UniqueGlobal ClipboardDib() {
+    HANDLE packed = GetClipboardData(CF_DIB);
+    if (packed == nullptr) return {};
+    platform::LockedBlock block(packed);
+    if (!objects::CheckPackedDib(block.bytes())) return {};
+    return platform::copy_to_global(block.bytes());
+}
+
+// The clipboard's bitmap, through its palette when there is one.
+platform::UniqueGlobal ClipboardBitmapDib() {
+    auto* bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+    if (bitmap == nullptr) return {};
+    HDC screen = GetDC(nullptr);
+    platform::UniqueGlobal dib(
+        platform::BitmapToDIB(screen, bitmap, static_cast<HPALETTE>(GetClipboardData(CF_PALETTE))));
+    ReleaseDC(nullptr, screen);
+    return dib;
+}
+
+// The clipboard's picture as an inline picture of its natural size; null without a picture
+// or a free ID. A DIB is taken as it was put there; a bitmap goes through its palette.
 std::unique_ptr<objects::TObjectItem> PictureFromClipboard(TFormatEditor& editor) {
     const std::uint8_t id = editor.FObjects->GetNewID();
     if (id == 0 || !OpenClipboard(editor.HWindow)) return nullptr;
-    platform::UniqueGlobal dib;
-    if (auto* bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP))) {
-        HDC screen = GetDC(nullptr);
-        dib.reset(platform::BitmapToDIB(screen, bitmap, static_cast<HPALETTE>(GetClipboardData(CF_PALETTE))));
-        ReleaseDC(nullptr, screen);
-    }
+    platform::UniqueGlobal dib =
+        platform::clipboard_holds_own(CF_DIB) ? ClipboardDib() : platform::UniqueGlobal{};
+    if (!dib) dib = ClipboardBitmapDib();
     CloseClipboard();
     if (!dib) return nullptr;
     TObjectInfo info{};

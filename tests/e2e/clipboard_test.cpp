@@ -148,6 +148,40 @@ TEST_F(Clipboard, APictureComesBeforeText) {
     EXPECT_EQ(text(), u"ab");
 }
 
+// A run-length picture that claims 8192 x 8192 pixels and ends at once: 50 bytes.
+HGLOBAL ClaimingRle8Picture() {
+    std::vector<std::uint8_t> dib(40 + 4 + 6, 0);
+    const std::int32_t fields[] = {40, 8192, 8192};
+    std::memcpy(dib.data(), fields, sizeof fields);
+    dib[12] = 1;                                        // planes
+    dib[14] = 8;                                        // bits per pixel
+    dib[16] = 1;                                        // BI_RLE8
+    dib[20] = 6;                                        // size of the runs
+    dib[32] = 1;                                        // one colour
+    dib[40] = 0x20, dib[41] = 0x80, dib[42] = 0xF0;     // the colour
+    dib[44] = 4, dib[45] = 0;                           // four pixels of it
+    dib[46] = 0, dib[47] = 0, dib[48] = 0, dib[49] = 1; // end of line, end of picture
+    return platform::copy_to_global(dib).release();
+}
+
+TEST_F(Clipboard, APictureKeepsTheCompactFormItCameIn) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    SetClipboardData(CF_DIB, ClaimingRle8Picture());
+    CloseClipboard();
+    for (int i = 0; i < 5; ++i) key('V', false, true);
+    ASSERT_EQ(engine().FObjects->Count(), 5);
+    // Stored as it came: a few hundred bytes for five pictures, not 5 x 256 MB of pixels.
+    EXPECT_LT(SendMessageW(editor, EFM_GETDATASIZE, 0, 0), 3000);
+    const objects::TObjectItem& picture = *engine().FObjects->Item(0);
+    EXPECT_EQ(picture.FOriginWidth, 8192);
+    InvalidateRect(editor, nullptr, TRUE);
+    headless::PumpMessages(); // drawn small, from every few hundredth pixel
+    // Black but for four pixels at the bottom left: the first line is a black square.
+    const int middle = lines().Line(0)->TotalHeight() / 2;
+    EXPECT_EQ(headless::PixelAt(editor, middle, middle) & 0xFFFFFF, 0u);
+}
+
 TEST_F(Clipboard, TextOfOtherProgramsIsPastedWithTheFormatAtTheCaret) {
     const std::uint8_t big = add_font(20);
     set_text(u"[]", big);

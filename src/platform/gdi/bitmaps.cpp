@@ -235,19 +235,48 @@ BOOL StretchBlt(HDC dest, int x, int y, int w, int h, HDC src, int sx, int sy, i
     return stretch(dest, x, y, w, h, src, sx, sy, sw, sh, rop);
 }
 
-int StretchDIBits(HDC handle, int x, int y, int w, int h, int sx, int sy, int sw, int sh, const void* bits,
-                  const BITMAPINFO* info, UINT usage, DWORD rop) {
+namespace {
+
+// Every how-many pixels a large picture drawn much smaller needs decoding: the source keeps
+// at least the destination's size, and pictures of ordinary size are decoded whole.
+int reduction(const BITMAPINFOHEADER& h, int sw, int sh, int w, int h_dest) {
+    constexpr std::int64_t WholeUpTo = std::int64_t(1) << 22; // 4 M pixels, 16 MB decoded
+    if (std::int64_t{h.biWidth} * std::abs(std::int64_t{h.biHeight}) <= WholeUpTo) return 1;
+    const int by_width = std::abs(sw) / std::max(std::abs(w), 1),
+              by_height = std::abs(sh) / std::max(std::abs(h_dest), 1);
+    return std::max(1, std::min(by_width, by_height));
+}
+
+} // namespace
+
+int zeledit::platform::stretch_dib(HDC handle, RECT dest, RECT source, std::span<const std::uint8_t> info,
+                                   std::span<const std::uint8_t> bits, DWORD rop) {
     DeviceContext* dc = find_dc(handle);
-    if (dc == nullptr || info == nullptr || usage != DIB_RGB_COLORS) return 0;
-    const auto layout = caller_dib_layout(info->bmiHeader);
-    if (!layout) return 0;
-    const auto image = decode_dib(info, layout->info_bytes, bits, layout->bits_bytes);
+    if (dc == nullptr || info.size() < sizeof(BITMAPINFOHEADER)) return 0;
+    BITMAPINFOHEADER header;
+    std::memcpy(&header, info.data(), sizeof header);
+    const int sw = source.right - source.left, sh = source.bottom - source.top;
+    const int w = dest.right - dest.left, h = dest.bottom - dest.top;
+    const auto image =
+        decode_dib(info.data(), info.size(), bits.data(), bits.size(), reduction(header, sw, sh, w, h));
     if (!image) return 0;
     // For bottom-up DIBs the source origin is the lower-left corner.
-    const double top = info->bmiHeader.biHeight > 0 ? double(image->height) - sy - sh : sy;
-    const PixelSource source = image->source();
-    transfer(*dc, &source, {double(sx), top, double(sw), double(sh)}, {x, y, x + w, y + h}, rop);
-    return image->height;
+    const double full_height = std::abs(double(header.biHeight));
+    const double top = header.biHeight > 0 ? full_height - source.top - sh : source.top;
+    const double step = image->step;
+    const PixelSource pixels = image->source();
+    transfer(*dc, &pixels, {source.left / step, top / step, sw / step, sh / step}, dest, rop);
+    return static_cast<int>(full_height);
+}
+
+int StretchDIBits(HDC handle, int x, int y, int w, int h, int sx, int sy, int sw, int sh, const void* bits,
+                  const BITMAPINFO* info, UINT usage, DWORD rop) {
+    if (info == nullptr || bits == nullptr || usage != DIB_RGB_COLORS) return 0;
+    const auto layout = caller_dib_layout(info->bmiHeader);
+    if (!layout) return 0;
+    return stretch_dib(handle, {x, y, x + w, y + h}, {sx, sy, sx + sw, sy + sh},
+                       {reinterpret_cast<const std::uint8_t*>(info), layout->info_bytes},
+                       {static_cast<const std::uint8_t*>(bits), layout->bits_bytes}, rop);
 }
 
 int SetDIBitsToDevice(HDC handle, int x, int y, DWORD w, DWORD h, int sx, int sy, UINT start, UINT lines,

@@ -1,5 +1,6 @@
 #include "platform/gdi/dib.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -97,17 +98,19 @@ std::uint32_t from_mask(DWORD value, DWORD mask) {
 
 class Decoder {
 public:
-    Decoder(const Header& h, std::span<const std::uint8_t> table, std::span<const std::uint8_t> bits)
-        : h_(h), bits_(bits) {
+    Decoder(const Header& h, std::span<const std::uint8_t> table, std::span<const std::uint8_t> bits,
+            int step)
+        : h_(h), bits_(bits), step_(std::max(step, 1)) {
         palette_.assign(std::size_t(1) << std::min(h.bpp, 8), 0xFF000000u);
         const std::size_t n = std::min(h.colors, table.size() / h.color_bytes);
         for (std::size_t i = 0; i < n && i < palette_.size(); ++i) {
             const std::uint8_t* c = table.data() + i * h.color_bytes;
             palette_[i] = argb(c[2], c[1], c[0]);
         }
-        image_.width = h.width;
-        image_.height = h.height;
-        image_.pixels.assign(static_cast<std::size_t>(h.width) * h.height, 0xFF000000u);
+        image_.width = (h.width + step_ - 1) / step_;
+        image_.height = (h.height + step_ - 1) / step_;
+        image_.step = step_;
+        image_.pixels.assign(static_cast<std::size_t>(image_.width) * image_.height, 0xFF000000u);
     }
 
     std::optional<DecodedImage> run() {
@@ -117,18 +120,23 @@ public:
     }
 
 private:
+    int top_down(int row_from_bottom_or_top) const {
+        return h_.bottom_up ? h_.height - 1 - row_from_bottom_or_top : row_from_bottom_or_top;
+    }
+
     void put(int x, int row_from_bottom_or_top, std::uint32_t p) {
-        const int y = h_.bottom_up ? h_.height - 1 - row_from_bottom_or_top : row_from_bottom_or_top;
-        if (x >= 0 && x < h_.width && y >= 0 && y < h_.height)
-            image_.pixels[static_cast<std::size_t>(y) * h_.width + x] = p;
+        const int y = top_down(row_from_bottom_or_top);
+        if (x < 0 || x >= h_.width || y < 0 || y >= h_.height || x % step_ != 0 || y % step_ != 0) return;
+        image_.pixels[static_cast<std::size_t>(y / step_) * image_.width + x / step_] = p;
     }
 
     bool rows() {
         const std::size_t stride = dib_stride(h_.width, h_.bpp);
         if (bits_.size() / stride < static_cast<std::size_t>(h_.height)) return false;
         for (int r = 0; r < h_.height; ++r) {
+            if (top_down(r) % step_ != 0) continue;
             const std::uint8_t* row = bits_.data() + static_cast<std::size_t>(r) * stride;
-            for (int x = 0; x < h_.width; ++x) put(x, r, pixel(row, x));
+            for (int x = 0; x < h_.width; x += step_) put(x, r, pixel(row, x));
         }
         return true;
     }
@@ -196,12 +204,13 @@ private:
 
     const Header& h_;
     std::span<const std::uint8_t> bits_;
+    int step_;
     std::vector<std::uint32_t> palette_;
     DecodedImage image_;
 };
 
 std::optional<DecodedImage> decode(const Header& h, std::span<const std::uint8_t> header_area,
-                                   std::span<const std::uint8_t> bits) {
+                                   std::span<const std::uint8_t> bits, int step = 1) {
     const std::size_t table_bytes = h.colors * h.color_bytes;
     if (header_area.size() < h.header_bytes) return std::nullopt;
     // Rows that are not there are refused before the image is allocated.
@@ -210,7 +219,7 @@ std::optional<DecodedImage> decode(const Header& h, std::span<const std::uint8_t
         return std::nullopt;
     const auto table =
         header_area.subspan(h.header_bytes, std::min(table_bytes, header_area.size() - h.header_bytes));
-    return Decoder(h, table, bits).run();
+    return Decoder(h, table, bits, step).run();
 }
 
 } // namespace
@@ -226,12 +235,12 @@ std::optional<std::size_t> dib_header_bytes(std::span<const std::uint8_t> block)
 }
 
 std::optional<DecodedImage> decode_dib(const void* info, std::size_t info_bytes, const void* bits,
-                                       std::size_t bits_bytes) {
+                                       std::size_t bits_bytes, int step) {
     if (info == nullptr || bits == nullptr) return std::nullopt;
     const std::span<const std::uint8_t> header_area(static_cast<const std::uint8_t*>(info), info_bytes);
     const auto h = parse_header(header_area);
     if (!h) return std::nullopt;
-    return decode(*h, header_area, {static_cast<const std::uint8_t*>(bits), bits_bytes});
+    return decode(*h, header_area, {static_cast<const std::uint8_t*>(bits), bits_bytes}, step);
 }
 
 std::optional<DecodedImage> decode_packed_dib(std::span<const std::uint8_t> block) {

@@ -16,6 +16,7 @@ struct DecodedImage {
     int width = 0;
     int height = 0;
     std::vector<std::uint32_t> pixels; // top-down, 0xFFRRGGBB
+    int step = 1;                      // every step-th pixel of every step-th row was kept
     PixelSource source() const { return {pixels.data(), width, height, false}; }
 };
 
@@ -26,8 +27,10 @@ std::size_t dib_stride(int width, int bits_per_pixel);
 std::optional<std::size_t> dib_header_bytes(std::span<const std::uint8_t> block);
 
 // `info` holds `info_bytes` readable bytes, `bits` holds `bits_bytes`; everything is checked.
+// With a step above 1 only every step-th pixel of every step-th row is kept, so that a
+// picture drawn much smaller than it is costs what is drawn, not what it claims to be.
 std::optional<DecodedImage> decode_dib(const void* info, std::size_t info_bytes, const void* bits,
-                                       std::size_t bits_bytes);
+                                       std::size_t bits_bytes, int step = 1);
 // A packed DIB: header, colour table and rows in one block.
 std::optional<DecodedImage> decode_packed_dib(std::span<const std::uint8_t> block);
 // The clipboard's stand-ins for each other: a memory bitmap from a packed DIB (null when it
@@ -41,5 +44,11 @@ struct DibLayout {
     std::size_t bits_bytes;
 };
 std::optional<DibLayout> caller_dib_layout(const BITMAPINFOHEADER& header);
+
+// StretchDIBits with the sizes of what the caller holds: `info` is the header with its masks
+// and colours, `bits` the pixel data. A picture far larger than `dest` is decoded only as
+// finely as it is drawn. Answers the picture's height, 0 when it cannot be drawn.
+int stretch_dib(HDC dc, RECT dest, RECT source, std::span<const std::uint8_t> info,
+                std::span<const std::uint8_t> bits, DWORD rop);
 
 } // namespace zeledit::platform

@@ -35,17 +35,23 @@ void replace(HGLOBAL& slot, HGLOBAL block) {
     slot = block;
 }
 
+// Drawn straight from the packed block, so that a picture is decoded once and only as finely
+// as it is drawn.
 BOOL put_part(HDC dc, int x, int y, int w, int h, HGLOBAL dib, int sx, int sy, int sw, int sh, bool whole) {
     LockedBlock block(dib);
     const auto header_bytes = dib_header_bytes(block.bytes());
-    if (!header_bytes) return FALSE;
-    const auto image = decode_packed_dib(block.bytes());
-    if (!image) return FALSE;
-    if (whole) sx = 0, sy = 0, sw = image->width, sh = image->height;
-    BITMAPINFOHEADER top_down{sizeof top_down, image->width, -image->height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    if (!header_bytes || *header_bytes > block.size()) return FALSE;
+    BITMAPINFOHEADER header;
+    std::memcpy(&header, block.data(), sizeof header); // dib_header_bytes checked the size
+    const int height =
+        static_cast<int>(std::min<std::int64_t>(std::abs(std::int64_t{header.biHeight}), INT32_MAX));
+    if (whole) sx = 0, sy = 0, sw = header.biWidth, sh = height;
+    // The part is given from the top; a bottom-up picture counts its rows from the bottom.
+    if (header.biHeight > 0) sy = height - sy - sh;
     const int old = SetStretchBltMode(dc, HALFTONE);
-    const int lines = StretchDIBits(dc, x, y, w, h, sx, sy, sw, sh, image->pixels.data(),
-                                    reinterpret_cast<const BITMAPINFO*>(&top_down), DIB_RGB_COLORS, SRCCOPY);
+    const int lines =
+        stretch_dib(dc, {x, y, x + w, y + h}, {sx, sy, sx + sw, sy + sh}, block.bytes().first(*header_bytes),
+                    block.bytes().subspan(*header_bytes), SRCCOPY);
     SetStretchBltMode(dc, old);
     return lines > 0;
 }

@@ -133,6 +133,11 @@ bool require_open() {
 
 } // namespace
 
+bool clipboard_holds_own(UINT format) {
+    const Entry* e = entry(format);
+    return e != nullptr && !e->synthesised;
+}
+
 std::u16string read_unicode_block(HGLOBAL mem) {
     const SIZE_T size = GlobalSize(mem);
     const auto* p = static_cast<const char16_t*>(GlobalLock(mem));

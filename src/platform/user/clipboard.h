@@ -19,6 +19,8 @@ public:
 };
 
 void set_clipboard_bridge(ClipboardBridge* bridge);
+// Whether the clipboard holds the format as its owner put it, not made from its stand-in.
+bool clipboard_holds_own(UINT format);
 void clipboard_window_destroyed(HWND hwnd);
 void reset_clipboard();
 
