@@ -160,6 +160,19 @@ void TFormatEditor::ClearText() {
     IsModified = FALSE;
 }
 
+// A document is saved as one data block: its text takes two bytes a unit, its format runs
+// at most two more, and the rest (tables, objects, links) is counted. Only near the limit
+// are the runs counted too.
+bool TFormatEditor::StaysSaveable(std::uint64_t units) {
+    const std::uint64_t rest =
+        sizeof(storage::TDocumentHeader) + 1 + sizeof(TCharFormat) * std::uint64_t(FFonts->Count()) +
+        sizeof(TParaFormat) * std::uint64_t(FParas->Count()) + FObjects->GetSize() + FLinks->GetDataSize();
+    const std::uint64_t text = std::uint64_t{FBuffer->TextLength()} + 2; // with the terminator and last byte
+    if (4 * (text + units) + rest <= MaxBlockBytes) return true;
+    auto parts = DocumentParts();
+    return storage::DataSize(parts) + 4 * units <= MaxBlockBytes;
+}
+
 // The file is replaced only once the whole block is on disk; only then is the document
 // no longer modified.
 bool TFormatEditor::SaveDoc(std::u16string_view FileName) {

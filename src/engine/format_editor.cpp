@@ -107,6 +107,7 @@ void TFormatEditor::InitEditorInfo() {
     FBuffer->OnShift = [links = FLinks.get()](std::uint32_t index, std::int32_t size) {
         links->UpdateAt(static_cast<std::int32_t>(index), size);
     };
+    FBuffer->CanGrow = [this](std::uint64_t units) { return StaysSaveable(units); };
     GetClientRect(HWindow, &ei.eiBoundRect);
     FFonts->CreateDefaultFont();
     FParas->CreateDefaultPara();
@@ -122,6 +123,7 @@ TFormatEditor::~TFormatEditor() {
     FLines.reset();
     edInfo.eiLinks = nullptr;
     FBuffer->OnShift = nullptr;
+    FBuffer->CanGrow = nullptr;
     FLinks.reset();
     edInfo.eiBuffers = nullptr;
     FBuffer.reset();

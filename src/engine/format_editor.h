@@ -65,6 +65,10 @@ public:
     // a block that is refused.
     virtual bool SetData(HGLOBAL Data);
     bool SaveDoc(std::u16string_view FileName);
+    // Whether the document grown by `units` code units can still be saved (one data block
+    // of at most MaxBlockBytes); insertions that would pass it are refused.
+    bool StaysSaveable(std::uint64_t units);
+    std::uint64_t MaxBlockBytes = ZE_GLOBAL_MAX_BYTES;
     bool LoadDoc(std::u16string_view FileName);
     // An empty document with fresh tables, after asking the host; the undo steps go.
     void NewDocument();

@@ -143,6 +143,7 @@ bool TEditorBuffer::InsertBuffer(std::uint32_t Index, std::uint32_t Size) {
     if (Index > length) return false;
     const std::uint64_t need = std::uint64_t(length) + Size + 1;
     if ((FMaxSize != 0 && FMaxSize < 2 * need) || need > (std::uint64_t(1) << 30)) return false;
+    if (CanGrow && !CanGrow(Size)) return false;
     // One byte more than the text needs: the last paragraph's byte after the terminator.
     if (GlobalSize(FormatHandle) < need + 1 && !Resize(need)) return false;
     const std::size_t units = GlobalSize(FormatHandle); // the text block holds as many units
@@ -238,6 +239,7 @@ bool TEditorBuffer::AddFormatText(std::u16string_view TBuf, const std::uint8_t* 
     const std::uint64_t gap = length > 0 ? 4 : 0;
     const std::uint64_t total = std::uint64_t(length) + gap + TBuf.size() + 2;
     if ((FMaxSize != 0 && FMaxSize < 2 * total) || total > (std::uint64_t(1) << 30)) return false;
+    if (CanGrow && !CanGrow(gap + TBuf.size())) return false;
     if (GlobalSize(FormatHandle) < total && (!Resize(total) || GlobalSize(FormatHandle) < total))
         return false;
     if (gap != 0) {

@@ -64,6 +64,10 @@ public:
     // Called after a gap opened (positive size) or closed (negative) at an index, so that
     // positions held elsewhere (hyperlinks and comments) follow the text.
     std::function<void(std::uint32_t index, std::int32_t size)> OnShift;
+    // Asked before the text grows by a number of units; false refuses the insertion as the
+    // maximum size does. The engine answers whether the document would still fit one data
+    // block, so that every document it holds can be saved.
+    std::function<bool(std::uint64_t units)> CanGrow;
 
     char16_t* TextBuffer = nullptr;
     std::uint8_t* FormatBuffer = nullptr;

@@ -269,3 +269,29 @@ TEST(KeyboardFile, RoundTripsAndRefusesBadFiles) {
 
 } // namespace
 } // namespace zeledit::test
+
+namespace zeledit::test {
+namespace {
+
+TEST_F(Editing, ADocumentNeverGrowsPastWhatCanBeSaved) {
+    engine().MaxBlockBytes = 4000; // stands for the 2 GiB a data block holds
+    std::u16string line(40, u'x');
+    line += u"\r\n";
+    for (int i = 0; i < 200; ++i)
+        SendMessageW(editor, EFM_INSERTTEXT, 0, reinterpret_cast<LPARAM>(line.c_str()));
+    for (int i = 0; i < 200; ++i) SendMessageW(editor, WM_CHAR, 'y', 0);
+    const LRESULT length = SendMessageW(editor, EFM_GETTEXTLENGTH, 0, 0);
+    EXPECT_GT(length, 500); // it grew until the limit, and stopped there
+    EXPECT_LT(length, 2000);
+    EXPECT_LE(SendMessageW(editor, EFM_GETDATASIZE, 0, 0), 4000);
+    auto block = reinterpret_cast<HGLOBAL>(SendMessageW(editor, EFM_GETDATA, 0, 0));
+    EXPECT_NE(block, nullptr);
+    GlobalFree(block);
+    // What no longer fits leaves the document as it was.
+    const std::u16string before = text();
+    SendMessageW(editor, EFM_INSERTTEXT, 0, reinterpret_cast<LPARAM>(line.c_str()));
+    EXPECT_EQ(text(), before);
+}
+
+} // namespace
+} // namespace zeledit::test
