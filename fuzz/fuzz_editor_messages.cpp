@@ -4,6 +4,8 @@
 // data block into a second editor: nothing may crash, and the copy must hold the same text,
 // format bytes and tables.
 #include <zeledit/controls.h>
+#include "byte_reader.h"
+
 #include <zeledit/headless.h>
 #include <zeledit/zeledit.h>
 
@@ -13,17 +15,7 @@
 
 namespace {
 
-struct Reader {
-    const std::uint8_t* p;
-    std::size_t n;
-    bool more() const { return n > 0; }
-    std::uint8_t byte() {
-        if (n == 0) return 0;
-        --n;
-        return *p++;
-    }
-    std::uint16_t word() { return static_cast<std::uint16_t>(byte() | byte() << 8); }
-};
+using fuzz::Reader;
 
 constexpr UINT ScalarMessages[] = {EFM_SETSELTEXT,        EFM_SETINDEX,
                                    EFM_DELETEDATA,        EFM_CHANGECHAR,

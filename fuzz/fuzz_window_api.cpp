@@ -1,5 +1,7 @@
 // Drives the window system with a script of calls on live, destroyed and made-up handles.
 // Whatever the order, nothing may crash, leak or hang.
+#include "byte_reader.h"
+
 #include <zeledit/headless.h>
 #include <zeledit/windows.h>
 
@@ -20,17 +22,7 @@ LRESULT CALLBACK proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-struct Reader {
-    const std::uint8_t* p;
-    std::size_t n;
-    bool more() const { return n > 0; }
-    std::uint8_t byte() {
-        if (n == 0) return 0;
-        --n;
-        return *p++;
-    }
-    int small() { return static_cast<int>(static_cast<std::int8_t>(byte())) * 4; }
-};
+using fuzz::Reader;
 
 } // namespace
 

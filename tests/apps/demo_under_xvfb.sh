@@ -21,6 +21,16 @@ done
 trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
 export DISPLAY=$display
 
+# Answers the library's file name dialog of that title with a path.
+answer_name_dialog() {
+    local dialog
+    dialog=$(find_window --name "^$1\$") || return 1
+    sleep 0.3 # the dialog takes the keys itself
+    for _ in $(seq 1 100); do xdotool key BackSpace; done
+    xdotool type --delay 20 "$2"
+    xdotool key Return
+}
+
 # The first window whose name matches, waiting up to ten seconds. A single search can fail
 # when a window goes away while it looks, so it is asked again.
 find_window() {
@@ -59,13 +69,7 @@ window=$(find_window --name 'zeledit$')
 xdotool windowfocus "$window"
 sleep 0.5
 xdotool mousemove --window "$window" 84 16 click 1 # Open…
-dialog=$(find_window --name '^Open Document$')
-[[ -n "$dialog" ]] || { echo "the file name dialog did not appear"; exit 1; }
-# the dialog takes the keys itself
-sleep 0.3
-for _ in $(seq 1 100); do xdotool key BackSpace; done
-xdotool type --delay 20 "$work/other.zdf"
-xdotool key Return
+answer_name_dialog "Open Document" "$work/other.zdf" || { echo "the file name dialog did not appear"; exit 1; }
 # No window manager gives the keys back: the demo's window must take them again by itself.
 for _ in $(seq 1 50); do
     [[ "$(xdotool getwindowfocus 2>/dev/null)" == "$window" ]] && break
@@ -97,12 +101,7 @@ xdotool key n
 sleep 0.5
 xdotool type --delay 40 "fresh"
 xdotool key ctrl+s
-dialog=$(find_window --name '^Save Document As$')
-[[ -n "$dialog" ]] || { echo "Save on a new document did not ask for a name"; exit 1; }
-sleep 0.3
-for _ in $(seq 1 100); do xdotool key BackSpace; done
-xdotool type --delay 20 "$work/fresh.zdf"
-xdotool key Return
+answer_name_dialog "Save Document As" "$work/fresh.zdf" || { echo "Save on a new document did not ask for a name"; exit 1; }
 sleep 1
 [[ "$(xdotool getwindowname "$window")" == "fresh.zdf — zeledit" ]] || { echo "the title did not follow the save"; exit 1; }
 wait "$demo_pid" || { echo "the demo failed"; exit 1; }
