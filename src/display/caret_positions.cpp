@@ -38,15 +38,13 @@ private:
     HGDIOBJ font_;
 };
 
-} // namespace
-
 // Measures runs as drawing draws them: each run takes its spaces' share of the line's
 // justification and leaves the rest to the runs after it.
 class JustifiedMeasure {
 public:
     JustifiedMeasure(HDC dc, Justification j) : dc_(dc), j_(j) {}
-    int Extent(const char16_t* text, std::uint32_t n) {
-        const int width = display::Extent(dc_, text, n);
+    int Width(const char16_t* text, std::uint32_t n) {
+        const int width = Extent(dc_, text, n);
         Take(Remaining(j_, {text, n}));
         return width;
     }
@@ -59,6 +57,8 @@ private:
     HDC dc_;
     Justification j_;
 };
+
+} // namespace
 
 int CharXPosition(HDC dc, const char16_t* text, const std::uint8_t* formats, const model::TEditorInfo& ei,
                   const model::TParagraphItem& para, std::uint32_t count) {
@@ -73,7 +73,7 @@ int CharXPosition(HDC dc, const char16_t* text, const std::uint8_t* formats, con
     for (std::uint32_t i = 0; i < count; ++i) {
         const char16_t c = text[i];
         if (LineEnd(c) || c == objects::ObjectMark || c == 9) {
-            x += measure.Extent(text + run, i - run);
+            x += measure.Width(text + run, i - run);
             run = i + 1;
             if (c == objects::ObjectMark) x += ObjectWidth(ei, formats[i]);
             if (c == 9) {
@@ -85,13 +85,13 @@ int CharXPosition(HDC dc, const char16_t* text, const std::uint8_t* formats, con
             continue;
         }
         if ((formats[i] & 0x7F) != font) {
-            x += measure.Extent(text + run, i - run);
+            x += measure.Width(text + run, i - run);
             run = i;
             font = formats[i] & 0x7F;
             SelectObject(dc, ei.eiFonts->GetFormatItem(font)->FFontHandle);
         }
     }
-    return x + measure.Extent(text + run, count - run);
+    return x + measure.Width(text + run, count - run);
 }
 
 std::uint32_t CharIndexAtX(HDC dc, const char16_t* text, const std::uint8_t* formats,
@@ -116,7 +116,7 @@ std::uint32_t CharIndexAtX(HDC dc, const char16_t* text, const std::uint8_t* for
             x = tab.text_x;
             measure.Take(tab.justification);
         } else {
-            x += measure.Extent(text + i, 1);
+            x += measure.Width(text + i, 1);
         }
     }
     return std::min(i, length);

@@ -17,7 +17,7 @@
 namespace zeledit::engine {
 namespace {
 
-// A file refused for a reason the host reads with GetLastFileError.
+// A file refused, or not written, for a reason the host reads with GetLastFileError.
 bool Refused(const std::string& path, const std::string& why) {
     storage::SetLastFileError(path + ": " + why);
     return false;
@@ -181,10 +181,7 @@ bool TFormatEditor::SaveDoc(std::u16string_view FileName) {
     platform::UniqueGlobal block(storage::GetData(parts));
     platform::LockedBlock bytes(block.get());
     const std::string path = platform::to_utf8(FileName);
-    if (bytes.data() == nullptr) {
-        storage::SetLastFileError(path + ": not enough memory for the document");
-        return false;
-    }
+    if (bytes.data() == nullptr) return Refused(path, "not enough memory for the document");
     if (!storage::WriteWholeFile(path, bytes.bytes())) return false;
     IsModified = FALSE;
     return true;

@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <memory>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 

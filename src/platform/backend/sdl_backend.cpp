@@ -231,6 +231,7 @@ private:
     }
 
     void Mouse(HWND hwnd, UINT message, int x, int y, int wheel = 0) {
+        FlushKey(); // input stays in the order it came
         const Window* w = find_window(hwnd);
         if (w == nullptr) return;
         InputEvent e;
