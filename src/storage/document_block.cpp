@@ -192,9 +192,10 @@ std::optional<std::uint64_t> DeclaredMinimumSize(std::span<const std::uint8_t> h
     if (kind != UsesTemplate)
         size += std::uint64_t{layout.char_record} * header.FontCount +
                 std::uint64_t{layout.para_record} * header.ParaCount;
+    // By value: the header is packed.
+    const std::int32_t text = header.TextSize, packed = header.PackedSize;
     if (kind != TemplateDocument)
-        size += static_cast<std::uint64_t>(std::max(header.TextSize, 0)) +
-                static_cast<std::uint64_t>(std::max(header.PackedSize, 0));
+        size += static_cast<std::uint64_t>(std::max(text, 0)) + static_cast<std::uint64_t>(std::max(packed, 0));
     return size;
 }
 
