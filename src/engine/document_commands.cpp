@@ -202,18 +202,20 @@ bool TFormatEditor::LoadDoc(std::u16string_view FileName) {
             return LoadText(FileName) || Refused(path, "not a document, and too large or unreadable as text");
         return Refused(path, "not a document file");
     }
-    const auto least = storage::DeclaredMinimumSize(head);
-    if (least && *size < *least)
-        return Refused(path, "cut short: its header declares " + std::to_string(*least) +
-                                 " bytes, it holds " + std::to_string(*size));
-    if (*size > ZE_GLOBAL_MAX_BYTES)
-        return Refused(path, "too large: " + std::to_string(*size) +
+    // Only what the header and the heads of objects and links declare is read.
+    const storage::RandomAccessFile file(path);
+    const auto extent = storage::DeclaredExtent(
+        head, [&](std::uint64_t at, std::span<std::uint8_t> out) { return file.Read(at, out); });
+    if (!extent || *extent > *size)
+        return Refused(path, "cut short: its sections end past its " + std::to_string(*size) + " bytes");
+    if (*extent > ZE_GLOBAL_MAX_BYTES)
+        return Refused(path, "too large: it declares " + std::to_string(*extent) +
                                  " bytes, where a document holds at most " +
                                  std::to_string(ZE_GLOBAL_MAX_BYTES));
-    platform::UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, static_cast<SIZE_T>(*size)));
+    platform::UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, static_cast<SIZE_T>(*extent)));
     if (!block) {
         Prompt(u"Not enough memory to do this operation!", PromptStop, PromptOK);
-        return Refused(path, "not enough memory to read its " + std::to_string(*size) + " bytes");
+        return Refused(path, "not enough memory to read its " + std::to_string(*extent) + " bytes");
     }
     {
         platform::LockedBlock bytes(block.get());

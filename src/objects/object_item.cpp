@@ -86,10 +86,18 @@ TObjectInfo DefaultObjectInfo() {
     return info;
 }
 
+std::size_t StoredHeadSize(RecordFamily family) {
+    return family == RecordFamily::Current ? ObjectInfoSize : family == RecordFamily::Family3 ? 147 : 9;
+}
+
+std::optional<std::uint64_t> StoredSize(std::span<const std::uint8_t> head, RecordFamily family) {
+    const auto info = ReadHeader(head, family);
+    if (!info) return std::nullopt;
+    return StoredHeadSize(family) + std::uint64_t{info->oiSize};
+}
+
 std::optional<StoredObject> SplitStored(std::span<const std::uint8_t> bytes, RecordFamily family) {
-    const std::size_t header = family == RecordFamily::Current   ? ObjectInfoSize
-                               : family == RecordFamily::Family3 ? 147
-                                                                 : 9;
+    const std::size_t header = StoredHeadSize(family);
     const auto info = ReadHeader(bytes, family);
     if (!info || info->oiSize > bytes.size() - header) return std::nullopt;
     StoredObject stored{*info, {}, header + info->oiSize};

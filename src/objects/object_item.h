@@ -122,5 +122,9 @@ struct StoredObject {
 };
 std::optional<StoredObject> SplitStored(std::span<const std::uint8_t> bytes,
                                         RecordFamily family = RecordFamily::Current);
+// The bytes of a stored record before its data, and the whole stored size of the object whose
+// record begins `head` (at least StoredHeadSize bytes); none for a record that does not read.
+std::size_t StoredHeadSize(RecordFamily family);
+std::optional<std::uint64_t> StoredSize(std::span<const std::uint8_t> head, RecordFamily family);
 
 } // namespace zeledit::objects

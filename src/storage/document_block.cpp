@@ -7,6 +7,7 @@
 #include "storage/format_runs.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -108,6 +109,26 @@ bool ReplaceTables(TDocumentParts& parts, int family, std::span<const std::uint8
     }
 }
 
+// The bytes a document's 23-byte header declares for itself, the tables, the text and the
+// format runs; none when it is no document's header.
+std::optional<std::uint64_t> DeclaredMinimumSize(std::span<const std::uint8_t> header_bytes) {
+    if (header_bytes.size() < HeaderSize) return std::nullopt;
+    const auto header = objects::ReadAt<TDocumentHeader>(header_bytes, 0);
+    if (!ValidVersion(header.Identifier)) return std::nullopt;
+    const FamilyLayout layout = LayoutOf(FamilyOf(header.Identifier));
+    const std::uint16_t kind = MapToFamily6(header.Identifier);
+    std::uint64_t size = HeaderSize;
+    if (kind != UsesTemplate)
+        size += std::uint64_t{layout.char_record} * header.FontCount +
+                std::uint64_t{layout.para_record} * header.ParaCount;
+    // By value: the header is packed.
+    const std::int32_t text = header.TextSize, packed = header.PackedSize;
+    if (kind != TemplateDocument)
+        size +=
+            static_cast<std::uint64_t>(std::max(text, 0)) + static_cast<std::uint64_t>(std::max(packed, 0));
+    return size;
+}
+
 } // namespace
 
 std::size_t DataSize(TDocumentParts& parts) { return Measure(parts).total; }
@@ -182,21 +203,37 @@ HGLOBAL GetSelectionData(TDocumentParts& parts, std::uint32_t start, std::uint32
     return block.release();
 }
 
-std::optional<std::uint64_t> DeclaredMinimumSize(std::span<const std::uint8_t> header_bytes) {
-    if (header_bytes.size() < HeaderSize) return std::nullopt;
+std::optional<std::uint64_t> DeclaredExtent(std::span<const std::uint8_t> header_bytes,
+                                            const FileReader& read) {
+    auto at = DeclaredMinimumSize(header_bytes);
+    if (!at) return std::nullopt;
     const auto header = objects::ReadAt<TDocumentHeader>(header_bytes, 0);
-    if (!ValidVersion(header.Identifier)) return std::nullopt;
     const FamilyLayout layout = LayoutOf(FamilyOf(header.Identifier));
-    const std::uint16_t kind = MapToFamily6(header.Identifier);
-    std::uint64_t size = HeaderSize;
-    if (kind != UsesTemplate)
-        size += std::uint64_t{layout.char_record} * header.FontCount +
-                std::uint64_t{layout.para_record} * header.ParaCount;
-    // By value: the header is packed.
-    const std::int32_t text = header.TextSize, packed = header.PackedSize;
-    if (kind != TemplateDocument)
-        size += static_cast<std::uint64_t>(std::max(text, 0)) + static_cast<std::uint64_t>(std::max(packed, 0));
-    return size;
+    if (MapToFamily6(header.Identifier) == TemplateDocument) return at;
+    // The objects stand between the text and the format runs, as the block reader takes them.
+    const std::int32_t packed = header.PackedSize;
+    *at -= static_cast<std::uint64_t>(std::max(packed, 0));
+    const std::uint32_t objects = static_cast<std::uint32_t>(header.ObjectCount) & 0xFFFF;
+    if (objects >= 1 && objects <= static_cast<std::uint32_t>(objects::MaxObjects)) {
+        std::vector<std::uint8_t> head(objects::StoredHeadSize(layout.object_records));
+        for (std::uint32_t i = 0; i < objects; ++i) {
+            const auto size =
+                read(*at, head) ? objects::StoredSize(head, layout.object_records) : std::nullopt;
+            if (!size) return std::nullopt;
+            *at += *size;
+        }
+    }
+    *at += static_cast<std::uint64_t>(std::max(packed, 0));
+    if (!layout.links || header.HasLinks == 0) return at;
+    std::array<std::uint8_t, 2> count{};
+    if (!read(*at, count)) return std::nullopt;
+    *at += count.size();
+    std::array<std::uint8_t, model::TLinkItem::RecordSize> record{};
+    for (int i = 0, n = count[0] | count[1] << 8; i < n; ++i) {
+        if (!read(*at, record)) return std::nullopt;
+        *at += record.size() + objects::ReadAt<THyperTextInfo>(record, 0).ikTextSize;
+    }
+    return at;
 }
 
 bool LoadData(TDocumentParts& parts, std::span<const std::uint8_t> block) {

@@ -11,6 +11,7 @@
 #include <zeledit/windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 
@@ -57,10 +58,12 @@ HGLOBAL GetSelectionData(TDocumentParts& parts, std::uint32_t start, std::uint32
 // was. Nothing outside `block` is read.
 bool LoadData(TDocumentParts& parts, std::span<const std::uint8_t> block);
 
-// The fewest bytes a document file can hold by what its 23-byte header declares (the
-// header, the tables, the text and the format runs; objects and links come on top), or none
-// when the header is no document's. A file shorter than that is refused before it is read.
-std::optional<std::uint64_t> DeclaredMinimumSize(std::span<const std::uint8_t> header);
+// Fills `out` from `offset` of a file; false past its end or on an error.
+using FileReader = std::function<bool(std::uint64_t offset, std::span<std::uint8_t> out)>;
+// Where the sections a document file declares end, found by reading only the heads of its
+// objects and links; none when the header is no document's or a head lies past the file.
+// A file is read no further than that.
+std::optional<std::uint64_t> DeclaredExtent(std::span<const std::uint8_t> header, const FileReader& read);
 
 // Inserts the text of a normal or uses-template block of the two newest generations at
 // `index`, its formats merged into the document's tables and its objects given new IDs;

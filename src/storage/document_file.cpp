@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -127,6 +128,23 @@ FileResult WriteWholeFile(const std::string& path, std::span<const std::uint8_t>
 
 const std::string& LastFileError() { return last_error; }
 void SetLastFileError(std::string reason) { last_error = std::move(reason); }
+
+RandomAccessFile::RandomAccessFile(const std::string& path) : fd_(open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
+RandomAccessFile::~RandomAccessFile() {
+    if (fd_ >= 0) close(fd_);
+}
+
+bool RandomAccessFile::Read(std::uint64_t offset, std::span<std::uint8_t> out) const {
+    if (fd_ < 0 || offset > static_cast<std::uint64_t>(INT64_MAX)) return false;
+    std::size_t done = 0;
+    while (done < out.size()) {
+        const ssize_t n = pread(fd_, out.data() + done, out.size() - done, static_cast<off_t>(offset + done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
 
 std::optional<std::uint64_t> FileSize(const std::string& path) {
     struct stat s {};

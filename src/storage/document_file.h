@@ -29,6 +29,20 @@ FileResult WriteWholeFile(const std::string& path, std::span<const std::uint8_t>
 const std::string& LastFileError();
 void SetLastFileError(std::string reason);
 
+// A file read at any offset, closed with the object.
+class RandomAccessFile {
+public:
+    explicit RandomAccessFile(const std::string& path);
+    ~RandomAccessFile();
+    RandomAccessFile(const RandomAccessFile&) = delete;
+    RandomAccessFile& operator=(const RandomAccessFile&) = delete;
+    // Fills `out` from `offset`; false past the end or on an error.
+    bool Read(std::uint64_t offset, std::span<std::uint8_t> out) const;
+
+private:
+    int fd_;
+};
+
 // The file's size, or none when it cannot be opened.
 std::optional<std::uint64_t> FileSize(const std::string& path);
 // Fills `out` from the start of the file; false on any read error or a shorter file.

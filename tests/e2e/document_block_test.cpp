@@ -254,13 +254,20 @@ TEST_F(DocumentFiles, ARefusedFileSaysWhyAndIsNotReadWhenItsSizeTells) {
     write(dir / "short", Bytes(good.begin(), good.begin() + 23));
     EXPECT_EQ(why(dir / "short"), (dir / "short").string() + ": too short to be a document");
     write(dir / "cut", Bytes(good.begin(), good.end() - 3));
-    EXPECT_NE(why(dir / "cut").find(": cut short: its header declares"), std::string::npos);
-    // Past what a document can hold: refused from its size alone, without reading 3 GiB.
-    write(dir / "huge", good);
+    EXPECT_NE(why(dir / "cut").find(": cut short: its sections end past"), std::string::npos);
+    // A header that declares more than a document holds: refused without reading 3 GiB.
+    Bytes claiming = good;
+    const std::int32_t text_size = 0x7FFFFF00;
+    std::memcpy(claiming.data() + 2, &text_size, sizeof text_size);
+    write(dir / "huge", claiming);
     std::filesystem::resize_file(dir / "huge", std::uint64_t(3) << 30);
-    EXPECT_EQ(why(dir / "huge"), (dir / "huge").string() +
-                                     ": too large: 3221225472 bytes, where a document holds "
-                                     "at most 2147483648");
+    EXPECT_NE(why(dir / "huge").find(": too large: it declares"), std::string::npos);
+    // Bytes past what the document declares are not read at all.
+    write(dir / "trailing", good);
+    std::filesystem::resize_file(dir / "trailing", std::uint64_t(3) << 30);
+    EXPECT_EQ(open(other, dir / "trailing"), 1);
+    EXPECT_EQ(text(other), u"a document");
+    SendMessageW(other, EFM_CLEARTEXT, 0, 0);
     Bytes damaged = good;
     damaged[23 + 84 + 722 + 4] = 0; // a zero inside the text
     write(dir / "damaged", damaged);
