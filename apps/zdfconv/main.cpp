@@ -262,6 +262,40 @@ void Resize(HWND editor, int width, int height) {
     SetWindowPos(editor, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOMOVE);
 }
 
+// The least window height that shows line `last` whole below `top` (which it does at the
+// largest height). The answer is bracketed from `guess` in doubling steps, then halved: few
+// tries, few of them at tall, costly heights.
+int LeastHeightShowing(HWND editor, int width, const LineProbe& lines, std::int32_t top, std::int32_t last,
+                       int guess) {
+    const auto shows = [&](int h) {
+        Resize(editor, width, h);
+        return lines.Shown(top, last);
+    };
+    int low = 0, high = MaxRenderHeight; // low never shows the line, high always does
+    if (shows(guess)) {
+        high = guess;
+        for (int step = 64; high - step > 0 && low == 0; step *= 2) {
+            if (shows(high - step))
+                high -= step;
+            else
+                low = high - step;
+        }
+    } else {
+        low = guess;
+        for (int step = 64; low + step < MaxRenderHeight && high == MaxRenderHeight; step *= 2) {
+            if (shows(low + step))
+                high = low + step;
+            else
+                low += step;
+        }
+    }
+    while (high - low > 1) {
+        const int mid = low + (high - low) / 2;
+        (shows(mid) ? high : low) = mid;
+    }
+    return high;
+}
+
 int Render(const std::string& in, const std::string& out, int width, std::int32_t from) {
     HWND editor = MakeEditor(width);
     std::string why;
@@ -281,17 +315,12 @@ int Render(const std::string& in, const std::string& out, int width, std::int32_
         Resize(editor, width, MaxRenderHeight);
         last = lines.LastShown(top);
         if (last >= top) {
-            int low = 1, high = MaxRenderHeight;
-            Resize(editor, width, high);
-            while (low < high) {
-                const int mid = low + (high - low) / 2;
-                Resize(editor, width, mid);
-                if (lines.Shown(top, last))
-                    high = mid;
-                else
-                    low = mid + 1;
-            }
-            picture = low + (last == count - 1 ? 10 : 0);
+            // Cut at the limit, the answer lies just below it; the rest of a document takes
+            // about its share of the document's height.
+            const int rest = static_cast<int>(std::int64_t{height} * (count - top) / count);
+            const int guess = last < count - 1 ? MaxRenderHeight : std::clamp(rest, 1, MaxRenderHeight);
+            picture =
+                LeastHeightShowing(editor, width, lines, top, last, guess) + (last == count - 1 ? 10 : 0);
         } else {
             picture = MaxRenderHeight; // one line taller than a picture: its top part
         }
