@@ -232,7 +232,10 @@ bool TFormatEditor::EFMOwnMessage(TMessage& msg) {
     case EFM_SETEDITORSTATE: SetEditorState(static_cast<std::uint32_t>(w), l != 0); return true;
     case EFM_SETLANGUAGE: FLanguage = LOBYTE(msg.WParam); return true;
     case EFM_GETTEXTLENGTH: msg.Result = FBuffer->TextLength(); return true;
-    case EFM_GETTEXTBUFFER: msg.Result = reinterpret_cast<LRESULT>(FBuffer->TextBuffer); return true;
+    case EFM_GETTEXTBUFFER:
+        FBuffer->HandOut(); // the host may write into it
+        msg.Result = reinterpret_cast<LRESULT>(FBuffer->TextBuffer);
+        return true;
     case EFM_GETFORMATBUFFER: msg.Result = reinterpret_cast<LRESULT>(FBuffer->FormatBuffer); return true;
     case EFM_GETWORDAT:
         FBuffer->GetWordAt(static_cast<std::uint32_t>(w), reinterpret_cast<char16_t*>(msg.LParam));

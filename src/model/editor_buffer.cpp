@@ -86,6 +86,7 @@ bool TEditorBuffer::Resize(std::uint64_t chars) {
 }
 
 bool TEditorBuffer::Clear() {
+    Changed(0);
     const bool ok = Resize(256);
     TextBuffer[0] = 0;
     FormatBuffer[0] = FormatBuffer[1] = 0;
@@ -113,6 +114,7 @@ bool TEditorBuffer::Assign(std::u16string_view text, std::span<const std::uint8_
     FormatHandle = f;
     TextBuffer = new_text;
     FormatBuffer = new_formats;
+    Changed(static_cast<std::uint32_t>(text.size()));
     return true;
 }
 
@@ -121,6 +123,11 @@ std::uint32_t TEditorBuffer::LastReadable() const {
 }
 
 std::uint32_t TEditorBuffer::TextLength() const {
+    if (FHandedOut) FLength = ScanLength();
+    return FLength;
+}
+
+std::uint32_t TEditorBuffer::ScanLength() const {
     const std::size_t units = GlobalSize(FormatHandle);
     const char16_t* end = platform::find_unit(TextBuffer, TextBuffer + units, u'\0');
     if (end == TextBuffer + units) {
@@ -150,6 +157,7 @@ bool TEditorBuffer::InsertBuffer(std::uint32_t Index, std::uint32_t Size) {
     if (units < need + 1) return false;
     std::memmove(TextBuffer + Index + Size, TextBuffer + Index, (units - Index - Size) * sizeof(char16_t));
     std::memmove(FormatBuffer + Index + Size, FormatBuffer + Index, units - Index - Size);
+    Changed(length + Size);
     Shifted(Index, static_cast<std::int32_t>(Size));
     return true;
 }
@@ -163,13 +171,17 @@ void TEditorBuffer::DeleteBuffer(std::uint32_t Index, std::uint32_t Size) {
     std::memmove(FormatBuffer + Index, FormatBuffer + Index + Size, units - Index - Size);
     std::memset(TextBuffer + units - Size, 0, Size * sizeof(char16_t));
     std::memset(FormatBuffer + units - Size, 0, Size);
+    Changed(length - Size);
     Resize(std::uint64_t(length - Size) + 2);
     Shifted(Index, -static_cast<std::int32_t>(Size));
 }
 
 bool TEditorBuffer::InsertChar(const char16_t* Buffer, std::uint8_t FormatByte, std::uint32_t Count,
                                std::uint32_t Index) {
-    if (Buffer == nullptr || !InsertBuffer(Index, Count)) return false;
+    // A NUL would end the text where its length says it goes on.
+    if (Buffer == nullptr || std::find(Buffer, Buffer + Count, u'\0') != Buffer + Count ||
+        !InsertBuffer(Index, Count))
+        return false;
     for (std::uint32_t i = 0; i < Count; ++i) {
         TextBuffer[Index + i] = Buffer[i];
         FormatBuffer[Index + i] = special(Buffer[i]) ? 0 : FormatByte;
@@ -234,7 +246,7 @@ std::uint32_t TEditorBuffer::LeftWord(std::uint32_t idx) const {
 }
 
 bool TEditorBuffer::AddFormatText(std::u16string_view TBuf, const std::uint8_t* FBuf) {
-    if (FBuf == nullptr) return false;
+    if (FBuf == nullptr || TBuf.find(u'\0') != std::u16string_view::npos) return false;
     const std::uint32_t length = TextLength();
     const std::uint64_t gap = length > 0 ? 4 : 0;
     const std::uint64_t total = std::uint64_t(length) + gap + TBuf.size() + 2;
@@ -250,6 +262,7 @@ bool TEditorBuffer::AddFormatText(std::u16string_view TBuf, const std::uint8_t* 
     std::copy(TBuf.begin(), TBuf.end(), TextBuffer + at);
     TextBuffer[at + TBuf.size()] = 0;
     std::memcpy(FormatBuffer + at, FBuf, TBuf.size() + 2);
+    Changed(static_cast<std::uint32_t>(at + TBuf.size()));
     return true;
 }
 

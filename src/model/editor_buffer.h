@@ -32,7 +32,10 @@ public:
     bool Assign(std::u16string_view text, std::span<const std::uint8_t> formats);
     void SetMaximumSize(std::uint32_t bytes) { FMaxSize = bytes; }
     std::uint32_t MaximumSize() const { return FMaxSize; }
-    std::uint32_t TextLength() const; // scans for the terminator
+    // Kept as the text changes. A host that was handed the text's address may write into it
+    // until the next change: till then the length is found by scanning (HandOut).
+    std::uint32_t TextLength() const;
+    void HandOut() { FHandedOut = true; }
     // The last position that may be read without scanning: the blocks' room, less the
     // terminator's and the byte's after it.
     std::uint32_t LastReadable() const;
@@ -88,6 +91,13 @@ private:
     std::uint32_t WordStart(std::uint32_t idx) const;
 
     std::uint32_t FMaxSize = 0;
+    mutable std::uint32_t FLength = 0;
+    mutable bool FHandedOut = false;
+    std::uint32_t ScanLength() const;
+    void Changed(std::uint32_t length) {
+        FLength = length;
+        FHandedOut = false;
+    }
 };
 
 // Text from outside the document: a zero would end it and a stray object mark could take a

@@ -183,9 +183,28 @@ TEST_F(Buffer, PositionsPastSixtyFiveThousandWork) {
 
 TEST_F(Buffer, AHostOverwritingTheTerminatorIsContained) {
     const std::size_t units = GlobalSize(buffer->FormatHandle);
+    buffer->HandOut(); // as EFM_GETTEXTBUFFER does
     std::fill(buffer->TextBuffer, buffer->TextBuffer + units, u'x');
     EXPECT_EQ(buffer->TextLength(), units - 2);
     EXPECT_TRUE(buffer->InsertChar(u"y", 0, 1, 0));
+    EXPECT_EQ(buffer->TextLength(), units - 1);
+}
+
+TEST_F(Buffer, TheLengthFollowsEveryChangeAndAHostsWrites) {
+    ASSERT_TRUE(buffer->InsertChar(u"abcdef", 0, 6, 0));
+    EXPECT_EQ(buffer->TextLength(), 6u);
+    buffer->DeleteBuffer(1, 2);
+    EXPECT_EQ(buffer->TextLength(), 4u);
+    EXPECT_FALSE(buffer->InsertChar(u"x\0y", 0, 3, 0)); // a NUL would cut the text short
+    EXPECT_EQ(buffer->TextLength(), 4u);
+    buffer->HandOut();
+    buffer->TextBuffer[2] = 0; // the host shortens the text through the address it was handed
+    EXPECT_EQ(buffer->TextLength(), 2u);
+    ASSERT_TRUE(buffer->InsertChar(u"z", 0, 1, 2));
+    EXPECT_EQ(buffer->TextLength(), 3u);
+    EXPECT_EQ(std::u16string(buffer->TextBuffer, 3), u"adz");
+    ASSERT_TRUE(buffer->Clear());
+    EXPECT_EQ(buffer->TextLength(), 0u);
 }
 
 } // namespace
