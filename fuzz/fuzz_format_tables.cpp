@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < std::min<std::size_t>(bytes.size(), 300); ++i)
         text.push_back(bytes[i] % 5 == 0 ? u'\r' : bytes[i] % 7 == 0 ? u'\n' : u'a');
     buffer.InsertChar(text.data(), 0, static_cast<std::uint32_t>(text.size()), 0);
-    for (std::size_t i = 0; i < text.size(); ++i) buffer.FormatBuffer[i] = bytes[i];
+    for (std::size_t i = 0; i < text.size(); ++i) buffer.FormatByte(i) = bytes[i];
     info.eiSelecting = data[2] & 1;
     info.eiSelStart = data[2];
     info.eiSelEnd = data[3];
@@ -46,8 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (fonts.Count() < 1 || fonts.Count() > MaxFormats || paras.Count() < 1 || paras.Count() > MaxFormats)
         std::abort();
     for (std::uint32_t i = 0; i < buffer.TextLength(); ++i) {
-        const char16_t c = buffer.TextBuffer[i];
-        if (c != 13 && c != 10 && (buffer.FormatBuffer[i] & 0x7F) >= fonts.Count() &&
+        const char16_t c = buffer.CharAt(i);
+        if (c != 13 && c != 10 && (buffer.FormatByte(i) & 0x7F) >= fonts.Count() &&
             bytes[i] % 128 < fonts.Count())
             std::abort(); // a valid index turned invalid
     }

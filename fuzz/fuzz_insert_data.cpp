@@ -18,10 +18,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     storage::TDocumentParts& parts = doc.parts;
     const std::uint32_t n = storage::InsertDataFrom(parts, {data, size}, 1);
     if (buffer.TextLength() != before.size() + n) std::abort();
-    if (n == 0 && std::u16string(buffer.TextBuffer, buffer.TextLength()) != before) std::abort();
+    if (n == 0 && std::u16string(buffer.Text(), buffer.TextLength()) != before) std::abort();
     for (std::uint32_t i = 0; i < buffer.TextLength(); ++i)
-        if (buffer.TextBuffer[i] == objects::ObjectMark &&
-            doc.objects.FindByID(buffer.FormatBuffer[i]) == nullptr)
+        if (buffer.CharAt(i) == objects::ObjectMark &&
+            doc.objects.FindByID(buffer.FormatByte(i)) == nullptr)
             std::abort();
     if (doc.fonts.Count() > model::MaxFormats || doc.paras.Count() > model::MaxFormats) std::abort();
     platform::UniqueGlobal again(storage::GetData(parts));

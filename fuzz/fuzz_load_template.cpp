@@ -21,8 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
               : fonts != 1 || paras != 1 ||
                     std::memcmp(&before, &doc.fonts.GetFormatItem(0)->FAttributes, sizeof before) != 0)
         std::abort();
-    if (std::u16string(doc.buffer.TextBuffer, doc.buffer.TextLength()) != text ||
-        std::memcmp(doc.buffer.FormatBuffer, formats, sizeof formats) != 0)
+    if (std::u16string(doc.buffer.Text(), doc.buffer.TextLength()) != text ||
+        std::memcmp(doc.buffer.Formats(), formats, sizeof formats) != 0)
         std::abort();
     return 0;
 }

@@ -12,7 +12,9 @@ std::uint16_t Saturated16(std::uint32_t v) {
     return static_cast<std::uint16_t>(std::min<std::uint32_t>(v, 0xFFFF));
 }
 
-bool IsParagraphMark(const char16_t* b, std::uint32_t at) { return b[at] == 13 && b[at + 1] == 10; }
+bool IsParagraphMark(const model::TEditorBuffer& b, std::uint32_t at) {
+    return b.CharAt(at) == 13 && b.CharAt(at + 1) == 10;
+}
 
 } // namespace
 
@@ -33,17 +35,18 @@ void TLineItem::SetInfo(std::uint32_t AIdx, const model::TLineInfo& Info) {
     FRegion = Info.tmLineRegion;
 }
 
-std::uint32_t TLineItem::GetLineLength(const char16_t* Buffer, std::uint32_t next) const {
+std::uint32_t TLineItem::GetLineLength(const model::TEditorBuffer& Buffer, std::uint32_t next) const {
+    const char16_t* text = Buffer.ParagraphText(At);
     std::uint32_t n = At;
-    while (n < next && Buffer[n] != 0 && Buffer[n] != 10 && Buffer[n] != 13) ++n;
+    while (n < next && text[n] != 0 && text[n] != 10 && text[n] != 13) ++n;
     return n - At;
 }
 
-bool TLineItem::IsFirstLine(const char16_t* Buffer) const {
+bool TLineItem::IsFirstLine(const model::TEditorBuffer& Buffer) const {
     return At == 0 || (At >= 2 && IsParagraphMark(Buffer, At - 2));
 }
 
-bool TLineItem::IsEndOfPara(const char16_t* Buffer, const TLineItem* next) const {
+bool TLineItem::IsEndOfPara(const model::TEditorBuffer& Buffer, const TLineItem* next) const {
     if (next == nullptr) return true;
     return next->At >= 2 && IsParagraphMark(Buffer, next->At - 2);
 }
@@ -209,7 +212,7 @@ std::int32_t TEditorLines::GetLineAtAbsPos(std::int32_t yPos) const {
 bool TEditorLines::IsEndOfPara(std::int32_t Index) const {
     const TLineItem* line = Line(Index);
     return line != nullptr && EditorInfo != nullptr && EditorInfo->eiBuffers != nullptr &&
-           line->IsEndOfPara(EditorInfo->eiBuffers->TextBuffer, Line(Index + 1));
+           line->IsEndOfPara(*EditorInfo->eiBuffers, Line(Index + 1));
 }
 
 std::int32_t TEditorLines::StartOfParaFrom(std::int32_t AtLine) const {
@@ -227,7 +230,7 @@ std::uint32_t TEditorLines::NextStart(std::int32_t Index) const {
 void TEditorLines::GetLineInfo(std::int32_t Index, int y) const {
     const TLineItem* item = Line(Index);
     if (item == nullptr || EditorInfo == nullptr) return;
-    const char16_t* text = EditorInfo->eiBuffers->TextBuffer;
+    const model::TEditorBuffer& text = *EditorInfo->eiBuffers;
     model::TLineInfo& line = EditorInfo->eiCurrentLine;
     line.tmWidth = item->FWidth;
     line.tmHeight = static_cast<std::uint32_t>(item->LineHeight());

@@ -24,9 +24,9 @@ public:
     int BandWidth() const { return FRegion.Right - FRegion.Left; }
 
     // Positions: `next` is where the following line starts (the text length for the last).
-    std::uint32_t GetLineLength(const char16_t* Buffer, std::uint32_t next) const;
-    bool IsFirstLine(const char16_t* Buffer) const;
-    bool IsEndOfPara(const char16_t* Buffer, const TLineItem* next) const;
+    std::uint32_t GetLineLength(const model::TEditorBuffer& Buffer, std::uint32_t next) const;
+    bool IsFirstLine(const model::TEditorBuffer& Buffer) const;
+    bool IsEndOfPara(const model::TEditorBuffer& Buffer, const TLineItem* next) const;
 
     std::uint32_t At = 0;
     std::uint16_t FWidth = 0;

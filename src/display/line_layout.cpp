@@ -25,8 +25,8 @@ int SpacingPixels(double points) { return model::SpacingToPixelsY(points); }
 class LineWalk {
 public:
     LineWalk(HDC dc, std::uint32_t start, const model::TParagraphItem& para, model::TEditorInfo& ei)
-        : dc_(dc), para_(para), ei_(ei), line_(ei.eiCurrentLine), text_(ei.eiBuffers->TextBuffer),
-          formats_(ei.eiBuffers->FormatBuffer), start_(start), break_(start),
+        : dc_(dc), para_(para), ei_(ei), line_(ei.eiCurrentLine), text_(ei.eiBuffers->ParagraphText(start)),
+          formats_(ei.eiBuffers->ParagraphFormats(start)), start_(start), break_(start),
           saved_font_(GetCurrentObject(dc, OBJ_FONT)) {
         const auto& r = line_.tmLineRegion;
         available_ = std::max(r.Right - r.Left, GetDeviceCaps(dc, LOGPIXELSX) / 4);
@@ -183,7 +183,8 @@ int LineWalk::Run() {
     // Every line takes at least one unit of a text that has not ended.
     if (break_ <= start_ && text_[start_] != 0) break_ = line_.tmIndex = start_ + 1;
     line_.tmWidth = static_cast<std::uint32_t>(std::max(committed_, 0));
-    line_.tmLength = line_.tmIndex - start_ + (text_[line_.tmIndex] == 32 ? 1 : 0);
+    // The next line may start the next paragraph, which may lie across the buffer's gap.
+    line_.tmLength = line_.tmIndex - start_ + (ei_.eiBuffers->CharAt(line_.tmIndex) == 32 ? 1 : 0);
     if (line_.tmLength == 0 || line_height_ == 0) line_height_ = EmptyLineHeight();
     return ApplySpacing(line_height_);
 }

@@ -150,18 +150,18 @@ class TextWalk {
 public:
     TextWalk(HDC dc, int y, std::uint32_t start, const model::TEditorInfo& ei,
              const model::TParagraphItem& para, std::uint32_t length)
-        : dc_(dc), y_(y), ei_(ei), para_(para), text_(ei.eiBuffers->TextBuffer),
-          formats_(ei.eiBuffers->FormatBuffer), end_(start + length), run_(start) {}
+        : dc_(dc), y_(y), ei_(ei), para_(para), units_(ei.eiBuffers->Units(start, length)), first_(start),
+          end_(start + length), run_(start) {}
 
     void Run() {
         const HGDIOBJ font = GetCurrentObject(dc_, OBJ_FONT);
         SetBkMode(dc_, TRANSPARENT);
         SetTextAlign(dc_, TA_BASELINE | TA_LEFT);
-        const LineStart start = LineStartX(dc_, text_ + run_, end_ - run_, ei_);
+        const LineStart start = LineStartX(dc_, Text(run_), end_ - run_, ei_);
         x_ = start.x;
         justification_ = start.justification;
         for (std::uint32_t i = run_; i < end_; ++i) {
-            if (text_[i] == objects::ObjectMark)
+            if (*Text(i) == objects::ObjectMark)
                 Object(i);
             else
                 Unit(i);
@@ -186,9 +186,9 @@ private:
 
     void Object(std::uint32_t i) {
         Flush(i);
-        Become(formats_[i]);
+        Become(*Formats(i));
         high_ = Highlighted(i);
-        if (auto* o = ObjectOf(ei_, formats_[i])) {
+        if (auto* o = ObjectOf(ei_, *Formats(i))) {
             SetTextJustification(dc_, 0, 0);
             o->DrawObject(dc_, x_, ei_.eiPrinting, ei_.eiBitmapMode, y_);
             x_ += o->Width();
@@ -199,15 +199,15 @@ private:
 
     void Unit(std::uint32_t i) {
         const bool high = Highlighted(i);
-        if (formats_[i] != format_ || high != high_) {
+        if (*Formats(i) != format_ || high != high_) {
             Flush(i);
-            Become(formats_[i]);
+            Become(*Formats(i));
             high_ = high;
             run_ = i;
         }
-        if (text_[i] != 9) return;
+        if (*Text(i) != 9) return;
         Flush(i);
-        const ResolvedTab tab = ResolveTab(dc_, x_, text_ + i, formats_ + i, end_ - i - 1, para_, ei_);
+        const ResolvedTab tab = ResolveTab(dc_, x_, Text(i), Formats(i), end_ - i - 1, para_, ei_);
         justification_ = tab.justification;
         if (tab.align == 4)
             BarAt(tab.stop);
@@ -242,7 +242,7 @@ private:
 
     void Flush(std::uint32_t end) {
         if (end <= run_ || format_ < 0) return;
-        const std::u16string_view text(text_ + run_, end - run_);
+        const std::u16string_view text(Text(run_), end - run_);
         const model::TFontItem& font = *ei_.eiFonts->GetFormatItem(format_ & 0x7F);
         const TCharFormat& f = font.FAttributes;
         // Drawing uses up the justification of the run's spaces: the advance is measured
@@ -278,9 +278,11 @@ private:
     int y_;
     const model::TEditorInfo& ei_;
     const model::TParagraphItem& para_;
-    const char16_t* text_;
-    const std::uint8_t* formats_;
-    std::uint32_t end_, run_;
+    const char16_t* Text(std::uint32_t i) const { return units_.text + (i - first_); }
+    const std::uint8_t* Formats(std::uint32_t i) const { return units_.formats + (i - first_); }
+
+    model::TEditorBuffer::UnitRange units_; // the line's units from first_ on
+    std::uint32_t first_, end_, run_;
     int x_ = 0;
     int format_ = -1;
     bool high_ = false;

@@ -20,7 +20,7 @@ bool Focused(HWND w) { return GetFocus() == w; }
 
 model::TParagraphItem* TFormatEditor::LoadLine(std::int32_t pLine) {
     const display::TLineItem& line = *FLines->Line(pLine);
-    model::TParagraphItem* para = FParas->GetParaInfo(line.At, line.IsFirstLine(FBuffer->TextBuffer));
+    model::TParagraphItem* para = FParas->GetParaInfo(line.At, line.IsFirstLine(*FBuffer));
     FLines->GetLineInfo(pLine, 0);
     // Left over from a layout that ran to the end; the line's own flags say where it ends, as
     // painting takes them, and a justified line measures as it is drawn.
@@ -32,9 +32,10 @@ POINT TFormatEditor::GetCharPos(std::int32_t pLine, std::uint32_t Idx) {
     if (FLines->Line(pLine) == nullptr) return {};
     const model::TParagraphItem& para = *LoadLine(pLine);
     const std::uint32_t at = FLines->Line(pLine)->At;
+    const std::uint32_t count = Idx > at ? Idx - at : 0;
+    const auto units = FBuffer->Units(at, std::max(count, edInfo.eiCurrentLine.tmLength));
     HDC dc = GetEditDC();
-    const int x = display::CharXPosition(dc, FBuffer->TextBuffer + at, FBuffer->FormatBuffer + at, edInfo,
-                                         para, Idx > at ? Idx - at : 0);
+    const int x = display::CharXPosition(dc, units.text, units.formats, edInfo, para, count);
     ReleaseDC(HWindow, dc);
     const model::TLineInfo& line = edInfo.eiCurrentLine;
     const TParaFormat& p = para.FAttributes;
@@ -51,9 +52,9 @@ std::uint32_t TFormatEditor::GetIndexOfPos(std::int32_t pLine, int xPos) {
     if (FLines->Line(pLine) == nullptr) return 0;
     const model::TParagraphItem& para = *LoadLine(pLine);
     const std::uint32_t at = FLines->Line(pLine)->At;
+    const auto units = FBuffer->Units(at, edInfo.eiCurrentLine.tmLength);
     HDC dc = GetEditDC();
-    const std::uint32_t offset =
-        display::CharIndexAtX(dc, FBuffer->TextBuffer + at, FBuffer->FormatBuffer + at, edInfo, para, xPos);
+    const std::uint32_t offset = display::CharIndexAtX(dc, units.text, units.formats, edInfo, para, xPos);
     ReleaseDC(HWindow, dc);
     return offset;
 }

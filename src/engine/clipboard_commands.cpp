@@ -57,7 +57,7 @@ void TFormatEditor::CopyToClipboard() {
         const std::uint32_t length = FBuffer->TextLength();
         const std::uint32_t from = std::min({edInfo.eiSelStart, edInfo.eiSelEnd, length});
         const std::uint32_t to = std::min(std::max(edInfo.eiSelStart, edInfo.eiSelEnd), length);
-        if (HGLOBAL text = UnicodeBlock({FBuffer->TextBuffer + from, to - from}))
+        if (HGLOBAL text = UnicodeBlock({FBuffer->Text() + from, to - from}))
             if (SetClipboardData(CF_UNICODETEXT, text) == nullptr) GlobalFree(text);
     }
     CloseClipboard();
@@ -119,7 +119,7 @@ std::uint32_t TFormatEditor::InsertPlainText(std::u16string_view Text) {
     const auto n = static_cast<std::uint32_t>(Text.size());
     if (!FBuffer->InsertChar(Text.data(), format, n, at)) return 0;
     for (std::uint32_t i = 0; i < n; ++i)
-        if (Text[i] == 13 || Text[i] == 10) FBuffer->FormatBuffer[at + i] = 0;
+        if (Text[i] == 13 || Text[i] == 10) FBuffer->FormatByte(at + i) = 0;
     return n;
 }
 

@@ -137,7 +137,7 @@ void TFormatEditor::AddData(std::u16string_view Text, const std::uint8_t* Format
     if (!FBuffer->InsertChar(appended.data(), 0, static_cast<std::uint32_t>(appended.size()), length))
         return FUndoObj->ClearLast();
     // The bytes are taken as they are: both editors share a template's tables.
-    std::memcpy(FBuffer->FormatBuffer + at, Formats, Text.size() + 2);
+    std::memcpy(FBuffer->Formats() + at, Formats, Text.size() + 2);
     const objects::TEditorObjects none(&edInfo);
     FObjects->AddFrom(Objects != nullptr ? *Objects : none, at, static_cast<std::uint32_t>(Text.size()));
     Refresh();

@@ -166,7 +166,7 @@ void TDrawEditor::DrawColumns(HDC dc) {
     model::TLineInfo& info = edInfo.eiCurrentLine;
     info.tmEraseBackground = info.tmEndOfDoc = false;
     const display::TLineItem& first = *FLines->Line(FLines->FTopLine);
-    model::TParagraphItem* para = FParas->GetParaInfo(first.At, first.IsFirstLine(FBuffer->TextBuffer));
+    model::TParagraphItem* para = FParas->GetParaInfo(first.At, first.IsFirstLine(*FBuffer));
     POINT origin{};
     GetViewportOrgEx(dc, &origin);
     const RECT& r = edInfo.eiBoundRect;

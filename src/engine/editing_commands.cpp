@@ -37,17 +37,16 @@ void TFormatEditor::AdjustHighlight(std::uint32_t Idx, std::int64_t Delta) {
 // caret; a text that starts with an object keeps the format last typed.
 std::uint8_t TFormatEditor::TypingFormat() {
     if (FDefFontID < 0) return FFonts->SearchFont(FDefFont);
-    const char16_t* t = FBuffer->TextBuffer;
     std::uint32_t p = edInfo.eiIndex > 0 ? edInfo.eiIndex - 1 : 0;
-    while (p > 0 && Special(t[p])) --p;
+    while (p > 0 && Special(FBuffer->CharAt(p))) --p;
     if (p > 0) return FBuffer->FormatAt(p);
-    if (t[0] == objects::ObjectMark) return static_cast<std::uint8_t>(FDefFontID);
-    return Special(t[0]) ? 0 : FBuffer->FormatAt(0);
+    if (FBuffer->CharAt(0) == objects::ObjectMark) return static_cast<std::uint8_t>(FDefFontID);
+    return Special(FBuffer->CharAt(0)) ? 0 : FBuffer->FormatAt(0);
 }
 
 void TFormatEditor::DeleteObjectsIn(std::uint32_t start, std::uint32_t end) {
     for (std::uint32_t i = start; i < end; ++i)
-        if (FBuffer->CharAt(i) == objects::ObjectMark) FObjects->DeleteObject(FBuffer->FormatBuffer[i]);
+        if (FBuffer->CharAt(i) == objects::ObjectMark) FObjects->DeleteObject(FBuffer->FormatByte(i));
 }
 
 void TFormatEditor::InsertChar(char16_t ch) {
@@ -151,8 +150,8 @@ void TFormatEditor::InsertParaBreakWith(std::uint16_t ParaWord) {
     if (at > 0 && FBuffer->CharAt(at) == LF && FBuffer->CharAt(at - 1) == CR) --at;
     const std::int32_t line = FLines->GetLinePos(at);
     if (!FBuffer->InsertChar(u"\r\n", 0, 2, at)) return ShowTheCaret();
-    FBuffer->FormatBuffer[at] = static_cast<std::uint8_t>(ParaWord);
-    FBuffer->FormatBuffer[at + 1] = static_cast<std::uint8_t>(ParaWord >> 8);
+    FBuffer->FormatByte(at) = static_cast<std::uint8_t>(ParaWord);
+    FBuffer->FormatByte(at + 1) = static_cast<std::uint8_t>(ParaWord >> 8);
     UpdateShifted(line, at, 2);
     edInfo.eiIndex = at + 2;
     CurrentLine = FLines->GetLinePos(edInfo.eiIndex + 1); // the line the break starts

@@ -71,12 +71,12 @@ std::int32_t TFormatEditor::FindText(std::int32_t AStart, std::u16string_view Fi
     }
     if (start > length || length == 0 || FindStr.empty()) return -1;
 
-    const std::u16string_view text(FBuffer->TextBuffer, length);
+    const std::u16string_view text(FBuffer->Text(), length);
     const bool match_case = (Options & efoMatchCase) != 0;
     const CaseFold fold;
     const std::u16string pattern = match_case ? std::u16string(FindStr) : fold(FindStr);
     auto accepted = [&](std::size_t at) {
-        if (FormatFilter != -1 && FBuffer->FormatBuffer[at] != FormatFilter) return false;
+        if (FormatFilter != -1 && FBuffer->FormatByte(at) != FormatFilter) return false;
         if ((Options & efoWholeWord) == 0) return true;
         const std::size_t end = at + pattern.size();
         return (at == 0 || IsBoundary(text[at - 1])) && (end == length || IsBoundary(text[end]));
@@ -105,7 +105,7 @@ std::int32_t TFormatEditor::FindFormat(std::int32_t StartFind, std::uint8_t Form
     const std::uint32_t length = FBuffer->TextLength();
     if (start >= length) return -1;
     auto in_run = [&](std::uint32_t i) {
-        return FBuffer->FormatBuffer[i] == FormatID && !model::HasNoCharFormat(FBuffer->TextBuffer[i]);
+        return FBuffer->FormatByte(i) == FormatID && !model::HasNoCharFormat(FBuffer->CharAt(i));
     };
     std::uint32_t first = start;
     while (first < length && !in_run(first)) ++first;
@@ -118,7 +118,7 @@ std::int32_t TFormatEditor::FindFormat(std::int32_t StartFind, std::uint8_t Form
     if (IsShow) SetSelText(first, end);
     if (FindBuf != nullptr && MaxLen > 0) {
         const std::uint32_t n = std::min(end - first, MaxLen - 1);
-        std::copy_n(FBuffer->TextBuffer + first, n, FindBuf);
+        std::copy_n(FBuffer->Text() + first, n, FindBuf);
         FindBuf[n] = 0;
     }
     return static_cast<std::int32_t>(first);
@@ -130,11 +130,11 @@ bool TFormatEditor::FindPara(std::int32_t APos, std::uint8_t FormatID) {
                                : edInfo.eiSelecting ? std::int64_t{edInfo.eiSelEnd} + 3
                                                     : edInfo.eiIndex;
     if (start < 0 || start >= length) return false;
-    const char16_t* text = FBuffer->TextBuffer;
+    const char16_t* text = FBuffer->Text();
     // Paragraphs end at a CR LF pair; the last one at the terminator, whose byte is its format.
     std::uint32_t end = FBuffer->ParagraphEnd(static_cast<std::uint32_t>(start));
-    while (end < length && FBuffer->FormatBuffer[end] != FormatID) end = FBuffer->ParagraphEnd(end + 2);
-    if (end == length && (start + 1 >= length || FBuffer->FormatBuffer[length] != FormatID)) return false;
+    while (end < length && FBuffer->FormatByte(end) != FormatID) end = FBuffer->ParagraphEnd(end + 2);
+    if (end == length && (start + 1 >= length || FBuffer->FormatByte(length) != FormatID)) return false;
     if (end > 0) {
         std::uint32_t first = end;
         while (first >= 2 && !(text[first - 1] == LF && text[first - 2] == CR)) --first;

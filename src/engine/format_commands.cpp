@@ -293,7 +293,7 @@ void TFormatEditor::ClearFormats() {
     const std::uint32_t length = FBuffer->TextLength();
     for (std::uint32_t i = 0; i <= length; ++i) {
         const char16_t c = FBuffer->CharAt(i);
-        if (c != 1 && c != 10) FBuffer->FormatBuffer[i] = 0;
+        if (c != 1 && c != 10) FBuffer->FormatByte(i) = 0;
     }
     FFonts->FreeAll();
     FFonts->CreateDefaultFont();

@@ -233,10 +233,9 @@ bool TFormatEditor::EFMOwnMessage(TMessage& msg) {
     case EFM_SETLANGUAGE: FLanguage = LOBYTE(msg.WParam); return true;
     case EFM_GETTEXTLENGTH: msg.Result = FBuffer->TextLength(); return true;
     case EFM_GETTEXTBUFFER:
-        FBuffer->HandOut(); // the host may write into it
-        msg.Result = reinterpret_cast<LRESULT>(FBuffer->TextBuffer);
+        msg.Result = reinterpret_cast<LRESULT>(FBuffer->HandOut()); // the host may write into it
         return true;
-    case EFM_GETFORMATBUFFER: msg.Result = reinterpret_cast<LRESULT>(FBuffer->FormatBuffer); return true;
+    case EFM_GETFORMATBUFFER: msg.Result = reinterpret_cast<LRESULT>(FBuffer->Formats()); return true;
     case EFM_GETWORDAT:
         FBuffer->GetWordAt(static_cast<std::uint32_t>(w), reinterpret_cast<char16_t*>(msg.LParam));
         return true;

@@ -27,8 +27,8 @@ void SetMarks(model::TEditorBuffer& Buffer, std::uint32_t AStart, std::uint32_t 
     const std::uint32_t from = std::min({AStart, AEnd, length - 1});
     const std::uint32_t to = std::min(std::max(AStart, AEnd), length - 1);
     for (std::uint32_t i = from; i <= to; ++i) {
-        if (model::HasNoCharFormat(Buffer.TextBuffer[i])) continue;
-        auto& byte = Buffer.FormatBuffer[i];
+        if (model::HasNoCharFormat(Buffer.CharAt(i))) continue;
+        auto& byte = Buffer.FormatByte(i);
         byte = static_cast<std::uint8_t>(On ? byte | MarkBit : byte & ~MarkBit);
     }
 }
@@ -78,7 +78,7 @@ void TFormatEditor::GetHighlightText(char16_t* Buffer, std::uint32_t MaxLen) con
         const std::uint32_t from = std::min(static_cast<std::uint32_t>(edInfo.eiHighStart), length);
         const std::uint32_t to = std::min(static_cast<std::uint32_t>(edInfo.eiHighEnd) + 1, length);
         n = std::min(to > from ? to - from : 0, MaxLen - 1);
-        std::copy_n(FBuffer->TextBuffer + from, n, Buffer);
+        std::copy_n(FBuffer->Text() + from, n, Buffer);
     }
     Buffer[n] = 0;
 }

@@ -19,7 +19,7 @@ bool Delimiter(char16_t c) { return c <= 255 && model::TEditorBuffer::IsSeparato
 
 std::uint32_t TFormatEditor::LineEnd(std::int32_t line) const {
     const display::TLineItem& l = *FLines->Line(line);
-    return l.At + l.GetLineLength(FBuffer->TextBuffer, FLines->NextStart(line));
+    return l.At + l.GetLineLength(*FBuffer, FLines->NextStart(line));
 }
 
 void TFormatEditor::CaretMoved(std::uint32_t ASt, bool IsShift) {

@@ -43,7 +43,7 @@ bool SameAsBefore(const OldLine& old, const model::TLineInfo& now, std::uint32_t
 std::int32_t FirstAffectedLine(const display::TEditorLines& lines, const model::TEditorBuffer& buffer,
                                std::int32_t index) {
     const display::TLineItem* line = lines.Line(index);
-    return index > 0 && line != nullptr && !line->IsFirstLine(buffer.TextBuffer) ? index - 1 : index;
+    return index > 0 && line != nullptr && !line->IsFirstLine(buffer) ? index - 1 : index;
 }
 
 } // namespace
@@ -95,7 +95,7 @@ model::TParagraphItem* TFormatEditor::UpdateLine(HDC dc, std::int32_t Index) {
     const std::int32_t doc_y = window_y + FLines->FAbsTopLinePos;
     line.tmBaseline = 0;
     line.tmEndOfDoc = line.tmBreakPara = false;
-    line.tmFirstLine = item.IsFirstLine(FBuffer->TextBuffer);
+    line.tmFirstLine = item.IsFirstLine(*FBuffer);
     model::TParagraphItem* para = FParas->GetParaInfo(at, line.tmFirstLine);
     display::LayoutAndPaintLine(dc, window_y, doc_y, *para, at, edInfo);
     FLines->SetInfo(Index, at, line);

@@ -23,10 +23,8 @@ void UpdateState(TFormatEditor& editor, const model::TParagraphItem& para) {
     const model::TEditorInfo& ei = editor.edInfo;
     const model::TEditorBuffer& buffer = *ei.eiBuffers;
     auto mark = [&](std::uint32_t p) { return model::HasNoCharFormat(buffer.CharAt(p)); };
-    // The format is taken from before the caret, past paragraph marks and objects. The caret
-    // is within the text; a scan for its end would cost a keystroke or a scroll more than
-    // everything else here.
-    std::uint32_t p = std::min(ei.eiSelecting ? ei.eiSelEnd : ei.eiIndex, buffer.LastReadable());
+    // The format is taken from before the caret, past paragraph marks and objects.
+    std::uint32_t p = std::min(ei.eiSelecting ? ei.eiSelEnd : ei.eiIndex, buffer.TextLength());
     while (p > 0 && mark(p)) --p;
     if (p > 0) --p;
     const std::int32_t index = mark(p) ? 0 : buffer.FormatAt(p);

@@ -42,7 +42,7 @@ void TFormatEditor::Paint(HDC PaintDC, const PAINTSTRUCT& ps) {
     line.tmEraseBackground = line.tmEndOfDoc = false;
     if (k < FLines->Count()) {
         const display::TLineItem& first = *FLines->Line(k);
-        model::TParagraphItem* para = FParas->GetParaInfo(first.At, first.IsFirstLine(FBuffer->TextBuffer));
+        model::TParagraphItem* para = FParas->GetParaInfo(first.At, first.IsFirstLine(*FBuffer));
         while (k < FLines->Count() && !line.tmEndOfDoc && y < ps.rcPaint.bottom) {
             FLines->GetLineInfo(k, y);
             display::PaintLine(PaintDC, y, *para, edInfo);

@@ -73,14 +73,14 @@ void TFormatEditor::ChangeCase() {
     else if (cases.IsUppercase(c1) && cases.IsLowercase(c2))
         mode = Upper;
     for (std::uint32_t i = from; i < to; ++i) {
-        char16_t& c = FBuffer->TextBuffer[i];
+        const char16_t c = FBuffer->CharAt(i);
         if (mode == Lower)
-            c = cases.Lowercase(c);
+            FBuffer->SetCharAt(i, cases.Lowercase(c));
         else if (mode == Upper)
-            c = cases.Uppercase(c);
+            FBuffer->SetCharAt(i, cases.Uppercase(c));
         else
-            c = i == from || StartsWordAfter(FBuffer->CharAt(i - 1)) ? cases.Uppercase(c)
-                                                                     : cases.Lowercase(c);
+            FBuffer->SetCharAt(i, i == from || StartsWordAfter(FBuffer->CharAt(i - 1)) ? cases.Uppercase(c)
+                                                                                       : cases.Lowercase(c));
     }
     UpdateFormat(static_cast<std::int32_t>(from), to);
     NotifyChanged(*this);
@@ -94,7 +94,7 @@ void TFormatEditor::EFMChangeChar(char16_t W, std::int64_t P) {
     if (P < 0 || P > FBuffer->TextLength()) return;
     const auto at = static_cast<std::uint32_t>(P);
     if (model::HasNoCharFormat(W) || model::HasNoCharFormat(FBuffer->CharAt(at))) return;
-    FBuffer->TextBuffer[at] = W;
+    FBuffer->SetCharAt(at, W);
     UpdateFormat(static_cast<std::int32_t>(at), at + 1);
 }
 

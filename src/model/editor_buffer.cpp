@@ -59,6 +59,74 @@ TEditorBuffer::~TEditorBuffer() {
     if (ClipboardData != nullptr) GlobalFree(ClipboardData);
 }
 
+void TEditorBuffer::Changed(std::uint32_t length) {
+    FLength = length;
+    FHandedOut = false;
+    FGapLength = GlobalSize(FormatHandle) - (std::size_t{length} + 2);
+}
+
+void TEditorBuffer::MoveGap(std::uint32_t at) const {
+    if (at < FGap) {
+        const std::size_t n = FGap - at;
+        std::memmove(FText + at + FGapLength, FText + at, n * sizeof(char16_t));
+        std::memmove(FFormats + at + FGapLength, FFormats + at, n);
+    } else if (at > FGap) {
+        const std::size_t n = at - FGap;
+        std::memmove(FText + FGap, FText + FGap + FGapLength, n * sizeof(char16_t));
+        std::memmove(FFormats + FGap, FFormats + FGap + FGapLength, n);
+    }
+    FGap = at;
+#ifndef NDEBUG
+    // Whatever reads the gap by mistake reads nonsense rather than a stale copy of the text.
+    const std::size_t poison = std::min<std::size_t>(FGapLength, 64);
+    std::fill_n(FText + at, poison, u'\xFFFF');
+    std::fill_n(FFormats + at, poison, std::uint8_t{0xEE});
+#endif
+}
+
+void TEditorBuffer::SettleGap(std::uint32_t at) {
+    std::uint32_t s = std::min(at, FLength);
+    while (s > 1 && !(CharAt(s - 1) == LF && CharAt(s - 2) == CR)) --s;
+    MoveGap(s > 1 ? s : 0);
+}
+
+TEditorBuffer::UnitRange TEditorBuffer::Units(std::uint32_t from, std::uint32_t count) const {
+    if (from >= FGap || from + count <= FGap)
+        return {ParagraphText(from) + from, ParagraphFormats(from) + from};
+    FScratchText.resize(count);
+    FScratchFormats.resize(count);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        FScratchText[i] = CharAt(from + i);
+        FScratchFormats[i] = FormatByte(from + i);
+    }
+    return {FScratchText.data(), FScratchFormats.data()};
+}
+
+char16_t* TEditorBuffer::Text() const {
+    CloseGap();
+    return FText;
+}
+
+std::uint8_t* TEditorBuffer::Formats() const {
+    CloseGap();
+    return FFormats;
+}
+
+char16_t* TEditorBuffer::HandOut() {
+    CloseGap();
+    const std::size_t units = GlobalSize(FormatHandle);
+    std::fill(FText + FLength + 1, FText + units, u'\0');
+    std::fill(FFormats + FLength + 2, FFormats + units, std::uint8_t{0});
+    FHandedOut = true;
+    return FText;
+}
+
+void TEditorBuffer::SetCharAt(std::uint32_t Idx, char16_t c) {
+    FText[Physical(Idx)] = c;
+    // The mark just before the gap is what makes it a paragraph's start.
+    if (Idx + 2 >= FGap && Idx < FGap && FGap <= FLength) SettleGap(Idx);
+}
+
 bool TEditorBuffer::Reallocate(std::size_t text_bytes, std::size_t format_bytes) {
     auto grow = [](HGLOBAL& handle, std::size_t bytes) {
         if (handle == nullptr) return (handle = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes)) != nullptr;
@@ -67,12 +135,14 @@ bool TEditorBuffer::Reallocate(std::size_t text_bytes, std::size_t format_bytes)
         if (moved != nullptr) handle = moved;
         return moved != nullptr;
     };
+    CloseGap();
     // When the second block cannot grow the text block is the larger one; every operation
     // measures the blocks by the format block, so the two stay consistent.
     const bool ok = grow(TextHandle, text_bytes) && grow(FormatHandle, format_bytes);
-    TextBuffer = static_cast<char16_t*>(GlobalLock(TextHandle));
-    FormatBuffer = static_cast<std::uint8_t*>(GlobalLock(FormatHandle));
-    return ok && TextBuffer != nullptr && FormatBuffer != nullptr;
+    FText = static_cast<char16_t*>(GlobalLock(TextHandle));
+    FFormats = static_cast<std::uint8_t*>(GlobalLock(FormatHandle));
+    FGapLength = GlobalSize(FormatHandle) - (std::size_t{FLength} + 2);
+    return ok && FText != nullptr && FFormats != nullptr;
 }
 
 bool TEditorBuffer::Resize(std::uint64_t chars) {
@@ -86,10 +156,11 @@ bool TEditorBuffer::Resize(std::uint64_t chars) {
 }
 
 bool TEditorBuffer::Clear() {
+    FGap = 2;
     Changed(0);
     const bool ok = Resize(256);
-    TextBuffer[0] = 0;
-    FormatBuffer[0] = FormatBuffer[1] = 0;
+    FText[0] = 0;
+    FFormats[0] = FFormats[1] = 0;
     return ok;
 }
 
@@ -112,31 +183,33 @@ bool TEditorBuffer::Assign(std::u16string_view text, std::span<const std::uint8_
     for (HGLOBAL h : {TextHandle, FormatHandle}) GlobalUnlock(h), GlobalFree(h);
     TextHandle = t;
     FormatHandle = f;
-    TextBuffer = new_text;
-    FormatBuffer = new_formats;
+    FText = new_text;
+    FFormats = new_formats;
     Changed(static_cast<std::uint32_t>(text.size()));
+    FGap = FLength + 2;
     return true;
 }
 
-std::uint32_t TEditorBuffer::LastReadable() const {
-    return static_cast<std::uint32_t>(GlobalSize(FormatHandle) - 2);
-}
-
 std::uint32_t TEditorBuffer::TextLength() const {
-    if (FHandedOut) FLength = ScanLength();
+    if (FHandedOut) {
+        // The gap stays closed while the host holds the text.
+        FLength = ScanLength();
+        FGap = FLength + 2;
+        FGapLength = GlobalSize(FormatHandle) - (std::size_t{FLength} + 2);
+    }
     return FLength;
 }
 
 std::uint32_t TEditorBuffer::ScanLength() const {
     const std::size_t units = GlobalSize(FormatHandle);
-    const char16_t* end = platform::find_unit(TextBuffer, TextBuffer + units, u'\0');
-    if (end == TextBuffer + units) {
+    const char16_t* end = platform::find_unit(FText, FText + units, u'\0');
+    if (end == FText + units) {
         // The host wrote over the terminator through the address it was given: the text
         // keeps the room for its terminator and the byte after it.
-        TextBuffer[units - 2] = 0;
+        FText[units - 2] = 0;
         return static_cast<std::uint32_t>(units - 2);
     }
-    return static_cast<std::uint32_t>(end - TextBuffer);
+    return static_cast<std::uint32_t>(end - FText);
 }
 
 void TEditorBuffer::Shifted(std::uint32_t index, std::int32_t size) {
@@ -153,11 +226,13 @@ bool TEditorBuffer::InsertBuffer(std::uint32_t Index, std::uint32_t Size) {
     if (CanGrow && !CanGrow(Size)) return false;
     // One byte more than the text needs: the last paragraph's byte after the terminator.
     if (GlobalSize(FormatHandle) < need + 1 && !Resize(need)) return false;
-    const std::size_t units = GlobalSize(FormatHandle); // the text block holds as many units
-    if (units < need + 1) return false;
-    std::memmove(TextBuffer + Index + Size, TextBuffer + Index, (units - Index - Size) * sizeof(char16_t));
-    std::memmove(FormatBuffer + Index + Size, FormatBuffer + Index, units - Index - Size);
+    if (GlobalSize(FormatHandle) < need + 1) return false;
+    MoveGap(Index);
+    std::fill_n(FText + Index, Size, u'\0');
+    std::fill_n(FFormats + Index, Size, std::uint8_t{0});
+    FGap = Index + Size;
     Changed(length + Size);
+    SettleGap(Index);
     Shifted(Index, static_cast<std::int32_t>(Size));
     return true;
 }
@@ -166,13 +241,10 @@ void TEditorBuffer::DeleteBuffer(std::uint32_t Index, std::uint32_t Size) {
     const std::uint32_t length = TextLength();
     if (Index >= length || Size == 0) return;
     Size = std::min(Size, length - Index);
-    const std::size_t units = GlobalSize(FormatHandle);
-    std::memmove(TextBuffer + Index, TextBuffer + Index + Size, (units - Index - Size) * sizeof(char16_t));
-    std::memmove(FormatBuffer + Index, FormatBuffer + Index + Size, units - Index - Size);
-    std::memset(TextBuffer + units - Size, 0, Size * sizeof(char16_t));
-    std::memset(FormatBuffer + units - Size, 0, Size);
-    Changed(length - Size);
+    MoveGap(Index);
+    Changed(length - Size); // the deleted units join the gap
     Resize(std::uint64_t(length - Size) + 2);
+    SettleGap(Index);
     Shifted(Index, -static_cast<std::int32_t>(Size));
 }
 
@@ -182,9 +254,12 @@ bool TEditorBuffer::InsertChar(const char16_t* Buffer, std::uint8_t FormatByte, 
     if (Buffer == nullptr || std::find(Buffer, Buffer + Count, u'\0') != Buffer + Count ||
         !InsertBuffer(Index, Count))
         return false;
+    // The gap lies before the new units, so they are written in one piece.
+    char16_t* text = FText + Physical(Index);
+    std::uint8_t* formats = FFormats + Physical(Index);
     for (std::uint32_t i = 0; i < Count; ++i) {
-        TextBuffer[Index + i] = Buffer[i];
-        FormatBuffer[Index + i] = special(Buffer[i]) ? 0 : FormatByte;
+        text[i] = Buffer[i];
+        formats[i] = special(Buffer[i]) ? 0 : FormatByte;
     }
     return true;
 }
@@ -195,13 +270,13 @@ bool TEditorBuffer::DeleteChar(std::uint32_t Index, std::uint32_t Count) {
 }
 
 std::uint8_t TEditorBuffer::FormatAt(std::uint32_t Idx) const {
-    if (special(TextBuffer[Idx]) && Idx > 0) return FormatBuffer[Idx - 1] & 0x7F;
-    return FormatBuffer[Idx] & 0x7F;
+    if (special(CharAt(Idx)) && Idx > 0) return FormatByte(Idx - 1) & 0x7F;
+    return FormatByte(Idx) & 0x7F;
 }
 
 std::uint32_t TEditorBuffer::WordStart(std::uint32_t idx) const {
-    while (idx > 0 && !IsSeparator(TextBuffer[idx])) --idx;
-    if (IsSeparator(TextBuffer[idx])) ++idx;
+    while (idx > 0 && !IsSeparator(CharAt(idx))) --idx;
+    if (IsSeparator(CharAt(idx))) ++idx;
     return idx;
 }
 
@@ -209,7 +284,7 @@ void TEditorBuffer::GetWordAt(std::uint32_t Idx, char16_t* st) const {
     const std::uint32_t length = TextLength();
     if (st == nullptr || length == 0 || Idx > length) return;
     std::uint32_t i = WordStart(Idx), n = 0;
-    while (n < MaxWordLength && i <= length && !IsSeparator(TextBuffer[i])) st[n++] = TextBuffer[i++];
+    while (n < MaxWordLength && i <= length && !IsSeparator(CharAt(i))) st[n++] = CharAt(i++);
     st[n] = 0;
 }
 
@@ -218,7 +293,7 @@ bool TEditorBuffer::GetWordRangeAt(std::uint32_t Idx, std::uint32_t& AStart, std
     if (length == 0 || Idx > length) return false;
     AStart = WordStart(Idx);
     std::uint32_t i = AStart;
-    while (i < length && !IsSeparator(TextBuffer[i])) ++i;
+    while (i < length && !IsSeparator(CharAt(i))) ++i;
     AEnd = std::int64_t(i) - 1;
     return true;
 }
@@ -226,8 +301,8 @@ bool TEditorBuffer::GetWordRangeAt(std::uint32_t Idx, std::uint32_t& AStart, std
 std::uint32_t TEditorBuffer::RightWord(std::uint32_t idx) const {
     const std::uint32_t length = TextLength();
     for (std::uint32_t i = idx; i < length; ++i) {
-        if (!IsSeparator(TextBuffer[i])) continue;
-        if (TextBuffer[i] == u' ' && i + 1 < length && TextBuffer[i + 1] == u' ') continue;
+        if (!IsSeparator(CharAt(i))) continue;
+        if (CharAt(i) == u' ' && i + 1 < length && CharAt(i + 1) == u' ') continue;
         return i + 1;
     }
     return length;
@@ -235,12 +310,12 @@ std::uint32_t TEditorBuffer::RightWord(std::uint32_t idx) const {
 
 std::uint32_t TEditorBuffer::LeftWord(std::uint32_t idx) const {
     if (idx == 0) return 0;
-    if (idx > 1 && IsSeparator(TextBuffer[idx - 1])) --idx;
+    if (idx > 1 && IsSeparator(CharAt(idx - 1))) --idx;
     while (true) {
         const std::uint32_t i = idx - 1;
         if (i == 0) return 0;
-        const bool space_after_space = TextBuffer[i] == u' ' && TextBuffer[i - 1] == u' ';
-        if (IsSeparator(TextBuffer[i]) && !space_after_space) return idx;
+        const bool space_after_space = CharAt(i) == u' ' && CharAt(i - 1) == u' ';
+        if (IsSeparator(CharAt(i)) && !space_after_space) return idx;
         idx = i;
     }
 }
@@ -259,16 +334,22 @@ bool TEditorBuffer::AddFormatText(std::u16string_view TBuf, const std::uint8_t* 
         InsertChar(breaks, 0, 4, length);
     }
     const std::uint32_t at = static_cast<std::uint32_t>(length + gap);
-    std::copy(TBuf.begin(), TBuf.end(), TextBuffer + at);
-    TextBuffer[at + TBuf.size()] = 0;
-    std::memcpy(FormatBuffer + at, FBuf, TBuf.size() + 2);
+    CloseGap();
+    std::copy(TBuf.begin(), TBuf.end(), FText + at);
+    FText[at + TBuf.size()] = 0;
+    std::memcpy(FFormats + at, FBuf, TBuf.size() + 2);
     Changed(static_cast<std::uint32_t>(at + TBuf.size()));
+    FGap = FLength + 2;
     return true;
 }
 
 std::uint32_t TEditorBuffer::ParagraphEnd(std::uint32_t start) const {
-    // Only the pair CR LF ends a paragraph: a lone CR is an ordinary line end.
-    while (TextBuffer[start] != 0 && !(TextBuffer[start] == CR && TextBuffer[start + 1] == LF)) ++start;
+    // Only the pair CR LF ends a paragraph: a lone CR is an ordinary line end. The units up to
+    // the gap are read in one piece, as are those after it.
+    const std::uint32_t limit = start < FGap ? FGap : FLength + 2;
+    const char16_t* t = ParagraphText(start);
+    while (start + 1 < limit && t[start] != 0 && !(t[start] == CR && t[start + 1] == LF)) ++start;
+    while (CharAt(start) != 0 && !(CharAt(start) == CR && CharAt(start + 1) == LF)) ++start;
     return start;
 }
 
@@ -276,13 +357,13 @@ void TEditorBuffer::DeleteParas(std::uint8_t FormatID) {
     std::uint32_t s = 0;
     while (true) {
         const std::uint32_t end = ParagraphEnd(s);
-        const bool last = TextBuffer[end] == 0;
-        if (FormatBuffer[end] == FormatID) {
+        const bool last = CharAt(end) == 0;
+        if (FormatByte(end) == FormatID) {
             if (last) {
                 // The text is cut at s through DeleteBuffer, so links follow; the paragraph
                 // left last gets format 0 and left alignment.
                 DeleteBuffer(s, end - s);
-                FormatBuffer[s] = FormatBuffer[s + 1] = 0;
+                FormatByte(s) = FormatByte(s + 1) = 0;
                 break;
             }
             DeleteBuffer(s, end + 2 - s);
@@ -300,7 +381,7 @@ void TEditorBuffer::DeleteDoubleSpaceParas() {
     bool previous_empty = true;
     while (true) {
         const std::uint32_t end = ParagraphEnd(s);
-        if (TextBuffer[end] == 0) break; // the last paragraph is never deleted
+        if (CharAt(end) == 0) break; // the last paragraph is never deleted
         const bool empty = end == s;
         if (empty && previous_empty) {
             DeleteBuffer(s, 2);

@@ -1,6 +1,8 @@
 // The document's text and, in parallel, one format byte per code unit. Both live in
 // movable memory blocks that stay locked for the buffer's life and grow in steps of 512
-// characters.
+// characters. The blocks' free room is a gap kept at the start of the paragraph last edited,
+// so that typing moves only that paragraph, never the rest of the document; a paragraph
+// (with its CR LF, or the terminator for the last) never straddles the gap.
 #pragma once
 
 #include "model/editor_info.h"
@@ -10,6 +12,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zeledit::model {
 
@@ -33,12 +36,10 @@ public:
     void SetMaximumSize(std::uint32_t bytes) { FMaxSize = bytes; }
     std::uint32_t MaximumSize() const { return FMaxSize; }
     // Kept as the text changes. A host that was handed the text's address may write into it
-    // until the next change: till then the length is found by scanning (HandOut).
+    // until the next change: till then the length is found by scanning.
     std::uint32_t TextLength() const;
-    void HandOut() { FHandedOut = true; }
-    // The last position that may be read without scanning: the blocks' room, less the
-    // terminator's and the byte's after it.
-    std::uint32_t LastReadable() const;
+    // The whole text for the host, with the room after its terminator zeroed.
+    char16_t* HandOut();
     std::int32_t BufferSize() const { return static_cast<std::int32_t>(2 * TextLength() + 2); }
 
     // Gaps: false when the text would pass the maximum size or memory runs out; nothing changes then.
@@ -48,7 +49,30 @@ public:
                     std::uint32_t Index);
     bool DeleteChar(std::uint32_t Index, std::uint32_t Count);
 
-    char16_t CharAt(std::uint32_t Idx) const { return TextBuffer[Idx]; }
+    // One unit anywhere, 0 <= Idx <= text length + 1.
+    char16_t CharAt(std::uint32_t Idx) const { return FText[Physical(Idx)]; }
+    std::uint8_t& FormatByte(std::uint32_t Idx) { return FFormats[Physical(Idx)]; }
+    std::uint8_t FormatByte(std::uint32_t Idx) const { return FFormats[Physical(Idx)]; }
+    // Overwrites one unit; a paragraph mark written or overwritten keeps the gap at a
+    // paragraph's start.
+    void SetCharAt(std::uint32_t Idx, char16_t c);
+    // Pointers indexed by document position that are good for the whole paragraph holding
+    // Idx (its CR LF; for the last paragraph the terminator and the byte after it), until the
+    // text next changes or Text() is called. They must not be read across a paragraph start.
+    const char16_t* ParagraphText(std::uint32_t Idx) const { return FText + Offset(Idx); }
+    const std::uint8_t* ParagraphFormats(std::uint32_t Idx) const { return FFormats + Offset(Idx); }
+    // The units [from, from + count) in one piece, indexed from `from`, good until the text
+    // next changes or Units is called again: in place, or copied when they lie across the gap.
+    struct UnitRange {
+        const char16_t* text;
+        const std::uint8_t* formats;
+    };
+    UnitRange Units(std::uint32_t from, std::uint32_t count) const;
+    // The whole text (terminated) and its format bytes as single blocks: the gap moves behind
+    // the text first, which costs moving what lies after it. For operations across
+    // paragraphs, and the address handed to the host.
+    char16_t* Text() const;
+    std::uint8_t* Formats() const;
     std::uint8_t FormatAt(std::uint32_t Idx) const;
 
     // Word operations; words end at the separator set (IsSeparator).
@@ -72,8 +96,6 @@ public:
     // block, so that every document it holds can be saved.
     std::function<bool(std::uint64_t units)> CanGrow;
 
-    char16_t* TextBuffer = nullptr;
-    std::uint8_t* FormatBuffer = nullptr;
     HGLOBAL TextHandle = nullptr;
     HGLOBAL FormatHandle = nullptr;
     HGLOBAL ClipboardData = nullptr;
@@ -90,14 +112,27 @@ private:
     void Shifted(std::uint32_t index, std::int32_t size);
     std::uint32_t WordStart(std::uint32_t idx) const;
 
+    std::size_t Offset(std::uint32_t Idx) const { return Idx < FGap ? 0 : FGapLength; }
+    std::size_t Physical(std::uint32_t Idx) const { return Idx + Offset(Idx); }
+    // Moves the gap so that it starts at document position `at` (at most text length + 2).
+    void MoveGap(std::uint32_t at) const;
+    // The gap to the start of the paragraph that holds `at`.
+    void SettleGap(std::uint32_t at);
+    void CloseGap() const { MoveGap(FLength + 2); }
+
+    char16_t* FText = nullptr;
+    std::uint8_t* FFormats = nullptr;
+    // Where the gap starts (the text's length + 2 when it is closed) and its units: the
+    // blocks' units less the text's, its terminator's and the byte's after it.
+    mutable std::uint32_t FGap = 2;
+    mutable std::size_t FGapLength = 0;
     std::uint32_t FMaxSize = 0;
     mutable std::uint32_t FLength = 0;
     mutable bool FHandedOut = false;
+    mutable std::vector<char16_t> FScratchText; // Units across the gap
+    mutable std::vector<std::uint8_t> FScratchFormats;
     std::uint32_t ScanLength() const;
-    void Changed(std::uint32_t length) {
-        FLength = length;
-        FHandedOut = false;
-    }
+    void Changed(std::uint32_t length);
 };
 
 // Text from outside the document: a zero would end it and a stray object mark could take a

@@ -241,29 +241,29 @@ bool TEditorFonts::OtherUseFont(std::int32_t fnt) const {
     for (std::uint32_t i = 0; i <= length; ++i) {
         if (i >= lo && i < hi) i = hi;
         if (i > length) break;
-        const char16_t c = b->TextBuffer[i];
-        if (c != 0 && c != 10 && c != 13 && (b->FormatBuffer[i] & 0x7F) == fnt) return true;
+        const char16_t c = b->CharAt(i);
+        if (c != 0 && c != 10 && c != 13 && (b->FormatByte(i) & 0x7F) == fnt) return true;
     }
     return false;
 }
 
 std::uint32_t TEditorFonts::SetFormatChars(std::uint32_t FromChar, std::uint32_t ToChar,
                                            std::uint8_t Format) {
-    const TEditorBuffer* b = EditorInfo != nullptr ? EditorInfo->eiBuffers : nullptr;
+    TEditorBuffer* b = EditorInfo != nullptr ? EditorInfo->eiBuffers : nullptr;
     if (b == nullptr || ToChar < FromChar) return FromChar;
     ToChar = std::min(ToChar, b->TextLength());
     for (std::uint32_t i = FromChar; i <= ToChar; ++i)
-        if (!HasNoCharFormat(b->TextBuffer[i])) b->FormatBuffer[i] = Format;
+        if (!HasNoCharFormat(b->CharAt(i))) b->FormatByte(i) = Format;
     return ToChar + 1;
 }
 
 void TEditorFonts::Renumber(std::span<const std::int32_t> map) const {
-    const TEditorBuffer* b = EditorInfo != nullptr ? EditorInfo->eiBuffers : nullptr;
+    TEditorBuffer* b = EditorInfo != nullptr ? EditorInfo->eiBuffers : nullptr;
     if (b == nullptr) return;
     const std::uint32_t length = b->TextLength();
     for (std::uint32_t i = 0; i < length; ++i) {
-        if (HasNoCharFormat(b->TextBuffer[i])) continue;
-        std::uint8_t& byte = b->FormatBuffer[i];
+        if (HasNoCharFormat(b->CharAt(i))) continue;
+        std::uint8_t& byte = b->FormatByte(i);
         const std::size_t old = byte & 0x7F;
         const std::int32_t now = old < map.size() ? map[old] : 0; // an index outside the table is repaired
         byte = static_cast<std::uint8_t>((byte & 0x80) | now);
@@ -276,8 +276,8 @@ std::vector<std::uint32_t> TEditorFonts::Usage() const {
     if (b == nullptr) return used;
     const std::uint32_t length = b->TextLength();
     for (std::uint32_t i = 0; i < length; ++i) {
-        const std::size_t f = b->FormatBuffer[i] & 0x7F;
-        if (!HasNoCharFormat(b->TextBuffer[i]) && f < used.size()) ++used[f];
+        const std::size_t f = b->FormatByte(i) & 0x7F;
+        if (!HasNoCharFormat(b->CharAt(i)) && f < used.size()) ++used[f];
     }
     return used;
 }

@@ -151,66 +151,68 @@ std::uint32_t TEditorParagraphs::EndPosition(std::uint32_t p) const {
 std::uint32_t TEditorParagraphs::StartParaIndex(std::uint32_t idx) const {
     const TEditorBuffer& b = *EditorInfo->eiBuffers;
     idx = std::min(idx, b.TextLength());
-    while (idx > 0 && (b.TextBuffer[idx] == LF || b.TextBuffer[idx] == CR)) --idx;
-    while (idx > 0 && b.TextBuffer[idx] != CR) --idx;
-    return b.TextBuffer[idx] == CR ? idx + 2 : 0;
+    while (idx > 0 && (b.CharAt(idx) == LF || b.CharAt(idx) == CR)) --idx;
+    while (idx > 0 && b.CharAt(idx) != CR) --idx;
+    return b.CharAt(idx) == CR ? idx + 2 : 0;
 }
 
 std::uint32_t TEditorParagraphs::EndOfParaIndex(std::uint32_t idx) const { return EndPosition(idx) + 1; }
 
 std::uint8_t TEditorParagraphs::GetParaAttr(std::uint32_t idx) const {
-    std::uint8_t& byte = EditorInfo->eiBuffers->FormatBuffer[EndPosition(idx)];
+    std::uint8_t& byte = EditorInfo->eiBuffers->FormatByte(EndPosition(idx));
     if (byte >= Count()) byte = static_cast<std::uint8_t>(std::max(Count() - 1, 0));
     return byte;
 }
 
 void TEditorParagraphs::SetParaAttr(std::uint32_t idx, std::uint8_t ParaIndex) const {
-    const TEditorBuffer& b = *EditorInfo->eiBuffers;
+    TEditorBuffer& b = *EditorInfo->eiBuffers;
     const std::uint32_t e = EndPosition(idx);
-    b.FormatBuffer[e] = ParaIndex;
+    b.FormatByte(e) = ParaIndex;
     // A mark followed by an empty last paragraph: that one follows.
-    if (b.TextBuffer[e] == CR && b.TextBuffer[e + 2] == 0) b.FormatBuffer[e + 2] = ParaIndex;
+    if (b.CharAt(e) == CR && b.CharAt(e + 2) == 0) b.FormatByte(e + 2) = ParaIndex;
 }
 
 std::uint8_t TEditorParagraphs::GetParaAlign(std::uint32_t idx) const {
-    return EditorInfo->eiBuffers->FormatBuffer[EndPosition(idx) + 1] & 3;
+    return EditorInfo->eiBuffers->FormatByte(EndPosition(idx) + 1) & 3;
 }
 
 void TEditorParagraphs::SetParaAlign(std::uint32_t idx, std::uint8_t Align) const {
-    const TEditorBuffer& b = *EditorInfo->eiBuffers;
+    TEditorBuffer& b = *EditorInfo->eiBuffers;
     const std::uint32_t e = EndPosition(idx);
     auto set = [&](std::uint32_t at) {
-        b.FormatBuffer[at] = static_cast<std::uint8_t>((b.FormatBuffer[at] & ~3) | (Align & 3));
+        b.FormatByte(at) = static_cast<std::uint8_t>((b.FormatByte(at) & ~3) | (Align & 3));
     };
     set(e + 1);
-    if (b.TextBuffer[e] == CR && b.TextBuffer[e + 2] == 0) set(e + 3);
+    if (b.CharAt(e) == CR && b.CharAt(e + 2) == 0) set(e + 3);
 }
 
 std::uint16_t TEditorParagraphs::GetParaWord(std::uint32_t idx) const {
-    const std::uint8_t* f = EditorInfo->eiBuffers->FormatBuffer + EndPosition(idx);
-    return static_cast<std::uint16_t>(f[0] | (f[1] << 8));
+    const TEditorBuffer& b = *EditorInfo->eiBuffers;
+    const std::uint32_t e = EndPosition(idx);
+    return static_cast<std::uint16_t>(b.FormatByte(e) | (b.FormatByte(e + 1) << 8));
 }
 
 void TEditorParagraphs::SetParaWord(std::uint32_t idx, std::uint16_t WordAttr) const {
-    std::uint8_t* f = EditorInfo->eiBuffers->FormatBuffer + EndPosition(idx);
-    f[0] = static_cast<std::uint8_t>(WordAttr);
-    f[1] = static_cast<std::uint8_t>(WordAttr >> 8);
+    TEditorBuffer& b = *EditorInfo->eiBuffers;
+    const std::uint32_t e = EndPosition(idx);
+    b.FormatByte(e) = static_cast<std::uint8_t>(WordAttr);
+    b.FormatByte(e + 1) = static_cast<std::uint8_t>(WordAttr >> 8);
 }
 
 std::int32_t TEditorParagraphs::GetPrevParaIndex(std::uint32_t Idx) const {
     const TEditorBuffer& b = *EditorInfo->eiBuffers;
     Idx = std::min(Idx, b.TextLength());
-    while (Idx > 0 && b.TextBuffer[Idx] != LF) --Idx;
-    if (b.TextBuffer[Idx] != LF || Idx == 0) return -1;
-    const std::uint8_t index = b.FormatBuffer[Idx - 1];
+    while (Idx > 0 && b.CharAt(Idx) != LF) --Idx;
+    if (b.CharAt(Idx) != LF || Idx == 0) return -1;
+    const std::uint8_t index = b.FormatByte(Idx - 1);
     return index < Count() ? index : -1;
 }
 
 std::int32_t TEditorParagraphs::GetNextParaIndex(std::uint32_t Idx) const {
     const TEditorBuffer& b = *EditorInfo->eiBuffers;
     const std::uint32_t e = EndPosition(Idx);
-    if (b.TextBuffer[e] == 0) return -1;
-    const std::uint8_t index = b.FormatBuffer[EndPosition(e + 2)];
+    if (b.CharAt(e) == 0) return -1;
+    const std::uint8_t index = b.FormatByte(EndPosition(e + 2));
     return index < Count() ? index : -1;
 }
 
@@ -245,18 +247,17 @@ std::vector<std::uint32_t> TEditorParagraphs::Usage() const {
     if (b == nullptr) return used;
     const std::uint32_t length = b->TextLength();
     for (std::uint32_t i = 0; i <= length; ++i)
-        if ((b->TextBuffer[i] == CR || i == length) && b->FormatBuffer[i] < used.size())
-            ++used[b->FormatBuffer[i]];
+        if ((b->CharAt(i) == CR || i == length) && b->FormatByte(i) < used.size()) ++used[b->FormatByte(i)];
     return used;
 }
 
 void TEditorParagraphs::Renumber(std::span<const std::int32_t> map) const {
-    const TEditorBuffer* b = EditorInfo != nullptr ? EditorInfo->eiBuffers : nullptr;
+    TEditorBuffer* b = EditorInfo != nullptr ? EditorInfo->eiBuffers : nullptr;
     if (b == nullptr) return;
     const std::uint32_t length = b->TextLength();
     for (std::uint32_t i = 0; i <= length; ++i)
-        if (b->TextBuffer[i] == CR || i == length) {
-            std::uint8_t& byte = b->FormatBuffer[i];
+        if (b->CharAt(i) == CR || i == length) {
+            std::uint8_t& byte = b->FormatByte(i);
             byte = static_cast<std::uint8_t>(byte < map.size() ? map[byte] : 0);
         }
 }
@@ -296,7 +297,7 @@ std::uint8_t TEditorParagraphs::GetFormat(std::int32_t ID, const TParaFormat& Fo
     for (std::uint32_t i = 0; i <= length && !other; ++i) {
         if (i >= first && i <= last) i = last + 1;
         if (i > length) break;
-        other = (b.TextBuffer[i] == CR || i == length) && b.FormatBuffer[i] == ID;
+        other = (b.CharAt(i) == CR || i == length) && b.FormatByte(i) == ID;
     }
     if (other) return static_cast<std::uint8_t>(AddNew(Format));
     GetFormatItem(ID)->SetFormat(Format);

@@ -37,23 +37,23 @@ std::int16_t Clamp16(int v) { return static_cast<std::int16_t>(std::clamp(v, -32
 } // namespace
 
 TParagraphItem* TEditorParagraphs::GetParaInfo(std::uint32_t Idx, bool FirstLine) const {
-    const TEditorBuffer& b = *EditorInfo->eiBuffers;
-    const char16_t* t = b.TextBuffer;
-    std::uint8_t* f = b.FormatBuffer;
+    TEditorBuffer& b = *EditorInfo->eiBuffers;
     const std::uint32_t end = b.ParagraphEnd(Idx);
     std::uint32_t start = Idx;
-    while (start > 0 && !(start >= 2 && t[start - 2] == 13 && t[start - 1] == 10)) --start;
+    while (start > 0 && !(start >= 2 && b.CharAt(start - 2) == 13 && b.CharAt(start - 1) == 10)) --start;
     const auto entry = [&](std::uint32_t e) -> TParagraphItem* {
-        return f[e] < Count() ? static_cast<TParagraphItem*>(Get(f[e])) : nullptr;
+        const std::uint8_t f = b.FormatByte(e);
+        return f < Count() ? static_cast<TParagraphItem*>(Get(f)) : nullptr;
     };
-    if (f[end] >= Count()) f[end] = static_cast<std::uint8_t>(std::max(Count() - 1, 0));
-    TParagraphItem* para = GetFormatItem(f[end]);
+    std::uint8_t& own = b.FormatByte(end);
+    if (own >= Count()) own = static_cast<std::uint8_t>(std::max(Count() - 1, 0));
+    TParagraphItem* para = GetFormatItem(own);
     const TParagraphItem* prev = start >= 2 ? entry(start - 2) : nullptr;
-    const TParagraphItem* next = t[end] != 0 ? entry(b.ParagraphEnd(end + 2)) : nullptr;
+    const TParagraphItem* next = b.CharAt(end) != 0 ? entry(b.ParagraphEnd(end + 2)) : nullptr;
 
     TLineInfo& line = EditorInfo->eiCurrentLine;
     const TParaFormat& p = para->FAttributes;
-    line.tmAlignment = f[end + 1] & 3;
+    line.tmAlignment = b.FormatByte(end + 1) & 3;
     line.tmTopBorder = BoxContinues(prev, para);
     line.tmBottomBorder = BoxContinues(para, next);
     line.tmSamePrevPara = prev == para;

@@ -34,8 +34,8 @@ template <class F> TObjectItem* FirstFromTail(const model::TLinkList& list, F f)
 
 // A mark without its object becomes a plain space.
 void ReplaceMark(model::TEditorBuffer& Buffer, std::uint32_t At) {
-    Buffer.TextBuffer[At] = u' ';
-    Buffer.FormatBuffer[At] = 0;
+    Buffer.SetCharAt(At, u' ');
+    Buffer.FormatByte(At) = 0;
 }
 
 } // namespace
@@ -63,7 +63,7 @@ std::int32_t TEditorObjects::IndexOf(std::uint8_t ID) const {
     const model::TEditorBuffer* b = EditorInfo != nullptr ? EditorInfo->eiBuffers : nullptr;
     if (b == nullptr) return -1;
     for (std::uint32_t i = 0, n = b->TextLength(); i <= n; ++i)
-        if (b->TextBuffer[i] == ObjectMark && b->FormatBuffer[i] == ID) return static_cast<std::int32_t>(i);
+        if (b->CharAt(i) == ObjectMark && b->FormatByte(i) == ID) return static_cast<std::int32_t>(i);
     return -1;
 }
 
@@ -279,11 +279,11 @@ void TEditorObjects::AssignFreshIDs(const std::vector<TObjectItem*>& Objects) {
 
 void TEditorObjects::DropUnmarked(const model::TEditorBuffer& Buffer) {
     std::array<bool, 256> marked{};
-    const char16_t* text = Buffer.TextBuffer;
+    const char16_t* text = Buffer.Text();
     const char16_t* end = text + Buffer.TextLength();
     for (const char16_t* mark = platform::find_unit(text, end, ObjectMark); mark != end;
          mark = platform::find_unit(mark + 1, end, ObjectMark))
-        marked[Buffer.FormatBuffer[mark - text]] = true;
+        marked[Buffer.FormatByte(mark - text)] = true;
     ForEach(*this, [&](TObjectItem& o) {
         if (!o.Floated() && !marked[o.ID()]) FreeItem(&o);
     });
@@ -296,19 +296,19 @@ void TEditorObjects::ReconcileMarks(model::TEditorBuffer& Buffer) {
     for (auto [stored, fresh] : FRenamed) renamed[stored].push_back(fresh);
     FRenamed.clear();
     std::array<bool, 256> seen{}, claimed{};
-    const char16_t* text = Buffer.TextBuffer;
+    const char16_t* text = Buffer.Text();
     const char16_t* end = text + Buffer.TextLength();
     for (const char16_t* mark = platform::find_unit(text, end, ObjectMark); mark != end;
          mark = platform::find_unit(mark + 1, end, ObjectMark)) {
         const auto i = static_cast<std::uint32_t>(mark - text);
-        std::uint8_t id = Buffer.FormatBuffer[i];
+        std::uint8_t id = Buffer.FormatByte(i);
         auto queue = renamed.find(id);
         if (queue != renamed.end() && (id == 0 || seen[id]) && !queue->second.empty()) {
-            Buffer.FormatBuffer[i] = queue->second.front();
+            Buffer.FormatByte(i) = queue->second.front();
             queue->second.pop_front();
         }
         seen[id] = true;
-        id = Buffer.FormatBuffer[i];
+        id = Buffer.FormatByte(i);
         const TObjectItem* o = FindByID(id);
         if (o == nullptr || o->Floated() || claimed[id])
             ReplaceMark(Buffer, i);
@@ -323,8 +323,8 @@ void TEditorObjects::AddFrom(const TEditorObjects& Source, std::uint32_t Index, 
     const std::uint64_t last = std::min<std::uint64_t>(std::uint64_t{Index} + Length, b->TextLength());
     for (std::uint64_t i = Index; i <= last; ++i) {
         const auto at = static_cast<std::uint32_t>(i);
-        if (b->TextBuffer[at] != ObjectMark) continue;
-        const TObjectItem* original = Source.FindByID(b->FormatBuffer[at]);
+        if (b->CharAt(at) != ObjectMark) continue;
+        const TObjectItem* original = Source.FindByID(b->FormatByte(at));
         const std::uint8_t id = GetNewID();
         auto copy = original != nullptr && id != 0 ? CopyObject(EditorInfo, *original, id) : nullptr;
         if (!copy) {
@@ -332,7 +332,7 @@ void TEditorObjects::AddFrom(const TEditorObjects& Source, std::uint32_t Index, 
             continue;
         }
         AddObject(std::move(copy));
-        b->FormatBuffer[at] = id;
+        b->FormatByte(at) = id;
     }
 }
 

@@ -52,7 +52,7 @@ BlockSizes Measure(TDocumentParts& parts) {
     if (s.kind != TemplateDocument) {
         s.text = 2 * std::size_t{s.length} + 2;
         s.objects = parts.Objects.GetSize();
-        s.packed = PackedSize({parts.Buffer.FormatBuffer, std::size_t{s.length} + 2});
+        s.packed = PackedSize({parts.Buffer.Formats(), std::size_t{s.length} + 2});
         s.links = parts.Links.GetDataSize();
     }
     s.total = HeaderSize + s.tables + s.text + s.objects + s.packed + s.links + 1;
@@ -153,9 +153,9 @@ HGLOBAL GetData(TDocumentParts& parts) {
     std::size_t at = HeaderSize;
     if (s.kind != UsesTemplate) at = parts.Paras.SaveTo(out, parts.Fonts.SaveTo(out, at));
     if (s.kind != TemplateDocument) {
-        std::memcpy(out + at, parts.Buffer.TextBuffer, s.text);
+        std::memcpy(out + at, parts.Buffer.Text(), s.text);
         at = parts.Objects.SaveTo(out, at + s.text);
-        at += PackRuns({parts.Buffer.FormatBuffer, std::size_t{s.length} + 2}, out + at);
+        at += PackRuns({parts.Buffer.Formats(), std::size_t{s.length} + 2}, out + at);
         if (s.links > 0) parts.Links.SaveTo(out, at);
     }
     return block.release();
@@ -165,7 +165,7 @@ HGLOBAL GetSelectionData(TDocumentParts& parts, std::uint32_t start, std::uint32
     const std::uint32_t length = parts.Buffer.TextLength();
     const std::uint32_t s = std::min({start, end, length}), e = std::min(std::max(start, end), length);
     if (s == e) return nullptr;
-    const std::span<const std::uint8_t> formats(parts.Buffer.FormatBuffer + s, e - s);
+    const std::span<const std::uint8_t> formats(parts.Buffer.Formats() + s, e - s);
     std::vector<objects::TObjectItem*> marked;
     std::size_t object_bytes = 0;
     for (std::uint32_t i = s; i < e; ++i)
@@ -192,7 +192,7 @@ HGLOBAL GetSelectionData(TDocumentParts& parts, std::uint32_t start, std::uint32
                                  0};
     std::memcpy(out, &header, HeaderSize);
     std::size_t at = parts.Paras.SaveTo(out, parts.Fonts.SaveTo(out, HeaderSize));
-    std::memcpy(out + at, parts.Buffer.TextBuffer + s, text - 2);
+    std::memcpy(out + at, parts.Buffer.Text() + s, text - 2);
     at += text;
     for (objects::TObjectItem* o : marked) {
         const std::size_t size = o->GetDataSize();
@@ -355,8 +355,8 @@ std::uint32_t InsertDataFrom(TDocumentParts& parts, std::span<const std::uint8_t
     const auto n = static_cast<std::uint32_t>(in.text.size());
     index = std::min(index, parts.Buffer.TextLength());
     if (!parts.Buffer.InsertChar(in.text.data(), 0, n, index)) return 0;
-    char16_t* chars = parts.Buffer.TextBuffer + index;
-    std::uint8_t* bytes = parts.Buffer.FormatBuffer + index;
+    char16_t* chars = parts.Buffer.Text() + index;
+    std::uint8_t* bytes = parts.Buffer.Formats() + index;
     for (std::uint32_t i = 0; i < n; ++i) {
         if (chars[i] != objects::ObjectMark) {
             bytes[i] = Translate(parts, in, chars[i], in.formats[i]);

@@ -92,8 +92,8 @@ TEST_F(Zdfconv, CountsObjectsAndLinks) {
     e.FObjects->AddObject(std::make_unique<zeledit::objects::TPictureObj>(
         &e.edInfo, object, zeledit::platform::UniqueGlobal(zeledit::platform::make_packed_dib(2, 2, argb))));
     SendMessageW(w, EFM_INSERTTEXT, 0, reinterpret_cast<LPARAM>(u"see x here"));
-    e.FBuffer->TextBuffer[4] = 1;
-    e.FBuffer->FormatBuffer[4] = object.oiID;
+    e.FBuffer->SetCharAt(4, 1);
+    e.FBuffer->FormatByte(4) = object.oiID;
     const TInsertHyperLink link{0, 3, "https://example.org", 1};
     SendMessageW(w, EFM_INSERTHYPERLINK, 0, reinterpret_cast<LPARAM>(&link));
     const std::u16string name = fs::path(path("rich.zdf")).u16string();

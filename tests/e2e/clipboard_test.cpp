@@ -74,7 +74,7 @@ TEST_F(Clipboard, AnotherEditorGetsFormatsObjectsAndParagraphs) {
              u"b\r\ncd",
              big);
     const std::uint8_t id = add_picture();
-    engine().FBuffer->FormatBuffer[2] = id;
+    engine().FBuffer->FormatByte(2) = id;
     TParaFormat shaded = engine().FParas->GetFormatItem(0)->FAttributes;
     shaded.ptShading = RGB(7, 7, 7);
     SendMessageW(editor, EFM_SETINDEX, 0, 0);
@@ -114,7 +114,7 @@ TEST_F(Clipboard, TextCopiedByAClosedEditorStillPastes) {
 TEST_F(Clipboard, CutTakesTheObjectAndPastingBringsItBack) {
     set_text(u"a\x01"
              u"b");
-    engine().FBuffer->FormatBuffer[1] = add_picture();
+    engine().FBuffer->FormatByte(1) = add_picture();
     SendMessageW(editor, EFM_SETSELTEXT, 0, MAKELPARAM(1, 2));
     key(VK_DELETE, true); // Shift+Delete cuts
     EXPECT_EQ(text(), u"ab");
@@ -192,7 +192,7 @@ TEST_F(Clipboard, TextOfOtherProgramsIsPastedWithTheFormatAtTheCaret) {
     EXPECT_EQ(text(), u"[one\r\ntwo\r\nthree\r\nf ]");
     EXPECT_NE(SendMessageW(editor, EFM_GETMODIFIED, 0, 0), 0);
     EXPECT_EQ(engine().FBuffer->FormatAt(1), big);
-    EXPECT_EQ(engine().FBuffer->FormatBuffer[4], 0); // the break
+    EXPECT_EQ(engine().FBuffer->FormatByte(4), 0); // the break
     EXPECT_EQ(lines().Count(), 4);
 }
 
@@ -213,7 +213,7 @@ TEST_F(Clipboard, AReadOnlyEditorPastesNothing) {
 
 TEST_F(Clipboard, ACopiedPictureGoesToAnotherProgramAsABitmap) {
     set_text(u"\x01");
-    engine().FBuffer->FormatBuffer[0] = add_picture();
+    engine().FBuffer->FormatByte(0) = add_picture();
     ASSERT_TRUE(engine().CopyObjectToClipboard(*engine().FObjects->FindByID(1)));
     ASSERT_TRUE(OpenClipboard(nullptr));
     auto* bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
@@ -269,7 +269,7 @@ TEST_F(DataInsertion, AnotherEditorsDataIsAppendedAfterAnEmptyParagraph) {
     std::vector<std::uint32_t> argb(4, 0xFF00FF00);
     engine(other).FObjects->AddObject(std::make_unique<objects::TPictureObj>(
         &engine(other).edInfo, info, platform::UniqueGlobal(platform::make_packed_dib(2, 2, argb))));
-    engine(other).FBuffer->FormatBuffer[2] = 7;
+    engine(other).FBuffer->FormatByte(2) = 7;
     const auto add = [&](HWND to, const void* objects) {
         const TAddData r{
             reinterpret_cast<const char16_t*>(SendMessageW(other, EFM_GETTEXTBUFFER, 0, 0)),
@@ -279,8 +279,8 @@ TEST_F(DataInsertion, AnotherEditorsDataIsAppendedAfterAnEmptyParagraph) {
     add(editor, reinterpret_cast<const void*>(SendMessageW(other, EFM_GETOBJECTS, 0, 0)));
     EXPECT_EQ(text(editor), u"ab\x01"); // an empty document takes no separator
     ASSERT_EQ(SendMessageW(editor, EFM_GETOBJECTCOUNT, 0, 0), 1);
-    EXPECT_EQ(engine(editor).FObjects->FindByID(engine(editor).FBuffer->FormatBuffer[2])->ID(),
-              engine(editor).FBuffer->FormatBuffer[2]);
+    EXPECT_EQ(engine(editor).FObjects->FindByID(engine(editor).FBuffer->FormatByte(2))->ID(),
+              engine(editor).FBuffer->FormatByte(2));
     add(editor, nullptr); // without the list, the mark has no object
     EXPECT_EQ(text(editor), u"ab\x01\r\n\r\nab ");
     EXPECT_EQ(SendMessageW(editor, EFM_GETOBJECTCOUNT, 0, 0), 1);

@@ -90,8 +90,8 @@ TEST_F(DocumentBlock, ASelectionBlockHoldsTheSelectedTextAndItsObjects) {
     put(editor, u"a\x01"
                 u"bc\x01"
                 u"d");
-    e.FBuffer->FormatBuffer[1] = e.FObjects->Item(0)->Info.oiID;
-    e.FBuffer->FormatBuffer[4] = e.FObjects->Item(1)->Info.oiID;
+    e.FBuffer->FormatByte(1) = e.FObjects->Item(0)->Info.oiID;
+    e.FBuffer->FormatByte(4) = e.FObjects->Item(1)->Info.oiID;
     storage::TDocumentParts parts{e.edInfo, *e.FBuffer, *e.FFonts, *e.FParas, *e.FObjects, *e.FLinks};
     EXPECT_EQ(storage::GetSelectionData(parts, 2, 2), nullptr);
     platform::UniqueGlobal block(storage::GetSelectionData(parts, 4, 1)); // mark, "bc"; ends in either order

@@ -42,7 +42,7 @@ protected:
     }
     static std::u16string text(HWND w) {
         const auto& b = *engine(w).FBuffer;
-        return {b.TextBuffer, b.TextLength()};
+        return {b.Text(), b.TextLength()};
     }
     static void put(HWND w, std::u16string_view s, std::uint8_t format = 0) {
         auto& b = *engine(w).FBuffer;

@@ -151,7 +151,7 @@ TEST_F(Editing, DeletingAnObjectMarkDeletesTheObject) {
         &engine().edInfo, info, platform::UniqueGlobal(platform::make_packed_dib(2, 2, argb))));
     set_text(u"a\x01"
              u"b");
-    engine().FBuffer->FormatBuffer[1] = info.oiID;
+    engine().FBuffer->FormatByte(1) = info.oiID;
     SendMessageW(editor, EFM_SETINDEX, 0, 2);
     type(u"\b");
     EXPECT_EQ(text(), u"ab");

@@ -25,7 +25,7 @@ protected:
         host.reset();
         Layout::TearDown();
     }
-    std::u16string text() const { return {engine().FBuffer->TextBuffer, engine().FBuffer->TextLength()}; }
+    std::u16string text() const { return {engine().FBuffer->Text(), engine().FBuffer->TextLength()}; }
     void type(std::u16string_view s) {
         headless::TypeText(s);
         headless::PumpMessages();

@@ -58,8 +58,8 @@ TEST_F(Find, WholeWordsEndAtBoundariesNotAtDigitsOrHyphens) {
 TEST_F(Find, TheFormatFilterTakesTheWholeByte) {
     const std::uint8_t b = add_font(12, 1);
     set_text(u"word word word");
-    for (std::uint32_t i = 5; i < 9; ++i) engine().FBuffer->FormatBuffer[i] = b;
-    engine().FBuffer->FormatBuffer[10] = static_cast<std::uint8_t>(b | 0x80); // marked
+    for (std::uint32_t i = 5; i < 9; ++i) engine().FBuffer->FormatByte(i) = b;
+    engine().FBuffer->FormatByte(10) = static_cast<std::uint8_t>(b | 0x80); // marked
     EXPECT_EQ(find(u"word", 0, 0, b), 5);
     EXPECT_EQ(find(u"word", -1, 0, b), -1);
 }
@@ -81,8 +81,8 @@ TEST_F(Find, AFormatRunStopsAtObjectsBreaksAndOtherFormats) {
     const std::uint8_t b = add_font(12, 1);
     set_text(u"ab cd\x01"
              u"ef\r\ngh");
-    for (std::uint32_t i : {1u, 2u, 3u, 4u, 6u, 7u, 10u}) engine().FBuffer->FormatBuffer[i] = b;
-    engine().FBuffer->FormatBuffer[5] = add_picture();
+    for (std::uint32_t i : {1u, 2u, 3u, 4u, 6u, 7u, 10u}) engine().FBuffer->FormatByte(i) = b;
+    engine().FBuffer->FormatByte(5) = add_picture();
     char16_t run[4]{};
     TFindFormatRecord r{0, run, 1, 4};
     EXPECT_EQ(SendMessageW(editor, EFM_FINDFORMAT, b, reinterpret_cast<LPARAM>(&r)), 1);

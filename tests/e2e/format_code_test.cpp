@@ -29,7 +29,7 @@ protected:
         return static_cast<std::uint8_t>(engine().FFonts->AddFontFormat(&f));
     }
     void set_format(std::uint32_t from, std::uint32_t to, std::uint8_t id) {
-        for (std::uint32_t i = from; i < to; ++i) engine().FBuffer->FormatBuffer[i] = id;
+        for (std::uint32_t i = from; i < to; ++i) engine().FBuffer->FormatByte(i) = id;
     }
 };
 

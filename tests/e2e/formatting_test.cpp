@@ -91,7 +91,7 @@ TEST_F(Formatting, EveryStyleReadsAndWritesItsOwnField) {
 TEST_F(Formatting, OneAttributeTakesTheLastSelectedCharactersFormat) {
     const std::uint8_t arial = add_face("Liberation Sans");
     set_text(u"ab", 0);
-    engine().FBuffer->FormatBuffer[1] = arial;
+    engine().FBuffer->FormatByte(1) = arial;
     select(0, 2);
     SendMessageW(editor, EFM_APPLYFONT, 2, RGB(200, 0, 0));
     for (std::uint32_t i = 0; i < 2; ++i) {
@@ -114,7 +114,7 @@ TEST_F(Formatting, OneAttributeTakesTheLastSelectedCharactersFormat) {
 TEST_F(Formatting, QuickFormatsReplaceEveryAttributeAndClearMarks) {
     const std::uint8_t big = add_font(24, 1);
     set_text(u"abc", 0);
-    engine().FBuffer->FormatBuffer[1] |= 0x80; // a marked character
+    engine().FBuffer->FormatByte(1) |= 0x80; // a marked character
     select(0, 3);
     key('0' + big, false, true);
     for (std::uint32_t i = 0; i < 3; ++i) EXPECT_EQ(byte_at(i), big) << i;
@@ -227,8 +227,8 @@ TEST_F(Formatting, EmptyParagraphsCollapseAndParagraphsGoByFormat) {
 TEST_F(Formatting, DeletedParagraphsTakeTheirPicturesAlong) {
     set_text(u"a\x01\r\nb\x01", 0);
     const std::uint8_t gone = add_picture(), kept = add_picture();
-    engine().FBuffer->FormatBuffer[1] = gone;
-    engine().FBuffer->FormatBuffer[5] = kept;
+    engine().FBuffer->FormatByte(1) = gone;
+    engine().FBuffer->FormatByte(5) = kept;
     TParaFormat shaded = para_at(0);
     shaded.ptShading = RGB(5, 5, 5);
     SendMessageW(editor, EFM_SETINDEX, 0, 0);

@@ -13,7 +13,7 @@ protected:
         SendMessageW(editor, EFM_GETHIGHLIGHTTEXT, size, reinterpret_cast<LPARAM>(out.data()));
         return out.substr(0, out.find(u'\0'));
     }
-    bool marked(std::uint32_t i) const { return (engine().FBuffer->FormatBuffer[i] & 0x80) != 0; }
+    bool marked(std::uint32_t i) const { return (engine().FBuffer->FormatByte(i) & 0x80) != 0; }
     std::u16string marks() const {
         std::u16string out;
         for (std::uint32_t i = 0; i < engine().FBuffer->TextLength(); ++i) out += marked(i) ? u'x' : u'.';

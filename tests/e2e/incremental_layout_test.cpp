@@ -57,7 +57,7 @@ protected:
     std::uint32_t length() { return engine().FBuffer->TextLength(); }
     // A position that does not split a CR LF pair.
     std::uint32_t position() {
-        const char16_t* t = engine().FBuffer->TextBuffer;
+        const char16_t* t = engine().FBuffer->Text();
         std::uint32_t p = random() % (length() + 1);
         if (p > 0 && t[p] == 10 && t[p - 1] == 13) --p;
         return p;
@@ -110,13 +110,13 @@ TEST_F(IncrementalLayout, RandomEditsMatchAFullLayout) {
             for (int i = 0; i < 1 + static_cast<int>(random() % 12); ++i) append(text, formats, piece());
             const std::int32_t line = line_at(at);
             ASSERT_TRUE(buffer.InsertChar(text.data(), 0, static_cast<std::uint32_t>(text.size()), at));
-            std::copy(formats.begin(), formats.end(), buffer.FormatBuffer + at);
+            std::copy(formats.begin(), formats.end(), buffer.Formats() + at);
             engine().UpdateShifted(line, at, static_cast<std::int64_t>(text.size()));
         } else { // a format over a range
             const std::uint32_t end = std::min(length(), at + static_cast<std::uint32_t>(random() % 30));
             const std::uint8_t f = fonts[random() % 3];
             for (std::uint32_t i = at; i < end; ++i)
-                if (buffer.CharAt(i) != 13 && buffer.CharAt(i) != 10) buffer.FormatBuffer[i] = f;
+                if (buffer.CharAt(i) != 13 && buffer.CharAt(i) != 10) buffer.FormatByte(i) = f;
             engine().UpdateFormat(static_cast<std::int32_t>(at), end);
         }
         const auto incremental = snapshot(lines());

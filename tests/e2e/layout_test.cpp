@@ -50,7 +50,7 @@ TEST_F(Layout, AUnitWiderThanTheLineStaysAlone) {
     set_text(u"WW", big);
     ASSERT_GE(lines().Count(), 2);
     EXPECT_EQ(lines().Line(1)->At, 1u);
-    EXPECT_EQ(lines().Line(1)->GetLineLength(engine().FBuffer->TextBuffer, 2), 1u);
+    EXPECT_EQ(lines().Line(1)->GetLineLength(*engine().FBuffer, 2), 1u);
 }
 
 TEST_F(Layout, TabsGoToTheNextStop) {
@@ -128,8 +128,8 @@ TEST_F(Layout, LoneLineEndsBreakLinesWithoutHidingText) {
     ASSERT_EQ(lines().Count(), 3);
     EXPECT_EQ(lines().Line(1)->At, 3u); // "c" follows the LF
     EXPECT_EQ(lines().Line(2)->At, 6u);
-    EXPECT_FALSE(lines().Line(0)->IsFirstLine(engine().FBuffer->TextBuffer) &&
-                 lines().Line(1)->IsFirstLine(engine().FBuffer->TextBuffer));
+    EXPECT_FALSE(lines().Line(0)->IsFirstLine(*engine().FBuffer) &&
+                 lines().Line(1)->IsFirstLine(*engine().FBuffer));
 }
 
 class FloatedLayout : public Layout {

@@ -57,8 +57,8 @@ TEST_F(Notifications, StateComesFromBeforeTheCaretPastParagraphMarks) {
         host, EFM_ADDFONTFORMAT, reinterpret_cast<WPARAM>(host), reinterpret_cast<LPARAM>(&bold)));
     auto& buffer = *engine().FBuffer;
     buffer.InsertChar(u"ab\r\ncd", 0, 6, 0);
-    buffer.FormatBuffer[0] = bold_index; // "a" is bold, "b" plain
-    engine().edInfo.eiIndex = 2;         // just before the paragraph mark
+    buffer.FormatByte(0) = bold_index; // "a" is bold, "b" plain
+    engine().edInfo.eiIndex = 2;       // just before the paragraph mark
     engine::UpdateState(engine(), *engine().FParas->GetFormatItem(0));
     ASSERT_EQ(states.size(), 1u);
     EXPECT_EQ(+states[0].second.stateCharFormat.ftAttr, 1); // two positions before the caret

@@ -269,12 +269,12 @@ protected:
     // Text, format bytes and a link the template must not touch.
     void write_document() {
         put(editor, u"one\r\ntwo");
-        engine(editor).FBuffer->FormatBuffer[1] = 1;
+        engine(editor).FBuffer->FormatByte(1) = 1;
         SendMessageW(editor, EFM_SETINDEX, 0, 2);
     }
     void expect_document_kept() {
         EXPECT_EQ(text(editor), u"one\r\ntwo");
-        EXPECT_EQ(engine(editor).FBuffer->FormatBuffer[1], 1);
+        EXPECT_EQ(engine(editor).FBuffer->FormatByte(1), 1);
         EXPECT_EQ(engine(editor).edInfo.eiIndex, 2u);
     }
 };

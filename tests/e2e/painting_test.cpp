@@ -60,8 +60,7 @@ TEST_F(Painting, FormatsDoNotMoveTheWordsOfAJustifiedLine) {
     const auto rightmost_ink = [&](bool alternate) {
         set_text(text, black);
         for (std::uint32_t i = 0; i < text.size(); ++i)
-            if (alternate && (i / 14) % 2 == 1)
-                engine().FBuffer->FormatBuffer[i] = red; // a word and its space
+            if (alternate && (i / 14) % 2 == 1) engine().FBuffer->FormatByte(i) = red; // a word and its space
         engine().FParas->SetParaAlign(0, 3);
         engine().GetLines();
         render();

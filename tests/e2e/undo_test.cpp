@@ -36,7 +36,7 @@ protected:
     engine::TFormatEditor& engine() {
         return *static_cast<engine::TFormatEditor*>(GetPropW(editor, u"EDOBJ"));
     }
-    std::u16string text() { return {engine().FBuffer->TextBuffer, engine().FBuffer->TextLength()}; }
+    std::u16string text() { return {engine().FBuffer->Text(), engine().FBuffer->TextLength()}; }
     void type(char16_t c) {
         engine().CreateKeyUndo();
         auto& buffer = *engine().FBuffer;

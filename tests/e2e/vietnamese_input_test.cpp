@@ -12,7 +12,7 @@ protected:
         Layout::SetUp();
         SetFocus(editor);
     }
-    std::u16string text() const { return {engine().FBuffer->TextBuffer, engine().FBuffer->TextLength()}; }
+    std::u16string text() const { return {engine().FBuffer->Text(), engine().FBuffer->TextLength()}; }
     void type(std::u16string_view s) {
         headless::TypeText(s);
         headless::PumpMessages();

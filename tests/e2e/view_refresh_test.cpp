@@ -134,7 +134,7 @@ TEST_F(ViewRefresh, FittingObjectsAndTheDefaultFontLayTheDocumentOutAgain) {
         &engine().edInfo, info, platform::UniqueGlobal(platform::make_packed_dib(800, 20, argb))));
     SendMessageW(editor, EFM_ENABLEFITOBJS, 0, 0);
     set_text(std::u16string(1, objects::ObjectMark));
-    engine().FBuffer->FormatBuffer[0] = info.oiID;
+    engine().FBuffer->FormatByte(0) = info.oiID;
     engine().GetLines();
     const objects::TObjectItem& picture = *engine().FObjects->Item(0);
     ASSERT_EQ(picture.Width(), 800);

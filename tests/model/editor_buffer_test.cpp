@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -30,7 +31,7 @@ protected:
         ASSERT_TRUE(buffer->InsertChar(text.data(), format, static_cast<std::uint32_t>(text.size()),
                                        at == UINT32_MAX ? buffer->TextLength() : at));
     }
-    std::u16string text() const { return {buffer->TextBuffer, buffer->TextLength()}; }
+    std::u16string text() const { return {buffer->Text(), buffer->TextLength()}; }
     std::u16string word_at(std::uint32_t i) const {
         char16_t w[TEditorBuffer::MaxWordLength + 1] = {};
         buffer->GetWordAt(i, w);
@@ -41,18 +42,18 @@ protected:
 TEST_F(Buffer, NewBufferIsOneEmptyLeftAlignedParagraph) {
     EXPECT_EQ(buffer->TextLength(), 0u);
     EXPECT_EQ(buffer->BufferSize(), 2);
-    EXPECT_EQ(buffer->FormatBuffer[0], 0);
-    EXPECT_EQ(buffer->FormatBuffer[1], 0);
+    EXPECT_EQ(buffer->FormatByte(0), 0);
+    EXPECT_EQ(buffer->FormatByte(1), 0);
     EXPECT_EQ(GlobalSize(buffer->TextHandle), 512u);
     EXPECT_EQ(GlobalSize(buffer->FormatHandle), 256u);
 }
 
 TEST_F(Buffer, InsertedCharactersTakeTheirFormatButMarksTakeZero) {
     put(u"a", 5);
-    EXPECT_EQ(buffer->FormatBuffer[0], 5);
+    EXPECT_EQ(buffer->FormatByte(0), 5);
     put(u"\r\n", 5);
-    EXPECT_EQ(buffer->FormatBuffer[1], 0);
-    EXPECT_EQ(buffer->FormatBuffer[2], 0);
+    EXPECT_EQ(buffer->FormatByte(1), 0);
+    EXPECT_EQ(buffer->FormatByte(2), 0);
     EXPECT_EQ(shifts, (std::vector<std::pair<std::uint32_t, std::int32_t>>{{0, 1}, {1, 2}}));
     buffer->DeleteChar(0, 1);
     EXPECT_EQ(shifts.back(), (std::pair<std::uint32_t, std::int32_t>{0, -1}));
@@ -73,12 +74,12 @@ TEST_F(Buffer, BlocksGrowInStepsAndKeepTheLastParagraphBytes) {
     // A block of exactly length + size + 1 bytes would lose the byte after the terminator.
     std::u16string text_254(254, u'x');
     put(text_254);
-    buffer->FormatBuffer[254] = 7; // the last paragraph's format
-    buffer->FormatBuffer[255] = 2; // and its alignment
+    buffer->FormatByte(254) = 7; // the last paragraph's format
+    buffer->FormatByte(255) = 2; // and its alignment
     put(u"y", 0, 254);
     EXPECT_GE(GlobalSize(buffer->FormatHandle), 257u);
-    EXPECT_EQ(buffer->FormatBuffer[255], 7);
-    EXPECT_EQ(buffer->FormatBuffer[256], 2);
+    EXPECT_EQ(buffer->FormatByte(255), 7);
+    EXPECT_EQ(buffer->FormatByte(256), 2);
     // Far beyond: 512-character steps, plus one, zero-filled.
     put(std::u16string(2000, u'z'));
     EXPECT_EQ(GlobalSize(buffer->FormatHandle), 512u * ((2256u + 512) / 512 + 1));
@@ -86,17 +87,17 @@ TEST_F(Buffer, BlocksGrowInStepsAndKeepTheLastParagraphBytes) {
     buffer->DeleteBuffer(0, 2200);
     EXPECT_EQ(buffer->TextLength(), 55u);
     EXPECT_EQ(GlobalSize(buffer->FormatHandle), 512u * 2); // shrunk again
-    EXPECT_EQ(buffer->FormatBuffer[56], 2);
+    EXPECT_EQ(buffer->FormatByte(56), 2);
 }
 
 TEST_F(Buffer, FormatAtLooksBehindMarksAndIgnoresTheMarkBit) {
     put(u"ab\r\ncd", 3);
-    buffer->FormatBuffer[1] = 0x80 | 9;
+    buffer->FormatByte(1) = 0x80 | 9;
     EXPECT_EQ(buffer->FormatAt(1), 9);
     EXPECT_EQ(buffer->FormatAt(2), 9); // at the CR: the character before
     TEditorBuffer other(&info);
     other.InsertChar(u"\r\nx", 0, 3, 0);
-    other.FormatBuffer[0] = 0x85;
+    other.FormatByte(0) = 0x85;
     EXPECT_EQ(other.FormatAt(0), 5); // at position 0 the CR's own byte
 }
 
@@ -138,9 +139,9 @@ TEST_F(Buffer, AddFormatTextStartsANewParagraphAfterAnEmptyOne) {
     const std::uint8_t formats[] = {4, 4, 4, 6, 1};
     EXPECT_TRUE(buffer->AddFormatText(u"two", formats));
     EXPECT_EQ(text(), u"one\r\n\r\ntwo");
-    EXPECT_EQ(buffer->FormatBuffer[7], 4);
-    EXPECT_EQ(buffer->FormatBuffer[10], 6);
-    EXPECT_EQ(buffer->FormatBuffer[11], 1);
+    EXPECT_EQ(buffer->FormatByte(7), 4);
+    EXPECT_EQ(buffer->FormatByte(10), 6);
+    EXPECT_EQ(buffer->FormatByte(11), 1);
     buffer->SetMaximumSize(40);
     EXPECT_FALSE(buffer->AddFormatText(u"three", formats)); // would not fit: nothing changes
     EXPECT_EQ(text(), u"one\r\n\r\ntwo");
@@ -148,13 +149,13 @@ TEST_F(Buffer, AddFormatTextStartsANewParagraphAfterAnEmptyOne) {
 
 TEST_F(Buffer, DeleteParasOfAFormat) {
     put(u"a\r\nb\r\nc");
-    buffer->FormatBuffer[1] = 2; // "a" is of paragraph format 2
-    buffer->FormatBuffer[4] = 1;
-    buffer->FormatBuffer[7] = 2; // "c", the last paragraph, too (its byte is at the terminator)
+    buffer->FormatByte(1) = 2; // "a" is of paragraph format 2
+    buffer->FormatByte(4) = 1;
+    buffer->FormatByte(7) = 2; // "c", the last paragraph, too (its byte is at the terminator)
     buffer->DeleteParas(2);
     EXPECT_EQ(text(), u"b\r\n");
-    EXPECT_EQ(buffer->FormatBuffer[3], 0); // a valid last paragraph
-    EXPECT_EQ(buffer->FormatBuffer[4], 0);
+    EXPECT_EQ(buffer->FormatByte(3), 0); // a valid last paragraph
+    EXPECT_EQ(buffer->FormatByte(4), 0);
 }
 
 TEST_F(Buffer, RunsOfEmptyParagraphsShrinkToOne) {
@@ -173,7 +174,7 @@ TEST_F(Buffer, PositionsPastSixtyFiveThousandWork) {
     put(big);
     ASSERT_EQ(buffer->TextLength(), 220000u);
     const std::uint32_t at = 150000 - 150000 % 11; // a paragraph start
-    buffer->FormatBuffer[at + 9] = 3;              // that paragraph's format
+    buffer->FormatByte(at + 9) = 3;                // that paragraph's format
     EXPECT_EQ(word_at(at + 6), u"word");
     EXPECT_EQ(buffer->RightWord(at), at + 5);
     buffer->DeleteParas(3);
@@ -183,8 +184,8 @@ TEST_F(Buffer, PositionsPastSixtyFiveThousandWork) {
 
 TEST_F(Buffer, AHostOverwritingTheTerminatorIsContained) {
     const std::size_t units = GlobalSize(buffer->FormatHandle);
-    buffer->HandOut(); // as EFM_GETTEXTBUFFER does
-    std::fill(buffer->TextBuffer, buffer->TextBuffer + units, u'x');
+    char16_t* host = buffer->HandOut(); // as EFM_GETTEXTBUFFER does
+    std::fill(host, host + units, u'x');
     EXPECT_EQ(buffer->TextLength(), units - 2);
     EXPECT_TRUE(buffer->InsertChar(u"y", 0, 1, 0));
     EXPECT_EQ(buffer->TextLength(), units - 1);
@@ -197,14 +198,74 @@ TEST_F(Buffer, TheLengthFollowsEveryChangeAndAHostsWrites) {
     EXPECT_EQ(buffer->TextLength(), 4u);
     EXPECT_FALSE(buffer->InsertChar(u"x\0y", 0, 3, 0)); // a NUL would cut the text short
     EXPECT_EQ(buffer->TextLength(), 4u);
-    buffer->HandOut();
-    buffer->TextBuffer[2] = 0; // the host shortens the text through the address it was handed
+    buffer->HandOut()[2] = 0; // the host shortens the text through the address it was handed
     EXPECT_EQ(buffer->TextLength(), 2u);
     ASSERT_TRUE(buffer->InsertChar(u"z", 0, 1, 2));
     EXPECT_EQ(buffer->TextLength(), 3u);
-    EXPECT_EQ(std::u16string(buffer->TextBuffer, 3), u"adz");
+    EXPECT_EQ(std::u16string(buffer->Text(), 3), u"adz");
     ASSERT_TRUE(buffer->Clear());
     EXPECT_EQ(buffer->TextLength(), 0u);
+}
+
+// Random edits at random places against a plain string: every way of reading the buffer sees
+// the same text, wherever the free room inside the blocks lies at the time.
+TEST_F(Buffer, EveryReaderSeesTheTextWhereverTheEditsWere) {
+    std::mt19937 random(20261210);
+    std::u16string model;
+    std::vector<std::uint8_t> formats;
+    const std::u16string pieces[] = {u"a", u"xyz", u"\r\n", u"one two\r\nthree", u" "};
+    for (int step = 0; step < 3000; ++step) {
+        const auto size = static_cast<std::uint32_t>(model.size());
+        const auto at = static_cast<std::uint32_t>(random() % (size + 1));
+        const int kind = static_cast<int>(random() % 10);
+        if (kind < 5) {
+            const std::u16string& piece = pieces[random() % std::size(pieces)];
+            const auto format = static_cast<std::uint8_t>(1 + random() % 5);
+            put(piece, format, at);
+            model.insert(at, piece);
+            std::vector<std::uint8_t> bytes;
+            for (char16_t c : piece) bytes.push_back(c == 13 || c == 10 ? 0 : format);
+            formats.insert(formats.begin() + at, bytes.begin(), bytes.end());
+        } else if (kind < 8 && size > 0) {
+            const std::uint32_t from = std::min(at, size - 1);
+            const std::uint32_t n = std::min<std::uint32_t>(1 + random() % 5, size - from);
+            buffer->DeleteBuffer(from, n);
+            model.erase(from, n);
+            formats.erase(formats.begin() + from, formats.begin() + from + n);
+        } else if (size > 0) {
+            // A letter, or a paragraph's CR, written over another unit.
+            const std::uint32_t where = std::min(at, size - 1);
+            if (model[where] == 10 || (where > 0 && model[where - 1] == 13)) continue;
+            const char16_t c = kind == 8 || model[where] == 13 ? u'Q' : u'\r';
+            buffer->SetCharAt(where, c);
+            model[where] = c;
+        }
+        ASSERT_EQ(buffer->TextLength(), model.size()) << "step " << step;
+        if (step % 25 != 0) continue;
+        // Paragraph by paragraph through the in-place pointers, and across paragraphs.
+        for (std::uint32_t start = 0;;) {
+            const std::uint32_t end = buffer->ParagraphEnd(start);
+            const std::size_t found = model.find(u"\r\n", start);
+            ASSERT_EQ(end, found == std::u16string::npos ? model.size() : found) << "step " << step;
+            const char16_t* t = buffer->ParagraphText(start);
+            const std::uint8_t* f = buffer->ParagraphFormats(start);
+            for (std::uint32_t i = start; i < end; ++i) {
+                ASSERT_EQ(t[i], model[i]) << "step " << step << " at " << i;
+                ASSERT_EQ(f[i], formats[i]) << "step " << step << " at " << i;
+            }
+            if (end == model.size()) {
+                ASSERT_EQ(t[end], 0);
+                break;
+            }
+            ASSERT_EQ(t[end + 1], 10);
+            // One unit into the next paragraph, in one piece.
+            const auto units = buffer->Units(start, end + 3 - start);
+            ASSERT_EQ(units.text[end + 2 - start], model[end + 2]);
+            start = end + 2;
+        }
+        ASSERT_EQ(text(), model) << "step " << step;
+        ASSERT_TRUE(std::equal(formats.begin(), formats.end(), buffer->Formats()));
+    }
 }
 
 } // namespace

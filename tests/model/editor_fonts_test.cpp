@@ -46,7 +46,7 @@ protected:
         std::uint32_t i = 0;
         for (std::uint8_t f : formats) buffer->InsertChar(u"x", f, 1, i++);
     }
-    std::uint8_t at(std::uint32_t i) const { return buffer->FormatBuffer[i]; }
+    std::uint8_t at(std::uint32_t i) const { return buffer->FormatByte(i); }
 };
 
 TEST_F(Fonts, TheDefaultEntryIsElevenPointTimes) {

@@ -52,8 +52,8 @@ TEST_F(Paragraphs, StartsAndEndsOfParagraphs) {
     EXPECT_EQ(paras->StartParaIndex(3), 0u);
     EXPECT_EQ(paras->EndOfParaIndex(0), 3u);
     EXPECT_EQ(paras->EndOfParaIndex(4), 7u);
-    buffer->FormatBuffer[2] = 0;
-    buffer->FormatBuffer[6] = 0;
+    buffer->FormatByte(2) = 0;
+    buffer->FormatByte(6) = 0;
     EXPECT_EQ(paras->GetParaAttr(0), 0);
     text(u"\r\nx");
     EXPECT_EQ(paras->StartParaIndex(2), 2u);
@@ -61,9 +61,9 @@ TEST_F(Paragraphs, StartsAndEndsOfParagraphs) {
 
 TEST_F(Paragraphs, ReadingRepairsIndicesBeyondTheTable) {
     text(u"a\r\nb");
-    buffer->FormatBuffer[1] = 9;
+    buffer->FormatByte(1) = 9;
     EXPECT_EQ(paras->GetParaAttr(0), 0);
-    EXPECT_EQ(buffer->FormatBuffer[1], 0);
+    EXPECT_EQ(buffer->FormatByte(1), 0);
 }
 
 TEST_F(Paragraphs, AnEmptyLastParagraphFollowsTheOneBefore) {
@@ -71,8 +71,8 @@ TEST_F(Paragraphs, AnEmptyLastParagraphFollowsTheOneBefore) {
     text(u"a\r\n");
     paras->SetParaAttr(0, 1);
     paras->SetParaAlign(0, 2);
-    EXPECT_EQ(buffer->FormatBuffer[1], 1);
-    EXPECT_EQ(buffer->FormatBuffer[3], 1); // the terminator's paragraph too
+    EXPECT_EQ(buffer->FormatByte(1), 1);
+    EXPECT_EQ(buffer->FormatByte(3), 1); // the terminator's paragraph too
     EXPECT_EQ(paras->GetParaAlign(3), 2);
     EXPECT_EQ(paras->GetParaWord(0), 1 | (2 << 8));
     paras->SetParaWord(0, 0x0300);
@@ -82,9 +82,9 @@ TEST_F(Paragraphs, AnEmptyLastParagraphFollowsTheOneBefore) {
 TEST_F(Paragraphs, NeighbourIndices) {
     entries({1, 2});
     text(u"a\r\nb\r\nc");
-    buffer->FormatBuffer[1] = 1;
-    buffer->FormatBuffer[4] = 2;
-    buffer->FormatBuffer[7] = 0;
+    buffer->FormatByte(1) = 1;
+    buffer->FormatByte(4) = 2;
+    buffer->FormatByte(7) = 0;
     EXPECT_EQ(paras->GetPrevParaIndex(3), 1);
     EXPECT_EQ(paras->GetPrevParaIndex(0), -1);
     EXPECT_EQ(paras->GetNextParaIndex(0), 2);
@@ -118,26 +118,26 @@ TEST_F(Paragraphs, EqualityIgnoresAlignmentHiddenEdgesAndThousandths) {
 TEST_F(Paragraphs, AddingReusesAnEntryNoParagraphUses) {
     entries({1, 2, 3});
     text(u"a\r\nb\r\nc");
-    buffer->FormatBuffer[1] = 1;
-    buffer->FormatBuffer[4] = 2;
-    buffer->FormatBuffer[7] = 0;
+    buffer->FormatByte(1) = 1;
+    buffer->FormatByte(4) = 2;
+    buffer->FormatByte(7) = 0;
     EXPECT_EQ(paras->AddParaFormat(indented(4)), 3); // entry 3 was unused
     EXPECT_EQ(paras->Count(), 4);
     EXPECT_EQ(paras->GetFormatItem(3)->FAttributes.ptIndent.inLeft, 4.0);
     text(u"a\r\nb\r\nc\r\nd"); // every entry in use: a new one
-    for (auto [at, index] : {std::pair{1, 0}, {4, 1}, {7, 2}, {10, 3}}) buffer->FormatBuffer[at] = index;
+    for (auto [at, index] : {std::pair{1, 0}, {4, 1}, {7, 2}, {10, 3}}) buffer->FormatByte(at) = index;
     EXPECT_EQ(paras->AddParaFormat(indented(5)), 4);
 }
 
 TEST_F(Paragraphs, ReformattingInPlaceOrAdding) {
     paras->AddParaFormat(indented(1)); // entry 1
     text(u"a\r\nb\r\nc");
-    buffer->FormatBuffer[1] = 1;
-    buffer->FormatBuffer[4] = 1;
-    buffer->FormatBuffer[7] = 0;
+    buffer->FormatByte(1) = 1;
+    buffer->FormatByte(4) = 1;
+    buffer->FormatByte(7) = 0;
     info.eiIndex = 0; // caret in the first paragraph; the second also uses entry 1
     EXPECT_EQ(paras->GetFormat(1, indented(5)), 2);
-    buffer->FormatBuffer[4] = 0;
+    buffer->FormatByte(4) = 0;
     EXPECT_EQ(paras->GetFormat(1, indented(6)), 1); // now only the caret's paragraph uses it
     EXPECT_EQ(paras->GetFormatItem(1)->FAttributes.ptIndent.inLeft, 6.0);
 }
@@ -145,17 +145,17 @@ TEST_F(Paragraphs, ReformattingInPlaceOrAdding) {
 TEST_F(Paragraphs, DeletingAndMergingRenumberParagraphs) {
     entries({1, 2});
     text(u"a\r\nb\r\nc");
-    buffer->FormatBuffer[1] = 1;
-    buffer->FormatBuffer[4] = 0;
-    buffer->FormatBuffer[7] = 2;
+    buffer->FormatByte(1) = 1;
+    buffer->FormatByte(4) = 0;
+    buffer->FormatByte(7) = 2;
     paras->DeleteFormat(1);
-    EXPECT_EQ(buffer->FormatBuffer[7], 1);
-    EXPECT_EQ(buffer->FormatBuffer[1], 0);
+    EXPECT_EQ(buffer->FormatByte(7), 1);
+    EXPECT_EQ(buffer->FormatByte(1), 0);
     paras->Append(new TParagraphItem(indented(2))); // a duplicate of entry 1
-    buffer->FormatBuffer[4] = 2;
+    buffer->FormatByte(4) = 2;
     paras->RemoveSames();
     EXPECT_EQ(paras->Count(), 2);
-    EXPECT_EQ(buffer->FormatBuffer[4], 1);
+    EXPECT_EQ(buffer->FormatByte(4), 1);
 }
 
 TEST_F(Paragraphs, ColoursSizesAndRecords) {

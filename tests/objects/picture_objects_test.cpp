@@ -209,8 +209,8 @@ TEST_F(ObjectTest, ClashingIdsAreRenumberedAndTheirMarksFollow) {
     EXPECT_EQ(ids, (std::vector<int>{5, 1, 3, 2}));
     put_text(u"\x01\x01\x01\x01\x01x", {5, 5, 0, 9, 2, 0});
     list->ReconcileMarks(*buffer);
-    EXPECT_EQ(std::u16string(buffer->TextBuffer, 6), u"\x01\x01\x01 \x01x"); // ID 9 has no object
-    EXPECT_EQ(std::vector<int>(buffer->FormatBuffer, buffer->FormatBuffer + 5),
+    EXPECT_EQ(std::u16string(buffer->Text(), 6), u"\x01\x01\x01 \x01x"); // ID 9 has no object
+    EXPECT_EQ(std::vector<int>(buffer->Formats(), buffer->Formats() + 5),
               (std::vector<int>{5, 1, 3, 0, 2}));
 }
 
@@ -219,7 +219,7 @@ TEST_F(ObjectTest, MarksOfFloatedOrAlreadyClaimedObjectsBecomeSpaces) {
     add_picture(2, 4, 4, true);
     put_text(u"\x01\x01\x01", {1, 1, 2});
     list->ReconcileMarks(*buffer);
-    EXPECT_EQ(std::u16string(buffer->TextBuffer, 3), u"\x01  ");
+    EXPECT_EQ(std::u16string(buffer->Text(), 3), u"\x01  ");
 }
 
 TEST_F(ObjectTest, AppendedTextCopiesItsObjectsWithNewIds) {
@@ -234,9 +234,9 @@ TEST_F(ObjectTest, AppendedTextCopiesItsObjectsWithNewIds) {
              {1, 0, 0, 1, 2, 7});
     list->AddFrom(source, 3, 3);
     ASSERT_EQ(list->Count(), 3);
-    EXPECT_EQ(std::vector<int>(buffer->FormatBuffer, buffer->FormatBuffer + 6),
+    EXPECT_EQ(std::vector<int>(buffer->Formats(), buffer->Formats() + 6),
               (std::vector<int>{1, 0, 0, 2, 3, 0}));
-    EXPECT_EQ(buffer->TextBuffer[5], u' ');
+    EXPECT_EQ(buffer->CharAt(5), u' ');
     EXPECT_NE(dynamic_cast<TAnimateObj*>(list->Item(2)), nullptr);
     EXPECT_EQ(block_bytes(list->Item(1)->GetData()), block_bytes(source.Item(0)->GetData()));
     EXPECT_NE(list->Item(1)->GetData(), source.Item(0)->GetData());
