@@ -3,7 +3,6 @@
 #include "model/editor_buffer.h"
 
 #include <algorithm>
-#include <bit>
 
 namespace zeledit::display {
 namespace {
@@ -53,54 +52,84 @@ bool TLineItem::IsEndOfPara(const model::TEditorBuffer& Buffer, const TLineItem*
 
 // --- the list ---
 
-void TEditorLines::ListChanged() { FIndexValid = false; }
+void TEditorLines::ListChanged() {
+    if (FOwnChange || !FIndexValid) return;
+    // The list changed around the index: the lines take their pending shifts while the index
+    // still knows them, and the index is rebuilt when next needed.
+    for (std::size_t c = 0; c < FChunks.size(); ++c) Settle(c);
+    FIndexValid = false;
+}
 
 void TEditorLines::EnsureIndex() const {
     if (FIndexValid) return;
-    FIndex.clear();
-    FIndex.reserve(static_cast<std::size_t>(Count()));
-    for (model::TItemNode* n = Head(); n != nullptr; n = n->NextItem)
-        FIndex.push_back(static_cast<TLineItem*>(n));
-    // Linear construction: each node passes its sum on to its parent.
-    const std::size_t size = std::max<std::size_t>(16, std::bit_ceil(FIndex.size() + 1));
-    FTree.assign(size + 1, 0);
-    for (std::size_t i = 1; i <= FIndex.size(); ++i) FTree[i] += FIndex[i - 1]->TotalHeight();
-    for (std::size_t i = 1; i < FTree.size(); ++i) {
-        const std::size_t parent = i + (i & (~i + 1));
-        if (parent < FTree.size()) FTree[parent] += FTree[i];
+    FChunks.clear();
+    for (model::TItemNode* n = Head(); n != nullptr; n = n->NextItem) {
+        if (FChunks.empty() || FChunks.back().lines.size() == ChunkLines) FChunks.emplace_back();
+        auto* line = static_cast<TLineItem*>(n);
+        FChunks.back().lines.push_back(line);
+        FChunks.back().height += line->TotalHeight();
     }
+    FPrefixFrom = 0;
     FIndexValid = true;
 }
 
-void TEditorLines::AddHeight(std::int32_t Index, std::int64_t Delta) const {
-    for (std::size_t i = static_cast<std::size_t>(Index) + 1; i < FTree.size(); i += i & (~i + 1))
-        FTree[i] += Delta;
+void TEditorLines::EnsurePrefix() const {
+    EnsureIndex();
+    FFirst.resize(FChunks.size());
+    FTop.resize(FChunks.size());
+    for (std::size_t c = FPrefixFrom; c < FChunks.size(); ++c) {
+        FFirst[c] = c == 0 ? 0 : FFirst[c - 1] + static_cast<std::int32_t>(FChunks[c - 1].lines.size());
+        FTop[c] = c == 0 ? 0 : FTop[c - 1] + FChunks[c - 1].height;
+    }
+    FPrefixFrom = FChunks.size();
+}
+
+std::size_t TEditorLines::ChunkOf(std::int32_t Index) const {
+    EnsurePrefix();
+    return static_cast<std::size_t>(std::upper_bound(FFirst.begin(), FFirst.end(), Index) - FFirst.begin()) -
+           1;
+}
+
+void TEditorLines::Settle(std::size_t c) const {
+    Chunk& chunk = FChunks[c];
+    if (chunk.shift == 0) return;
+    for (TLineItem* line : chunk.lines)
+        line->At = static_cast<std::uint32_t>(std::max<std::int64_t>(0, line->At + chunk.shift));
+    chunk.shift = 0;
 }
 
 std::int64_t TEditorLines::SumBefore(std::int32_t Index) const {
-    EnsureIndex();
-    std::int64_t sum = 0;
-    for (std::size_t i = static_cast<std::size_t>(std::clamp(Index, 0, Count())); i > 0; i &= i - 1)
-        sum += FTree[i];
+    EnsurePrefix();
+    if (FChunks.empty() || Index <= 0) return 0;
+    if (Index >= Count()) return FTop.back() + FChunks.back().height;
+    const std::size_t c = ChunkOf(Index);
+    std::int64_t sum = FTop[c];
+    const auto& lines = FChunks[c].lines;
+    for (std::int32_t i = FFirst[c]; i < Index; ++i)
+        sum += lines[static_cast<std::size_t>(i - FFirst[c])]->TotalHeight();
     return sum;
 }
 
 std::int32_t TEditorLines::FirstReaching(std::int64_t y) const {
-    EnsureIndex();
-    // The largest prefix whose sum stays below y: the line after it is the one reaching y.
-    std::size_t at = 0;
-    for (std::size_t step = std::bit_floor(FTree.size() - 1); step != 0; step >>= 1)
-        if (at + step < FTree.size() && FTree[at + step] < y) {
-            at += step;
-            y -= FTree[at];
-        }
-    return static_cast<std::int32_t>(at);
+    EnsurePrefix();
+    if (FChunks.empty() || y <= 0) return 0;
+    // The last chunk that starts above y, then its line that reaches y.
+    const std::size_t c =
+        static_cast<std::size_t>(std::lower_bound(FTop.begin(), FTop.end(), y) - FTop.begin()) - 1;
+    std::int64_t bottom = FTop[c];
+    const auto& lines = FChunks[c].lines;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        bottom += lines[i]->TotalHeight();
+        if (bottom >= y) return FFirst[c] + static_cast<std::int32_t>(i);
+    }
+    return FFirst[c] + static_cast<std::int32_t>(lines.size());
 }
 
 TLineItem* TEditorLines::Line(std::int32_t Index) const {
     if (Index < 0 || Index >= Count()) return nullptr;
-    EnsureIndex();
-    return FIndex[static_cast<std::size_t>(Index)];
+    const std::size_t c = ChunkOf(Index);
+    Settle(c);
+    return FChunks[c].lines[static_cast<std::size_t>(Index - FFirst[c])];
 }
 
 std::int32_t TEditorLines::IndexOf(const model::TItemNode* pNode) const {
@@ -114,48 +143,89 @@ std::int32_t TEditorLines::IndexOf(const model::TItemNode* pNode) const {
 }
 
 void TEditorLines::SetInfo(std::int32_t Index, std::uint32_t AIdx, const model::TLineInfo& Info) {
-    TLineItem* line = Line(Index);
+    TLineItem* line = Line(Index); // its chunk's shift is settled: AIdx is where it starts now
     if (line == nullptr) return;
     const int before = line->TotalHeight();
     line->SetInfo(AIdx, Info);
-    if (line->TotalHeight() != before) AddHeight(Index, line->TotalHeight() - before);
+    if (line->TotalHeight() == before) return;
+    const std::size_t c = ChunkOf(Index);
+    FChunks[c].height += line->TotalHeight() - before;
+    Touched(c + 1);
 }
 
 void TEditorLines::AppendLine(std::uint32_t AIdx, const model::TLineInfo& Info) {
     EnsureIndex();
     auto* line = new TLineItem(AIdx, Info);
+    FOwnChange = true;
     Append(line);
-    FIndex.push_back(line);
-    if (FIndex.size() + 1 > FTree.size()) {
-        FIndexValid = false; // grows the tree
-        EnsureIndex();
-    } else {
-        AddHeight(static_cast<std::int32_t>(FIndex.size()) - 1, line->TotalHeight());
-        FIndexValid = true;
+    FOwnChange = false;
+    if (FChunks.empty() || FChunks.back().lines.size() >= ChunkLines) {
+        FChunks.emplace_back();
+        Touched(FChunks.size() - 1);
     }
+    Settle(FChunks.size() - 1);
+    FChunks.back().lines.push_back(line);
+    FChunks.back().height += line->TotalHeight();
 }
 
 void TEditorLines::InsertLine(std::int32_t Index, std::uint32_t AIdx, const model::TLineInfo& Info) {
     TLineItem* before = Line(Index);
     if (before == nullptr) return AppendLine(AIdx, Info);
-    Insert(before, new TLineItem(AIdx, Info));
+    auto* line = new TLineItem(AIdx, Info);
+    FOwnChange = true;
+    Insert(before, line);
+    FOwnChange = false;
+    const std::size_t c = ChunkOf(Index);
+    Chunk& chunk = FChunks[c];
+    chunk.lines.insert(chunk.lines.begin() + (Index - FFirst[c]), line);
+    chunk.height += line->TotalHeight();
+    Touched(c + 1);
+    if (chunk.lines.size() < 2 * ChunkLines) return;
+    // Split in two halves; both are settled, as the chunk was read above.
+    Chunk second;
+    second.lines.assign(chunk.lines.begin() + ChunkLines, chunk.lines.end());
+    chunk.lines.resize(ChunkLines);
+    for (const TLineItem* l : second.lines) second.height += l->TotalHeight();
+    chunk.height -= second.height;
+    FChunks.insert(FChunks.begin() + static_cast<std::ptrdiff_t>(c) + 1, std::move(second));
+}
+
+TLineItem* TEditorLines::Unlink(std::int32_t Index) {
+    TLineItem* line = Line(Index);
+    const std::size_t c = ChunkOf(Index);
+    Chunk& chunk = FChunks[c];
+    chunk.lines.erase(chunk.lines.begin() + (Index - FFirst[c]));
+    chunk.height -= line->TotalHeight();
+    if (chunk.lines.empty()) {
+        FChunks.erase(FChunks.begin() + static_cast<std::ptrdiff_t>(c));
+        Touched(c);
+    } else {
+        Touched(c + 1);
+    }
+    return line;
+}
+
+void TEditorLines::FreeLine(std::int32_t Index) {
+    if (Index < 0 || Index >= Count()) return;
+    TLineItem* line = Unlink(Index);
+    FOwnChange = true;
+    FreeItem(line);
+    FOwnChange = false;
 }
 
 void TEditorLines::ShiftFrom(std::int32_t Index, std::int64_t Delta) {
-    EnsureIndex();
-    for (std::size_t i = static_cast<std::size_t>(std::max(Index, 0)); i < FIndex.size(); ++i)
-        FIndex[i]->At = static_cast<std::uint32_t>(std::max<std::int64_t>(0, FIndex[i]->At + Delta));
+    Index = std::max(Index, 0);
+    if (Index >= Count() || Delta == 0) return;
+    const std::size_t c = ChunkOf(Index);
+    Settle(c);
+    auto& lines = FChunks[c].lines;
+    for (std::size_t i = static_cast<std::size_t>(Index - FFirst[c]); i < lines.size(); ++i)
+        lines[i]->At = static_cast<std::uint32_t>(std::max<std::int64_t>(0, lines[i]->At + Delta));
+    for (std::size_t k = c + 1; k < FChunks.size(); ++k) FChunks[k].shift += Delta;
 }
 
 void TEditorLines::FreeAfter(std::int32_t Index) {
-    EnsureIndex();
-    while (Count() > std::max(Index + 1, 0)) {
-        TLineItem* last = FIndex.back();
-        AddHeight(Count() - 1, -last->TotalHeight());
-        FIndex.pop_back();
-        FreeItem(last);
-        FIndexValid = true;
-    }
+    while (Count() > std::max(Index + 1, 0)) FreeLine(Count() - 1);
 }
 
 std::int32_t TEditorLines::GetAbsPos(std::int32_t line) const {
@@ -190,11 +260,21 @@ std::int32_t TEditorLines::GetLineOnWindow(std::int32_t line) const {
 }
 
 std::int32_t TEditorLines::GetLinePos(std::uint32_t idxAt) const {
-    EnsureIndex();
-    // Lines whose start lies below idxAt, minus one.
-    const auto below = std::lower_bound(FIndex.begin(), FIndex.end(), idxAt,
+    EnsurePrefix();
+    // Lines whose start lies below idxAt, minus one: first the chunks that start below it.
+    const auto starts_below = [&](const Chunk& chunk) {
+        return std::max<std::int64_t>(0, chunk.lines.front()->At + chunk.shift) < idxAt;
+    };
+    const std::size_t chunks = static_cast<std::size_t>(
+        std::partition_point(FChunks.begin(), FChunks.end(), starts_below) - FChunks.begin());
+    if (chunks == 0) return 0;
+    const std::size_t c = chunks - 1;
+    Settle(c);
+    const auto& lines = FChunks[c].lines;
+    const auto below = std::lower_bound(lines.begin(), lines.end(), idxAt,
                                         [](const TLineItem* l, std::uint32_t at) { return l->At < at; });
-    return std::max(0, std::min(static_cast<std::int32_t>(below - FIndex.begin()) - 1, LastIndex()));
+    const std::int32_t count = FFirst[c] + static_cast<std::int32_t>(below - lines.begin());
+    return std::max(0, std::min(count - 1, LastIndex()));
 }
 
 std::int32_t TEditorLines::GetLineAtPoint(std::int32_t yPos) const {

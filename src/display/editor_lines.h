@@ -1,6 +1,7 @@
-// The laid-out lines of a document, first line first. Besides the list, an index array
-// gives positional access and a Fenwick tree over the lines' total heights gives document
-// positions, so finding a line by index, text position or height never walks the list.
+// The laid-out lines of a document, first line first. Besides the list, an index of chunks
+// of a few hundred lines gives positional access, heights and text positions: finding a line
+// never walks the list, inserting or removing one touches one chunk, and moving the starts of
+// all later lines after an edit is recorded per chunk and applied when a chunk is next read.
 #pragma once
 
 #include "model/editor_info.h"
@@ -56,6 +57,7 @@ public:
     void InsertLine(std::int32_t Index, std::uint32_t AIdx, const model::TLineInfo& Info);
     // Adds `Delta` to the start of every line from `Index` on.
     void ShiftFrom(std::int32_t Index, std::int64_t Delta);
+    void FreeLine(std::int32_t Index);
     // Frees every line after `Index`.
     void FreeAfter(std::int32_t Index);
 
@@ -83,15 +85,28 @@ protected:
     void ListChanged() override;
 
 private:
-    void EnsureIndex() const;
-    void AddHeight(std::int32_t Index, std::int64_t Delta) const;
+    struct Chunk {
+        std::vector<TLineItem*> lines;
+        std::int64_t height = 0; // of its lines together
+        std::int64_t shift = 0;  // not yet added to its lines' starts
+    };
+    static constexpr std::size_t ChunkLines = 128; // a chunk splits at twice as many
+
+    void EnsureIndex() const;  // rebuilt from the list after a change made around the index
+    void EnsurePrefix() const; // FFirst and FTop from FPrefixFrom on
+    std::size_t ChunkOf(std::int32_t Index) const;
+    void Settle(std::size_t c) const; // applies the chunk's pending shift
+    void Touched(std::size_t c) const { FPrefixFrom = std::min(FPrefixFrom, c); }
+    TLineItem* Unlink(std::int32_t Index);
     std::int64_t SumBefore(std::int32_t Index) const; // total heights of lines 0..Index-1
     std::int32_t FirstReaching(std::int64_t y) const; // first line whose bottom is >= y
 
-    // Rebuilt lazily when the list changed other than at its tail.
-    mutable std::vector<TLineItem*> FIndex;
-    mutable std::vector<std::int64_t> FTree; // Fenwick tree, 1-based
+    mutable std::vector<Chunk> FChunks;
+    mutable std::vector<std::int32_t> FFirst; // each chunk's first line
+    mutable std::vector<std::int64_t> FTop;   // the heights of the lines before each chunk
+    mutable std::size_t FPrefixFrom = 0;
     mutable bool FIndexValid = true;
+    bool FOwnChange = false; // the list changes through the index's own operations
 };
 
 } // namespace zeledit::display

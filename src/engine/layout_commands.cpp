@@ -192,7 +192,7 @@ std::optional<int> ResumeShifted(TFormatEditor& e, Relayout& walk, std::uint32_t
         while (const display::TLineItem* old = lines.Line(walk.Next())) {
             const std::int64_t m = mapped(old->At);
             if (m < walk.Start()) {
-                lines.FreeAt(walk.Next());
+                lines.FreeLine(walk.Next());
                 continue;
             }
             insert = m > walk.Start();

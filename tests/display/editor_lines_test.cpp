@@ -105,5 +105,66 @@ TEST(EditorLines, FindingLinesByTextPosition) {
     EXPECT_EQ(lines.IndexOf(lines.Line(2)), 2);
 }
 
+// Lines inserted, removed, resized and moved anywhere in a long list, against a plain array:
+// every way of finding a line agrees with a walk of the array.
+TEST(EditorLines, ALongListFollowsEditsAnywhere) {
+    std::mt19937 random(11);
+    TEditorLines lines;
+    struct Model {
+        std::uint32_t at;
+        int height;
+    };
+    std::vector<Model> model;
+    for (std::uint32_t i = 0; i < 3000; ++i) {
+        lines.AppendLine(10 * i, info(10));
+        model.push_back({10 * i, 10});
+    }
+    for (int round = 0; round < 4000; ++round) {
+        const auto k = static_cast<std::int32_t>(random() % model.size());
+        const std::size_t ks = static_cast<std::size_t>(k);
+        switch (random() % 4) {
+        case 0: { // a line splits: the new one starts halfway
+            const std::uint32_t end = ks + 1 < model.size() ? model[ks + 1].at : model[ks].at + 10;
+            const std::uint32_t at = model[ks].at + (end - model[ks].at) / 2;
+            if (at == model[ks].at) break;
+            const int h = 5 + static_cast<int>(random() % 20);
+            lines.InsertLine(k + 1, at, info(static_cast<std::uint32_t>(h)));
+            model.insert(model.begin() + k + 1, {at, h});
+            break;
+        }
+        case 1:
+            if (model.size() < 2 || k == 0) break;
+            lines.FreeLine(k);
+            model.erase(model.begin() + k);
+            break;
+        case 2: { // typing or rubbing out in line k - 1: the later lines move
+            const std::int64_t delta = static_cast<std::int64_t>(random() % 7) - 3;
+            if (k == 0 || model[ks].at + delta <= model[ks - 1].at) break;
+            lines.ShiftFrom(k, delta);
+            for (std::size_t i = ks; i < model.size(); ++i)
+                model[i].at = static_cast<std::uint32_t>(model[i].at + delta);
+            break;
+        }
+        default: {
+            const int h = 5 + static_cast<int>(random() % 20);
+            lines.SetInfo(k, model[ks].at, info(static_cast<std::uint32_t>(h)));
+            model[ks].height = h;
+        }
+        }
+        if (round % 100 != 0) continue;
+        ASSERT_EQ(lines.Count(), static_cast<std::int32_t>(model.size()));
+        std::int32_t y = 0;
+        for (std::size_t i = 0; i < model.size(); ++i) {
+            const auto index = static_cast<std::int32_t>(i);
+            ASSERT_EQ(lines.Line(index)->At, model[i].at) << "round " << round << " line " << i;
+            ASSERT_EQ(lines.GetAbsPos(index), y) << "round " << round << " line " << i;
+            ASSERT_EQ(lines.GetLinePos(model[i].at + 1), index);
+            ASSERT_EQ(lines.GetLineAtAbsPos(y + 1), index);
+            y += model[i].height;
+        }
+        ASSERT_EQ(lines.GetDocumentHeight(), y);
+    }
+}
+
 } // namespace
 } // namespace zeledit::display
