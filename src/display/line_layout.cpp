@@ -27,7 +27,7 @@ public:
     LineWalk(HDC dc, std::uint32_t start, const model::TParagraphItem& para, model::TEditorInfo& ei)
         : dc_(dc), para_(para), ei_(ei), line_(ei.eiCurrentLine), text_(ei.eiBuffers->ParagraphText(start)),
           formats_(ei.eiBuffers->ParagraphFormats(start)), start_(start), break_(start),
-          saved_font_(GetCurrentObject(dc, OBJ_FONT)) {
+          saved_font_(GetCurrentObject(dc, OBJ_FONT)), selected_(dc) {
         const auto& r = line_.tmLineRegion;
         available_ = std::max(r.Right - r.Left, GetDeviceCaps(dc, LOGPIXELSX) / 4);
     }
@@ -70,6 +70,7 @@ private:
     const std::uint8_t* formats_;
     std::uint32_t start_, break_;
     HGDIOBJ saved_font_;
+    platform::SelectedFont selected_; // the font of format_
     int available_ = 0, committed_ = 0, pending_ = 0;
     std::uint32_t count_ = 0;
     int ascent_ = 0, height_ = 0, line_height_ = 0;
@@ -98,10 +99,11 @@ void LineWalk::SelectFormat(std::uint8_t format) {
     format_ = format;
     const model::TFontItem* font = ei_.eiFonts->GetFormatItem(format);
     SelectObject(dc_, font->FFontHandle);
-    TEXTMETRICW tm{};
-    GetTextMetricsW(dc_, &tm);
+    selected_ = platform::SelectedFont(dc_);
+    const TEXTMETRICW tm = selected_.Valid() ? selected_.Metrics() : TEXTMETRICW{};
     ascent_ = std::max(ascent_, static_cast<int>(tm.tmAscent));
-    const int h = RunHeight(dc_, font->FAttributes.ftUnderline) + font->FAttributes.ftShadow * model::PenUnit;
+    const int h =
+        RunHeight(selected_, font->FAttributes.ftUnderline) + font->FAttributes.ftShadow * model::PenUnit;
     height_ = std::max(height_, h);
     if (height_ - ascent_ < tm.tmDescent) height_ += tm.tmDescent;
 }
@@ -116,10 +118,8 @@ void LineWalk::AddWidth(char16_t c, std::uint8_t format) {
             ascent_ = std::max(ascent_, o->Height());
             height_ = std::max(height_, below + o->Height());
         }
-    } else {
-        SIZE size{};
-        GetTextExtentPoint32W(dc_, &c, 1, &size);
-        w = size.cx;
+    } else if (selected_.Valid()) {
+        w = selected_.Width(c);
     }
     if (aligned_tab_) return;
     if (pending_ + w > available_ && committed_ == 0) {
@@ -262,17 +262,17 @@ int UnderlineThickness(int style, int size) {
     }
 }
 
-int RunHeight(HDC dc, int underline_style) {
+int RunHeight(HDC dc, int underline_style) { return RunHeight(platform::SelectedFont(dc), underline_style); }
+
+int RunHeight(const platform::SelectedFont& font, int underline_style) {
     OUTLINETEXTMETRICW otm{};
     TEXTMETRICW tm{};
-    int underline_size = 0, underline_position = 0;
-    if (GetOutlineTextMetricsW(dc, sizeof otm, &otm) != 0) {
+    int underline_size = 1, underline_position = 1;
+    if (font.Valid()) {
+        font.OutlineMetrics(otm);
         tm = otm.otmTextMetrics;
         underline_size = otm.otmsUnderscoreSize;
         underline_position = otm.otmsUnderscorePosition;
-    } else {
-        GetTextMetricsW(dc, &tm);
-        underline_size = underline_position = std::max(tm.tmAscent / (tm.tmWeight >= 700 ? 10 : 11), 1);
     }
     return std::max(tm.tmHeight + tm.tmExternalLeading,
                     tm.tmAscent + std::abs(underline_position) +

@@ -4,6 +4,7 @@
 
 #include "model/editor_info.h"
 #include "model/editor_paragraphs.h"
+#include "platform/gdi/selected_font.h"
 
 #include <zeledit/windows.h>
 
@@ -15,6 +16,7 @@ bool IsBreakAnywhere(char16_t c);
 int UnderlineThickness(int style, int size);
 // The height a run of the font selected into `dc` needs with the given underline.
 int RunHeight(HDC dc, int underline_style);
+int RunHeight(const platform::SelectedFont& font, int underline_style);
 // The first of tab entries 0 to 49 right of x, else 50.
 int TabStopAt(int x, const TTabArray& tabs);
 

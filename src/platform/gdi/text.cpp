@@ -3,6 +3,7 @@
 #include "platform/core/rounding.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/fonts/real_font.h"
+#include "platform/gdi/selected_font.h"
 
 #include FT_OUTLINE_H
 
@@ -210,6 +211,18 @@ BOOL GetTextExtentPoint32W(HDC handle, LPCWSTR text, int count, SIZE* size) {
     size->cy = font->metrics().tmHeight;
     return TRUE;
 }
+
+SelectedFont::SelectedFont(HDC handle) {
+    if (DeviceContext* dc = find_dc(handle)) {
+        Font& font = current_font(*dc);
+        real_font(font);
+        font_ = font.real;
+    }
+}
+
+int SelectedFont::Width(char16_t c) const { return font_->advance(c); }
+const TEXTMETRICW& SelectedFont::Metrics() const { return font_->metrics(); }
+void SelectedFont::OutlineMetrics(OUTLINETEXTMETRICW& otm) const { font_->outline_metrics(otm); }
 
 BOOL GetCharWidth32W(HDC dc, UINT first, UINT last, int* widths) {
     const RealFont* font = font_of(dc);
