@@ -328,16 +328,28 @@ void MeasureWrappedLine(HDC dc, int y, std::uint32_t start, const model::TParagr
     MeasureLine(dc, start, para, ei);
 }
 
-std::uint32_t LayoutAndPaintLine(HDC dc, int windowY, int docY, model::TParagraphItem& para,
-                                 std::uint32_t start, model::TEditorInfo& ei) {
+std::uint32_t LayoutLine(HDC dc, int docY, const model::TParagraphItem& para, std::uint32_t start,
+                         model::TEditorInfo& ei) {
     model::TLineInfo& line = ei.eiCurrentLine;
     line.tmLineRegion = {static_cast<std::int16_t>(line.tmRegion.left),
                          static_cast<std::int16_t>(line.tmRegion.right), 0};
     MeasureWrappedLine(dc, docY, start, para, ei);
+    return line.tmIndex;
+}
+
+void PaintLaidOutLine(HDC dc, int windowY, model::TParagraphItem& para, std::uint32_t start,
+                      model::TEditorInfo& ei) {
+    model::TLineInfo& line = ei.eiCurrentLine;
     const std::uint32_t next = line.tmIndex;
     line.tmIndex = start;
     PaintLine(dc, windowY, para, ei);
     line.tmIndex = next;
+}
+
+std::uint32_t LayoutAndPaintLine(HDC dc, int windowY, int docY, model::TParagraphItem& para,
+                                 std::uint32_t start, model::TEditorInfo& ei) {
+    const std::uint32_t next = LayoutLine(dc, docY, para, start, ei);
+    PaintLaidOutLine(dc, windowY, para, start, ei);
     return next;
 }
 

@@ -28,7 +28,12 @@ int MeasureLine(HDC dc, std::uint32_t start, const model::TParagraphItem& para, 
 bool WrapLineRegion(model::TEditorInfo& ei, int y, int height);
 void MeasureWrappedLine(HDC dc, int y, std::uint32_t start, const model::TParagraphItem& para,
                         model::TEditorInfo& ei);
-// Measures the line at document y and paints it at window y; answers the next start.
+// Measures the line at document y and paints it at window y; answers the next start. The two
+// halves on their own: a line measured and found as it was needs no painting.
+std::uint32_t LayoutLine(HDC dc, int docY, const model::TParagraphItem& para, std::uint32_t start,
+                         model::TEditorInfo& ei);
+void PaintLaidOutLine(HDC dc, int windowY, model::TParagraphItem& para, std::uint32_t start,
+                      model::TEditorInfo& ei);
 std::uint32_t LayoutAndPaintLine(HDC dc, int windowY, int docY, model::TParagraphItem& para,
                                  std::uint32_t start, model::TEditorInfo& ei);
 // Prepares eiCurrentLine for the line at `start`: a new paragraph after a paragraph break,

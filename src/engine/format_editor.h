@@ -120,7 +120,10 @@ public:
     void Refresh();
     std::int32_t GetDocumentHeight() const;
     // Re-lays out line Index in place and paints it; answers its paragraph.
-    model::TParagraphItem* UpdateLine(HDC dc, std::int32_t Index);
+    // Lays line Index out again and paints it, unless `keep`, asked with where the line now
+    // ends, answers that it shows what it showed before.
+    model::TParagraphItem* UpdateLine(HDC dc, std::int32_t Index,
+                                      const std::function<bool(std::uint32_t next)>& keep = nullptr);
     // Painting.
     void WMPaint();
     void Paint(HDC PaintDC, const PAINTSTRUCT& ps);

@@ -10,10 +10,16 @@
 namespace zeledit::engine {
 namespace {
 
+// Units inserted at `at` (removed from it when `delta` is negative).
+struct EditSpan {
+    std::uint32_t at;
+    std::int64_t delta;
+};
+
 // What a line looked like before it was laid out again.
 struct OldLine {
     std::uint32_t At, Next;
-    int Width, TotalHeight, TextHeight, BandWidth, MoreHeight;
+    int Width, TotalHeight, TextHeight, BandWidth, MoreHeight, Left, Baseline;
 };
 
 // `shift` units were inserted (or removed) before line k: the old text was that much shorter.
@@ -23,7 +29,15 @@ OldLine Remember(const display::TEditorLines& lines, std::int32_t k, const model
     const display::TLineItem* next = lines.Line(k + 1);
     const auto old_next =
         next != nullptr ? next->At : static_cast<std::uint32_t>(buffer.TextLength() - shift);
-    return {l.At, old_next, l.Width(), l.TotalHeight(), l.TextHeight(), l.BandWidth(), l.FRegion.MoreHeight};
+    return {l.At,
+            old_next,
+            l.Width(),
+            l.TotalHeight(),
+            l.TextHeight(),
+            l.BandWidth(),
+            l.FRegion.MoreHeight,
+            l.FRegion.Left,
+            l.FBaseLine};
 }
 
 // The new line ends where the old one did (shifted) and has the same metrics: every line
@@ -87,7 +101,8 @@ void TFormatEditor::GetLines() {
     FLines->UpdateBottomLine();
 }
 
-model::TParagraphItem* TFormatEditor::UpdateLine(HDC dc, std::int32_t Index) {
+model::TParagraphItem* TFormatEditor::UpdateLine(HDC dc, std::int32_t Index,
+                                                 const std::function<bool(std::uint32_t next)>& keep) {
     model::TLineInfo& line = edInfo.eiCurrentLine;
     const display::TLineItem& item = *FLines->Line(Index);
     const std::uint32_t at = item.At;
@@ -97,7 +112,8 @@ model::TParagraphItem* TFormatEditor::UpdateLine(HDC dc, std::int32_t Index) {
     line.tmEndOfDoc = line.tmBreakPara = false;
     line.tmFirstLine = item.IsFirstLine(*FBuffer);
     model::TParagraphItem* para = FParas->GetParaInfo(at, line.tmFirstLine);
-    display::LayoutAndPaintLine(dc, window_y, doc_y, *para, at, edInfo);
+    const std::uint32_t next = display::LayoutLine(dc, doc_y, *para, at, edInfo);
+    if (!keep || !keep(next)) display::PaintLaidOutLine(dc, window_y, *para, at, edInfo);
     FLines->SetInfo(Index, at, line);
     const std::int32_t below = line.tmLineRegion.MoreHeight + static_cast<std::int32_t>(line.tmHeight);
     line.tmWindowPosition = window_y + below;
@@ -115,12 +131,18 @@ namespace {
 // document y and reusing the old nodes in order.
 class Relayout {
 public:
-    Relayout(TFormatEditor& editor, HDC dc, std::int32_t first)
-        : e_(editor), dc_(dc), line_(editor.edInfo.eiCurrentLine) {
+    // With the edit given, lines the edit did not touch that come out as they were, at the
+    // same height, are not painted again.
+    Relayout(TFormatEditor& editor, HDC dc, std::int32_t first, std::optional<EditSpan> edit = std::nullopt)
+        : e_(editor), dc_(dc), line_(editor.edInfo.eiCurrentLine),
+          edit_(editor.FObjects->AnyFloated() ? std::nullopt : edit) {
         editor.HideTheCaret();
         line_.tmEraseBackground = true;
         top_ = editor.FLines->GetLineOnWindow(first);
-        para_ = editor.UpdateLine(dc, first);
+        const std::optional<OldLine> old = Before(first);
+        const std::uint32_t at = editor.FLines->Line(first)->At;
+        para_ = editor.UpdateLine(dc, first, [&](std::uint32_t next) { return Keeps(old, at, next); });
+        Measured(old);
         window_y_ = line_.tmWindowPosition;
         doc_y_ = line_.tmDocPosition;
         start_ = line_.tmIndex;
@@ -136,15 +158,20 @@ public:
     // when asked) from the current start.
     void Step(bool insert = false) {
         display::TEditorLines& lines = *e_.FLines;
+        const std::optional<OldLine> old = insert ? std::nullopt : Before(next_);
         if (insert || next_ >= lines.Count()) lines.InsertLine(next_, start_, model::TLineInfo{});
         const std::uint32_t at = start_;
-        start_ = display::LayoutAndPaintLine(dc_, window_y_, doc_y_, *para_, at, e_.edInfo);
+        start_ = display::LayoutLine(dc_, doc_y_, *para_, at, e_.edInfo);
+        if (!Keeps(old, at, start_)) display::PaintLaidOutLine(dc_, window_y_, *para_, at, e_.edInfo);
+        Measured(old);
         lines.SetInfo(next_, at, line_);
         const int height = static_cast<int>(line_.tmHeight) + line_.tmLineRegion.MoreHeight;
         window_y_ += height;
         doc_y_ += height;
         ++next_;
     }
+    // Lines went or came before the next one: it and all after it are painted.
+    void Moved() { moved_ = true; }
     // The document ended at the last node laid out: what followed goes.
     void EndHere() {
         e_.FLines->FreeAfter(next_ - 1);
@@ -165,9 +192,33 @@ public:
     }
 
 private:
+    std::optional<OldLine> Before(std::int32_t k) const {
+        if (!edit_ || k >= e_.FLines->Count()) return std::nullopt;
+        return Remember(*e_.FLines, k, *e_.FBuffer, edit_->delta);
+    }
+    // The line just measured from `at` to `next` shows what it showed: the edit lies wholly
+    // before or after its old units, nothing above it moved, and it ends and measures the same.
+    bool Keeps(const std::optional<OldLine>& old, std::uint32_t at, std::uint32_t next) const {
+        if (!old || moved_) return false;
+        const std::int64_t removed = std::max<std::int64_t>(-edit_->delta, 0);
+        std::int64_t shift = 0;
+        if (old->At > edit_->at + removed)
+            shift = edit_->delta;
+        else if (old->Next >= edit_->at)
+            return false;
+        return SameAsBefore(*old, line_, at, next, shift) && old->Left == line_.tmLineRegion.Left &&
+               old->Baseline == static_cast<int>(std::min<std::uint32_t>(line_.tmBaseline, 0xFFFF));
+    }
+    void Measured(const std::optional<OldLine>& old) {
+        if (!old || old->TotalHeight != static_cast<int>(line_.tmHeight) + line_.tmLineRegion.MoreHeight)
+            moved_ = true;
+    }
+
     TFormatEditor& e_;
     HDC dc_;
     model::TLineInfo& line_;
+    std::optional<EditSpan> edit_;
+    bool moved_ = false;
     model::TParagraphItem* para_ = nullptr;
     int top_ = 0, window_y_ = 0, doc_y_ = 0;
     std::uint32_t start_ = 0;
@@ -193,6 +244,7 @@ std::optional<int> ResumeShifted(TFormatEditor& e, Relayout& walk, std::uint32_t
             const std::int64_t m = mapped(old->At);
             if (m < walk.Start()) {
                 lines.FreeLine(walk.Next());
+                walk.Moved();
                 continue;
             }
             insert = m > walk.Start();
@@ -222,7 +274,8 @@ bool TFormatEditor::RepaintChar(std::int32_t Index, std::int32_t AmountOfChange,
     if (FLines->Line(Index) == nullptr) return false;
     Index = FirstAffectedLine(*FLines, *FBuffer, Index);
     HDC dc = GetEditDC();
-    Relayout walk(*this, dc, Index);
+    const std::optional<EditSpan> edit = At ? std::optional<EditSpan>({*At, AmountOfChange}) : std::nullopt;
+    Relayout walk(*this, dc, Index, edit);
     const auto in_step = [&] {
         const display::TLineItem* node = FLines->Line(walk.Next());
         return node != nullptr && std::int64_t{node->At} + AmountOfChange == walk.Start();

@@ -143,5 +143,33 @@ TEST_F(IncrementalLayout, TypingInALineWithRoomShiftsTheLinesBelow) {
         EXPECT_EQ(lines().Line(i)->At, starts[std::size_t(i - line - 1)] + 1) << i;
 }
 
+// Keys typed anywhere, as a user types them: what the window shows after each keystroke's
+// partial repaint is what a full repaint shows.
+TEST_F(IncrementalLayout, TypingPaintsWhatAFullRepaintPaints) {
+    RECT client{};
+    GetClientRect(editor, &client);
+    const auto pixels = [&] {
+        std::vector<std::uint32_t> out;
+        for (int y = 0; y < client.bottom; ++y)
+            for (int x = 0; x < client.right; ++x) out.push_back(headless::PixelAt(editor, x, y));
+        return out;
+    };
+    const char16_t keys[] = {u'x', u'w', u' ', u'.', 8, 8, 13, u'\t'};
+    for (int step = 0; step < 60; ++step) {
+        // A place in view, so that the keystroke paints rather than scrolls.
+        const std::uint32_t top = lines().Line(lines().FTopLine)->At;
+        const std::uint32_t end = lines().Line(std::max(lines().FTopLine, lines().FBottomLine - 1))->At;
+        const std::uint32_t at = top + random() % (end - top + 1);
+        SendMessageW(editor, EFM_SETINDEX, 0, static_cast<LPARAM>(at));
+        headless::PumpMessages();
+        SendMessageW(editor, WM_CHAR, keys[random() % std::size(keys)], 0);
+        headless::PumpMessages();
+        const auto typed = pixels();
+        InvalidateRect(editor, nullptr, TRUE);
+        headless::PumpMessages();
+        ASSERT_EQ(typed, pixels()) << "step " << step << " at " << at;
+    }
+}
+
 } // namespace
 } // namespace zeledit::test
