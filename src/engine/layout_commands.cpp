@@ -62,13 +62,18 @@ std::int32_t FirstAffectedLine(const display::TEditorLines& lines, const model::
 
 } // namespace
 
-void TFormatEditor::GetLines() {
-    const HCURSOR cursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-    FObjects->ResetObjects();
-    edInfo.eiFitting = FEnableFitObjs ? -1 : 0;
-    if (edInfo.eiFitting) FObjects->FitObjects();
-    FLines->FreeAll();
-    HDC dc = GetDC(HWindow);
+// The vertical bar of a control-mode window is about to appear: the band narrows, so the
+// lines laid out so far are wasted, and waiting for the end would lay everything out twice.
+bool TFormatEditor::ScrollBarAppears(std::int32_t height) const {
+    if ((FEditStyle & (esControl | esNoScrollBars)) != esControl || VScrollbar != nullptr ||
+        (GetWindowLongW(HWindow, GWL_STYLE) & WS_VSCROLL) != 0)
+        return false;
+    // The range the bar will be given is the line count, or for a read-only editor at least
+    // the lines below a full view.
+    return CanModify ? FLines->Count() > 1 : height > edInfo.eiBoundRect.bottom - edInfo.eiBoundRect.top;
+}
+
+bool TFormatEditor::LayOutFromTop(HDC dc, bool may_restart) {
     model::TLineInfo& line = edInfo.eiCurrentLine;
     line.tmEndOfDoc = false;
     line.tmBreakPara = line.tmFirstLine = true;
@@ -87,7 +92,25 @@ void TFormatEditor::GetLines() {
         FLines->AppendLine(start, line);
         y += static_cast<std::int32_t>(line.tmHeight) + line.tmLineRegion.MoreHeight;
         start = line.tmIndex;
+        if (may_restart && ScrollBarAppears(y)) {
+            FLines->FreeAll();
+            FLayingOut = true; // the size message only takes the new band
+            ShowScrollBar(HWindow, SB_VERT, TRUE);
+            FLayingOut = false;
+            return false;
+        }
     }
+    return true;
+}
+
+void TFormatEditor::GetLines() {
+    const HCURSOR cursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    FObjects->ResetObjects();
+    edInfo.eiFitting = FEnableFitObjs ? -1 : 0;
+    if (edInfo.eiFitting) FObjects->FitObjects();
+    FLines->FreeAll();
+    HDC dc = GetDC(HWindow);
+    if (!LayOutFromTop(dc, true)) LayOutFromTop(dc, false);
     ReleaseDC(HWindow, dc);
     const std::uint32_t caret = edInfo.eiIndex;
     FLines->FTopLine = FLines->FAbsTopLinePos = 0;
@@ -420,6 +443,10 @@ std::int32_t TFormatEditor::GetDocumentHeight() const {
 
 void TFormatEditor::WMSize(TMessage& msg) {
     if (msg.WParam == SIZE_MINIMIZED) return;
+    if (FLayingOut) {
+        edInfo.eiBoundRect = GetBoundRect();
+        return;
+    }
     if ((FEditStyle & esControl) != 0 && !edInfo.eiPrinting) {
         const RECT old = edInfo.eiBoundRect;
         edInfo.eiBoundRect = GetBoundRect();

@@ -154,5 +154,32 @@ TEST_F(ViewRefresh, FittingObjectsAndTheDefaultFontLayTheDocumentOutAgain) {
     EXPECT_EQ(SendMessageW(editor, EFM_GETDOCUMENTHEIGHT, 0, 0), lines().Line(0)->TotalHeight());
 }
 
+// In control mode the band follows the window: a document long enough for the vertical bar
+// is laid out in the band the bar leaves, exactly as a layout after the bar showed would.
+TEST_F(ViewRefresh, TheBarThatALongDocumentBringsNarrowsItsLines) {
+    HWND w = CreateWindowExW(0, FormattedEditorClassName, u"", WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr,
+                             nullptr, nullptr);
+    SendMessageW(w, EFM_SETEDITTYPE, 0, engine::esControl);
+    ASSERT_EQ(GetWindowLongW(w, GWL_STYLE) & WS_VSCROLL, 0);
+    const int wide = engine(w).edInfo.eiBoundRect.right - engine(w).edInfo.eiBoundRect.left;
+    std::u16string text;
+    for (int i = 0; i < 40; ++i) text += u"words that wrap in a band of a few hundred pixels ";
+    set_text(text, 0, w);
+    ASSERT_NE(GetWindowLongW(w, GWL_STYLE) & WS_VSCROLL, 0);
+    const int narrow = engine(w).edInfo.eiBoundRect.right - engine(w).edInfo.eiBoundRect.left;
+    EXPECT_LT(narrow, wide);
+    std::vector<std::pair<std::uint32_t, int>> laid;
+    for (std::int32_t i = 0; i < lines(w).Count(); ++i) {
+        laid.emplace_back(lines(w).Line(i)->At, lines(w).Line(i)->Width());
+        EXPECT_LE(lines(w).Line(i)->FRegion.Right - lines(w).Line(i)->FRegion.Left, narrow);
+    }
+    engine(w).GetLines();
+    for (std::int32_t i = 0; i < lines(w).Count(); ++i)
+        EXPECT_EQ(laid[static_cast<std::size_t>(i)],
+                  std::make_pair(lines(w).Line(i)->At, lines(w).Line(i)->Width()));
+    EXPECT_EQ(laid.size(), static_cast<std::size_t>(lines(w).Count()));
+    DestroyWindow(w);
+}
+
 } // namespace
 } // namespace zeledit::test
