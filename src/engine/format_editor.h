@@ -114,7 +114,7 @@ public:
     void UpdateShifted(std::int32_t Index, std::uint32_t At, std::int64_t Delta);
     // Whether a walk from line Index may stop where old lines resume: floated objects make a
     // line depend on its height in the document, and lines above the view on their count.
-    bool CanResume(std::int32_t Index) const;
+    bool CanResume() const;
     void UpdateFormat(std::int32_t AFrom, std::uint32_t ATo);
     void UpdateRange(std::uint32_t AStart, std::int32_t AEnd, BOOL Erase = TRUE);
     void ValidateFromLine(std::int32_t FrLine);

@@ -207,6 +207,7 @@ public:
     }
     // Floated objects lie over the lines: they are drawn again from the first re-laid line.
     void Finish() {
+        e_.FLines->FAbsTopLinePos = e_.FLines->GetAbsPos(e_.FLines->FTopLine); // lines above may have changed
         const int saved = SaveDC(dc_);
         IntersectClipRect(dc_, -32768, top_, 32767, 32767);
         e_.FObjects->DrawFloatedObjectAt(dc_, e_.FLines->FAbsTopLinePos);
@@ -313,7 +314,7 @@ bool TFormatEditor::RepaintChar(std::int32_t Index, std::int32_t AmountOfChange,
         if (!walk.Ended() && walk.EndedParagraph() && in_step()) {
             FLines->ShiftFrom(walk.Next(), AmountOfChange);
             invalidate_from = walk.WindowY(); // heights above may have changed
-        } else if (At && CanResume(Index)) {
+        } else if (At && CanResume()) {
             invalidate_from = ResumeShifted(*this, walk, *At, AmountOfChange);
         } else {
             while (!walk.Ended()) {
@@ -403,7 +404,7 @@ void TFormatEditor::UpdateRange(std::uint32_t AStart, std::int32_t AEnd, BOOL Er
 void TFormatEditor::UpdateShifted(std::int32_t Index, std::uint32_t At, std::int64_t Delta) {
     if (FLines->Line(Index) == nullptr) return Refresh();
     Index = FirstAffectedLine(*FLines, *FBuffer, Index);
-    if (!CanResume(Index)) return UpdateFrom(Index);
+    if (!CanResume()) return UpdateFrom(Index);
     HDC dc = GetEditDC();
     Relayout walk(*this, dc, Index);
     const std::optional<int> moved_from = ResumeShifted(*this, walk, At, Delta);
@@ -415,9 +416,10 @@ void TFormatEditor::UpdateShifted(std::int32_t Index, std::uint32_t At, std::int
     CurrentLine = std::min(CurrentLine, FLines->LastIndex());
 }
 
-bool TFormatEditor::CanResume(std::int32_t Index) const {
-    return Index >= FLines->FTopLine && !FObjects->AnyFloated();
-}
+// Floated objects wrap lines by their height in the document, so after one the rest moves
+// as well as shifts. An edit above the view may resume too: the view keeps its top line by
+// index, and what moved below the resumed lines is painted again.
+bool TFormatEditor::CanResume() const { return !FObjects->AnyFloated(); }
 
 void TFormatEditor::ValidateFromLine(std::int32_t FrLine) {
     Notify(HWindow, EFN_HIDECOMMENT);

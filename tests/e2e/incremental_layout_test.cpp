@@ -68,6 +68,8 @@ protected:
 TEST_F(IncrementalLayout, RandomEditsMatchAFullLayout) {
     for (int step = 0; step < 300; ++step) {
         auto& buffer = *engine().FBuffer;
+        // Edits above the view too.
+        if (random() % 4 == 0) SendMessageW(editor, EFM_SETTOPINDEX, random() % (length() + 1), 0);
         const std::uint32_t at = position();
         const int kind = static_cast<int>(random() % 5);
         if (kind == 0) { // typing: text without paragraph marks
@@ -156,6 +158,8 @@ TEST_F(IncrementalLayout, TypingPaintsWhatAFullRepaintPaints) {
     };
     const char16_t keys[] = {u'x', u'w', u' ', u'.', 8, 8, 13, u'\t'};
     for (int step = 0; step < 60; ++step) {
+        if (step % 3 == 0)
+            SendMessageW(editor, EFM_SETTOPINDEX, random() % engine().FBuffer->TextLength(), 0);
         // A place in view, so that the keystroke paints rather than scrolls.
         const std::uint32_t top = lines().Line(lines().FTopLine)->At;
         const std::uint32_t end = lines().Line(std::max(lines().FTopLine, lines().FBottomLine - 1))->At;
