@@ -22,7 +22,7 @@ void TLinkList::Append(TItemNode* pNode) {
         FHead = pNode;
     FTail = pNode;
     ++FCount;
-    ListChanged();
+    Changed();
 }
 
 void TLinkList::Prepend(TItemNode* pNode) {
@@ -35,7 +35,7 @@ void TLinkList::Prepend(TItemNode* pNode) {
         FTail = pNode;
     FHead = pNode;
     ++FCount;
-    ListChanged();
+    Changed();
 }
 
 bool TLinkList::Insert(TItemNode* pNode, TItemNode* pItem) {
@@ -49,7 +49,7 @@ bool TLinkList::Insert(TItemNode* pNode, TItemNode* pItem) {
     pNode->PrevItem->NextItem = pItem;
     pNode->PrevItem = pItem;
     ++FCount;
-    ListChanged();
+    Changed();
     return true;
 }
 
@@ -62,7 +62,7 @@ TItemNode* TLinkList::PopFirst() {
     else
         FTail = nullptr;
     --FCount;
-    ListChanged();
+    Changed();
     return first;
 }
 
@@ -75,7 +75,7 @@ TItemNode* TLinkList::PopLast() {
     else
         FHead = nullptr;
     --FCount;
-    ListChanged();
+    Changed();
     return last;
 }
 
@@ -86,7 +86,7 @@ TItemNode* TLinkList::Delete(TItemNode* pNode) {
     pNode->PrevItem->NextItem = pNode->NextItem;
     pNode->NextItem->PrevItem = pNode->PrevItem;
     --FCount;
-    ListChanged();
+    Changed();
     return pNode;
 }
 
@@ -105,11 +105,18 @@ void TLinkList::FreeAll() {
     while (FCount > 0) delete PopLast();
 }
 
+void TLinkList::Changed() {
+    FPositions.clear();
+    ListChanged();
+}
+
 TItemNode* TLinkList::Get(std::int32_t Index) const {
     if (Index < 0 || Index >= FCount) return nullptr;
-    TItemNode* node = FHead;
-    while (Index-- > 0) node = node->NextItem;
-    return node;
+    if (FPositions.empty()) {
+        FPositions.reserve(static_cast<std::size_t>(FCount));
+        for (TItemNode* node = FHead; node != nullptr; node = node->NextItem) FPositions.push_back(node);
+    }
+    return FPositions[static_cast<std::size_t>(Index)];
 }
 
 std::int32_t TLinkList::IndexOf(const TItemNode* pNode) const {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 namespace zeledit::model {
 
@@ -38,7 +39,8 @@ public:
     void FreeItem(TItemNode* pNode);
     void FreeAt(std::int32_t Index);
     void FreeAll();
-    // Positional access walks from the head; a derived list may keep an index instead.
+    // Positional access reads an array of the items, made again after every change; a derived
+    // list may keep an index of its own instead.
     virtual TItemNode* Get(std::int32_t Index) const;
     virtual std::int32_t IndexOf(const TItemNode* pNode) const;
     void MoveToHead(TItemNode* pNode);
@@ -53,6 +55,10 @@ protected:
     std::int32_t FCount = 0;
     TItemNode* FHead = nullptr;
     TItemNode* FTail = nullptr;
+
+private:
+    void Changed();
+    mutable std::vector<TItemNode*> FPositions; // empty until asked for after a change
 };
 
 } // namespace zeledit::model

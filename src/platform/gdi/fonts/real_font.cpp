@@ -170,12 +170,17 @@ void RealFont::select(cairo_t* cr, int source) const {
     cairo_font_options_destroy(options);
 }
 
-void RealFont::outline_metrics(OUTLINETEXTMETRICW& otm) const {
+void RealFont::outline_metrics(OUTLINETEXTMETRICW& out) const {
+    if (!outline_) outline_ = make_outline_metrics();
+    out = *outline_;
+}
+
+OUTLINETEXTMETRICW RealFont::make_outline_metrics() const {
+    OUTLINETEXTMETRICW otm{};
     const FontFile& f = *file_;
     auto v = [&](int units) {
         return static_cast<int>(round_div(std::int64_t(units) * ppem_, f.units_per_em));
     };
-    otm = OUTLINETEXTMETRICW{};
     otm.otmSize = sizeof otm;
     otm.otmTextMetrics = tm_;
     otm.otmfsSelection = (lf_.lfItalic ? 1u : 0u) | (lf_.lfWeight >= 600 ? 0x20u : 0u);
@@ -201,6 +206,7 @@ void RealFont::outline_metrics(OUTLINETEXTMETRICW& otm) const {
     otm.otmsStrikeoutPosition = v(f.strikeout_position);
     otm.otmsUnderscoreSize = std::max(1, v(f.underline_thickness));
     otm.otmsUnderscorePosition = v(f.underline_position);
+    return otm;
 }
 
 std::shared_ptr<const RealFont> realize_font(const LOGFONTW& lf) {

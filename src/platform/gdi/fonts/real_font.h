@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -62,6 +63,7 @@ public:
     double x_units_scale() const { return double(num_) / double(den_); }
 
 private:
+    OUTLINETEXTMETRICW make_outline_metrics() const;
     void fill_page(std::size_t page) const;
 
     LOGFONTW lf_;
@@ -75,6 +77,7 @@ private:
     std::int64_t den_;
     TEXTMETRICW tm_{};
     mutable std::array<std::unique_ptr<std::array<GlyphInfo, 256>>, 256> pages_;
+    mutable std::optional<OUTLINETEXTMETRICW> outline_; // made on first use
 };
 
 std::shared_ptr<const RealFont> realize_font(const LOGFONTW& lf);
