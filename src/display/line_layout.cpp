@@ -289,11 +289,15 @@ int MeasureLine(HDC dc, std::uint32_t start, const model::TParagraphItem& para, 
     return LineWalk(dc, start, para, ei).Run();
 }
 
-bool WrapLineRegion(model::TEditorInfo& ei, int y, int height) {
+bool WrapLineRegion(model::TEditorInfo& ei, int y, int height, bool floated) {
     model::TLineInfo& line = ei.eiCurrentLine;
     line.tmLineRegion.Left = static_cast<std::int16_t>(std::clamp<long>(line.tmRegion.left, -32768, 32767));
     line.tmLineRegion.Right = static_cast<std::int16_t>(std::clamp<long>(line.tmRegion.right, -32768, 32767));
     if (ei.eiObjects == nullptr) return false;
+    if (!floated) {
+        line.tmLineRegion.MoreHeight = 0;
+        return false;
+    }
     int at = y;
     bool met = false;
     const int narrowest = RoundNearest(DotPerInchX * 0.5);
@@ -318,10 +322,10 @@ bool WrapLineRegion(model::TEditorInfo& ei, int y, int height) {
 }
 
 void MeasureWrappedLine(HDC dc, int y, std::uint32_t start, const model::TParagraphItem& para,
-                        model::TEditorInfo& ei) {
+                        model::TEditorInfo& ei, bool floated) {
     const model::TLineInfo saved = ei.eiCurrentLine;
     const int height = MeasureLine(dc, start, para, ei);
-    if (!WrapLineRegion(ei, y, height)) return;
+    if (!WrapLineRegion(ei, y, height, floated)) return;
     const model::TLineRegion region = ei.eiCurrentLine.tmLineRegion;
     ei.eiCurrentLine = saved;
     ei.eiCurrentLine.tmLineRegion = region;

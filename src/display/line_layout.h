@@ -25,9 +25,10 @@ int TabStopAt(int x, const TTabArray& tabs);
 int MeasureLine(HDC dc, std::uint32_t start, const model::TParagraphItem& para, model::TEditorInfo& ei);
 // Narrows tmLineRegion around floated objects at document y, or pushes the line below
 // them (tmLineRegion.MoreHeight); true when an object was met.
-bool WrapLineRegion(model::TEditorInfo& ei, int y, int height);
+// `floated` false promises that no object is floated, which spares the look at each.
+bool WrapLineRegion(model::TEditorInfo& ei, int y, int height, bool floated = true);
 void MeasureWrappedLine(HDC dc, int y, std::uint32_t start, const model::TParagraphItem& para,
-                        model::TEditorInfo& ei);
+                        model::TEditorInfo& ei, bool floated = true);
 // Measures the line at document y and paints it at window y; answers the next start. The two
 // halves on their own: a line measured and found as it was needs no painting.
 std::uint32_t LayoutLine(HDC dc, int docY, const model::TParagraphItem& para, std::uint32_t start,

@@ -81,11 +81,12 @@ bool TFormatEditor::LayOutFromTop(HDC dc, bool may_restart) {
     model::TParagraphItem* para = nullptr;
     const std::uint32_t length = FBuffer->TextLength();
     std::int32_t y = 0;
+    const bool floated = FObjects->AnyFloated();
     for (std::uint32_t start = 0; !line.tmEndOfDoc && start <= length;) {
         display::NextLineParagraph(start, para, edInfo);
         const model::TLineInfo saved = line;
-        display::MeasureWrappedLine(dc, y, start, *para, edInfo);
-        if (FObjects->UpdateFloatedPositionAt(start, line.tmLength, y)) {
+        display::MeasureWrappedLine(dc, y, start, *para, edInfo, floated);
+        if (floated && FObjects->UpdateFloatedPositionAt(start, line.tmLength, y)) {
             line = saved;
             display::MeasureWrappedLine(dc, y, start, *para, edInfo);
         }

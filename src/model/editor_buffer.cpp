@@ -344,13 +344,19 @@ bool TEditorBuffer::AddFormatText(std::u16string_view TBuf, const std::uint8_t* 
 }
 
 std::uint32_t TEditorBuffer::ParagraphEnd(std::uint32_t start) const {
-    // Only the pair CR LF ends a paragraph: a lone CR is an ordinary line end. The units up to
-    // the gap are read in one piece, as are those after it.
-    const std::uint32_t limit = start < FGap ? FGap : FLength + 2;
-    const char16_t* t = ParagraphText(start);
-    while (start + 1 < limit && t[start] != 0 && !(t[start] == CR && t[start + 1] == LF)) ++start;
-    while (CharAt(start) != 0 && !(CharAt(start) == CR && CharAt(start + 1) == LF)) ++start;
-    return start;
+    // Only the pair CR LF ends a paragraph: a lone CR is an ordinary line end. The text holds no
+    // NUL before its end; it is searched for CR on each side of the gap in turn.
+    const std::uint32_t length = TextLength();
+    start = std::min(start, length);
+    while (start < length) {
+        const std::uint32_t side_end = start < FGap ? std::min(FGap, length) : length;
+        const char16_t* t = ParagraphText(start);
+        start = static_cast<std::uint32_t>(platform::find_unit(t + start, t + side_end, CR) - t);
+        if (start == side_end) continue;
+        if (CharAt(start + 1) == LF) return start;
+        ++start;
+    }
+    return length;
 }
 
 void TEditorBuffer::DeleteParas(std::uint8_t FormatID) {
