@@ -248,6 +248,7 @@ bool TFormatEditor::EFMOwnMessage(TMessage& msg) {
 
 LRESULT TFormatEditor::DefWndProc(TMessage& msg) {
     msg.Result = 0;
+    FBuffer->HostMayHaveWritten();
     switch (msg.Msg) {
     case WM_SIZE: WMSize(msg); return msg.Result;
     case WM_PAINT: WMPaint(); return 0;

@@ -117,7 +117,7 @@ char16_t* TEditorBuffer::HandOut() {
     const std::size_t units = GlobalSize(FormatHandle);
     std::fill(FText + FLength + 1, FText + units, u'\0');
     std::fill(FFormats + FLength + 2, FFormats + units, std::uint8_t{0});
-    FHandedOut = true;
+    FHandedOut = FRescan = true;
     return FText;
 }
 
@@ -191,8 +191,9 @@ bool TEditorBuffer::Assign(std::u16string_view text, std::span<const std::uint8_
 }
 
 std::uint32_t TEditorBuffer::TextLength() const {
-    if (FHandedOut) {
+    if (FHandedOut && (FRescan || FText[FLength] != 0)) {
         // The gap stays closed while the host holds the text.
+        FRescan = false;
         FLength = ScanLength();
         FGap = FLength + 2;
         FGapLength = GlobalSize(FormatHandle) - (std::size_t{FLength} + 2);

@@ -36,10 +36,13 @@ public:
     void SetMaximumSize(std::uint32_t bytes) { FMaxSize = bytes; }
     std::uint32_t MaximumSize() const { return FMaxSize; }
     // Kept as the text changes. A host that was handed the text's address may write into it
-    // until the next change: till then the length is found by scanning.
+    // until the next change: till then the text is scanned for its end once after each
+    // message from the host, and otherwise only when its terminator was written over.
     std::uint32_t TextLength() const;
     // The whole text for the host, with the room after its terminator zeroed.
     char16_t* HandOut();
+    // A message from outside arrived: a host holding the text's address may have written.
+    void HostMayHaveWritten() { FRescan = FHandedOut; }
     std::int32_t BufferSize() const { return static_cast<std::int32_t>(2 * TextLength() + 2); }
 
     // Gaps: false when the text would pass the maximum size or memory runs out; nothing changes then.
@@ -129,6 +132,7 @@ private:
     std::uint32_t FMaxSize = 0;
     mutable std::uint32_t FLength = 0;
     mutable bool FHandedOut = false;
+    mutable bool FRescan = false;
     mutable std::vector<char16_t> FScratchText; // Units across the gap
     mutable std::vector<std::uint8_t> FScratchFormats;
     std::uint32_t ScanLength() const;

@@ -207,6 +207,24 @@ TEST_F(Buffer, TheLengthFollowsEveryChangeAndAHostsWrites) {
     EXPECT_EQ(buffer->TextLength(), 0u);
 }
 
+// A host holding the address is looked for once per message it sends, or at once when it
+// wrote over the terminator; not at every question in between, which in a long text would
+// cost a scan each.
+TEST_F(Buffer, AHostsWritesAreSeenAfterItsNextMessage) {
+    put(u"abcdef");
+    char16_t* host = buffer->HandOut();
+    EXPECT_EQ(buffer->TextLength(), 6u);
+    host[3] = 0;
+    EXPECT_EQ(buffer->TextLength(), 6u); // no message yet
+    buffer->HostMayHaveWritten();
+    EXPECT_EQ(buffer->TextLength(), 3u);
+    host[3] = u'x'; // the terminator written over: the text runs on to the next zero
+    EXPECT_EQ(buffer->TextLength(), 6u);
+    put(u"g");
+    buffer->HostMayHaveWritten(); // after an edit the text is the buffer's own again
+    EXPECT_EQ(text(), u"abcxefg");
+}
+
 // Random edits at random places against a plain string: every way of reading the buffer sees
 // the same text, wherever the free room inside the blocks lies at the time.
 TEST_F(Buffer, EveryReaderSeesTheTextWhereverTheEditsWere) {
