@@ -2,6 +2,9 @@
 BUILD        ?= build
 ASAN_BUILD   ?= build-asan
 RELEASE_BUILD ?= build-release
+# The library before the scale work, whose figures `make bench` sets beside today's.
+BENCH_BEFORE ?= b414505
+BEFORE_BUILD ?= build-bench-before
 FUZZ_SECONDS ?= 30
 JOBS         ?= $(shell nproc)
 PREFIX       ?= /usr/local
@@ -53,4 +56,5 @@ fuzz-long: deps
 bench: deps
 	cmake -S . -B $(RELEASE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DZELEDIT_TESTS=OFF -DZELEDIT_BENCH=ON
 	cmake --build $(RELEASE_BUILD) -j $(JOBS)
-	bash scripts/run-benchmarks.sh $(RELEASE_BUILD)/bench
+	bash scripts/build-bench-before.sh $(BENCH_BEFORE) $(BEFORE_BUILD)
+	bash scripts/run-benchmarks.sh $(RELEASE_BUILD)/bench $(BEFORE_BUILD)/build/bench
