@@ -40,7 +40,9 @@ inline constexpr UINT EFM_GETSELINDEX = 1162;
 inline constexpr UINT EFM_CLEARTEXT = 1164;
 // → the number of UTF-16 code units; paragraphs end with CR LF (13, 10), objects are 1
 inline constexpr UINT EFM_GETTEXTLENGTH = 1165;
-// → const char16_t* to the text, zero-terminated; valid until the next change
+// → char16_t* to the whole text, zero-terminated; valid until the next change. The host may
+// write letters into it; the editor looks for a moved terminator when it next gets a message.
+//   auto* text = reinterpret_cast<char16_t*>(SendMessageW(editor, EFM_GETTEXTBUFFER, 0, 0));
 inline constexpr UINT EFM_GETTEXTBUFFER = 1166;
 // → const uint8_t* to the format bytes, one per code unit; valid until the next change
 inline constexpr UINT EFM_GETFORMATBUFFER = 1167;
