@@ -45,23 +45,6 @@ std::uint32_t apply_op(PixelOp op, std::uint32_t d, std::uint32_t s) {
     return d;
 }
 
-void for_each_pixel(DeviceContext& dc, const RECT& r,
-                    const std::function<void(int, int, std::uint32_t&)>& f) {
-    if (!dc.surface || dc.kind == DcKind::Printer) return;
-    Surface& s = *dc.surface;
-    s.flush();
-    const RECT on_surface{r.left + dc.origin.x, r.top + dc.origin.y, r.right + dc.origin.x,
-                          r.bottom + dc.origin.y};
-    for (const RECT& c : clip_rects(dc)) {
-        const RECT part = intersect(on_surface, c);
-        for (int y = part.top; y < part.bottom; ++y) {
-            std::uint32_t* row = s.row(y);
-            for (int x = part.left; x < part.right; ++x) f(x - dc.origin.x, y - dc.origin.y, row[x]);
-        }
-    }
-    s.mark_dirty();
-}
-
 void apply_to_rect(DeviceContext& dc, const RECT& r, PixelOp op, COLORREF color) {
     const std::uint32_t src = argb(color);
     for_each_pixel(dc, r, [&](int, int, std::uint32_t& p) { p = apply_op(op, p, src); });
