@@ -135,7 +135,7 @@ bool TEditorBuffer::Reallocate(std::size_t text_bytes, std::size_t format_bytes)
         if (moved != nullptr) handle = moved;
         return moved != nullptr;
     };
-    CloseGap();
+    if (FText != nullptr) CloseGap(); // a new buffer has no blocks yet
     // When the second block cannot grow the text block is the larger one; every operation
     // measures the blocks by the format block, so the two stay consistent.
     const bool ok = grow(TextHandle, text_bytes) && grow(FormatHandle, format_bytes);
