@@ -100,10 +100,11 @@ public:
 
     // Layout: the whole document, or the lines an edit touched. Line indices are 32-bit.
     void GetLines();
+    void LayOutAll(); // one pass of GetLines
     // The whole layout; false when it stopped early to show the vertical bar and must begin
     // again in the narrower band (only when `may_restart`).
     bool LayOutFromTop(HDC dc, bool may_restart);
-    bool ScrollBarAppears(std::int32_t height) const;
+    bool ScrollBarAppears() const;
     // After AmountOfChange units were inserted (removed) in line Index, at text position At
     // when known: re-lays out and paints until the lines fall back in step.
     bool RepaintChar(std::int32_t Index, std::int32_t AmountOfChange, std::optional<std::uint32_t> At = {});
@@ -359,7 +360,8 @@ public:
     TBullet LastBullet{};
     bool FShowObject = true;
     bool FEnableFitObjs = true;
-    bool FLayingOut = false; // GetLines is showing the vertical bar
+    bool FLayingOut = false;      // in GetLines: a change of size takes only the new band
+    bool FRelayoutWanted = false; // and asks for one more layout
     bool EnableCaret = true, CaretVisible = false;
     POINT CaretPos{-1, -1};
     int CaretHeight = 0;

@@ -64,13 +64,13 @@ std::int32_t FirstAffectedLine(const display::TEditorLines& lines, const model::
 
 // The vertical bar of a control-mode window is about to appear: the band narrows, so the
 // lines laid out so far are wasted, and waiting for the end would lay everything out twice.
-bool TFormatEditor::ScrollBarAppears(std::int32_t height) const {
+bool TFormatEditor::ScrollBarAppears() const {
     if ((FEditStyle & (esControl | esNoScrollBars)) != esControl || VScrollbar != nullptr ||
         (GetWindowLongW(HWindow, GWL_STYLE) & WS_VSCROLL) != 0)
         return false;
-    // The range the bar will be given is the line count, or for a read-only editor at least
-    // the lines below a full view.
-    return CanModify ? FLines->Count() > 1 : height > edInfo.eiBoundRect.bottom - edInfo.eiBoundRect.top;
+    // An editable editor's bar ranges over its lines. A read-only one's ranges over the lines
+    // below a full view, which only the whole layout knows: it is not foretold.
+    return CanModify && FLines->Count() > 1;
 }
 
 bool TFormatEditor::LayOutFromTop(HDC dc, bool may_restart) {
@@ -93,18 +93,34 @@ bool TFormatEditor::LayOutFromTop(HDC dc, bool may_restart) {
         FLines->AppendLine(start, line);
         y += static_cast<std::int32_t>(line.tmHeight) + line.tmLineRegion.MoreHeight;
         start = line.tmIndex;
-        if (may_restart && ScrollBarAppears(y)) {
+        if (may_restart && ScrollBarAppears()) {
             FLines->FreeAll();
-            FLayingOut = true; // the size message only takes the new band
-            ShowScrollBar(HWindow, SB_VERT, TRUE);
-            FLayingOut = false;
+            ShowScrollBar(HWindow, SB_VERT, TRUE); // the size message only takes the new band
+            FRelayoutWanted = false;               // as the layout begins again in it
             return false;
         }
     }
     return true;
 }
 
+// A bar that shows or hides during the layout changes the band without a layout of its own:
+// the band is laid out again once at most, as a bar that comes and goes with each layout
+// would otherwise start layouts without end.
 void TFormatEditor::GetLines() {
+    if (FLayingOut) {
+        FRelayoutWanted = true;
+        return;
+    }
+    FLayingOut = true;
+    for (int pass = 0; pass < 2; ++pass) {
+        FRelayoutWanted = false;
+        LayOutAll();
+        if (!FRelayoutWanted) break;
+    }
+    FLayingOut = false;
+}
+
+void TFormatEditor::LayOutAll() {
     const HCURSOR cursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     FObjects->ResetObjects();
     edInfo.eiFitting = FEnableFitObjs ? -1 : 0;
@@ -447,7 +463,10 @@ std::int32_t TFormatEditor::GetDocumentHeight() const {
 void TFormatEditor::WMSize(TMessage& msg) {
     if (msg.WParam == SIZE_MINIMIZED) return;
     if (FLayingOut) {
+        const RECT old = edInfo.eiBoundRect;
         edInfo.eiBoundRect = GetBoundRect();
+        if (edInfo.eiBoundRect.right - edInfo.eiBoundRect.left != old.right - old.left)
+            FRelayoutWanted = true;
         return;
     }
     if ((FEditStyle & esControl) != 0 && !edInfo.eiPrinting) {

@@ -181,5 +181,28 @@ TEST_F(ViewRefresh, TheBarThatALongDocumentBringsNarrowsItsLines) {
     DestroyWindow(w);
 }
 
+// A read-only document about a view high needs the bar in one band and not in the other: the
+// bar that each layout shows or hides must not start layouts without end (found by fuzzing),
+// and the lines stay those of a layout in the band the window ends with.
+TEST_F(ViewRefresh, ABarThatComesAndGoesWithTheBandEndsTheLayouts) {
+    HWND w = CreateWindowExW(0, FormattedEditorClassName, u"", WS_VISIBLE, 0, 0, 200, 120, nullptr, nullptr,
+                             nullptr, nullptr);
+    SendMessageW(w, EFM_SETEDITTYPE, 0, engine::esControl | engine::esReadOnly);
+    std::u16string text;
+    for (int lines_of_text = 1; lines_of_text < 14; ++lines_of_text) {
+        text += u"words wrap in a narrow band ";
+        set_text(text, 0, w);
+        const auto laid = [&] {
+            std::vector<std::uint32_t> starts;
+            for (std::int32_t i = 0; i < lines(w).Count(); ++i) starts.push_back(lines(w).Line(i)->At);
+            return starts;
+        };
+        const std::vector<std::uint32_t> before = laid();
+        engine(w).LayOutAll();
+        EXPECT_EQ(before, laid()) << lines_of_text;
+    }
+    DestroyWindow(w);
+}
+
 } // namespace
 } // namespace zeledit::test
