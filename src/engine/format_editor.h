@@ -101,10 +101,6 @@ public:
     // Layout: the whole document, or the lines an edit touched. Line indices are 32-bit.
     void GetLines();
     void LayOutAll(); // one pass of GetLines
-    // The whole layout; false when it stopped early to show the vertical bar and must begin
-    // again in the narrower band (only when `may_restart`).
-    bool LayOutFromTop(HDC dc, bool may_restart);
-    bool ScrollBarAppears() const;
     // After AmountOfChange units were inserted (removed) in line Index, at text position At
     // when known: re-lays out and paints until the lines fall back in step.
     bool RepaintChar(std::int32_t Index, std::int32_t AmountOfChange, std::optional<std::uint32_t> At = {});
@@ -406,6 +402,10 @@ protected:
     storage::TDocumentParts DocumentParts();
 
 private:
+    // The whole layout; false when it stopped early to show the vertical bar and must begin
+    // again in the narrower band (only when `may_restart`).
+    bool LayOutFromTop(HDC dc, bool may_restart);
+    bool ScrollBarAppears() const;
     void InitEditorInfo();
     // Loads eiCurrentLine for measuring positions on a line; answers its paragraph.
     model::TParagraphItem* LoadLine(std::int32_t pLine);
