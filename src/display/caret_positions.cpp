@@ -16,7 +16,7 @@ int Extent(HDC dc, const char16_t* text, std::uint32_t n) {
 }
 
 int ObjectWidth(const model::TEditorInfo& ei, std::uint8_t id) {
-    const objects::TObjectItem* o = ei.eiObjects != nullptr ? ei.eiObjects->FindByID(id) : nullptr;
+    const objects::TObjectItem* o = ei.eiObjects != nullptr ? objects::ObjectsOf(ei)->FindByID(id) : nullptr;
     return o != nullptr ? o->Width() : 0;
 }
 

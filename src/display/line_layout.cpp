@@ -111,7 +111,7 @@ void LineWalk::SelectFormat(std::uint8_t format) {
 void LineWalk::AddWidth(char16_t c, std::uint8_t format) {
     int w = 0;
     if (c == objects::ObjectMark) {
-        if (objects::TObjectItem* o = ei_.eiObjects != nullptr ? ei_.eiObjects->FindByID(format) : nullptr) {
+        if (objects::TObjectItem* o = ei_.eiObjects != nullptr ? objects::ObjectsOf(ei_)->FindByID(format) : nullptr) {
             if (ei_.eiFitting) o->Fit(available_, ei_.eiBoundRect.bottom - ei_.eiBoundRect.top - 16);
             w = o->Width();
             const int below = std::max(height_ - ascent_, o->BelowHeight());
@@ -301,7 +301,7 @@ bool WrapLineRegion(model::TEditorInfo& ei, int y, int height, bool floated) {
     int at = y;
     bool met = false;
     const int narrowest = RoundNearest(DotPerInchX * 0.5);
-    for (model::TItemNode* n = ei.eiObjects->Head(); n != nullptr; n = n->NextItem) {
+    for (model::TItemNode* n = objects::ObjectsOf(ei)->Head(); n != nullptr; n = n->NextItem) {
         const auto& o = *static_cast<objects::TObjectItem*>(n);
         if (!o.IsWrappedAt(at, height)) continue;
         met = true;

@@ -30,7 +30,7 @@ int Extent(HDC dc, const char16_t* text, std::uint32_t n) {
 }
 
 objects::TObjectItem* ObjectOf(const model::TEditorInfo& ei, std::uint8_t id) {
-    return ei.eiObjects != nullptr ? ei.eiObjects->FindByID(id) : nullptr;
+    return ei.eiObjects != nullptr ? objects::ObjectsOf(ei)->FindByID(id) : nullptr;
 }
 
 HFONT FontOf(const model::TEditorInfo& ei, std::uint8_t format) {

@@ -5,14 +5,6 @@
 
 #include <cstdint>
 
-// The lists of the layers above, reached through the shared record.
-namespace zeledit::objects {
-class TEditorObjects;
-}
-namespace zeledit::display {
-class TEditorLines;
-}
-
 namespace zeledit::model {
 
 class TEditorBuffer;
@@ -20,6 +12,7 @@ class TEditorFonts;
 class TEditorParagraphs;
 class THyperLinks;
 class TEditorPages;
+class TLinkList;
 
 struct TLineRegion {
     std::int16_t Left = 0;
@@ -67,8 +60,10 @@ struct TEditorInfo {
     TEditorBuffer* eiBuffers = nullptr;
     TEditorFonts* eiFonts = nullptr;
     TEditorParagraphs* eiParas = nullptr;
-    objects::TEditorObjects* eiObjects = nullptr;
-    display::TEditorLines* eiLines = nullptr;
+    // The object and line lists belong to layers above; they are seen here as the linked
+    // lists they are, and typed again by their owners (objects::ObjectsOf).
+    TLinkList* eiObjects = nullptr;
+    TLinkList* eiLines = nullptr;
     THyperLinks* eiLinks = nullptr;
     TEditorPages* eiPages = nullptr;
     RECT eiBoundRect{};

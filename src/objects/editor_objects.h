@@ -89,4 +89,9 @@ private:
     std::vector<std::pair<std::uint8_t, std::uint8_t>> FRenamed; // stored ID, new ID, in load order
 };
 
+// The record's object list: only a TEditorObjects is ever stored there.
+inline TEditorObjects* ObjectsOf(const model::TEditorInfo& ei) {
+    return static_cast<TEditorObjects*>(ei.eiObjects);
+}
+
 } // namespace zeledit::objects
