@@ -2,6 +2,7 @@
 
 #include "engine/format_editor.h"
 #include "engine/prompts.h"
+#include "platform/core/byte_reader.h"
 #include "storage/document_file.h"
 
 #include <cstring>
@@ -129,16 +130,12 @@ std::array<std::uint8_t, KeyboardFileSize> TEditorKeyboard::SaveToBuffer() const
 
 bool TEditorKeyboard::LoadFromBuffer(std::span<const std::uint8_t> bytes) {
     if (bytes.size() != KeyboardFileSize) return false;
-    std::uint32_t magic;
-    std::uint16_t entries;
-    std::memcpy(&magic, bytes.data() + 28, 4);
-    std::memcpy(&entries, bytes.data() + 32, 2);
+    const platform::ByteReader in(bytes);
     // The signature is the text up to its zero byte, which must come right after it.
-    if (std::memcmp(bytes.data(), Signature, sizeof Signature) != 0 || magic != FileMagic ||
-        entries != FileEntries)
+    if (std::memcmp(bytes.data(), Signature, sizeof Signature) != 0 ||
+        in.get<std::uint32_t>(28) != FileMagic || in.get<std::uint16_t>(32) != FileEntries)
         return false;
-    TEditorKeys keys;
-    std::memcpy(keys.data(), bytes.data() + HeaderSize, sizeof keys);
+    const auto keys = in.get<TEditorKeys>(HeaderSize);
     for (const TKeyItem& k : keys)
         if (k.keyRoutine >= RoutineCount) return false;
     Keys = keys;

@@ -1,5 +1,7 @@
 #include "model/hyper_links.h"
 
+#include "platform/core/byte_reader.h"
+
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -112,29 +114,23 @@ std::size_t THyperLinks::SaveTo(std::uint8_t* Buffer, std::size_t Offset) {
 
 std::optional<std::size_t> THyperLinks::LoadFrom(std::span<const std::uint8_t> Buffer, std::size_t Offset,
                                                  std::uint32_t TextLength) {
-    const auto take = [&](std::size_t n) -> const std::uint8_t* {
-        if (Offset > Buffer.size() || n > Buffer.size() - Offset) return nullptr;
-        const std::uint8_t* at = Buffer.data() + Offset;
-        Offset += n;
-        return at;
-    };
-    const std::uint8_t* count_bytes = take(2);
-    if (count_bytes == nullptr) return std::nullopt;
-    const int count = count_bytes[0] | count_bytes[1] << 8;
+    platform::ByteReader in(Buffer, Offset);
+    const auto count = in.read<std::uint16_t>();
+    if (!in.ok() || !count) return std::nullopt;
     const auto length = static_cast<std::int32_t>(std::min<std::uint32_t>(TextLength, INT32_MAX));
     std::vector<std::unique_ptr<TLinkItem>> read;
-    for (int i = 0; i < count; ++i) {
-        const std::uint8_t* record = take(TLinkItem::RecordSize);
-        if (record == nullptr) return std::nullopt;
+    for (int i = 0; i < *count; ++i) {
+        const auto record = in.read<THyperTextInfo>();
+        if (!record) return std::nullopt;
         std::unique_ptr<TLinkItem> item(new TLinkItem());
-        std::memcpy(&item->Info, record, TLinkItem::RecordSize);
+        item->Info = *record;
         THyperTextInfo& info = item->Info;
         info.ikText[sizeof info.ikText - 1] = 0;
         if (info.ikTextSize > 0) {
-            const std::uint8_t* text = take(info.ikTextSize);
-            if (text == nullptr) return std::nullopt;
+            const auto text = in.take(info.ikTextSize);
+            if (!text) return std::nullopt;
             std::u16string comment(info.ikTextSize / 2, u'\0');
-            std::memcpy(comment.data(), text, 2 * comment.size());
+            std::memcpy(comment.data(), text->data(), 2 * comment.size());
             comment.resize(std::min(comment.find(u'\0'), comment.size()));
             item->FText = std::move(comment);
         }
@@ -144,7 +140,7 @@ std::optional<std::size_t> THyperLinks::LoadFrom(std::span<const std::uint8_t> B
         if (info.ikStart < info.ikEnd) read.push_back(std::move(item));
     }
     for (auto& item : read) Append(item.release());
-    return Offset;
+    return in.position();
 }
 
 } // namespace zeledit::model

@@ -105,6 +105,11 @@ void TLinkList::FreeAll() {
     while (FCount > 0) delete PopLast();
 }
 
+void TLinkList::TakeAll(TLinkList& from) {
+    FreeAll();
+    while (TItemNode* node = from.PopFirst()) Append(node);
+}
+
 void TLinkList::Changed() {
     FPositions.clear();
     ListChanged();

@@ -39,6 +39,8 @@ public:
     void FreeItem(TItemNode* pNode);
     void FreeAt(std::int32_t Index);
     void FreeAll();
+    // Frees every entry and takes over those of `from`, which is left empty.
+    void TakeAll(TLinkList& from);
     // Positional access reads an array of the items, made again after every change; a derived
     // list may keep an index of its own instead.
     virtual TItemNode* Get(std::int32_t Index) const;

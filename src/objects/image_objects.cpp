@@ -12,8 +12,8 @@ constexpr std::uint32_t PlaceableKey = 0x9AC6CDD7;
 constexpr std::size_t PlaceableHeader = 22;
 
 bool IsEnhanced(std::span<const std::uint8_t> file) {
-    return file.size() >= 88 && ReadAt<std::uint32_t>(file, 0) == 1 &&
-           ReadAt<std::uint32_t>(file, 40) == 0x464D4520;
+    return file.size() >= 88 && platform::ReadAt<std::uint32_t>(file, 0) == 1 &&
+           platform::ReadAt<std::uint32_t>(file, 40) == 0x464D4520;
 }
 
 SIZE NaturalSizeOf(const TJPEGImage* image, const TObjectInfo&) {
@@ -53,10 +53,10 @@ std::unique_ptr<TMetafile> TMetafile::Load(std::span<const std::uint8_t> file) {
     auto meta = std::make_unique<TMetafile>();
     if (IsEnhanced(file)) {
         meta->Enhanced = SetEnhMetaFileBits(static_cast<UINT>(file.size()), file.data());
-    } else if (file.size() > PlaceableHeader && ReadAt<std::uint32_t>(file, 0) == PlaceableKey) {
-        meta->Bounds = {ReadAt<std::int16_t>(file, 6), ReadAt<std::int16_t>(file, 8),
-                        ReadAt<std::int16_t>(file, 10), ReadAt<std::int16_t>(file, 12)};
-        meta->UnitsPerInch = ReadAt<std::uint16_t>(file, 14);
+    } else if (file.size() > PlaceableHeader && platform::ReadAt<std::uint32_t>(file, 0) == PlaceableKey) {
+        meta->Bounds = {platform::ReadAt<std::int16_t>(file, 6), platform::ReadAt<std::int16_t>(file, 8),
+                        platform::ReadAt<std::int16_t>(file, 10), platform::ReadAt<std::int16_t>(file, 12)};
+        meta->UnitsPerInch = platform::ReadAt<std::uint16_t>(file, 14);
         if (meta->UnitsPerInch == 0 || IsRectEmpty(&meta->Bounds)) return nullptr;
         meta->Windows = SetMetaFileBitsEx(static_cast<UINT>(file.size() - PlaceableHeader),
                                           file.data() + PlaceableHeader);

@@ -69,9 +69,9 @@ std::optional<TObjectInfo> ReadHeader(std::span<const std::uint8_t> bytes, Recor
         info = DefaultObjectInfo();
         info.oiStyle = osPicture;
         info.oiID = bytes[0];
-        info.oiWidth = ReadAt<std::uint16_t>(bytes, 1);
-        info.oiHeight = ReadAt<std::uint16_t>(bytes, 3);
-        info.oiSize = ReadAt<std::uint32_t>(bytes, 5);
+        info.oiWidth = platform::ReadAt<std::uint16_t>(bytes, 1);
+        info.oiHeight = platform::ReadAt<std::uint16_t>(bytes, 3);
+        info.oiSize = platform::ReadAt<std::uint32_t>(bytes, 5);
         return info;
     }
     return std::nullopt;

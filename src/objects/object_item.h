@@ -4,6 +4,7 @@
 
 #include "model/editor_info.h"
 #include "model/link_list.h"
+#include "platform/core/byte_reader.h"
 
 #include <zeledit/editor_records.h>
 #include <zeledit/windows.h>
@@ -91,13 +92,6 @@ protected:
     // Writes the record with the given data size, answers the index of the data.
     std::size_t WriteRecord(std::uint8_t* Buffer, std::size_t Index, std::uint32_t DataSize);
 };
-
-// A value of type T at `at`, which the caller has checked lies within `bytes`.
-template <class T> T ReadAt(std::span<const std::uint8_t> bytes, std::size_t at) {
-    T v;
-    std::memcpy(&v, bytes.data() + at, sizeof v);
-    return v;
-}
 
 // Asks the host for a linked object's data (null when it has none).
 HANDLE QueryLinkedData(HWND Parent, TObjectInfo& Info);

@@ -23,7 +23,7 @@ platform::UniqueGlobal TakeHostDib(HANDLE data) {
 
 std::optional<DibSize> CheckPackedDib(std::span<const std::uint8_t> block) {
     if (block.size() < 40) return std::nullopt;
-    const auto header = ReadAt<BITMAPINFOHEADER>(block, 0);
+    const auto header = platform::ReadAt<BITMAPINFOHEADER>(block, 0);
     const int bits = header.biBitCount;
     const bool known_depth = bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
     if (header.biSize < 40 || header.biSize > block.size() || header.biPlanes != 1 || !known_depth)
@@ -96,7 +96,7 @@ std::unique_ptr<TPictureObj> TPictureObj::CreateFrom(model::TEditorInfo* AEditor
 std::unique_ptr<TPictureObj> TPictureObj::CreateFromDIBFile(model::TEditorInfo* AEditorInfo, std::uint8_t ID,
                                                             std::span<const std::uint8_t> File) {
     if (File.size() <= 53 || File[0] != 'B' || File[1] != 'M' ||
-        ReadAt<std::uint32_t>(File, 2) != File.size())
+        platform::ReadAt<std::uint32_t>(File, 2) != File.size())
         return nullptr;
     const auto data = File.subspan(14);
     const auto size = CheckPackedDib(data);

@@ -1,5 +1,6 @@
 #include "storage/document_block.h"
 
+#include "platform/core/byte_reader.h"
 #include "platform/core/code_page.h"
 #include "platform/core/global_memory.h"
 #include "platform/core/text.h"
@@ -59,28 +60,8 @@ BlockSizes Measure(TDocumentParts& parts) {
     return s;
 }
 
-// A reader over the block that never passes its end.
-class Cursor {
-public:
-    explicit Cursor(std::span<const std::uint8_t> block) : block_(block) {}
-    std::size_t at() const { return at_; }
-    void seek(std::size_t at) { at_ = at; }
-    std::size_t left() const { return block_.size() - at_; }
-    // The next `n` bytes, or none when fewer remain; the cursor moves past them.
-    std::optional<std::span<const std::uint8_t>> take(std::uint64_t n) {
-        if (n > left()) return std::nullopt;
-        const auto part = block_.subspan(at_, static_cast<std::size_t>(n));
-        at_ += part.size();
-        return part;
-    }
-
-private:
-    std::span<const std::uint8_t> block_;
-    std::size_t at_ = HeaderSize;
-};
-
 // The text section: terminated at its last unit and nowhere before.
-std::optional<std::u16string> ReadText(Cursor& in, std::int32_t size, bool wide) {
+std::optional<std::u16string> ReadText(platform::ByteReader& in, std::int32_t size, bool wide) {
     if (size <= 0 || (wide && size % 2 != 0)) return std::nullopt;
     const auto bytes = in.take(static_cast<std::uint32_t>(size));
     if (!bytes) return std::nullopt;
@@ -97,15 +78,13 @@ std::optional<std::u16string> ReadText(Cursor& in, std::int32_t size, bool wide)
     return text;
 }
 
-bool ReplaceTables(TDocumentParts& parts, int family, std::span<const std::uint8_t> fonts, int font_count,
-                   std::span<const std::uint8_t> paras, int para_count) {
-    parts.Fonts.FreeAll();
-    parts.Paras.FreeAll();
+bool LoadTables(TStagedTables& tables, int family, std::span<const std::uint8_t> fonts, int font_count,
+                std::span<const std::uint8_t> paras, int para_count) {
     switch (family) {
     case 1:
-    case 2: return parts.Fonts.LoadFrom2(fonts, font_count) && parts.Paras.LoadFrom2(paras, para_count);
-    case 3: return parts.Fonts.LoadFrom3(fonts, font_count) && parts.Paras.LoadFrom3(paras, para_count);
-    default: return parts.Fonts.LoadFrom(fonts, font_count) && parts.Paras.LoadFrom(paras, para_count);
+    case 2: return tables.Fonts.LoadFrom2(fonts, font_count) && tables.Paras.LoadFrom2(paras, para_count);
+    case 3: return tables.Fonts.LoadFrom3(fonts, font_count) && tables.Paras.LoadFrom3(paras, para_count);
+    default: return tables.Fonts.LoadFrom(fonts, font_count) && tables.Paras.LoadFrom(paras, para_count);
     }
 }
 
@@ -113,7 +92,7 @@ bool ReplaceTables(TDocumentParts& parts, int family, std::span<const std::uint8
 // format runs; none when it is no document's header.
 std::optional<std::uint64_t> DeclaredMinimumSize(std::span<const std::uint8_t> header_bytes) {
     if (header_bytes.size() < HeaderSize) return std::nullopt;
-    const auto header = objects::ReadAt<TDocumentHeader>(header_bytes, 0);
+    const auto header = platform::ReadAt<TDocumentHeader>(header_bytes, 0);
     if (!ValidVersion(header.Identifier)) return std::nullopt;
     const FamilyLayout layout = LayoutOf(FamilyOf(header.Identifier));
     const std::uint16_t kind = MapToFamily6(header.Identifier);
@@ -207,7 +186,7 @@ std::optional<std::uint64_t> DeclaredExtent(std::span<const std::uint8_t> header
                                             const FileReader& read) {
     auto at = DeclaredMinimumSize(header_bytes);
     if (!at) return std::nullopt;
-    const auto header = objects::ReadAt<TDocumentHeader>(header_bytes, 0);
+    const auto header = platform::ReadAt<TDocumentHeader>(header_bytes, 0);
     const FamilyLayout layout = LayoutOf(FamilyOf(header.Identifier));
     if (MapToFamily6(header.Identifier) == TemplateDocument) return at;
     // The objects stand between the text and the format runs, as the block reader takes them.
@@ -231,64 +210,60 @@ std::optional<std::uint64_t> DeclaredExtent(std::span<const std::uint8_t> header
     std::array<std::uint8_t, model::TLinkItem::RecordSize> record{};
     for (int i = 0, n = count[0] | count[1] << 8; i < n; ++i) {
         if (!read(*at, record)) return std::nullopt;
-        *at += record.size() + objects::ReadAt<THyperTextInfo>(record, 0).ikTextSize;
+        *at += record.size() + platform::ReadAt<THyperTextInfo>(record, 0).ikTextSize;
     }
     return at;
 }
 
 bool LoadData(TDocumentParts& parts, std::span<const std::uint8_t> block) {
     if (block.size() < HeaderSize) return false;
-    const auto header = objects::ReadAt<TDocumentHeader>(block, 0);
+    const auto header = platform::ReadAt<TDocumentHeader>(block, 0);
     if (!ValidVersion(header.Identifier)) return false;
     const int family = FamilyOf(header.Identifier);
     const FamilyLayout layout = LayoutOf(family);
     const std::uint16_t kind = MapToFamily6(header.Identifier);
-    Cursor in(block);
+    platform::ByteReader in(block, HeaderSize);
 
-    std::span<const std::uint8_t> fonts, paras;
+    TStagedTables tables(&parts.Info);
     if (kind != UsesTemplate) {
         const int f = header.FontCount, p = header.ParaCount;
         if (f < 1 || f > model::MaxFormats || p < 1 || p > model::MaxFormats) return false;
-        const auto font_bytes = in.take(std::uint64_t{layout.char_record} * f);
-        const auto para_bytes = in.take(std::uint64_t{layout.para_record} * p);
-        if (!font_bytes || !para_bytes) return false;
-        fonts = *font_bytes;
-        paras = *para_bytes;
+        const auto fonts = in.take(std::uint64_t{layout.char_record} * f);
+        const auto paras = in.take(std::uint64_t{layout.para_record} * p);
+        if (!fonts || !paras || !LoadTables(tables, family, *fonts, f, *paras, p)) return false;
     }
     if (kind == TemplateDocument) {
         static constexpr std::uint8_t empty_formats[2]{};
         if (!parts.Buffer.Assign(u"", empty_formats)) return false;
         parts.Objects.FreeAll();
         parts.Links.FreeAll();
-        return ReplaceTables(parts, family, fonts, header.FontCount, paras, header.ParaCount);
+        tables.MoveInto(parts);
+        return true;
     }
 
     const auto text = ReadText(in, header.TextSize, layout.wide_text);
     if (!text) return false;
     objects::TEditorObjects staged(&parts.Info);
-    const auto objects_end = staged.LoadFrom(block, in.at(), static_cast<std::uint32_t>(header.ObjectCount),
-                                             layout.object_records);
-    if (!objects_end) return false;
-    in.seek(*objects_end);
+    const auto objects_end = staged.LoadFrom(
+        block, in.position(), static_cast<std::uint32_t>(header.ObjectCount), layout.object_records);
+    if (!objects_end || !in.seek(*objects_end)) return false;
     const auto packed =
         header.PackedSize >= 0 ? in.take(static_cast<std::uint32_t>(header.PackedSize)) : std::nullopt;
     std::vector<std::uint8_t> formats(text->size() + 2);
     if (!packed || !UnpackRuns(*packed, formats)) return false;
     model::THyperLinks links;
     if (layout.links && header.HasLinks != 0) {
-        const auto links_end = links.LoadFrom(block, in.at(), static_cast<std::uint32_t>(text->size()));
+        const auto links_end = links.LoadFrom(block, in.position(), static_cast<std::uint32_t>(text->size()));
         if (!links_end) return false;
     }
 
     // Everything is read: from here on the document changes, the text first since only
     // its memory can still fail.
     if (!parts.Buffer.Assign(*text, formats)) return false;
-    if (kind != UsesTemplate) ReplaceTables(parts, family, fonts, header.FontCount, paras, header.ParaCount);
+    if (kind != UsesTemplate) tables.MoveInto(parts);
     staged.ReconcileMarks(parts.Buffer);
-    parts.Objects.FreeAll();
-    while (model::TItemNode* node = staged.PopFirst()) parts.Objects.Append(node);
-    parts.Links.FreeAll();
-    while (model::TItemNode* node = links.PopFirst()) parts.Links.Append(node);
+    parts.Objects.TakeAll(staged);
+    parts.Links.TakeAll(links);
     return true;
 }
 
@@ -326,11 +301,11 @@ std::uint8_t Translate(TDocumentParts& parts, const Insertion& in, char16_t c, s
 std::uint32_t InsertDataFrom(TDocumentParts& parts, std::span<const std::uint8_t> block,
                              std::uint32_t index) {
     if (block.size() < HeaderSize) return 0;
-    const auto header = objects::ReadAt<TDocumentHeader>(block, 0);
+    const auto header = platform::ReadAt<TDocumentHeader>(block, 0);
     const int family = ValidVersion(header.Identifier) ? FamilyOf(header.Identifier) : 0;
     const std::uint16_t kind = MapToFamily6(header.Identifier);
     if ((family != 5 && family != 6) || (kind != NormalDocument && kind != UsesTemplate)) return 0;
-    Cursor cursor(block);
+    platform::ByteReader cursor(block, HeaderSize);
     Insertion in;
     if (kind == NormalDocument) {
         const auto fonts = cursor.take(std::uint64_t{sizeof(TCharFormat)} * header.FontCount);
@@ -343,10 +318,11 @@ std::uint32_t InsertDataFrom(TDocumentParts& parts, std::span<const std::uint8_t
     if (!text || text->empty()) return 0;
     in.text = std::move(*text);
     objects::TEditorObjects staged(&parts.Info);
-    const auto objects_end = staged.LoadFrom(
-        block, cursor.at(), static_cast<std::uint16_t>(header.ObjectCount), objects::RecordFamily::Current);
+    const auto objects_end =
+        staged.LoadFrom(block, cursor.position(), static_cast<std::uint16_t>(header.ObjectCount),
+                        objects::RecordFamily::Current);
     if (!objects_end) return 0;
-    cursor.seek(*objects_end);
+    if (!cursor.seek(*objects_end)) return 0;
     in.formats.assign(in.text.size() + 2, 0);
     const auto packed =
         header.PackedSize >= 0 ? cursor.take(static_cast<std::uint32_t>(header.PackedSize)) : std::nullopt;

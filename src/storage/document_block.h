@@ -41,6 +41,17 @@ struct TDocumentParts {
     model::THyperLinks& Links;
 };
 
+// Format tables read in full before a document changes, then moved into it at once.
+struct TStagedTables {
+    explicit TStagedTables(model::TEditorInfo* info) : Fonts(info), Paras(info) {}
+    void MoveInto(TDocumentParts& parts) {
+        parts.Fonts.TakeAll(Fonts);
+        parts.Paras.TakeAll(Paras);
+    }
+    model::TEditorFonts Fonts;
+    model::TEditorParagraphs Paras;
+};
+
 std::size_t DataSize(TDocumentParts& parts);
 // A new movable zero-filled block holding the document; null when memory runs out.
 HGLOBAL GetData(TDocumentParts& parts);

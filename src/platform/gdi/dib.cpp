@@ -1,5 +1,7 @@
 #include "platform/gdi/dib.h"
 
+#include "platform/core/byte_reader.h"
+
 #include <algorithm>
 #include <bit>
 #include <cstring>
@@ -20,12 +22,6 @@ struct Header {
     DWORD size_image = 0;
 };
 
-template <class T> T load(const std::uint8_t* p) {
-    T v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
-
 bool valid_depth(int bpp, DWORD compression) {
     switch (compression) {
     case BI_RGB: return bpp == 1 || bpp == 4 || bpp == 8 || bpp == 16 || bpp == 24 || bpp == 32;
@@ -37,39 +33,37 @@ bool valid_depth(int bpp, DWORD compression) {
 }
 
 std::optional<Header> parse_header(std::span<const std::uint8_t> in) {
-    if (in.size() < 4) return std::nullopt;
-    const DWORD size = load<DWORD>(in.data());
+    const ByteReader r(in);
+    const DWORD size = r.get<DWORD>(0);
     Header h;
     std::int64_t width, height;
     if (size == 12) { // the old core header
-        if (in.size() < 12) return std::nullopt;
-        width = load<WORD>(in.data() + 4);
-        height = load<WORD>(in.data() + 6);
-        h.bpp = load<WORD>(in.data() + 10);
+        width = r.get<WORD>(4);
+        height = r.get<WORD>(6);
+        h.bpp = r.get<WORD>(10);
         h.color_bytes = 3;
         h.header_bytes = 12;
     } else {
         if (size < 40 || size > in.size()) return std::nullopt;
-        width = load<LONG>(in.data() + 4);
-        height = load<LONG>(in.data() + 8);
-        if (load<WORD>(in.data() + 12) != 1) return std::nullopt;
-        h.bpp = load<WORD>(in.data() + 14);
-        h.compression = load<DWORD>(in.data() + 16);
-        h.size_image = load<DWORD>(in.data() + 20);
-        const DWORD used = load<DWORD>(in.data() + 32);
+        width = r.get<LONG>(4);
+        height = r.get<LONG>(8);
+        if (r.get<WORD>(12) != 1) return std::nullopt;
+        h.bpp = r.get<WORD>(14);
+        h.compression = r.get<DWORD>(16);
+        h.size_image = r.get<DWORD>(20);
+        const DWORD used = r.get<DWORD>(32);
         if (h.bpp <= 8 && used > (1u << h.bpp)) return std::nullopt;
         h.colors = used;
         h.header_bytes = size;
         if (h.compression == BI_BITFIELDS) {
-            // Masks follow a plain header; larger headers carry them inside.
             // The masks follow the plain header, or sit at the same place inside larger ones.
-            if (in.size() < 52) return std::nullopt;
-            for (int i = 0; i < 3; ++i) h.masks[i] = load<DWORD>(in.data() + 40 + 4 * i);
+            for (int i = 0; i < 3; ++i) h.masks[i] = r.get<DWORD>(40 + 4 * i);
             if (size == 40) h.header_bytes += 12;
         } else if (h.bpp == 16) {
             h.masks[0] = 0x7C00, h.masks[1] = 0x03E0, h.masks[2] = 0x001F;
         }
     }
+    if (!r.ok()) return std::nullopt;
     if (!valid_depth(h.bpp, h.compression) || width <= 0 || height == 0 || height == INT32_MIN)
         return std::nullopt;
     h.bottom_up = height > 0;
@@ -147,13 +141,13 @@ private:
         case 4: return palette_[(row[x / 2] >> (x % 2 == 0 ? 4 : 0)) & 0xF];
         case 8: return palette_[row[x]];
         case 16: {
-            const DWORD v = load<WORD>(row + 2 * x);
+            const DWORD v = LoadUnaligned<WORD>(row + 2 * x);
             return argb(std::uint8_t(from_mask(v, h_.masks[0])), std::uint8_t(from_mask(v, h_.masks[1])),
                         std::uint8_t(from_mask(v, h_.masks[2])));
         }
         case 24: return argb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
         default: {
-            const DWORD v = load<DWORD>(row + 4 * x);
+            const DWORD v = LoadUnaligned<DWORD>(row + 4 * x);
             if (h_.compression != BI_BITFIELDS) return 0xFF000000u | (v & 0xFFFFFF);
             return argb(std::uint8_t(from_mask(v, h_.masks[0])), std::uint8_t(from_mask(v, h_.masks[1])),
                         std::uint8_t(from_mask(v, h_.masks[2])));

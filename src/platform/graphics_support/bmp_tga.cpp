@@ -1,4 +1,5 @@
 // BMP and TGA files, and the choice of decoder by signature.
+#include "platform/core/byte_reader.h"
 #include "platform/gdi/dib.h"
 #include "platform/graphics_support/image_files.h"
 
@@ -6,12 +7,6 @@
 
 namespace zeledit::platform {
 namespace {
-
-template <class T> T load(const std::uint8_t* p) {
-    T v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
 
 bool starts_with(std::span<const std::uint8_t> f, std::initializer_list<std::uint8_t> sig) {
     return f.size() >= sig.size() && std::equal(sig.begin(), sig.end(), f.begin());
@@ -25,16 +20,17 @@ std::uint32_t from16(std::uint16_t v, bool alpha_bit) {
 
 class TgaReader {
 public:
-    explicit TgaReader(std::span<const std::uint8_t> f) : f_(f) {}
+    explicit TgaReader(std::span<const std::uint8_t> f) : in_(f) {}
 
     std::optional<RgbaImage> read() {
-        if (f_.size() < 18) return std::nullopt;
-        const int id_len = f_[0], map_type = f_[1], type = f_[2];
-        const int map_first = load<std::uint16_t>(&f_[3]), map_len = load<std::uint16_t>(&f_[5]);
-        const int map_bits = f_[7];
-        const int width = load<std::uint16_t>(&f_[12]), height = load<std::uint16_t>(&f_[14]);
-        bpp_ = f_[16];
-        const int descriptor = f_[17];
+        const auto f = in_.take(18);
+        if (!f) return std::nullopt;
+        const int id_len = (*f)[0], map_type = (*f)[1], type = (*f)[2];
+        const int map_first = in_.get<std::uint16_t>(3), map_len = in_.get<std::uint16_t>(5);
+        const int map_bits = (*f)[7];
+        const int width = in_.get<std::uint16_t>(12), height = in_.get<std::uint16_t>(14);
+        bpp_ = (*f)[16];
+        const int descriptor = (*f)[17];
         const int base = type & ~8;
         rle_ = (type & 8) != 0;
         if ((base != 1 && base != 2 && base != 3) || map_type > 1 || width == 0 || height == 0)
@@ -43,7 +39,7 @@ public:
         // packet of one or more bytes gives at most 128.
         const std::uint64_t pixels = std::uint64_t(width) * height;
         const std::uint64_t bytes_per_pixel = (bpp_ + 7) / 8;
-        const std::uint64_t available = f_.size() - std::min<std::size_t>(f_.size(), 18);
+        const std::uint64_t available = in_.remaining();
         const bool run_length = (type & 8) != 0;
         if (pixels > max_image_pixels ||
             (run_length ? pixels > available * 128 : pixels * bytes_per_pixel > available))
@@ -51,7 +47,7 @@ public:
         if (base == 1 && (map_type != 1 || bpp_ != 8)) return std::nullopt;
         if (base == 2 && bpp_ != 15 && bpp_ != 16 && bpp_ != 24 && bpp_ != 32) return std::nullopt;
         if (base == 3 && bpp_ != 8) return std::nullopt;
-        at_ = 18 + static_cast<std::size_t>(id_len);
+        if (!in_.take(static_cast<std::size_t>(id_len))) return std::nullopt;
         if (map_type == 1 && !read_map(map_first, map_len, map_bits)) return std::nullopt;
         kind_ = base;
         alpha_ = (descriptor & 0x0F) != 0;
@@ -72,27 +68,27 @@ private:
     bool read_map(int first, int len, int bits) {
         const int bytes = (bits + 7) / 8;
         if (bits != 15 && bits != 16 && bits != 24 && bits != 32) return false;
-        if (at_ + std::size_t(len) * bytes > f_.size()) return false;
+        const auto entries = in_.take(std::uint64_t(len) * bytes);
+        if (!entries) return false;
         map_.assign(256, 0xFF000000u);
-        for (int i = 0; i < len; ++i, at_ += bytes)
-            if (first + i < 256) map_[first + i] = colour(&f_[at_], bits, bits == 32);
+        for (int i = 0; i < len && first + i < 256; ++i)
+            map_[first + i] = colour(entries->data() + std::size_t(i) * bytes, bits, bits == 32);
         return true;
     }
 
     static std::uint32_t colour(const std::uint8_t* p, int bits, bool alpha) {
         switch (bits) {
         case 15:
-        case 16: return from16(load<std::uint16_t>(p), false);
+        case 16: return from16(LoadUnaligned<std::uint16_t>(p), false);
         case 24: return 0xFF000000u | (p[2] << 16) | (p[1] << 8) | p[0];
         default: return (std::uint32_t(alpha ? p[3] : 0xFF) << 24) | (p[2] << 16) | (p[1] << 8) | p[0];
         }
     }
 
     std::optional<std::uint32_t> raw() {
-        const std::size_t bytes = (bpp_ + 7) / 8;
-        if (at_ + bytes > f_.size()) return std::nullopt;
-        const std::uint8_t* p = &f_[at_];
-        at_ += bytes;
+        const auto bytes = in_.take((bpp_ + 7) / 8);
+        if (!bytes) return std::nullopt;
+        const std::uint8_t* p = bytes->data();
         if (kind_ == 1) return map_[p[0]];
         if (kind_ == 3) return 0xFF000000u | (p[0] << 16) | (p[0] << 8) | p[0];
         return colour(p, bpp_, alpha_);
@@ -101,8 +97,9 @@ private:
     std::optional<std::uint32_t> next() {
         if (!rle_) return raw();
         if (left_ == 0) {
-            if (at_ >= f_.size()) return std::nullopt;
-            const std::uint8_t head = f_[at_++];
+            const auto byte = in_.read<std::uint8_t>();
+            if (!byte) return std::nullopt;
+            const std::uint8_t head = *byte;
             left_ = (head & 0x7F) + 1;
             repeat_ = (head & 0x80) != 0;
             if (repeat_) {
@@ -115,8 +112,7 @@ private:
         return repeat_ ? std::optional<std::uint32_t>(value_) : raw();
     }
 
-    std::span<const std::uint8_t> f_;
-    std::size_t at_ = 0;
+    ByteReader in_;
     int bpp_ = 0;
     int kind_ = 0;
     bool rle_ = false;

@@ -9,6 +9,7 @@
 //   16      4     bytes of the packed colour DIB that follows the header
 //   20      4     bytes of alpha that follow the DIB (0, or width × height)
 //   24            packed DIB, then alpha rows in the DIB's row order
+#include "platform/core/byte_reader.h"
 #include "platform/core/global_memory.h"
 #include "platform/gdi/dib.h"
 #include "platform/graphics_support/graphics_support.h"
@@ -23,11 +24,6 @@ constexpr std::size_t header_size = 24;
 constexpr char magic[4] = {'Z', 'D', 'E', 'X'};
 
 template <class T> void put(BYTE* p, T v) { std::memcpy(p, &v, sizeof v); }
-template <class T> T get(const BYTE* p) {
-    T v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
 
 struct Shape {
     int width = 0;
@@ -83,32 +79,30 @@ int LoadDibExFromBuffer(const BYTE** data, std::size_t* remaining, HGLOBAL* colo
     if (data == nullptr || *data == nullptr || remaining == nullptr || colour == nullptr || alpha == nullptr)
         return 0;
     *colour = *alpha = nullptr;
-    const BYTE* p = *data;
-    const std::size_t size = *remaining;
-    if (size < header_size || std::memcmp(p, magic, 4) != 0 || get<WORD>(p + 4) != 1) return 0;
-    const int bits = get<WORD>(p + 6);
-    const std::uint64_t width = get<DWORD>(p + 8), height = get<DWORD>(p + 12);
-    const std::uint64_t dib_bytes = get<DWORD>(p + 16), alpha_bytes = get<DWORD>(p + 20);
-    if (dib_bytes > size - header_size || alpha_bytes > size - header_size - dib_bytes) return 0;
-    const auto shape = shape_of({p + header_size, static_cast<std::size_t>(dib_bytes)});
+    ByteReader in({*data, *remaining});
+    const auto head = in.take(header_size);
+    if (!head || std::memcmp(head->data(), magic, 4) != 0 || in.get<WORD>(4) != 1) return 0;
+    const int bits = in.get<WORD>(6);
+    const std::uint64_t width = in.get<DWORD>(8), height = in.get<DWORD>(12);
+    const auto dib = in.take(in.get<DWORD>(16));
+    const auto alpha_part = in.take(in.get<DWORD>(20));
+    if (!dib || !alpha_part) return 0;
+    const auto shape = shape_of(*dib);
     if (!shape || shape->bits != bits || std::uint64_t(shape->width) != width ||
         std::uint64_t(shape->height) != height)
         return 0;
-    if (alpha_bytes != 0 && alpha_bytes != width * height) return 0;
-    HGLOBAL c = copy_block(p + header_size, static_cast<std::size_t>(dib_bytes));
-    HGLOBAL a = alpha_bytes != 0
-                    ? copy_block(p + header_size + dib_bytes, static_cast<std::size_t>(alpha_bytes))
-                    : nullptr;
-    if (c == nullptr || (alpha_bytes != 0 && a == nullptr)) {
+    if (!alpha_part->empty() && alpha_part->size() != width * height) return 0;
+    HGLOBAL c = copy_block(dib->data(), dib->size());
+    HGLOBAL a = !alpha_part->empty() ? copy_block(alpha_part->data(), alpha_part->size()) : nullptr;
+    if (c == nullptr || (!alpha_part->empty() && a == nullptr)) {
         GlobalFree(c);
         GlobalFree(a);
         return 0;
     }
     *colour = c;
     *alpha = a;
-    const std::size_t used = header_size + static_cast<std::size_t>(dib_bytes + alpha_bytes);
-    *data += used;
-    *remaining -= used;
+    *data += in.position();
+    *remaining -= in.position();
     return bits;
 }
 

@@ -1,5 +1,6 @@
 // Playing wave data: through SDL2 audio when a device opens, otherwise silently for the
 // sound's duration; either way the window hears of the end through its message loop.
+#include "platform/core/byte_reader.h"
 #include "platform/core/global_memory.h"
 #include "platform/graphics_support/graphics_support.h"
 
@@ -30,29 +31,25 @@ std::map<UINT_PTR, Playing>& playing() {
     return p;
 }
 
-template <class T> T load(const std::uint8_t* p) {
-    T v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
-
 // RIFF/WAVE with PCM samples of 8 or 16 bits; chunks are walked within the block.
 std::optional<Wave> parse_wave(std::span<const std::uint8_t> b) {
-    if (b.size() < 12 || std::memcmp(b.data(), "RIFF", 4) != 0 || std::memcmp(b.data() + 8, "WAVE", 4) != 0)
+    ByteReader in(b);
+    const auto riff = in.take(12);
+    if (!riff || std::memcmp(riff->data(), "RIFF", 4) != 0 || std::memcmp(riff->data() + 8, "WAVE", 4) != 0)
         return std::nullopt;
     Wave w;
     std::uint32_t byte_rate = 0;
     bool have_format = false;
-    for (std::size_t at = 12; at + 8 <= b.size();) {
-        const std::uint32_t size = load<std::uint32_t>(b.data() + at + 4);
-        const std::size_t body = at + 8;
-        if (size > b.size() - body) return std::nullopt;
-        if (std::memcmp(b.data() + at, "fmt ", 4) == 0 && size >= 16) {
-            const std::uint16_t format = load<std::uint16_t>(b.data() + body);
-            const std::uint16_t channels = load<std::uint16_t>(b.data() + body + 2);
-            const std::uint32_t rate = load<std::uint32_t>(b.data() + body + 4);
-            byte_rate = load<std::uint32_t>(b.data() + body + 8);
-            const std::uint16_t bits = load<std::uint16_t>(b.data() + body + 14);
+    while (in.remaining() >= 8) {
+        const auto id = *in.take(4);
+        const auto body = in.section(*in.read<std::uint32_t>());
+        if (!body) return std::nullopt;
+        if (std::memcmp(id.data(), "fmt ", 4) == 0 && body->size() >= 16) {
+            const std::uint16_t format = body->get<std::uint16_t>(0);
+            const std::uint16_t channels = body->get<std::uint16_t>(2);
+            const std::uint32_t rate = body->get<std::uint32_t>(4);
+            byte_rate = body->get<std::uint32_t>(8);
+            const std::uint16_t bits = body->get<std::uint16_t>(14);
             if (format != 1 || channels == 0 || channels > 8 || rate == 0 || byte_rate == 0 ||
                 (bits != 8 && bits != 16))
                 return std::nullopt;
@@ -61,12 +58,13 @@ std::optional<Wave> parse_wave(std::span<const std::uint8_t> b) {
             w.format.format = bits == 8 ? AUDIO_U8 : AUDIO_S16LSB;
             w.format.samples = 4096;
             have_format = true;
-        } else if (std::memcmp(b.data() + at, "data", 4) == 0 && have_format) {
-            w.samples = b.subspan(body, size);
-            w.duration_ms = static_cast<std::uint32_t>(std::uint64_t(size) * 1000 / byte_rate);
+        } else if (std::memcmp(id.data(), "data", 4) == 0 && have_format) {
+            w.samples = body->span(0, body->size());
+            w.duration_ms = static_cast<std::uint32_t>(std::uint64_t(body->size()) * 1000 / byte_rate);
             return w;
         }
-        at = body + size + (size & 1);
+        // Chunks are padded to an even length; the pad may be missing after the last one.
+        if (body->size() % 2 != 0 && in.remaining() > 0) in.take(1);
     }
     return std::nullopt;
 }

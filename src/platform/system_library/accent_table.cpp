@@ -1,5 +1,6 @@
 #include "platform/system_library/accent_table.h"
 
+#include "platform/core/byte_reader.h"
 #include "platform/core/small_file.h"
 
 #include <algorithm>
@@ -65,23 +66,12 @@ std::vector<std::uint8_t> MakeImage() {
     return out;
 }
 
-// A reader that never passes the end of its bytes.
-struct Reader {
-    std::span<const std::uint8_t> bytes;
-    std::size_t at = 0;
-    bool Take(std::size_t n, std::span<const std::uint8_t>& out) {
-        if (n > bytes.size() - at) return false;
-        out = bytes.subspan(at, n);
-        at += n;
-        return true;
-    }
-    bool Count(bool low_byte, std::size_t& n) {
-        std::span<const std::uint8_t> b;
-        if (!Take(2, b)) return false;
-        n = low_byte ? b[0] : static_cast<std::size_t>(b[0] | b[1] << 8);
-        return true;
-    }
-};
+// A count of two bytes; old images use only the low one.
+std::optional<std::size_t> ReadCount(ByteReader& in, bool low_byte) {
+    const auto n = in.read<std::uint16_t>();
+    if (!n) return std::nullopt;
+    return low_byte ? *n & 0xFF : *n;
+}
 
 // Nine units that hold a terminator.
 bool ReadUnits(std::span<const std::uint8_t> b, std::array<char16_t, 9>& out) {
@@ -92,27 +82,29 @@ bool ReadUnits(std::span<const std::uint8_t> b, std::array<char16_t, 9>& out) {
 } // namespace
 
 bool TCharSetList::Load(std::span<const std::uint8_t> image, bool low_byte_counts) {
-    Reader in{image};
-    std::span<const std::uint8_t> title, style, hot;
-    std::size_t n = 0, m = 0;
-    if (!in.Take(26, title) || !in.Take(2, style) || !in.Count(low_byte_counts, n) || n == 0 ||
-        !in.Take(n, hot) || !in.Count(low_byte_counts, m))
-        return false;
+    ByteReader in(image);
+    const auto title = in.take(26);
+    const auto style = in.take(2);
+    const auto n = ReadCount(in, low_byte_counts);
+    if (!n || *n == 0) return false;
+    const auto hot = in.take(*n);
+    const auto m = ReadCount(in, low_byte_counts);
+    if (!title || !style || !hot || !m) return false;
     // The hot keys end at their zero, which must be there; past 259 keys the rest is cut.
-    const auto zero = std::find(hot.begin(), hot.end(), 0);
-    if (zero == hot.end()) return false;
-    std::vector<Item> items(m);
+    const auto zero = std::find(hot->begin(), hot->end(), 0);
+    if (zero == hot->end()) return false;
+    std::vector<Item> items(*m);
     for (Item& item : items) {
-        std::span<const std::uint8_t> record;
-        if (!in.Take(ItemSize, record) || !ReadUnits(record.first(18), item.key) ||
-            !ReadUnits(record.subspan(18), item.result))
+        const auto record = in.take(ItemSize);
+        if (!record || !ReadUnits(record->first(18), item.key) ||
+            !ReadUnits(record->subspan(18), item.result))
             return false;
     }
     std::memset(FTitle, 0, sizeof FTitle);
-    std::memcpy(FTitle, title.data(), sizeof FTitle - 1);
-    FStyle = static_cast<std::uint16_t>(style[0] | style[1] << 8);
+    std::memcpy(FTitle, title->data(), sizeof FTitle - 1);
+    FStyle = static_cast<std::uint16_t>((*style)[0] | (*style)[1] << 8);
     std::memset(FHotKeys, 0, sizeof FHotKeys);
-    std::copy_n(hot.begin(), std::min<std::size_t>(zero - hot.begin(), MaxHotKeys), FHotKeys);
+    std::copy_n(hot->begin(), std::min<std::size_t>(zero - hot->begin(), MaxHotKeys), FHotKeys);
     Items = std::move(items);
     return true;
 }

@@ -1,5 +1,6 @@
 #include "platform/system_library/case_table.h"
 
+#include "platform/core/byte_reader.h"
 #include "platform/core/small_file.h"
 
 #include <algorithm>
@@ -37,13 +38,13 @@ std::vector<std::uint8_t> MakeImage() {
 } // namespace
 
 bool TCaseList::LoadFromBuffer(std::span<const std::uint8_t> image) {
-    if (image.size() < 2) return false;
-    const std::size_t count = image[0] | image[1] << 8;
-    if (image.size() - 2 < 4 * count) return false;
-    std::vector<std::pair<char16_t, char16_t>> pairs(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::uint8_t* p = image.data() + 2 + 4 * i;
-        pairs[i] = {static_cast<char16_t>(p[0] | p[1] << 8), static_cast<char16_t>(p[2] | p[3] << 8)};
+    ByteReader in(image);
+    const auto count = in.read<std::uint16_t>();
+    if (!count || in.remaining() / 4 < *count) return false;
+    std::vector<std::pair<char16_t, char16_t>> pairs(*count);
+    for (auto& [lower, upper] : pairs) {
+        lower = *in.read<char16_t>();
+        upper = *in.read<char16_t>();
     }
     Pairs = std::move(pairs);
     return true;

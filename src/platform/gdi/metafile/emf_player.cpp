@@ -1,9 +1,9 @@
 // Enhanced metafiles: the records of common drawings, in a picture frame mapped onto the
 // destination rectangle. Unknown records are skipped; a malformed file stops the playback.
+#include "platform/core/byte_reader.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/dib.h"
 #include "platform/gdi/metafile/metafile.h"
-#include "platform/gdi/metafile/record_reader.h"
 
 #include <vector>
 
@@ -63,7 +63,7 @@ class EmfPlayer {
 public:
     EmfPlayer(HDC dc, std::size_t handles) : dc_(dc), objects_(handles) {}
 
-    void play(const RecordReader& r, DWORD type) {
+    void play(const ByteReader& r, DWORD type) {
         switch (type) {
         case EMR_SETWINDOWEXTEX: SetWindowExtEx(dc_, r.get<LONG>(8), r.get<LONG>(12), nullptr); break;
         case EMR_SETWINDOWORGEX: SetWindowOrgEx(dc_, r.get<LONG>(8), r.get<LONG>(12), nullptr); break;
@@ -169,7 +169,7 @@ public:
 
 private:
     // Rectangles here are {x, y, width, height}.
-    void image(const RecordReader& r, std::size_t off_bmi, std::size_t cb_bmi, std::size_t off_bits,
+    void image(const ByteReader& r, std::size_t off_bmi, std::size_t cb_bmi, std::size_t off_bits,
                std::size_t cb_bits, RECT dst, RECT src, DWORD rop) {
         const auto info = r.span(r.get<DWORD>(off_bmi), r.get<DWORD>(cb_bmi));
         const auto bits = r.span(r.get<DWORD>(off_bits), r.get<DWORD>(cb_bits));
@@ -185,7 +185,7 @@ private:
                       decoded->pixels.data(), reinterpret_cast<const BITMAPINFO*>(&h), DIB_RGB_COLORS, rop);
     }
 
-    void poly(const RecordReader& r, DWORD type, bool shorts) {
+    void poly(const ByteReader& r, DWORD type, bool shorts) {
         const DWORD count = r.get<DWORD>(24);
         const std::size_t each = shorts ? 4 : 8;
         if (!r.has(28, std::size_t(count) * each)) return;
@@ -203,7 +203,7 @@ private:
         }
     }
 
-    void text(const RecordReader& r, bool wide) {
+    void text(const ByteReader& r, bool wide) {
         const LONG x = r.get<LONG>(36), y = r.get<LONG>(40);
         const DWORD count = r.get<DWORD>(44), offset = r.get<DWORD>(48), options = r.get<DWORD>(52);
         const RECT rect{r.get<LONG>(56), r.get<LONG>(60), r.get<LONG>(64), r.get<LONG>(68)};
@@ -258,7 +258,7 @@ private:
 } // namespace
 
 bool is_emf(std::span<const std::uint8_t> bytes) {
-    const RecordReader r(bytes);
+    const ByteReader r(bytes);
     return r.get<DWORD>(0) == EMR_HEADER && r.get<DWORD>(40) == emf_signature &&
            r.get<DWORD>(4) >= header_min && r.get<DWORD>(4) <= bytes.size() && r.ok();
 }
@@ -266,7 +266,7 @@ bool is_emf(std::span<const std::uint8_t> bytes) {
 bool play_emf(HDC handle, std::span<const std::uint8_t> bytes, const RECT& dest) {
     DeviceContext* dc = find_dc(handle);
     if (dc == nullptr || !is_emf(bytes) || dc->playback) return false;
-    const RecordReader header(bytes);
+    const ByteReader header(bytes);
     const RECT frame = header.get<RECT>(24);
     const SIZE device = header.get<SIZE>(72), mm = header.get<SIZE>(80);
     if (device.cx <= 0 || device.cy <= 0 || mm.cx <= 0 || mm.cy <= 0) return false;
@@ -292,11 +292,11 @@ bool play_emf(HDC handle, std::span<const std::uint8_t> bytes, const RECT& dest)
     dc->playback = m;
     EmfPlayer player(handle, header.get<WORD>(56));
     for (std::size_t at = 0; at + 8 <= bytes.size();) {
-        const DWORD type = RecordReader(bytes.subspan(at)).get<DWORD>(0);
-        const DWORD size = RecordReader(bytes.subspan(at)).get<DWORD>(4);
+        const DWORD type = ByteReader(bytes.subspan(at)).get<DWORD>(0);
+        const DWORD size = ByteReader(bytes.subspan(at)).get<DWORD>(4);
         if (size < 8 || size % 4 != 0 || size > bytes.size() - at) break;
         if (type == EMR_EOF) break;
-        player.play(RecordReader(bytes.subspan(at, size)), type);
+        player.play(ByteReader(bytes.subspan(at, size)), type);
         at += size;
     }
     player.finish();

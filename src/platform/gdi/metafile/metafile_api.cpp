@@ -1,7 +1,7 @@
 // Metafile handles: the bytes of a metafile, kept for playback.
+#include "platform/core/byte_reader.h"
 #include "platform/core/handle_table.h"
 #include "platform/gdi/metafile/metafile.h"
-#include "platform/gdi/metafile/record_reader.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,8 +1,8 @@
 // Windows metafiles: 16-bit records played in the DC's current mapping. Unknown records
 // are skipped (objects they would create still take their slot); malformed data stops.
+#include "platform/core/byte_reader.h"
 #include "platform/gdi/dib.h"
 #include "platform/gdi/metafile/metafile.h"
-#include "platform/gdi/metafile/record_reader.h"
 
 #include <string>
 #include <vector>
@@ -66,7 +66,7 @@ class WmfPlayer {
 public:
     WmfPlayer(HDC dc, std::size_t objects) : dc_(dc), objects_(objects) {}
 
-    void play(const RecordReader& r, WORD f) {
+    void play(const ByteReader& r, WORD f) {
         auto p = [&](int i) { return static_cast<int>(r.get<SHORT>(6 + 2 * static_cast<std::size_t>(i))); };
         switch (f) {
         case META_SETMAPMODE: SetMapMode(dc_, p(0)); break;
@@ -138,7 +138,7 @@ public:
     }
 
 private:
-    HGDIOBJ font(const RecordReader& r) {
+    HGDIOBJ font(const ByteReader& r) {
         LOGFONTW lf{};
         lf.lfHeight = r.get<SHORT>(6);
         lf.lfWidth = r.get<SHORT>(8);
@@ -152,7 +152,7 @@ private:
         return CreateFontIndirectW(&lf);
     }
 
-    void poly(const RecordReader& r, WORD f) {
+    void poly(const ByteReader& r, WORD f) {
         const int count = r.get<SHORT>(6);
         if (count <= 0 || !r.has(8, std::size_t(count) * 4)) return;
         std::vector<POINT> pts(static_cast<std::size_t>(count));
@@ -163,7 +163,7 @@ private:
             Polyline(dc_, pts.data(), count);
     }
 
-    void poly_polygon(const RecordReader& r) {
+    void poly_polygon(const ByteReader& r) {
         const int polys = r.get<SHORT>(6);
         if (polys <= 0 || !r.has(8, std::size_t(polys) * 2)) return;
         std::size_t at = 8 + std::size_t(polys) * 2;
@@ -177,7 +177,7 @@ private:
         }
     }
 
-    void ext_text(const RecordReader& r, int x, int y, int count, UINT options) {
+    void ext_text(const ByteReader& r, int x, int y, int count, UINT options) {
         if (count < 0) return;
         std::size_t at = 14;
         RECT rect{};
@@ -201,7 +201,7 @@ private:
     }
 
     // Rectangles here are {x, y, width, height}; the DIB follows at `dib_at`.
-    void image(const RecordReader& r, std::size_t dib_at, RECT dst, RECT src, DWORD rop) {
+    void image(const ByteReader& r, std::size_t dib_at, RECT dst, RECT src, DWORD rop) {
         if (!r.has(dib_at, sizeof(BITMAPINFOHEADER))) {
             PatBlt(dc_, dst.left, dst.top, dst.right, dst.bottom, rop);
             return;
@@ -223,14 +223,14 @@ private:
 };
 
 std::size_t header_start(std::span<const std::uint8_t> bytes) {
-    return RecordReader(bytes).get<DWORD>(0) == placeable_key ? placeable_size : 0;
+    return ByteReader(bytes).get<DWORD>(0) == placeable_key ? placeable_size : 0;
 }
 
 } // namespace
 
 bool is_wmf(std::span<const std::uint8_t> bytes) {
     const std::size_t at = header_start(bytes);
-    const RecordReader r(bytes);
+    const ByteReader r(bytes);
     const WORD type = r.get<WORD>(at), header_words = r.get<WORD>(at + 2), version = r.get<WORD>(at + 4);
     return r.ok() && r.has(at, 18) && (type == 1 || type == 2) && header_words == 9 &&
            (version == 0x0300 || version == 0x0100);
@@ -242,13 +242,13 @@ bool play_wmf(HDC dc, std::span<const std::uint8_t> bytes) {
     // The DC gets its own objects back at the end; its mapping stays as the records left it.
     const HGDIOBJ pen = GetCurrentObject(dc, OBJ_PEN), brush = GetCurrentObject(dc, OBJ_BRUSH);
     const HGDIOBJ font = GetCurrentObject(dc, OBJ_FONT);
-    WmfPlayer player(dc, RecordReader(bytes).get<WORD>(start + 10));
+    WmfPlayer player(dc, ByteReader(bytes).get<WORD>(start + 10));
     for (std::size_t at = start + 18; at + 6 <= bytes.size();) {
-        const RecordReader head(bytes.subspan(at));
+        const ByteReader head(bytes.subspan(at));
         const std::uint64_t size = std::uint64_t(head.get<DWORD>(0)) * 2;
         const WORD function = head.get<WORD>(4);
         if (size < 6 || size > bytes.size() - at || function == META_EOF) break;
-        player.play(RecordReader(bytes.subspan(at, static_cast<std::size_t>(size))), function);
+        player.play(ByteReader(bytes.subspan(at, static_cast<std::size_t>(size))), function);
         at += static_cast<std::size_t>(size);
     }
     player.finish();
