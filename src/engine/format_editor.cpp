@@ -104,10 +104,9 @@ void TFormatEditor::InitEditorInfo() {
     ei.eiLines = FLines.get();
     FLinks = std::make_unique<model::THyperLinks>();
     ei.eiLinks = FLinks.get();
-    FBuffer->OnShift = [links = FLinks.get()](std::uint32_t index, std::int32_t size) {
-        links->UpdateAt(static_cast<std::int32_t>(index), size);
-    };
-    FBuffer->CanGrow = [this](std::uint64_t units) { return StaysSaveable(units); };
+    FBuffer->SetWatcher(&FNotifier);
+    FFonts->SetWatcher(&FNotifier);
+    FParas->SetWatcher(&FNotifier);
     GetClientRect(HWindow, &ei.eiBoundRect);
     FFonts->CreateDefaultFont();
     FParas->CreateDefaultPara();
@@ -117,13 +116,14 @@ void TFormatEditor::InitEditorInfo() {
 TFormatEditor::~TFormatEditor() {
     DeleteObject(edInfo.eiBackgroundBrush);
     KillTimer(HWindow, editor_timer);
+    FBuffer->SetWatcher(nullptr);
+    FFonts->SetWatcher(nullptr);
+    FParas->SetWatcher(nullptr);
     edInfo.eiObjects = nullptr;
     FObjects.reset();
     edInfo.eiLines = nullptr;
     FLines.reset();
     edInfo.eiLinks = nullptr;
-    FBuffer->OnShift = nullptr;
-    FBuffer->CanGrow = nullptr;
     FLinks.reset();
     edInfo.eiBuffers = nullptr;
     FBuffer.reset();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "display/editor_lines.h"
+#include "engine/document_notifier.h"
 #include "engine/drag_object.h"
 #include "engine/editor_keyboard.h"
 #include "engine/editor_resource.h"
@@ -324,6 +325,7 @@ public:
     HWND HWindow;
     std::uint8_t FLanguage = 0;
     model::TEditorInfo edInfo;
+    TDocumentNotifier FNotifier{*this};
     std::unique_ptr<model::TEditorBuffer> FBuffer;     // edInfo.eiBuffers
     std::unique_ptr<model::TEditorFonts> FFonts;       // edInfo.eiFonts
     std::unique_ptr<model::TEditorParagraphs> FParas;  // edInfo.eiParas

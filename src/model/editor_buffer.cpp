@@ -213,18 +213,12 @@ std::uint32_t TEditorBuffer::ScanLength() const {
     return static_cast<std::uint32_t>(end - FText);
 }
 
-void TEditorBuffer::Shifted(std::uint32_t index, std::int32_t size) {
-    if (OnShift) OnShift(index, size);
-    if (EditorInfo != nullptr && EditorInfo->eiWindow != nullptr)
-        SendMessageW(EditorInfo->eiWindow, EFN_BUFFERCHANGED, index, size);
-}
-
 bool TEditorBuffer::InsertBuffer(std::uint32_t Index, std::uint32_t Size) {
     const std::uint32_t length = TextLength();
     if (Index > length) return false;
     const std::uint64_t need = std::uint64_t(length) + Size + 1;
     if ((FMaxSize != 0 && FMaxSize < 2 * need) || need > (std::uint64_t(1) << 30)) return false;
-    if (CanGrow && !CanGrow(Size)) return false;
+    if (FWatcher != nullptr && !FWatcher->MayGrow(Size)) return false;
     // One byte more than the text needs: the last paragraph's byte after the terminator.
     if (GlobalSize(FormatHandle) < need + 1 && !Resize(need)) return false;
     if (GlobalSize(FormatHandle) < need + 1) return false;
@@ -234,7 +228,7 @@ bool TEditorBuffer::InsertBuffer(std::uint32_t Index, std::uint32_t Size) {
     FGap = Index + Size;
     Changed(length + Size);
     SettleGap(Index);
-    Shifted(Index, static_cast<std::int32_t>(Size));
+    if (FWatcher != nullptr) FWatcher->TextInserted(Index, Size);
     return true;
 }
 
@@ -246,7 +240,7 @@ void TEditorBuffer::DeleteBuffer(std::uint32_t Index, std::uint32_t Size) {
     Changed(length - Size); // the deleted units join the gap
     Resize(std::uint64_t(length - Size) + 2);
     SettleGap(Index);
-    Shifted(Index, -static_cast<std::int32_t>(Size));
+    if (FWatcher != nullptr) FWatcher->TextDeleted(Index, Size);
 }
 
 bool TEditorBuffer::InsertChar(const char16_t* Buffer, std::uint8_t FormatByte, std::uint32_t Count,
@@ -327,7 +321,7 @@ bool TEditorBuffer::AddFormatText(std::u16string_view TBuf, const std::uint8_t* 
     const std::uint64_t gap = length > 0 ? 4 : 0;
     const std::uint64_t total = std::uint64_t(length) + gap + TBuf.size() + 2;
     if ((FMaxSize != 0 && FMaxSize < 2 * total) || total > (std::uint64_t(1) << 30)) return false;
-    if (CanGrow && !CanGrow(gap + TBuf.size())) return false;
+    if (FWatcher != nullptr && !FWatcher->MayGrow(gap + TBuf.size())) return false;
     if (GlobalSize(FormatHandle) < total && (!Resize(total) || GlobalSize(FormatHandle) < total))
         return false;
     if (gap != 0) {
@@ -379,8 +373,7 @@ void TEditorBuffer::DeleteParas(std::uint8_t FormatID) {
         if (last) break;
         s = end + 2;
     }
-    if (EditorInfo != nullptr && EditorInfo->eiWindow != nullptr)
-        SendMessageW(EditorInfo->eiWindow, EFN_FORMATCHANGED, 0, 0);
+    if (FWatcher != nullptr) FWatcher->FormatsChanged();
 }
 
 void TEditorBuffer::DeleteDoubleSpaceParas() {
@@ -397,8 +390,7 @@ void TEditorBuffer::DeleteDoubleSpaceParas() {
         previous_empty = empty;
         s = end + 2;
     }
-    if (EditorInfo != nullptr && EditorInfo->eiWindow != nullptr)
-        SendMessageW(EditorInfo->eiWindow, EFN_FORMATCHANGED, 0, 0);
+    if (FWatcher != nullptr) FWatcher->FormatsChanged();
 }
 
 std::u16string StorableText(std::u16string_view text) {

@@ -5,6 +5,7 @@
 // (with its CR LF, or the terminator for the last) never straddles the gap.
 #pragma once
 
+#include "model/document_watcher.h"
 #include "model/editor_info.h"
 
 #include <cstdint>
@@ -91,13 +92,9 @@ public:
     void DeleteParas(std::uint8_t FormatID);
     void DeleteDoubleSpaceParas();
 
-    // Called after a gap opened (positive size) or closed (negative) at an index, so that
-    // positions held elsewhere (hyperlinks and comments) follow the text.
-    std::function<void(std::uint32_t index, std::int32_t size)> OnShift;
-    // Asked before the text grows by a number of units; false refuses the insertion as the
-    // maximum size does. The engine answers whether the document would still fit one data
-    // block, so that every document it holds can be saved.
-    std::function<bool(std::uint64_t units)> CanGrow;
+    // Who hears of insertions, deletions and paragraph removals, and is asked before the
+    // text grows (none: the buffer grows to its maximum and tells no one).
+    void SetWatcher(TDocumentWatcher* watcher) { FWatcher = watcher; }
 
     HGLOBAL TextHandle = nullptr;
     HGLOBAL FormatHandle = nullptr;
@@ -112,7 +109,6 @@ public:
 private:
     bool Resize(std::uint64_t chars);
     bool Reallocate(std::size_t text_bytes, std::size_t format_bytes);
-    void Shifted(std::uint32_t index, std::int32_t size);
     std::uint32_t WordStart(std::uint32_t idx) const;
 
     std::size_t Offset(std::uint32_t Idx) const { return Idx < FGap ? 0 : FGapLength; }
@@ -123,6 +119,7 @@ private:
     void SettleGap(std::uint32_t at);
     void CloseGap() const { MoveGap(FLength + 2); }
 
+    TDocumentWatcher* FWatcher = nullptr;
     char16_t* FText = nullptr;
     std::uint8_t* FFormats = nullptr;
     // Where the gap starts (the text's length + 2 when it is closed) and its units: the

@@ -174,11 +174,6 @@ void TFontItem::Monochrome() {
     FAttributes.ftStrikeColor = mono(FAttributes.ftStrikeColor);
 }
 
-void TEditorFonts::FormatsChanged() const {
-    if (EditorInfo != nullptr && EditorInfo->eiWindow != nullptr)
-        SendMessageW(EditorInfo->eiWindow, EFN_FORMATCHANGED, 0, 0);
-}
-
 void TEditorFonts::CreateDefaultFont() {
     TFontTypeEx lf{};
     std::memcpy(lf.StdFont.lfFaceName, u"Times New Roman", sizeof(u"Times New Roman"));
@@ -187,18 +182,6 @@ void TEditorFonts::CreateDefaultFont() {
     lf.lfShadColor = static_cast<std::int32_t>(default_shadow);
     lf.lfScale = 100;
     Append(new TFontItem(lf));
-}
-
-TFontItem* TEditorFonts::GetFormatItem(std::int32_t Index) const {
-    TItemNode* n = Get(Index);
-    return static_cast<TFontItem*>(n != nullptr ? n : FHead);
-}
-
-std::int32_t TEditorFonts::GetCompatibleFont(const TCharFormat& f) const {
-    std::int32_t i = 0;
-    for (TItemNode* n = FHead; n != nullptr && i < MaxFormats; n = n->NextItem, ++i)
-        if (static_cast<TFontItem*>(n)->CompareWithAttr(f)) return i;
-    return -1;
 }
 
 std::uint8_t TEditorFonts::SearchFont(const TCharFormat& f) {
@@ -257,66 +240,18 @@ std::uint32_t TEditorFonts::SetFormatChars(std::uint32_t FromChar, std::uint32_t
     return ToChar + 1;
 }
 
-void TEditorFonts::Renumber(std::span<const std::int32_t> map) const {
-    TEditorBuffer* b = EditorInfo != nullptr ? EditorInfo->eiBuffers : nullptr;
-    if (b == nullptr) return;
-    const std::uint32_t length = b->TextLength();
-    for (std::uint32_t i = 0; i < length; ++i) {
-        if (HasNoCharFormat(b->CharAt(i))) continue;
-        std::uint8_t& byte = b->FormatByte(i);
-        const std::size_t old = byte & 0x7F;
-        const std::int32_t now = old < map.size() ? map[old] : 0; // an index outside the table is repaired
-        byte = static_cast<std::uint8_t>((byte & 0x80) | now);
-    }
-}
-
-std::vector<std::uint32_t> TEditorFonts::Usage() const {
-    std::vector<std::uint32_t> used(static_cast<std::size_t>(Count()), 0);
-    const TEditorBuffer* b = EditorInfo != nullptr ? EditorInfo->eiBuffers : nullptr;
-    if (b == nullptr) return used;
-    const std::uint32_t length = b->TextLength();
-    for (std::uint32_t i = 0; i < length; ++i) {
-        const std::size_t f = b->FormatByte(i) & 0x7F;
-        if (!HasNoCharFormat(b->CharAt(i)) && f < used.size()) ++used[f];
-    }
-    return used;
-}
-
-void TEditorFonts::DeleteFormat(std::int32_t ID) {
-    if (ID < 0 || ID >= Count() || Count() <= 1) return;
-    std::vector<std::int32_t> map(static_cast<std::size_t>(Count()));
-    for (std::int32_t i = 0; i < Count(); ++i) map[i] = i < ID ? i : i == ID ? 0 : i - 1;
-    Renumber(map);
-    FreeAt(ID);
-}
-
-void TEditorFonts::RemoveSames() {
-    if (Count() <= 1) return;
-    std::vector<TFontItem*> entries;
-    for (TItemNode* n = FHead; n != nullptr; n = n->NextItem) entries.push_back(static_cast<TFontItem*>(n));
-    // Planned on indices, then the text is renumbered once.
-    const auto plan = PlanRemoveSames(
-        entries.size(), [&](std::size_t a, std::size_t b) { return entries[a]->CompareWith(*entries[b]); },
-        Usage());
-    Renumber(plan.map);
-    for (std::size_t o = entries.size(); o-- > 0;)
-        if (!plan.keep[o]) FreeItem(entries[o]);
-}
-
 void TEditorFonts::ChangeFontSize(std::int16_t OldSize, std::int16_t NewSize) {
-    for (TItemNode* n = FHead; n != nullptr; n = n->NextItem)
-        static_cast<TFontItem*>(n)->ChangeFontSize(OldSize, NewSize);
+    ForEach([&](TFontItem& f) { f.ChangeFontSize(OldSize, NewSize); });
     FormatsChanged();
 }
 
 void TEditorFonts::ChangeFontName(const TChangeFont& Rec) {
-    for (TItemNode* n = FHead; n != nullptr; n = n->NextItem) static_cast<TFontItem*>(n)->ChangeFontName(Rec);
+    ForEach([&](TFontItem& f) { f.ChangeFontName(Rec); });
     FormatsChanged();
 }
 
 void TEditorFonts::EnlargeReduceSize(int AInc) {
-    for (TItemNode* n = FHead; n != nullptr; n = n->NextItem)
-        static_cast<TFontItem*>(n)->EnlargeReduceSize(AInc);
+    ForEach([&](TFontItem& f) { f.EnlargeReduceSize(AInc); });
     FormatsChanged();
 }
 
@@ -332,28 +267,14 @@ COLORREF TEditorFonts::GetFontColor(std::int32_t Index) const {
 }
 
 void TEditorFonts::Monochrome() {
-    for (TItemNode* n = FHead; n != nullptr; n = n->NextItem) static_cast<TFontItem*>(n)->Monochrome();
+    ForEach([](TFontItem& f) { f.Monochrome(); });
 }
 
 void TEditorFonts::RecreateFonts(HDC dc) {
-    for (TItemNode* n = FHead; n != nullptr; n = n->NextItem) static_cast<TFontItem*>(n)->ReCreateFont(dc);
-}
-
-std::size_t TEditorFonts::SaveTo(std::uint8_t* Buffer, std::size_t Index) const {
-    return SaveRecords<TFontItem, TCharFormat>(*this, Buffer, Index);
+    ForEach([dc](TFontItem& f) { f.ReCreateFont(dc); });
 }
 
 std::u16string TFontItem::Description() const { return VietnameseDescription(FAttributes); }
 std::u16string TFontItem::EnglishDescription() const { return model::EnglishDescription(FAttributes); }
-
-bool TEditorFonts::LoadFrom(std::span<const std::uint8_t> b, std::int32_t n) {
-    return AppendRecords<TFontItem, TCharFormat>(*this, b, n);
-}
-bool TEditorFonts::LoadFrom2(std::span<const std::uint8_t> b, std::int32_t n) {
-    return AppendRecords<TFontItem, TCharFormat2>(*this, b, n);
-}
-bool TEditorFonts::LoadFrom3(std::span<const std::uint8_t> b, std::int32_t n) {
-    return AppendRecords<TFontItem, TCharFormat3>(*this, b, n);
-}
 
 } // namespace zeledit::model

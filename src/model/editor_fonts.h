@@ -2,9 +2,8 @@
 // from each. A character's format index is the position of its entry; at most 128 entries.
 #pragma once
 
-#include "model/editor_info.h"
-#include "model/format_table_rules.h"
-#include "model/link_list.h"
+#include "model/editor_buffer.h"
+#include "model/format_table.h"
 #include "model/old_format_records.h"
 
 #include <zeledit/windows.h>
@@ -12,6 +11,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zeledit::model {
@@ -61,20 +61,27 @@ private:
     void MakeFont(HDC dc = nullptr);
 };
 
-class TEditorFonts : public TLinkList {
+// Character formats index the table from the low seven bits of a character's format byte;
+// paragraph marks and object marks carry none.
+struct FontTableTraits {
+    using Item = TFontItem;
+    using Older = std::tuple<TCharFormat2, TCharFormat3>; // the layouts of the second and third families
+    static constexpr std::uint8_t IndexBits = 0x7F;       // the high bit marks the character
+    static bool Carries(char16_t c, bool at_end) { return !at_end && !HasNoCharFormat(c); }
+    static bool Holds(const TFontItem& item, const TCharFormat& f) { return item.CompareWithAttr(f); }
+};
+
+class TEditorFonts : public TFormatTable<FontTableTraits> {
 public:
-    explicit TEditorFonts(PEditorInfo info) : EditorInfo(info) {}
+    using TFormatTable::TFormatTable;
 
     void CreateDefaultFont();
-    TFontItem* GetFormatItem(std::int32_t Index) const; // entry 0 for an index outside
-    std::int32_t GetCompatibleFont(const TCharFormat& f) const;
+    std::int32_t GetCompatibleFont(const TCharFormat& f) const { return FindEqual(f); }
     std::uint8_t SearchFont(const TCharFormat& f);
     std::int32_t AddFontFormat(const TCharFormat* f);
     std::int32_t GetFormat(std::int32_t ItemIndex, const TCharFormat& Format);
     bool OtherUseFont(std::int32_t fnt) const;
     std::uint32_t SetFormatChars(std::uint32_t FromChar, std::uint32_t ToChar, std::uint8_t Format);
-    void DeleteFormat(std::int32_t ID);
-    void RemoveSames();
     void ChangeFontSize(std::int16_t OldSize, std::int16_t NewSize);
     void ChangeFontName(const TChangeFont& Rec);
     void EnlargeReduceSize(int AInc);
@@ -82,21 +89,6 @@ public:
     COLORREF GetFontColor(std::int32_t Index) const;
     void Monochrome();
     void RecreateFonts(HDC dc);
-    std::int32_t GetSize() const { return Count() * static_cast<std::int32_t>(sizeof(TCharFormat)); }
-    std::size_t SaveTo(std::uint8_t* Buffer, std::size_t Index) const;
-    // Append entries from stored records of 84, 58 or 72 bytes; false when the bytes run
-    // short or the table would pass 128 entries (nothing is appended then).
-    bool LoadFrom(std::span<const std::uint8_t> bytes, std::int32_t ACount);
-    bool LoadFrom2(std::span<const std::uint8_t> bytes, std::int32_t ACount);
-    bool LoadFrom3(std::span<const std::uint8_t> bytes, std::int32_t ACount);
-
-    PEditorInfo EditorInfo;
-
-private:
-    void FormatsChanged() const;
-    // Applies an old-to-new index map to every character's format byte, in one pass.
-    void Renumber(std::span<const std::int32_t> map) const;
-    std::vector<std::uint32_t> Usage() const;
 };
 
 // Reads a face name field of any origin: at most its length minus one, then a NUL.

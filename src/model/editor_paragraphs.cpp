@@ -222,45 +222,7 @@ TParagraphItem* TEditorParagraphs::GetParaOfIndex(std::uint32_t Position) const 
 
 // --- the table ---
 
-void TEditorParagraphs::FormatsChanged() const {
-    if (EditorInfo != nullptr && EditorInfo->eiWindow != nullptr)
-        SendMessageW(EditorInfo->eiWindow, EFN_FORMATCHANGED, 0, 0);
-}
-
 void TEditorParagraphs::CreateDefaultPara() { Append(new TParagraphItem(DefaultParaFormat())); }
-
-TParagraphItem* TEditorParagraphs::GetFormatItem(std::int32_t Index) const {
-    TItemNode* n = Get(Index);
-    return static_cast<TParagraphItem*>(n != nullptr ? n : FHead);
-}
-
-std::int32_t TEditorParagraphs::FindEqual(const TParaFormat& Para) const {
-    std::int32_t i = 0;
-    for (TItemNode* n = FHead; n != nullptr && i < MaxFormats; n = n->NextItem, ++i)
-        if (static_cast<TParagraphItem*>(n)->SameAs(Para)) return i;
-    return -1;
-}
-
-std::vector<std::uint32_t> TEditorParagraphs::Usage() const {
-    std::vector<std::uint32_t> used(static_cast<std::size_t>(Count()), 0);
-    const TEditorBuffer* b = EditorInfo != nullptr ? EditorInfo->eiBuffers : nullptr;
-    if (b == nullptr) return used;
-    const std::uint32_t length = b->TextLength();
-    for (std::uint32_t i = 0; i <= length; ++i)
-        if ((b->CharAt(i) == CR || i == length) && b->FormatByte(i) < used.size()) ++used[b->FormatByte(i)];
-    return used;
-}
-
-void TEditorParagraphs::Renumber(std::span<const std::int32_t> map) const {
-    TEditorBuffer* b = EditorInfo != nullptr ? EditorInfo->eiBuffers : nullptr;
-    if (b == nullptr) return;
-    const std::uint32_t length = b->TextLength();
-    for (std::uint32_t i = 0; i <= length; ++i)
-        if (b->CharAt(i) == CR || i == length) {
-            std::uint8_t& byte = b->FormatByte(i);
-            byte = static_cast<std::uint8_t>(byte < map.size() ? map[byte] : 0);
-        }
-}
 
 std::int32_t TEditorParagraphs::AddNew(const TParaFormat& Para) {
     // Formats fixed by a template: nothing changes and the last entry answers.
@@ -305,28 +267,6 @@ std::uint8_t TEditorParagraphs::GetFormat(std::int32_t ID, const TParaFormat& Fo
     return static_cast<std::uint8_t>(ID);
 }
 
-void TEditorParagraphs::DeleteFormat(std::int32_t ID) {
-    if (ID < 0 || ID >= Count() || Count() <= 1) return;
-    std::vector<std::int32_t> map(static_cast<std::size_t>(Count()));
-    for (std::int32_t i = 0; i < Count(); ++i) map[i] = i < ID ? i : i == ID ? 0 : i - 1;
-    Renumber(map);
-    FreeAt(ID);
-}
-
-void TEditorParagraphs::RemoveSames() {
-    if (Count() <= 1) return;
-    std::vector<TParagraphItem*> entries;
-    for (TItemNode* n = FHead; n != nullptr; n = n->NextItem)
-        entries.push_back(static_cast<TParagraphItem*>(n));
-    // Planned on indices, then the text is renumbered once.
-    const auto plan = PlanRemoveSames(
-        entries.size(), [&](std::size_t a, std::size_t b) { return entries[a]->CompareWith(*entries[b]); },
-        Usage());
-    Renumber(plan.map);
-    for (std::size_t o = entries.size(); o-- > 0;)
-        if (!plan.keep[o]) FreeItem(entries[o]);
-}
-
 void TEditorParagraphs::SetParaColor(std::int32_t Index, COLORREF AColor) {
     if (Index >= 0 && Index < Count()) GetFormatItem(Index)->SetShading(AColor);
 }
@@ -337,33 +277,18 @@ COLORREF TEditorParagraphs::GetParaColor(std::int32_t Index) const {
 }
 
 void TEditorParagraphs::EnlargeReduceSize(int AInc) {
-    for (TItemNode* n = FHead; n != nullptr; n = n->NextItem)
-        static_cast<TParagraphItem*>(n)->EnlargeReduceSize(AInc);
+    ForEach([AInc](TParagraphItem& p) { p.EnlargeReduceSize(AInc); });
 }
 
 void TEditorParagraphs::Monochrome() {
-    for (TItemNode* n = FHead; n != nullptr; n = n->NextItem) static_cast<TParagraphItem*>(n)->Monochrome();
+    ForEach([](TParagraphItem& p) { p.Monochrome(); });
 }
 
 void TEditorParagraphs::GrayScale() {
-    for (TItemNode* n = FHead; n != nullptr; n = n->NextItem) static_cast<TParagraphItem*>(n)->GrayScale();
-}
-
-std::size_t TEditorParagraphs::SaveTo(std::uint8_t* Buffer, std::size_t Index) const {
-    return SaveRecords<TParagraphItem, TParaFormat>(*this, Buffer, Index);
+    ForEach([](TParagraphItem& p) { p.GrayScale(); });
 }
 
 std::u16string TParagraphItem::Description() const { return VietnameseDescription(FAttributes); }
 std::u16string TParagraphItem::EnglishDescription() const { return model::EnglishDescription(FAttributes); }
-
-bool TEditorParagraphs::LoadFrom(std::span<const std::uint8_t> b, std::int32_t n) {
-    return AppendRecords<TParagraphItem, TParaFormat>(*this, b, n);
-}
-bool TEditorParagraphs::LoadFrom2(std::span<const std::uint8_t> b, std::int32_t n) {
-    return AppendRecords<TParagraphItem, TParaFormat2>(*this, b, n);
-}
-bool TEditorParagraphs::LoadFrom3(std::span<const std::uint8_t> b, std::int32_t n) {
-    return AppendRecords<TParagraphItem, TParaFormat3>(*this, b, n);
-}
 
 } // namespace zeledit::model

@@ -2,9 +2,8 @@
 // format byte at a paragraph's CR (or at the terminator) and the alignment byte after it.
 #pragma once
 
-#include "model/editor_info.h"
-#include "model/format_table_rules.h"
-#include "model/link_list.h"
+#include "model/editor_buffer.h"
+#include "model/format_table.h"
 #include "model/old_format_records.h"
 
 #include <zeledit/windows.h>
@@ -12,6 +11,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zeledit::model {
@@ -43,9 +43,19 @@ private:
     template <class Transform> void RecolourWith(Transform t);
 };
 
-class TEditorParagraphs : public TLinkList {
+// A paragraph's format index is the whole format byte at its CR, or at the terminator for
+// the last paragraph.
+struct ParaTableTraits {
+    using Item = TParagraphItem;
+    using Older = std::tuple<TParaFormat2, TParaFormat3>; // the layouts of the second and third families
+    static constexpr std::uint8_t IndexBits = 0xFF;
+    static bool Carries(char16_t c, bool at_end) { return at_end || c == CR; }
+    static bool Holds(const TParagraphItem& item, const TParaFormat& f) { return item.SameAs(f); }
+};
+
+class TEditorParagraphs : public TFormatTable<ParaTableTraits> {
 public:
-    explicit TEditorParagraphs(PEditorInfo info) : EditorInfo(info) {}
+    using TFormatTable::TFormatTable;
 
     void CreateDefaultPara();
 
@@ -67,31 +77,17 @@ public:
     TParagraphItem* GetParaInfo(std::uint32_t Idx, bool FirstLine) const;
 
     // The table.
-    TParagraphItem* GetFormatItem(std::int32_t Index) const; // entry 0 for an index outside
     std::int32_t AddParaFormat(const TParaFormat& Para);
     std::uint8_t GetFormat(std::int32_t ID, const TParaFormat& Format);
-    void DeleteFormat(std::int32_t ID);
-    void RemoveSames();
     void SetParaColor(std::int32_t Index, COLORREF AColor);
     COLORREF GetParaColor(std::int32_t Index) const;
     void EnlargeReduceSize(int AInc);
     void Monochrome();
     void GrayScale();
-    std::int32_t GetSize() const { return Count() * static_cast<std::int32_t>(sizeof(TParaFormat)); }
-    std::size_t SaveTo(std::uint8_t* Buffer, std::size_t Index) const;
-    bool LoadFrom(std::span<const std::uint8_t> bytes, std::int32_t ACount);
-    bool LoadFrom2(std::span<const std::uint8_t> bytes, std::int32_t ACount);
-    bool LoadFrom3(std::span<const std::uint8_t> bytes, std::int32_t ACount);
-
-    PEditorInfo EditorInfo;
 
 private:
     std::uint32_t EndPosition(std::uint32_t p) const; // first CR or NUL at or after p
-    std::int32_t FindEqual(const TParaFormat& Para) const;
     std::int32_t AddNew(const TParaFormat& Para);
-    std::vector<std::uint32_t> Usage() const;
-    void Renumber(std::span<const std::int32_t> map) const;
-    void FormatsChanged() const;
 };
 
 // The default paragraph format of every new document.

@@ -12,16 +12,28 @@
 namespace zeledit::model {
 namespace {
 
+// Records what the buffer tells its watcher; deletions as negative sizes.
+struct Recorder final : TDocumentWatcher {
+    std::vector<std::pair<std::uint32_t, std::int32_t>> shifts;
+    int format_changes = 0;
+    std::uint64_t room = UINT64_MAX;
+    void TextInserted(std::uint32_t i, std::uint32_t n) override { shifts.emplace_back(i, n); }
+    void TextDeleted(std::uint32_t i, std::uint32_t n) override { shifts.emplace_back(i, -std::int32_t(n)); }
+    void FormatsChanged() override { ++format_changes; }
+    bool MayGrow(std::uint64_t units) override { return units <= room; }
+};
+
 class Buffer : public ::testing::Test {
 protected:
     TEditorInfo info;
     std::unique_ptr<TEditorBuffer> buffer;
-    std::vector<std::pair<std::uint32_t, std::int32_t>> shifts;
+    Recorder watcher;
+    std::vector<std::pair<std::uint32_t, std::int32_t>>& shifts = watcher.shifts;
 
     void SetUp() override {
         headless::Reset();
         buffer = std::make_unique<TEditorBuffer>(&info);
-        buffer->OnShift = [this](std::uint32_t i, std::int32_t n) { shifts.emplace_back(i, n); };
+        buffer->SetWatcher(&watcher);
     }
     void TearDown() override {
         buffer.reset();
@@ -153,9 +165,20 @@ TEST_F(Buffer, DeleteParasOfAFormat) {
     buffer->FormatByte(4) = 1;
     buffer->FormatByte(7) = 2; // "c", the last paragraph, too (its byte is at the terminator)
     buffer->DeleteParas(2);
+    EXPECT_EQ(watcher.format_changes, 1);
     EXPECT_EQ(text(), u"b\r\n");
     EXPECT_EQ(buffer->FormatByte(3), 0); // a valid last paragraph
     EXPECT_EQ(buffer->FormatByte(4), 0);
+}
+
+TEST_F(Buffer, TheWatcherMayRefuseToLetTheTextGrow) {
+    watcher.room = 4;
+    EXPECT_FALSE(buffer->InsertChar(u"abcde", 0, 5, 0));
+    EXPECT_TRUE(shifts.empty());
+    EXPECT_EQ(text(), u"");
+    put(u"abcd");
+    EXPECT_EQ(text(), u"abcd");
+    EXPECT_EQ(shifts.size(), 1u);
 }
 
 TEST_F(Buffer, RunsOfEmptyParagraphsShrinkToOne) {
