@@ -7,15 +7,17 @@ BENCH_BEFORE ?= b414505
 BEFORE_BUILD ?= build-bench-before
 FUZZ_SECONDS ?= 30
 JOBS         ?= $(shell nproc)
+# ON in CI: a warning fails the build.
+WERROR       ?= OFF
 PREFIX       ?= /usr/local
 
-.PHONY: test demo asan fuzz-long bench deps install
+.PHONY: test demo asan fuzz-long bench deps install lint
 
 deps:
 	@bash scripts/install-deps.sh
 
 test: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZELEDIT_WERROR=$(WERROR)
 	cmake --build $(BUILD) -j $(JOBS)
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
@@ -39,10 +41,17 @@ asan: export LSAN_OPTIONS = suppressions=$(CURDIR)/scripts/lsan.supp:print_suppr
 asan: export UBSAN_OPTIONS = print_stacktrace=1
 asan: deps
 	CC=clang CXX=clang++ cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-		-DZELEDIT_SANITIZE=ON -DZELEDIT_FUZZ=ON
+		-DZELEDIT_SANITIZE=ON -DZELEDIT_FUZZ=ON -DZELEDIT_WERROR=$(WERROR)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 	bash scripts/run-fuzzers.sh $(ASAN_BUILD)/fuzz fuzz/corpus $(FUZZ_SECONDS)
+
+# clang-tidy over src/ with the checks of .clang-tidy; any finding fails.
+lint: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZELEDIT_WERROR=$(WERROR)
+	run-clang-tidy -p $(BUILD) -j $(JOBS) -quiet "$(CURDIR)/src/" > $(BUILD)/lint.log 2>&1 \
+		|| { sed "s/\x1b\[[0-9;]*m//g" $(BUILD)/lint.log | grep -E "(warning|error):" | sort -u; echo "make lint: findings above"; exit 1; }
+	@echo "make lint: clean"
 
 # Every fuzzer for FUZZ_SECONDS each, the inputs that reach new code merged into fuzz/corpus
 # (commit them: CI starts from the corpus).

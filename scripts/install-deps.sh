@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     # toolchain
     g++ make cmake ninja-build pkgconf git
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-tidy
     # test and benchmark frameworks
     libgtest-dev libgmock-dev libbenchmark-dev
     # graphics device, fonts, images, interactive backend

@@ -7,6 +7,8 @@
 #include <algorithm>
 
 namespace zeledit::display {
+
+using model::TAB, model::LF, model::CR;
 namespace {
 
 int Extent(HDC dc, const char16_t* text, std::uint32_t n) {
@@ -20,7 +22,7 @@ int ObjectWidth(const model::TEditorInfo& ei, std::uint8_t id) {
     return o != nullptr ? o->Width() : 0;
 }
 
-bool LineEnd(char16_t c) { return c == 0 || c == 10 || c == 13; }
+bool LineEnd(char16_t c) { return c == 0 || c == LF || c == CR; }
 
 // Keeps the device context's font and justification as they were.
 class MeasuringState {
@@ -72,11 +74,11 @@ int CharXPosition(HDC dc, const char16_t* text, const std::uint8_t* formats, con
     int font = -1;
     for (std::uint32_t i = 0; i < count; ++i) {
         const char16_t c = text[i];
-        if (LineEnd(c) || c == objects::ObjectMark || c == 9) {
+        if (LineEnd(c) || c == objects::ObjectMark || c == TAB) {
             x += measure.Width(text + run, i - run);
             run = i + 1;
             if (c == objects::ObjectMark) x += ObjectWidth(ei, formats[i]);
-            if (c == 9) {
+            if (c == TAB) {
                 const ResolvedTab tab =
                     ResolveTab(dc, x, text + i, formats + i, length - std::min(length, i + 1), para, ei);
                 x = tab.text_x;
@@ -111,7 +113,7 @@ std::uint32_t CharIndexAtX(HDC dc, const char16_t* text, const std::uint8_t* for
             continue;
         }
         SelectObject(dc, ei.eiFonts->GetFormatItem(formats[i] & 0x7F)->FFontHandle);
-        if (c == 9) {
+        if (c == TAB) {
             const ResolvedTab tab = ResolveTab(dc, x, text + i, formats + i, length - i - 1, para, ei);
             x = tab.text_x;
             measure.Take(tab.justification);

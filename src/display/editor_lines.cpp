@@ -5,6 +5,8 @@
 #include <algorithm>
 
 namespace zeledit::display {
+
+using model::LF, model::CR;
 namespace {
 
 std::uint16_t Saturated16(std::uint32_t v) {
@@ -12,7 +14,7 @@ std::uint16_t Saturated16(std::uint32_t v) {
 }
 
 bool IsParagraphMark(const model::TEditorBuffer& b, std::uint32_t at) {
-    return b.CharAt(at) == 13 && b.CharAt(at + 1) == 10;
+    return b.CharAt(at) == CR && b.CharAt(at + 1) == LF;
 }
 
 } // namespace
@@ -37,7 +39,7 @@ void TLineItem::SetInfo(std::uint32_t AIdx, const model::TLineInfo& Info) {
 std::uint32_t TLineItem::GetLineLength(const model::TEditorBuffer& Buffer, std::uint32_t next) const {
     const char16_t* text = Buffer.ParagraphText(At);
     std::uint32_t n = At;
-    while (n < next && text[n] != 0 && text[n] != 10 && text[n] != 13) ++n;
+    while (n < next && text[n] != 0 && text[n] != LF && text[n] != CR) ++n;
     return n - At;
 }
 

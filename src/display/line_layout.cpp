@@ -4,11 +4,14 @@
 #include "model/device_metrics.h"
 #include "model/editor_buffer.h"
 #include "model/editor_fonts.h"
+#include "model/format_conversion.h"
 #include "objects/editor_objects.h"
 
 #include <algorithm>
 
 namespace zeledit::display {
+
+using model::TAB, model::LF, model::CR;
 namespace {
 
 using model::DotPerInchX;
@@ -83,7 +86,7 @@ void LineWalk::EndOfParagraph(char16_t c, std::uint32_t at) {
         ++break_; // the last word goes to the next line, after the space before it
     } else {
         Commit();
-        if (c == 13 && text_[at + 1] == 10) {
+        if (c == CR && text_[at + 1] == LF) {
             break_ += 2;
             line_.tmBreakPara = true;
         } else if (c != 0) {
@@ -111,7 +114,8 @@ void LineWalk::SelectFormat(std::uint8_t format) {
 void LineWalk::AddWidth(char16_t c, std::uint8_t format) {
     int w = 0;
     if (c == objects::ObjectMark) {
-        if (objects::TObjectItem* o = ei_.eiObjects != nullptr ? objects::ObjectsOf(ei_)->FindByID(format) : nullptr) {
+        if (objects::TObjectItem* o =
+                ei_.eiObjects != nullptr ? objects::ObjectsOf(ei_)->FindByID(format) : nullptr) {
             if (ei_.eiFitting) o->Fit(available_, ei_.eiBoundRect.bottom - ei_.eiBoundRect.top - 16);
             w = o->Width();
             const int below = std::max(height_ - ascent_, o->BelowHeight());
@@ -164,27 +168,27 @@ int LineWalk::Run() {
     for (std::uint32_t at = start_; committed_ < available_ && continue_; ++at) {
         const char16_t c = text_[at];
         const std::uint8_t format = formats_[at];
-        if (c == 0 || c == 10 || c == 13) {
+        if (c == 0 || c == LF || c == CR) {
             EndOfParagraph(c, at);
             break;
         }
         if (c != objects::ObjectMark && (format & 0x7F) != format_) SelectFormat(format & 0x7F);
-        if (c != 9) {
+        if (c != TAB) {
             AddWidth(c, format);
             KeepOneUnit();
         }
-        if (continue_ && (c == 9 || c == 32 || IsBreakAnywhere(c))) {
+        if (continue_ && (c == TAB || c == u' ' || IsBreakAnywhere(c))) {
             BreakOpportunity(c);
             KeepOneUnit();
         }
-        if (continue_ && c == 9) Tab();
+        if (continue_ && c == TAB) Tab();
         ++count_;
     }
     // Every line takes at least one unit of a text that has not ended.
     if (break_ <= start_ && text_[start_] != 0) break_ = line_.tmIndex = start_ + 1;
     line_.tmWidth = static_cast<std::uint32_t>(std::max(committed_, 0));
     // The next line may start the next paragraph, which may lie across the buffer's gap.
-    line_.tmLength = line_.tmIndex - start_ + (ei_.eiBuffers->CharAt(line_.tmIndex) == 32 ? 1 : 0);
+    line_.tmLength = line_.tmIndex - start_ + (ei_.eiBuffers->CharAt(line_.tmIndex) == u' ' ? 1 : 0);
     if (line_.tmLength == 0 || line_height_ == 0) line_height_ = EmptyLineHeight();
     return ApplySpacing(line_height_);
 }
@@ -193,27 +197,27 @@ int LineWalk::Run() {
 int LineWalk::ApplySpacing(int height) {
     const TParaFormat& p = para_.FAttributes;
     int baseline = static_cast<int>(line_.tmBaseline);
-    const int kind = static_cast<int>(p.ptLineSpacing & 0xFFFF),
-              value = static_cast<int>(p.ptLineSpacing >> 16);
+    const int value = model::LineSpacingValueOf(p.ptLineSpacing);
     const int measured = height;
     const auto scaled_baseline = [&](int h) {
         return measured > 0 ? RoundNearest(double(h) * baseline / measured) : 0;
     };
-    switch (kind) {
-    case 1:
+    using enum model::LineSpacingKind;
+    switch (model::LineSpacingKindOf(p.ptLineSpacing)) {
+    case OneAndHalf:
         height = RoundNearest(1.5 * height);
         baseline = RoundNearest(1.5 * baseline);
         break;
-    case 2:
+    case Double:
         height *= 2;
         baseline *= 2;
         break;
-    case 3: height = std::max(height, PointsToPixels(value)); break;
-    case 4:
+    case AtLeast: height = std::max(height, PointsToPixels(value)); break;
+    case Exactly:
         height = PointsToPixels(value);
         baseline = scaled_baseline(height);
         break;
-    case 5:
+    case Multiple: // tenths of a line past ten, whole lines below
         height = RoundNearest(measured * (value > 10 ? value / 10.0 : double(value)));
         baseline = scaled_baseline(height);
         break;

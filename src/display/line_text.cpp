@@ -11,6 +11,8 @@
 #include <algorithm>
 
 namespace zeledit::display {
+
+using model::TAB, model::LF, model::CR;
 namespace {
 
 constexpr int TabMargin = 5;
@@ -19,7 +21,7 @@ bool EndsParagraph(const model::TLineInfo& line) { return line.tmBreakPara || li
 
 // Spaces of text[0, n) other than the trailing ones.
 int InnerSpaces(const char16_t* text, std::uint32_t n) {
-    while (n > 0 && text[n - 1] == 32) --n;
+    while (n > 0 && text[n - 1] == u' ') --n;
     return static_cast<int>(std::count(text, text + n, u' '));
 }
 
@@ -69,8 +71,8 @@ int MeasureToNextTab(HDC dc, const char16_t* text, const std::uint8_t* formats, 
     int width = 0;
     for (std::uint32_t i = 1; i <= count; ++i) {
         const char16_t c = text[i];
-        if (c == 0 || c == 10 || c == 13) break;
-        if (c == 9) break; // the next tab ends the segment and adds nothing
+        if (c == 0 || c == LF || c == CR) break;
+        if (c == TAB) break; // the next tab ends the segment and adds nothing
         if (c == objects::ObjectMark) {
             if (const auto* o = ObjectOf(ei, formats[i])) width += o->Width();
             continue;
@@ -85,10 +87,10 @@ int MeasureToNextTab(HDC dc, const char16_t* text, const std::uint8_t* formats, 
 int MeasureSegment(HDC dc, const char16_t* text, const std::uint8_t* formats, const model::TEditorInfo& ei,
                    std::uint32_t count) {
     const int saved = SaveDC(dc);
-    std::uint32_t i = count > 0 && text[0] == 9 ? 1 : 0;
+    std::uint32_t i = count > 0 && text[0] == TAB ? 1 : 0;
     int width = 0;
     while (i < count) {
-        if (text[i] == 9) {
+        if (text[i] == TAB) {
             ++i;
             continue;
         }
@@ -98,7 +100,7 @@ int MeasureSegment(HDC dc, const char16_t* text, const std::uint8_t* formats, co
             continue;
         }
         std::uint32_t end = i + 1;
-        while (end < count && text[end] != 9 && text[end] != objects::ObjectMark &&
+        while (end < count && text[end] != TAB && text[end] != objects::ObjectMark &&
                (formats[end] & 0x7F) == (formats[i] & 0x7F))
             ++end;
         SelectObject(dc, FontOf(ei, formats[i]));
@@ -205,7 +207,7 @@ private:
             high_ = high;
             run_ = i;
         }
-        if (*Text(i) != 9) return;
+        if (*Text(i) != TAB) return;
         Flush(i);
         const ResolvedTab tab = ResolveTab(dc_, x_, Text(i), Formats(i), end_ - i - 1, para_, ei_);
         justification_ = tab.justification;

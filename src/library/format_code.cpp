@@ -132,9 +132,10 @@ private:
             break;
         case u'C':
         case u'c': {
-            int rgb[3]{};
-            for (int& byte : rgb)
-                for (int half = 0; half < 2; ++half) byte = byte * 16 + (*s != 0 ? HexDigit(*s++) : 0);
+            BYTE rgb[3]{};
+            for (BYTE& byte : rgb)
+                for (int half = 0; half < 2; ++half)
+                    byte = static_cast<BYTE>(byte * 16 + (*s != 0 ? HexDigit(*s++) : 0));
             current_.ftColor = RGB(rgb[0], rgb[1], rgb[2]);
             break;
         }

@@ -18,7 +18,7 @@
 namespace zeledit::model {
 
 // A paragraph ends with the pair CR LF; either alone ends only a line.
-inline constexpr char16_t CR = 13, LF = 10;
+inline constexpr char16_t TAB = 9, LF = 10, CR = 13;
 // Units whose format byte is no character format: the terminator, an object mark (its byte
 // is the object's ID) and the paragraph-end units (their bytes are the paragraph's word).
 inline constexpr bool HasNoCharFormat(char16_t c) { return c == 0 || c == 1 || c == LF || c == CR; }

@@ -225,7 +225,7 @@ bool TEditorFonts::OtherUseFont(std::int32_t fnt) const {
         if (i >= lo && i < hi) i = hi;
         if (i > length) break;
         const char16_t c = b->CharAt(i);
-        if (c != 0 && c != 10 && c != 13 && (b->FormatByte(i) & 0x7F) == fnt) return true;
+        if (c != 0 && c != LF && c != CR && (b->FormatByte(i) & 0x7F) == fnt) return true;
     }
     return false;
 }

@@ -33,7 +33,7 @@ RemovalPlan PlanRemoveSames(std::size_t count, const std::function<bool(std::siz
     for (std::size_t p = alive.size(); p-- > 0 && alive.size() > 1;)
         if (used[alive[p]] == 0) alive.erase(alive.begin() + static_cast<std::ptrdiff_t>(p));
     RemovalPlan plan{std::vector<std::int32_t>(count, 0), std::vector<bool>(count, false)};
-    for (std::size_t i = 0; i < alive.size(); ++i) plan.keep[alive[i]] = true;
+    for (const std::size_t k : alive) plan.keep[k] = true;
     for (std::size_t o = 0; o < count; ++o) {
         const auto it = std::find(alive.begin(), alive.end(), resolve(o));
         plan.map[o] = it == alive.end() ? 0 : static_cast<std::int32_t>(it - alive.begin());

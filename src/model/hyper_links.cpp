@@ -45,8 +45,7 @@ std::size_t TLinkItem::Write(std::uint8_t* Buffer, std::size_t Offset) {
     std::memcpy(Buffer + Offset, &Info, RecordSize);
     Offset += RecordSize;
     if (FText) {
-        std::memcpy(Buffer + Offset, FText->data(), 2 * FText->size());
-        std::memset(Buffer + Offset + 2 * FText->size(), 0, 2);
+        std::memcpy(Buffer + Offset, FText->c_str(), 2 * FText->size() + 2); // with its terminator
         Offset += Info.ikTextSize;
     }
     return Offset;

@@ -40,7 +40,7 @@ TParagraphItem* TEditorParagraphs::GetParaInfo(std::uint32_t Idx, bool FirstLine
     TEditorBuffer& b = *EditorInfo->eiBuffers;
     const std::uint32_t end = b.ParagraphEnd(Idx);
     std::uint32_t start = Idx;
-    while (start > 0 && !(start >= 2 && b.CharAt(start - 2) == 13 && b.CharAt(start - 1) == 10)) --start;
+    while (start > 0 && !(start >= 2 && b.CharAt(start - 2) == CR && b.CharAt(start - 1) == LF)) --start;
     const auto entry = [&](std::uint32_t e) -> TParagraphItem* {
         const std::uint8_t f = b.FormatByte(e);
         return f < Count() ? static_cast<TParagraphItem*>(Get(f)) : nullptr;

@@ -283,7 +283,7 @@ void TEditorObjects::DropUnmarked(const model::TEditorBuffer& Buffer) {
     const char16_t* end = text + Buffer.TextLength();
     for (const char16_t* mark = platform::find_unit(text, end, ObjectMark); mark != end;
          mark = platform::find_unit(mark + 1, end, ObjectMark))
-        marked[Buffer.FormatByte(mark - text)] = true;
+        marked[Buffer.FormatByte(static_cast<std::uint32_t>(mark - text))] = true;
     ForEach(*this, [&](TObjectItem& o) {
         if (!o.Floated() && !marked[o.ID()]) FreeItem(&o);
     });

@@ -172,7 +172,7 @@ TDEXObject::TDEXObject(model::TEditorInfo* AEditorInfo, const TObjectInfo& AInfo
 
 namespace {
 
-UniqueDibObject CopyDib(platform::DibObject__* source) {
+UniqueDibObject CopyDib(platform::DibObject* source) {
     if (source == nullptr) return {};
     UniqueDibObject copy(platform::CreateDibObject(platform::dibGetBits(source)));
     if (!copy) return {};

@@ -73,9 +73,9 @@ public:
 };
 
 struct DibObjectFreer {
-    void operator()(platform::DibObject__* dib) const { platform::FreeDibObject(dib); }
+    void operator()(platform::DibObject* dib) const { platform::FreeDibObject(dib); }
 };
-using UniqueDibObject = std::unique_ptr<platform::DibObject__, DibObjectFreer>;
+using UniqueDibObject = std::unique_ptr<platform::DibObject, DibObjectFreer>;
 
 class TDEXObject : public TObjectItem {
 public:

@@ -170,7 +170,7 @@ bool TPictureObj::CopyToClipboard() const {
     if (!copy || !OpenClipboard(Parent)) return false;
     EmptyClipboard();
     const bool placed = SetClipboardData(CF_DIB, copy.get()) != nullptr;
-    if (placed) copy.release(); // the clipboard owns it now
+    if (placed) static_cast<void>(copy.release()); // the clipboard owns it now
     CloseClipboard();
     return placed;
 }
@@ -214,7 +214,8 @@ void TAnimateObj::SetAttributes(const TObjectInfo& AInfo) {
 }
 
 void TAnimateObj::DrawObject(HDC DC, int X, bool IsPrint, int Background, int Y) {
-    TObjectItem::DrawObject(DC, X, IsPrint, Background, Y);
+    // The frame stands instead of the picture: only the frame and margins of the base are drawn.
+    TObjectItem::DrawObject(DC, X, IsPrint, Background, Y); // NOLINT(bugprone-parent-virtual-call)
     const RECT r = DataRect(X, Y);
     const int w = r.right - r.left, h = r.bottom - r.top;
     if (!ShowContent || !Handle) return DrawPlaceholder(DC, r);

@@ -15,6 +15,8 @@
 #include <vector>
 
 namespace zeledit::storage {
+
+using model::LF, model::CR;
 namespace {
 
 constexpr std::size_t HeaderSize = sizeof(TDocumentHeader);
@@ -285,13 +287,13 @@ template <class Record> std::vector<Record> ReadRecords(std::span<const std::uin
 
 // The byte an inserted character gets in this document.
 std::uint8_t Translate(TDocumentParts& parts, const Insertion& in, char16_t c, std::uint8_t byte) {
-    if (c == 0 || c == 13) {
+    if (c == 0 || c == CR) {
         if (!in.paras) return byte;
         return byte < in.paras->size()
                    ? static_cast<std::uint8_t>(parts.Paras.AddParaFormat((*in.paras)[byte]))
                    : 0;
     }
-    if (c == 10 || !in.fonts) return byte;
+    if (c == LF || !in.fonts) return byte;
     const std::size_t id = byte & 0x7F;
     return id < in.fonts->size() ? static_cast<std::uint8_t>(parts.Fonts.AddFontFormat(&(*in.fonts)[id])) : 0;
 }

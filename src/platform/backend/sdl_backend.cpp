@@ -239,8 +239,8 @@ private:
         e.mouse_message = message;
         e.pt = {w->rect.left + x, w->rect.top + y};
         e.wheel = wheel;
-        push_input(std::move(e));
         last_mouse_ = e.pt;
+        push_input(std::move(e));
     }
 
     void Handle(const SDL_Event& e) {

@@ -47,12 +47,16 @@ void decorate(cairo_t* cr, const RealFont& font, double left, double baseline, i
     OUTLINETEXTMETRICW otm;
     font.outline_metrics(otm);
     const LOGFONTW& lf = font.logfont();
-    if (lf.lfUnderline)
-        fill_rect(cr, left, baseline - otm.otmsUnderscorePosition - otm.otmsUnderscoreSize / 2, width,
-                  otm.otmsUnderscoreSize, color);
-    if (lf.lfStrikeOut)
-        fill_rect(cr, left, baseline - otm.otmsStrikeoutPosition - int(otm.otmsStrikeoutSize) / 2, width,
-                  otm.otmsStrikeoutSize, color);
+    // Lines are centred on whole pixels, as the metrics place them.
+    if (lf.lfUnderline) {
+        const int half = static_cast<int>(otm.otmsUnderscoreSize / 2);
+        fill_rect(cr, left, baseline - otm.otmsUnderscorePosition - half, width, otm.otmsUnderscoreSize,
+                  color);
+    }
+    if (lf.lfStrikeOut) {
+        const int half = static_cast<int>(otm.otmsStrikeoutSize) / 2;
+        fill_rect(cr, left, baseline - otm.otmsStrikeoutPosition - half, width, otm.otmsStrikeoutSize, color);
+    }
 }
 
 BOOL draw_text(HDC handle, int x, int y, UINT options, const RECT* rect, std::u16string_view text,
@@ -285,10 +289,10 @@ DWORD GetGlyphOutlineW(HDC handle, UINT ch, UINT format, GLYPHMETRICS* gm, DWORD
         FT_Outline_Get_CBox(&outline, &box);
         *gm = GLYPHMETRICS{1, 1, {0, 0}, static_cast<SHORT>(g.advance), 0};
         if (outline.n_points > 0) {
-            const auto x0 = static_cast<LONG>(std::floor(box.xMin * sx)),
-                       x1 = static_cast<LONG>(std::ceil(box.xMax * sx));
-            const auto y0 = static_cast<LONG>(std::floor(box.yMin * sy)),
-                       y1 = static_cast<LONG>(std::ceil(box.yMax * sy));
+            const auto x0 = static_cast<LONG>(std::floor(static_cast<double>(box.xMin) * sx)),
+                       x1 = static_cast<LONG>(std::ceil(static_cast<double>(box.xMax) * sx));
+            const auto y0 = static_cast<LONG>(std::floor(static_cast<double>(box.yMin) * sy)),
+                       y1 = static_cast<LONG>(std::ceil(static_cast<double>(box.yMax) * sy));
             gm->gmBlackBoxX = static_cast<UINT>(std::max<LONG>(x1 - x0, 1));
             gm->gmBlackBoxY = static_cast<UINT>(std::max<LONG>(y1 - y0, 1));
             gm->gmptGlyphOrigin = {x0, y1};

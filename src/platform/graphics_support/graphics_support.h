@@ -11,8 +11,8 @@
 
 namespace zeledit::platform {
 
-struct DibObject__;
-using HDIBOBJ = DibObject__*;
+struct DibObject;
+using HDIBOBJ = DibObject*;
 
 // DIB objects. The colour block is a packed DIB; the alpha block holds one byte per pixel
 // in the colour DIB's row order.

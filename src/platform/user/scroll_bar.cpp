@@ -180,9 +180,10 @@ void draw_scroll_bar(HDC dc, const RECT& r, const ScrollBarState& s, bool vertic
     const BarLayout l = layout(s, length, thickness);
     // The track is the half-tone of face and highlight that the classic desktop dithers.
     const COLORREF face = GetSysColor(COLOR_BTNFACE), light = GetSysColor(COLOR_BTNHIGHLIGHT);
-    HBRUSH track = CreateSolidBrush(RGB((GetRValue(face) + GetRValue(light)) / 2,
-                                        (GetGValue(face) + GetGValue(light)) / 2,
-                                        (GetBValue(face) + GetBValue(light)) / 2));
+    const auto mean = [](BYTE a, BYTE b) { return static_cast<BYTE>((a + b) / 2); };
+    HBRUSH track =
+        CreateSolidBrush(RGB(mean(GetRValue(face), GetRValue(light)), mean(GetGValue(face), GetGValue(light)),
+                             mean(GetBValue(face), GetBValue(light))));
     FillRect(dc, &r, track);
     DeleteObject(track);
     // A span along the bar, from `from` for `size` pixels.

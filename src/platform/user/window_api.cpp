@@ -61,14 +61,15 @@ void restack(Window& w, HWND insert_after) {
 
 HWND deepest_child_at(HWND hwnd, POINT screen) {
     Window* w = find_window(hwnd);
-    for (auto it = w->children.rbegin(); it != w->children.rend(); ++it) {
-        Window* c = find_window(*it);
+    for (std::size_t i = w->children.size(); i-- > 0;) {
+        HWND child = w->children[i];
+        Window* c = find_window(child);
         if (c == nullptr || (c->style & WS_VISIBLE) == 0) continue;
         RECT r;
-        GetWindowRect(*it, &r);
+        GetWindowRect(child, &r);
         if (screen.x < r.left || screen.x >= r.right || screen.y < r.top || screen.y >= r.bottom) continue;
         if (c->style & WS_DISABLED) return hwnd;
-        return deepest_child_at(*it, screen);
+        return deepest_child_at(child, screen);
     }
     return hwnd;
 }
@@ -219,12 +220,13 @@ BOOL ScreenToClient(HWND hwnd, LPPOINT point) {
 
 HWND WindowFromPoint(POINT point) {
     const auto tops = top_level_windows();
-    for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
-        const Window* w = find_window(*it);
+    for (std::size_t i = tops.size(); i-- > 0;) {
+        HWND top = tops[i];
+        const Window* w = find_window(top);
         if (w == nullptr || (w->style & WS_VISIBLE) == 0) continue;
         const RECT& r = w->rect;
         if (point.x >= r.left && point.x < r.right && point.y >= r.top && point.y < r.bottom)
-            return deepest_child_at(*it, point);
+            return deepest_child_at(top, point);
     }
     return nullptr;
 }

@@ -86,10 +86,10 @@ std::shared_ptr<WindowClass> find_class(LPCWSTR name, HINSTANCE instance) {
                                      [&](const auto& c) { return same_name(*c, key) && pred(*c); });
         return it == classes.end() ? nullptr : *it;
     };
-    if (auto c = match(
+    if (auto found = match(
             [&](const WindowClass& c) { return !c.global() && !c.system && c.info.hInstance == instance; }))
-        return c;
-    if (auto c = match([](const WindowClass& c) { return c.global() && !c.system; })) return c;
+        return found;
+    if (auto found = match([](const WindowClass& c) { return c.global() && !c.system; })) return found;
     return match([](const WindowClass& c) { return c.system; });
 }
 
