@@ -7,6 +7,7 @@
 #include <zeledit/headless.h>
 #include <zeledit/zeledit.h>
 
+#include "engine/editor_internals.h"
 #include "engine/format_editor.h"
 
 #include <benchmark/benchmark.h>
@@ -29,14 +30,14 @@ struct LargeLayout {
         window = CreateWindowExW(0, FormattedEditorClassName, u"", WS_VISIBLE, 0, 0, 610, 800, nullptr,
                                  nullptr, nullptr, nullptr);
         editor = static_cast<engine::TFormatEditor*>(GetPropW(window, u"EDOBJ"));
-        TCharFormat base = editor->FFonts->GetFormatItem(0)->FAttributes;
+        TCharFormat base = Internals(*editor).FFonts->GetFormatItem(0)->FAttributes;
         std::strcpy(base.ftFaceName, "Liberation Serif");
-        editor->FFonts->GetFormatItem(0)->ResetFont(base);
+        Internals(*editor).FFonts->GetFormatItem(0)->ResetFont(base);
         std::vector<std::uint8_t> ids{0};
         for (int i = 1; i < 4; ++i) {
             TCharFormat f = base;
             f.ftAttr = static_cast<std::uint8_t>(i); // bold, italic, both
-            ids.push_back(static_cast<std::uint8_t>(editor->FFonts->AddFontFormat(&f)));
+            ids.push_back(static_cast<std::uint8_t>(Internals(*editor).FFonts->AddFontFormat(&f)));
         }
         std::u16string text;
         std::vector<std::uint8_t> formats;
@@ -48,7 +49,7 @@ struct LargeLayout {
             formats.insert(formats.end(), word.size(), word == u"\r\n" ? 0 : ids[(w / 5) % 4]);
         }
         formats.resize(text.size() + 2, 0);
-        editor->FBuffer->Assign(text, formats);
+        Internals(*editor).FBuffer->Assign(text, formats);
     }
 };
 
@@ -60,10 +61,11 @@ LargeLayout& Document() {
 void BM_FullLayout(benchmark::State& state) {
     auto& doc = Document();
     for (auto _ : state) doc.editor->GetLines();
-    state.counters["lines"] = doc.editor->FLines->Count();
+    state.counters["lines"] = Internals(*doc.editor).FLines->Count();
     state.counters["paragraphs"] = static_cast<double>(
-        std::count(doc.editor->FBuffer->Text(),
-                   doc.editor->FBuffer->Text() + doc.editor->FBuffer->TextLength(), u'\r') +
+        std::count(Internals(*doc.editor).FBuffer->Text(),
+                   Internals(*doc.editor).FBuffer->Text() + Internals(*doc.editor).FBuffer->TextLength(),
+                   u'\r') +
         1);
 }
 BENCHMARK(BM_FullLayout)->Unit(benchmark::kMillisecond);
@@ -73,7 +75,7 @@ BENCHMARK(BM_FullLayout)->Unit(benchmark::kMillisecond);
 void BM_TypeOneCharacterInTheMiddle(benchmark::State& state) {
     auto& doc = Document();
     doc.editor->GetLines();
-    auto& buffer = *doc.editor->FBuffer;
+    auto& buffer = *Internals(*doc.editor).FBuffer;
     const std::uint32_t at = buffer.TextLength() / 2;
     bool inserted = false;
     for (auto _ : state) {
@@ -83,7 +85,7 @@ void BM_TypeOneCharacterInTheMiddle(benchmark::State& state) {
         else
             buffer.DeleteChar(at, 1);
         state.ResumeTiming();
-        doc.editor->RepaintChar(doc.editor->FLines->GetLinePos(at), inserted ? -1 : 1);
+        doc.editor->RepaintChar(Internals(*doc.editor).FLines->GetLinePos(at), inserted ? -1 : 1);
         inserted = !inserted;
     }
 }
@@ -95,8 +97,8 @@ BENCHMARK(BM_TypeOneCharacterInTheMiddle)
 void BM_FindLines(benchmark::State& state) {
     auto& doc = Document();
     doc.editor->GetLines();
-    const auto& lines = *doc.editor->FLines;
-    const std::uint32_t length = doc.editor->FBuffer->TextLength();
+    const auto& lines = *Internals(*doc.editor).FLines;
+    const std::uint32_t length = Internals(*doc.editor).FBuffer->TextLength();
     const std::int32_t height = lines.GetDocumentHeight();
     std::uint32_t i = 0;
     for (auto _ : state) {
@@ -113,7 +115,7 @@ BENCHMARK(BM_FindLines);
 void BM_InsertWordsThatAddALine(benchmark::State& state) {
     auto& doc = Document();
     doc.editor->GetLines();
-    const std::uint32_t at = doc.editor->FBuffer->TextLength() / 2;
+    const std::uint32_t at = Internals(*doc.editor).FBuffer->TextLength() / 2;
     const std::u16string words = u"wrapping words that need a line of their own in the paragraph ";
     for (auto _ : state) {
         doc.editor->SetIndex(at);
@@ -125,9 +127,9 @@ BENCHMARK(BM_InsertWordsThatAddALine)->Unit(benchmark::kMicrosecond);
 
 // The selection of the paragraph that holds the middle of the text.
 void SelectMiddleParagraph(LargeLayout& doc) {
-    const std::uint32_t middle = doc.editor->FBuffer->TextLength() / 2;
-    const std::uint32_t start = doc.editor->FParas->StartParaIndex(middle);
-    const std::uint32_t end = doc.editor->FParas->EndOfParaIndex(middle) - 1;
+    const std::uint32_t middle = Internals(*doc.editor).FBuffer->TextLength() / 2;
+    const std::uint32_t start = Internals(*doc.editor).FParas->StartParaIndex(middle);
+    const std::uint32_t end = Internals(*doc.editor).FParas->EndOfParaIndex(middle) - 1;
     SendMessageW(doc.window, EFM_SETSELTEXT, 0, MAKELPARAM(0, 0));
     doc.editor->SetSelText(start, end);
 }
@@ -139,7 +141,7 @@ void BM_BoldAParagraph(benchmark::State& state) {
     doc.editor->GetLines();
     SelectMiddleParagraph(doc);
     for (auto _ : state) SendMessageW(doc.window, WM_COMMAND, 103, 0);
-    doc.editor->FUndoObj->FreeAll();
+    Internals(*doc.editor).FUndoObj->FreeAll();
 }
 BENCHMARK(BM_BoldAParagraph)->Unit(benchmark::kMicrosecond);
 
@@ -150,14 +152,14 @@ void BM_PasteAParagraph(benchmark::State& state) {
     doc.editor->GetLines();
     SelectMiddleParagraph(doc);
     SendMessageW(doc.window, WM_COPY, 0, 0);
-    const std::uint32_t at = doc.editor->FBuffer->TextLength() / 3;
+    const std::uint32_t at = Internals(*doc.editor).FBuffer->TextLength() / 3;
     for (auto _ : state) {
         SendMessageW(doc.window, EFM_SETSELTEXT, 0, MAKELPARAM(0, 0));
         doc.editor->SetIndex(at);
         SendMessageW(doc.window, WM_PASTE, 0, 0);
-        doc.editor->DeleteData(at, doc.editor->edInfo.eiIndex);
+        doc.editor->DeleteData(at, Internals(*doc.editor).edInfo.eiIndex);
     }
-    doc.editor->FUndoObj->FreeAll();
+    Internals(*doc.editor).FUndoObj->FreeAll();
 }
 BENCHMARK(BM_PasteAParagraph)->Unit(benchmark::kMicrosecond);
 
@@ -178,7 +180,7 @@ struct PaintedWindow {
     PaintedWindow() {
         SetWindowPos(doc.window, nullptr, 0, 0, 1000, 800, SWP_NOZORDER | SWP_NOMOVE);
         doc.editor->GetLines();
-        doc.editor->FLines->SetTopLine(doc.editor->FLines->Count() / 2);
+        Internals(*doc.editor).FLines->SetTopLine(Internals(*doc.editor).FLines->Count() / 2);
         UpdateWindow(doc.window);
     }
     ~PaintedWindow() { SetWindowPos(doc.window, nullptr, 0, 0, 610, 800, SWP_NOZORDER | SWP_NOMOVE); }

@@ -6,6 +6,7 @@
 #include <zeledit/headless.h>
 #include <zeledit/zeledit.h>
 
+#include "engine/editor_internals.h"
 #include "engine/format_editor.h"
 #include "objects/picture_object.h"
 #include "platform/core/global_memory.h"
@@ -76,25 +77,28 @@ struct ScaleDocument {
     explicit ScaleDocument(std::size_t size) : chars(size) {
         InitEditorLib();
         // The band is about 600 pixels once the vertical bar shows.
-        window = CreateWindowExW(0, FormattedEditorClassName, u"", WS_VISIBLE, 0, 0, 630, 800, nullptr, nullptr,
-                                 nullptr, nullptr);
+        window = CreateWindowExW(0, FormattedEditorClassName, u"", WS_VISIBLE, 0, 0, 630, 800, nullptr,
+                                 nullptr, nullptr, nullptr);
         editor = static_cast<engine::TFormatEditor*>(GetPropW(window, u"EDOBJ"));
         std::vector<std::uint8_t> ids = AddFormats();
         std::u16string text;
         std::vector<std::uint8_t> formats;
         text.reserve(size + 64);
         formats.reserve(size + 64);
-        const std::u16string words[] = {u"chữ ", u"Việt ", u"layout ", u"of ", u"paragraphs ", u"và ", u"lines "};
+        const std::u16string words[] = {u"chữ ",        u"Việt ", u"layout ", u"of ",
+                                        u"paragraphs ", u"và ",   u"lines "};
         const std::size_t picture_every = size / 50;
         for (std::size_t w = 0; text.size() < size; ++w) {
             const std::u16string& word = (w % 36 == 35) ? std::u16string(u"\r\n") : words[w % 7];
             text += word;
             formats.insert(formats.end(), word.size(), word == u"\r\n" ? 0 : ids[(w / 5) % ids.size()]);
-            if (text.size() / picture_every > static_cast<std::size_t>(editor->FObjects->Count()) && editor->FObjects->Count() < 50)
+            if (text.size() / picture_every >
+                    static_cast<std::size_t>(Internals(*editor).FObjects->Count()) &&
+                Internals(*editor).FObjects->Count() < 50)
                 AddPicture(text, formats);
         }
         formats.resize(text.size() + 2, 0);
-        editor->FBuffer->Assign(text, formats);
+        Internals(*editor).FBuffer->Assign(text, formats);
         editor->GetLines();
         block = reinterpret_cast<HGLOBAL>(SendMessageW(window, EFM_GETDATA, 0, 0));
         SendMessageW(window, EFM_SETDATA, 0, reinterpret_cast<LPARAM>(block));
@@ -103,17 +107,17 @@ struct ScaleDocument {
 
     // Format 0 and 99 more: four faces of Liberation Serif at sizes 10 to 12.
     std::vector<std::uint8_t> AddFormats() {
-        TCharFormat base = editor->FFonts->GetFormatItem(0)->FAttributes;
+        TCharFormat base = Internals(*editor).FFonts->GetFormatItem(0)->FAttributes;
         std::strcpy(base.ftFaceName, "Liberation Serif");
         base.ftHeight = 11;
-        editor->FFonts->GetFormatItem(0)->ResetFont(base);
+        Internals(*editor).FFonts->GetFormatItem(0)->ResetFont(base);
         std::vector<std::uint8_t> ids{0};
         for (int i = 1; i < 100; ++i) {
             TCharFormat f = base;
             f.ftAttr = static_cast<std::uint8_t>(i % 4);
             f.ftHeight = static_cast<std::int16_t>(10 + i % 3);
             f.ftColor = RGB(i, 0, 0);
-            ids.push_back(static_cast<std::uint8_t>(editor->FFonts->AddFontFormat(&f)));
+            ids.push_back(static_cast<std::uint8_t>(Internals(*editor).FFonts->AddFontFormat(&f)));
         }
         return ids;
     }
@@ -122,14 +126,15 @@ struct ScaleDocument {
         static const std::vector<std::uint32_t> argb(64 * 48, 0xFF3366CC);
         TObjectInfo info{};
         info.oiStyle = objects::osPicture;
-        info.oiID = editor->FObjects->GetNewID();
-        editor->FObjects->AddObject(std::make_unique<objects::TPictureObj>(
-            &editor->edInfo, info, platform::UniqueGlobal(platform::make_packed_dib(64, 48, argb))));
+        info.oiID = Internals(*editor).FObjects->GetNewID();
+        Internals(*editor).FObjects->AddObject(std::make_unique<objects::TPictureObj>(
+            &Internals(*editor).edInfo, info,
+            platform::UniqueGlobal(platform::make_packed_dib(64, 48, argb))));
         text += char16_t{1};
         formats.push_back(info.oiID);
     }
 
-    std::uint32_t Middle() const { return editor->FBuffer->TextLength() / 2; }
+    std::uint32_t Middle() const { return Internals(*editor).FBuffer->TextLength() / 2; }
     // The caret in the middle of the text with its line in view, as where a user types.
     void CaretInTheMiddle() const {
         SetFocus(window);
@@ -248,7 +253,7 @@ void BM_UndoSnapshot(benchmark::State& state) {
     for (auto _ : state) {
         doc.editor->CreateUndo();
         state.PauseTiming();
-        doc.editor->FUndoObj->FreeAll();
+        Internals(*doc.editor).FUndoObj->FreeAll();
         state.ResumeTiming();
     }
 }

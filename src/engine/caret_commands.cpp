@@ -62,42 +62,43 @@ std::uint32_t TFormatEditor::GetIndexOfPos(std::int32_t pLine, int xPos) {
 std::uint32_t TFormatEditor::IndexAtPosition(int x, int y) {
     const std::int32_t line = FLines->GetLineAtPoint(y);
     if (line < 0) return edInfo.eiIndex;
-    CurrentLine = line;
+    FView.CurrentLine = line;
     return FLines->Line(line)->At + GetIndexOfPos(line, x);
 }
 
 void TFormatEditor::AdjustTheCaret(int Height) {
-    if (!EnableCaret) return;
-    if (CaretVisible) HideCaret(HWindow);
-    CaretHeight = Height;
+    if (!FView.EnableCaret) return;
+    if (FView.CaretVisible) HideCaret(HWindow);
+    FView.CaretHeight = Height;
     CreateCaret(HWindow, nullptr, CaretWidth, Height);
-    CaretVisible = Focused(HWindow) && !edInfo.eiSelecting;
-    if (CaretVisible) ShowCaret(HWindow);
+    FView.CaretVisible = Focused(HWindow) && !edInfo.eiSelecting;
+    if (FView.CaretVisible) ShowCaret(HWindow);
 }
 
 bool TFormatEditor::CaretInView() const {
     RECT client{};
     GetClientRect(HWindow, &client);
-    return CaretPos.y < client.bottom && CaretPos.y + CaretHeight > client.top;
+    return FView.CaretPos.y < client.bottom && FView.CaretPos.y + FView.CaretHeight > client.top;
 }
 
 void TFormatEditor::PlaceCaretInView() {
-    if (!EnableCaret || !Focused(HWindow)) return;
+    if (!FView.EnableCaret || !Focused(HWindow)) return;
     if (!CaretInView()) return HideTheCaret();
-    SetCaretPos(CaretPos.x - OriginX, CaretPos.y);
+    SetCaretPos(FView.CaretPos.x - FView.OriginX, FView.CaretPos.y);
     ShowTheCaret();
 }
 
 void TFormatEditor::ShowTheCaret() {
-    if (EnableCaret && Focused(HWindow) && !CaretVisible && !edInfo.eiSelecting && CaretInView()) {
+    if (FView.EnableCaret && Focused(HWindow) && !FView.CaretVisible && !edInfo.eiSelecting &&
+        CaretInView()) {
         ShowCaret(HWindow);
-        CaretVisible = true;
+        FView.CaretVisible = true;
     }
 }
 
 void TFormatEditor::HideTheCaret() {
-    if (CaretVisible && Focused(HWindow)) HideCaret(HWindow);
-    CaretVisible = false;
+    if (FView.CaretVisible && Focused(HWindow)) HideCaret(HWindow);
+    FView.CaretVisible = false;
 }
 
 void TFormatEditor::UpdateCaretPos(std::int32_t pLine, int x, int y) {
@@ -105,44 +106,46 @@ void TFormatEditor::UpdateCaretPos(std::int32_t pLine, int x, int y) {
     y += offset.y;
     // A caret that lands at the same place on the screen but elsewhere in the text (Ctrl+End,
     // the page keys) reports its new state too.
-    if (x != CaretPos.x || y != CaretPos.y || edInfo.eiIndex != StateIndex) {
-        StateIndex = edInfo.eiIndex;
+    if (x != FView.CaretPos.x || y != FView.CaretPos.y || edInfo.eiIndex != FView.StateIndex) {
+        FView.StateIndex = edInfo.eiIndex;
         RECT client{};
         GetClientRect(HWindow, &client);
-        x = std::min(x, static_cast<int>(client.right) - CaretMargin + OriginX);
-        CaretPos = {x, y};
+        x = std::min(x, static_cast<int>(client.right) - CaretMargin + FView.OriginX);
+        FView.CaretPos = {x, y};
         UpdateState(*this, *FParas->GetParaInfo(FLines->Line(pLine)->At, edInfo.eiCurrentLine.tmFirstLine));
     }
     PlaceCaretInView();
 }
 
 void TFormatEditor::UpdateCaret() {
-    CurrentLine = std::clamp(CurrentLine, 0, FLines->LastIndex());
+    FView.CurrentLine = std::clamp(FView.CurrentLine, 0, FLines->LastIndex());
     RECT client{};
     GetClientRect(HWindow, &client);
-    if (CurrentLine < FLines->FTopLine)
-        SetTopMostLine(CurrentLine);
-    else if (FLines->GetLineOnWindow(CurrentLine) + FLines->Line(CurrentLine)->TotalHeight() > client.bottom)
+    if (FView.CurrentLine < FLines->FTopLine)
+        SetTopMostLine(FView.CurrentLine);
+    else if (FLines->GetLineOnWindow(FView.CurrentLine) + FLines->Line(FView.CurrentLine)->TotalHeight() >
+             client.bottom)
         SetTopMostLine(FLines->FTopLine + 1);
-    const int x = GetCharPos(CurrentLine, edInfo.eiIndex).x;
-    if ((FEditStyle & esControl) == 0) {
-        if (x - OriginX - 5 < client.left)
+    const int x = GetCharPos(FView.CurrentLine, edInfo.eiIndex).x;
+    if ((FSettings.FEditStyle & esControl) == 0) {
+        if (x - FView.OriginX - 5 < client.left)
             SetOriginX(x - client.left - 5);
-        else if (client.right < x - OriginX + 8)
+        else if (client.right < x - FView.OriginX + 8)
             SetOriginX(x - client.right + 10);
     }
-    const display::TLineItem& line = *FLines->Line(CurrentLine);
+    const display::TLineItem& line = *FLines->Line(FView.CurrentLine);
     AdjustTheCaret(line.TextHeight());
-    UpdateCaretPos(CurrentLine, x, FLines->GetLineOnWindow(CurrentLine) + line.FRegion.MoreHeight);
+    UpdateCaretPos(FView.CurrentLine, x,
+                   FLines->GetLineOnWindow(FView.CurrentLine) + line.FRegion.MoreHeight);
     UpdateScrollbar();
 }
 
 void TFormatEditor::SetIndex(std::uint32_t Idx) {
     if (Idx > FBuffer->TextLength()) return;
-    PreChar = 0;
-    CurrentLine = FLines->GetLinePos(Idx);
+    FInput.PreChar = 0;
+    FView.CurrentLine = FLines->GetLinePos(Idx);
     edInfo.eiIndex = Idx;
-    OriginX = 0;
+    FView.OriginX = 0;
     UpdateCaret();
 }
 
@@ -150,8 +153,8 @@ void TFormatEditor::SetIndex(std::uint32_t Idx) {
 // line's start, gives that line back (GetLinePos would give the one above it).
 void TFormatEditor::SetTopIndex(std::uint32_t Idx) {
     if (Idx >= FBuffer->TextLength()) return;
-    CurrentLine = FLines->GetLinePos(Idx + 1);
-    SetTopMostLine(CurrentLine);
+    FView.CurrentLine = FLines->GetLinePos(Idx + 1);
+    SetTopMostLine(FView.CurrentLine);
     edInfo.eiIndex = Idx;
     UpdateCaret();
 }
@@ -167,20 +170,20 @@ void TFormatEditor::ScrollInView(std::uint32_t, std::uint32_t) {
     const std::int32_t last = FLines->GetLinePos(edInfo.eiSelEnd);
     if (FLines->GetLineOnWindow(last) > client.bottom) {
         SetTopMostLine(last);
-        CurrentLine = last;
+        FView.CurrentLine = last;
     }
 }
 
 void TFormatEditor::WMSetFocus() {
-    platform::SetVietnameseKey(EnableVietKey ? 1 : 0);
-    AdjustTheCaret(FLines->Line(std::clamp(CurrentLine, 0, FLines->LastIndex()))->TotalHeight());
+    platform::SetVietnameseKey(FInput.EnableVietKey ? 1 : 0);
+    AdjustTheCaret(FLines->Line(std::clamp(FView.CurrentLine, 0, FLines->LastIndex()))->TotalHeight());
     UpdateCaret();
 }
 
 void TFormatEditor::WMKillFocus() {
     platform::SetVietnameseKey(0);
     DestroyCaret();
-    CaretVisible = false;
+    FView.CaretVisible = false;
 }
 
 } // namespace zeledit::engine

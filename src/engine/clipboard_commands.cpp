@@ -10,6 +10,8 @@
 #include <string>
 
 namespace zeledit::engine {
+
+using model::LF, model::CR;
 namespace {
 
 constexpr UINT PrivateBlockFormat = 512;
@@ -31,9 +33,9 @@ std::u16string PastableText(std::u16string_view text) {
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t c = text[i];
-        if (c == 13 || c == 10) {
+        if (c == CR || c == LF) {
             out += u"\r\n";
-            if (c == 13 && i + 1 < text.size() && text[i + 1] == 10) ++i;
+            if (c == CR && i + 1 < text.size() && text[i + 1] == LF) ++i;
         } else {
             out += c;
         }
@@ -78,7 +80,7 @@ void TFormatEditor::EditCut() {
 }
 
 void TFormatEditor::EditPaste() {
-    if (!CanModify) return;
+    if (!FSettings.CanModify) return;
     if (edInfo.eiSelecting) DeleteBlock();
     if (IsClipboardFormatAvailable(CF_BITMAP)) return InsertObject(1);
     CreateUndo();
@@ -87,7 +89,7 @@ void TFormatEditor::EditPaste() {
     if (n == 0) return FUndoObj->ClearLast();
     UpdateShifted(line, edInfo.eiIndex, n);
     edInfo.eiIndex += n;
-    CurrentLine = FLines->GetLinePos(edInfo.eiIndex);
+    FView.CurrentLine = FLines->GetLinePos(edInfo.eiIndex);
     UpdateCaret();
     NotifyChanged(*this);
 }
@@ -113,13 +115,13 @@ std::uint32_t TFormatEditor::InsertPlainText(std::u16string_view Text) {
     if (Text.empty()) return 0;
     const std::uint32_t at = edInfo.eiIndex;
     const char16_t here = FBuffer->CharAt(at);
-    const std::uint8_t format = here == 0 || here == 13 || here == 10 || here == objects::ObjectMark
+    const std::uint8_t format = here == 0 || here == CR || here == LF || here == objects::ObjectMark
                                     ? TypingFormat()
                                     : FBuffer->FormatAt(at);
     const auto n = static_cast<std::uint32_t>(Text.size());
     if (!FBuffer->InsertChar(Text.data(), format, n, at)) return 0;
     for (std::uint32_t i = 0; i < n; ++i)
-        if (Text[i] == 13 || Text[i] == 10) FBuffer->FormatByte(at + i) = 0;
+        if (Text[i] == CR || Text[i] == LF) FBuffer->FormatByte(at + i) = 0;
     return n;
 }
 

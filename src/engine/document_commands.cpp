@@ -40,15 +40,15 @@ bool TFormatEditor::SetData(HGLOBAL Data) {
     if (block.data() == nullptr || !storage::LoadData(parts, block.bytes())) return false;
     ForgetObjects();
     edInfo.eiIndex = 0;
-    CurrentLine = 0;
+    FView.CurrentLine = 0;
     GetLines();
     FLines->SetTopLine(0);
     edInfo.eiSelecting = false;
     edInfo.eiSelStart = edInfo.eiSelEnd = 0;
     // Everything the old document drew goes, also below the new one's last line.
     InvalidateRect(HWindow, nullptr, TRUE);
-    IsModified = FALSE;
-    IsLeftDown = false;
+    FSettings.IsModified = FALSE;
+    FMouse.IsLeftDown = false;
     edInfo.eiHighStart = edInfo.eiHighEnd = 0;
     if (!edInfo.eiUndoing) FUndoObj->FreeAll();
     UpdateCaret();
@@ -58,11 +58,11 @@ bool TFormatEditor::SetData(HGLOBAL Data) {
 
 // The document's objects are about to be replaced: nothing may point at them any more.
 void TFormatEditor::ForgetObjects() {
-    FSelectedObj = nullptr;
-    FCurrentHotspot = nullptr;
-    FDragObject.reset();
-    if (IsLeftDown) ReleaseCapture();
-    IsLeftDown = false;
+    FMouse.FSelectedObj = nullptr;
+    FMouse.FCurrentHotspot = nullptr;
+    FMouse.FDragObject.reset();
+    if (FMouse.IsLeftDown) ReleaseCapture();
+    FMouse.IsLeftDown = false;
 }
 
 void TFormatEditor::StartAfresh(bool KeepTables, bool DefaultFont) {
@@ -72,7 +72,7 @@ void TFormatEditor::StartAfresh(bool KeepTables, bool DefaultFont) {
         FParas->FreeAll();
         FFonts->CreateDefaultFont();
         FParas->CreateDefaultPara();
-        if (DefaultFont) FFonts->GetFormatItem(0)->ResetFont(FDefaultCharFormat);
+        if (DefaultFont) FFonts->GetFormatItem(0)->ResetFont(FSettings.FDefaultCharFormat);
     }
     FObjects->FreeAll();
     FLinks->FreeAll();
@@ -81,9 +81,9 @@ void TFormatEditor::StartAfresh(bool KeepTables, bool DefaultFont) {
     edInfo.eiSelecting = false;
     edInfo.eiSelStart = edInfo.eiSelEnd = 0;
     edInfo.eiHighStart = edInfo.eiHighEnd = 0;
-    CurrentLine = 0;
-    FDefFontID = 0;
-    FDefFont = FFonts->GetFormatItem(0)->FAttributes;
+    FView.CurrentLine = 0;
+    FInput.FDefFontID = 0;
+    FInput.FDefFont = FFonts->GetFormatItem(0)->FAttributes;
     GetLines();
     FLines->SetTopLine(0);
     InvalidateRect(HWindow, nullptr, TRUE);
@@ -157,7 +157,7 @@ void TFormatEditor::NewDocument() {
 
 void TFormatEditor::ClearText() {
     EmptyDocument(edInfo.eiEditorType == 0x602);
-    IsModified = FALSE;
+    FSettings.IsModified = FALSE;
 }
 
 // A document is saved as one data block: its text takes two bytes a unit, its format runs
@@ -168,9 +168,9 @@ bool TFormatEditor::StaysSaveable(std::uint64_t units) {
         sizeof(storage::TDocumentHeader) + 1 + sizeof(TCharFormat) * std::uint64_t(FFonts->Count()) +
         sizeof(TParaFormat) * std::uint64_t(FParas->Count()) + FObjects->GetSize() + FLinks->GetDataSize();
     const std::uint64_t text = std::uint64_t{FBuffer->TextLength()} + 2; // with the terminator and last byte
-    if (4 * (text + units) + rest <= MaxBlockBytes) return true;
+    if (4 * (text + units) + rest <= FSettings.MaxBlockBytes) return true;
     auto parts = DocumentParts();
-    return storage::DataSize(parts) + 4 * units <= MaxBlockBytes;
+    return storage::DataSize(parts) + 4 * units <= FSettings.MaxBlockBytes;
 }
 
 // The file is replaced only once the whole block is on disk; only then is the document
@@ -183,7 +183,7 @@ bool TFormatEditor::SaveDoc(std::u16string_view FileName) {
     const std::string path = platform::to_utf8(FileName);
     if (bytes.data() == nullptr) return Refused(path, "not enough memory for the document");
     if (!storage::WriteWholeFile(path, bytes.bytes())) return false;
-    IsModified = FALSE;
+    FSettings.IsModified = FALSE;
     return true;
 }
 

@@ -16,8 +16,8 @@ constexpr int MinColumnWidth = 60;
 
 TDrawEditor::TDrawEditor(HWND AParent) : TFormatEditor(AParent) {
     SetEditType(esReadOnly | esControl | esNoScrollBars);
-    FEnableMouseFocus = false;
-    EnableCaret = false;
+    FMouse.FEnableMouseFocus = false;
+    FView.EnableCaret = false;
     SetColumns(1);
 }
 
@@ -28,14 +28,14 @@ int TDrawEditor::ClientHeight() const {
 }
 
 RECT TDrawEditor::GetBoundRect() {
-    Columns = std::max(Columns, 1);
+    FView.Columns = std::max(FView.Columns, 1);
     RECT r{};
     GetClientRect(HWindow, &r);
     int width = 0;
     while (true) {
-        width = (r.right - r.left - (Columns - 1) * Spacing) / Columns;
-        if (width >= MinColumnWidth || Columns == 1) break;
-        --Columns;
+        width = (r.right - r.left - (FView.Columns - 1) * Spacing) / FView.Columns;
+        if (width >= MinColumnWidth || FView.Columns == 1) break;
+        --FView.Columns;
     }
     r.right = r.left + std::max(width, 0);
     ColumnWidth = width + Spacing;
@@ -56,7 +56,7 @@ void TDrawEditor::FitColumns(bool Always) {
 }
 
 void TDrawEditor::SetColumns(std::uint32_t Num) {
-    Columns = (Num & 0xFF) != 0 ? static_cast<std::int32_t>(Num & 0xFF) : 1;
+    FView.Columns = (Num & 0xFF) != 0 ? static_cast<std::int32_t>(Num & 0xFF) : 1;
     FitColumns(false);
 }
 
@@ -103,8 +103,8 @@ void TDrawEditor::Compose(HDC target, bool copy) {
         DrawColumns(dc);
         Notify(HWindow, EFN_BACKGROUNDDRAWN, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(HWindow));
         if (copy) {
-            if (EditPalette != nullptr) {
-                SelectPalette(target, EditPalette, TRUE);
+            if (FSettings.EditPalette != nullptr) {
+                SelectPalette(target, FSettings.EditPalette, TRUE);
                 RealizePalette(target);
             }
             BitBlt(target, 0, 0, client.right + 1, client.bottom + 1, dc, 0, 0, SRCCOPY);
@@ -140,16 +140,16 @@ void TDrawEditor::WalkColumns(const std::function<bool(const Placed&)>& visit,
     std::int32_t k = FLines->FTopLine;
     int u = 0, column = 0;
     int column_top = FLines->FAbsTopLinePos, d = column_top;
-    for (; k < FLines->Count() && column < Columns; ++k) {
+    for (; k < FLines->Count() && column < FView.Columns; ++k) {
         const int h = FLines->Line(k)->TotalHeight();
-        const bool last = column == Columns - 1;
+        const bool last = column == FView.Columns - 1;
         const objects::TObjectItem* wrap = FObjects->GetWrapObjectAt(d, h);
         const bool opens = last ? u > height
                                 : u + h > height || (wrap != nullptr &&
                                                      wrap->Position() + wrap->Height() - column_top > height);
         if (opens) {
             closed(column, column_top);
-            if (++column == Columns) return;
+            if (++column == FView.Columns) return;
             column_top = d;
             u = 0;
         }
@@ -207,7 +207,7 @@ std::uint32_t TDrawEditor::IndexAtPosition(int x, int y) {
         },
         [](int, int) {});
     if (hit < 0) return edInfo.eiIndex;
-    CurrentLine = hit;
+    FView.CurrentLine = hit;
     return FLines->Line(hit)->At + GetIndexOfPos(hit, x - column * ColumnWidth);
 }
 
@@ -255,9 +255,9 @@ void TDrawEditor::ScrollInView(std::uint32_t, std::uint32_t) {
     const std::int32_t first = FLines->GetLinePos(edInfo.eiSelStart);
     if (first < FLines->FTopLine) return SetTopMostLine(first);
     const std::int32_t last = FLines->GetLinePos(edInfo.eiSelEnd);
-    if (ColumnOf(last) >= Columns) {
+    if (ColumnOf(last) >= FView.Columns) {
         SetTopMostLine(last);
-        CurrentLine = last;
+        FView.CurrentLine = last;
     }
 }
 
@@ -267,7 +267,7 @@ std::int32_t TDrawEditor::LastTopLine() const {
     for (int left = height; k >= 0; --k) {
         const int h = FLines->Line(k)->TotalHeight();
         if (h > left) {
-            if (column == Columns) break;
+            if (column == FView.Columns) break;
             ++column;
             left = height;
         }
@@ -281,7 +281,7 @@ void TDrawEditor::SetTopMostLine(std::int32_t a) {
     if (a == FLines->FTopLine) return;
     FLines->SetTopLine(a);
     FLines->UpdateBottomLine();
-    CurrentLine = a;
+    FView.CurrentLine = a;
     edInfo.eiIndex = FLines->Line(a)->At;
     UpdateScrollbar();
     Notify(HWindow, EFN_TOPLINECHANGED, 0, a);
@@ -295,7 +295,7 @@ void TDrawEditor::SetHighlight(std::int64_t HighStart, std::int64_t HighEnd) {
 
 void TDrawEditor::UpdateScrollbar() {
     TFormatEditor::UpdateScrollbar();
-    if (VScrollbar != nullptr) SendMessageW(VScrollbar, SetRangeMessage, 0, LastTopLine());
+    if (FView.VScrollbar != nullptr) SendMessageW(FView.VScrollbar, SetRangeMessage, 0, LastTopLine());
 }
 
 void TDrawEditor::EndKey(bool, bool) { SetTopMostLine(LastTopLine()); }
@@ -312,7 +312,7 @@ void TDrawEditor::KeyDown(WPARAM VK) {
     case VK_PRIOR: {
         // Back by as many lines as fill the columns above.
         std::int32_t k = top;
-        for (int left = Columns * ClientHeight(); k > 0 && left > 0;)
+        for (int left = FView.Columns * ClientHeight(); k > 0 && left > 0;)
             left -= FLines->Line(--k)->TotalHeight();
         SetTopMostLine(k);
         break;
@@ -370,7 +370,9 @@ LRESULT TDrawEditor::DefWndProc(TMessage& msg) {
     case WM_CHAR:
     case WM_RBUTTONUP: return 0; // swallowed without action
     case WM_ERASEBKGND: return msg.Result = 1;
-    case EFM_SETCOLUMNS: SetColumns(static_cast<std::uint32_t>(msg.WParam)); return msg.Result = Columns;
+    case EFM_SETCOLUMNS:
+        SetColumns(static_cast<std::uint32_t>(msg.WParam));
+        return msg.Result = FView.Columns;
     case EFM_SETLINEBETWEEN:
         LineBetween = msg.WParam != 0;
         if (LineBetween) LineColor = static_cast<COLORREF>(msg.LParam);
@@ -378,7 +380,7 @@ LRESULT TDrawEditor::DefWndProc(TMessage& msg) {
         return 0;
     case EFM_SETSPACING:
         Spacing = LOWORD(msg.WParam);
-        SetColumns(static_cast<std::uint32_t>(Columns));
+        SetColumns(static_cast<std::uint32_t>(FView.Columns));
         return 0;
     case EFM_DRAWCOLUMNS:
         if (HDC dc = reinterpret_cast<HDC>(msg.WParam)) {

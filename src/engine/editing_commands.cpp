@@ -36,11 +36,11 @@ void TFormatEditor::AdjustHighlight(std::uint32_t Idx, std::int64_t Delta) {
 // The pending format when there is one, else the nearest ordinary character before the
 // caret; a text that starts with an object keeps the format last typed.
 std::uint8_t TFormatEditor::TypingFormat() {
-    if (FDefFontID < 0) return FFonts->SearchFont(FDefFont);
+    if (FInput.FDefFontID < 0) return FFonts->SearchFont(FInput.FDefFont);
     std::uint32_t p = edInfo.eiIndex > 0 ? edInfo.eiIndex - 1 : 0;
     while (p > 0 && Special(FBuffer->CharAt(p))) --p;
     if (p > 0) return FBuffer->FormatAt(p);
-    if (FBuffer->CharAt(0) == objects::ObjectMark) return static_cast<std::uint8_t>(FDefFontID);
+    if (FBuffer->CharAt(0) == objects::ObjectMark) return static_cast<std::uint8_t>(FInput.FDefFontID);
     return Special(FBuffer->CharAt(0)) ? 0 : FBuffer->FormatAt(0);
 }
 
@@ -60,11 +60,11 @@ void TFormatEditor::InsertChar(char16_t ch) {
     }
     AdjustHighlight(edInfo.eiIndex, 1);
     if (!format) format = TypingFormat();
-    FDefFontID = *format;
+    FInput.FDefFontID = *format;
     const std::int32_t line = FLines->GetLinePos(edInfo.eiIndex);
     if (!FBuffer->InsertChar(&ch, *format, 1, edInfo.eiIndex)) return;
     if (!RepaintChar(line, 1, edInfo.eiIndex++)) Refresh();
-    CurrentLine = FLines->GetLinePos(edInfo.eiIndex);
+    FView.CurrentLine = FLines->GetLinePos(edInfo.eiIndex);
     UpdateCaret();
     NotifyChanged(*this);
 }
@@ -77,7 +77,7 @@ void TFormatEditor::InsertText(std::u16string_view Text, std::int32_t FormatID) 
         CreateUndo();
         AdjustHighlight(edInfo.eiIndex, 1);
         format = TypingFormat();
-        FDefFontID = format;
+        FInput.FDefFontID = format;
     }
     if (text.empty()) return;
     const std::int32_t line = FLines->GetLinePos(edInfo.eiIndex);
@@ -86,7 +86,7 @@ void TFormatEditor::InsertText(std::u16string_view Text, std::int32_t FormatID) 
     if (!FBuffer->InsertChar(text.data(), format, n, at)) return;
     edInfo.eiIndex += n;
     if (!RepaintChar(line, static_cast<std::int32_t>(n), at)) Refresh();
-    CurrentLine = FLines->GetLinePos(edInfo.eiIndex);
+    FView.CurrentLine = FLines->GetLinePos(edInfo.eiIndex);
     UpdateCaret();
     NotifyChanged(*this);
 }
@@ -114,7 +114,7 @@ void TFormatEditor::DeleteData(std::uint32_t AStart, std::uint32_t AEnd) {
     if (start > 0 && FBuffer->CharAt(start) == LF && FBuffer->CharAt(start - 1) == CR) --start;
     if (end > 0 && end < length && FBuffer->CharAt(end) == LF && FBuffer->CharAt(end - 1) == CR) ++end;
     if (start == end) return;
-    if (CanModify) CreateUndo();
+    if (FSettings.CanModify) CreateUndo();
     DeleteObjectsIn(start, end);
     const std::int32_t line = FLines->GetLinePos(start);
     AdjustHighlight(edInfo.eiIndex, -static_cast<std::int64_t>(end - start));
@@ -126,11 +126,11 @@ void TFormatEditor::DeleteData(std::uint32_t AStart, std::uint32_t AEnd) {
         FFonts->CreateDefaultFont();
         FParas->FreeAll();
         FParas->CreateDefaultPara();
-        FFonts->GetFormatItem(0)->ResetFont(FDefaultCharFormat);
+        FFonts->GetFormatItem(0)->ResetFont(FSettings.FDefaultCharFormat);
         Notify(HWindow, EFN_FORMATCHANGED);
     }
     edInfo.eiIndex = start;
-    CurrentLine = FLines->GetLinePos(start);
+    FView.CurrentLine = FLines->GetLinePos(start);
     edInfo.eiSelecting = false;
     UpdateCaret();
     ShowTheCaret();
@@ -154,7 +154,7 @@ void TFormatEditor::InsertParaBreakWith(std::uint16_t ParaWord) {
     FBuffer->FormatByte(at + 1) = static_cast<std::uint8_t>(ParaWord >> 8);
     UpdateShifted(line, at, 2);
     edInfo.eiIndex = at + 2;
-    CurrentLine = FLines->GetLinePos(edInfo.eiIndex + 1); // the line the break starts
+    FView.CurrentLine = FLines->GetLinePos(edInfo.eiIndex + 1); // the line the break starts
     UpdateCaret();
     NotifyChanged(*this);
 }
@@ -171,7 +171,7 @@ void TFormatEditor::InsertParaBreakFormatEx(std::uint8_t Alignment, std::uint8_t
 }
 
 void TFormatEditor::DeleteKey(bool ToClipboard) {
-    if (!CanModify) return;
+    if (!FSettings.CanModify) return;
     if (ToClipboard) return EditCut();
     const std::uint32_t at = edInfo.eiIndex;
     DeleteChar(at, FBuffer->CharAt(at) == CR && FBuffer->CharAt(at + 1) == LF ? 2 : 1);
@@ -191,9 +191,9 @@ void TFormatEditor::Backspace() {
     FBuffer->DeleteChar(from, n);
     edInfo.eiIndex = from;
     if (!RepaintChar(line, -static_cast<std::int32_t>(n), from)) Refresh();
-    CurrentLine = FLines->GetLinePos(from);
+    FView.CurrentLine = FLines->GetLinePos(from);
     UpdateCaret();
-    PreChar = 0;
+    FInput.PreChar = 0;
     NotifyChanged(*this);
 }
 
@@ -220,7 +220,7 @@ void TFormatEditor::SelectKey(std::uint32_t ASt, std::uint32_t AEnd, bool IsShif
 }
 
 void TFormatEditor::SetSelText(std::uint32_t AStart, std::uint32_t AEnd) {
-    PreChar = 0;
+    FInput.PreChar = 0;
     if (edInfo.eiSelecting) {
         HDC dc = GetEditDC();
         UpdateSelect(dc, edInfo.eiSelStart, edInfo.eiSelEnd);
@@ -234,7 +234,7 @@ void TFormatEditor::SetSelText(std::uint32_t AStart, std::uint32_t AEnd) {
     edInfo.eiSelStart = std::min(AStart, AEnd);
     edInfo.eiSelEnd = std::max(AStart, AEnd);
     edInfo.eiIndex = edInfo.eiSelEnd;
-    CurrentLine = FLines->GetLinePos(edInfo.eiIndex);
+    FView.CurrentLine = FLines->GetLinePos(edInfo.eiIndex);
     edInfo.eiSelecting = true;
     HDC dc = GetEditDC();
     UpdateSelect(dc, edInfo.eiSelStart, edInfo.eiSelEnd);

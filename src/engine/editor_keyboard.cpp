@@ -76,15 +76,15 @@ void TEditorKeyboard::DefaultKeys() {
         Keys[static_cast<std::size_t>(i)].keyRoutine = static_cast<std::uint16_t>(i);
     Keys[87].keyRoutine = 67;
     Keys[88].keyRoutine = 69;
-    for (int i = 0; i < 10; ++i) {
-        Keys[static_cast<std::size_t>(11 + i)].keyShortcut = static_cast<std::uint16_t>(scCtrl | ('0' + i));
-        Keys[static_cast<std::size_t>(32 + i)].keyShortcut =
-            static_cast<std::uint16_t>(scShift | scCtrl | ('0' + i));
+    for (std::size_t i = 0; i < 10; ++i) {
+        const auto digit = static_cast<std::uint16_t>('0' + i);
+        Keys[11 + i].keyShortcut = static_cast<std::uint16_t>(scCtrl | digit);
+        Keys[32 + i].keyShortcut = static_cast<std::uint16_t>(scShift | scCtrl | digit);
     }
-    for (int i = 0; i < 9; ++i) {
-        Keys[static_cast<std::size_t>(22 + i)].keyShortcut = static_cast<std::uint16_t>(scCtrl | F(1 + i));
-        Keys[static_cast<std::size_t>(43 + i)].keyShortcut =
-            static_cast<std::uint16_t>(scShift | scCtrl | F(1 + i));
+    for (std::size_t i = 0; i < 9; ++i) {
+        const auto key = static_cast<std::uint16_t>(F(1 + static_cast<int>(i)));
+        Keys[22 + i].keyShortcut = static_cast<std::uint16_t>(scCtrl | key);
+        Keys[43 + i].keyShortcut = static_cast<std::uint16_t>(scShift | scCtrl | key);
     }
     for (const auto& d : Defaults) Keys[static_cast<std::size_t>(d.entry)].keyShortcut = d.shortcut;
 }

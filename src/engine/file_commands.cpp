@@ -64,7 +64,7 @@ bool TFormatEditor::IsTemplateEditor() const {
 }
 
 void TFormatEditor::CMOpen() {
-    if (CanModify && Notify(HWindow, EFN_FILECOMMAND, EFN_FILE_BEFORENEW) == 1) return;
+    if (FSettings.CanModify && Notify(HWindow, EFN_FILECOMMAND, EFN_FILE_BEFORENEW) == 1) return;
     const bool templ = IsTemplateEditor();
     const auto chosen = AskFileName(HWindow, false, templ);
     if (!chosen) return;

@@ -26,7 +26,7 @@ public:
         for (std::size_t c = 0; c < lower_.size(); ++c) lower_[c] = static_cast<char16_t>(c);
         // The first pair of an upper-case unit wins.
         const auto& pairs = platform::CaseTable().Pairs;
-        for (auto pair = pairs.rbegin(); pair != pairs.rend(); ++pair) lower_[pair->second] = pair->first;
+        for (std::size_t i = pairs.size(); i-- > 0;) lower_[pairs[i].second] = pairs[i].first;
     }
     char16_t operator()(char16_t c) const { return lower_[c]; }
     std::u16string operator()(std::u16string_view s) const {
@@ -76,7 +76,8 @@ std::int32_t TFormatEditor::FindText(std::int32_t AStart, std::u16string_view Fi
     const CaseFold fold;
     const std::u16string pattern = match_case ? std::u16string(FindStr) : fold(FindStr);
     auto accepted = [&](std::size_t at) {
-        if (FormatFilter != -1 && FBuffer->FormatByte(at) != FormatFilter) return false;
+        if (FormatFilter != -1 && FBuffer->FormatByte(static_cast<std::uint32_t>(at)) != FormatFilter)
+            return false;
         if ((Options & efoWholeWord) == 0) return true;
         const std::size_t end = at + pattern.size();
         return (at == 0 || IsBoundary(text[at - 1])) && (end == length || IsBoundary(text[end]));

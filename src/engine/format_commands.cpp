@@ -9,6 +9,8 @@
 #include <strings.h>
 
 namespace zeledit::engine {
+
+using model::LF;
 namespace {
 
 TBorderEdge Edge(std::uint8_t style, COLORREF colour) { return TBorderEdge{style, 5.0, colour}; }
@@ -69,7 +71,7 @@ std::uint8_t TFormatEditor::FormatIDAt(std::uint32_t Position) const {
 }
 
 TCharFormat TFormatEditor::GetSelFormat() const {
-    if (!edInfo.eiSelecting) return FDefFont;
+    if (!edInfo.eiSelecting) return FInput.FDefFont;
     return FFonts->GetFormatItem(FormatIDAt(edInfo.eiSelStart))->FAttributes;
 }
 
@@ -114,13 +116,13 @@ void TFormatEditor::ApplyFontFast(std::int32_t ID) {
 }
 
 void TFormatEditor::SetPendingFont(const TCharFormat& Format) {
-    FDefFont = Format;
-    FDefFontID = -1;
+    FInput.FDefFont = Format;
+    FInput.FDefFontID = -1;
 }
 
 void TFormatEditor::ApplyAttribute(const std::function<bool(TCharFormat&)>& Change) {
     if (!edInfo.eiSelecting) {
-        TCharFormat f = FDefFont;
+        TCharFormat f = FInput.FDefFont;
         Change(f);
         return SetPendingFont(f);
     }
@@ -238,11 +240,12 @@ void TFormatEditor::ApplyShading(COLORREF Color) {
 
 void TFormatEditor::ApplyBulletFast(bool Present) {
     ApplyParaPart([&](TParaFormat& f) {
-        f.ptBullet = LastBullet;
+        f.ptBullet = FSettings.LastBullet;
         f.ptBullet.blPresent = Present ? 1 : 0;
         if (!Present) return;
-        const double indent = LastBullet.blIndent, left = f.ptIndent.inLeft; // packed: read by value
-        if (LastBullet.blHanging) {
+        const double indent = FSettings.LastBullet.blIndent,
+                     left = f.ptIndent.inLeft; // packed: read by value
+        if (FSettings.LastBullet.blHanging) {
             f.ptIndent.inLeft = std::max(left, indent);
             f.ptIndent.inFirst = -indent;
         } else {
@@ -293,7 +296,7 @@ void TFormatEditor::ClearFormats() {
     const std::uint32_t length = FBuffer->TextLength();
     for (std::uint32_t i = 0; i <= length; ++i) {
         const char16_t c = FBuffer->CharAt(i);
-        if (c != 1 && c != 10) FBuffer->FormatByte(i) = 0;
+        if (c != objects::ObjectMark && c != LF) FBuffer->FormatByte(i) = 0;
     }
     FFonts->FreeAll();
     FFonts->CreateDefaultFont();

@@ -19,7 +19,7 @@ bool in_protocol(UINT msg) {
            EditorMessageNumbers.end();
 }
 
-// Record of message 1221: palette, face, highlight and shadow colours.
+// Record of EFM_SETCOLORS: palette, face, highlight and shadow colours.
 struct ColorsRecord {
     std::uint32_t palette;
     COLORREF face, highlight, shadow;
@@ -40,44 +40,44 @@ TPageRec DefaultPageSetup() {
 }
 
 TFormatEditor::TFormatEditor(HWND AParent) : HWindow(AParent) {
-    FLanguage = 0;
-    FResource = SharedEditorResource();
-    EnableSelecting = EnableContextMenu = true;
+    FSettings.FLanguage = 0;
+    FSettings.FResource = SharedEditorResource();
+    FSettings.EnableSelecting = FSettings.EnableContextMenu = true;
     InitEditorInfo();
-    FPageSetup = DefaultPageSetup();
-    FEditStyle = esControl;
-    CanModify = true;
-    IsModified = FALSE;
-    OriginX = 0;
-    FEnableMouseFocus = true;
-    FCursor = 0;
-    FEnableFitObjs = true;
-    FBackColor = GetSysColor(COLOR_BTNFACE);
-    FHighColor = GetSysColor(COLOR_BTNHIGHLIGHT);
-    FShadColor = GetSysColor(COLOR_BTNSHADOW);
-    FColorStyle = cts_Auto;
-    EnableVietKey = FALSE;
-    FKeyboard = std::make_unique<TEditorKeyboard>(this);
-    EnableCaret = true;
-    CaretVisible = false;
-    CaretPos = {-1, -1};
-    Columns = 1;
-    CurrentLine = 0;
+    FPrint.FPageSetup = DefaultPageSetup();
+    FSettings.FEditStyle = esControl;
+    FSettings.CanModify = true;
+    FSettings.IsModified = FALSE;
+    FView.OriginX = 0;
+    FMouse.FEnableMouseFocus = true;
+    FMouse.FCursor = 0;
+    FSettings.FEnableFitObjs = true;
+    FSettings.FBackColor = GetSysColor(COLOR_BTNFACE);
+    FSettings.FHighColor = GetSysColor(COLOR_BTNHIGHLIGHT);
+    FSettings.FShadColor = GetSysColor(COLOR_BTNSHADOW);
+    FSettings.FColorStyle = cts_Auto;
+    FInput.EnableVietKey = FALSE;
+    FInput.FKeyboard = std::make_unique<TEditorKeyboard>(this);
+    FView.EnableCaret = true;
+    FView.CaretVisible = false;
+    FView.CaretPos = {-1, -1};
+    FView.Columns = 1;
+    FView.CurrentLine = 0;
     // The host may put its own dialog face name here; its answer is cut to the field.
-    std::strcpy(SystemFont, "Tahoma");
-    Notify(HWindow, EFN_QUERYSYSTEMFONT, 0, reinterpret_cast<LPARAM>(SystemFont));
-    SystemFont[sizeof SystemFont - 1] = 0;
-    Measurement = 0;
-    FShowObject = true;
+    std::strcpy(FSettings.SystemFont, "Tahoma");
+    Notify(HWindow, EFN_QUERYSYSTEMFONT, 0, reinterpret_cast<LPARAM>(FSettings.SystemFont));
+    FSettings.SystemFont[sizeof FSettings.SystemFont - 1] = 0;
+    FSettings.Measurement = 0;
+    FSettings.FShowObject = true;
     SetTimer(HWindow, editor_timer, editor_timer_ms, nullptr);
     GetLines();
     FUndoObj = std::make_unique<model::TUndoOperator>(*this, 10);
-    KeyCounter = 0;
-    FDefaultCharFormat = TCharFormat{};
-    std::strcpy(FDefaultCharFormat.ftFaceName, "Times New Roman");
-    FDefaultCharFormat.ftHeight = 11;
+    FInput.KeyCounter = 0;
+    FSettings.FDefaultCharFormat = TCharFormat{};
+    std::strcpy(FSettings.FDefaultCharFormat.ftFaceName, "Times New Roman");
+    FSettings.FDefaultCharFormat.ftHeight = 11;
     // A style chosen before the caret ever moved changes a real format, not a zero record.
-    FDefFont = FFonts->GetFormatItem(0)->FAttributes;
+    FInput.FDefFont = FFonts->GetFormatItem(0)->FAttributes;
 }
 
 void TFormatEditor::InitEditorInfo() {
@@ -98,7 +98,7 @@ void TFormatEditor::InitEditorInfo() {
     FParas = std::make_unique<model::TEditorParagraphs>(&edInfo);
     ei.eiParas = FParas.get();
     FObjects = std::make_unique<objects::TEditorObjects>(&edInfo);
-    FObjects->ExpertMode = (FEditStyle & esExpert) != 0;
+    FObjects->ExpertMode = (FSettings.FEditStyle & esExpert) != 0;
     ei.eiObjects = FObjects.get();
     FLines = std::make_unique<display::TEditorLines>(&edInfo);
     ei.eiLines = FLines.get();
@@ -110,7 +110,7 @@ void TFormatEditor::InitEditorInfo() {
     GetClientRect(HWindow, &ei.eiBoundRect);
     FFonts->CreateDefaultFont();
     FParas->CreateDefaultPara();
-    LastBullet = FParas->GetFormatItem(0)->FAttributes.ptBullet;
+    FSettings.LastBullet = FParas->GetFormatItem(0)->FAttributes.ptBullet;
 }
 
 TFormatEditor::~TFormatEditor() {
@@ -131,8 +131,9 @@ TFormatEditor::~TFormatEditor() {
     FFonts.reset();
     edInfo.eiParas = nullptr;
     FParas.reset();
-    FKeyboard.reset();
-    if ((FEditStyle & esOwnPalette) != 0 && EditPalette != nullptr) DeleteObject(EditPalette);
+    FInput.FKeyboard.reset();
+    if ((FSettings.FEditStyle & esOwnPalette) != 0 && FSettings.EditPalette != nullptr)
+        DeleteObject(FSettings.EditPalette);
     FUndoObj.reset();
 }
 
@@ -157,18 +158,18 @@ void TFormatEditor::ActivateObjects() {
 }
 
 void TFormatEditor::SetEditType(std::int32_t et) {
-    const std::int32_t old = FEditStyle;
-    FEditStyle = et;
+    const std::int32_t old = FSettings.FEditStyle;
+    FSettings.FEditStyle = et;
     edInfo.eiTransparent = (et & esTransparent) != 0;
     FObjects->ExpertMode = (et & esExpert) != 0;
     if (et & esControl) edInfo.eiBoundRect = GetBoundRect();
     if (((old ^ et) & ~esControl) != 0) {
         if (et & esNoScrollBars) ShowScrollBar(HWindow, SB_BOTH, FALSE);
-        CanModify = EnableCaret = (et & esReadOnly) == 0;
-        if (CaretVisible) {
+        FSettings.CanModify = FView.EnableCaret = (et & esReadOnly) == 0;
+        if (FView.CaretVisible) {
             HideCaret(HWindow);
             DestroyCaret();
-            CaretVisible = false;
+            FView.CaretVisible = false;
         }
     }
 }
@@ -181,33 +182,33 @@ void TFormatEditor::SetBackground(COLORREF colour) {
 }
 
 void TFormatEditor::SetColorStyle(HPALETTE palette, TColorStyle style) {
-    FColorStyle = style;
-    EditPalette = palette;
+    FSettings.FColorStyle = style;
+    FSettings.EditPalette = palette;
 }
 
 void TFormatEditor::EnableFitObjs(bool on) {
-    if (on == FEnableFitObjs) return;
-    FEnableFitObjs = on;
+    if (on == FSettings.FEnableFitObjs) return;
+    FSettings.FEnableFitObjs = on;
     edInfo.eiFitting = on ? -1 : 0;
     Refresh(); // objects change size, and lines with them
 }
 
 void TFormatEditor::SetEditorState(std::uint32_t id, bool enable) {
     if (id == 1)
-        EnableSelecting = enable;
+        FSettings.EnableSelecting = enable;
     else if (id == 2)
-        EnableContextMenu = enable;
+        FSettings.EnableContextMenu = enable;
 }
 
 bool TFormatEditor::EFMOwnMessage(TMessage& msg) {
     const std::int32_t w = low32(msg.WParam), l = low32(msg.LParam);
     switch (msg.Msg) {
     case EFM_SETBACKGROUND: SetBackground(static_cast<COLORREF>(l)); return true;
-    case EFM_ENABLEMODIFY: CanModify = true; return true;
-    case EFM_DISABLEMODIFY: CanModify = false; return true;
-    case EFM_GETMODIFIED: msg.Result = IsModified; return true;
-    case EFM_SETSPECIALRIGHTBUTTON: FSpecialRightButton = w != 0; return true;
-    case EFM_ENABLEVIETKEY: EnableVietKey = w; return true;
+    case EFM_ENABLEMODIFY: FSettings.CanModify = true; return true;
+    case EFM_DISABLEMODIFY: FSettings.CanModify = false; return true;
+    case EFM_GETMODIFIED: msg.Result = FSettings.IsModified; return true;
+    case EFM_SETSPECIALRIGHTBUTTON: FMouse.FSpecialRightButton = w != 0; return true;
+    case EFM_ENABLEVIETKEY: FInput.EnableVietKey = w; return true;
     case EFM_SETBITMAPMODE: edInfo.eiBitmapMode = static_cast<std::int16_t>(LOWORD(msg.LParam)); return true;
     case EFM_SETCOLORSTYLE:
         SetColorStyle(reinterpret_cast<HPALETTE>(msg.WParam),
@@ -219,18 +220,19 @@ bool TFormatEditor::EFMOwnMessage(TMessage& msg) {
         return true;
     case EFM_SETCOLORS:
         if (const auto* r = reinterpret_cast<const ColorsRecord*>(msg.LParam)) {
-            EditPalette = reinterpret_cast<HPALETTE>(static_cast<ULONG_PTR>(r->palette));
-            FBackColor = r->face;
-            FHighColor = r->highlight;
-            FShadColor = r->shadow;
-            FObjects->SetColors(EditPalette, FBackColor, FShadColor, FHighColor);
+            FSettings.EditPalette = reinterpret_cast<HPALETTE>(static_cast<ULONG_PTR>(r->palette));
+            FSettings.FBackColor = r->face;
+            FSettings.FHighColor = r->highlight;
+            FSettings.FShadColor = r->shadow;
+            FObjects->SetColors(FSettings.EditPalette, FSettings.FBackColor, FSettings.FShadColor,
+                                FSettings.FHighColor);
         }
         return true;
     case EFM_GETVERSION: msg.Result = EditorVersion; return true;
     case EFM_ENABLEFITOBJS: EnableFitObjs(w != 0); return true;
-    case EFM_SETMODIFIED: IsModified = w; return true;
+    case EFM_SETMODIFIED: FSettings.IsModified = w; return true;
     case EFM_SETEDITORSTATE: SetEditorState(static_cast<std::uint32_t>(w), l != 0); return true;
-    case EFM_SETLANGUAGE: FLanguage = LOBYTE(msg.WParam); return true;
+    case EFM_SETLANGUAGE: FSettings.FLanguage = LOBYTE(msg.WParam); return true;
     case EFM_GETTEXTLENGTH: msg.Result = FBuffer->TextLength(); return true;
     case EFM_GETTEXTBUFFER:
         msg.Result = reinterpret_cast<LRESULT>(FBuffer->HandOut()); // the host may write into it
@@ -240,8 +242,10 @@ bool TFormatEditor::EFMOwnMessage(TMessage& msg) {
         FBuffer->GetWordAt(static_cast<std::uint32_t>(w), reinterpret_cast<char16_t*>(msg.LParam));
         return true;
     case EFM_SETMAXBUFFERSIZE: FBuffer->SetMaximumSize(static_cast<std::uint32_t>(l)); return true;
-    case EFM_GETHOTKEY: msg.Result = FKeyboard->GetHotKey(static_cast<std::uint32_t>(w)); return true;
-    case EFM_SETHOTKEY: FKeyboard->SetHotKey(static_cast<std::uint32_t>(w), LOWORD(msg.LParam)); return true;
+    case EFM_GETHOTKEY: msg.Result = FInput.FKeyboard->GetHotKey(static_cast<std::uint32_t>(w)); return true;
+    case EFM_SETHOTKEY:
+        FInput.FKeyboard->SetHotKey(static_cast<std::uint32_t>(w), LOWORD(msg.LParam));
+        return true;
     default: return false;
     }
 }
@@ -261,7 +265,7 @@ LRESULT TFormatEditor::DefWndProc(TMessage& msg) {
     case WM_GETDLGCODE: return msg.Result = DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTALLKEYS;
     case WM_TIMER:
         ActivateObjects();
-        if (KeyCounter > 0) --KeyCounter;
+        if (FInput.KeyCounter > 0) --FInput.KeyCounter;
         CheckMousePause();
         return 0;
     case WM_KEYDOWN: return msg.Result = WMKeyDown(msg.WParam);

@@ -7,6 +7,7 @@
 #include "engine/drag_object.h"
 #include "engine/editor_keyboard.h"
 #include "engine/editor_resource.h"
+#include "engine/editor_state.h"
 #include "model/editor_buffer.h"
 #include "model/editor_fonts.h"
 #include "model/editor_info.h"
@@ -34,21 +35,8 @@ struct TMessage {
     LRESULT Result;
 };
 
-enum TColorStyle : std::uint8_t { cts_Auto, cts_16Color, cts_256Color, cts_TrueColor };
-
-// Edit style bits (FEditStyle).
 // The messages a host's own scroll control takes: its range and its position.
 inline constexpr UINT SetRangeMessage = 1025, SetPositionMessage = 1026;
-
-inline constexpr std::int32_t esReadOnly = 0x1;
-inline constexpr std::int32_t esControl = 0x2;
-inline constexpr std::int32_t esNoScrollBars = 0x4;
-inline constexpr std::int32_t esOwnPalette = 0x200;
-inline constexpr std::int32_t esExpert = 0x1000;
-inline constexpr std::int32_t esTransparent = 0x10000;
-// Edit-type flags read by the keys and the mouse.
-inline constexpr std::int32_t eoCanLoadSave = 0x2000, eoRespond = 0x4000, eoObjectClick = 0x20000,
-                              eoSingleClickWord = 0x40000, eoSimple = 0x100000;
 
 class TFormatEditor : public model::TUndoEditor {
 public:
@@ -67,9 +55,8 @@ public:
     virtual bool SetData(HGLOBAL Data);
     bool SaveDoc(std::u16string_view FileName);
     // Whether the document grown by `units` code units can still be saved (one data block
-    // of at most MaxBlockBytes); insertions that would pass it are refused.
+    // of at most FSettings.MaxBlockBytes); insertions that would pass it are refused.
     bool StaysSaveable(std::uint64_t units);
-    std::uint64_t MaxBlockBytes = ZE_GLOBAL_MAX_BYTES;
     bool LoadDoc(std::u16string_view FileName);
     // An empty document with fresh tables, after asking the host; the undo steps go.
     void NewDocument();
@@ -139,7 +126,7 @@ public:
     void HideTheCaret();
     // Whether the caret's line meets the window; the caret is shown only then.
     bool CaretInView() const;
-    // The platform caret follows CaretPos: placed there while in view, hidden otherwise.
+    // The platform caret follows FView.CaretPos: placed there while in view, hidden otherwise.
     void PlaceCaretInView();
     void UpdateCaretPos(std::int32_t pLine, int x, int y);
     POINT GetCharPos(std::int32_t pLine, std::uint32_t Idx);
@@ -287,7 +274,7 @@ public:
     void DeleteClipboardData();
     // Characters of another program at the caret; answers how many.
     std::uint32_t InsertPlainText(std::u16string_view Text);
-    // A document block at the caret (message 1285); answers the characters inserted.
+    // A document block at the caret (EFM_INSERTDATAFROM); answers the characters inserted.
     std::uint32_t EFMInsertDataFrom(HGLOBAL Data);
 
     // The mouse. Positions are window coordinates unless said otherwise.
@@ -295,7 +282,7 @@ public:
     void SetBeamCursor();
     void SetHandCursor();
     // Hit test at a document point: 0 nothing special, 1 in the selection, 2 on a link, 3 on
-    // an object (which becomes FSelectedObj); Index receives the text position when given.
+    // an object (which becomes FMouse.FSelectedObj); Index receives the text position when given.
     std::int32_t MouseAt(int X, int Y, std::uint32_t* Index);
     void MouseMove(int X, int Y);
     // Steps of a press shared by both buttons; false when the press ends there.
@@ -322,8 +309,14 @@ public:
     void SendObjToBack(objects::TObjectItem& Object);
     bool CopyObjectToClipboard(objects::TObjectItem& Object);
 
+    HWND Handle() const { return HWindow; }
+
+protected:
+    friend class TEditorInternals;
+    friend class TDocumentNotifier;
+
+    // The window and the document.
     HWND HWindow;
-    std::uint8_t FLanguage = 0;
     model::TEditorInfo edInfo;
     TDocumentNotifier FNotifier{*this};
     std::unique_ptr<model::TEditorBuffer> FBuffer;     // edInfo.eiBuffers
@@ -332,53 +325,14 @@ public:
     std::unique_ptr<objects::TEditorObjects> FObjects; // edInfo.eiObjects
     std::unique_ptr<model::THyperLinks> FLinks;        // edInfo.eiLinks
     std::unique_ptr<display::TEditorLines> FLines;     // edInfo.eiLines
-    std::int32_t FEditStyle = esControl;
-    TEditorResource* FResource = nullptr;
-    TCharFormat FDefaultCharFormat{};
-    TColorStyle FColorStyle = cts_Auto;
-    HPALETTE EditPalette = nullptr;
-    COLORREF FBackColor = 0, FHighColor = 0, FShadColor = 0;
-    std::int32_t CurrentLine = 0;
-    TPageRec FPageSetup{};
-    bool CanModify = true;
-    BOOL IsModified = FALSE; // LongBool: −1 for true
-    bool EnableSelecting = true;
-    bool EnableContextMenu = true;
-    HWND VScrollbar = nullptr, HScrollbar = nullptr;
-    std::int32_t OriginX = 0;
-    std::int32_t FMaxVScroll = 0;
-    BOOL EnableVietKey = FALSE;
-    std::uint16_t PreChar = 0;
-    bool NumpadKey = false;
-    std::int32_t Columns = 1;
-    std::uint8_t Measurement = 0;
-    TCharFormat FDefFont{};
-    std::int32_t FDefFontID = 0;
-    char SystemFont[129] = {};
-    TBullet LastBullet{};
-    bool FShowObject = true;
-    bool FEnableFitObjs = true;
-    bool FLayingOut = false;      // in GetLines: a change of size takes only the new band
-    bool FRelayoutWanted = false; // and asks for one more layout
-    bool EnableCaret = true, CaretVisible = false;
-    POINT CaretPos{-1, -1};
-    int CaretHeight = 0;
-    std::uint32_t StateIndex = 0; // the caret index of the last state update
-    std::uint8_t FCursor = 0;
-    bool IsLeftDown = false, FSpecialRightButton = false;
-    std::int32_t MouseCount = 0, MouseIndex = 0;
-    bool FEnableMouseFocus = true;
-    objects::TObjectItem* FSelectedObj = nullptr;
-    // The link highlighted under the mouse; only compared, never followed, as edits may
-    // free it.
-    const model::TLinkItem* FCurrentHotspot = nullptr;
-    std::unique_ptr<TDragObject> FDragObject;
-    std::unique_ptr<TEditorKeyboard> FKeyboard;
-    std::int32_t PrintDotPerInchX = 0, PrintDotPerInchY = 0;
-    std::int32_t KeyCounter = 0;
     std::unique_ptr<model::TUndoOperator> FUndoObj;
+    // The state the engine's operations work on besides the document.
+    TEditorSettings FSettings;
+    TViewState FView;
+    TMouseState FMouse;
+    TInputState FInput;
+    TPrintState FPrint;
 
-protected:
     // Messages of the protocol whose operations are the engine's own.
     bool EFMOwnMessage(TMessage& msg);
     // The object commands of the protocol.
@@ -404,6 +358,15 @@ protected:
     storage::TDocumentParts DocumentParts();
 
 private:
+    friend void NotifyChanged(TFormatEditor& editor);
+    friend void UpdateState(TFormatEditor& editor, const model::TParagraphItem& para);
+    class Relayout;
+    // Goes on with a walk after Delta units were inserted at At (removed from At on when
+    // negative); answers the window y from which the old lines moved, if they did.
+    std::optional<int> ResumeShifted(Relayout& walk, std::uint32_t At, std::int64_t Delta);
+    // The clipboard's picture as a new inline picture; null without a picture or a free ID.
+    std::unique_ptr<objects::TObjectItem> PictureFromClipboard();
+    template <class Move> void Reorder(objects::TObjectItem& object, Move move);
     // The whole layout; false when it stopped early to show the vertical bar and must begin
     // again in the narrower band (only when `may_restart`).
     bool LayOutFromTop(HDC dc, bool may_restart);
@@ -441,7 +404,7 @@ private:
                              std::uint32_t& Last);
     void ApplyParaPart(const std::function<void(TParaFormat&)>& Change);
     void ParagraphsDeleted();
-    // Copies answered by 1241 and 1249, kept until the next such request.
+    // Copies answered by EFM_GETSELFORMAT and EFM_GETSELPARAFORMAT, kept until the next request.
     TCharFormat FSelFormatCopy{};
     TParaFormat FSelParaCopy{};
 };

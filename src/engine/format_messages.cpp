@@ -126,13 +126,16 @@ bool TFormatEditor::EFMFormatMessage(TMessage& msg) {
     case EFM_DELETEDOUBLESPACEPARAS: DeleteDoubleSpaceParas(); return true;
     case EFM_CLEARFORMATS: ClearFormats(); return true;
     case EFM_COMPACT: Compact(); return true;
-    case EFM_GETDEFAULTFONT: msg.Result = reinterpret_cast<LRESULT>(&FDefaultCharFormat); return true;
+    case EFM_GETDEFAULTFONT:
+        msg.Result = reinterpret_cast<LRESULT>(&FSettings.FDefaultCharFormat);
+        return true;
     case EFM_SETDEFAULTFONT:
         if (const auto* f = RecordAt<TCharFormat>(msg.LParam)) {
-            FDefaultCharFormat = *f;
-            model::CopyFaceName(FDefaultCharFormat.ftFaceName, sizeof FDefaultCharFormat.ftFaceName,
-                                f->ftFaceName, sizeof f->ftFaceName);
-            FFonts->GetFormatItem(0)->ResetFont(FDefaultCharFormat);
+            FSettings.FDefaultCharFormat = *f;
+            model::CopyFaceName(FSettings.FDefaultCharFormat.ftFaceName,
+                                sizeof FSettings.FDefaultCharFormat.ftFaceName, f->ftFaceName,
+                                sizeof f->ftFaceName);
+            FFonts->GetFormatItem(0)->ResetFont(FSettings.FDefaultCharFormat);
             Refresh(); // line heights follow the font
         }
         return true;

@@ -36,7 +36,7 @@ void SetMarks(model::TEditorBuffer& Buffer, std::uint32_t AStart, std::uint32_t 
 } // namespace
 
 void TFormatEditor::SetHighlight(std::int64_t HighStart, std::int64_t HighEnd) {
-    FCurrentHotspot = nullptr;
+    FMouse.FCurrentHotspot = nullptr;
     if (edInfo.eiHighStart != edInfo.eiHighEnd) {
         UpdateRange(static_cast<std::uint32_t>(std::max(edInfo.eiHighStart, 0)), edInfo.eiHighEnd, FALSE);
         edInfo.eiHighStart = edInfo.eiHighEnd = 0;
@@ -56,8 +56,8 @@ void TFormatEditor::SetHighlight(std::int64_t HighStart, std::int64_t HighEnd) {
         SetTopMostLine(first);
     const bool scrolled = FLines->FTopLine != top;
     if (scrolled) {
-        CurrentLine = FLines->FTopLine;
-        edInfo.eiIndex = FLines->Line(CurrentLine)->At;
+        FView.CurrentLine = FLines->FTopLine;
+        edInfo.eiIndex = FLines->Line(FView.CurrentLine)->At;
     }
     edInfo.eiHighStart = start;
     edInfo.eiHighEnd = end;

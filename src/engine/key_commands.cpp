@@ -7,6 +7,8 @@
 #include <algorithm>
 
 namespace zeledit::engine {
+
+using model::TAB, model::LF, model::CR;
 namespace {
 
 bool Down(int vk) { return GetKeyState(vk) < 0; }
@@ -25,18 +27,18 @@ std::uint32_t TFormatEditor::LineEnd(std::int32_t line) const {
 void TFormatEditor::CaretMoved(std::uint32_t ASt, bool IsShift) {
     SelectKey(ASt, edInfo.eiIndex, IsShift);
     UpdateCaret();
-    PreChar = 0;
+    FInput.PreChar = 0;
 }
 
 void TFormatEditor::LeftKey(bool IsShift, bool IsCtrl) {
     const std::uint32_t from = edInfo.eiIndex;
     edInfo.eiIndex = IsCtrl ? FBuffer->LeftWord(from) : (from > 0 ? from - 1 : 0);
-    if (edInfo.eiIndex < FLines->Line(CurrentLine)->At) {
-        if (CurrentLine == 0) {
+    if (edInfo.eiIndex < FLines->Line(FView.CurrentLine)->At) {
+        if (FView.CurrentLine == 0) {
             edInfo.eiIndex = 0;
         } else {
-            --CurrentLine;
-            edInfo.eiIndex = LineEnd(CurrentLine);
+            --FView.CurrentLine;
+            edInfo.eiIndex = LineEnd(FView.CurrentLine);
         }
     }
     CaretMoved(from, IsShift);
@@ -48,41 +50,41 @@ void TFormatEditor::RightKey(bool IsShift, bool IsCtrl) {
     if (IsCtrl)
         edInfo.eiIndex = FBuffer->RightWord(from);
     else if (here != 0)
-        edInfo.eiIndex = from + (here == 13 && FBuffer->CharAt(from + 1) == 10 ? 2 : 1);
-    if (edInfo.eiIndex > LineEnd(CurrentLine)) {
-        if (CurrentLine < FLines->LastIndex()) {
-            ++CurrentLine;
-            edInfo.eiIndex = FLines->Line(CurrentLine)->At;
+        edInfo.eiIndex = from + (here == CR && FBuffer->CharAt(from + 1) == LF ? 2 : 1);
+    if (edInfo.eiIndex > LineEnd(FView.CurrentLine)) {
+        if (FView.CurrentLine < FLines->LastIndex()) {
+            ++FView.CurrentLine;
+            edInfo.eiIndex = FLines->Line(FView.CurrentLine)->At;
         } else {
-            edInfo.eiIndex = LineEnd(CurrentLine);
+            edInfo.eiIndex = LineEnd(FView.CurrentLine);
         }
     }
     CaretMoved(from, IsShift);
 }
 
 void TFormatEditor::UpKey(bool IsShift, bool) {
-    if (!CanModify) {
-        if (FMaxVScroll >= 2) SetTopMostLine(FLines->FTopLine - 1);
+    if (!FSettings.CanModify) {
+        if (FView.FMaxVScroll >= 2) SetTopMostLine(FLines->FTopLine - 1);
         return;
     }
-    if (CurrentLine == 0) return;
+    if (FView.CurrentLine == 0) return;
     const std::uint32_t from = edInfo.eiIndex;
-    const int x = GetCharPos(CurrentLine, from).x - 1;
-    --CurrentLine;
-    edInfo.eiIndex = FLines->Line(CurrentLine)->At + GetIndexOfPos(CurrentLine, x);
+    const int x = GetCharPos(FView.CurrentLine, from).x - 1;
+    --FView.CurrentLine;
+    edInfo.eiIndex = FLines->Line(FView.CurrentLine)->At + GetIndexOfPos(FView.CurrentLine, x);
     CaretMoved(from, IsShift);
 }
 
 void TFormatEditor::DownKey(bool IsShift, bool) {
-    if (!CanModify) {
-        if (FMaxVScroll >= 2) SetTopMostLine(FLines->FTopLine + 1);
+    if (!FSettings.CanModify) {
+        if (FView.FMaxVScroll >= 2) SetTopMostLine(FLines->FTopLine + 1);
         return;
     }
-    if (CurrentLine >= FLines->LastIndex()) return;
+    if (FView.CurrentLine >= FLines->LastIndex()) return;
     const std::uint32_t from = edInfo.eiIndex;
-    const int x = GetCharPos(CurrentLine, from).x - 1;
-    ++CurrentLine;
-    edInfo.eiIndex = FLines->Line(CurrentLine)->At + GetIndexOfPos(CurrentLine, x);
+    const int x = GetCharPos(FView.CurrentLine, from).x - 1;
+    ++FView.CurrentLine;
+    edInfo.eiIndex = FLines->Line(FView.CurrentLine)->At + GetIndexOfPos(FView.CurrentLine, x);
     CaretMoved(from, IsShift);
 }
 
@@ -90,11 +92,11 @@ void TFormatEditor::HomeKey(bool IsShift, bool IsCtrl) {
     const std::uint32_t from = edInfo.eiIndex;
     if (IsCtrl) {
         SetTopMostLine(0);
-        CurrentLine = 0;
+        FView.CurrentLine = 0;
         edInfo.eiIndex = 0;
         ValidateWindow();
     } else {
-        edInfo.eiIndex = FLines->Line(CurrentLine)->At;
+        edInfo.eiIndex = FLines->Line(FView.CurrentLine)->At;
     }
     CaretMoved(from, IsShift);
 }
@@ -102,11 +104,11 @@ void TFormatEditor::HomeKey(bool IsShift, bool IsCtrl) {
 void TFormatEditor::EndKey(bool IsShift, bool IsCtrl) {
     const std::uint32_t from = edInfo.eiIndex;
     if (IsCtrl) {
-        SetTopMostLine(FMaxVScroll);
-        CurrentLine = FLines->LastIndex();
+        SetTopMostLine(FView.FMaxVScroll);
+        FView.CurrentLine = FLines->LastIndex();
         ValidateWindow();
     }
-    edInfo.eiIndex = LineEnd(CurrentLine);
+    edInfo.eiIndex = LineEnd(FView.CurrentLine);
     CaretMoved(from, IsShift);
 }
 
@@ -120,8 +122,8 @@ void TFormatEditor::PageUpKey(bool IsShift, bool) {
     const std::int32_t moved = FLines->FTopLine - k;
     const std::uint32_t from = edInfo.eiIndex;
     SetTopMostLine(k);
-    CurrentLine = std::max(CurrentLine - moved, 0);
-    edInfo.eiIndex = FLines->Line(CurrentLine)->At;
+    FView.CurrentLine = std::max(FView.CurrentLine - moved, 0);
+    edInfo.eiIndex = FLines->Line(FView.CurrentLine)->At;
     ValidateWindow();
     CaretMoved(from, IsShift);
 }
@@ -132,21 +134,21 @@ void TFormatEditor::PageDownKey(bool IsShift, bool) {
     GetClientRect(HWindow, &client);
     std::int32_t count = 0;
     int sum = 0;
-    for (std::int32_t k = FLines->FTopLine; k < FMaxVScroll && k < FLines->Count(); ++k) {
+    for (std::int32_t k = FLines->FTopLine; k < FView.FMaxVScroll && k < FLines->Count(); ++k) {
         sum += FLines->Line(k)->TotalHeight();
         if (sum >= client.bottom) break;
         ++count;
     }
     const std::uint32_t from = edInfo.eiIndex;
     SetTopMostLine(FLines->FTopLine + count);
-    CurrentLine = std::min(CurrentLine + count, FLines->LastIndex());
-    edInfo.eiIndex = FLines->Line(CurrentLine)->At;
+    FView.CurrentLine = std::min(FView.CurrentLine + count, FLines->LastIndex());
+    edInfo.eiIndex = FLines->Line(FView.CurrentLine)->At;
     ValidateWindow();
     CaretMoved(from, IsShift);
 }
 
 void TFormatEditor::KeyMoving(UINT Key, bool IsShift, bool IsCtrl) {
-    CurrentLine = std::clamp(CurrentLine, 0, FLines->LastIndex());
+    FView.CurrentLine = std::clamp(FView.CurrentLine, 0, FLines->LastIndex());
     switch (Key) {
     case VK_PRIOR: PageUpKey(IsShift, IsCtrl); break;
     case VK_NEXT: PageDownKey(IsShift, IsCtrl); break;
@@ -163,14 +165,14 @@ void TFormatEditor::KeyMoving(UINT Key, bool IsShift, bool IsCtrl) {
 // --- keys and characters ---
 
 void TFormatEditor::ChangeKeyType() {
-    EnableVietKey = EnableVietKey ? FALSE : TRUE;
-    Notify(HWindow, EFN_INPUTCHANGED, EnableVietKey ? 0xFFFF : 0);
+    FInput.EnableVietKey = FInput.EnableVietKey ? FALSE : TRUE;
+    Notify(HWindow, EFN_INPUTCHANGED, FInput.EnableVietKey ? 0xFFFF : 0);
 }
 
 LRESULT TFormatEditor::WMKeyDown(WPARAM VK) {
     Notify(HWindow, EFN_HIDECOMMENT);
     const auto key = static_cast<UINT>(VK & 0xFF);
-    NumpadKey = (key >= 96 && key <= 107) || key == 109;
+    FInput.NumpadKey = (key >= 96 && key <= 107) || key == 109;
     const bool shift = Down(VK_SHIFT), ctrl = Down(VK_CONTROL);
     LRESULT result = 0;
     if (key == 'A' && shift && ctrl) return 0; // the About window is not built
@@ -189,55 +191,56 @@ LRESULT TFormatEditor::WMKeyDown(WPARAM VK) {
         ChangeKeyType();
     } else {
         bool ran = false;
-        if ((FEditStyle & eoSimple) == 0 &&
+        if ((FSettings.FEditStyle & eoSimple) == 0 &&
             ((ctrl && key != VK_CONTROL) || (!ctrl && key >= VK_F1 && key <= VK_F12)))
-            ran = FKeyboard->DoKeyDown(key, shift, ctrl);
+            ran = FInput.FKeyboard->DoKeyDown(key, shift, ctrl);
         if (!ran) result = DefWindowProcW(HWindow, WM_KEYDOWN, VK, 0);
         Notify(HWindow, EFN_KEYDOWN, key, ctrl ? 1 : 0);
     }
-    if (ctrl) PreChar = 0;
+    if (ctrl) FInput.PreChar = 0;
     return result;
 }
 
 LRESULT TFormatEditor::WMSysKeyDown(WPARAM VK, LPARAM lParam) {
-    if (FKeyboard->DoSysKeyDown(static_cast<UINT>(VK & 0xFF), Down(VK_SHIFT), Down(VK_CONTROL))) return 0;
+    if (FInput.FKeyboard->DoSysKeyDown(static_cast<UINT>(VK & 0xFF), Down(VK_SHIFT), Down(VK_CONTROL)))
+        return 0;
     return DefWindowProcW(HWindow, WM_SYSKEYDOWN, VK, lParam);
 }
 
 void TFormatEditor::WMChar(char16_t C) {
     const bool ctrl = Down(VK_CONTROL), shift = Down(VK_SHIFT);
-    if (!CanModify) {
-        if (C == 13 && edInfo.eiSelecting) Notify(HWindow, EFN_CLICK, reinterpret_cast<WPARAM>(HWindow));
+    if (!FSettings.CanModify) {
+        if (C == CR && edInfo.eiSelecting) Notify(HWindow, EFN_CLICK, reinterpret_cast<WPARAM>(HWindow));
         return;
     }
     const bool typographic = C == 3 || C == 12 || C == 15 || C == 25 || C == 31;
     if (ctrl && !typographic) return;
-    if (C < 32 && C != 8 && C != 9 && C != 13 && !typographic) return; // no control characters in the text
+    if (C < 32 && C != 8 && C != TAB && C != CR && !typographic) return; // no control characters in the text
     if (C == 8) {
         Backspace();
-    } else if (C == 9) {
+    } else if (C == TAB) {
         CreateKeyUndo();
         InsertChar(9);
-        PreChar = 0;
-    } else if (C == 13) {
+        FInput.PreChar = 0;
+    } else if (C == CR) {
         if (!shift) InsertParaBreak();
-        PreChar = 0;
+        FInput.PreChar = 0;
     } else {
         CreateKeyUndo();
         if (C == 34 || C == 39) C = ChangeCode(C);
         if ((C == 3 || C == 12 || C == 15 || C == 25) && !shift) return;
         const char16_t ch = typographic ? ChangeCode(C) : C;
         if (ch < 32) return; // a control code that maps to no character here
-        if (!(C >= 32 && !NumpadKey && EnableVietKey && platform::AccentTable().IsHotKey(C) &&
+        if (!(C >= 32 && !FInput.NumpadKey && FInput.EnableVietKey && platform::AccentTable().IsHotKey(C) &&
               ProcessAccent(C))) {
-            PreChar = ch;
+            FInput.PreChar = ch;
             InsertChar(ch);
         }
-        KeyCounter = 20;
+        FInput.KeyCounter = 20;
     }
-    if (C != 9 && C != 13 && C != 32) return;
+    if (C != TAB && C != CR && C != u' ') return;
     // The last character of the word just finished.
-    std::int64_t p = static_cast<std::int64_t>(edInfo.eiIndex) - (C == 13 ? 3 : 2);
+    std::int64_t p = static_cast<std::int64_t>(edInfo.eiIndex) - (C == CR ? 3 : 2);
     while (p > 0 && Delimiter(FBuffer->CharAt(static_cast<std::uint32_t>(p)))) --p;
     Notify(HWindow, EFN_BREAKCHAR, C, static_cast<LPARAM>(std::max<std::int64_t>(p, 0)));
 }
@@ -249,7 +252,7 @@ void TFormatEditor::WMSysChar(char16_t C) {
 // --- routines and commands ---
 
 void TFormatEditor::ExecuteRoutine(std::uint16_t Routine) {
-    const bool m = CanModify, l = (FEditStyle & eoCanLoadSave) != 0;
+    const bool m = FSettings.CanModify, l = (FSettings.FEditStyle & eoCanLoadSave) != 0;
     if (Routine >= 11 && Routine <= 31) {
         if (m) ApplyFontFast(Routine - 11);
         return;

@@ -65,12 +65,12 @@ std::int32_t FirstAffectedLine(const display::TEditorLines& lines, const model::
 // The vertical bar of a control-mode window is about to appear: the band narrows, so the
 // lines laid out so far are wasted, and waiting for the end would lay everything out twice.
 bool TFormatEditor::ScrollBarAppears() const {
-    if ((FEditStyle & (esControl | esNoScrollBars)) != esControl || VScrollbar != nullptr ||
+    if ((FSettings.FEditStyle & (esControl | esNoScrollBars)) != esControl || FView.VScrollbar != nullptr ||
         (GetWindowLongW(HWindow, GWL_STYLE) & WS_VSCROLL) != 0)
         return false;
     // An editable editor's bar ranges over its lines. A read-only one's ranges over the lines
     // below a full view, which only the whole layout knows: it is not foretold.
-    return CanModify && FLines->Count() > 1;
+    return FSettings.CanModify && FLines->Count() > 1;
 }
 
 bool TFormatEditor::LayOutFromTop(HDC dc, bool may_restart) {
@@ -96,7 +96,7 @@ bool TFormatEditor::LayOutFromTop(HDC dc, bool may_restart) {
         if (may_restart && ScrollBarAppears()) {
             FLines->FreeAll();
             ShowScrollBar(HWindow, SB_VERT, TRUE); // the size message only takes the new band
-            FRelayoutWanted = false;               // as the layout begins again in it
+            FView.FRelayoutWanted = false;         // as the layout begins again in it
             return false;
         }
     }
@@ -107,23 +107,23 @@ bool TFormatEditor::LayOutFromTop(HDC dc, bool may_restart) {
 // the band is laid out again once at most, as a bar that comes and goes with each layout
 // would otherwise start layouts without end.
 void TFormatEditor::GetLines() {
-    if (FLayingOut) {
-        FRelayoutWanted = true;
+    if (FView.FLayingOut) {
+        FView.FRelayoutWanted = true;
         return;
     }
-    FLayingOut = true;
+    FView.FLayingOut = true;
     for (int pass = 0; pass < 2; ++pass) {
-        FRelayoutWanted = false;
+        FView.FRelayoutWanted = false;
         LayOutAll();
-        if (!FRelayoutWanted) break;
+        if (!FView.FRelayoutWanted) break;
     }
-    FLayingOut = false;
+    FView.FLayingOut = false;
 }
 
 void TFormatEditor::LayOutAll() {
     const HCURSOR cursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     FObjects->ResetObjects();
-    edInfo.eiFitting = FEnableFitObjs ? -1 : 0;
+    edInfo.eiFitting = FSettings.FEnableFitObjs ? -1 : 0;
     if (edInfo.eiFitting) FObjects->FitObjects();
     FLines->FreeAll();
     HDC dc = GetDC(HWindow);
@@ -131,8 +131,8 @@ void TFormatEditor::LayOutAll() {
     ReleaseDC(HWindow, dc);
     const std::uint32_t caret = edInfo.eiIndex;
     FLines->FTopLine = FLines->FAbsTopLinePos = 0;
-    CurrentLine = 0;
-    OriginX = 0;
+    FView.CurrentLine = 0;
+    FView.OriginX = 0;
     edInfo.eiIndex = 0;
     edInfo.eiSelecting = false;
     UpdateScrollbar();
@@ -165,11 +165,9 @@ void TFormatEditor::InvalidateLine(HDC dc, std::int32_t ALine) {
     if (ALine >= FLines->FTopLine && FLines->Line(ALine) != nullptr) UpdateLine(dc, ALine);
 }
 
-namespace {
-
 // A walk down the lines after an edit, measuring and painting each at its window and
 // document y and reusing the old nodes in order.
-class Relayout {
+class TFormatEditor::Relayout {
 public:
     // With the edit given, lines the edit did not touch that come out as they were, at the
     // same height, are not painted again.
@@ -270,8 +268,8 @@ private:
 // negative): old lines behind the walk were swallowed by the edit, a new line before the next
 // old one gets a node of its own, and at a paragraph past the edit where an old line started
 // the old lines resume, only moved. Answers the window y from which they moved, if they did.
-std::optional<int> ResumeShifted(TFormatEditor& e, Relayout& walk, std::uint32_t At, std::int64_t Delta) {
-    display::TEditorLines& lines = *e.FLines;
+std::optional<int> TFormatEditor::ResumeShifted(Relayout& walk, std::uint32_t At, std::int64_t Delta) {
+    display::TEditorLines& lines = *FLines;
     const std::int64_t old_end = std::int64_t{At} + std::max<std::int64_t>(-Delta, 0);
     const std::int64_t new_end = std::int64_t{At} + std::max<std::int64_t>(Delta, 0);
     // Where an old line start lies in the new text; -1 inside the removed text.
@@ -300,8 +298,6 @@ std::optional<int> ResumeShifted(TFormatEditor& e, Relayout& walk, std::uint32_t
     }
     return std::nullopt;
 }
-
-} // namespace
 
 void TFormatEditor::InvalidateBelow(int Y) {
     RECT client{};
@@ -332,7 +328,7 @@ bool TFormatEditor::RepaintChar(std::int32_t Index, std::int32_t AmountOfChange,
             FLines->ShiftFrom(walk.Next(), AmountOfChange);
             invalidate_from = walk.WindowY(); // heights above may have changed
         } else if (At && CanResume()) {
-            invalidate_from = ResumeShifted(*this, walk, *At, AmountOfChange);
+            invalidate_from = ResumeShifted(walk, *At, AmountOfChange);
         } else {
             while (!walk.Ended()) {
                 const std::int32_t k = walk.Next();
@@ -354,7 +350,7 @@ bool TFormatEditor::RepaintChar(std::int32_t Index, std::int32_t AmountOfChange,
     FLines->UpdateBottomLine();
     ReleaseDC(HWindow, dc);
     if (invalidate_from) InvalidateBelow(*invalidate_from);
-    CurrentLine = std::min(CurrentLine, FLines->LastIndex());
+    FView.CurrentLine = std::min(FView.CurrentLine, FLines->LastIndex());
     return true;
 }
 
@@ -371,7 +367,7 @@ void TFormatEditor::UpdateFrom(std::int32_t Index) {
     walk.Finish();
     FLines->UpdateBottomLine();
     ReleaseDC(HWindow, dc);
-    CurrentLine = std::min(CurrentLine, FLines->LastIndex());
+    FView.CurrentLine = std::min(FView.CurrentLine, FLines->LastIndex());
 }
 
 void TFormatEditor::UpdateFormat(std::int32_t AFrom, std::uint32_t ATo) {
@@ -424,13 +420,13 @@ void TFormatEditor::UpdateShifted(std::int32_t Index, std::uint32_t At, std::int
     if (!CanResume()) return UpdateFrom(Index);
     HDC dc = GetEditDC();
     Relayout walk(*this, dc, Index);
-    const std::optional<int> moved_from = ResumeShifted(*this, walk, At, Delta);
+    const std::optional<int> moved_from = ResumeShifted(walk, At, Delta);
     if (walk.Ended()) walk.EndHere();
     walk.Finish();
     FLines->UpdateBottomLine();
     ReleaseDC(HWindow, dc);
     if (moved_from) InvalidateBelow(*moved_from); // the lines below moved on the screen
-    CurrentLine = std::min(CurrentLine, FLines->LastIndex());
+    FView.CurrentLine = std::min(FView.CurrentLine, FLines->LastIndex());
 }
 
 // Floated objects wrap lines by their height in the document, so after one the rest moves
@@ -462,14 +458,14 @@ std::int32_t TFormatEditor::GetDocumentHeight() const {
 
 void TFormatEditor::WMSize(TMessage& msg) {
     if (msg.WParam == SIZE_MINIMIZED) return;
-    if (FLayingOut) {
+    if (FView.FLayingOut) {
         const RECT old = edInfo.eiBoundRect;
         edInfo.eiBoundRect = GetBoundRect();
         if (edInfo.eiBoundRect.right - edInfo.eiBoundRect.left != old.right - old.left)
-            FRelayoutWanted = true;
+            FView.FRelayoutWanted = true;
         return;
     }
-    if ((FEditStyle & esControl) != 0 && !edInfo.eiPrinting) {
+    if ((FSettings.FEditStyle & esControl) != 0 && !edInfo.eiPrinting) {
         const RECT old = edInfo.eiBoundRect;
         edInfo.eiBoundRect = GetBoundRect();
         if (edInfo.eiBoundRect.right - edInfo.eiBoundRect.left != old.right - old.left) {

@@ -9,11 +9,11 @@
 namespace zeledit::engine {
 
 void TFormatEditor::SetHotspot(const model::TLinkItem* Item) {
-    if (Item != nullptr && Item != FCurrentHotspot) {
+    if (Item != nullptr && Item != FMouse.FCurrentHotspot) {
         const std::int32_t start = Item->Info.ikStart, end = Item->Info.ikEnd;
         SetHighlight(start, end - 1);
-        FCurrentHotspot = Item;
-    } else if (Item == nullptr && FCurrentHotspot != nullptr) {
+        FMouse.FCurrentHotspot = Item;
+    } else if (Item == nullptr && FMouse.FCurrentHotspot != nullptr) {
         SetHighlight(0, 0);
     }
 }

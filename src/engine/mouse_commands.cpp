@@ -26,13 +26,13 @@ HCURSOR TFormatEditor::GetCursor(int ID) {
 }
 
 void TFormatEditor::SetBeamCursor() {
-    SetCursor(GetCursor(CanModify ? CursorText : CursorArrow));
-    FCursor = 0;
+    SetCursor(GetCursor(FSettings.CanModify ? CursorText : CursorArrow));
+    FMouse.FCursor = 0;
 }
 
 void TFormatEditor::SetHandCursor() {
     SetCursor(GetCursor(CursorHand));
-    FCursor = 1;
+    FMouse.FCursor = 1;
 }
 
 std::int32_t TFormatEditor::MouseAt(int X, int Y, std::uint32_t* Index) {
@@ -40,8 +40,8 @@ std::int32_t TFormatEditor::MouseAt(int X, int Y, std::uint32_t* Index) {
     if (line < 0) return 0;
     const std::uint32_t idx = FLines->Line(line)->At + GetIndexOfPos(line, X);
     if (Index != nullptr) *Index = idx;
-    FSelectedObj = FObjects->ObjectAt(X - OriginX, Y);
-    if (FSelectedObj != nullptr) return 3;
+    FMouse.FSelectedObj = FObjects->ObjectAt(X - FView.OriginX, Y);
+    if (FMouse.FSelectedObj != nullptr) return 3;
     if (idx > FBuffer->TextLength()) return 0;
     // A link counts up to its end, not in the space after the last line's text.
     if (const model::TLinkItem* link = FLinks->HyperLinkAt(static_cast<std::int32_t>(idx))) {
@@ -59,10 +59,10 @@ std::int32_t TFormatEditor::MouseAt(int X, int Y, std::uint32_t* Index) {
 
 void TFormatEditor::MouseMove(int X, int Y) {
     std::uint32_t index = NoIndex;
-    const std::int32_t hit = MouseAt(X + OriginX, Y, &index);
-    MouseIndex = index == NoIndex ? -1 : static_cast<std::int32_t>(index);
-    const bool hand = (hit == 1 && (FEditStyle & eoRespond) != 0) || hit == 2 ||
-                      (hit == 3 && (CanModify || (FEditStyle & eoObjectClick) != 0));
+    const std::int32_t hit = MouseAt(X + FView.OriginX, Y, &index);
+    FMouse.MouseIndex = index == NoIndex ? -1 : static_cast<std::int32_t>(index);
+    const bool hand = (hit == 1 && (FSettings.FEditStyle & eoRespond) != 0) || hit == 2 ||
+                      (hit == 3 && (FSettings.CanModify || (FSettings.FEditStyle & eoObjectClick) != 0));
     if (hand)
         SetHandCursor();
     else
@@ -79,30 +79,30 @@ void TFormatEditor::RemoveSelection() {
 }
 
 void TFormatEditor::PlaceCaretAt(int X, int Y) {
-    edInfo.eiIndex = IndexAtPosition(X + OriginX, Y);
-    PreChar = 0;
+    edInfo.eiIndex = IndexAtPosition(X + FView.OriginX, Y);
+    FInput.PreChar = 0;
     UpdateCaret();
 }
 
 bool TFormatEditor::MouseDown(int Button, int X, int Y) {
-    if (FEnableMouseFocus && GetFocus() != HWindow) {
+    if (FMouse.FEnableMouseFocus && GetFocus() != HWindow) {
         SetFocus(HWindow);
         if (edInfo.eiSelecting) return false; // the click only activates the window
     }
-    const std::int32_t hit = MouseAt(X + OriginX, Y, nullptr);
+    const std::int32_t hit = MouseAt(X + FView.OriginX, Y, nullptr);
     bool answered = false;
-    if (hit == 1 && (FEditStyle & eoRespond) != 0)
+    if (hit == 1 && (FSettings.FEditStyle & eoRespond) != 0)
         answered = Notify(HWindow, EFN_CLICK, reinterpret_cast<WPARAM>(HWindow)) != 0;
     RemoveSelection();
     PlaceCaretAt(X, Y);
     if (Button != 0) return false;
-    FDragObject.reset();
+    FMouse.FDragObject.reset();
     objects::TObjectItem* object = nullptr;
     if (FObjects->MouseDown(X, Y, object)) {
-        if (!object->Floated() || !CanModify) return false;
+        if (!object->Floated() || !FSettings.CanModify) return false;
         CreateDragObject(X, Y, *object);
     }
-    if (CheckHyperlink(X + OriginX, Y)) return false;
+    if (CheckHyperlink(X + FView.OriginX, Y)) return false;
     return !answered;
 }
 
@@ -110,14 +110,14 @@ void TFormatEditor::WMLButtonDown(LPARAM Point) {
     Notify(HWindow, EFN_HIDECOMMENT);
     const int x = GET_X_LPARAM(Point), y = GET_Y_LPARAM(Point);
     if (!MouseDown(0, x, y)) return;
-    if ((FEditStyle & eoSingleClickWord) != 0) return DoubleClickWord(x, y);
+    if ((FSettings.FEditStyle & eoSingleClickWord) != 0) return DoubleClickWord(x, y);
     edInfo.eiSelStart = edInfo.eiIndex;
-    IsLeftDown = true;
+    FMouse.IsLeftDown = true;
     SetCapture(HWindow);
 }
 
 void TFormatEditor::MouseDrag(int X, int Y) {
-    if (!EnableSelecting) return;
+    if (!FSettings.EnableSelecting) return;
     HideTheCaret();
     const std::uint32_t from = edInfo.eiIndex;
     PlaceCaretAt(X, Y);
@@ -125,33 +125,34 @@ void TFormatEditor::MouseDrag(int X, int Y) {
 }
 
 void TFormatEditor::CreateDragObject(int X, int Y, objects::TObjectItem& Object) {
-    FDragObject = std::make_unique<TDragObject>(HWindow, &Object);
-    FDragObject->FRegion = {edInfo.eiBoundRect.left - OriginX, -1, edInfo.eiBoundRect.right - OriginX, -1};
+    FMouse.FDragObject = std::make_unique<TDragObject>(HWindow, &Object);
+    FMouse.FDragObject->FRegion = {edInfo.eiBoundRect.left - FView.OriginX, -1,
+                                   edInfo.eiBoundRect.right - FView.OriginX, -1};
     const RECT r = Object.ObjectRect();
-    FDragObject->SetPosition(r.left, r.top);
-    FDragObject->FWidth = Object.DataWidth();
-    FDragObject->FHeight = Object.DataHeight();
-    FDragObject->MouseDown(X, Y);
+    FMouse.FDragObject->SetPosition(r.left, r.top);
+    FMouse.FDragObject->FWidth = Object.DataWidth();
+    FMouse.FDragObject->FHeight = Object.DataHeight();
+    FMouse.FDragObject->MouseDown(X, Y);
 }
 
 void TFormatEditor::WMLButtonUp(LPARAM Point) {
     const int x = GET_X_LPARAM(Point), y = GET_Y_LPARAM(Point);
-    if (IsLeftDown) ReleaseCapture();
-    IsLeftDown = false;
+    if (FMouse.IsLeftDown) ReleaseCapture();
+    FMouse.IsLeftDown = false;
     FObjects->MouseUp(x, y);
-    if (!FDragObject) return;
-    FDragObject->MouseUp(x, y);
-    const std::unique_ptr<TDragObject> drag = std::move(FDragObject);
-    MoveFloatedObjectTo(drag->Fx + OriginX, drag->Fy, *drag->ParentObject);
+    if (!FMouse.FDragObject) return;
+    FMouse.FDragObject->MouseUp(x, y);
+    const std::unique_ptr<TDragObject> drag = std::move(FMouse.FDragObject);
+    MoveFloatedObjectTo(drag->Fx + FView.OriginX, drag->Fy, *drag->ParentObject);
 }
 
 void TFormatEditor::WMMouseMove(LPARAM Point) {
-    MouseCount = 0;
+    FMouse.MouseCount = 0;
     const int x = GET_X_LPARAM(Point), y = GET_Y_LPARAM(Point);
-    if (!IsLeftDown)
+    if (!FMouse.IsLeftDown)
         MouseMove(x, y);
-    else if (FDragObject)
-        FDragObject->MouseMove(x, y);
+    else if (FMouse.FDragObject)
+        FMouse.FDragObject->MouseMove(x, y);
     else
         MouseDrag(x, y);
 }
@@ -168,36 +169,37 @@ void TFormatEditor::DoubleClickWord(int X, int Y) {
 void TFormatEditor::WMDblClk(LPARAM Point) {
     Notify(HWindow, EFN_HIDECOMMENT);
     const int x = GET_X_LPARAM(Point), y = GET_Y_LPARAM(Point);
-    if (CanModify && FObjects->DblClick(x, y)) {
+    if (FSettings.CanModify && FObjects->DblClick(x, y)) {
         // The object's attributes open in its dialog, which comes with the object dialogs.
-        if (IsLeftDown) ReleaseCapture();
-        IsLeftDown = false;
-        FDragObject.reset();
+        if (FMouse.IsLeftDown) ReleaseCapture();
+        FMouse.IsLeftDown = false;
+        FMouse.FDragObject.reset();
         return;
     }
-    if (FEnableMouseFocus) SetFocus(HWindow);
+    if (FMouse.FEnableMouseFocus) SetFocus(HWindow);
     DoubleClickWord(x, y);
 }
 
 void TFormatEditor::WMRButtonDown(LPARAM Point) {
-    if ((FEditStyle & eoSimple) != 0) return;
+    if ((FSettings.FEditStyle & eoSimple) != 0) return;
     if (!edInfo.eiSelecting) MouseDown(1, GET_X_LPARAM(Point), GET_Y_LPARAM(Point));
     // Without the special right button the context menu would open; menus are not built yet.
-    if (FSpecialRightButton)
+    if (FMouse.FSpecialRightButton)
         Notify(HWindow, EFN_RIGHTCLICK, reinterpret_cast<WPARAM>(HWindow),
                static_cast<LPARAM>(edInfo.eiIndex));
 }
 
 void TFormatEditor::CheckMousePause() {
-    if (MouseCount < 65535) ++MouseCount;
-    if (MouseCount != 5 || MouseIndex < 0) return;
+    if (FMouse.MouseCount < 65535) ++FMouse.MouseCount;
+    if (FMouse.MouseCount != 5 || FMouse.MouseIndex < 0) return;
     POINT p{};
     RECT client{};
     GetCursorPos(&p);
     ScreenToClient(HWindow, &p);
     GetClientRect(HWindow, &client);
-    if (PtInRect(&client, p)) Notify(HWindow, EFN_MOUSEWAIT, reinterpret_cast<WPARAM>(HWindow), MouseIndex);
-    MouseIndex = -1;
+    if (PtInRect(&client, p))
+        Notify(HWindow, EFN_MOUSEWAIT, reinterpret_cast<WPARAM>(HWindow), FMouse.MouseIndex);
+    FMouse.MouseIndex = -1;
 }
 
 } // namespace zeledit::engine

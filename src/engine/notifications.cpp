@@ -15,7 +15,7 @@ void PostNotify(HWND editor, UINT code, WPARAM wParam, LPARAM lParam) {
 }
 
 void NotifyChanged(TFormatEditor& editor) {
-    editor.IsModified = -1;
+    editor.FSettings.IsModified = -1;
     Notify(editor.HWindow, EFN_CHANGED);
 }
 
@@ -36,11 +36,11 @@ void UpdateState(TFormatEditor& editor, const model::TParagraphItem& para) {
     state.stateSelecting = ei.eiSelecting ? 1 : 0;
     state.statePastable =
         IsClipboardFormatAvailable(CF_DIB) || IsClipboardFormatAvailable(CF_UNICODETEXT) ? 1 : 0;
-    state.stateOrigin = static_cast<std::int16_t>(editor.OriginX);
+    state.stateOrigin = static_cast<std::int16_t>(editor.FView.OriginX);
     state.statePageWidth = ei.eiBoundRect.right - ei.eiBoundRect.left - 10;
-    state.stateByUnit = editor.Measurement;
-    editor.FDefFontID = index;
-    editor.FDefFont = state.stateCharFormat;
+    state.stateByUnit = editor.FSettings.Measurement;
+    editor.FInput.FDefFontID = index;
+    editor.FInput.FDefFont = state.stateCharFormat;
     Notify(editor.HWindow, EFN_UPDATESTATE, reinterpret_cast<WPARAM>(editor.HWindow),
            reinterpret_cast<LPARAM>(&state));
 }

@@ -11,13 +11,6 @@ namespace zeledit::engine {
 
 namespace {
 
-// Changes the drawing order of a floated object; the whole window shows the new order.
-template <class Move> void Reorder(TFormatEditor& editor, objects::TObjectItem& object, Move move) {
-    if (!object.Floated()) return;
-    move(*editor.FObjects, object);
-    InvalidateRect(editor.HWindow, nullptr, FALSE);
-}
-
 // A picture put on the clipboard as a DIB, kept in the form it came in (a run-length picture
 // stays a few bytes however large it claims to be); none when it is malformed.
 platform::UniqueGlobal ClipboardDib() {
@@ -39,11 +32,13 @@ platform::UniqueGlobal ClipboardBitmapDib() {
     return dib;
 }
 
+} // namespace
+
 // The clipboard's picture as an inline picture of its natural size; null without a picture
 // or a free ID. A DIB is taken as it was put there; a bitmap goes through its palette.
-std::unique_ptr<objects::TObjectItem> PictureFromClipboard(TFormatEditor& editor) {
-    const std::uint8_t id = editor.FObjects->GetNewID();
-    if (id == 0 || !OpenClipboard(editor.HWindow)) return nullptr;
+std::unique_ptr<objects::TObjectItem> TFormatEditor::PictureFromClipboard() {
+    const std::uint8_t id = FObjects->GetNewID();
+    if (id == 0 || !OpenClipboard(HWindow)) return nullptr;
     platform::UniqueGlobal dib =
         platform::clipboard_holds_own(CF_DIB) ? ClipboardDib() : platform::UniqueGlobal{};
     if (!dib) dib = ClipboardBitmapDib();
@@ -54,29 +49,35 @@ std::unique_ptr<objects::TObjectItem> PictureFromClipboard(TFormatEditor& editor
     info.oiID = id;
     info.oiSize = static_cast<std::uint32_t>(GlobalSize(dib.get()));
     info.oiMargins = {2.0, 2.0, 2.0, 2.0};
-    auto picture = std::make_unique<objects::TPictureObj>(&editor.edInfo, info, std::move(dib));
+    auto picture = std::make_unique<objects::TPictureObj>(&edInfo, info, std::move(dib));
     // Without fitting the record's size is all there is: the picture keeps its own.
     picture->Info.oiWidth = static_cast<std::uint16_t>(picture->FOriginWidth);
     picture->Info.oiHeight = static_cast<std::uint16_t>(picture->FOriginHeight);
     return picture;
 }
 
-} // namespace
+// Changes the drawing order of a floated object; the whole window shows the new order.
+template <class Move> void TFormatEditor::Reorder(objects::TObjectItem& object, Move move) {
+    if (!object.Floated()) return;
+    move(*FObjects, object);
+    InvalidateRect(HWindow, nullptr, FALSE);
+}
 
 void TFormatEditor::InsertObject(std::int32_t Code) {
     CreateUndo();
-    FObjects->Language = FLanguage;
+    FObjects->Language = FSettings.FLanguage;
     // The other codes come from the object dialogs and the host's external objects.
-    std::unique_ptr<objects::TObjectItem> made = Code == 1 ? PictureFromClipboard(*this) : nullptr;
+    std::unique_ptr<objects::TObjectItem> made = Code == 1 ? PictureFromClipboard() : nullptr;
     objects::TObjectItem* object = made.get();
     if (made) FObjects->AddObject(std::move(made));
-    if (FEnableFitObjs) FObjects->FitObjects();
+    if (FSettings.FEnableFitObjs) FObjects->FitObjects();
     if (object == nullptr || !InsertNormalObject(object->ID())) {
         if (object != nullptr) FObjects->FreeItem(object);
         FUndoObj->ClearLast(); // nothing was inserted: no step to undo
         return;
     }
-    object->SetColors(EditPalette, FBackColor, FShadColor, FHighColor);
+    object->SetColors(FSettings.EditPalette, FSettings.FBackColor, FSettings.FShadColor,
+                      FSettings.FHighColor);
 }
 
 bool TFormatEditor::InsertNormalObject(std::uint8_t ID) {
@@ -84,7 +85,7 @@ bool TFormatEditor::InsertNormalObject(std::uint8_t ID) {
     const char16_t mark = objects::ObjectMark;
     if (!FBuffer->InsertChar(&mark, ID, 1, edInfo.eiIndex)) return false;
     if (!RepaintChar(line, 1, edInfo.eiIndex++)) Refresh();
-    CurrentLine = FLines->GetLinePos(edInfo.eiIndex);
+    FView.CurrentLine = FLines->GetLinePos(edInfo.eiIndex);
     UpdateCaret();
     NotifyChanged(*this);
     SetFocus(HWindow);
@@ -105,16 +106,16 @@ void TFormatEditor::MoveFloatedObjectTo(int X, int Y, objects::TObjectItem& Obje
 }
 
 void TFormatEditor::MoveObjUp(objects::TObjectItem& Object) {
-    Reorder(*this, Object, [](auto& list, auto& o) { list.MoveUp(&o); });
+    Reorder(Object, [](auto& list, auto& o) { list.MoveUp(&o); });
 }
 void TFormatEditor::MoveObjDown(objects::TObjectItem& Object) {
-    Reorder(*this, Object, [](auto& list, auto& o) { list.MoveDown(&o); });
+    Reorder(Object, [](auto& list, auto& o) { list.MoveDown(&o); });
 }
 void TFormatEditor::BringObjTofront(objects::TObjectItem& Object) {
-    Reorder(*this, Object, [](auto& list, auto& o) { list.MoveToTail(&o); });
+    Reorder(Object, [](auto& list, auto& o) { list.MoveToTail(&o); });
 }
 void TFormatEditor::SendObjToBack(objects::TObjectItem& Object) {
-    Reorder(*this, Object, [](auto& list, auto& o) { list.MoveToHead(&o); });
+    Reorder(Object, [](auto& list, auto& o) { list.MoveToHead(&o); });
 }
 
 // Only bitmap pictures go to the clipboard.

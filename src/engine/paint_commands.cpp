@@ -15,7 +15,7 @@ HDC TFormatEditor::GetEditDC() {
     SetMapMode(dc, MM_ANISOTROPIC);
     SetWindowExtEx(dc, 100, 100, nullptr);
     SetViewportExtEx(dc, 100, 100, nullptr);
-    SetViewportOrgEx(dc, -OriginX, 0, nullptr);
+    SetViewportOrgEx(dc, -FView.OriginX, 0, nullptr);
     return dc;
 }
 
@@ -27,13 +27,13 @@ void TFormatEditor::WMPaint() {
 }
 
 void TFormatEditor::Paint(HDC PaintDC, const PAINTSTRUCT& ps) {
-    SetViewportOrgEx(PaintDC, -OriginX, 0, nullptr);
+    SetViewportOrgEx(PaintDC, -FView.OriginX, 0, nullptr);
     if (edInfo.eiPrinting) {
         SetMapMode(PaintDC, MM_ANISOTROPIC);
         SetWindowExtEx(PaintDC, model::DotPerInchX, model::DotPerInchY, nullptr);
         SetViewportExtEx(PaintDC, model::RefDotPerInchX, model::RefDotPerInchY, nullptr);
     }
-    const bool from_start = !CanModify && (FEditStyle & esNoScrollBars) != 0;
+    const bool from_start = !FSettings.CanModify && (FSettings.FEditStyle & esNoScrollBars) != 0;
     std::int32_t k = from_start ? 0 : FLines->FTopLine;
     int y = 0;
     while (k < FLines->Count() && y + FLines->Line(k)->TotalHeight() <= ps.rcPaint.top)
@@ -57,9 +57,9 @@ void TFormatEditor::Paint(HDC PaintDC, const PAINTSTRUCT& ps) {
 // A transparent editor leaves what is behind it, as it does behind white shading.
 LRESULT TFormatEditor::WMEraseBkgnd(HDC dc) {
     if (edInfo.eiTransparent) return 1;
-    if (EditPalette != nullptr) {
-        UnrealizeObject(EditPalette);
-        SelectPalette(dc, EditPalette, TRUE);
+    if (FSettings.EditPalette != nullptr) {
+        UnrealizeObject(FSettings.EditPalette);
+        SelectPalette(dc, FSettings.EditPalette, TRUE);
         RealizePalette(dc);
     }
     UnrealizeObject(edInfo.eiBackgroundBrush);
@@ -84,7 +84,7 @@ void TFormatEditor::UpdateSelect(HDC dc, std::uint32_t ASt, std::uint32_t AEnd) 
         const std::uint32_t line_end = FLines->NextStart(k) - (k + 1 < FLines->Count() ? 1 : 0);
         const POINT a = GetCharPos(k, from);
         const POINT b = GetCharPos(k, std::min(to, line_end));
-        const int right = std::min<int>(b.x - OriginX, client.right - 3) + OriginX;
+        const int right = std::min<int>(b.x - FView.OriginX, client.right - 3) + FView.OriginX;
         const display::TLineItem& l = *FLines->Line(k);
         const RECT band{a.x, top + l.FRegion.MoreHeight + a.y, right,
                         top + l.FRegion.MoreHeight + a.y + l.TextHeight()};

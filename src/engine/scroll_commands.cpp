@@ -18,32 +18,32 @@ int Width(const RECT& r) { return r.right - r.left; }
 
 void TFormatEditor::SetHasScroll(bool Has) {
     if (Has) {
-        FEditStyle &= ~esNoScrollBars;
+        FSettings.FEditStyle &= ~esNoScrollBars;
     } else {
-        FEditStyle |= esNoScrollBars;
+        FSettings.FEditStyle |= esNoScrollBars;
         ShowScrollBar(HWindow, SB_BOTH, FALSE);
     }
 }
 
 void TFormatEditor::SetVScrollbar(HWND sb) {
-    VScrollbar = sb;
+    FView.VScrollbar = sb;
     ShowScrollBar(HWindow, SB_BOTH, FALSE);
-    if (sb != nullptr) FEditStyle &= ~esNoScrollBars;
+    if (sb != nullptr) FSettings.FEditStyle &= ~esNoScrollBars;
     UpdateScrollbar();
 }
 
 void TFormatEditor::SetHScrollbar(HWND sb) {
-    HScrollbar = sb;
+    FView.HScrollbar = sb;
     ShowScrollBar(HWindow, SB_BOTH, FALSE);
     if (sb == nullptr) return;
     RECT client{};
     GetClientRect(HWindow, &client);
     const int surplus = Width(edInfo.eiBoundRect) - Width(client);
-    if ((FEditStyle & esControl) == 0 && surplus > 0) {
-        FEditStyle &= ~esNoScrollBars;
+    if ((FSettings.FEditStyle & esControl) == 0 && surplus > 0) {
+        FSettings.FEditStyle &= ~esNoScrollBars;
         EnableWindow(sb, TRUE);
         SendMessageW(sb, SetRangeMessage, 1, surplus + 9);
-        SendMessageW(sb, SetPositionMessage, 0, OriginX);
+        SendMessageW(sb, SetPositionMessage, 0, FView.OriginX);
     } else {
         SendMessageW(sb, SetRangeMessage, 0, 0);
     }
@@ -55,7 +55,7 @@ void TFormatEditor::ScrollWindow(HWND Wnd, int XAmount, int YAmount, const RECT*
 }
 
 std::int32_t TFormatEditor::GetMaxScrolling() const {
-    if (CanModify) return FLines->Count();
+    if (FSettings.CanModify) return FLines->Count();
     const int height = edInfo.eiBoundRect.bottom - edInfo.eiBoundRect.top;
     if (GetDocumentHeight() <= height) return 0;
     // Back from the last line while the lines still fit the view with room to spare.
@@ -71,30 +71,33 @@ std::int32_t TFormatEditor::GetMaxScrolling() const {
 }
 
 void TFormatEditor::UpdateScrollbar() {
-    FMaxVScroll = GetMaxScrolling();
-    if ((FEditStyle & esNoScrollBars) != 0) return;
-    if (VScrollbar != nullptr) {
-        SendMessageW(VScrollbar, SetRangeMessage, 0, FMaxVScroll);
-        SendMessageW(VScrollbar, SetPositionMessage, 0, FLines->FTopLine + 1);
+    FView.FMaxVScroll = GetMaxScrolling();
+    if ((FSettings.FEditStyle & esNoScrollBars) != 0) return;
+    if (FView.VScrollbar != nullptr) {
+        SendMessageW(FView.VScrollbar, SetRangeMessage, 0, FView.FMaxVScroll);
+        SendMessageW(FView.VScrollbar, SetPositionMessage, 0, FLines->FTopLine + 1);
     } else {
-        SetScrollRange(HWindow, SB_VERT, 0, FMaxVScroll - 1, FALSE);
+        SetScrollRange(HWindow, SB_VERT, 0, FView.FMaxVScroll - 1, FALSE);
         SetScrollPos(HWindow, SB_VERT, FLines->FTopLine, TRUE);
     }
-    if (HScrollbar != nullptr)
-        SendMessageW(HScrollbar, SetPositionMessage, 0, OriginX + 1);
+    if (FView.HScrollbar != nullptr)
+        SendMessageW(FView.HScrollbar, SetPositionMessage, 0, FView.OriginX + 1);
     else
-        SetScrollPos(HWindow, SB_HORZ, OriginX, TRUE);
+        SetScrollPos(HWindow, SB_HORZ, FView.OriginX, TRUE);
 }
 
 void TFormatEditor::SetTopMostLine(std::int32_t a) {
-    if (!CanModify) a = (FEditStyle & esNoScrollBars) != 0 || FMaxVScroll == 0 ? 0 : std::min(a, FMaxVScroll);
+    if (!FSettings.CanModify)
+        a = (FSettings.FEditStyle & esNoScrollBars) != 0 || FView.FMaxVScroll == 0
+                ? 0
+                : std::min(a, FView.FMaxVScroll);
     a = std::clamp(a, 0, FLines->LastIndex());
     const std::int32_t old = FLines->FTopLine;
     if (a == old) return;
     // Moving down the lines that left the top go up; moving up those that entered push down.
     const int distance = FLines->GetAbsPos(old) - FLines->GetAbsPos(a);
     FLines->SetTopLine(a);
-    CaretPos.y += distance; // the view moved under the caret
+    FView.CaretPos.y += distance; // the view moved under the caret
     PlaceCaretInView();
     RECT client{};
     GetClientRect(HWindow, &client);
@@ -112,41 +115,41 @@ void TFormatEditor::SetOriginX(int a) {
     GetClientRect(HWindow, &client);
     const int largest = Width(edInfo.eiBoundRect) - Width(client) + HorizontalLine;
     a = largest <= 0 ? 0 : std::clamp(a, 0, largest);
-    if (a == OriginX) return;
-    const int distance = OriginX - a;
-    OriginX = a;
+    if (a == FView.OriginX) return;
+    const int distance = FView.OriginX - a;
+    FView.OriginX = a;
     if (std::abs(distance) > Width(client))
         ValidateWindow();
     else
         ScrollWindow(HWindow, distance, 0, nullptr, nullptr);
-    Notify(HWindow, EFN_ORIGINCHANGE, static_cast<WPARAM>(Width(edInfo.eiBoundRect) - 10), OriginX);
+    Notify(HWindow, EFN_ORIGINCHANGE, static_cast<WPARAM>(Width(edInfo.eiBoundRect) - 10), FView.OriginX);
     UpdateScrollbar();
     Notify(HWindow, EFN_HIDECOMMENT);
 }
 
 void TFormatEditor::CaretToLineStart() {
-    edInfo.eiIndex = FLines->Line(CurrentLine)->At;
+    edInfo.eiIndex = FLines->Line(FView.CurrentLine)->At;
     UpdateCaret();
 }
 
 LRESULT TFormatEditor::WMVScroll(WPARAM wParam, LPARAM lParam) {
-    if (FMaxVScroll < 1) return 0;
+    if (FView.FMaxVScroll < 1) return 0;
     switch (LOWORD(wParam)) {
     case SB_LINEUP:
         if (FLines->FTopLine == 0) break;
         SetTopMostLine(FLines->FTopLine - 1);
-        CurrentLine = std::max(CurrentLine - 1, FLines->FTopLine);
+        FView.CurrentLine = std::max(FView.CurrentLine - 1, FLines->FTopLine);
         CaretToLineStart();
         break;
     case SB_LINEDOWN:
-        if (FLines->FTopLine >= FMaxVScroll) break;
+        if (FLines->FTopLine >= FView.FMaxVScroll) break;
         SetTopMostLine(FLines->FTopLine + 1);
-        if (CurrentLine < FLines->LastIndex()) ++CurrentLine;
+        if (FView.CurrentLine < FLines->LastIndex()) ++FView.CurrentLine;
         CaretToLineStart();
         break;
     case SB_THUMBTRACK:
-        SetTopMostLine(VScrollbar != nullptr ? static_cast<std::int32_t>(lParam) - 1 : HIWORD(wParam));
-        CurrentLine = FLines->FTopLine;
+        SetTopMostLine(FView.VScrollbar != nullptr ? static_cast<std::int32_t>(lParam) - 1 : HIWORD(wParam));
+        FView.CurrentLine = FLines->FTopLine;
         CaretToLineStart();
         break;
     case SB_PAGEUP: PageUpKey(false, false); break;
@@ -163,18 +166,21 @@ LRESULT TFormatEditor::WMHScroll(WPARAM wParam, LPARAM lParam) {
     GetClientRect(HWindow, &client);
     const int most = Width(edInfo.eiBoundRect) - Width(client) + HorizontalLine, page = Width(client);
     switch (LOWORD(wParam)) {
-    case SB_LINEUP: SetOriginX(OriginX < 9 ? 0 : OriginX - HorizontalLine); break;
-    case SB_LINEDOWN: SetOriginX(std::min(OriginX + HorizontalLine, most)); break;
-    case SB_PAGEUP: SetOriginX(OriginX > page ? OriginX - page : 0); break;
-    case SB_PAGEDOWN: SetOriginX(OriginX + page < most ? OriginX + page : most); break;
-    case SB_THUMBTRACK: SetOriginX(HScrollbar != nullptr ? static_cast<int>(lParam) : HIWORD(wParam)); break;
+    case SB_LINEUP: SetOriginX(FView.OriginX < 9 ? 0 : FView.OriginX - HorizontalLine); break;
+    case SB_LINEDOWN: SetOriginX(std::min(FView.OriginX + HorizontalLine, most)); break;
+    case SB_PAGEUP: SetOriginX(FView.OriginX > page ? FView.OriginX - page : 0); break;
+    case SB_PAGEDOWN: SetOriginX(FView.OriginX + page < most ? FView.OriginX + page : most); break;
+    case SB_THUMBTRACK:
+        SetOriginX(FView.HScrollbar != nullptr ? static_cast<int>(lParam) : HIWORD(wParam));
+        break;
     default: break;
     }
     return 0;
 }
 
 LRESULT TFormatEditor::WMMouseWheel(WPARAM wParam) {
-    if (FMaxVScroll >= 1) SetTopMostLine(FLines->FTopLine + (GET_WHEEL_DELTA_WPARAM(wParam) > 0 ? -1 : 1));
+    if (FView.FMaxVScroll >= 1)
+        SetTopMostLine(FLines->FTopLine + (GET_WHEEL_DELTA_WPARAM(wParam) > 0 ? -1 : 1));
     return 0;
 }
 

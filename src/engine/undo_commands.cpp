@@ -11,8 +11,8 @@ constexpr std::int32_t KeystrokeTicks = 20; // 2 s of the 100 ms timer
 } // namespace
 
 void TFormatEditor::CreateKeyUndo() {
-    if (KeyCounter == 0) CreateUndo();
-    KeyCounter = KeystrokeTicks;
+    if (FInput.KeyCounter == 0) CreateUndo();
+    FInput.KeyCounter = KeystrokeTicks;
 }
 
 HGLOBAL TFormatEditor::GetUndoData() {

@@ -8,40 +8,42 @@
 #include <algorithm>
 
 namespace zeledit::engine {
+
+using model::TAB, model::LF, model::CR;
 namespace {
 
 constexpr std::int32_t etTypographic = 0x80000;
 
 bool OpensQuote(char16_t c) {
-    return c == 9 || c == 10 || c == 13 || c == u' ' || c == u',' || c == u':' || c == u'[' || c == u']' ||
+    return c == TAB || c == LF || c == CR || c == u' ' || c == u',' || c == u':' || c == u'[' || c == u']' ||
            c == u'{' || c == u'}';
 }
 
 bool StartsWordAfter(char16_t c) {
-    return c == 1 || c == 10 || c == u' ' || c == u'!' || c == u',' || c == u'.' || c == u':' || c == u';' ||
-           c == u'?';
+    return c == objects::ObjectMark || c == LF || c == u' ' || c == u'!' || c == u',' || c == u'.' ||
+           c == u':' || c == u';' || c == u'?';
 }
 
 } // namespace
 
 // Composes only with the letter just typed: after a click, a selection or any other caret
-// move the character before the caret is not PreChar and the key types itself.
+// move the character before the caret is not FInput.PreChar and the key types itself.
 bool TFormatEditor::ProcessAccent(char16_t C) {
     const std::uint32_t at = edInfo.eiIndex;
-    if (PreChar == 0 || edInfo.eiSelecting || at == 0 || at > FBuffer->TextLength() ||
-        FBuffer->CharAt(at - 1) != PreChar)
+    if (FInput.PreChar == 0 || edInfo.eiSelecting || at == 0 || at > FBuffer->TextLength() ||
+        FBuffer->CharAt(at - 1) != FInput.PreChar)
         return false;
     const auto composed =
-        static_cast<char16_t>(platform::VCharOf(PreChar, static_cast<std::int32_t>(C) - 48));
+        static_cast<char16_t>(platform::VCharOf(FInput.PreChar, static_cast<std::int32_t>(C) - 48));
     if (composed == 0) return false;
     SendMessageW(HWindow, WM_CHAR, 8, 0);
     InsertChar(composed);
-    PreChar = composed;
+    FInput.PreChar = composed;
     return true;
 }
 
 char16_t TFormatEditor::ChangeCode(char16_t Code) const {
-    if ((FEditStyle & etTypographic) == 0) return Code;
+    if ((FSettings.FEditStyle & etTypographic) == 0) return Code;
     const std::uint32_t at = std::min(edInfo.eiIndex, FBuffer->TextLength());
     const bool opening = at == 0 || OpensQuote(FBuffer->CharAt(at - 1));
     const bool shift_ctrl = GetKeyState(VK_SHIFT) < 0 && GetKeyState(VK_CONTROL) < 0;

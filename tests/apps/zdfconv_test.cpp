@@ -2,6 +2,7 @@
 #include <zeledit/headless.h>
 #include <zeledit/zeledit.h>
 
+#include "engine/editor_internals.h"
 #include "engine/format_editor.h"
 #include "objects/picture_object.h"
 #include "platform/graphics_support/graphics_support.h"
@@ -88,12 +89,13 @@ TEST_F(Zdfconv, CountsObjectsAndLinks) {
     std::vector<std::uint32_t> argb(4, 0xFF0000FF);
     TObjectInfo object{};
     object.oiStyle = zeledit::objects::osPicture;
-    object.oiID = e.FObjects->GetNewID();
-    e.FObjects->AddObject(std::make_unique<zeledit::objects::TPictureObj>(
-        &e.edInfo, object, zeledit::platform::UniqueGlobal(zeledit::platform::make_packed_dib(2, 2, argb))));
+    object.oiID = Internals(e).FObjects->GetNewID();
+    Internals(e).FObjects->AddObject(std::make_unique<zeledit::objects::TPictureObj>(
+        &Internals(e).edInfo, object,
+        zeledit::platform::UniqueGlobal(zeledit::platform::make_packed_dib(2, 2, argb))));
     SendMessageW(w, EFM_INSERTTEXT, 0, reinterpret_cast<LPARAM>(u"see x here"));
-    e.FBuffer->SetCharAt(4, 1);
-    e.FBuffer->FormatByte(4) = object.oiID;
+    Internals(e).FBuffer->SetCharAt(4, 1);
+    Internals(e).FBuffer->FormatByte(4) = object.oiID;
     const TInsertHyperLink link{0, 3, "https://example.org", 1};
     SendMessageW(w, EFM_INSERTHYPERLINK, 0, reinterpret_cast<LPARAM>(&link));
     const std::u16string name = fs::path(path("rich.zdf")).u16string();

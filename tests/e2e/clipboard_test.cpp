@@ -2,6 +2,7 @@
 // commands and the standard messages.
 #include "e2e/document_test.h"
 #include "e2e/editing_test.h"
+#include "engine/editor_internals.h"
 #include "objects/picture_object.h"
 #include "platform/core/global_memory.h"
 #include "platform/graphics_support/graphics_support.h"
@@ -74,8 +75,8 @@ TEST_F(Clipboard, AnotherEditorGetsFormatsObjectsAndParagraphs) {
              u"b\r\ncd",
              big);
     const std::uint8_t id = add_picture();
-    engine().FBuffer->FormatByte(2) = id;
-    TParaFormat shaded = engine().FParas->GetFormatItem(0)->FAttributes;
+    Internals(engine()).FBuffer->FormatByte(2) = id;
+    TParaFormat shaded = Internals(engine()).FParas->GetFormatItem(0)->FAttributes;
     shaded.ptShading = RGB(7, 7, 7);
     SendMessageW(editor, EFM_SETINDEX, 0, 0);
     SendMessageW(editor, EFM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&shaded));
@@ -96,10 +97,11 @@ TEST_F(Clipboard, AnotherEditorGetsFormatsObjectsAndParagraphs) {
     EXPECT_EQ(byte_of(other, 2), +object->oiID);
     EXPECT_EQ(+font_of(other, 1).ftHeight, 20);
     EXPECT_EQ(+font_of(other, 1).ftAttr, 1);
-    EXPECT_EQ(+font_of(other, 0).ftHeight, +engine().FDefaultCharFormat.ftHeight); // the "[" kept its own
-    auto& paras = *static_cast<engine::TFormatEditor*>(GetPropW(other, u"EDOBJ"))->FParas;
+    EXPECT_EQ(+font_of(other, 0).ftHeight,
+              +Internals(engine()).FSettings.FDefaultCharFormat.ftHeight); // the "[" kept its own
+    auto& paras = *engine::Internals(other).FParas;
     EXPECT_EQ(+paras.GetParaOfIndex(1)->FAttributes.ptShading, RGB(7, 7, 7));
-    EXPECT_EQ(engine(other).edInfo.eiIndex, 8u); // after what was pasted
+    EXPECT_EQ(Internals(engine(other)).edInfo.eiIndex, 8u); // after what was pasted
 }
 
 TEST_F(Clipboard, TextCopiedByAClosedEditorStillPastes) {
@@ -114,7 +116,7 @@ TEST_F(Clipboard, TextCopiedByAClosedEditorStillPastes) {
 TEST_F(Clipboard, CutTakesTheObjectAndPastingBringsItBack) {
     set_text(u"a\x01"
              u"b");
-    engine().FBuffer->FormatByte(1) = add_picture();
+    Internals(engine()).FBuffer->FormatByte(1) = add_picture();
     SendMessageW(editor, EFM_SETSELTEXT, 0, MAKELPARAM(1, 2));
     key(VK_DELETE, true); // Shift+Delete cuts
     EXPECT_EQ(text(), u"ab");
@@ -123,7 +125,8 @@ TEST_F(Clipboard, CutTakesTheObjectAndPastingBringsItBack) {
     EXPECT_EQ(text(), u"a\x01"
                       u"b");
     ASSERT_EQ(SendMessageW(editor, EFM_GETOBJECTCOUNT, 0, 0), 1);
-    EXPECT_EQ(engine().FObjects->FindByID(engine().FBuffer->FormatAt(1)) != nullptr, true);
+    EXPECT_EQ(Internals(engine()).FObjects->FindByID(Internals(engine()).FBuffer->FormatAt(1)) != nullptr,
+              true);
     key('Z', false, true);
     EXPECT_EQ(text(), u"ab");
 }
@@ -136,12 +139,13 @@ TEST_F(Clipboard, APictureComesBeforeText) {
     key('V', false, true);
     EXPECT_EQ(text(), u"a\x01"
                       u"b");
-    ASSERT_EQ(engine().FObjects->Count(), 1);
-    const objects::TObjectItem& picture = *engine().FObjects->FindByID(engine().FBuffer->FormatAt(1));
+    ASSERT_EQ(Internals(engine()).FObjects->Count(), 1);
+    const objects::TObjectItem& picture =
+        *Internals(engine()).FObjects->FindByID(Internals(engine()).FBuffer->FormatAt(1));
     EXPECT_EQ(+picture.Info.oiStyle, objects::osPicture);
     EXPECT_EQ(+picture.Info.oiWidth, 6);
     EXPECT_EQ(+picture.Info.oiHeight, 4);
-    EXPECT_EQ(engine().edInfo.eiIndex, 2u);
+    EXPECT_EQ(Internals(engine()).edInfo.eiIndex, 2u);
     EXPECT_EQ(count(EFN_CHANGED), 1);
     EXPECT_GE(lines().Line(0)->LineHeight(), 4 + 2 * 3); // the picture and its margins
     key('Z', false, true);
@@ -170,10 +174,10 @@ TEST_F(Clipboard, APictureKeepsTheCompactFormItCameIn) {
     SetClipboardData(CF_DIB, ClaimingRle8Picture());
     CloseClipboard();
     for (int i = 0; i < 5; ++i) key('V', false, true);
-    ASSERT_EQ(engine().FObjects->Count(), 5);
+    ASSERT_EQ(Internals(engine()).FObjects->Count(), 5);
     // Stored as it came: a few hundred bytes for five pictures, not 5 x 256 MB of pixels.
     EXPECT_LT(SendMessageW(editor, EFM_GETDATASIZE, 0, 0), 3000);
-    const objects::TObjectItem& picture = *engine().FObjects->Item(0);
+    const objects::TObjectItem& picture = *Internals(engine()).FObjects->Item(0);
     EXPECT_EQ(picture.FOriginWidth, 8192);
     InvalidateRect(editor, nullptr, TRUE);
     headless::PumpMessages(); // drawn small, from every few hundredth pixel
@@ -191,8 +195,8 @@ TEST_F(Clipboard, TextOfOtherProgramsIsPastedWithTheFormatAtTheCaret) {
     SendMessageW(editor, WM_COMMAND, 24322, 0);
     EXPECT_EQ(text(), u"[one\r\ntwo\r\nthree\r\nf ]");
     EXPECT_NE(SendMessageW(editor, EFM_GETMODIFIED, 0, 0), 0);
-    EXPECT_EQ(engine().FBuffer->FormatAt(1), big);
-    EXPECT_EQ(engine().FBuffer->FormatByte(4), 0); // the break
+    EXPECT_EQ(Internals(engine()).FBuffer->FormatAt(1), big);
+    EXPECT_EQ(Internals(engine()).FBuffer->FormatByte(4), 0); // the break
     EXPECT_EQ(lines().Count(), 4);
 }
 
@@ -213,8 +217,8 @@ TEST_F(Clipboard, AReadOnlyEditorPastesNothing) {
 
 TEST_F(Clipboard, ACopiedPictureGoesToAnotherProgramAsABitmap) {
     set_text(u"\x01");
-    engine().FBuffer->FormatByte(0) = add_picture();
-    ASSERT_TRUE(engine().CopyObjectToClipboard(*engine().FObjects->FindByID(1)));
+    Internals(engine()).FBuffer->FormatByte(0) = add_picture();
+    ASSERT_TRUE(engine().CopyObjectToClipboard(*Internals(engine()).FObjects->FindByID(1)));
     ASSERT_TRUE(OpenClipboard(nullptr));
     auto* bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
     ASSERT_NE(bitmap, nullptr);
@@ -257,8 +261,8 @@ TEST_F(DataInsertion, ATemplateDocumentsBytesStayAsTheyAre) {
     ASSERT_EQ(header(block).Identifier, 0x602);
     platform::UniqueGlobal h = platform::copy_to_global(block);
     EXPECT_EQ(SendMessageW(editor, EFM_INSERTDATAFROM, reinterpret_cast<WPARAM>(h.get()), 0), 2);
-    EXPECT_EQ(engine(editor).FBuffer->FormatAt(0), 5);
-    EXPECT_EQ(engine(editor).FBuffer->FormatAt(1), 5);
+    EXPECT_EQ(Internals(engine(editor)).FBuffer->FormatAt(0), 5);
+    EXPECT_EQ(Internals(engine(editor)).FBuffer->FormatAt(1), 5);
 }
 
 TEST_F(DataInsertion, AnotherEditorsDataIsAppendedAfterAnEmptyParagraph) {
@@ -267,9 +271,11 @@ TEST_F(DataInsertion, AnotherEditorsDataIsAppendedAfterAnEmptyParagraph) {
     info.oiStyle = objects::osPicture;
     info.oiID = 7;
     std::vector<std::uint32_t> argb(4, 0xFF00FF00);
-    engine(other).FObjects->AddObject(std::make_unique<objects::TPictureObj>(
-        &engine(other).edInfo, info, platform::UniqueGlobal(platform::make_packed_dib(2, 2, argb))));
-    engine(other).FBuffer->FormatByte(2) = 7;
+    Internals(engine(other))
+        .FObjects->AddObject(std::make_unique<objects::TPictureObj>(
+            &Internals(engine(other)).edInfo, info,
+            platform::UniqueGlobal(platform::make_packed_dib(2, 2, argb))));
+    Internals(engine(other)).FBuffer->FormatByte(2) = 7;
     const auto add = [&](HWND to, const void* objects) {
         const TAddData r{
             reinterpret_cast<const char16_t*>(SendMessageW(other, EFM_GETTEXTBUFFER, 0, 0)),
@@ -279,8 +285,9 @@ TEST_F(DataInsertion, AnotherEditorsDataIsAppendedAfterAnEmptyParagraph) {
     add(editor, reinterpret_cast<const void*>(SendMessageW(other, EFM_GETOBJECTS, 0, 0)));
     EXPECT_EQ(text(editor), u"ab\x01"); // an empty document takes no separator
     ASSERT_EQ(SendMessageW(editor, EFM_GETOBJECTCOUNT, 0, 0), 1);
-    EXPECT_EQ(engine(editor).FObjects->FindByID(engine(editor).FBuffer->FormatByte(2))->ID(),
-              engine(editor).FBuffer->FormatByte(2));
+    EXPECT_EQ(
+        Internals(engine(editor)).FObjects->FindByID(Internals(engine(editor)).FBuffer->FormatByte(2))->ID(),
+        Internals(engine(editor)).FBuffer->FormatByte(2));
     add(editor, nullptr); // without the list, the mark has no object
     EXPECT_EQ(text(editor), u"ab\x01\r\n\r\nab ");
     EXPECT_EQ(SendMessageW(editor, EFM_GETOBJECTCOUNT, 0, 0), 1);

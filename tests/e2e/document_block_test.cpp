@@ -1,6 +1,7 @@
 // The document block through the editor's messages: its layout, round trips of every
 // kind, older generations, and blocks that are refused without changing anything.
 #include "e2e/document_test.h"
+#include "engine/editor_internals.h"
 #include "objects/picture_object.h"
 #include "platform/graphics_support/graphics_support.h"
 
@@ -32,17 +33,17 @@ TEST_F(DocumentBlock, DocumentsRoundTripByteForByte) {
     std::vector<std::uint32_t> argb(6, 0xFF00FF00);
     TObjectInfo info{};
     info.oiStyle = objects::osPicture;
-    info.oiID = e.FObjects->GetNewID();
+    info.oiID = Internals(e).FObjects->GetNewID();
     info.oiMargins = {2, 2, 2, 2};
-    e.FObjects->AddObject(std::make_unique<objects::TPictureObj>(
-        &e.edInfo, info, platform::UniqueGlobal(platform::make_packed_dib(3, 2, argb))));
+    Internals(e).FObjects->AddObject(std::make_unique<objects::TPictureObj>(
+        &Internals(e).edInfo, info, platform::UniqueGlobal(platform::make_packed_dib(3, 2, argb))));
     const char16_t mark = 1;
-    ASSERT_TRUE(e.FBuffer->InsertChar(&mark, info.oiID, 1, 3));
+    ASSERT_TRUE(Internals(e).FBuffer->InsertChar(&mark, info.oiID, 1, 3));
     const Bytes first = data(editor);
     EXPECT_EQ(+header(first).ObjectCount, 1);
     ASSERT_TRUE(load(other, first));
     EXPECT_EQ(text(other), text(editor));
-    EXPECT_EQ(engine(other).FObjects->Count(), 1);
+    EXPECT_EQ(Internals(engine(other)).FObjects->Count(), 1);
     EXPECT_EQ(data(other), first);
 }
 
@@ -52,7 +53,7 @@ TEST_F(DocumentBlock, LinksAreStoredAfterTheFormatRunsAndFollowTheText) {
     SendMessageW(editor, EFM_INSERTHYPERLINK, 0, reinterpret_cast<LPARAM>(&link));
     const TInsertHyperLink empty{30, 40, "past the text", 1};
     SendMessageW(editor, EFM_INSERTHYPERLINK, 0, reinterpret_cast<LPARAM>(&empty));
-    engine(editor).FLinks->SetHyperLinkAt(13, 17, u"a note", 0, "");
+    Internals(engine(editor)).FLinks->SetHyperLinkAt(13, 17, u"a note", 0, "");
     const Bytes b = data(editor);
     EXPECT_EQ(+header(b).HasLinks, 1);
     const std::size_t links_at = b.size() - 1 - (2 + 268 + 268 + 14);
@@ -65,16 +66,16 @@ TEST_F(DocumentBlock, LinksAreStoredAfterTheFormatRunsAndFollowTheText) {
     EXPECT_EQ(SendMessageW(other, EFM_ISHYPERLINKAT, 10, 0), 0);
     EXPECT_EQ(data(other), b);
     // Text inserted before a link moves it.
-    ASSERT_TRUE(engine(other).FBuffer->InsertChar(u"xx", 0, 2, 0));
+    ASSERT_TRUE(Internals(engine(other)).FBuffer->InsertChar(u"xx", 0, 2, 0));
     EXPECT_EQ(SendMessageW(other, EFM_ISHYPERLINKAT, 4, 0), 0);
     EXPECT_EQ(SendMessageW(other, EFM_ISHYPERLINKAT, 6, 0), 1);
     // A link wholly past the text refuses the block; one without links drops them.
     Bytes outside = b;
     outside[links_at + 3] = 0x10;
     EXPECT_FALSE(load(other, outside));
-    EXPECT_EQ(engine(other).FLinks->Count(), 2);
+    EXPECT_EQ(Internals(engine(other)).FLinks->Count(), 2);
     ASSERT_TRUE(load(other, data(make_editor())));
-    EXPECT_EQ(engine(other).FLinks->Count(), 0);
+    EXPECT_EQ(Internals(engine(other)).FLinks->Count(), 0);
 }
 
 TEST_F(DocumentBlock, ASelectionBlockHoldsTheSelectedTextAndItsObjects) {
@@ -83,16 +84,17 @@ TEST_F(DocumentBlock, ASelectionBlockHoldsTheSelectedTextAndItsObjects) {
     for (int i = 0; i < 2; ++i) {
         TObjectInfo info{};
         info.oiStyle = objects::osPicture;
-        info.oiID = e.FObjects->GetNewID();
-        e.FObjects->AddObject(std::make_unique<objects::TPictureObj>(
-            &e.edInfo, info, platform::UniqueGlobal(platform::make_packed_dib(2, 2, argb))));
+        info.oiID = Internals(e).FObjects->GetNewID();
+        Internals(e).FObjects->AddObject(std::make_unique<objects::TPictureObj>(
+            &Internals(e).edInfo, info, platform::UniqueGlobal(platform::make_packed_dib(2, 2, argb))));
     }
     put(editor, u"a\x01"
                 u"bc\x01"
                 u"d");
-    e.FBuffer->FormatByte(1) = e.FObjects->Item(0)->Info.oiID;
-    e.FBuffer->FormatByte(4) = e.FObjects->Item(1)->Info.oiID;
-    storage::TDocumentParts parts{e.edInfo, *e.FBuffer, *e.FFonts, *e.FParas, *e.FObjects, *e.FLinks};
+    Internals(e).FBuffer->FormatByte(1) = Internals(e).FObjects->Item(0)->Info.oiID;
+    Internals(e).FBuffer->FormatByte(4) = Internals(e).FObjects->Item(1)->Info.oiID;
+    storage::TDocumentParts parts{Internals(e).edInfo,  *Internals(e).FBuffer,  *Internals(e).FFonts,
+                                  *Internals(e).FParas, *Internals(e).FObjects, *Internals(e).FLinks};
     EXPECT_EQ(storage::GetSelectionData(parts, 2, 2), nullptr);
     platform::UniqueGlobal block(storage::GetSelectionData(parts, 4, 1)); // mark, "bc"; ends in either order
     platform::LockedBlock locked(block.get());
@@ -104,14 +106,14 @@ TEST_F(DocumentBlock, ASelectionBlockHoldsTheSelectedTextAndItsObjects) {
     const std::size_t text_at = 23 + 84 + 722;
     EXPECT_EQ(b[text_at], 1);
     EXPECT_EQ(b[text_at + 2], 'b');
-    const std::size_t object_bytes = e.FObjects->Item(0)->GetDataSize();
+    const std::size_t object_bytes = Internals(e).FObjects->Item(0)->GetDataSize();
     EXPECT_EQ(b.size(), text_at + 8 + object_bytes + std::size_t(h.PackedSize)); // no trailing byte
     EXPECT_EQ(b[text_at + 8 + object_bytes], 1); // a run of the mark's ID, then of the text
-    EXPECT_EQ(b[text_at + 8 + object_bytes + 1], e.FObjects->Item(0)->Info.oiID);
+    EXPECT_EQ(b[text_at + 8 + object_bytes + 1], Internals(e).FObjects->Item(0)->Info.oiID);
     ASSERT_TRUE(load(other, b));
     EXPECT_EQ(text(other), u"\x01"
                            u"bc");
-    EXPECT_EQ(engine(other).FObjects->Count(), 1);
+    EXPECT_EQ(Internals(engine(other)).FObjects->Count(), 1);
 }
 
 TEST_F(DocumentBlock, TemplatesCarryTablesOnlyAndUsesTemplateNoTables) {

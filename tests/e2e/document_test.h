@@ -6,6 +6,7 @@
 #include <zeledit/headless.h>
 #include <zeledit/zeledit.h>
 
+#include "engine/editor_internals.h"
 #include "engine/format_editor.h"
 #include "platform/core/global_memory.h"
 #include "storage/document_block.h"
@@ -41,11 +42,11 @@ protected:
         return *static_cast<engine::TFormatEditor*>(GetPropW(w, u"EDOBJ"));
     }
     static std::u16string text(HWND w) {
-        const auto& b = *engine(w).FBuffer;
+        const auto& b = *Internals(engine(w)).FBuffer;
         return {b.Text(), b.TextLength()};
     }
     static void put(HWND w, std::u16string_view s, std::uint8_t format = 0) {
-        auto& b = *engine(w).FBuffer;
+        auto& b = *Internals(engine(w)).FBuffer;
         ASSERT_TRUE(b.InsertChar(s.data(), format, static_cast<std::uint32_t>(s.size()), b.TextLength()));
     }
     // The block of an editor, as bytes.

@@ -5,6 +5,7 @@
 
 #include "e2e/host_recorder.h"
 #include "engine/draw_editor.h"
+#include "engine/editor_internals.h"
 #include "support/surface.h"
 
 #include <gtest/gtest.h>
@@ -41,8 +42,10 @@ protected:
         SendMessageW(window, EFM_INSERTTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
         editor().GetLines();
     }
-    int line_height() const { return editor().FLines->Line(0)->TotalHeight(); }
-    int band_width() const { return editor().edInfo.eiBoundRect.right - editor().edInfo.eiBoundRect.left; }
+    int line_height() const { return Internals(editor()).FLines->Line(0)->TotalHeight(); }
+    int band_width() const {
+        return Internals(editor()).edInfo.eiBoundRect.right - Internals(editor()).edInfo.eiBoundRect.left;
+    }
     int ink(int x0, int x1, int y0, int y1) const {
         int n = 0;
         for (int y = y0; y < y1; ++y)
@@ -60,7 +63,7 @@ TEST_F(Columns, ColumnsShareTheWidthAndNeverGetNarrowerThan60Pixels) {
     EXPECT_EQ(editor(narrow).ColumnWidth, 80);
     SendMessageW(narrow, EFM_SETCOLUMNS, 4, 0);
     SendMessageW(narrow, EFM_SETSPACING, 10, 0);
-    EXPECT_EQ(editor(narrow).Columns, 2);
+    EXPECT_EQ(Internals(editor(narrow)).FView.Columns, 2);
     EXPECT_EQ(SendMessageW(window, EFM_SETCOLUMNS, 0, 0), 1); // no columns means one
 }
 
@@ -74,10 +77,10 @@ TEST_F(Columns, LinesRunDownOneColumnThenTheNextWithSeparatorsBetween) {
     EXPECT_GT(ink(136, 180, 0, line_height()), 5);                 // the second column's first line
     EXPECT_EQ(hl::PixelAt(window, 131, 50) & 0xFFFFFF, 0xFF0000u); // in the middle of the gap
     EXPECT_EQ(hl::PixelAt(window, 267, 50) & 0xFFFFFF, 0xFF0000u);
-    EXPECT_NE(hl::PixelAt(window, 380, 50) & 0xFFFFFF, 0xFF0000u);      // two separators only
-    const std::uint32_t second = editor().FLines->Line(per_column)->At; // opens column 2
+    EXPECT_NE(hl::PixelAt(window, 380, 50) & 0xFFFFFF, 0xFF0000u);                 // two separators only
+    const std::uint32_t second = Internals(editor()).FLines->Line(per_column)->At; // opens column 2
     EXPECT_EQ(editor().IndexAtPosition(136 + 1, 2), second);
-    EXPECT_EQ(editor().CurrentLine, per_column);
+    EXPECT_EQ(Internals(editor()).FView.CurrentLine, per_column);
 }
 
 TEST_F(Columns, OnlyNavigationKeysActAndTheyScrollByLines) {
@@ -86,29 +89,30 @@ TEST_F(Columns, OnlyNavigationKeysActAndTheyScrollByLines) {
     hl::TypeText(u"x");
     hl::KeyPress(VK_DOWN);
     hl::PumpMessages();
-    EXPECT_EQ(editor().FLines->FTopLine, 1);
-    EXPECT_EQ(editor().FBuffer->CharAt(0), u'p'); // nothing typed
+    EXPECT_EQ(Internals(editor()).FLines->FTopLine, 1);
+    EXPECT_EQ(Internals(editor()).FBuffer->CharAt(0), u'p'); // nothing typed
     hl::KeyPress(VK_END);
     hl::PumpMessages();
-    EXPECT_EQ(editor().FLines->FTopLine, editor().LastTopLine());
+    EXPECT_EQ(Internals(editor()).FLines->FTopLine, editor().LastTopLine());
     EXPECT_GT(editor().LastTopLine(), 1);
     hl::KeyPress(VK_PRIOR); // back by a window's height of lines
     hl::PumpMessages();
-    EXPECT_LT(editor().FLines->FTopLine, editor().LastTopLine());
-    EXPECT_GT(editor().FLines->FTopLine, 0);
+    EXPECT_LT(Internals(editor()).FLines->FTopLine, editor().LastTopLine());
+    EXPECT_GT(Internals(editor()).FLines->FTopLine, 0);
     hl::KeyPress(VK_HOME);
     hl::PumpMessages();
-    EXPECT_EQ(editor().FLines->FTopLine, 0);
-    SendMessageW(window, EFM_SETHIGHLIGHT, editor().FLines->Line(30)->At, editor().FLines->Line(30)->At + 1);
-    EXPECT_GT(editor().FLines->FTopLine, 0); // brought into view, not sent back to the top
+    EXPECT_EQ(Internals(editor()).FLines->FTopLine, 0);
+    SendMessageW(window, EFM_SETHIGHLIGHT, Internals(editor()).FLines->Line(30)->At,
+                 Internals(editor()).FLines->Line(30)->At + 1);
+    EXPECT_GT(Internals(editor()).FLines->FTopLine, 0); // brought into view, not sent back to the top
     HWND three = make(400, 100);
     SendMessageW(three, EFM_SETCOLUMNS, 3, 0);
     const std::u16string text(u"a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\nh\r\ni\r\nj\r\nk\r\nl\r\nm\r\nn\r\n");
     SendMessageW(three, EFM_INSERTTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     editor(three).GetLines();
     SendMessageW(three, EFM_SETSELTEXT, 0, MAKELPARAM(30, 31)); // "k", in the third column
-    ASSERT_EQ(100 / editor(three).FLines->Line(0)->TotalHeight(), 5);
-    EXPECT_EQ(editor(three).FLines->FTopLine, 0);
+    ASSERT_EQ(100 / Internals(editor(three)).FLines->Line(0)->TotalHeight(), 5);
+    EXPECT_EQ(Internals(editor(three)).FLines->FTopLine, 0);
 }
 
 TEST_F(Columns, TheMouseGivesTheFocusAndColumnsDrawOntoAHostsContext) {

@@ -1,6 +1,7 @@
 // Editing through keys and messages, as a host and a person drive it: typing, selecting,
 // deleting, undoing, the key map, and what a subclassing host is told.
 #include "e2e/editing_test.h"
+#include "engine/editor_internals.h"
 #include "engine/prompts.h"
 #include "objects/picture_object.h"
 #include "platform/graphics_support/graphics_support.h"
@@ -68,7 +69,7 @@ TEST_F(Editing, SelectionsFromMessagesAndKeys) {
     type(u"0123456789");
     SendMessageW(editor, EFM_SETSELTEXT, 0, MAKELPARAM(7, 3));
     EXPECT_EQ(selected(), u"3456");
-    EXPECT_EQ(engine().edInfo.eiIndex, 7u);
+    EXPECT_EQ(Internals(engine()).edInfo.eiIndex, 7u);
     SIZE range{};
     EXPECT_EQ(SendMessageW(editor, EFM_GETSELINDEX, 0, reinterpret_cast<LPARAM>(&range)), MAKELPARAM(3, 7));
     EXPECT_EQ(selected(4), u"345"); // MaxLen 4: three units and the zero
@@ -94,15 +95,15 @@ TEST_F(Editing, WordKeysFollowTheDelimiters) {
     type(u"ab  cd.ef");
     SendMessageW(editor, EFM_SETINDEX, 0, 0);
     key(VK_RIGHT, false, true);
-    EXPECT_EQ(engine().edInfo.eiIndex, 4u);
+    EXPECT_EQ(Internals(engine()).edInfo.eiIndex, 4u);
     key(VK_RIGHT, false, true);
-    EXPECT_EQ(engine().edInfo.eiIndex, 7u);
+    EXPECT_EQ(Internals(engine()).edInfo.eiIndex, 7u);
     key(VK_LEFT, false, true);
-    EXPECT_EQ(engine().edInfo.eiIndex, 3u);
+    EXPECT_EQ(Internals(engine()).edInfo.eiIndex, 3u);
     key(VK_END);
-    EXPECT_EQ(engine().edInfo.eiIndex, 9u);
+    EXPECT_EQ(Internals(engine()).edInfo.eiIndex, 9u);
     key(VK_HOME);
-    EXPECT_EQ(engine().edInfo.eiIndex, 0u);
+    EXPECT_EQ(Internals(engine()).edInfo.eiIndex, 0u);
 }
 
 TEST_F(Editing, ControlCharactersNeverEnterTheText) {
@@ -130,15 +131,15 @@ TEST_F(Editing, ReadOnlyEditorsIgnoreKeysButNotMessages) {
 TEST_F(Editing, DeletingAllTextResetsTheTablesUnlessTemplated) {
     const std::uint8_t big = add_font(30);
     set_text(u"big", big);
-    ASSERT_EQ(engine().FFonts->Count(), 2);
+    ASSERT_EQ(Internals(engine()).FFonts->Count(), 2);
     host->seen.clear();
     SendMessageW(editor, EFM_DELETEDATA, 0, 3);
-    EXPECT_EQ(engine().FFonts->Count(), 1);
+    EXPECT_EQ(Internals(engine()).FFonts->Count(), 1);
     EXPECT_EQ(count(EFN_FORMATCHANGED), 1);
     set_text(u"big", add_font(30));
     SendMessageW(editor, EFM_SETDOCUMENTTYPE, 0, 0x0602); // the tables are the template's
     SendMessageW(editor, EFM_DELETEDATA, 0, 3);
-    EXPECT_EQ(engine().FFonts->Count(), 2);
+    EXPECT_EQ(Internals(engine()).FFonts->Count(), 2);
     SendMessageW(editor, EFM_DELETEDATA, 0, 0); // an empty range does nothing
 }
 
@@ -146,36 +147,36 @@ TEST_F(Editing, DeletingAnObjectMarkDeletesTheObject) {
     std::vector<std::uint32_t> argb(4, 0xFF00FF00);
     TObjectInfo info{};
     info.oiStyle = objects::osPicture;
-    info.oiID = engine().FObjects->GetNewID();
-    engine().FObjects->AddObject(std::make_unique<objects::TPictureObj>(
-        &engine().edInfo, info, platform::UniqueGlobal(platform::make_packed_dib(2, 2, argb))));
+    info.oiID = Internals(engine()).FObjects->GetNewID();
+    Internals(engine()).FObjects->AddObject(std::make_unique<objects::TPictureObj>(
+        &Internals(engine()).edInfo, info, platform::UniqueGlobal(platform::make_packed_dib(2, 2, argb))));
     set_text(u"a\x01"
              u"b");
-    engine().FBuffer->FormatByte(1) = info.oiID;
+    Internals(engine()).FBuffer->FormatByte(1) = info.oiID;
     SendMessageW(editor, EFM_SETINDEX, 0, 2);
     type(u"\b");
     EXPECT_EQ(text(), u"ab");
-    EXPECT_EQ(engine().FObjects->Count(), 0);
+    EXPECT_EQ(Internals(engine()).FObjects->Count(), 0);
 }
 
 TEST_F(Editing, TheKeyMapRunsRoutinesAndTellsTheHost) {
     type(u"line");
     key('E', false, true); // Ctrl+E: centre
-    EXPECT_EQ(engine().FParas->GetParaAlign(0), 1);
+    EXPECT_EQ(Internals(engine()).FParas->GetParaAlign(0), 1);
     SendMessageW(editor, EFM_SETHOTKEY, 76, 0x4000 | 'Q'); // right alignment on Ctrl+Q
     EXPECT_EQ(SendMessageW(editor, EFM_GETHOTKEY, 76, 0), 0x4000 | 'Q');
     EXPECT_EQ(SendMessageW(editor, EFM_GETHOTKEY, 86, 0), 0); // beyond 85
     key('Q', false, true);
-    EXPECT_EQ(engine().FParas->GetParaAlign(0), 2);
+    EXPECT_EQ(Internals(engine()).FParas->GetParaAlign(0), 2);
     SendMessageW(editor, EFM_SETEDITTYPE, 0, 0x2 | 0x100000); // simple mode: no key map
     host->seen.clear();
     key('L', false, true);
-    EXPECT_EQ(engine().FParas->GetParaAlign(0), 2);
+    EXPECT_EQ(Internals(engine()).FParas->GetParaAlign(0), 2);
     EXPECT_TRUE(host->saw(EFN_KEYDOWN, 1));
     host->seen.clear();
     key(VK_F5);
     EXPECT_EQ(count(EFN_INPUTCHANGED), 1);
-    EXPECT_TRUE(engine().EnableVietKey);
+    EXPECT_TRUE(Internals(engine()).FInput.EnableVietKey);
 }
 
 TEST_F(Editing, ANewDocumentStartsEmptyOnceTheHostAgrees) {
@@ -197,7 +198,7 @@ TEST_F(Editing, ANewDocumentStartsEmptyOnceTheHostAgrees) {
     key('N', false, true);
     EXPECT_EQ(text(), u"");
     EXPECT_EQ(SendMessageW(editor, EFM_GETFONTCOUNT, 0, 0), 1);
-    EXPECT_EQ(engine().edInfo.eiIndex, 0u);
+    EXPECT_EQ(Internals(engine()).edInfo.eiIndex, 0u);
     EXPECT_NE(SendMessageW(editor, EFM_GETMODIFIED, 0, 0), 0);
     const std::vector<UINT> order{EFN_FILECOMMAND, EFN_CHANGED, EFN_FORMATCHANGED, EFN_FILECOMMAND};
     auto n = host->numbers();
@@ -234,7 +235,7 @@ TEST_F(Editing, TheHostHearsOfACaretMovedToTheSamePlaceOnTheScreen) {
     SendMessageW(editor, EFM_SETINDEX, 0, 0);
     host->seen.clear();
     key(VK_END, false, true); // the last line comes to the top, where the first one was
-    EXPECT_EQ(engine().edInfo.eiIndex, t.size());
+    EXPECT_EQ(Internals(engine()).edInfo.eiIndex, t.size());
     EXPECT_EQ(count(EFN_UPDATESTATE), 1);
     key(VK_PRIOR); // a page back: again a line start at the top
     EXPECT_EQ(count(EFN_UPDATESTATE), 2);
@@ -274,7 +275,7 @@ namespace zeledit::test {
 namespace {
 
 TEST_F(Editing, ADocumentNeverGrowsPastWhatCanBeSaved) {
-    engine().MaxBlockBytes = 4000; // stands for the 2 GiB a data block holds
+    Internals(engine()).FSettings.MaxBlockBytes = 4000; // stands for the 2 GiB a data block holds
     std::u16string line(40, u'x');
     line += u"\r\n";
     for (int i = 0; i < 200; ++i)

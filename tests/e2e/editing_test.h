@@ -3,6 +3,7 @@
 
 #include "e2e/host_recorder.h"
 #include "e2e/layout_test.h"
+#include "engine/editor_internals.h"
 #include "objects/picture_object.h"
 #include "platform/graphics_support/graphics_support.h"
 
@@ -25,7 +26,9 @@ protected:
         host.reset();
         Layout::TearDown();
     }
-    std::u16string text() const { return {engine().FBuffer->Text(), engine().FBuffer->TextLength()}; }
+    std::u16string text() const {
+        return {Internals(engine()).FBuffer->Text(), Internals(engine()).FBuffer->TextLength()};
+    }
     void type(std::u16string_view s) {
         headless::TypeText(s);
         headless::PumpMessages();
@@ -48,11 +51,12 @@ protected:
     std::uint8_t add_picture() {
         TObjectInfo info{};
         info.oiStyle = objects::osPicture;
-        info.oiID = engine().FObjects->GetNewID();
+        info.oiID = Internals(engine()).FObjects->GetNewID();
         info.oiMargins = {2.0, 2.0, 2.0, 2.0};
         std::vector<std::uint32_t> argb(4, 0xFF00FF00);
-        engine().FObjects->AddObject(std::make_unique<objects::TPictureObj>(
-            &engine().edInfo, info, platform::UniqueGlobal(platform::make_packed_dib(2, 2, argb))));
+        Internals(engine()).FObjects->AddObject(std::make_unique<objects::TPictureObj>(
+            &Internals(engine()).edInfo, info,
+            platform::UniqueGlobal(platform::make_packed_dib(2, 2, argb))));
         return info.oiID;
     }
 };

@@ -2,6 +2,7 @@
 #include <zeledit/headless.h>
 #include <zeledit/zeledit.h>
 
+#include "engine/editor_internals.h"
 #include "engine/format_editor.h"
 
 #include <gtest/gtest.h>
@@ -28,51 +29,51 @@ protected:
 };
 
 TEST_F(EditorSettings, ConstructionDefaults) {
-    const TFormatEditor& e = engine();
-    EXPECT_EQ(e.FEditStyle, 2);
-    EXPECT_TRUE(e.CanModify);
-    EXPECT_EQ(e.edInfo.eiEditorType, 0x601);
-    EXPECT_STREQ(e.SystemFont, "Tahoma");
-    EXPECT_EQ(+e.FPageSetup.pgScale, 100);
-    EXPECT_EQ(+e.FPageSetup.pgLeft, 1.25);
-    EXPECT_EQ(e.CaretPos.x, 5); // laid out: the caret stands at the start of the empty line
-    EXPECT_EQ(e.CaretPos.y, 0);
-    EXPECT_EQ(e.FBackColor, GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(+e.LastBullet.blChar, 183);
-    EXPECT_EQ(e.edInfo.eiBoundRect.right, 320);
+    TFormatEditor& e = engine();
+    EXPECT_EQ(Internals(e).FSettings.FEditStyle, 2);
+    EXPECT_TRUE(Internals(e).FSettings.CanModify);
+    EXPECT_EQ(Internals(e).edInfo.eiEditorType, 0x601);
+    EXPECT_STREQ(Internals(e).FSettings.SystemFont, "Tahoma");
+    EXPECT_EQ(+Internals(e).FPrint.FPageSetup.pgScale, 100);
+    EXPECT_EQ(+Internals(e).FPrint.FPageSetup.pgLeft, 1.25);
+    EXPECT_EQ(Internals(e).FView.CaretPos.x, 5); // laid out: the caret stands at the start of the empty line
+    EXPECT_EQ(Internals(e).FView.CaretPos.y, 0);
+    EXPECT_EQ(Internals(e).FSettings.FBackColor, GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(+Internals(e).FSettings.LastBullet.blChar, 183);
+    EXPECT_EQ(Internals(e).edInfo.eiBoundRect.right, 320);
 }
 
 TEST_F(EditorSettings, EditTypeReadOnlyAndTransparent) {
     send(EFM_SETEDITTYPE, 0, 0x2 | 0x1 | 0x10000);
-    EXPECT_FALSE(engine().CanModify);
-    EXPECT_FALSE(engine().EnableCaret);
-    EXPECT_TRUE(engine().edInfo.eiTransparent);
+    EXPECT_FALSE(Internals(engine()).FSettings.CanModify);
+    EXPECT_FALSE(Internals(engine()).FView.EnableCaret);
+    EXPECT_TRUE(Internals(engine()).edInfo.eiTransparent);
     send(EFM_SETEDITTYPE, 0, 0x2);
-    EXPECT_TRUE(engine().CanModify);
+    EXPECT_TRUE(Internals(engine()).FSettings.CanModify);
     // A change of the control bit alone leaves the modify switch as it was.
     send(EFM_DISABLEMODIFY);
     send(EFM_SETEDITTYPE, 0, 0);
-    EXPECT_FALSE(engine().CanModify);
+    EXPECT_FALSE(Internals(engine()).FSettings.CanModify);
 }
 
 TEST_F(EditorSettings, PlainStateMessages) {
     send(EFM_SETDOCUMENTTYPE, 0, 0x603);
-    EXPECT_EQ(engine().edInfo.eiEditorType, 0x603);
+    EXPECT_EQ(Internals(engine()).edInfo.eiEditorType, 0x603);
     send(EFM_SETDOCUMENTTYPE, 0, 0x777); // not a document type
-    EXPECT_EQ(engine().edInfo.eiEditorType, 0x603);
+    EXPECT_EQ(Internals(engine()).edInfo.eiEditorType, 0x603);
     send(EFM_SETLANGUAGE, 1);
-    EXPECT_EQ(engine().FLanguage, 1);
+    EXPECT_EQ(Internals(engine()).FSettings.FLanguage, 1);
     send(EFM_SETEDITORSTATE, 1, 0);
     send(EFM_SETEDITORSTATE, 2, 0);
     send(EFM_SETEDITORSTATE, 3, 1);
-    EXPECT_FALSE(engine().EnableSelecting);
-    EXPECT_FALSE(engine().EnableContextMenu);
+    EXPECT_FALSE(Internals(engine()).FSettings.EnableSelecting);
+    EXPECT_FALSE(Internals(engine()).FSettings.EnableContextMenu);
     send(EFM_ENABLEVIETKEY, 1);
-    EXPECT_TRUE(engine().EnableVietKey);
+    EXPECT_TRUE(Internals(engine()).FInput.EnableVietKey);
     send(EFM_SETSPECIALRIGHTBUTTON, 1);
-    EXPECT_TRUE(engine().FSpecialRightButton);
+    EXPECT_TRUE(Internals(engine()).FMouse.FSpecialRightButton);
     send(EFM_SETBITMAPMODE, 0, 2);
-    EXPECT_EQ(engine().edInfo.eiBitmapMode, 2);
+    EXPECT_EQ(Internals(engine()).edInfo.eiBitmapMode, 2);
 }
 
 TEST_F(EditorSettings, ColoursPalettesAndFitting) {
@@ -81,17 +82,17 @@ TEST_F(EditorSettings, ColoursPalettesAndFitting) {
         COLORREF face, highlight, shadow;
     } colours{0, RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9)};
     send(EFM_SETCOLORS, 0, reinterpret_cast<LPARAM>(&colours));
-    EXPECT_EQ(engine().FBackColor, RGB(1, 2, 3));
-    EXPECT_EQ(engine().FShadColor, RGB(7, 8, 9));
+    EXPECT_EQ(Internals(engine()).FSettings.FBackColor, RGB(1, 2, 3));
+    EXPECT_EQ(Internals(engine()).FSettings.FShadColor, RGB(7, 8, 9));
     send(EFM_SETCOLORS, 0, 0); // no record: nothing
-    EXPECT_EQ(engine().FHighColor, RGB(4, 5, 6));
+    EXPECT_EQ(Internals(engine()).FSettings.FHighColor, RGB(4, 5, 6));
     send(EFM_SETCOLORSTYLE, 0, 2);
-    EXPECT_EQ(engine().FColorStyle, engine::cts_256Color);
+    EXPECT_EQ(Internals(engine()).FSettings.FColorStyle, engine::cts_256Color);
     send(EFM_ENABLEFITOBJS, 0);
-    EXPECT_FALSE(engine().FEnableFitObjs);
-    EXPECT_EQ(engine().edInfo.eiFitting, 0);
+    EXPECT_FALSE(Internals(engine()).FSettings.FEnableFitObjs);
+    EXPECT_EQ(Internals(engine()).edInfo.eiFitting, 0);
     send(EFM_ENABLEFITOBJS, 1);
-    EXPECT_EQ(engine().edInfo.eiFitting, -1);
+    EXPECT_EQ(Internals(engine()).edInfo.eiFitting, -1);
 }
 
 TEST_F(EditorSettings, BackgroundShadesParagraphFormatZero) {
@@ -107,8 +108,8 @@ TEST_F(EditorSettings, BackgroundShadesParagraphFormatZero) {
 
 TEST_F(EditorSettings, ResizingMovesTheTextArea) {
     MoveWindow(host, 0, 0, 500, 400, TRUE);
-    EXPECT_EQ(engine().edInfo.eiBoundRect.right, 500);
-    EXPECT_EQ(engine().edInfo.eiBoundRect.bottom, 400);
+    EXPECT_EQ(Internals(engine()).edInfo.eiBoundRect.right, 500);
+    EXPECT_EQ(Internals(engine()).edInfo.eiBoundRect.bottom, 400);
 }
 
 TEST_F(EditorSettings, FontMessagesChangeTheTable) {
@@ -135,7 +136,8 @@ TEST_F(EditorSettings, FontMessagesChangeTheTable) {
     send(EFM_SETDEFAULTFONT, 0, reinterpret_cast<LPARAM>(&def));
     send(EFM_GETFONTTOREC, 0, reinterpret_cast<LPARAM>(&f));
     EXPECT_STREQ(f.ftFaceName, "Courier New");
-    EXPECT_EQ(send(EFM_GETFONTITEM, 0), reinterpret_cast<LRESULT>(engine().FFonts->GetFormatItem(0)));
+    EXPECT_EQ(send(EFM_GETFONTITEM, 0),
+              reinterpret_cast<LRESULT>(Internals(engine()).FFonts->GetFormatItem(0)));
 }
 
 TEST_F(EditorSettings, SizesFromAHostStaySizes) {

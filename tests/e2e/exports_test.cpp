@@ -1,6 +1,7 @@
 // The functions the library exports beside its window classes, used as a host uses them:
 // with format entries an editor hands out and a device context of the host's.
 #include "e2e/layout_test.h"
+#include "engine/editor_internals.h"
 #include "platform/core/global_memory.h"
 #include "platform/core/resources.h"
 #include "platform/graphics_support/graphics_support.h"
@@ -30,17 +31,17 @@ protected:
 constexpr COLORREF red = RGB(255, 0, 0), blue = RGB(0, 0, 255), green = RGB(0, 160, 0);
 
 TEST_F(Exports, AFontsHeightMakesRoomForItsShadow) {
-    TCharFormat f = engine().FFonts->GetFormatItem(0)->FAttributes;
+    TCharFormat f = Internals(engine()).FFonts->GetFormatItem(0)->FAttributes;
     f.ftShadow = 2;
     const std::uint8_t id = add_format(f);
     const int plain = feGetFontHeight(font_entry(0));
-    EXPECT_EQ(plain, engine().FFonts->GetFormatItem(0)->FFontHeight + 4);
+    EXPECT_EQ(plain, Internals(engine()).FFonts->GetFormatItem(0)->FFontHeight + 4);
     EXPECT_EQ(feGetFontHeight(font_entry(id)), plain + 2);
     EXPECT_EQ(feGetFontHeight(nullptr), 0);
 }
 
 TEST_F(Exports, AFontPreviewDrawsTheFaceNameOrAtMost255CharactersWithItsShadow) {
-    TCharFormat f = engine().FFonts->GetFormatItem(0)->FAttributes;
+    TCharFormat f = Internals(engine()).FFonts->GetFormatItem(0)->FAttributes;
     f.ftColor = red;
     f.ftShadow = 2;
     f.ftShadColor = blue;

@@ -1,6 +1,7 @@
 // The Open and Save As commands: the host's say through the file-command notification,
 // the file dialogs' requests and answers, and the messages of failures.
 #include "e2e/document_test.h"
+#include "engine/editor_internals.h"
 #include "engine/prompts.h"
 
 #include <sys/stat.h>
@@ -136,7 +137,7 @@ TEST_F(FileCommands, TextFilesLoadAsTheirUnitsThroughTheFilterOrTheQuestion) {
     EXPECT_EQ(text(editor), u"\uFEFFab\r\ncd "); // the mark of no object became a space
     EXPECT_EQ(SendMessageW(editor, EFM_GETFONTCOUNT, 0, 0), 1);
     EXPECT_NE(SendMessageW(editor, EFM_GETMODIFIED, 0, 0), 0); // left as it was
-    EXPECT_EQ(engine(editor).FLines->Count(), 2);
+    EXPECT_EQ(Internals(engine(editor)).FLines->Count(), 2);
     // Not a document: asked, and loaded as text on Yes.
     write(dir / "other.zdf", Bytes{'h', 0, 'i', 0, 0x21, 0});
     Bytes padded = file(dir / "other.zdf");

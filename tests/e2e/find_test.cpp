@@ -1,5 +1,6 @@
 // Find and replace through the messages a host (or the find dialogs) sends.
 #include "e2e/editing_test.h"
+#include "engine/editor_internals.h"
 
 namespace zeledit::test {
 namespace {
@@ -19,15 +20,18 @@ protected:
         return SendMessageW(editor, EFM_REPLACEALL, static_cast<WPARAM>(filter),
                             reinterpret_cast<LPARAM>(&r));
     }
-    std::uint32_t caret() const { return engine().edInfo.eiIndex; }
-    bool selecting() const { return engine().edInfo.eiSelecting; }
+    std::uint32_t caret() const { return Internals(engine()).edInfo.eiIndex; }
+    bool selecting() const { return Internals(engine()).edInfo.eiSelecting; }
     TCharFormat bold() const {
-        TCharFormat f = engine().FFonts->GetFormatItem(0)->FAttributes;
+        TCharFormat f = Internals(engine()).FFonts->GetFormatItem(0)->FAttributes;
         f.ftAttr = 1;
         return f;
     }
     bool bold_at(std::uint32_t i) const {
-        return (engine().FFonts->GetFormatItem(engine().FBuffer->FormatAt(i))->FAttributes.ftAttr & 1) != 0;
+        return (Internals(engine())
+                    .FFonts->GetFormatItem(Internals(engine()).FBuffer->FormatAt(i))
+                    ->FAttributes.ftAttr &
+                1) != 0;
     }
 };
 
@@ -58,8 +62,8 @@ TEST_F(Find, WholeWordsEndAtBoundariesNotAtDigitsOrHyphens) {
 TEST_F(Find, TheFormatFilterTakesTheWholeByte) {
     const std::uint8_t b = add_font(12, 1);
     set_text(u"word word word");
-    for (std::uint32_t i = 5; i < 9; ++i) engine().FBuffer->FormatByte(i) = b;
-    engine().FBuffer->FormatByte(10) = static_cast<std::uint8_t>(b | 0x80); // marked
+    for (std::uint32_t i = 5; i < 9; ++i) Internals(engine()).FBuffer->FormatByte(i) = b;
+    Internals(engine()).FBuffer->FormatByte(10) = static_cast<std::uint8_t>(b | 0x80); // marked
     EXPECT_EQ(find(u"word", 0, 0, b), 5);
     EXPECT_EQ(find(u"word", -1, 0, b), -1);
 }
@@ -81,8 +85,8 @@ TEST_F(Find, AFormatRunStopsAtObjectsBreaksAndOtherFormats) {
     const std::uint8_t b = add_font(12, 1);
     set_text(u"ab cd\x01"
              u"ef\r\ngh");
-    for (std::uint32_t i : {1u, 2u, 3u, 4u, 6u, 7u, 10u}) engine().FBuffer->FormatByte(i) = b;
-    engine().FBuffer->FormatByte(5) = add_picture();
+    for (std::uint32_t i : {1u, 2u, 3u, 4u, 6u, 7u, 10u}) Internals(engine()).FBuffer->FormatByte(i) = b;
+    Internals(engine()).FBuffer->FormatByte(5) = add_picture();
     char16_t run[4]{};
     TFindFormatRecord r{0, run, 1, 4};
     EXPECT_EQ(SendMessageW(editor, EFM_FINDFORMAT, b, reinterpret_cast<LPARAM>(&r)), 1);
@@ -102,7 +106,7 @@ TEST_F(Find, AParagraphIsSelectedWithoutItsBreak) {
     TParaFormat shaded = para(0);
     shaded.ptShading = RGB(1, 2, 3);
     SendMessageW(editor, EFM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&shaded));
-    const std::uint8_t id = engine().FParas->GetParaAttr(9);
+    const std::uint8_t id = Internals(engine()).FParas->GetParaAttr(9);
     ASSERT_NE(id, 0);
     EXPECT_EQ(SendMessageW(editor, EFM_FINDPARA, id, 0), 1);
     EXPECT_EQ(selected(), u"second");
@@ -150,7 +154,7 @@ TEST_F(Find, ReplaceAllStartsAtTheCaretAndNeverRevisitsItsWork) {
     EXPECT_EQ(replace_all(u"aa", u"", &f), 2); // ends at the text's end and stops there
     EXPECT_TRUE(bold_at(10));
     EXPECT_FALSE(bold_at(0));
-    const std::uint8_t b = engine().FBuffer->FormatAt(10);
+    const std::uint8_t b = Internals(engine()).FBuffer->FormatAt(10);
     SendMessageW(editor, EFM_SETINDEX, 0, 0);
     EXPECT_EQ(replace_all(u"", u"x", nullptr, b), 0); // no text and no format: nothing
     EXPECT_EQ(replace_all(u"", u"", &f, b), 2);       // runs of a format, given that same format

@@ -1,6 +1,7 @@
 // Format code text written from and read into an editor window, as a host does with the
 // two exports.
 #include "e2e/editing_test.h"
+#include "engine/editor_internals.h"
 
 namespace zeledit::test {
 namespace {
@@ -20,16 +21,18 @@ protected:
         docReformatSpecText(editor, s.c_str());
     }
     const TCharFormat& font(std::uint32_t i) const {
-        return engine().FFonts->GetFormatItem(engine().FBuffer->FormatAt(i))->FAttributes;
+        return Internals(engine())
+            .FFonts->GetFormatItem(Internals(engine()).FBuffer->FormatAt(i))
+            ->FAttributes;
     }
     std::uint8_t add(COLORREF colour, std::uint8_t attr = 0) {
-        TCharFormat f = engine().FDefaultCharFormat;
+        TCharFormat f = Internals(engine()).FSettings.FDefaultCharFormat;
         f.ftColor = colour;
         f.ftAttr = attr;
-        return static_cast<std::uint8_t>(engine().FFonts->AddFontFormat(&f));
+        return static_cast<std::uint8_t>(Internals(engine()).FFonts->AddFontFormat(&f));
     }
     void set_format(std::uint32_t from, std::uint32_t to, std::uint8_t id) {
-        for (std::uint32_t i = from; i < to; ++i) engine().FBuffer->FormatByte(i) = id;
+        for (std::uint32_t i = from; i < to; ++i) Internals(engine()).FBuffer->FormatByte(i) = id;
     }
 };
 
@@ -53,9 +56,9 @@ TEST_F(FormatCode, TheDefaultColourIsWrittenAsBlackAndBreaksReturnToTheDefaults)
     set_format(4, 5, add(0, 1)); // bold before the paragraph end
     EXPECT_EQ(written(), u"a~CFF0000X~C000000b\\~Bc~B\r\nd");
     set_text(u"ab");
-    TCharFormat raised = engine().FDefaultCharFormat;
+    TCharFormat raised = Internals(engine()).FSettings.FDefaultCharFormat;
     raised.ftScript = 2; // no code stands for it: writing one would swallow the next letter
-    set_format(1, 2, static_cast<std::uint8_t>(engine().FFonts->AddFontFormat(&raised)));
+    set_format(1, 2, static_cast<std::uint8_t>(Internals(engine()).FFonts->AddFontFormat(&raised)));
     EXPECT_EQ(written(), u"ab");
     set_text(u"ab\x01\tc");
     EXPECT_EQ(written(), u"ab\tc"); // the object mark goes, the tab stays

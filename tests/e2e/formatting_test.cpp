@@ -1,6 +1,7 @@
 // Character and paragraph formats given through keys, commands and messages, as a host and a
 // person give them.
 #include "e2e/editing_test.h"
+#include "engine/editor_internals.h"
 
 #include <cstring>
 
@@ -18,12 +19,14 @@ protected:
         return f;
     }
     bool bold_at(std::uint32_t i) const { return (font_at(i).ftAttr & 1) != 0; }
-    TParaFormat para_at(std::uint32_t i) const { return engine().FParas->GetParaOfIndex(i)->FAttributes; }
+    TParaFormat para_at(std::uint32_t i) const {
+        return Internals(engine()).FParas->GetParaOfIndex(i)->FAttributes;
+    }
     void select(std::uint32_t from, std::uint32_t to) {
         SendMessageW(editor, EFM_SETSELTEXT, 0, MAKELPARAM(from, to));
     }
     std::uint8_t add_face(const char* face) {
-        TCharFormat f = engine().FFonts->GetFormatItem(0)->FAttributes;
+        TCharFormat f = Internals(engine()).FFonts->GetFormatItem(0)->FAttributes;
         std::strcpy(f.ftFaceName, face);
         return static_cast<std::uint8_t>(SendMessageW(
             editor, EFM_ADDFONTFORMAT, reinterpret_cast<WPARAM>(editor), reinterpret_cast<LPARAM>(&f)));
@@ -91,7 +94,7 @@ TEST_F(Formatting, EveryStyleReadsAndWritesItsOwnField) {
 TEST_F(Formatting, OneAttributeTakesTheLastSelectedCharactersFormat) {
     const std::uint8_t arial = add_face("Liberation Sans");
     set_text(u"ab", 0);
-    engine().FBuffer->FormatByte(1) = arial;
+    Internals(engine()).FBuffer->FormatByte(1) = arial;
     select(0, 2);
     SendMessageW(editor, EFM_APPLYFONT, 2, RGB(200, 0, 0));
     for (std::uint32_t i = 0; i < 2; ++i) {
@@ -114,7 +117,7 @@ TEST_F(Formatting, OneAttributeTakesTheLastSelectedCharactersFormat) {
 TEST_F(Formatting, QuickFormatsReplaceEveryAttributeAndClearMarks) {
     const std::uint8_t big = add_font(24, 1);
     set_text(u"abc", 0);
-    engine().FBuffer->FormatByte(1) |= 0x80; // a marked character
+    Internals(engine()).FBuffer->FormatByte(1) |= 0x80; // a marked character
     select(0, 3);
     key('0' + big, false, true);
     for (std::uint32_t i = 0; i < 3; ++i) EXPECT_EQ(byte_at(i), big) << i;
@@ -161,7 +164,7 @@ TEST_F(Formatting, ParagraphPartsGoUpToTheLastSelectedCharacter) {
 
 TEST_F(Formatting, ABulletHangsFromItsIndentAndLeavesItWhenRemoved) {
     set_text(u"item", 0);
-    TBullet& last = engine().LastBullet;
+    TBullet& last = Internals(engine()).FSettings.LastBullet;
     last.blHanging = 1;
     last.blIndent = 0.25;
     last.blChar = 0xB7;
@@ -185,8 +188,8 @@ TEST_F(Formatting, AlignmentWalksTheSameParagraphsAsFormats) {
     set_text(u"one\r\ntwo", 0);
     select(0, 5);
     key('R', false, true);
-    EXPECT_EQ(engine().FParas->GetParaAlign(0), 2);
-    EXPECT_EQ(engine().FParas->GetParaAlign(5), 0);
+    EXPECT_EQ(Internals(engine()).FParas->GetParaAlign(0), 2);
+    EXPECT_EQ(Internals(engine()).FParas->GetParaAlign(5), 0);
 }
 
 TEST_F(Formatting, ClearingFormatsKeepsAlignments) {
@@ -203,7 +206,7 @@ TEST_F(Formatting, ClearingFormatsKeepsAlignments) {
     EXPECT_EQ(SendMessageW(editor, EFM_GETFONTCOUNT, 0, 0), 1);
     EXPECT_EQ(SendMessageW(editor, EFM_GETPARACOUNT, 0, 0), 1);
     EXPECT_EQ(byte_at(0), 0);
-    EXPECT_EQ(engine().FParas->GetParaAlign(5), 1);
+    EXPECT_EQ(Internals(engine()).FParas->GetParaAlign(5), 1);
     EXPECT_EQ(count(EFN_FORMATCHANGED), 1);
     EXPECT_LT(lines().Line(0)->LineHeight(), 30);
 }
@@ -218,25 +221,25 @@ TEST_F(Formatting, EmptyParagraphsCollapseAndParagraphsGoByFormat) {
     SendMessageW(editor, EFM_SETINDEX, 0, 0);
     SendMessageW(editor, EFM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&shaded));
     SendMessageW(editor, EFM_SETSELTEXT, 0, MAKELPARAM(4, 6)); // the caret at the end
-    SendMessageW(editor, EFM_DELETEPARAS, engine().FParas->GetParaAttr(0), 0);
+    SendMessageW(editor, EFM_DELETEPARAS, Internals(engine()).FParas->GetParaAttr(0), 0);
     EXPECT_EQ(text(), u"\r\nb");
-    EXPECT_EQ(engine().edInfo.eiIndex, 3u); // the caret stays within the text
-    EXPECT_FALSE(engine().edInfo.eiSelecting);
+    EXPECT_EQ(Internals(engine()).edInfo.eiIndex, 3u); // the caret stays within the text
+    EXPECT_FALSE(Internals(engine()).edInfo.eiSelecting);
 }
 
 TEST_F(Formatting, DeletedParagraphsTakeTheirPicturesAlong) {
     set_text(u"a\x01\r\nb\x01", 0);
     const std::uint8_t gone = add_picture(), kept = add_picture();
-    engine().FBuffer->FormatByte(1) = gone;
-    engine().FBuffer->FormatByte(5) = kept;
+    Internals(engine()).FBuffer->FormatByte(1) = gone;
+    Internals(engine()).FBuffer->FormatByte(5) = kept;
     TParaFormat shaded = para_at(0);
     shaded.ptShading = RGB(5, 5, 5);
     SendMessageW(editor, EFM_SETINDEX, 0, 0);
     SendMessageW(editor, EFM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&shaded));
-    SendMessageW(editor, EFM_DELETEPARAS, engine().FParas->GetParaAttr(0), 0);
+    SendMessageW(editor, EFM_DELETEPARAS, Internals(engine()).FParas->GetParaAttr(0), 0);
     EXPECT_EQ(text(), u"b\x01");
     ASSERT_EQ(SendMessageW(editor, EFM_GETOBJECTCOUNT, 0, 0), 1);
-    EXPECT_NE(engine().FObjects->FindByID(kept), nullptr);
+    EXPECT_NE(Internals(engine()).FObjects->FindByID(kept), nullptr);
 }
 
 TEST_F(Formatting, TableAccessorsRefuseIdentifiersOutsideTheTable) {

@@ -1,5 +1,6 @@
 // The highlight and the marks through the messages a host sends.
 #include "e2e/editing_test.h"
+#include "engine/editor_internals.h"
 
 #include <string>
 
@@ -13,10 +14,11 @@ protected:
         SendMessageW(editor, EFM_GETHIGHLIGHTTEXT, size, reinterpret_cast<LPARAM>(out.data()));
         return out.substr(0, out.find(u'\0'));
     }
-    bool marked(std::uint32_t i) const { return (engine().FBuffer->FormatByte(i) & 0x80) != 0; }
+    bool marked(std::uint32_t i) const { return (Internals(engine()).FBuffer->FormatByte(i) & 0x80) != 0; }
     std::u16string marks() const {
         std::u16string out;
-        for (std::uint32_t i = 0; i < engine().FBuffer->TextLength(); ++i) out += marked(i) ? u'x' : u'.';
+        for (std::uint32_t i = 0; i < Internals(engine()).FBuffer->TextLength(); ++i)
+            out += marked(i) ? u'x' : u'.';
         return out;
     }
 };
@@ -27,13 +29,13 @@ TEST_F(Highlight, ARangeIsOrderedLimitedAndIncludesItsEnd) {
     EXPECT_EQ(highlighted(), u"two");
     EXPECT_EQ(highlighted(3), u"tw"); // room for the zero
     SendMessageW(editor, EFM_SETHIGHLIGHT, 8, 500);
-    EXPECT_EQ(engine().edInfo.eiHighEnd, 13);
+    EXPECT_EQ(Internals(engine()).edInfo.eiHighEnd, 13);
     EXPECT_EQ(highlighted(), u"three");
     SendMessageW(editor, EFM_SETHIGHLIGHT, 5, 5);
     EXPECT_EQ(highlighted(), u"");
     SendMessageW(editor, EFM_SETHIGHLIGHTSTYLE, 0x10001, RGB(1, 2, 3));
-    EXPECT_EQ(+engine().edInfo.eiHighlightStyle, 1);
-    EXPECT_EQ(+engine().edInfo.eiHighColor, RGB(1, 2, 3));
+    EXPECT_EQ(+Internals(engine()).edInfo.eiHighlightStyle, 1);
+    EXPECT_EQ(+Internals(engine()).edInfo.eiHighColor, RGB(1, 2, 3));
 }
 
 TEST_F(Highlight, AWordOfTwoLettersOrMoreIsHighlightedWhole) {
@@ -55,7 +57,7 @@ TEST_F(Highlight, AHighlightBelowTheWindowIsScrolledIntoView) {
     SendMessageW(editor, EFM_SETHIGHLIGHT, text.size(), text.size() + 5);
     const std::int32_t line = line_of(static_cast<std::uint32_t>(text.size()));
     EXPECT_EQ(lines().FTopLine, line);
-    EXPECT_EQ(engine().edInfo.eiIndex, lines().Line(line)->At); // the caret follows the view
+    EXPECT_EQ(Internals(engine()).edInfo.eiIndex, lines().Line(line)->At); // the caret follows the view
     SendMessageW(editor, EFM_SETHIGHLIGHT, 0, 3);
     EXPECT_EQ(lines().FTopLine, 0);
 }
@@ -76,8 +78,8 @@ TEST_F(Highlight, WordMarksSkipSpacesAndBreaksAndAFormatClearsThem) {
     SendMessageW(editor, EFM_CLEARMARKS, 0, 0);
     EXPECT_EQ(marks(), u".............");
     SendMessageW(editor, EFM_SETMARKTYPE, 1, RGB(0, 0, 255));
-    EXPECT_EQ(+engine().edInfo.eiState, 1);
-    EXPECT_EQ(+engine().edInfo.eiStateColor, RGB(0, 0, 255));
+    EXPECT_EQ(+Internals(engine()).edInfo.eiState, 1);
+    EXPECT_EQ(+Internals(engine()).edInfo.eiStateColor, RGB(0, 0, 255));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Incremental layout after random edits gives exactly the lines a full layout gives.
 #include "e2e/layout_test.h"
 #include "e2e/random_edits.h"
+#include "engine/editor_internals.h"
 
 #include <random>
 #include <tuple>
@@ -48,7 +49,7 @@ TEST_F(IncrementalLayout, TypingInALineWithRoomShiftsTheLinesBelow) {
     std::vector<std::uint32_t> starts;
     for (std::int32_t i = line + 1; i < count; ++i) starts.push_back(lines().Line(i)->At);
     const std::uint32_t at = lines().Line(line)->At;
-    ASSERT_TRUE(engine().FBuffer->InsertChar(u"i", 0, 1, at));
+    ASSERT_TRUE(Internals(engine()).FBuffer->InsertChar(u"i", 0, 1, at));
     ASSERT_TRUE(engine().RepaintChar(line_at(at), 1));
     ASSERT_EQ(lines().Count(), count);
     for (std::int32_t i = line + 1; i < count; ++i)
@@ -68,7 +69,8 @@ TEST_F(IncrementalLayout, TypingPaintsWhatAFullRepaintPaints) {
     };
     const char16_t keys[] = {u'x', u'w', u' ', u'.', 8, 8, 13, u'\t'};
     for (int step = 0; step < 60; ++step) {
-        if (step % 3 == 0) SendMessageW(editor, EFM_SETTOPINDEX, draw() % engine().FBuffer->TextLength(), 0);
+        if (step % 3 == 0)
+            SendMessageW(editor, EFM_SETTOPINDEX, draw() % Internals(engine()).FBuffer->TextLength(), 0);
         // A place in view, so that the keystroke paints rather than scrolls.
         const std::uint32_t top = lines().Line(lines().FTopLine)->At;
         const std::uint32_t end = lines().Line(std::max(lines().FTopLine, lines().FBottomLine - 1))->At;

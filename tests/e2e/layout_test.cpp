@@ -1,6 +1,7 @@
 // Line layout through the editor: breaking, tabs, spacing, borders, bullets and floated
 // objects, with widths taken from the same font measurements the layout makes.
 #include "e2e/layout_test.h"
+#include "engine/editor_internals.h"
 #include "model/device_metrics.h"
 #include "objects/picture_object.h"
 #include "platform/graphics_support/graphics_support.h"
@@ -50,7 +51,7 @@ TEST_F(Layout, AUnitWiderThanTheLineStaysAlone) {
     set_text(u"WW", big);
     ASSERT_GE(lines().Count(), 2);
     EXPECT_EQ(lines().Line(1)->At, 1u);
-    EXPECT_EQ(lines().Line(1)->GetLineLength(*engine().FBuffer, 2), 1u);
+    EXPECT_EQ(lines().Line(1)->GetLineLength(*Internals(engine()).FBuffer, 2), 1u);
 }
 
 TEST_F(Layout, TabsGoToTheNextStop) {
@@ -128,8 +129,8 @@ TEST_F(Layout, LoneLineEndsBreakLinesWithoutHidingText) {
     ASSERT_EQ(lines().Count(), 3);
     EXPECT_EQ(lines().Line(1)->At, 3u); // "c" follows the LF
     EXPECT_EQ(lines().Line(2)->At, 6u);
-    EXPECT_FALSE(lines().Line(0)->IsFirstLine(*engine().FBuffer) &&
-                 lines().Line(1)->IsFirstLine(*engine().FBuffer));
+    EXPECT_FALSE(lines().Line(0)->IsFirstLine(*Internals(engine()).FBuffer) &&
+                 lines().Line(1)->IsFirstLine(*Internals(engine()).FBuffer));
 }
 
 class FloatedLayout : public Layout {
@@ -139,11 +140,11 @@ protected:
         std::vector<std::uint32_t> argb(std::size_t(width_px) * height_px, 0xFF808080);
         TObjectInfo info{};
         info.oiStyle = objects::osPicture;
-        info.oiID = engine().FObjects->GetNewID();
+        info.oiID = Internals(engine()).FObjects->GetNewID();
         info.oiFloated = 1;
         info.oiWrapText = 1;
-        engine().FObjects->AddObject(std::make_unique<objects::TPictureObj>(
-            &engine().edInfo, info,
+        Internals(engine()).FObjects->AddObject(std::make_unique<objects::TPictureObj>(
+            &Internals(engine()).edInfo, info,
             platform::UniqueGlobal(platform::make_packed_dib(width_px, height_px, argb))));
         SendMessageW(editor, EFM_ENABLEFITOBJS, 0, 0);
     }
@@ -152,7 +153,7 @@ protected:
 TEST_F(FloatedLayout, LinesBesideAnObjectStartPastIt) {
     add_float(100, 40);
     set_text(u"some words beside a picture that floats on the left of the text");
-    const auto& o = *engine().FObjects->Item(0);
+    const auto& o = *Internals(engine()).FObjects->Item(0);
     EXPECT_EQ(lines().Line(0)->FRegion.Left, o.Width());
     EXPECT_EQ(lines().Line(0)->FRegion.MoreHeight, 0);
 }
@@ -161,7 +162,7 @@ TEST_F(FloatedLayout, ALineWithoutHalfAnInchBesideAnObjectGoesBelowIt) {
     editor = make_editor(140);
     add_float(120, 40);
     set_text(u"pushed");
-    const auto& o = *engine().FObjects->Item(0);
+    const auto& o = *Internals(engine()).FObjects->Item(0);
     EXPECT_EQ(lines().Line(0)->FRegion.MoreHeight, o.Position() + o.Height());
     EXPECT_EQ(SendMessageW(editor, EFM_GETDOCUMENTHEIGHT, 0, 0), lines().Line(0)->TotalHeight());
 }
@@ -174,7 +175,7 @@ TEST_F(Layout, FormatsFromFilesWithHugeValuesLayOutWithoutOverflow) {
     para().ptBullet = {1, "Symbol", 183, 10, 0, 1, 1e300};
     set_text(u"a\tb c\r\nd");
     EXPECT_GE(lines().Count(), 1);
-    engine().edInfo.eiIndex = 2;
+    Internals(engine()).edInfo.eiIndex = 2;
     engine().UpdateCaret();
     UpdateWindow(editor);
 }
@@ -206,7 +207,7 @@ TEST_F(Layout, RangesAndLinesInvalidateTheirBands) {
     EXPECT_EQ(band.top, lines().GetAbsPos(2));
     // A line's record for painting: its values, where it stands and what it ends.
     lines().GetLineInfo(1, 40);
-    const model::TLineInfo& info = engine().edInfo.eiCurrentLine;
+    const model::TLineInfo& info = Internals(engine()).edInfo.eiCurrentLine;
     EXPECT_EQ(info.tmIndex, lines().Line(1)->At);
     EXPECT_EQ(info.tmLength, 5u);
     EXPECT_FALSE(info.tmFirstLine);

@@ -5,6 +5,7 @@
 #include <zeledit/headless.h>
 #include <zeledit/zeledit.h>
 
+#include "engine/editor_internals.h"
 #include "engine/format_editor.h"
 
 #include <gtest/gtest.h>
@@ -35,10 +36,10 @@ protected:
     engine::TFormatEditor& engine(HWND w = nullptr) const {
         return *static_cast<engine::TFormatEditor*>(GetPropW(w != nullptr ? w : editor, u"EDOBJ"));
     }
-    display::TEditorLines& lines(HWND w = nullptr) const { return *engine(w).FLines; }
+    display::TEditorLines& lines(HWND w = nullptr) const { return *Internals(engine(w)).FLines; }
     // Replaces the text; every character takes `format`, paragraphs format 0.
     void set_text(std::u16string_view text, std::uint8_t format = 0, HWND w = nullptr) {
-        auto& b = *engine(w).FBuffer;
+        auto& b = *Internals(engine(w)).FBuffer;
         std::vector<std::uint8_t> formats(text.size() + 2, format);
         for (std::size_t i = 0; i < text.size(); ++i)
             if (text[i] == 13 || text[i] == 10) formats[i] = 0;
@@ -47,17 +48,17 @@ protected:
         engine(w).GetLines();
     }
     std::uint8_t add_font(int points, int attr = 0, int underline = 0) {
-        TCharFormat f = engine().FFonts->GetFormatItem(0)->FAttributes;
+        TCharFormat f = Internals(engine()).FFonts->GetFormatItem(0)->FAttributes;
         f.ftHeight = static_cast<std::int16_t>(points);
         f.ftAttr = static_cast<std::uint8_t>(attr);
         f.ftUnderline = static_cast<std::int16_t>(underline);
-        return static_cast<std::uint8_t>(engine().FFonts->AddFontFormat(&f));
+        return static_cast<std::uint8_t>(Internals(engine()).FFonts->AddFontFormat(&f));
     }
-    TParaFormat& para(int i = 0) { return engine().FParas->GetFormatItem(i)->FAttributes; }
+    TParaFormat& para(int i = 0) { return Internals(engine()).FParas->GetFormatItem(i)->FAttributes; }
     // The width the layout gives a string in a format: one code unit at a time.
     int width(std::u16string_view s, std::uint8_t format = 0) const {
         HDC dc = GetDC(editor);
-        SelectObject(dc, engine().FFonts->GetFormatItem(format)->FFontHandle);
+        SelectObject(dc, Internals(engine()).FFonts->GetFormatItem(format)->FFontHandle);
         int total = 0;
         for (char16_t c : s) {
             SIZE size{};

@@ -1,6 +1,7 @@
 // The mouse over an editor window, with real (synthetic) input: clicks, drags, double clicks,
 // the cursor's shape, the right button, the mouse pause and dragging a floating object.
 #include "e2e/editing_test.h"
+#include "engine/editor_internals.h"
 #include "objects/picture_object.h"
 #include "platform/graphics_support/graphics_support.h"
 
@@ -37,7 +38,7 @@ TEST_F(Mouse, AClickedLinkOrCommentIsReportedAndStartsNoSelection) {
     set_text(u"see the site or the note here");
     const TInsertHyperLink link{8, 12, "https://example.org", 7};
     SendMessageW(editor, EFM_INSERTHYPERLINK, 0, reinterpret_cast<LPARAM>(&link));
-    engine().FLinks->SetHyperLinkAt(20, 24, u"~Bsee~B this", 0, "");
+    Internals(engine()).FLinks->SetHyperLinkAt(20, 24, u"~Bsee~B this", 0, "");
     const THyperTextInfo* reported = nullptr;
     const TCommentInfo* comment = nullptr;
     std::u16string comment_text;
@@ -56,7 +57,7 @@ TEST_F(Mouse, AClickedLinkOrCommentIsReportedAndStartsNoSelection) {
     ASSERT_NE(reported, nullptr);
     EXPECT_EQ(+reported->ikData, 7);
     EXPECT_STREQ(reported->ikText, "https://example.org");
-    EXPECT_FALSE(engine().IsLeftDown);
+    EXPECT_FALSE(Internals(engine()).FMouse.IsLeftDown);
     click(at(22));
     ASSERT_NE(comment, nullptr);
     EXPECT_EQ(comment_text, u"~Bsee~B this");
@@ -69,7 +70,7 @@ TEST_F(Mouse, ALinkAtTheEndOfALineIsNotClickedRightOfItsEnd) {
     SendMessageW(editor, EFM_INSERTHYPERLINK, 0, reinterpret_cast<LPARAM>(&link));
     const POINT end = at(7);
     click({end.x + 60, end.y});
-    EXPECT_EQ(engine().edInfo.eiIndex, 7u);
+    EXPECT_EQ(Internals(engine()).edInfo.eiIndex, 7u);
     EXPECT_EQ(count(EFN_HYPERLINK), 0);
 }
 
@@ -80,29 +81,29 @@ TEST_F(Mouse, TheLinkUnderTheMouseIsHighlighted) {
     const POINT over = at(10);
     hl::MouseMove(over.x, over.y);
     hl::PumpMessages();
-    EXPECT_EQ(engine().edInfo.eiHighStart, 8);
-    EXPECT_EQ(engine().edInfo.eiHighEnd, 11);
+    EXPECT_EQ(Internals(engine()).edInfo.eiHighStart, 8);
+    EXPECT_EQ(Internals(engine()).edInfo.eiHighEnd, 11);
     const POINT away = at(2);
     hl::MouseMove(away.x, away.y);
     hl::PumpMessages();
-    EXPECT_EQ(engine().edInfo.eiHighStart, engine().edInfo.eiHighEnd);
+    EXPECT_EQ(Internals(engine()).edInfo.eiHighStart, Internals(engine()).edInfo.eiHighEnd);
 }
 
 TEST_F(Mouse, AClickPlacesTheCaretAndADragSelects) {
     set_text(u"hello brave world");
     click(at(6));
-    EXPECT_EQ(engine().edInfo.eiIndex, 6u);
+    EXPECT_EQ(Internals(engine()).edInfo.eiIndex, 6u);
     drag(at(0), at(5));
     EXPECT_EQ(selected(), u"hello");
     EXPECT_EQ(GetCapture(), nullptr);
     drag(at(11), at(6)); // from right to left
     EXPECT_EQ(selected(), u"brave");
-    EXPECT_EQ(engine().edInfo.eiSelStart, 11u); // the anchor
+    EXPECT_EQ(Internals(engine()).edInfo.eiSelStart, 11u); // the anchor
     SendMessageW(editor, EFM_SETEDITORSTATE, 1, 0);
     click(at(3));
     drag(at(0), at(5));
     EXPECT_EQ(selected(), u"");
-    EXPECT_EQ(engine().edInfo.eiIndex, 0u); // nor does the caret follow
+    EXPECT_EQ(Internals(engine()).edInfo.eiIndex, 0u); // nor does the caret follow
 }
 
 TEST_F(Mouse, ADoubleClickSelectsTheWordAndTellsTheHost) {
@@ -186,7 +187,7 @@ TEST_F(Mouse, TheRightButtonMovesTheCaretOnlyWithoutASelection) {
     const POINT p = at(7);
     hl::Click(hl::Button::Right, p.x, p.y);
     hl::PumpMessages();
-    EXPECT_EQ(engine().edInfo.eiIndex, 7u);
+    EXPECT_EQ(Internals(engine()).edInfo.eiIndex, 7u);
     EXPECT_TRUE(host->saw(EFN_RIGHTCLICK, 7));
     SendMessageW(editor, EFM_SETSELTEXT, 0, MAKELPARAM(0, 5));
     hl::Click(hl::Button::Right, p.x, p.y);
@@ -203,12 +204,12 @@ TEST_F(Mouse, AFloatingObjectIsDraggedWithinTheTextArea) {
     info.oiWrapText = 0;
     info.oiMargins = {10.0, 0.0, 0.0, 0.0};
     std::vector<std::uint32_t> argb(40 * 30, 0xFF0000FF);
-    engine().FObjects->AddObject(std::make_unique<objects::TPictureObj>(
-        &engine().edInfo, info, platform::UniqueGlobal(platform::make_packed_dib(40, 30, argb))));
+    Internals(engine()).FObjects->AddObject(std::make_unique<objects::TPictureObj>(
+        &Internals(engine()).edInfo, info, platform::UniqueGlobal(platform::make_packed_dib(40, 30, argb))));
     engine().GetLines();
     InvalidateRect(editor, nullptr, TRUE);
     hl::PumpMessages();
-    objects::TObjectItem& picture = *engine().FObjects->FindByID(1);
+    objects::TObjectItem& picture = *Internals(engine()).FObjects->FindByID(1);
     const RECT r = picture.ObjectRect();
     ASSERT_GT(r.right, r.left);
     drag({r.left + 5, r.top + 5}, {r.left + 65, r.top + 25});
@@ -218,7 +219,8 @@ TEST_F(Mouse, AFloatingObjectIsDraggedWithinTheTextArea) {
     drag({moved.left + 5, moved.top + 5}, {moved.left - 500, moved.top + 5}); // not past the left edge
     EXPECT_EQ(picture.Info.oiMargins.omLeft, 0.0);
     key('Z', false, true); // the document is loaded again: its objects are new ones
-    EXPECT_NEAR(engine().FObjects->FindByID(1)->Info.oiMargins.omLeft, (r.left + 60) * 72.0 / 96, 1.0);
+    EXPECT_NEAR(Internals(engine()).FObjects->FindByID(1)->Info.oiMargins.omLeft, (r.left + 60) * 72.0 / 96,
+                1.0);
 }
 
 } // namespace

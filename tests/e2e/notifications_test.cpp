@@ -2,6 +2,7 @@
 #include <zeledit/headless.h>
 #include <zeledit/zeledit.h>
 
+#include "engine/editor_internals.h"
 #include "engine/format_editor.h"
 #include "engine/notifications.h"
 
@@ -55,22 +56,22 @@ TEST_F(Notifications, StateComesFromBeforeTheCaretPastParagraphMarks) {
     bold.ftAttr = 1;
     const auto bold_index = static_cast<std::uint8_t>(SendMessageW(
         host, EFM_ADDFONTFORMAT, reinterpret_cast<WPARAM>(host), reinterpret_cast<LPARAM>(&bold)));
-    auto& buffer = *engine().FBuffer;
+    auto& buffer = *Internals(engine()).FBuffer;
     buffer.InsertChar(u"ab\r\ncd", 0, 6, 0);
-    buffer.FormatByte(0) = bold_index; // "a" is bold, "b" plain
-    engine().edInfo.eiIndex = 2;       // just before the paragraph mark
-    engine::UpdateState(engine(), *engine().FParas->GetFormatItem(0));
+    buffer.FormatByte(0) = bold_index;      // "a" is bold, "b" plain
+    Internals(engine()).edInfo.eiIndex = 2; // just before the paragraph mark
+    engine::UpdateState(engine(), *Internals(engine()).FParas->GetFormatItem(0));
     ASSERT_EQ(states.size(), 1u);
     EXPECT_EQ(+states[0].second.stateCharFormat.ftAttr, 1); // two positions before the caret
-    EXPECT_EQ(engine().FDefFontID, bold_index);
+    EXPECT_EQ(Internals(engine()).FInput.FDefFontID, bold_index);
     EXPECT_EQ(+states[0].second.statePageWidth, 300 - 10);
-    engine().edInfo.eiIndex = 6;
-    engine::UpdateState(engine(), *engine().FParas->GetFormatItem(0));
+    Internals(engine()).edInfo.eiIndex = 6;
+    engine::UpdateState(engine(), *Internals(engine()).FParas->GetFormatItem(0));
     EXPECT_EQ(+states.back().second.stateCharFormat.ftAttr, 0);
 }
 
 TEST_F(Notifications, BufferChangesAndFormatChanges) {
-    auto& buffer = *engine().FBuffer;
+    auto& buffer = *Internals(engine()).FBuffer;
     buffer.InsertChar(u"x", 0, 1, 0);
     buffer.DeleteChar(0, 1);
     EXPECT_EQ(seen, (std::vector<UINT>{EFN_BUFFERCHANGED, EFN_BUFFERCHANGED}));

@@ -1,6 +1,7 @@
 // Documents of the older generations, written here byte by byte with their own record
 // layouts, loaded through the protocol and checked field by field after conversion.
 #include "e2e/document_test.h"
+#include "engine/editor_internals.h"
 
 #include "model/old_format_records.h"
 #include "objects/object_kinds.h"
@@ -95,8 +96,8 @@ protected:
         }
         return by_file;
     }
-    const TCharFormat& font(int i) { return engine(other).FFonts->GetFormatItem(i)->FAttributes; }
-    const TParaFormat& para(int i) { return engine(other).FParas->GetFormatItem(i)->FAttributes; }
+    const TCharFormat& font(int i) { return Internals(engine(other)).FFonts->GetFormatItem(i)->FAttributes; }
+    const TParaFormat& para(int i) { return Internals(engine(other)).FParas->GetFormatItem(i)->FAttributes; }
 
     void expect_converted_para(const TParaFormat& p) {
         EXPECT_EQ(p.ptIndent.inFirst, 1.5);
@@ -156,11 +157,11 @@ TEST_F(OldDocuments, Family2ConvertsEveryRecordAndReadsItsPicture) {
         expect_converted_para(para(0));
         EXPECT_EQ(+para(0).ptBefore, 0);
         EXPECT_EQ(+para(0).ptLineSpacing, 0u);
-        auto& objects = *engine(other).FObjects;
+        auto& objects = *Internals(engine(other)).FObjects;
         ASSERT_EQ(objects.Count(), 1);
         EXPECT_EQ(+objects.Item(0)->Info.oiStyle, objects::osPicture);
         EXPECT_EQ(+objects.Item(0)->Info.oiWidth, 3);
-        EXPECT_EQ(engine(other).FBuffer->FormatAt(3), objects.Item(0)->Info.oiID);
+        EXPECT_EQ(Internals(engine(other)).FBuffer->FormatAt(3), objects.Item(0)->Info.oiID);
     }
 }
 
@@ -210,9 +211,9 @@ TEST_F(OldDocuments, Family3CopiesShadowsScaleAndSpacing) {
     EXPECT_EQ(+para(0).ptAfter, 4);
     EXPECT_EQ(+para(0).ptLineSpacing, 5u);
     EXPECT_EQ(+para(0).ptReserved, 6);
-    ASSERT_EQ(engine(other).FObjects->Count(), 1);
-    EXPECT_STREQ(engine(other).FObjects->Item(0)->Info.oiIDText, "old picture");
-    EXPECT_EQ(engine(other).FBuffer->FormatAt(0), 1);
+    ASSERT_EQ(Internals(engine(other)).FObjects->Count(), 1);
+    EXPECT_STREQ(Internals(engine(other)).FObjects->Item(0)->Info.oiIDText, "old picture");
+    EXPECT_EQ(Internals(engine(other)).FBuffer->FormatAt(0), 1);
 }
 
 TEST_F(OldDocuments, Family4ReadsCurrentRecordsWith8BitTextAndLinks) {
@@ -233,7 +234,7 @@ TEST_F(OldDocuments, Family4ReadsCurrentRecordsWith8BitTextAndLinks) {
     ASSERT_TRUE(load(other, b.bytes));
     EXPECT_EQ(text(other), u"caf\u00e9!");
     EXPECT_EQ(SendMessageW(other, EFM_ISHYPERLINKAT, 2, 0), 1);
-    EXPECT_EQ(engine(other).FLinks->Item(0)->Info.ikData, 3);
+    EXPECT_EQ(Internals(engine(other)).FLinks->Item(0)->Info.ikData, 3);
 }
 
 TEST_F(OldDocuments, OldTemplatesAndUsesTemplateBlocks) {
@@ -258,9 +259,9 @@ TEST_F(OldDocuments, OldTemplatesAndUsesTemplateBlocks) {
 // more of what they store than their documents do.
 class TemplateFiles : public DocumentFiles {
 protected:
-    const TCharFormat& font(int i) { return engine(editor).FFonts->GetFormatItem(i)->FAttributes; }
-    const TParaFormat& para(int i) { return engine(editor).FParas->GetFormatItem(i)->FAttributes; }
-    int font_count() { return engine(editor).FFonts->Count(); }
+    const TCharFormat& font(int i) { return Internals(engine(editor)).FFonts->GetFormatItem(i)->FAttributes; }
+    const TParaFormat& para(int i) { return Internals(engine(editor)).FParas->GetFormatItem(i)->FAttributes; }
+    int font_count() { return Internals(engine(editor)).FFonts->Count(); }
     LRESULT load_template(const Bytes& b) {
         write(dir / "t.ztf", b);
         return SendMessageW(editor, EFM_LOADTEMPLATE, 0,
@@ -269,13 +270,13 @@ protected:
     // Text, format bytes and a link the template must not touch.
     void write_document() {
         put(editor, u"one\r\ntwo");
-        engine(editor).FBuffer->FormatByte(1) = 1;
+        Internals(engine(editor)).FBuffer->FormatByte(1) = 1;
         SendMessageW(editor, EFM_SETINDEX, 0, 2);
     }
     void expect_document_kept() {
         EXPECT_EQ(text(editor), u"one\r\ntwo");
-        EXPECT_EQ(engine(editor).FBuffer->FormatByte(1), 1);
-        EXPECT_EQ(engine(editor).edInfo.eiIndex, 2u);
+        EXPECT_EQ(Internals(engine(editor)).FBuffer->FormatByte(1), 1);
+        EXPECT_EQ(Internals(engine(editor)).edInfo.eiIndex, 2u);
     }
 };
 
@@ -304,7 +305,7 @@ TEST_F(TemplateFiles, Family2KeepsTheSignedHeightAndReadsTheBulletFaceFirst) {
     EXPECT_EQ(+q.ptTabs.tabs[50].tbPosition, 1.5);
     EXPECT_EQ(+q.ptBorder.btBottom.beSpace, 2.0);
     // The second character took the template's second format and is laid out with it.
-    EXPECT_GT(engine(editor).FLines->Line(0)->LineHeight(), 30);
+    EXPECT_GT(Internals(engine(editor)).FLines->Line(0)->LineHeight(), 30);
 }
 
 TEST_F(TemplateFiles, Family3TakesTheShadowColourAndReservedAsStored) {
@@ -331,7 +332,7 @@ TEST_F(TemplateFiles, Family3TakesTheShadowColourAndReservedAsStored) {
 TEST_F(TemplateFiles, AnotherDocumentsFileLendsItsTables) {
     write_document();
     put(other, u"x");
-    TCharFormat big = engine(other).FFonts->GetFormatItem(0)->FAttributes;
+    TCharFormat big = Internals(engine(other)).FFonts->GetFormatItem(0)->FAttributes;
     big.ftHeight = 40;
     SendMessageW(other, EFM_ADDFONTFORMAT, reinterpret_cast<WPARAM>(other), reinterpret_cast<LPARAM>(&big));
     ASSERT_EQ(save(other, dir / "other.zdf"), 1);
@@ -345,7 +346,7 @@ TEST_F(TemplateFiles, AnotherDocumentsFileLendsItsTables) {
 
 TEST_F(TemplateFiles, AFileWithoutWholeTablesChangesNothing) {
     write_document();
-    engine(editor).FFonts->GetFormatItem(0)->FAttributes.ftHeight = 33;
+    Internals(engine(editor)).FFonts->GetFormatItem(0)->FAttributes.ftHeight = 33;
     auto tables = [](std::uint16_t id, std::uint16_t fonts, std::uint16_t paras, std::size_t cut = 0) {
         OldBlock b(id, fonts, paras, 0, 0);
         for (int i = 0; i < fonts; ++i) b.add(char2());

@@ -1,6 +1,7 @@
 // Painting and the caret on a rendered window: colours at the baseline, borders, wave
 // underlines, the selection's inversion, the caret's place and the positions clicks hit.
 #include "e2e/layout_test.h"
+#include "engine/editor_internals.h"
 #include "model/device_metrics.h"
 #include "objects/picture_object.h"
 #include "platform/graphics_support/graphics_support.h"
@@ -18,12 +19,12 @@ class Painting : public Layout {
 protected:
     std::uint8_t add_format(COLORREF colour, int points = 11, int underline = 0,
                             COLORREF underline_colour = 0) {
-        TCharFormat f = engine().FFonts->GetFormatItem(0)->FAttributes;
+        TCharFormat f = Internals(engine()).FFonts->GetFormatItem(0)->FAttributes;
         f.ftColor = colour;
         f.ftHeight = static_cast<std::int16_t>(points);
         f.ftUnderline = static_cast<std::int16_t>(underline);
         f.ftUnderlineColor = underline_colour;
-        return static_cast<std::uint8_t>(engine().FFonts->AddFontFormat(&f));
+        return static_cast<std::uint8_t>(Internals(engine()).FFonts->AddFontFormat(&f));
     }
     void render() {
         InvalidateRect(editor, nullptr, TRUE);
@@ -60,8 +61,9 @@ TEST_F(Painting, FormatsDoNotMoveTheWordsOfAJustifiedLine) {
     const auto rightmost_ink = [&](bool alternate) {
         set_text(text, black);
         for (std::uint32_t i = 0; i < text.size(); ++i)
-            if (alternate && (i / 14) % 2 == 1) engine().FBuffer->FormatByte(i) = red; // a word and its space
-        engine().FParas->SetParaAlign(0, 3);
+            if (alternate && (i / 14) % 2 == 1)
+                Internals(engine()).FBuffer->FormatByte(i) = red; // a word and its space
+        Internals(engine()).FParas->SetParaAlign(0, 3);
         engine().GetLines();
         render();
         const display::TLineItem& line = *lines().Line(0);
@@ -83,7 +85,7 @@ TEST_F(Painting, TheSelectionInvertsAndRestoresExactly) {
     render();
     const int bottom = lines().Line(0)->TotalHeight();
     const auto before = pixels(0, bottom, 200);
-    auto& ei = engine().edInfo;
+    auto& ei = Internals(engine()).edInfo;
     ei.eiSelecting = true;
     ei.eiSelStart = 7;
     ei.eiSelEnd = 11;
@@ -141,7 +143,7 @@ TEST_F(Painting, TheCaretSpansTheTextBelowTheSpaceBefore) {
     para().ptBefore = 0;
     para().ptAlign = 0;
     set_text(u"centred");
-    engine().FParas->SetParaAlign(0, 1);
+    Internals(engine()).FParas->SetParaAlign(0, 1);
     engine().GetLines();
     engine().SetIndex(0);
     const display::TLineItem& line = *lines().Line(0);
@@ -169,8 +171,8 @@ TEST_F(Painting, ScrollingMovesTheTopLineAndTheCaret) {
     engine().UpdateScrollbar();
     SendMessageW(editor, WM_VSCROLL, SB_LINEDOWN, 0);
     EXPECT_EQ(lines().FTopLine, 1);
-    EXPECT_EQ(engine().CurrentLine, 1);
-    EXPECT_EQ(engine().edInfo.eiIndex, lines().Line(1)->At);
+    EXPECT_EQ(Internals(engine()).FView.CurrentLine, 1);
+    EXPECT_EQ(Internals(engine()).edInfo.eiIndex, lines().Line(1)->At);
     EXPECT_EQ(SendMessageW(editor, EFM_GETTOPINDEX, 0, 0), static_cast<LRESULT>(lines().Line(1)->At));
     SendMessageW(editor, WM_MOUSEWHEEL, static_cast<WPARAM>(-WHEEL_DELTA) << 16, 0);
     EXPECT_EQ(lines().FTopLine, 2);
@@ -184,15 +186,15 @@ TEST_F(Painting, ScrollingMovesTheTopLineAndTheCaret) {
     EXPECT_EQ(lines().FTopLine, 10);
     SendMessageW(editor, WM_VSCROLL, SB_PAGEDOWN, 0); // the Page Down key: a view further
     EXPECT_GT(lines().FTopLine, 20);
-    EXPECT_EQ(engine().edInfo.eiIndex, lines().Line(engine().CurrentLine)->At);
+    EXPECT_EQ(Internals(engine()).edInfo.eiIndex, lines().Line(Internals(engine()).FView.CurrentLine)->At);
     SendMessageW(editor, WM_VSCROLL, SB_TOP, 0);
     EXPECT_EQ(lines().FTopLine, 0);
-    EXPECT_EQ(engine().edInfo.eiIndex, 0u);
+    EXPECT_EQ(Internals(engine()).edInfo.eiIndex, 0u);
     // A read-only document stops where its last lines fill the view.
     SendMessageW(editor, EFM_DISABLEMODIFY, 0, 0);
     engine().UpdateScrollbar();
     engine().SetTopMostLine(1000);
-    const int view = engine().edInfo.eiBoundRect.bottom;
+    const int view = Internals(engine()).edInfo.eiBoundRect.bottom;
     EXPECT_LT(lines().GetDocumentHeight() - lines().GetAbsPos(lines().FTopLine), view);
     EXPECT_GT(lines().FTopLine, 0);
 }
@@ -232,12 +234,12 @@ TEST_F(Painting, HostControlsAndNotificationsFollowTheView) {
               received.end());
     received.clear();
     SendMessageW(editor, EFM_SETINDEX, 0, static_cast<LPARAM>(lines().Line(7)->At + 2));
-    EXPECT_EQ(engine().edInfo.eiIndex, lines().Line(7)->At + 2);
+    EXPECT_EQ(Internals(engine()).edInfo.eiIndex, lines().Line(7)->At + 2);
     EXPECT_NE(std::find(received.begin(), received.end(), std::pair<UINT, LPARAM>{EFN_UPDATESTATE, 0}),
               received.end());
     received.clear();
     SendMessageW(editor, WM_HSCROLL, SB_LINEDOWN, 0); // 8 pixels beyond the band at most
-    EXPECT_EQ(engine().OriginX, 8);
+    EXPECT_EQ(Internals(engine()).FView.OriginX, 8);
     EXPECT_NE(std::find(received.begin(), received.end(), std::pair<UINT, LPARAM>{EFN_ORIGINCHANGE, 8}),
               received.end());
     DestroyWindow(bar);
@@ -248,9 +250,9 @@ TEST_F(Painting, ShowcaseImage) {
     editor = make_editor(460);
     SetWindowPos(editor, nullptr, 0, 0, 470, 260, SWP_NOZORDER | SWP_NOMOVE);
     const std::uint8_t bold = add_format(RGB(0, 0, 0), 14);
-    TCharFormat f = engine().FFonts->GetFormatItem(bold)->FAttributes;
+    TCharFormat f = Internals(engine()).FFonts->GetFormatItem(bold)->FAttributes;
     f.ftAttr = 1;
-    engine().FFonts->GetFormatItem(bold)->ResetFont(f);
+    Internals(engine()).FFonts->GetFormatItem(bold)->ResetFont(f);
     const std::uint8_t red = add_format(RGB(200, 0, 0), 12, 1, RGB(200, 0, 0));
     const std::uint8_t wave = add_format(RGB(0, 0, 160), 12, 13, RGB(0, 160, 0));
     TParaFormat boxed = para();
@@ -263,7 +265,7 @@ TEST_F(Painting, ShowcaseImage) {
     boxed.ptBullet.blPresent = 1;
     boxed.ptBullet.blHanging = 1;
     for (TTab& tab : boxed.ptTabs.tabs) tab.tbLeader = 1; // dots
-    const auto boxed_id = static_cast<std::uint8_t>(engine().FParas->AddParaFormat(boxed));
+    const auto boxed_id = static_cast<std::uint8_t>(Internals(engine()).FParas->AddParaFormat(boxed));
     std::u16string text = u"Showcase: bold, red underlined, wavy\r\n";
     const std::size_t boxed_start = text.size();
     text += u"Ti\u1ebfng Vi\u1ec7t in a box\tpage 3\r\npicture: \x01 end";
@@ -278,15 +280,15 @@ TEST_F(Painting, ShowcaseImage) {
             argb[std::size_t(y) * 40 + std::size_t(x)] = 0xFF000000u | (x * 6 << 16) | (y * 8 << 8) | 0x80;
     TObjectInfo info{};
     info.oiStyle = objects::osPicture;
-    info.oiID = engine().FObjects->GetNewID();
-    engine().FObjects->AddObject(std::make_unique<objects::TPictureObj>(
-        &engine().edInfo, info, platform::UniqueGlobal(platform::make_packed_dib(40, 30, argb))));
+    info.oiID = Internals(engine()).FObjects->GetNewID();
+    Internals(engine()).FObjects->AddObject(std::make_unique<objects::TPictureObj>(
+        &Internals(engine()).edInfo, info, platform::UniqueGlobal(platform::make_packed_dib(40, 30, argb))));
     formats[text.find(u'\x01')] = info.oiID;
-    ASSERT_TRUE(engine().FBuffer->Assign(text, formats));
+    ASSERT_TRUE(Internals(engine()).FBuffer->Assign(text, formats));
     engine().GetLines();
-    engine().edInfo.eiSelecting = true;
-    engine().edInfo.eiSelStart = 10;
-    engine().edInfo.eiSelEnd = 14;
+    Internals(engine()).edInfo.eiSelecting = true;
+    Internals(engine()).edInfo.eiSelStart = 10;
+    Internals(engine()).edInfo.eiSelEnd = 14;
     render();
     const auto path = std::filesystem::current_path() / "showcase.png";
     ASSERT_TRUE(headless::WritePng(editor, path.string().c_str()));

@@ -6,6 +6,7 @@
 
 #include <zeledit/zeledit.h>
 
+#include "engine/editor_internals.h"
 #include "engine/format_editor.h"
 
 #include <gtest/gtest.h>
@@ -71,7 +72,7 @@ private:
         formats.reserve(units + 2);
         for (int i = 0; text.size() < units || i < pieces; ++i) Append(text, formats, Piece());
         formats.resize(text.size() + 2, 0);
-        ASSERT_TRUE(e_.FBuffer->Assign(text, formats));
+        ASSERT_TRUE(Internals(e_).FBuffer->Assign(text, formats));
         e_.GetLines();
     }
     std::u16string Piece() {
@@ -89,30 +90,31 @@ private:
         text += p;
         formats.insert(formats.end(), p.size(), p == u"\r\n" ? 0 : fonts_[random() % 3]);
     }
-    std::uint32_t Length() const { return e_.FBuffer->TextLength(); }
+    std::uint32_t Length() const { return Internals(e_).FBuffer->TextLength(); }
     // A position that does not split a CR LF pair.
     std::uint32_t Position() {
         std::uint32_t p = random() % (Length() + 1);
-        if (p > 0 && e_.FBuffer->CharAt(p) == 10 && e_.FBuffer->CharAt(p - 1) == 13) --p;
+        if (p > 0 && Internals(e_).FBuffer->CharAt(p) == 10 && Internals(e_).FBuffer->CharAt(p - 1) == 13)
+            --p;
         return p;
     }
-    std::int32_t LineAt(std::uint32_t p) const { return e_.FLines->GetLinePos(p); }
+    std::int32_t LineAt(std::uint32_t p) const { return Internals(e_).FLines->GetLinePos(p); }
 
     void Type() {
         const std::u16string piece = Piece();
         const std::u16string p = piece == u"\r\n" ? std::u16string(1, u'q') : piece; // no paragraph mark
         const auto n = static_cast<std::int32_t>(p.size());
-        ASSERT_TRUE(
-            e_.FBuffer->InsertChar(p.data(), fonts_[random() % 3], static_cast<std::uint32_t>(n), at));
+        ASSERT_TRUE(Internals(e_).FBuffer->InsertChar(p.data(), fonts_[random() % 3],
+                                                      static_cast<std::uint32_t>(n), at));
         const std::int32_t line = LineAt(at);
         ASSERT_TRUE(random() % 2 ? e_.RepaintChar(line, n) : e_.RepaintChar(line, n, at));
     }
     void DeleteInParagraph() {
         const std::uint32_t n = 1 + random() % 4;
         std::uint32_t end = at;
-        while (end < Length() && end - at < n && e_.FBuffer->CharAt(end) != 13) ++end;
+        while (end < Length() && end - at < n && Internals(e_).FBuffer->CharAt(end) != 13) ++end;
         if (end == at) return;
-        ASSERT_TRUE(e_.FBuffer->DeleteChar(at, end - at));
+        ASSERT_TRUE(Internals(e_).FBuffer->DeleteChar(at, end - at));
         const auto removed = -static_cast<std::int32_t>(end - at);
         ASSERT_TRUE(random() % 2 ? e_.RepaintChar(LineAt(at), removed)
                                  : e_.RepaintChar(LineAt(at), removed, at));
@@ -124,11 +126,11 @@ private:
         const bool shifted = random() % 2 || !to_the_end;
         std::int64_t delta = 2;
         if (random() % 2) {
-            ASSERT_TRUE(e_.FBuffer->InsertChar(u"\r\n", 0, 2, at));
+            ASSERT_TRUE(Internals(e_).FBuffer->InsertChar(u"\r\n", 0, 2, at));
         } else {
             std::uint32_t cut = std::min(Length(), at + 1 + static_cast<std::uint32_t>(random() % 40));
-            if (cut < Length() && e_.FBuffer->CharAt(cut) == 10) ++cut;
-            ASSERT_TRUE(e_.FBuffer->DeleteChar(at, cut - at));
+            if (cut < Length() && Internals(e_).FBuffer->CharAt(cut) == 10) ++cut;
+            ASSERT_TRUE(Internals(e_).FBuffer->DeleteChar(at, cut - at));
             delta = -static_cast<std::int64_t>(cut - at);
         }
         if (shifted)
@@ -141,16 +143,18 @@ private:
         std::vector<std::uint8_t> formats;
         for (int i = 0; i < 1 + static_cast<int>(random() % 12); ++i) Append(text, formats, Piece());
         const std::int32_t line = LineAt(at);
-        ASSERT_TRUE(e_.FBuffer->InsertChar(text.data(), 0, static_cast<std::uint32_t>(text.size()), at));
+        ASSERT_TRUE(
+            Internals(e_).FBuffer->InsertChar(text.data(), 0, static_cast<std::uint32_t>(text.size()), at));
         for (std::size_t i = 0; i < formats.size(); ++i)
-            e_.FBuffer->FormatByte(at + static_cast<std::uint32_t>(i)) = formats[i];
+            Internals(e_).FBuffer->FormatByte(at + static_cast<std::uint32_t>(i)) = formats[i];
         e_.UpdateShifted(line, at, static_cast<std::int64_t>(text.size()));
     }
     void Format() {
         const std::uint32_t end = std::min(Length(), at + static_cast<std::uint32_t>(random() % 30));
         const std::uint8_t f = fonts_[random() % 3];
         for (std::uint32_t i = at; i < end; ++i)
-            if (e_.FBuffer->CharAt(i) != 13 && e_.FBuffer->CharAt(i) != 10) e_.FBuffer->FormatByte(i) = f;
+            if (Internals(e_).FBuffer->CharAt(i) != 13 && Internals(e_).FBuffer->CharAt(i) != 10)
+                Internals(e_).FBuffer->FormatByte(i) = f;
         e_.UpdateFormat(static_cast<std::int32_t>(at), end);
     }
     void HostWrites() {

@@ -5,6 +5,7 @@
 #include <zeledit/zeledit.h>
 
 #include "e2e/host_recorder.h"
+#include "engine/editor_internals.h"
 #include "engine/format_editor.h"
 #include "platform/core/global_memory.h"
 
@@ -36,12 +37,14 @@ protected:
     engine::TFormatEditor& engine() {
         return *static_cast<engine::TFormatEditor*>(GetPropW(editor, u"EDOBJ"));
     }
-    std::u16string text() { return {engine().FBuffer->Text(), engine().FBuffer->TextLength()}; }
+    std::u16string text() {
+        return {Internals(engine()).FBuffer->Text(), Internals(engine()).FBuffer->TextLength()};
+    }
     void type(char16_t c) {
         engine().CreateKeyUndo();
-        auto& buffer = *engine().FBuffer;
+        auto& buffer = *Internals(engine()).FBuffer;
         ASSERT_TRUE(buffer.InsertChar(&c, 0, 1, buffer.TextLength()));
-        engine().edInfo.eiIndex = buffer.TextLength();
+        Internals(engine()).edInfo.eiIndex = buffer.TextLength();
     }
     void wait_ticks(int n) {
         for (int i = 0; i < n; ++i) SendMessageW(editor, WM_TIMER, 1, 0);
@@ -49,19 +52,19 @@ protected:
 };
 
 TEST_F(Undo, RestoresTheDocumentAndCaretAsNotModified) {
-    engine().FBuffer->InsertChar(u"first", 0, 5, 0);
-    engine().edInfo.eiIndex = 3;
-    engine().FLinks->SetHyperLinkAt(0, 2, u"", 1, "x");
+    Internals(engine()).FBuffer->InsertChar(u"first", 0, 5, 0);
+    Internals(engine()).edInfo.eiIndex = 3;
+    Internals(engine()).FLinks->SetHyperLinkAt(0, 2, u"", 1, "x");
     engine().CreateUndo();
-    engine().FBuffer->InsertChar(u" second", 0, 7, 5);
-    engine().FLinks->FreeAll();
-    engine().edInfo.eiIndex = 12;
+    Internals(engine()).FBuffer->InsertChar(u" second", 0, 7, 5);
+    Internals(engine()).FLinks->FreeAll();
+    Internals(engine()).edInfo.eiIndex = 12;
     SendMessageW(editor, EFM_SETMODIFIED, 1, 0);
     host->seen.clear();
     engine().Undo();
     EXPECT_EQ(text(), u"first");
-    EXPECT_EQ(engine().edInfo.eiIndex, 3u);
-    EXPECT_EQ(engine().FLinks->Count(), 1);
+    EXPECT_EQ(Internals(engine()).edInfo.eiIndex, 3u);
+    EXPECT_EQ(Internals(engine()).FLinks->Count(), 1);
     EXPECT_EQ(SendMessageW(editor, EFM_GETMODIFIED, 0, 0), 0);
     // No change notification; the caret's state is told as it moves.
     std::vector<UINT> told = host->numbers();
@@ -72,7 +75,7 @@ TEST_F(Undo, RestoresTheDocumentAndCaretAsNotModified) {
 TEST_F(Undo, ElevenStepsLeaveTenAndTheFirstStateIsLost) {
     for (char16_t c = u'a'; c < u'a' + 11; ++c) {
         engine().CreateUndo();
-        engine().FBuffer->InsertChar(&c, 0, 1, engine().FBuffer->TextLength());
+        Internals(engine()).FBuffer->InsertChar(&c, 0, 1, Internals(engine()).FBuffer->TextLength());
     }
     for (int i = 0; i < 11; ++i) engine().Undo();
     EXPECT_EQ(text(), u"a"); // the state after the first operation
@@ -86,7 +89,7 @@ TEST_F(Undo, KeystrokesWithinTwoSecondsAreOneStep) {
     type(u'c');     // 1.9 s after the previous key: still the same burst
     wait_ticks(20); // a pause of 2 s ends it
     type(u'd');
-    EXPECT_EQ(engine().FUndoObj->Count(), 2);
+    EXPECT_EQ(Internals(engine()).FUndoObj->Count(), 2);
     engine().Undo();
     EXPECT_EQ(text(), u"abc");
     engine().Undo();
@@ -96,18 +99,18 @@ TEST_F(Undo, KeystrokesWithinTwoSecondsAreOneStep) {
 TEST_F(Undo, LoadingADocumentEmptiesTheStack) {
     engine().CreateUndo();
     platform::UniqueGlobal block(reinterpret_cast<HGLOBAL>(SendMessageW(editor, EFM_GETDATA, 0, 0)));
-    engine().FBuffer->InsertChar(u"typed", 0, 5, 0);
+    Internals(engine()).FBuffer->InsertChar(u"typed", 0, 5, 0);
     engine().CreateUndo();
     ASSERT_EQ(SendMessageW(editor, EFM_SETDATA, 0, reinterpret_cast<LPARAM>(block.get())), 1);
-    EXPECT_EQ(engine().FUndoObj->Count(), 0);
-    engine().FBuffer->InsertChar(u"after", 0, 5, 0);
+    EXPECT_EQ(Internals(engine()).FUndoObj->Count(), 0);
+    Internals(engine()).FBuffer->InsertChar(u"after", 0, 5, 0);
     engine().Undo(); // nothing to undo
     EXPECT_EQ(text(), u"after");
     // A refused block leaves the stack as it was.
     engine().CreateUndo();
     platform::UniqueGlobal junk = platform::copy_to_global(std::vector<std::uint8_t>(40, 0xEE));
     EXPECT_EQ(SendMessageW(editor, EFM_SETDATA, 0, reinterpret_cast<LPARAM>(junk.get())), 0);
-    EXPECT_EQ(engine().FUndoObj->Count(), 1);
+    EXPECT_EQ(Internals(engine()).FUndoObj->Count(), 1);
 }
 
 } // namespace

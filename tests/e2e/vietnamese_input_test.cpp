@@ -1,6 +1,7 @@
 // Vietnamese typing, typographic characters, case cycling and the host's one-character
 // replacement, typed as a person would.
 #include "e2e/layout_test.h"
+#include "engine/editor_internals.h"
 #include "platform/system_library/system_library.h"
 
 namespace zeledit::test {
@@ -12,7 +13,9 @@ protected:
         Layout::SetUp();
         SetFocus(editor);
     }
-    std::u16string text() const { return {engine().FBuffer->Text(), engine().FBuffer->TextLength()}; }
+    std::u16string text() const {
+        return {Internals(engine()).FBuffer->Text(), Internals(engine()).FBuffer->TextLength()};
+    }
     void type(std::u16string_view s) {
         headless::TypeText(s);
         headless::PumpMessages();

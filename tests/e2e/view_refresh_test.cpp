@@ -2,6 +2,7 @@
 // the caret only where its line is, no pixels of an old document, the caret and clicks where
 // justified text is drawn, and settings that change line heights or widths laid out again.
 #include "e2e/layout_test.h"
+#include "engine/editor_internals.h"
 #include "objects/picture_object.h"
 #include "platform/graphics_support/graphics_support.h"
 
@@ -47,7 +48,7 @@ TEST_F(ViewRefresh, TheCaretIsHiddenWhileItsLineIsOutOfView) {
     for (int i = 0; i < 40; ++i)
         SendMessageW(editor, WM_MOUSEWHEEL, static_cast<WPARAM>(-WHEEL_DELTA) << 16, 0);
     ASSERT_GT(lines().FTopLine, 20);
-    EXPECT_EQ(engine().edInfo.eiIndex, 0u); // the wheel moves the view, not the caret
+    EXPECT_EQ(Internals(engine()).edInfo.eiIndex, 0u); // the wheel moves the view, not the caret
     EXPECT_FALSE(headless::Caret().visible);
     for (int i = 0; i < 40; ++i)
         SendMessageW(editor, WM_MOUSEWHEEL, static_cast<WPARAM>(WHEEL_DELTA) << 16, 0);
@@ -120,7 +121,7 @@ TEST_F(ViewRefresh, TheCaretAndClicksFollowJustifiedText) {
         EXPECT_NEAR(headless::Caret().x, runs[w], 1) << "word " << w;
         SendMessageW(editor, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(runs[w] + 2, 3));
         SendMessageW(editor, WM_LBUTTONUP, 0, MAKELPARAM(runs[w] + 2, 3));
-        EXPECT_EQ(engine().edInfo.eiIndex, static_cast<std::uint32_t>(at + 1)) << "word " << w;
+        EXPECT_EQ(Internals(engine()).edInfo.eiIndex, static_cast<std::uint32_t>(at + 1)) << "word " << w;
     }
 }
 
@@ -129,14 +130,14 @@ TEST_F(ViewRefresh, FittingObjectsAndTheDefaultFontLayTheDocumentOutAgain) {
     std::vector<std::uint32_t> argb(800 * 20, 0xFF808080);
     TObjectInfo info{};
     info.oiStyle = objects::osPicture;
-    info.oiID = engine().FObjects->GetNewID();
-    engine().FObjects->AddObject(std::make_unique<objects::TPictureObj>(
-        &engine().edInfo, info, platform::UniqueGlobal(platform::make_packed_dib(800, 20, argb))));
+    info.oiID = Internals(engine()).FObjects->GetNewID();
+    Internals(engine()).FObjects->AddObject(std::make_unique<objects::TPictureObj>(
+        &Internals(engine()).edInfo, info, platform::UniqueGlobal(platform::make_packed_dib(800, 20, argb))));
     SendMessageW(editor, EFM_ENABLEFITOBJS, 0, 0);
     set_text(std::u16string(1, objects::ObjectMark));
-    engine().FBuffer->FormatByte(0) = info.oiID;
+    Internals(engine()).FBuffer->FormatByte(0) = info.oiID;
     engine().GetLines();
-    const objects::TObjectItem& picture = *engine().FObjects->Item(0);
+    const objects::TObjectItem& picture = *Internals(engine()).FObjects->Item(0);
     ASSERT_EQ(picture.Width(), 800);
     SendMessageW(editor, EFM_ENABLEFITOBJS, 1, 0);
     EXPECT_LE(picture.Width(), 400);
@@ -161,12 +162,14 @@ TEST_F(ViewRefresh, TheBarThatALongDocumentBringsNarrowsItsLines) {
                              nullptr, nullptr);
     SendMessageW(w, EFM_SETEDITTYPE, 0, engine::esControl);
     ASSERT_EQ(GetWindowLongW(w, GWL_STYLE) & WS_VSCROLL, 0);
-    const int wide = engine(w).edInfo.eiBoundRect.right - engine(w).edInfo.eiBoundRect.left;
+    const int wide =
+        Internals(engine(w)).edInfo.eiBoundRect.right - Internals(engine(w)).edInfo.eiBoundRect.left;
     std::u16string text;
     for (int i = 0; i < 40; ++i) text += u"words that wrap in a band of a few hundred pixels ";
     set_text(text, 0, w);
     ASSERT_NE(GetWindowLongW(w, GWL_STYLE) & WS_VSCROLL, 0);
-    const int narrow = engine(w).edInfo.eiBoundRect.right - engine(w).edInfo.eiBoundRect.left;
+    const int narrow =
+        Internals(engine(w)).edInfo.eiBoundRect.right - Internals(engine(w)).edInfo.eiBoundRect.left;
     EXPECT_LT(narrow, wide);
     std::vector<std::pair<std::uint32_t, int>> laid;
     for (std::int32_t i = 0; i < lines(w).Count(); ++i) {

@@ -3,6 +3,7 @@
 #include <zeledit/headless.h>
 
 #include "e2e/random_edits.h"
+#include "engine/editor_internals.h"
 
 #include <gtest/gtest.h>
 
@@ -15,14 +16,14 @@ TEST(LongLayout, RandomEditsInTenMillionCharactersMatchAFullLayout) {
     HWND editor = CreateWindowExW(0, FormattedEditorClassName, u"", WS_VISIBLE, 0, 0, 610, 800, nullptr,
                                   nullptr, nullptr, nullptr);
     auto& e = *static_cast<engine::TFormatEditor*>(GetPropW(editor, u"EDOBJ"));
-    TCharFormat f = e.FFonts->GetFormatItem(0)->FAttributes;
+    TCharFormat f = Internals(e).FFonts->GetFormatItem(0)->FAttributes;
     f.ftHeight = 18;
     f.ftAttr = 1;
-    const auto big = static_cast<std::uint8_t>(e.FFonts->AddFontFormat(&f));
+    const auto big = static_cast<std::uint8_t>(Internals(e).FFonts->AddFontFormat(&f));
     f.ftHeight = 8;
     f.ftAttr = 0;
     f.ftUnderline = 4;
-    const auto small = static_cast<std::uint8_t>(e.FFonts->AddFontFormat(&f));
+    const auto small = static_cast<std::uint8_t>(Internals(e).FFonts->AddFontFormat(&f));
     RandomEdits edits(editor, 20261210, {0, big, small});
     edits.to_the_end = false;
     edits.Fill(10'000'000);
@@ -32,9 +33,9 @@ TEST(LongLayout, RandomEditsInTenMillionCharactersMatchAFullLayout) {
             edits.Step();
             ASSERT_FALSE(HasFatalFailure());
         }
-        const auto incremental = Snapshot(*e.FLines);
+        const auto incremental = Snapshot(*Internals(e).FLines);
         e.GetLines();
-        ASSERT_EQ(incremental, Snapshot(*e.FLines))
+        ASSERT_EQ(incremental, Snapshot(*Internals(e).FLines))
             << "round " << round << " kind " << edits.kind << " at " << edits.at;
     }
     DestroyWindow(editor);
