@@ -4,6 +4,7 @@
 #include "controls/modal_loop.h"
 #include "platform/graphics_support/graphics_support.h"
 #include "platform/user/modules.h"
+#include "platform/user/window_dc.h"
 
 #include <array>
 #include <cstring>
@@ -170,12 +171,11 @@ void TMsgFrm::SetButtons(WORD buttons) {
 void TMsgFrm::SetMessageText(std::u16string_view text) {
     const std::u16string copy(text);
     SetWindowTextW(panel_, copy.c_str());
-    HDC dc = GetDC(panel_);
+    const platform::WindowDC dc(panel_);
     HGDIOBJ old = SelectObject(dc, font_);
     RECT measured{0, 0, 0, 0};
     DrawTextW(dc, copy.c_str(), static_cast<int>(copy.size()), &measured, DT_CALCRECT | DT_NOPREFIX);
     SelectObject(dc, old);
-    ReleaseDC(panel_, dc);
     const int w = std::max<int>(measured.right + text_padding, min_text_width);
     panel_height_ = std::max<int>(measured.bottom + text_padding, min_text_height);
     const int width = StripWidth + w + 6;

@@ -5,6 +5,7 @@
 #include "engine/notifications.h"
 #include "model/device_metrics.h"
 #include "platform/system_library/system_library.h"
+#include "platform/user/window_dc.h"
 
 #include <algorithm>
 
@@ -34,9 +35,8 @@ POINT TFormatEditor::GetCharPos(std::int32_t pLine, std::uint32_t Idx) {
     const std::uint32_t at = FLines->Line(pLine)->At;
     const std::uint32_t count = Idx > at ? Idx - at : 0;
     const auto units = FBuffer->Units(at, std::max(count, edInfo.eiCurrentLine.tmLength));
-    HDC dc = GetEditDC();
+    const platform::WindowDC dc = GetEditDC();
     const int x = display::CharXPosition(dc, units.text, units.formats, edInfo, para, count);
-    ReleaseDC(HWindow, dc);
     const model::TLineInfo& line = edInfo.eiCurrentLine;
     const TParaFormat& p = para.FAttributes;
     int y = 0;
@@ -53,9 +53,8 @@ std::uint32_t TFormatEditor::GetIndexOfPos(std::int32_t pLine, int xPos) {
     const model::TParagraphItem& para = *LoadLine(pLine);
     const std::uint32_t at = FLines->Line(pLine)->At;
     const auto units = FBuffer->Units(at, edInfo.eiCurrentLine.tmLength);
-    HDC dc = GetEditDC();
+    const platform::WindowDC dc = GetEditDC();
     const std::uint32_t offset = display::CharIndexAtX(dc, units.text, units.formats, edInfo, para, xPos);
-    ReleaseDC(HWindow, dc);
     return offset;
 }
 

@@ -1,5 +1,7 @@
 #include "engine/drag_object.h"
 
+#include "platform/user/window_dc.h"
+
 #include <algorithm>
 
 namespace zeledit::engine {
@@ -13,12 +15,11 @@ void TDragObject::SetPosition(int X, int Y) {
 }
 
 void TDragObject::Draw() const {
-    HDC dc = GetDC(ParentWindow);
+    const platform::WindowDC dc(ParentWindow);
     for (int inset = 0; inset < 4; ++inset) {
         const RECT r{Fx + inset, Fy + inset, Fx + FWidth - inset, Fy + FHeight - inset};
         if (r.right > r.left && r.bottom > r.top) DrawFocusRect(dc, &r);
     }
-    ReleaseDC(ParentWindow, dc);
 }
 
 void TDragObject::MouseDown(int X, int Y) {

@@ -4,6 +4,7 @@
 #include "display/paint_line.h"
 #include "engine/notifications.h"
 #include "platform/graphics_support/graphics_support.h"
+#include "platform/user/window_dc.h"
 
 #include <algorithm>
 
@@ -63,9 +64,8 @@ void TDrawEditor::SetColumns(std::uint32_t Num) {
 void TDrawEditor::MakeBack() {
     RECT client{};
     GetClientRect(HWindow, &client);
-    HDC screen = GetDC(nullptr);
+    const platform::WindowDC screen(nullptr);
     FBack.reset(CreateCompatibleBitmap(screen, client.right + 1, client.bottom + 1));
-    ReleaseDC(nullptr, screen);
     edInfo.eiBkBitmap = FBack.get();
 }
 
@@ -123,9 +123,8 @@ void TDrawEditor::PaintWindow(HDC dc) {
 
 void TDrawEditor::ValidateWindow() {
     if (!FBack) return TFormatEditor::ValidateWindow();
-    HDC dc = GetDC(HWindow);
+    const platform::WindowDC dc(HWindow);
     PaintWindow(dc);
-    ReleaseDC(HWindow, dc);
 }
 
 void TDrawEditor::WMSize(TMessage& msg) {

@@ -3,6 +3,7 @@
 // and tells the host.
 #include "engine/format_editor.h"
 #include "engine/notifications.h"
+#include "platform/user/window_dc.h"
 #include "storage/document_identifiers.h"
 
 #include <algorithm>
@@ -198,7 +199,7 @@ void TFormatEditor::Backspace() {
 }
 
 void TFormatEditor::SelectKey(std::uint32_t ASt, std::uint32_t AEnd, bool IsShift) {
-    HDC dc = GetEditDC();
+    const platform::WindowDC dc = GetEditDC();
     if (edInfo.eiSelecting && !IsShift) {
         UpdateSelect(dc, edInfo.eiSelStart, edInfo.eiSelEnd);
         edInfo.eiSelecting = false;
@@ -216,15 +217,13 @@ void TFormatEditor::SelectKey(std::uint32_t ASt, std::uint32_t AEnd, bool IsShif
         }
         UpdateSelect(dc, ASt, AEnd);
     }
-    ReleaseDC(HWindow, dc);
 }
 
 void TFormatEditor::SetSelText(std::uint32_t AStart, std::uint32_t AEnd) {
     FInput.PreChar = 0;
     if (edInfo.eiSelecting) {
-        HDC dc = GetEditDC();
+        const platform::WindowDC dc = GetEditDC();
         UpdateSelect(dc, edInfo.eiSelStart, edInfo.eiSelEnd);
-        ReleaseDC(HWindow, dc);
         edInfo.eiSelecting = false;
     }
     const std::uint32_t length = FBuffer->TextLength();
@@ -236,9 +235,8 @@ void TFormatEditor::SetSelText(std::uint32_t AStart, std::uint32_t AEnd) {
     edInfo.eiIndex = edInfo.eiSelEnd;
     FView.CurrentLine = FLines->GetLinePos(edInfo.eiIndex);
     edInfo.eiSelecting = true;
-    HDC dc = GetEditDC();
+    const platform::WindowDC dc = GetEditDC();
     UpdateSelect(dc, edInfo.eiSelStart, edInfo.eiSelEnd);
-    ReleaseDC(HWindow, dc);
     HideTheCaret();
     ScrollInView(edInfo.eiSelStart, edInfo.eiSelEnd);
 }

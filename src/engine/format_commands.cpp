@@ -2,6 +2,7 @@
 // that work on the format tables as a whole.
 #include "engine/format_editor.h"
 #include "engine/notifications.h"
+#include "platform/user/window_dc.h"
 
 #include <algorithm>
 #include <cstring>
@@ -92,9 +93,8 @@ TParaFormat TFormatEditor::GetSelParaFormat() const {
 // --- character formats ---
 
 void TFormatEditor::ShowSelectionAgain(std::uint32_t From, std::uint32_t To) {
-    HDC dc = GetEditDC();
+    const platform::WindowDC dc = GetEditDC();
     UpdateSelect(dc, From, To);
-    ReleaseDC(HWindow, dc);
 }
 
 void TFormatEditor::ApplyFont(std::int32_t ID, const TCharFormat& Format) {

@@ -1,6 +1,7 @@
 #include "engine/format_editor.h"
 
 #include "engine/notifications.h"
+#include "platform/user/window_dc.h"
 
 #include <algorithm>
 #include <cstring>
@@ -152,9 +153,8 @@ void TFormatEditor::ValidateWindow() {
 
 void TFormatEditor::ActivateObjects() {
     if (FObjects->Count() == 0) return;
-    HDC dc = GetDC(HWindow);
+    const platform::WindowDC dc(HWindow);
     FObjects->Action(dc);
-    ReleaseDC(HWindow, dc);
 }
 
 void TFormatEditor::SetEditType(std::int32_t et) {

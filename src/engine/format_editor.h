@@ -15,6 +15,7 @@
 #include "model/hyper_links.h"
 #include "model/undo_operator.h"
 #include "objects/editor_objects.h"
+#include "platform/user/window_dc.h"
 #include "storage/document_block.h"
 
 #include <zeledit/zeledit.h>
@@ -354,7 +355,7 @@ protected:
     // Find and replace messages.
     bool EFMFindMessage(TMessage& msg);
     // A device context of the window with the horizontal origin applied.
-    HDC GetEditDC();
+    platform::WindowDC GetEditDC();
     storage::TDocumentParts DocumentParts();
 
 private:

@@ -3,6 +3,7 @@
 #include "display/line_layout.h"
 #include "engine/format_editor.h"
 #include "engine/notifications.h"
+#include "platform/user/window_dc.h"
 
 #include <algorithm>
 #include <optional>
@@ -126,9 +127,8 @@ void TFormatEditor::LayOutAll() {
     edInfo.eiFitting = FSettings.FEnableFitObjs ? -1 : 0;
     if (edInfo.eiFitting) FObjects->FitObjects();
     FLines->FreeAll();
-    HDC dc = GetDC(HWindow);
+    const platform::WindowDC dc(HWindow);
     if (!LayOutFromTop(dc, true)) LayOutFromTop(dc, false);
-    ReleaseDC(HWindow, dc);
     const std::uint32_t caret = edInfo.eiIndex;
     FLines->FTopLine = FLines->FAbsTopLinePos = 0;
     FView.CurrentLine = 0;
@@ -310,7 +310,7 @@ bool TFormatEditor::RepaintChar(std::int32_t Index, std::int32_t AmountOfChange,
                                 std::optional<std::uint32_t> At) {
     if (FLines->Line(Index) == nullptr) return false;
     Index = FirstAffectedLine(*FLines, *FBuffer, Index);
-    HDC dc = GetEditDC();
+    const platform::WindowDC dc = GetEditDC();
     const std::optional<EditSpan> edit = At ? std::optional<EditSpan>({*At, AmountOfChange}) : std::nullopt;
     Relayout walk(*this, dc, Index, edit);
     const auto in_step = [&] {
@@ -348,7 +348,6 @@ bool TFormatEditor::RepaintChar(std::int32_t Index, std::int32_t AmountOfChange,
     if (walk.Ended()) walk.EndHere();
     walk.Finish();
     FLines->UpdateBottomLine();
-    ReleaseDC(HWindow, dc);
     if (invalidate_from) InvalidateBelow(*invalidate_from);
     FView.CurrentLine = std::min(FView.CurrentLine, FLines->LastIndex());
     return true;
@@ -357,7 +356,7 @@ bool TFormatEditor::RepaintChar(std::int32_t Index, std::int32_t AmountOfChange,
 void TFormatEditor::UpdateFrom(std::int32_t Index) {
     if (FLines->Line(Index) == nullptr) return Refresh();
     Index = FirstAffectedLine(*FLines, *FBuffer, Index);
-    HDC dc = GetEditDC();
+    const platform::WindowDC dc = GetEditDC();
     Relayout walk(*this, dc, Index);
     while (!walk.Ended()) {
         walk.NextParagraph();
@@ -366,7 +365,6 @@ void TFormatEditor::UpdateFrom(std::int32_t Index) {
     walk.EndHere();
     walk.Finish();
     FLines->UpdateBottomLine();
-    ReleaseDC(HWindow, dc);
     FView.CurrentLine = std::min(FView.CurrentLine, FLines->LastIndex());
 }
 
@@ -375,7 +373,7 @@ void TFormatEditor::UpdateFormat(std::int32_t AFrom, std::uint32_t ATo) {
         *FLines, *FBuffer, FLines->GetLinePos(static_cast<std::uint32_t>(std::max(AFrom, 0))));
     if (FLines->Line(first) == nullptr) return Refresh();
     const int old_height = FLines->Line(first)->TotalHeight();
-    HDC dc = GetEditDC();
+    const platform::WindowDC dc = GetEditDC();
     Relayout walk(*this, dc, first);
     bool height_changed = FLines->Line(first)->TotalHeight() != old_height;
     while (!walk.Ended()) {
@@ -397,7 +395,6 @@ void TFormatEditor::UpdateFormat(std::int32_t AFrom, std::uint32_t ATo) {
         FLines->UpdateBottomLine();
     }
     walk.Finish();
-    ReleaseDC(HWindow, dc);
     if (height_changed) InvalidateBelow(walk.WindowY());
 }
 
@@ -418,13 +415,12 @@ void TFormatEditor::UpdateShifted(std::int32_t Index, std::uint32_t At, std::int
     if (FLines->Line(Index) == nullptr) return Refresh();
     Index = FirstAffectedLine(*FLines, *FBuffer, Index);
     if (!CanResume()) return UpdateFrom(Index);
-    HDC dc = GetEditDC();
+    const platform::WindowDC dc = GetEditDC();
     Relayout walk(*this, dc, Index);
     const std::optional<int> moved_from = ResumeShifted(walk, At, Delta);
     if (walk.Ended()) walk.EndHere();
     walk.Finish();
     FLines->UpdateBottomLine();
-    ReleaseDC(HWindow, dc);
     if (moved_from) InvalidateBelow(*moved_from); // the lines below moved on the screen
     FView.CurrentLine = std::min(FView.CurrentLine, FLines->LastIndex());
 }

@@ -3,6 +3,7 @@
 #include "engine/drag_object.h"
 #include "engine/format_editor.h"
 #include "engine/notifications.h"
+#include "platform/user/window_dc.h"
 
 #include <algorithm>
 
@@ -71,9 +72,8 @@ void TFormatEditor::MouseMove(int X, int Y) {
 
 void TFormatEditor::RemoveSelection() {
     if (!edInfo.eiSelecting) return;
-    HDC dc = GetEditDC();
+    const platform::WindowDC dc = GetEditDC();
     UpdateSelect(dc, edInfo.eiSelStart, edInfo.eiSelEnd);
-    ReleaseDC(HWindow, dc);
     edInfo.eiSelecting = false;
     ShowTheCaret();
 }

@@ -6,6 +6,7 @@
 #include "platform/core/global_memory.h"
 #include "platform/graphics_support/graphics_support.h"
 #include "platform/user/clipboard.h"
+#include "platform/user/window_dc.h"
 
 namespace zeledit::engine {
 
@@ -25,10 +26,9 @@ platform::UniqueGlobal ClipboardDib() {
 platform::UniqueGlobal ClipboardBitmapDib() {
     auto* bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
     if (bitmap == nullptr) return {};
-    HDC screen = GetDC(nullptr);
+    const platform::WindowDC screen(nullptr);
     platform::UniqueGlobal dib(
         platform::BitmapToDIB(screen, bitmap, static_cast<HPALETTE>(GetClipboardData(CF_PALETTE))));
-    ReleaseDC(nullptr, screen);
     return dib;
 }
 

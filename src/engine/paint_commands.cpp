@@ -5,13 +5,14 @@
 #include "display/paint_line.h"
 #include "engine/format_editor.h"
 #include "model/device_metrics.h"
+#include "platform/user/window_dc.h"
 
 #include <algorithm>
 
 namespace zeledit::engine {
 
-HDC TFormatEditor::GetEditDC() {
-    HDC dc = GetDC(HWindow);
+platform::WindowDC TFormatEditor::GetEditDC() {
+    platform::WindowDC dc(HWindow);
     SetMapMode(dc, MM_ANISOTROPIC);
     SetWindowExtEx(dc, 100, 100, nullptr);
     SetViewportExtEx(dc, 100, 100, nullptr);

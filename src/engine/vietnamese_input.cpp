@@ -4,6 +4,7 @@
 #include "engine/notifications.h"
 #include "platform/system_library/case_table.h"
 #include "platform/system_library/system_library.h"
+#include "platform/user/window_dc.h"
 
 #include <algorithm>
 
@@ -87,9 +88,8 @@ void TFormatEditor::ChangeCase() {
     UpdateFormat(static_cast<std::int32_t>(from), to);
     NotifyChanged(*this);
     // The lines were painted afresh: the selection is shown again over them.
-    HDC dc = GetEditDC();
+    const platform::WindowDC dc = GetEditDC();
     UpdateSelect(dc, from, to);
-    ReleaseDC(HWindow, dc);
 }
 
 void TFormatEditor::EFMChangeChar(char16_t W, std::int64_t P) {

@@ -1,6 +1,7 @@
 // The picture strips of the format and standard toolbars, with their masks. The library
 // ships no such bitmap resources, so the answers are null unless a host's build adds them.
 #include "platform/gdi/dib.h"
+#include "platform/user/window_dc.h"
 
 #include <zeledit/editor_library.h>
 #include <zeledit/win_user.h>
@@ -19,9 +20,8 @@ HBITMAP LoadStrip(LPCWSTR name, bool mask) noexcept {
     if (bytes == nullptr) return nullptr;
     HBITMAP strip = zeledit::platform::bitmap_from_packed_dib({bytes, SizeofResource(instance, found)});
     if (strip == nullptr) return nullptr;
-    HDC screen = GetDC(nullptr);
+    const zeledit::platform::WindowDC screen(nullptr);
     HDC dc = CreateCompatibleDC(screen);
-    ReleaseDC(nullptr, screen);
     HGDIOBJ old = SelectObject(dc, strip);
     BITMAP info{};
     GetObjectW(strip, sizeof info, &info);

@@ -6,6 +6,7 @@
 #include "model/format_descriptions.h"
 #include "platform/core/code_page.h"
 #include "platform/graphics_support/graphics_support.h"
+#include "platform/user/window_dc.h"
 
 #include <zeledit/editor_messages.h>
 
@@ -91,8 +92,9 @@ TFontItem::~TFontItem() { DeleteObject(FFontHandle); }
 void TFontItem::MakeFont(HDC dc) {
     DeleteObject(FFontHandle);
     FFontHandle = nullptr;
-    HDC screen = dc == nullptr ? GetDC(nullptr) : nullptr;
-    HDC use = dc != nullptr ? dc : screen;
+    std::optional<platform::WindowDC> screen;
+    if (dc == nullptr) screen.emplace(nullptr);
+    HDC use = dc != nullptr ? dc : screen->get();
     TCharFormat& f = FAttributes;
     LOGFONTW lf;
     const std::u16string face = face_of(f);
@@ -115,7 +117,6 @@ void TFontItem::MakeFont(HDC dc) {
                                            : f.ftScript > 0 ? -(tm.tmHeight / 2)
                                                             : 0);
     FFontHandle = CreateFontIndirectW(&lf);
-    if (screen != nullptr) ReleaseDC(nullptr, screen);
 }
 
 bool TFontItem::CompareWith(const TFontItem& Font) const {

@@ -1,5 +1,6 @@
 // Font records, lines in the editor's pen styles, and colour shading.
 #include "platform/graphics_support/graphics_support.h"
+#include "platform/user/window_dc.h"
 
 #include <algorithm>
 
@@ -7,9 +8,8 @@ namespace zeledit::platform {
 
 void GetFont(HDC dc, LOGFONTW* font, LPCWSTR face, int points, int weight, BOOL italic, int) {
     if (font == nullptr) return;
-    HDC screen = dc == nullptr ? GetDC(nullptr) : nullptr;
-    const int dpi = GetDeviceCaps(dc != nullptr ? dc : screen, LOGPIXELSY);
-    if (screen != nullptr) ReleaseDC(nullptr, screen);
+    const int dpi =
+        dc != nullptr ? GetDeviceCaps(dc, LOGPIXELSY) : GetDeviceCaps(WindowDC(nullptr), LOGPIXELSY);
     *font = LOGFONTW{};
     font->lfHeight = -MulDiv(points, dpi != 0 ? dpi : 96, 72);
     font->lfWeight = weight;
