@@ -63,10 +63,10 @@ private:
 } // namespace
 
 int CharXPosition(HDC dc, const char16_t* text, const std::uint8_t* formats, const model::TEditorInfo& ei,
-                  const model::TParagraphItem& para, std::uint32_t count) {
+                  const model::TLineInfo& line, const model::TParagraphItem& para, std::uint32_t count) {
     MeasuringState state(dc);
-    const std::uint32_t length = ei.eiCurrentLine.tmLength;
-    const LineStart start = LineStartX(dc, text, length, ei);
+    const std::uint32_t length = line.tmLength;
+    const LineStart start = LineStartX(dc, text, length, line);
     int x = start.x;
     if (length == 0 || count == 0) return x;
     JustifiedMeasure measure(dc, start.justification);
@@ -79,8 +79,8 @@ int CharXPosition(HDC dc, const char16_t* text, const std::uint8_t* formats, con
             run = i + 1;
             if (c == objects::ObjectMark) x += ObjectWidth(ei, formats[i]);
             if (c == TAB) {
-                const ResolvedTab tab =
-                    ResolveTab(dc, x, text + i, formats + i, length - std::min(length, i + 1), para, ei);
+                const ResolvedTab tab = ResolveTab(dc, x, text + i, formats + i,
+                                                   length - std::min(length, i + 1), para, ei, line);
                 x = tab.text_x;
                 measure.Take(tab.justification);
             }
@@ -97,11 +97,12 @@ int CharXPosition(HDC dc, const char16_t* text, const std::uint8_t* formats, con
 }
 
 std::uint32_t CharIndexAtX(HDC dc, const char16_t* text, const std::uint8_t* formats,
-                           const model::TEditorInfo& ei, const model::TParagraphItem& para, int xPos) {
+                           const model::TEditorInfo& ei, const model::TLineInfo& line,
+                           const model::TParagraphItem& para, int xPos) {
     MeasuringState state(dc);
-    const std::uint32_t length = ei.eiCurrentLine.tmLength;
+    const std::uint32_t length = line.tmLength;
     if (length == 0) return 0;
-    const LineStart start = LineStartX(dc, text, length, ei);
+    const LineStart start = LineStartX(dc, text, length, line);
     int x = static_cast<std::uint16_t>(start.x);
     JustifiedMeasure measure(dc, start.justification);
     std::uint32_t i = 0;
@@ -114,7 +115,7 @@ std::uint32_t CharIndexAtX(HDC dc, const char16_t* text, const std::uint8_t* for
         }
         SelectObject(dc, ei.eiFonts->GetFormatItem(formats[i] & 0x7F)->FFontHandle);
         if (c == TAB) {
-            const ResolvedTab tab = ResolveTab(dc, x, text + i, formats + i, length - i - 1, para, ei);
+            const ResolvedTab tab = ResolveTab(dc, x, text + i, formats + i, length - i - 1, para, ei, line);
             x = tab.text_x;
             measure.Take(tab.justification);
         } else {

@@ -27,8 +27,9 @@ int SpacingPixels(double points) { return model::SpacingToPixelsY(points); }
 // The walk of MeasureLine over one line's code units.
 class LineWalk {
 public:
-    LineWalk(HDC dc, std::uint32_t start, const model::TParagraphItem& para, model::TEditorInfo& ei)
-        : dc_(dc), para_(para), ei_(ei), line_(ei.eiCurrentLine), text_(ei.eiBuffers->ParagraphText(start)),
+    LineWalk(HDC dc, std::uint32_t start, const model::TParagraphItem& para, const model::TEditorInfo& ei,
+             model::TLineInfo& line)
+        : dc_(dc), para_(para), ei_(ei), line_(line), text_(ei.eiBuffers->ParagraphText(start)),
           formats_(ei.eiBuffers->ParagraphFormats(start)), start_(start), break_(start),
           saved_font_(GetCurrentObject(dc, OBJ_FONT)), selected_(dc) {
         const auto& r = line_.tmLineRegion;
@@ -67,7 +68,7 @@ private:
 
     HDC dc_;
     const model::TParagraphItem& para_;
-    model::TEditorInfo& ei_;
+    const model::TEditorInfo& ei_;
     model::TLineInfo& line_;
     const char16_t* text_;
     const std::uint8_t* formats_;
@@ -289,12 +290,12 @@ int TabStopAt(int x, const TTabArray& tabs) {
     return 50;
 }
 
-int MeasureLine(HDC dc, std::uint32_t start, const model::TParagraphItem& para, model::TEditorInfo& ei) {
-    return LineWalk(dc, start, para, ei).Run();
+int MeasureLine(HDC dc, std::uint32_t start, const model::TParagraphItem& para, const model::TEditorInfo& ei,
+                model::TLineInfo& line) {
+    return LineWalk(dc, start, para, ei, line).Run();
 }
 
-bool WrapLineRegion(model::TEditorInfo& ei, int y, int height, bool floated) {
-    model::TLineInfo& line = ei.eiCurrentLine;
+bool WrapLineRegion(const model::TEditorInfo& ei, model::TLineInfo& line, int y, int height, bool floated) {
     line.tmLineRegion.Left = static_cast<std::int16_t>(std::clamp<long>(line.tmRegion.left, -32768, 32767));
     line.tmLineRegion.Right = static_cast<std::int16_t>(std::clamp<long>(line.tmRegion.right, -32768, 32767));
     if (ei.eiObjects == nullptr) return false;
@@ -326,45 +327,43 @@ bool WrapLineRegion(model::TEditorInfo& ei, int y, int height, bool floated) {
 }
 
 void MeasureWrappedLine(HDC dc, int y, std::uint32_t start, const model::TParagraphItem& para,
-                        model::TEditorInfo& ei, bool floated) {
-    const model::TLineInfo saved = ei.eiCurrentLine;
-    const int height = MeasureLine(dc, start, para, ei);
-    if (!WrapLineRegion(ei, y, height, floated)) return;
-    const model::TLineRegion region = ei.eiCurrentLine.tmLineRegion;
-    ei.eiCurrentLine = saved;
-    ei.eiCurrentLine.tmLineRegion = region;
-    MeasureLine(dc, start, para, ei);
+                        const model::TEditorInfo& ei, model::TLineInfo& line, bool floated) {
+    const model::TLineInfo saved = line;
+    const int height = MeasureLine(dc, start, para, ei, line);
+    if (!WrapLineRegion(ei, line, y, height, floated)) return;
+    const model::TLineRegion region = line.tmLineRegion;
+    line = saved;
+    line.tmLineRegion = region;
+    MeasureLine(dc, start, para, ei, line);
 }
 
 std::uint32_t LayoutLine(HDC dc, int docY, const model::TParagraphItem& para, std::uint32_t start,
-                         model::TEditorInfo& ei) {
-    model::TLineInfo& line = ei.eiCurrentLine;
+                         const model::TEditorInfo& ei, model::TLineInfo& line) {
     line.tmLineRegion = {static_cast<std::int16_t>(line.tmRegion.left),
                          static_cast<std::int16_t>(line.tmRegion.right), 0};
-    MeasureWrappedLine(dc, docY, start, para, ei);
+    MeasureWrappedLine(dc, docY, start, para, ei, line);
     return line.tmIndex;
 }
 
 void PaintLaidOutLine(HDC dc, int windowY, model::TParagraphItem& para, std::uint32_t start,
-                      model::TEditorInfo& ei) {
-    model::TLineInfo& line = ei.eiCurrentLine;
+                      const model::TEditorInfo& ei, model::TLineInfo& line) {
     const std::uint32_t next = line.tmIndex;
     line.tmIndex = start;
-    PaintLine(dc, windowY, para, ei);
+    PaintLine(dc, windowY, para, ei, line);
     line.tmIndex = next;
 }
 
 std::uint32_t LayoutAndPaintLine(HDC dc, int windowY, int docY, model::TParagraphItem& para,
-                                 std::uint32_t start, model::TEditorInfo& ei) {
-    const std::uint32_t next = LayoutLine(dc, docY, para, start, ei);
-    PaintLaidOutLine(dc, windowY, para, start, ei);
+                                 std::uint32_t start, const model::TEditorInfo& ei, model::TLineInfo& line) {
+    const std::uint32_t next = LayoutLine(dc, docY, para, start, ei, line);
+    PaintLaidOutLine(dc, windowY, para, start, ei, line);
     return next;
 }
 
-void NextLineParagraph(std::uint32_t start, model::TParagraphItem*& para, model::TEditorInfo& ei) {
-    model::TLineInfo& line = ei.eiCurrentLine;
+void NextLineParagraph(std::uint32_t start, model::TParagraphItem*& para, const model::TEditorInfo& ei,
+                       model::TLineInfo& line) {
     if (line.tmBreakPara) {
-        para = ei.eiParas->GetParaInfo(start, true);
+        para = ei.eiParas->GetParaInfo(start, true, line);
         return;
     }
     line.tmRegion.left = line.tmLeftIndent;

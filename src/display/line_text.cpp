@@ -49,8 +49,7 @@ Justification Remaining(Justification j, std::u16string_view text) {
     return {j.extra - taken, j.count - spaces};
 }
 
-LineStart LineStartX(HDC dc, const char16_t* text, std::uint32_t length, const model::TEditorInfo& ei) {
-    const model::TLineInfo& line = ei.eiCurrentLine;
+LineStart LineStartX(HDC dc, const char16_t* text, std::uint32_t length, const model::TLineInfo& line) {
     const int left = line.tmLineRegion.Left, right = line.tmLineRegion.Right;
     const int surplus = right - left - static_cast<int>(line.tmWidth);
     LineStart start{left, {}};
@@ -124,8 +123,8 @@ void DrawTabLeader(HDC dc, int from, int to, int leader, int y) {
 }
 
 ResolvedTab ResolveTab(HDC dc, int x, const char16_t* tab, const std::uint8_t* formats, std::uint32_t rest,
-                       const model::TParagraphItem& para, const model::TEditorInfo& ei) {
-    const model::TLineInfo& line = ei.eiCurrentLine;
+                       const model::TParagraphItem& para, const model::TEditorInfo& ei,
+                       const model::TLineInfo& line) {
     const TTab& stop = para.FAttributes.ptTabs.tabs[TabStopAt(x - TabMargin, para.FAttributes.ptTabs)];
     ResolvedTab r{};
     r.stop = model::InchesToPixelsX(stop.tbPosition) + TabMargin;
@@ -150,16 +149,16 @@ namespace {
 // The walk of DrawLineText: runs of equal format byte and highlight state.
 class TextWalk {
 public:
-    TextWalk(HDC dc, int y, std::uint32_t start, const model::TEditorInfo& ei,
+    TextWalk(HDC dc, int y, std::uint32_t start, const model::TEditorInfo& ei, const model::TLineInfo& line,
              const model::TParagraphItem& para, std::uint32_t length)
-        : dc_(dc), y_(y), ei_(ei), para_(para), units_(ei.eiBuffers->Units(start, length)), first_(start),
-          end_(start + length), run_(start) {}
+        : dc_(dc), y_(y), ei_(ei), line_(line), para_(para), units_(ei.eiBuffers->Units(start, length)),
+          first_(start), end_(start + length), run_(start) {}
 
     void Run() {
         const HGDIOBJ font = GetCurrentObject(dc_, OBJ_FONT);
         SetBkMode(dc_, TRANSPARENT);
         SetTextAlign(dc_, TA_BASELINE | TA_LEFT);
-        const LineStart start = LineStartX(dc_, Text(run_), end_ - run_, ei_);
+        const LineStart start = LineStartX(dc_, Text(run_), end_ - run_, line_);
         x_ = start.x;
         justification_ = start.justification;
         for (std::uint32_t i = run_; i < end_; ++i) {
@@ -209,7 +208,7 @@ private:
         }
         if (*Text(i) != TAB) return;
         Flush(i);
-        const ResolvedTab tab = ResolveTab(dc_, x_, Text(i), Formats(i), end_ - i - 1, para_, ei_);
+        const ResolvedTab tab = ResolveTab(dc_, x_, Text(i), Formats(i), end_ - i - 1, para_, ei_, line_);
         justification_ = tab.justification;
         if (tab.align == 4)
             BarAt(tab.stop);
@@ -220,13 +219,12 @@ private:
     }
 
     void BarAt(int x) {
-        const model::TLineInfo& line = ei_.eiCurrentLine;
         const COLORREF colour = ei_.eiFonts->GetFormatItem(format_ & 0x7F)->FAttributes.ftColor;
         platform::UniqueGdi<HPEN> pen(CreatePen(PS_SOLID, 1, colour));
         platform::SelectedObject selected(dc_, pen.get());
-        const int top = y_ - static_cast<int>(line.tmBaseline);
+        const int top = y_ - static_cast<int>(line_.tmBaseline);
         MoveToEx(dc_, x, top, nullptr);
-        LineTo(dc_, x, top + static_cast<int>(line.tmHeight));
+        LineTo(dc_, x, top + static_cast<int>(line_.tmHeight));
     }
 
     void SetColours(const TCharFormat& f) {
@@ -279,6 +277,7 @@ private:
     HDC dc_;
     int y_;
     const model::TEditorInfo& ei_;
+    const model::TLineInfo& line_;
     const model::TParagraphItem& para_;
     const char16_t* Text(std::uint32_t i) const { return units_.text + (i - first_); }
     const std::uint8_t* Formats(std::uint32_t i) const { return units_.formats + (i - first_); }
@@ -294,9 +293,9 @@ private:
 } // namespace
 
 void DrawLineText(HDC dc, int y, std::uint32_t start, const model::TEditorInfo& ei,
-                  const model::TParagraphItem& para, std::uint32_t length) {
+                  const model::TLineInfo& line, const model::TParagraphItem& para, std::uint32_t length) {
     if (length == 0) return;
-    TextWalk(dc, y, start, ei, para, length).Run();
+    TextWalk(dc, y, start, ei, line, para, length).Run();
 }
 
 } // namespace zeledit::display

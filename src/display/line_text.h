@@ -21,14 +21,14 @@ struct Justification {
 // rather than drawn, it keeps the runs after it where drawing puts them.
 Justification Remaining(Justification j, std::u16string_view text);
 
-// Where the line in eiCurrentLine starts by its alignment. A justified line without tabs
+// Where the line starts by its alignment. A justified line without tabs
 // that does not end its paragraph spreads its surplus over its inner spaces through the
 // device context's justification, which stays in force.
 struct LineStart {
     int x;
     Justification justification;
 };
-LineStart LineStartX(HDC dc, const char16_t* text, std::uint32_t length, const model::TEditorInfo& ei);
+LineStart LineStartX(HDC dc, const char16_t* text, std::uint32_t length, const model::TLineInfo& line);
 
 // Width of the text after the tab at `text[0]` up to and including the next tab, at most
 // `count` units, stopping before a paragraph or line end. 16-bit, as drawn.
@@ -39,7 +39,7 @@ int MeasureSegment(HDC dc, const char16_t* text, const std::uint8_t* formats, co
                    std::uint32_t count);
 void DrawTabLeader(HDC dc, int from, int to, int leader, int y);
 
-// A tab at `x` on the line in eiCurrentLine, `rest` units of the line after it: where the
+// A tab at `x` on the line, `rest` units of the line after it: where the
 // stop is and where the text after it starts. Sets the justification after the line's
 // last tab.
 struct ResolvedTab {
@@ -51,9 +51,10 @@ struct ResolvedTab {
     Justification justification; // in force after the tab
 };
 ResolvedTab ResolveTab(HDC dc, int x, const char16_t* tab, const std::uint8_t* formats, std::uint32_t rest,
-                       const model::TParagraphItem& para, const model::TEditorInfo& ei);
+                       const model::TParagraphItem& para, const model::TEditorInfo& ei,
+                       const model::TLineInfo& line);
 
 void DrawLineText(HDC dc, int y, std::uint32_t start, const model::TEditorInfo& ei,
-                  const model::TParagraphItem& para, std::uint32_t length);
+                  const model::TLineInfo& line, const model::TParagraphItem& para, std::uint32_t length);
 
 } // namespace zeledit::display

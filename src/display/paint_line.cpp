@@ -6,8 +6,8 @@
 
 namespace zeledit::display {
 
-void PaintLine(HDC dc, int y, model::TParagraphItem& para, model::TEditorInfo& ei) {
-    model::TLineInfo& line = ei.eiCurrentLine;
+void PaintLine(HDC dc, int y, model::TParagraphItem& para, const model::TEditorInfo& ei,
+               model::TLineInfo& line) {
     const TParaFormat& p = para.FAttributes;
     const int more = line.tmLineRegion.MoreHeight, height = static_cast<int>(line.tmHeight);
     line.tmParaRegion.top = y;
@@ -25,10 +25,10 @@ void PaintLine(HDC dc, int y, model::TParagraphItem& para, model::TEditorInfo& e
     if (!(ei.eiTransparent && (p.ptShading & 0xFFFFFF) == 0xFFFFFF))
         FillRect(dc, &line.tmParaRegion, para.brShading);
     const int baseline = y + more + static_cast<int>(line.tmBaseline);
-    DrawLineText(dc, baseline, line.tmIndex, ei, para, line.tmLength);
+    DrawLineText(dc, baseline, line.tmIndex, ei, line, para, line.tmLength);
     if (line.tmFirstLine && p.ptBullet.blPresent && line.tmLength > 0)
         DrawBullet(dc, para, baseline, line.tmLineRegion, height);
-    DrawParaBorder(dc, para, ei);
+    DrawParaBorder(dc, para, line);
 }
 
 } // namespace zeledit::display

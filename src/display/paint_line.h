@@ -1,4 +1,4 @@
-// Painting one laid-out line from eiCurrentLine at window y.
+// Painting one laid-out line at window y; the line record takes the regions painted.
 #pragma once
 
 #include "model/editor_info.h"
@@ -8,6 +8,7 @@
 
 namespace zeledit::display {
 
-void PaintLine(HDC dc, int y, model::TParagraphItem& para, model::TEditorInfo& ei);
+void PaintLine(HDC dc, int y, model::TParagraphItem& para, const model::TEditorInfo& ei,
+               model::TLineInfo& line);
 
 } // namespace zeledit::display

@@ -141,8 +141,7 @@ void DrawStyledBorder(HDC dc, const RECT& rect, int style, COLORREF colour) {
     DrawBorderBox(dc, rect, border);
 }
 
-void DrawParaBorder(HDC dc, const model::TParagraphItem& para, const model::TEditorInfo& ei) {
-    const model::TLineInfo& line = ei.eiCurrentLine;
+void DrawParaBorder(HDC dc, const model::TParagraphItem& para, const model::TLineInfo& line) {
     const TParaFormat& p = para.FAttributes;
     TBorder border = p.ptBorder;
     const bool ends = line.tmBreakPara || line.tmEndOfDoc;

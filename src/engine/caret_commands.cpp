@@ -36,7 +36,8 @@ POINT TFormatEditor::GetCharPos(std::int32_t pLine, std::uint32_t Idx) {
     const std::uint32_t count = Idx > at ? Idx - at : 0;
     const auto units = FBuffer->Units(at, std::max(count, edInfo.eiCurrentLine.tmLength));
     const platform::WindowDC dc = GetEditDC();
-    const int x = display::CharXPosition(dc, units.text, units.formats, edInfo, para, count);
+    const int x =
+        display::CharXPosition(dc, units.text, units.formats, edInfo, edInfo.eiCurrentLine, para, count);
     const model::TLineInfo& line = edInfo.eiCurrentLine;
     const TParaFormat& p = para.FAttributes;
     int y = 0;
@@ -54,7 +55,8 @@ std::uint32_t TFormatEditor::GetIndexOfPos(std::int32_t pLine, int xPos) {
     const std::uint32_t at = FLines->Line(pLine)->At;
     const auto units = FBuffer->Units(at, edInfo.eiCurrentLine.tmLength);
     const platform::WindowDC dc = GetEditDC();
-    const std::uint32_t offset = display::CharIndexAtX(dc, units.text, units.formats, edInfo, para, xPos);
+    const std::uint32_t offset =
+        display::CharIndexAtX(dc, units.text, units.formats, edInfo, edInfo.eiCurrentLine, para, xPos);
     return offset;
 }
 

@@ -183,9 +183,9 @@ void TDrawEditor::DrawColumns(HDC dc) {
                     platform::Line(dc, -(Spacing / 2), 0, -(Spacing / 2), ClientHeight(), 1, LineColor);
             }
             FLines->GetLineInfo(p.line, p.y);
-            display::PaintLine(dc, p.y, *para, edInfo);
+            display::PaintLine(dc, p.y, *para, edInfo, edInfo.eiCurrentLine);
             if (p.line + 1 < FLines->Count())
-                display::NextLineParagraph(FLines->Line(p.line + 1)->At, para, edInfo);
+                display::NextLineParagraph(FLines->Line(p.line + 1)->At, para, edInfo, edInfo.eiCurrentLine);
             return !info.tmEndOfDoc;
         },
         [&](int column, int top) {

@@ -84,12 +84,12 @@ bool TFormatEditor::LayOutFromTop(HDC dc, bool may_restart) {
     std::int32_t y = 0;
     const bool floated = FObjects->AnyFloated();
     for (std::uint32_t start = 0; !line.tmEndOfDoc && start <= length;) {
-        display::NextLineParagraph(start, para, edInfo);
+        display::NextLineParagraph(start, para, edInfo, edInfo.eiCurrentLine);
         const model::TLineInfo saved = line;
-        display::MeasureWrappedLine(dc, y, start, *para, edInfo, floated);
+        display::MeasureWrappedLine(dc, y, start, *para, edInfo, edInfo.eiCurrentLine, floated);
         if (floated && FObjects->UpdateFloatedPositionAt(start, line.tmLength, y)) {
             line = saved;
-            display::MeasureWrappedLine(dc, y, start, *para, edInfo);
+            display::MeasureWrappedLine(dc, y, start, *para, edInfo, edInfo.eiCurrentLine);
         }
         FLines->AppendLine(start, line);
         y += static_cast<std::int32_t>(line.tmHeight) + line.tmLineRegion.MoreHeight;
@@ -152,8 +152,8 @@ model::TParagraphItem* TFormatEditor::UpdateLine(HDC dc, std::int32_t Index,
     line.tmEndOfDoc = line.tmBreakPara = false;
     line.tmFirstLine = item.IsFirstLine(*FBuffer);
     model::TParagraphItem* para = FParas->GetParaInfo(at, line.tmFirstLine);
-    const std::uint32_t next = display::LayoutLine(dc, doc_y, *para, at, edInfo);
-    if (!keep || !keep(next)) display::PaintLaidOutLine(dc, window_y, *para, at, edInfo);
+    const std::uint32_t next = display::LayoutLine(dc, doc_y, *para, at, edInfo, line);
+    if (!keep || !keep(next)) display::PaintLaidOutLine(dc, window_y, *para, at, edInfo, line);
     FLines->SetInfo(Index, at, line);
     const std::int32_t below = line.tmLineRegion.MoreHeight + static_cast<std::int32_t>(line.tmHeight);
     line.tmWindowPosition = window_y + below;
@@ -191,7 +191,7 @@ public:
     std::int32_t Next() const { return next_; }
     std::uint32_t Start() const { return start_; }
     int WindowY() const { return window_y_; }
-    void NextParagraph() { display::NextLineParagraph(start_, para_, e_.edInfo); }
+    void NextParagraph() { display::NextLineParagraph(start_, para_, e_.edInfo, line_); }
     // Lays out the next node (a new one past the end of the list, or before the next one
     // when asked) from the current start.
     void Step(bool insert = false) {
@@ -199,8 +199,8 @@ public:
         const std::optional<OldLine> old = insert ? std::nullopt : Before(next_);
         if (insert || next_ >= lines.Count()) lines.InsertLine(next_, start_, model::TLineInfo{});
         const std::uint32_t at = start_;
-        start_ = display::LayoutLine(dc_, doc_y_, *para_, at, e_.edInfo);
-        if (!Keeps(old, at, start_)) display::PaintLaidOutLine(dc_, window_y_, *para_, at, e_.edInfo);
+        start_ = display::LayoutLine(dc_, doc_y_, *para_, at, e_.edInfo, line_);
+        if (!Keeps(old, at, start_)) display::PaintLaidOutLine(dc_, window_y_, *para_, at, e_.edInfo, line_);
         Measured(old);
         lines.SetInfo(next_, at, line_);
         const int height = static_cast<int>(line_.tmHeight) + line_.tmLineRegion.MoreHeight;

@@ -46,9 +46,10 @@ void TFormatEditor::Paint(HDC PaintDC, const PAINTSTRUCT& ps) {
         model::TParagraphItem* para = FParas->GetParaInfo(first.At, first.IsFirstLine(*FBuffer));
         while (k < FLines->Count() && !line.tmEndOfDoc && y < ps.rcPaint.bottom) {
             FLines->GetLineInfo(k, y);
-            display::PaintLine(PaintDC, y, *para, edInfo);
+            display::PaintLine(PaintDC, y, *para, edInfo, edInfo.eiCurrentLine);
             y += FLines->Line(k)->TotalHeight();
-            if (++k < FLines->Count()) display::NextLineParagraph(FLines->Line(k)->At, para, edInfo);
+            if (++k < FLines->Count())
+                display::NextLineParagraph(FLines->Line(k)->At, para, edInfo, edInfo.eiCurrentLine);
         }
     }
     FObjects->DrawFloatedObjectAt(PaintDC, from_start ? 0 : FLines->FAbsTopLinePos);

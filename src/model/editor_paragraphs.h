@@ -75,6 +75,8 @@ public:
     // part of eiCurrentLine for a line there: alignment, box continuation with the
     // neighbouring paragraphs, and the text, paragraph and line regions.
     TParagraphItem* GetParaInfo(std::uint32_t Idx, bool FirstLine) const;
+    // The same for a line record of the caller's.
+    TParagraphItem* GetParaInfo(std::uint32_t Idx, bool FirstLine, TLineInfo& line) const;
 
     // The table.
     std::int32_t AddParaFormat(const TParaFormat& Para);

@@ -37,6 +37,10 @@ std::int16_t Clamp16(int v) { return static_cast<std::int16_t>(std::clamp(v, -32
 } // namespace
 
 TParagraphItem* TEditorParagraphs::GetParaInfo(std::uint32_t Idx, bool FirstLine) const {
+    return GetParaInfo(Idx, FirstLine, EditorInfo->eiCurrentLine);
+}
+
+TParagraphItem* TEditorParagraphs::GetParaInfo(std::uint32_t Idx, bool FirstLine, TLineInfo& line) const {
     TEditorBuffer& b = *EditorInfo->eiBuffers;
     const std::uint32_t end = b.ParagraphEnd(Idx);
     std::uint32_t start = Idx;
@@ -51,7 +55,6 @@ TParagraphItem* TEditorParagraphs::GetParaInfo(std::uint32_t Idx, bool FirstLine
     const TParagraphItem* prev = start >= 2 ? entry(start - 2) : nullptr;
     const TParagraphItem* next = b.CharAt(end) != 0 ? entry(b.ParagraphEnd(end + 2)) : nullptr;
 
-    TLineInfo& line = EditorInfo->eiCurrentLine;
     const TParaFormat& p = para->FAttributes;
     line.tmAlignment = b.FormatByte(end + 1) & 3;
     line.tmTopBorder = BoxContinues(prev, para);
