@@ -109,9 +109,8 @@ public:
     void InvalidateBelow(int Y);
     void Refresh();
     std::int32_t GetDocumentHeight() const;
-    // Re-lays out line Index in place and paints it; answers its paragraph.
     // Lays line Index out again and paints it, unless `keep`, asked with where the line now
-    // ends, answers that it shows what it showed before.
+    // ends, answers that it shows what it showed before; answers the line's paragraph.
     model::TParagraphItem* UpdateLine(HDC dc, std::int32_t Index,
                                       const std::function<bool(std::uint32_t next)>& keep = nullptr);
     // Painting.

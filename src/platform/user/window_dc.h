@@ -19,7 +19,7 @@ public:
     }
 
     HDC get() const { return dc_; }
-    operator HDC() const { return dc_; } // NOLINT(google-explicit-constructor): used as the handle it is
+    operator HDC() const { return dc_; } // stands wherever the handle does
 
 private:
     HWND hwnd_;
