@@ -4,7 +4,7 @@
 // data block into a second editor: nothing may crash, and the copy must hold the same text,
 // format bytes and tables.
 #include <zeledit/controls.h>
-#include "byte_reader.h"
+#include "script_reader.h"
 
 #include <zeledit/headless.h>
 #include <zeledit/zeledit.h>

@@ -1,6 +1,6 @@
 // Drives the window system with a script of calls on live, destroyed and made-up handles.
 // Whatever the order, nothing may crash, leak or hang.
-#include "byte_reader.h"
+#include "script_reader.h"
 
 #include <zeledit/headless.h>
 #include <zeledit/windows.h>
