@@ -46,10 +46,11 @@ asan: deps
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 	bash scripts/run-fuzzers.sh $(ASAN_BUILD)/fuzz fuzz/corpus $(FUZZ_SECONDS)
 
-# clang-tidy over src/ with the checks of .clang-tidy; any finding fails.
+# clang-tidy over src/ with the checks of .clang-tidy; any finding fails. Compiler warnings
+# are the builds' to report (-w): GCC's flags mean more to clang (-Wconversion).
 lint: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZELEDIT_WERROR=$(WERROR)
-	run-clang-tidy -p $(BUILD) -j $(JOBS) -quiet "$(CURDIR)/src/" > $(BUILD)/lint.log 2>&1 \
+	run-clang-tidy -p $(BUILD) -j $(JOBS) -quiet -extra-arg=-w "$(CURDIR)/src/" > $(BUILD)/lint.log 2>&1 \
 		|| { sed "s/\x1b\[[0-9;]*m//g" $(BUILD)/lint.log | grep -E "(warning|error):" | sort -u; echo "make lint: findings above"; exit 1; }
 	@echo "make lint: clean"
 

@@ -143,7 +143,7 @@ void TFormatEditor::UpdateCaret() {
 
 void TFormatEditor::SetIndex(std::uint32_t Idx) {
     if (Idx > FBuffer->TextLength()) return;
-    FInput.PreChar = 0;
+    FInput.ForgetComposition();
     FView.CurrentLine = FLines->GetLinePos(Idx);
     edInfo.eiIndex = Idx;
     FView.OriginX = 0;
@@ -176,7 +176,7 @@ void TFormatEditor::ScrollInView(std::uint32_t, std::uint32_t) {
 }
 
 void TFormatEditor::WMSetFocus() {
-    platform::SetVietnameseKey(FInput.EnableVietKey ? 1 : 0);
+    platform::SetVietnameseKey(FInput.VietKey() ? 1 : 0);
     AdjustTheCaret(FLines->Line(std::clamp(FView.CurrentLine, 0, FLines->LastIndex()))->TotalHeight());
     UpdateCaret();
 }

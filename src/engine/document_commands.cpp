@@ -82,8 +82,7 @@ void TFormatEditor::StartAfresh(bool KeepTables, bool DefaultFont) {
     edInfo.eiSelStart = edInfo.eiSelEnd = 0;
     edInfo.eiHighStart = edInfo.eiHighEnd = 0;
     FView.CurrentLine = 0;
-    FInput.FDefFontID = 0;
-    FInput.FDefFont = FFonts->GetFormatItem(0)->FAttributes;
+    FInput.SetTypingFont(0, FFonts->GetFormatItem(0)->FAttributes);
     GetLines();
     FLines->SetTopLine(0);
     InvalidateRect(HWindow, nullptr, TRUE);

@@ -37,11 +37,11 @@ void TFormatEditor::AdjustHighlight(std::uint32_t Idx, std::int64_t Delta) {
 // The pending format when there is one, else the nearest ordinary character before the
 // caret; a text that starts with an object keeps the format last typed.
 std::uint8_t TFormatEditor::TypingFormat() {
-    if (FInput.FDefFontID < 0) return FFonts->SearchFont(FInput.FDefFont);
+    if (FInput.TypingFontID() < 0) return FFonts->SearchFont(FInput.TypingFont());
     std::uint32_t p = edInfo.eiIndex > 0 ? edInfo.eiIndex - 1 : 0;
     while (p > 0 && Special(FBuffer->CharAt(p))) --p;
     if (p > 0) return FBuffer->FormatAt(p);
-    if (FBuffer->CharAt(0) == objects::ObjectMark) return static_cast<std::uint8_t>(FInput.FDefFontID);
+    if (FBuffer->CharAt(0) == objects::ObjectMark) return static_cast<std::uint8_t>(FInput.TypingFontID());
     return Special(FBuffer->CharAt(0)) ? 0 : FBuffer->FormatAt(0);
 }
 
@@ -61,7 +61,7 @@ void TFormatEditor::InsertChar(char16_t ch) {
     }
     AdjustHighlight(edInfo.eiIndex, 1);
     if (!format) format = TypingFormat();
-    FInput.FDefFontID = *format;
+    FInput.SetTypingFontID(*format);
     const std::int32_t line = FLines->GetLinePos(edInfo.eiIndex);
     if (!FBuffer->InsertChar(&ch, *format, 1, edInfo.eiIndex)) return;
     if (!RepaintChar(line, 1, edInfo.eiIndex++)) Refresh();
@@ -78,7 +78,7 @@ void TFormatEditor::InsertText(std::u16string_view Text, std::int32_t FormatID) 
         CreateUndo();
         AdjustHighlight(edInfo.eiIndex, 1);
         format = TypingFormat();
-        FInput.FDefFontID = format;
+        FInput.SetTypingFontID(format);
     }
     if (text.empty()) return;
     const std::int32_t line = FLines->GetLinePos(edInfo.eiIndex);
@@ -194,7 +194,7 @@ void TFormatEditor::Backspace() {
     if (!RepaintChar(line, -static_cast<std::int32_t>(n), from)) Refresh();
     FView.CurrentLine = FLines->GetLinePos(from);
     UpdateCaret();
-    FInput.PreChar = 0;
+    FInput.ForgetComposition();
     NotifyChanged(*this);
 }
 
@@ -220,7 +220,7 @@ void TFormatEditor::SelectKey(std::uint32_t ASt, std::uint32_t AEnd, bool IsShif
 }
 
 void TFormatEditor::SetSelText(std::uint32_t AStart, std::uint32_t AEnd) {
-    FInput.PreChar = 0;
+    FInput.ForgetComposition();
     if (edInfo.eiSelecting) {
         const platform::WindowDC dc = GetEditDC();
         UpdateSelect(dc, edInfo.eiSelStart, edInfo.eiSelEnd);

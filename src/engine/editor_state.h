@@ -56,12 +56,55 @@ struct TMouseState {
     std::unique_ptr<TDragObject> FDragObject;
 };
 
-// Keys, Vietnamese composition and the format the next typed character takes.
-struct TInputState {
-    BOOL EnableVietKey = FALSE;
-    std::uint16_t PreChar = 0;
-    bool NumpadKey = false;
-    std::int32_t KeyCounter = 0;
+// Keys: Vietnamese composition, the burst of typing that makes one undo step, the host's key
+// map and the format the next typed character takes.
+class TInputState {
+public:
+    // Vietnamese typing on or off (a LongBool, as the host sets it).
+    BOOL VietKey() const { return FEnableVietKey; }
+    void SetVietKey(BOOL On) { FEnableVietKey = On; }
+    void ToggleVietKey() { FEnableVietKey = FEnableVietKey ? FALSE : TRUE; }
+    // Whether the key being typed may be an accent: Vietnamese typing is on and the key did
+    // not come from the numeric pad, whose digits never compose.
+    bool MayCompose() const { return FEnableVietKey && !FNumpadKey; }
+    void KeyFromNumpad(bool Numpad) { FNumpadKey = Numpad; }
+
+    // The letter an accent key composes with: the character typed last, forgotten by any
+    // other key, click or edit.
+    char16_t Composing() const { return FPreChar; }
+    void Typed(char16_t C) { FPreChar = C; }
+    void ForgetComposition() { FPreChar = 0; }
+
+    // Keys typed within two seconds of each other (20 ticks of the 100 ms timer) are one
+    // undo step.
+    bool BurstEnded() const { return FKeyCounter == 0; }
+    void KeyTyped() { FKeyCounter = KeystrokeTicks; }
+    void Tick() {
+        if (FKeyCounter > 0) --FKeyCounter;
+    }
+    void EndBurst() { FKeyCounter = 0; }
+
+    // The host's key map (none only while the engine is made or destroyed).
+    TEditorKeyboard& Keyboard() const { return *FKeyboard; }
+    void SetKeyboard(std::unique_ptr<TEditorKeyboard> Keyboard) { FKeyboard = std::move(Keyboard); }
+
+    // The format the next typed character takes: an entry of the character table, or one not
+    // in it yet (ID −1) that is added when the character is typed.
+    std::int32_t TypingFontID() const { return FDefFontID; }
+    const TCharFormat& TypingFont() const { return FDefFont; }
+    void SetTypingFontID(std::int32_t ID) { FDefFontID = ID; }
+    void SetTypingFont(std::int32_t ID, const TCharFormat& Format) {
+        FDefFontID = ID;
+        FDefFont = Format;
+    }
+
+private:
+    static constexpr std::int32_t KeystrokeTicks = 20;
+
+    BOOL FEnableVietKey = FALSE;
+    char16_t FPreChar = 0;
+    bool FNumpadKey = false;
+    std::int32_t FKeyCounter = 0;
     std::unique_ptr<TEditorKeyboard> FKeyboard;
     TCharFormat FDefFont{};
     std::int32_t FDefFontID = 0;

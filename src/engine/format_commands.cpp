@@ -72,7 +72,7 @@ std::uint8_t TFormatEditor::FormatIDAt(std::uint32_t Position) const {
 }
 
 TCharFormat TFormatEditor::GetSelFormat() const {
-    if (!edInfo.eiSelecting) return FInput.FDefFont;
+    if (!edInfo.eiSelecting) return FInput.TypingFont();
     return FFonts->GetFormatItem(FormatIDAt(edInfo.eiSelStart))->FAttributes;
 }
 
@@ -115,14 +115,11 @@ void TFormatEditor::ApplyFontFast(std::int32_t ID) {
     ApplyFont(FormatIDAt(edInfo.eiSelStart), FFonts->GetFormatItem(ID)->FAttributes);
 }
 
-void TFormatEditor::SetPendingFont(const TCharFormat& Format) {
-    FInput.FDefFont = Format;
-    FInput.FDefFontID = -1;
-}
+void TFormatEditor::SetPendingFont(const TCharFormat& Format) { FInput.SetTypingFont(-1, Format); }
 
 void TFormatEditor::ApplyAttribute(const std::function<bool(TCharFormat&)>& Change) {
     if (!edInfo.eiSelecting) {
-        TCharFormat f = FInput.FDefFont;
+        TCharFormat f = FInput.TypingFont();
         Change(f);
         return SetPendingFont(f);
     }

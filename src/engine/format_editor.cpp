@@ -57,8 +57,8 @@ TFormatEditor::TFormatEditor(HWND AParent) : HWindow(AParent) {
     FSettings.FHighColor = GetSysColor(COLOR_BTNHIGHLIGHT);
     FSettings.FShadColor = GetSysColor(COLOR_BTNSHADOW);
     FSettings.FColorStyle = cts_Auto;
-    FInput.EnableVietKey = FALSE;
-    FInput.FKeyboard = std::make_unique<TEditorKeyboard>(this);
+    FInput.SetVietKey(FALSE);
+    FInput.SetKeyboard(std::make_unique<TEditorKeyboard>(this));
     FView.EnableCaret = true;
     FView.CaretVisible = false;
     FView.CaretPos = {-1, -1};
@@ -73,12 +73,12 @@ TFormatEditor::TFormatEditor(HWND AParent) : HWindow(AParent) {
     SetTimer(HWindow, editor_timer, editor_timer_ms, nullptr);
     GetLines();
     FUndoObj = std::make_unique<model::TUndoOperator>(*this, 10);
-    FInput.KeyCounter = 0;
+    FInput.EndBurst();
     FSettings.FDefaultCharFormat = TCharFormat{};
     std::strcpy(FSettings.FDefaultCharFormat.ftFaceName, "Times New Roman");
     FSettings.FDefaultCharFormat.ftHeight = 11;
     // A style chosen before the caret ever moved changes a real format, not a zero record.
-    FInput.FDefFont = FFonts->GetFormatItem(0)->FAttributes;
+    FInput.SetTypingFont(0, FFonts->GetFormatItem(0)->FAttributes);
 }
 
 void TFormatEditor::InitEditorInfo() {
@@ -132,7 +132,7 @@ TFormatEditor::~TFormatEditor() {
     FFonts.reset();
     edInfo.eiParas = nullptr;
     FParas.reset();
-    FInput.FKeyboard.reset();
+    FInput.SetKeyboard(nullptr);
     if ((FSettings.FEditStyle & esOwnPalette) != 0 && FSettings.EditPalette != nullptr)
         DeleteObject(FSettings.EditPalette);
     FUndoObj.reset();
@@ -208,7 +208,7 @@ bool TFormatEditor::EFMOwnMessage(TMessage& msg) {
     case EFM_DISABLEMODIFY: FSettings.CanModify = false; return true;
     case EFM_GETMODIFIED: msg.Result = FSettings.IsModified; return true;
     case EFM_SETSPECIALRIGHTBUTTON: FMouse.FSpecialRightButton = w != 0; return true;
-    case EFM_ENABLEVIETKEY: FInput.EnableVietKey = w; return true;
+    case EFM_ENABLEVIETKEY: FInput.SetVietKey(w); return true;
     case EFM_SETBITMAPMODE: edInfo.eiBitmapMode = static_cast<std::int16_t>(LOWORD(msg.LParam)); return true;
     case EFM_SETCOLORSTYLE:
         SetColorStyle(reinterpret_cast<HPALETTE>(msg.WParam),
@@ -242,9 +242,9 @@ bool TFormatEditor::EFMOwnMessage(TMessage& msg) {
         FBuffer->GetWordAt(static_cast<std::uint32_t>(w), reinterpret_cast<char16_t*>(msg.LParam));
         return true;
     case EFM_SETMAXBUFFERSIZE: FBuffer->SetMaximumSize(static_cast<std::uint32_t>(l)); return true;
-    case EFM_GETHOTKEY: msg.Result = FInput.FKeyboard->GetHotKey(static_cast<std::uint32_t>(w)); return true;
+    case EFM_GETHOTKEY: msg.Result = FInput.Keyboard().GetHotKey(static_cast<std::uint32_t>(w)); return true;
     case EFM_SETHOTKEY:
-        FInput.FKeyboard->SetHotKey(static_cast<std::uint32_t>(w), LOWORD(msg.LParam));
+        FInput.Keyboard().SetHotKey(static_cast<std::uint32_t>(w), LOWORD(msg.LParam));
         return true;
     default: return false;
     }
@@ -265,7 +265,7 @@ LRESULT TFormatEditor::DefWndProc(TMessage& msg) {
     case WM_GETDLGCODE: return msg.Result = DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTALLKEYS;
     case WM_TIMER:
         ActivateObjects();
-        if (FInput.KeyCounter > 0) --FInput.KeyCounter;
+        FInput.Tick();
         CheckMousePause();
         return 0;
     case WM_KEYDOWN: return msg.Result = WMKeyDown(msg.WParam);

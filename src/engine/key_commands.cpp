@@ -27,7 +27,7 @@ std::uint32_t TFormatEditor::LineEnd(std::int32_t line) const {
 void TFormatEditor::CaretMoved(std::uint32_t ASt, bool IsShift) {
     SelectKey(ASt, edInfo.eiIndex, IsShift);
     UpdateCaret();
-    FInput.PreChar = 0;
+    FInput.ForgetComposition();
 }
 
 void TFormatEditor::LeftKey(bool IsShift, bool IsCtrl) {
@@ -165,14 +165,14 @@ void TFormatEditor::KeyMoving(UINT Key, bool IsShift, bool IsCtrl) {
 // --- keys and characters ---
 
 void TFormatEditor::ChangeKeyType() {
-    FInput.EnableVietKey = FInput.EnableVietKey ? FALSE : TRUE;
-    Notify(HWindow, EFN_INPUTCHANGED, FInput.EnableVietKey ? 0xFFFF : 0);
+    FInput.ToggleVietKey();
+    Notify(HWindow, EFN_INPUTCHANGED, FInput.VietKey() ? 0xFFFF : 0);
 }
 
 LRESULT TFormatEditor::WMKeyDown(WPARAM VK) {
     Notify(HWindow, EFN_HIDECOMMENT);
     const auto key = static_cast<UINT>(VK & 0xFF);
-    FInput.NumpadKey = (key >= 96 && key <= 107) || key == 109;
+    FInput.KeyFromNumpad((key >= 96 && key <= 107) || key == 109);
     const bool shift = Down(VK_SHIFT), ctrl = Down(VK_CONTROL);
     LRESULT result = 0;
     if (key == 'A' && shift && ctrl) return 0; // the About window is not built
@@ -193,16 +193,16 @@ LRESULT TFormatEditor::WMKeyDown(WPARAM VK) {
         bool ran = false;
         if ((FSettings.FEditStyle & eoSimple) == 0 &&
             ((ctrl && key != VK_CONTROL) || (!ctrl && key >= VK_F1 && key <= VK_F12)))
-            ran = FInput.FKeyboard->DoKeyDown(key, shift, ctrl);
+            ran = FInput.Keyboard().DoKeyDown(key, shift, ctrl);
         if (!ran) result = DefWindowProcW(HWindow, WM_KEYDOWN, VK, 0);
         Notify(HWindow, EFN_KEYDOWN, key, ctrl ? 1 : 0);
     }
-    if (ctrl) FInput.PreChar = 0;
+    if (ctrl) FInput.ForgetComposition();
     return result;
 }
 
 LRESULT TFormatEditor::WMSysKeyDown(WPARAM VK, LPARAM lParam) {
-    if (FInput.FKeyboard->DoSysKeyDown(static_cast<UINT>(VK & 0xFF), Down(VK_SHIFT), Down(VK_CONTROL)))
+    if (FInput.Keyboard().DoSysKeyDown(static_cast<UINT>(VK & 0xFF), Down(VK_SHIFT), Down(VK_CONTROL)))
         return 0;
     return DefWindowProcW(HWindow, WM_SYSKEYDOWN, VK, lParam);
 }
@@ -221,22 +221,21 @@ void TFormatEditor::WMChar(char16_t C) {
     } else if (C == TAB) {
         CreateKeyUndo();
         InsertChar(9);
-        FInput.PreChar = 0;
+        FInput.ForgetComposition();
     } else if (C == CR) {
         if (!shift) InsertParaBreak();
-        FInput.PreChar = 0;
+        FInput.ForgetComposition();
     } else {
         CreateKeyUndo();
         if (C == 34 || C == 39) C = ChangeCode(C);
         if ((C == 3 || C == 12 || C == 15 || C == 25) && !shift) return;
         const char16_t ch = typographic ? ChangeCode(C) : C;
         if (ch < 32) return; // a control code that maps to no character here
-        if (!(C >= 32 && !FInput.NumpadKey && FInput.EnableVietKey && platform::AccentTable().IsHotKey(C) &&
-              ProcessAccent(C))) {
-            FInput.PreChar = ch;
+        if (!(C >= 32 && FInput.MayCompose() && platform::AccentTable().IsHotKey(C) && ProcessAccent(C))) {
+            FInput.Typed(ch);
             InsertChar(ch);
         }
-        FInput.KeyCounter = 20;
+        FInput.KeyTyped();
     }
     if (C != TAB && C != CR && C != u' ') return;
     // The last character of the word just finished.

@@ -80,7 +80,7 @@ void TFormatEditor::RemoveSelection() {
 
 void TFormatEditor::PlaceCaretAt(int X, int Y) {
     edInfo.eiIndex = IndexAtPosition(X + FView.OriginX, Y);
-    FInput.PreChar = 0;
+    FInput.ForgetComposition();
     UpdateCaret();
 }
 

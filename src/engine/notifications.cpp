@@ -39,8 +39,7 @@ void UpdateState(TFormatEditor& editor, const model::TParagraphItem& para) {
     state.stateOrigin = static_cast<std::int16_t>(editor.FView.OriginX);
     state.statePageWidth = ei.eiBoundRect.right - ei.eiBoundRect.left - 10;
     state.stateByUnit = editor.FSettings.Measurement;
-    editor.FInput.FDefFontID = index;
-    editor.FInput.FDefFont = state.stateCharFormat;
+    editor.FInput.SetTypingFont(index, state.stateCharFormat);
     Notify(editor.HWindow, EFN_UPDATESTATE, reinterpret_cast<WPARAM>(editor.HWindow),
            reinterpret_cast<LPARAM>(&state));
 }

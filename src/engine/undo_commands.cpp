@@ -4,15 +4,10 @@
 #include <algorithm>
 
 namespace zeledit::engine {
-namespace {
-
-constexpr std::int32_t KeystrokeTicks = 20; // 2 s of the 100 ms timer
-
-} // namespace
 
 void TFormatEditor::CreateKeyUndo() {
-    if (FInput.KeyCounter == 0) CreateUndo();
-    FInput.KeyCounter = KeystrokeTicks;
+    if (FInput.BurstEnded()) CreateUndo();
+    FInput.KeyTyped();
 }
 
 HGLOBAL TFormatEditor::GetUndoData() {

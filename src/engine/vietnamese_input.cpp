@@ -28,18 +28,18 @@ bool StartsWordAfter(char16_t c) {
 } // namespace
 
 // Composes only with the letter just typed: after a click, a selection or any other caret
-// move the character before the caret is not FInput.PreChar and the key types itself.
+// move the character before the caret is not the one composing and the key types itself.
 bool TFormatEditor::ProcessAccent(char16_t C) {
     const std::uint32_t at = edInfo.eiIndex;
-    if (FInput.PreChar == 0 || edInfo.eiSelecting || at == 0 || at > FBuffer->TextLength() ||
-        FBuffer->CharAt(at - 1) != FInput.PreChar)
+    if (FInput.Composing() == 0 || edInfo.eiSelecting || at == 0 || at > FBuffer->TextLength() ||
+        FBuffer->CharAt(at - 1) != FInput.Composing())
         return false;
     const auto composed =
-        static_cast<char16_t>(platform::VCharOf(FInput.PreChar, static_cast<std::int32_t>(C) - 48));
+        static_cast<char16_t>(platform::VCharOf(FInput.Composing(), static_cast<std::int32_t>(C) - 48));
     if (composed == 0) return false;
     SendMessageW(HWindow, WM_CHAR, 8, 0);
     InsertChar(composed);
-    FInput.PreChar = composed;
+    FInput.Typed(composed);
     return true;
 }
 

@@ -176,7 +176,7 @@ TEST_F(Editing, TheKeyMapRunsRoutinesAndTellsTheHost) {
     host->seen.clear();
     key(VK_F5);
     EXPECT_EQ(count(EFN_INPUTCHANGED), 1);
-    EXPECT_TRUE(Internals(engine()).FInput.EnableVietKey);
+    EXPECT_TRUE(Internals(engine()).FInput.VietKey());
 }
 
 TEST_F(Editing, ANewDocumentStartsEmptyOnceTheHostAgrees) {

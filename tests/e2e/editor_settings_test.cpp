@@ -69,7 +69,7 @@ TEST_F(EditorSettings, PlainStateMessages) {
     EXPECT_FALSE(Internals(engine()).FSettings.EnableSelecting);
     EXPECT_FALSE(Internals(engine()).FSettings.EnableContextMenu);
     send(EFM_ENABLEVIETKEY, 1);
-    EXPECT_TRUE(Internals(engine()).FInput.EnableVietKey);
+    EXPECT_TRUE(Internals(engine()).FInput.VietKey());
     send(EFM_SETSPECIALRIGHTBUTTON, 1);
     EXPECT_TRUE(Internals(engine()).FMouse.FSpecialRightButton);
     send(EFM_SETBITMAPMODE, 0, 2);

@@ -63,7 +63,7 @@ TEST_F(Notifications, StateComesFromBeforeTheCaretPastParagraphMarks) {
     engine::UpdateState(engine(), *Internals(engine()).FParas->GetFormatItem(0));
     ASSERT_EQ(states.size(), 1u);
     EXPECT_EQ(+states[0].second.stateCharFormat.ftAttr, 1); // two positions before the caret
-    EXPECT_EQ(Internals(engine()).FInput.FDefFontID, bold_index);
+    EXPECT_EQ(Internals(engine()).FInput.TypingFontID(), bold_index);
     EXPECT_EQ(+states[0].second.statePageWidth, 300 - 10);
     Internals(engine()).edInfo.eiIndex = 6;
     engine::UpdateState(engine(), *Internals(engine()).FParas->GetFormatItem(0));
