@@ -48,7 +48,7 @@ bool TFormatEditor::SetData(HGLOBAL Data) {
     // Everything the old document drew goes, also below the new one's last line.
     InvalidateRect(HWindow, nullptr, TRUE);
     FSettings.IsModified = FALSE;
-    FMouse.IsLeftDown = false;
+    FMouse.EndPress();
     edInfo.eiHighStart = edInfo.eiHighEnd = 0;
     if (!edInfo.eiUndoing) FUndoObj->FreeAll();
     UpdateCaret();
@@ -57,13 +57,7 @@ bool TFormatEditor::SetData(HGLOBAL Data) {
 }
 
 // The document's objects are about to be replaced: nothing may point at them any more.
-void TFormatEditor::ForgetObjects() {
-    FMouse.FSelectedObj = nullptr;
-    FMouse.FCurrentHotspot = nullptr;
-    FMouse.FDragObject.reset();
-    if (FMouse.IsLeftDown) ReleaseCapture();
-    FMouse.IsLeftDown = false;
-}
+void TFormatEditor::ForgetObjects() { FMouse.Forget(); }
 
 void TFormatEditor::StartAfresh(bool KeepTables, bool DefaultFont) {
     FLines->FreeAll();

@@ -17,7 +17,7 @@ constexpr int MinColumnWidth = 60;
 
 TDrawEditor::TDrawEditor(HWND AParent) : TFormatEditor(AParent) {
     SetEditType(esReadOnly | esControl | esNoScrollBars);
-    FMouse.FEnableMouseFocus = false;
+    FMouse.SetTakesFocus(false);
     FView.EnableCaret = false;
     SetColumns(1);
 }

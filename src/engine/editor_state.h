@@ -12,6 +12,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <utility>
 
 namespace zeledit::engine {
 
@@ -43,15 +45,68 @@ struct TViewState {
     bool FRelayoutWanted = false; // and asks for one more layout
 };
 
-// The buttons, the cursor and what the mouse holds or points at.
-struct TMouseState {
+// The mouse: the button held, what it drags or points at, the cursor it shows, and the pause
+// that tells the host where it rests.
+class TMouseState {
+public:
+    // A press of the left button in the text (the window holds the capture meanwhile).
+    bool LeftDown() const { return FIsLeftDown; }
+    void PressLeft() { FIsLeftDown = true; }
+    void EndPress() {
+        if (FIsLeftDown) ReleaseCapture();
+        FIsLeftDown = false;
+    }
+
+    // The frame of a floated object dragged while the button is down.
+    TDragObject* Dragged() const { return FDragObject.get(); }
+    TDragObject& StartDrag(std::unique_ptr<TDragObject> Drag) {
+        FDragObject = std::move(Drag);
+        return *FDragObject;
+    }
+    std::unique_ptr<TDragObject> TakeDrag() { return std::move(FDragObject); }
+    void DropDrag() { FDragObject.reset(); }
+
+    // The object the last hit test met, and the link highlighted under the mouse (only
+    // compared, never followed, as edits may free it).
+    objects::TObjectItem* HitObject() const { return FSelectedObj; }
+    void SetHitObject(objects::TObjectItem* Object) { FSelectedObj = Object; }
+    const model::TLinkItem* Hotspot() const { return FCurrentHotspot; }
+    void SetHotspot(const model::TLinkItem* Link) { FCurrentHotspot = Link; }
+    // The document's objects and links are about to go: nothing may point at them.
+    void Forget() {
+        FSelectedObj = nullptr;
+        FCurrentHotspot = nullptr;
+        FDragObject.reset();
+        EndPress();
+    }
+
+    // The cursor shown over the text: the beam or the hand.
+    bool ShowsHand() const { return FCursor == 1; }
+    void SetShowsHand(bool Hand) { FCursor = Hand ? 1 : 0; }
+
+    // The pause: the mouse moved (over text position Index, −1 for none), or one more timer
+    // tick passed without a move. The fifth tick over a position answers it, once.
+    void Moved() { FMouseCount = 0; }
+    void Over(std::int32_t Index) { FMouseIndex = Index; }
+    std::optional<std::int32_t> Paused() {
+        if (FMouseCount < 65535) ++FMouseCount;
+        if (FMouseCount != 5 || FMouseIndex < 0) return std::nullopt;
+        return std::exchange(FMouseIndex, -1);
+    }
+
+    // What the host set: whether a click takes the focus, and whether the right button
+    // reports clicks instead of opening the context menu.
+    bool TakesFocus() const { return FEnableMouseFocus; }
+    void SetTakesFocus(bool On) { FEnableMouseFocus = On; }
+    bool SpecialRightButton() const { return FSpecialRightButton; }
+    void SetSpecialRightButton(bool On) { FSpecialRightButton = On; }
+
+private:
     std::uint8_t FCursor = 0;
-    bool IsLeftDown = false, FSpecialRightButton = false;
-    std::int32_t MouseCount = 0, MouseIndex = 0;
+    bool FIsLeftDown = false, FSpecialRightButton = false;
+    std::int32_t FMouseCount = 0, FMouseIndex = 0;
     bool FEnableMouseFocus = true;
     objects::TObjectItem* FSelectedObj = nullptr;
-    // The link highlighted under the mouse; only compared, never followed, as edits may
-    // free it.
     const model::TLinkItem* FCurrentHotspot = nullptr;
     std::unique_ptr<TDragObject> FDragObject;
 };

@@ -50,8 +50,8 @@ TFormatEditor::TFormatEditor(HWND AParent) : HWindow(AParent) {
     FSettings.CanModify = true;
     FSettings.IsModified = FALSE;
     FView.OriginX = 0;
-    FMouse.FEnableMouseFocus = true;
-    FMouse.FCursor = 0;
+    FMouse.SetTakesFocus(true);
+    FMouse.SetShowsHand(false);
     FSettings.FEnableFitObjs = true;
     FSettings.FBackColor = GetSysColor(COLOR_BTNFACE);
     FSettings.FHighColor = GetSysColor(COLOR_BTNHIGHLIGHT);
@@ -207,7 +207,7 @@ bool TFormatEditor::EFMOwnMessage(TMessage& msg) {
     case EFM_ENABLEMODIFY: FSettings.CanModify = true; return true;
     case EFM_DISABLEMODIFY: FSettings.CanModify = false; return true;
     case EFM_GETMODIFIED: msg.Result = FSettings.IsModified; return true;
-    case EFM_SETSPECIALRIGHTBUTTON: FMouse.FSpecialRightButton = w != 0; return true;
+    case EFM_SETSPECIALRIGHTBUTTON: FMouse.SetSpecialRightButton(w != 0); return true;
     case EFM_ENABLEVIETKEY: FInput.SetVietKey(w); return true;
     case EFM_SETBITMAPMODE: edInfo.eiBitmapMode = static_cast<std::int16_t>(LOWORD(msg.LParam)); return true;
     case EFM_SETCOLORSTYLE:

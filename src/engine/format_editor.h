@@ -282,7 +282,7 @@ public:
     void SetBeamCursor();
     void SetHandCursor();
     // Hit test at a document point: 0 nothing special, 1 in the selection, 2 on a link, 3 on
-    // an object (which becomes FMouse.FSelectedObj); Index receives the text position when given.
+    // an object (the mouse state's HitObject); Index receives the text position when given.
     std::int32_t MouseAt(int X, int Y, std::uint32_t* Index);
     void MouseMove(int X, int Y);
     // Steps of a press shared by both buttons; false when the press ends there.

@@ -36,7 +36,7 @@ void SetMarks(model::TEditorBuffer& Buffer, std::uint32_t AStart, std::uint32_t 
 } // namespace
 
 void TFormatEditor::SetHighlight(std::int64_t HighStart, std::int64_t HighEnd) {
-    FMouse.FCurrentHotspot = nullptr;
+    FMouse.SetHotspot(nullptr);
     if (edInfo.eiHighStart != edInfo.eiHighEnd) {
         UpdateRange(static_cast<std::uint32_t>(std::max(edInfo.eiHighStart, 0)), edInfo.eiHighEnd, FALSE);
         edInfo.eiHighStart = edInfo.eiHighEnd = 0;

@@ -9,11 +9,11 @@
 namespace zeledit::engine {
 
 void TFormatEditor::SetHotspot(const model::TLinkItem* Item) {
-    if (Item != nullptr && Item != FMouse.FCurrentHotspot) {
+    if (Item != nullptr && Item != FMouse.Hotspot()) {
         const std::int32_t start = Item->Info.ikStart, end = Item->Info.ikEnd;
         SetHighlight(start, end - 1);
-        FMouse.FCurrentHotspot = Item;
-    } else if (Item == nullptr && FMouse.FCurrentHotspot != nullptr) {
+        FMouse.SetHotspot(Item);
+    } else if (Item == nullptr && FMouse.Hotspot() != nullptr) {
         SetHighlight(0, 0);
     }
 }

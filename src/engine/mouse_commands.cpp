@@ -28,12 +28,12 @@ HCURSOR TFormatEditor::GetCursor(int ID) {
 
 void TFormatEditor::SetBeamCursor() {
     SetCursor(GetCursor(FSettings.CanModify ? CursorText : CursorArrow));
-    FMouse.FCursor = 0;
+    FMouse.SetShowsHand(false);
 }
 
 void TFormatEditor::SetHandCursor() {
     SetCursor(GetCursor(CursorHand));
-    FMouse.FCursor = 1;
+    FMouse.SetShowsHand(true);
 }
 
 std::int32_t TFormatEditor::MouseAt(int X, int Y, std::uint32_t* Index) {
@@ -41,8 +41,8 @@ std::int32_t TFormatEditor::MouseAt(int X, int Y, std::uint32_t* Index) {
     if (line < 0) return 0;
     const std::uint32_t idx = FLines->Line(line)->At + GetIndexOfPos(line, X);
     if (Index != nullptr) *Index = idx;
-    FMouse.FSelectedObj = FObjects->ObjectAt(X - FView.OriginX, Y);
-    if (FMouse.FSelectedObj != nullptr) return 3;
+    FMouse.SetHitObject(FObjects->ObjectAt(X - FView.OriginX, Y));
+    if (FMouse.HitObject() != nullptr) return 3;
     if (idx > FBuffer->TextLength()) return 0;
     // A link counts up to its end, not in the space after the last line's text.
     if (const model::TLinkItem* link = FLinks->HyperLinkAt(static_cast<std::int32_t>(idx))) {
@@ -61,7 +61,7 @@ std::int32_t TFormatEditor::MouseAt(int X, int Y, std::uint32_t* Index) {
 void TFormatEditor::MouseMove(int X, int Y) {
     std::uint32_t index = NoIndex;
     const std::int32_t hit = MouseAt(X + FView.OriginX, Y, &index);
-    FMouse.MouseIndex = index == NoIndex ? -1 : static_cast<std::int32_t>(index);
+    FMouse.Over(index == NoIndex ? -1 : static_cast<std::int32_t>(index));
     const bool hand = (hit == 1 && (FSettings.FEditStyle & eoRespond) != 0) || hit == 2 ||
                       (hit == 3 && (FSettings.CanModify || (FSettings.FEditStyle & eoObjectClick) != 0));
     if (hand)
@@ -85,7 +85,7 @@ void TFormatEditor::PlaceCaretAt(int X, int Y) {
 }
 
 bool TFormatEditor::MouseDown(int Button, int X, int Y) {
-    if (FMouse.FEnableMouseFocus && GetFocus() != HWindow) {
+    if (FMouse.TakesFocus() && GetFocus() != HWindow) {
         SetFocus(HWindow);
         if (edInfo.eiSelecting) return false; // the click only activates the window
     }
@@ -96,7 +96,7 @@ bool TFormatEditor::MouseDown(int Button, int X, int Y) {
     RemoveSelection();
     PlaceCaretAt(X, Y);
     if (Button != 0) return false;
-    FMouse.FDragObject.reset();
+    FMouse.DropDrag();
     objects::TObjectItem* object = nullptr;
     if (FObjects->MouseDown(X, Y, object)) {
         if (!object->Floated() || !FSettings.CanModify) return false;
@@ -112,7 +112,7 @@ void TFormatEditor::WMLButtonDown(LPARAM Point) {
     if (!MouseDown(0, x, y)) return;
     if ((FSettings.FEditStyle & eoSingleClickWord) != 0) return DoubleClickWord(x, y);
     edInfo.eiSelStart = edInfo.eiIndex;
-    FMouse.IsLeftDown = true;
+    FMouse.PressLeft();
     SetCapture(HWindow);
 }
 
@@ -125,34 +125,33 @@ void TFormatEditor::MouseDrag(int X, int Y) {
 }
 
 void TFormatEditor::CreateDragObject(int X, int Y, objects::TObjectItem& Object) {
-    FMouse.FDragObject = std::make_unique<TDragObject>(HWindow, &Object);
-    FMouse.FDragObject->FRegion = {edInfo.eiBoundRect.left - FView.OriginX, -1,
-                                   edInfo.eiBoundRect.right - FView.OriginX, -1};
+    TDragObject& drag = FMouse.StartDrag(std::make_unique<TDragObject>(HWindow, &Object));
+    drag.FRegion = {edInfo.eiBoundRect.left - FView.OriginX, -1, edInfo.eiBoundRect.right - FView.OriginX,
+                    -1};
     const RECT r = Object.ObjectRect();
-    FMouse.FDragObject->SetPosition(r.left, r.top);
-    FMouse.FDragObject->FWidth = Object.DataWidth();
-    FMouse.FDragObject->FHeight = Object.DataHeight();
-    FMouse.FDragObject->MouseDown(X, Y);
+    drag.SetPosition(r.left, r.top);
+    drag.FWidth = Object.DataWidth();
+    drag.FHeight = Object.DataHeight();
+    drag.MouseDown(X, Y);
 }
 
 void TFormatEditor::WMLButtonUp(LPARAM Point) {
     const int x = GET_X_LPARAM(Point), y = GET_Y_LPARAM(Point);
-    if (FMouse.IsLeftDown) ReleaseCapture();
-    FMouse.IsLeftDown = false;
+    FMouse.EndPress();
     FObjects->MouseUp(x, y);
-    if (!FMouse.FDragObject) return;
-    FMouse.FDragObject->MouseUp(x, y);
-    const std::unique_ptr<TDragObject> drag = std::move(FMouse.FDragObject);
+    if (!FMouse.Dragged()) return;
+    FMouse.Dragged()->MouseUp(x, y);
+    const std::unique_ptr<TDragObject> drag = FMouse.TakeDrag();
     MoveFloatedObjectTo(drag->Fx + FView.OriginX, drag->Fy, *drag->ParentObject);
 }
 
 void TFormatEditor::WMMouseMove(LPARAM Point) {
-    FMouse.MouseCount = 0;
+    FMouse.Moved();
     const int x = GET_X_LPARAM(Point), y = GET_Y_LPARAM(Point);
-    if (!FMouse.IsLeftDown)
+    if (!FMouse.LeftDown())
         MouseMove(x, y);
-    else if (FMouse.FDragObject)
-        FMouse.FDragObject->MouseMove(x, y);
+    else if (FMouse.Dragged())
+        FMouse.Dragged()->MouseMove(x, y);
     else
         MouseDrag(x, y);
 }
@@ -171,12 +170,11 @@ void TFormatEditor::WMDblClk(LPARAM Point) {
     const int x = GET_X_LPARAM(Point), y = GET_Y_LPARAM(Point);
     if (FSettings.CanModify && FObjects->DblClick(x, y)) {
         // The object's attributes open in its dialog, which comes with the object dialogs.
-        if (FMouse.IsLeftDown) ReleaseCapture();
-        FMouse.IsLeftDown = false;
-        FMouse.FDragObject.reset();
+        FMouse.EndPress();
+        FMouse.DropDrag();
         return;
     }
-    if (FMouse.FEnableMouseFocus) SetFocus(HWindow);
+    if (FMouse.TakesFocus()) SetFocus(HWindow);
     DoubleClickWord(x, y);
 }
 
@@ -184,22 +182,20 @@ void TFormatEditor::WMRButtonDown(LPARAM Point) {
     if ((FSettings.FEditStyle & eoSimple) != 0) return;
     if (!edInfo.eiSelecting) MouseDown(1, GET_X_LPARAM(Point), GET_Y_LPARAM(Point));
     // Without the special right button the context menu would open; menus are not built yet.
-    if (FMouse.FSpecialRightButton)
+    if (FMouse.SpecialRightButton())
         Notify(HWindow, EFN_RIGHTCLICK, reinterpret_cast<WPARAM>(HWindow),
                static_cast<LPARAM>(edInfo.eiIndex));
 }
 
 void TFormatEditor::CheckMousePause() {
-    if (FMouse.MouseCount < 65535) ++FMouse.MouseCount;
-    if (FMouse.MouseCount != 5 || FMouse.MouseIndex < 0) return;
+    const std::optional<std::int32_t> index = FMouse.Paused();
+    if (!index) return;
     POINT p{};
     RECT client{};
     GetCursorPos(&p);
     ScreenToClient(HWindow, &p);
     GetClientRect(HWindow, &client);
-    if (PtInRect(&client, p))
-        Notify(HWindow, EFN_MOUSEWAIT, reinterpret_cast<WPARAM>(HWindow), FMouse.MouseIndex);
-    FMouse.MouseIndex = -1;
+    if (PtInRect(&client, p)) Notify(HWindow, EFN_MOUSEWAIT, reinterpret_cast<WPARAM>(HWindow), *index);
 }
 
 } // namespace zeledit::engine

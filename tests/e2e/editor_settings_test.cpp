@@ -71,7 +71,7 @@ TEST_F(EditorSettings, PlainStateMessages) {
     send(EFM_ENABLEVIETKEY, 1);
     EXPECT_TRUE(Internals(engine()).FInput.VietKey());
     send(EFM_SETSPECIALRIGHTBUTTON, 1);
-    EXPECT_TRUE(Internals(engine()).FMouse.FSpecialRightButton);
+    EXPECT_TRUE(Internals(engine()).FMouse.SpecialRightButton());
     send(EFM_SETBITMAPMODE, 0, 2);
     EXPECT_EQ(Internals(engine()).edInfo.eiBitmapMode, 2);
 }

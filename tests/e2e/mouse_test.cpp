@@ -57,7 +57,7 @@ TEST_F(Mouse, AClickedLinkOrCommentIsReportedAndStartsNoSelection) {
     ASSERT_NE(reported, nullptr);
     EXPECT_EQ(+reported->ikData, 7);
     EXPECT_STREQ(reported->ikText, "https://example.org");
-    EXPECT_FALSE(Internals(engine()).FMouse.IsLeftDown);
+    EXPECT_FALSE(Internals(engine()).FMouse.LeftDown());
     click(at(22));
     ASSERT_NE(comment, nullptr);
     EXPECT_EQ(comment_text, u"~Bsee~B this");
