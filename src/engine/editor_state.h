@@ -165,10 +165,14 @@ private:
     std::int32_t FDefFontID = 0;
 };
 
-// The page setup and the printer's resolution.
-struct TPrintState {
+// The page setup, which pages and printing build on.
+class TPrintState {
+public:
+    const TPageRec& PageSetup() const { return FPageSetup; }
+    void SetPageSetup(const TPageRec& Setup) { FPageSetup = Setup; }
+
+private:
     TPageRec FPageSetup{};
-    std::int32_t PrintDotPerInchX = 0, PrintDotPerInchY = 0;
 };
 
 // What the host set: style, language, colours, defaults and permissions.

@@ -45,7 +45,7 @@ TFormatEditor::TFormatEditor(HWND AParent) : HWindow(AParent) {
     FSettings.FResource = SharedEditorResource();
     FSettings.EnableSelecting = FSettings.EnableContextMenu = true;
     InitEditorInfo();
-    FPrint.FPageSetup = DefaultPageSetup();
+    FPrint.SetPageSetup(DefaultPageSetup());
     FSettings.FEditStyle = esControl;
     FSettings.CanModify = true;
     FSettings.IsModified = FALSE;

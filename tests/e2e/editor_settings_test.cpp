@@ -34,8 +34,8 @@ TEST_F(EditorSettings, ConstructionDefaults) {
     EXPECT_TRUE(Internals(e).FSettings.CanModify);
     EXPECT_EQ(Internals(e).edInfo.eiEditorType, 0x601);
     EXPECT_STREQ(Internals(e).FSettings.SystemFont, "Tahoma");
-    EXPECT_EQ(+Internals(e).FPrint.FPageSetup.pgScale, 100);
-    EXPECT_EQ(+Internals(e).FPrint.FPageSetup.pgLeft, 1.25);
+    EXPECT_EQ(+Internals(e).FPrint.PageSetup().pgScale, 100);
+    EXPECT_EQ(+Internals(e).FPrint.PageSetup().pgLeft, 1.25);
     EXPECT_EQ(Internals(e).FView.CaretPos.x, 5); // laid out: the caret stands at the start of the empty line
     EXPECT_EQ(Internals(e).FView.CaretPos.y, 0);
     EXPECT_EQ(Internals(e).FSettings.FBackColor, GetSysColor(COLOR_BTNFACE));
