@@ -68,51 +68,39 @@ std::uint32_t TFormatEditor::IndexAtPosition(int x, int y) {
 }
 
 void TFormatEditor::AdjustTheCaret(int Height) {
-    if (!FView.EnableCaret) return;
-    if (FView.CaretVisible) HideCaret(HWindow);
-    FView.CaretHeight = Height;
-    CreateCaret(HWindow, nullptr, CaretWidth, Height);
-    FView.CaretVisible = Focused(HWindow) && !edInfo.eiSelecting;
-    if (FView.CaretVisible) ShowCaret(HWindow);
+    if (FCaret.Enabled()) FCaret.Remake(HWindow, CaretWidth, Height, Focused(HWindow) && !edInfo.eiSelecting);
 }
 
 bool TFormatEditor::CaretInView() const {
     RECT client{};
     GetClientRect(HWindow, &client);
-    return FView.CaretPos.y < client.bottom && FView.CaretPos.y + FView.CaretHeight > client.top;
+    return FCaret.Meets(client);
 }
 
 void TFormatEditor::PlaceCaretInView() {
-    if (!FView.EnableCaret || !Focused(HWindow)) return;
+    if (!FCaret.Enabled() || !Focused(HWindow)) return;
     if (!CaretInView()) return HideTheCaret();
-    SetCaretPos(FView.CaretPos.x - FView.OriginX, FView.CaretPos.y);
+    FCaret.Place(FView.OriginX);
     ShowTheCaret();
 }
 
 void TFormatEditor::ShowTheCaret() {
-    if (FView.EnableCaret && Focused(HWindow) && !FView.CaretVisible && !edInfo.eiSelecting &&
-        CaretInView()) {
-        ShowCaret(HWindow);
-        FView.CaretVisible = true;
-    }
+    if (FCaret.Enabled() && Focused(HWindow) && !edInfo.eiSelecting && CaretInView()) FCaret.Show(HWindow);
 }
 
-void TFormatEditor::HideTheCaret() {
-    if (FView.CaretVisible && Focused(HWindow)) HideCaret(HWindow);
-    FView.CaretVisible = false;
-}
+void TFormatEditor::HideTheCaret() { FCaret.Hide(HWindow, Focused(HWindow)); }
 
 void TFormatEditor::UpdateCaretPos(std::int32_t pLine, int x, int y) {
     const POINT offset = GetCharPos(pLine, FLines->Line(pLine)->At); // also loads the line
     y += offset.y;
     // A caret that lands at the same place on the screen but elsewhere in the text (Ctrl+End,
     // the page keys) reports its new state too.
-    if (x != FView.CaretPos.x || y != FView.CaretPos.y || edInfo.eiIndex != FView.StateIndex) {
+    if (x != FCaret.Position().x || y != FCaret.Position().y || edInfo.eiIndex != FView.StateIndex) {
         FView.StateIndex = edInfo.eiIndex;
         RECT client{};
         GetClientRect(HWindow, &client);
         x = std::min(x, static_cast<int>(client.right) - CaretMargin + FView.OriginX);
-        FView.CaretPos = {x, y};
+        FCaret.MoveTo({x, y});
         UpdateState(*this, *FParas->GetParaInfo(FLines->Line(pLine)->At, edInfo.eiCurrentLine.tmFirstLine));
     }
     PlaceCaretInView();
@@ -184,7 +172,7 @@ void TFormatEditor::WMSetFocus() {
 void TFormatEditor::WMKillFocus() {
     platform::SetVietnameseKey(0);
     DestroyCaret();
-    FView.CaretVisible = false;
+    FCaret.Lost();
 }
 
 } // namespace zeledit::engine

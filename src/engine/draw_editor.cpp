@@ -18,7 +18,7 @@ constexpr int MinColumnWidth = 60;
 TDrawEditor::TDrawEditor(HWND AParent) : TFormatEditor(AParent) {
     SetEditType(esReadOnly | esControl | esNoScrollBars);
     FMouse.SetTakesFocus(false);
-    FView.EnableCaret = false;
+    FCaret.SetEnabled(false);
     SetColumns(1);
 }
 

@@ -11,7 +11,8 @@ public:
     explicit TEditorInternals(TFormatEditor& e)
         : Engine(e), edInfo(e.edInfo), FBuffer(e.FBuffer), FFonts(e.FFonts), FParas(e.FParas),
           FObjects(e.FObjects), FLinks(e.FLinks), FLines(e.FLines), FUndoObj(e.FUndoObj),
-          FSettings(e.FSettings), FView(e.FView), FMouse(e.FMouse), FInput(e.FInput), FPrint(e.FPrint) {}
+          FSettings(e.FSettings), FView(e.FView), FCaret(e.FCaret), FMouse(e.FMouse), FInput(e.FInput),
+          FPrint(e.FPrint) {}
 
     TFormatEditor& Engine;
     model::TEditorInfo& edInfo;
@@ -24,6 +25,7 @@ public:
     std::unique_ptr<model::TUndoOperator>& FUndoObj;
     TEditorSettings& FSettings;
     TViewState& FView;
+    TCaret& FCaret;
     TMouseState& FMouse;
     TInputState& FInput;
     TPrintState& FPrint;

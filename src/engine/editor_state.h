@@ -30,11 +30,60 @@ inline constexpr std::int32_t esTransparent = 0x10000;
 inline constexpr std::int32_t eoCanLoadSave = 0x2000, eoRespond = 0x4000, eoObjectClick = 0x20000,
                               eoSingleClickWord = 0x40000, eoSimple = 0x100000;
 
-// The caret, the scroll position and the layout under way.
+// The window's caret as the engine keeps it: where it stands (document x, window y), how tall,
+// whether the editor has one at all and whether it shows. The platform caret follows these
+// calls; the engine decides when (focus, selection, view).
+class TCaret {
+public:
+    bool Enabled() const { return FEnableCaret; }
+    void SetEnabled(bool On) { FEnableCaret = On; }
+    bool Visible() const { return FCaretVisible; }
+    POINT Position() const { return FCaretPos; }
+    // A new document: enabled, hidden, nowhere yet.
+    void Reset() {
+        FEnableCaret = true;
+        FCaretVisible = false;
+        FCaretPos = {-1, -1};
+    }
+    void MoveTo(POINT Position) { FCaretPos = Position; }
+    // The view moved under the caret by `Distance` pixels.
+    void ScrollBy(int Distance) { FCaretPos.y += Distance; }
+    // Whether the caret's height meets the window's client rectangle.
+    bool Meets(const RECT& Client) const {
+        return FCaretPos.y < Client.bottom && FCaretPos.y + FCaretHeight > Client.top;
+    }
+
+    // A platform caret of a new height in `Window`, shown at once when `Show`.
+    void Remake(HWND Window, int Width, int Height, bool Show) {
+        if (FCaretVisible) HideCaret(Window);
+        FCaretHeight = Height;
+        CreateCaret(Window, nullptr, Width, Height);
+        FCaretVisible = Show;
+        if (Show) ShowCaret(Window);
+    }
+    // The platform caret where the caret stands, with the view's horizontal origin.
+    void Place(int OriginX) const { SetCaretPos(FCaretPos.x - OriginX, FCaretPos.y); }
+    void Show(HWND Window) {
+        if (FCaretVisible) return;
+        ShowCaret(Window);
+        FCaretVisible = true;
+    }
+    // Hides it; only a focused window still has a platform caret to hide.
+    void Hide(HWND Window, bool Focused) {
+        if (FCaretVisible && Focused) HideCaret(Window);
+        FCaretVisible = false;
+    }
+    // The platform caret is gone (the focus left, or the window destroyed it).
+    void Lost() { FCaretVisible = false; }
+
+private:
+    bool FEnableCaret = true, FCaretVisible = false;
+    POINT FCaretPos{-1, -1};
+    int FCaretHeight = 0;
+};
+
+// The scroll position, the caret's line and the layout under way.
 struct TViewState {
-    bool EnableCaret = true, CaretVisible = false;
-    POINT CaretPos{-1, -1};
-    int CaretHeight = 0;
     std::uint32_t StateIndex = 0; // the caret index of the last state update
     std::int32_t CurrentLine = 0;
     HWND VScrollbar = nullptr, HScrollbar = nullptr;

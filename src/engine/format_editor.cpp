@@ -59,9 +59,7 @@ TFormatEditor::TFormatEditor(HWND AParent) : HWindow(AParent) {
     FSettings.FColorStyle = cts_Auto;
     FInput.SetVietKey(FALSE);
     FInput.SetKeyboard(std::make_unique<TEditorKeyboard>(this));
-    FView.EnableCaret = true;
-    FView.CaretVisible = false;
-    FView.CaretPos = {-1, -1};
+    FCaret.Reset();
     FView.Columns = 1;
     FView.CurrentLine = 0;
     // The host may put its own dialog face name here; its answer is cut to the field.
@@ -165,11 +163,12 @@ void TFormatEditor::SetEditType(std::int32_t et) {
     if (et & esControl) edInfo.eiBoundRect = GetBoundRect();
     if (((old ^ et) & ~esControl) != 0) {
         if (et & esNoScrollBars) ShowScrollBar(HWindow, SB_BOTH, FALSE);
-        FSettings.CanModify = FView.EnableCaret = (et & esReadOnly) == 0;
-        if (FView.CaretVisible) {
+        FSettings.CanModify = (et & esReadOnly) == 0;
+        FCaret.SetEnabled(FSettings.CanModify);
+        if (FCaret.Visible()) {
             HideCaret(HWindow);
             DestroyCaret();
-            FView.CaretVisible = false;
+            FCaret.Lost();
         }
     }
 }

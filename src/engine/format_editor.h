@@ -126,7 +126,7 @@ public:
     void HideTheCaret();
     // Whether the caret's line meets the window; the caret is shown only then.
     bool CaretInView() const;
-    // The platform caret follows FView.CaretPos: placed there while in view, hidden otherwise.
+    // The platform caret follows FCaret: placed where it stands while in view, hidden otherwise.
     void PlaceCaretInView();
     void UpdateCaretPos(std::int32_t pLine, int x, int y);
     POINT GetCharPos(std::int32_t pLine, std::uint32_t Idx);
@@ -330,6 +330,7 @@ protected:
     // The state the engine's operations work on besides the document.
     TEditorSettings FSettings;
     TViewState FView;
+    TCaret FCaret;
     TMouseState FMouse;
     TInputState FInput;
     TPrintState FPrint;

@@ -97,7 +97,7 @@ void TFormatEditor::SetTopMostLine(std::int32_t a) {
     // Moving down the lines that left the top go up; moving up those that entered push down.
     const int distance = FLines->GetAbsPos(old) - FLines->GetAbsPos(a);
     FLines->SetTopLine(a);
-    FView.CaretPos.y += distance; // the view moved under the caret
+    FCaret.ScrollBy(distance);
     PlaceCaretInView();
     RECT client{};
     GetClientRect(HWindow, &client);

@@ -36,8 +36,9 @@ TEST_F(EditorSettings, ConstructionDefaults) {
     EXPECT_STREQ(Internals(e).FSettings.SystemFont, "Tahoma");
     EXPECT_EQ(+Internals(e).FPrint.PageSetup().pgScale, 100);
     EXPECT_EQ(+Internals(e).FPrint.PageSetup().pgLeft, 1.25);
-    EXPECT_EQ(Internals(e).FView.CaretPos.x, 5); // laid out: the caret stands at the start of the empty line
-    EXPECT_EQ(Internals(e).FView.CaretPos.y, 0);
+    EXPECT_EQ(Internals(e).FCaret.Position().x,
+              5); // laid out: the caret stands at the start of the empty line
+    EXPECT_EQ(Internals(e).FCaret.Position().y, 0);
     EXPECT_EQ(Internals(e).FSettings.FBackColor, GetSysColor(COLOR_BTNFACE));
     EXPECT_EQ(+Internals(e).FSettings.LastBullet.blChar, 183);
     EXPECT_EQ(Internals(e).edInfo.eiBoundRect.right, 320);
@@ -46,7 +47,7 @@ TEST_F(EditorSettings, ConstructionDefaults) {
 TEST_F(EditorSettings, EditTypeReadOnlyAndTransparent) {
     send(EFM_SETEDITTYPE, 0, 0x2 | 0x1 | 0x10000);
     EXPECT_FALSE(Internals(engine()).FSettings.CanModify);
-    EXPECT_FALSE(Internals(engine()).FView.EnableCaret);
+    EXPECT_FALSE(Internals(engine()).FCaret.Enabled());
     EXPECT_TRUE(Internals(engine()).edInfo.eiTransparent);
     send(EFM_SETEDITTYPE, 0, 0x2);
     EXPECT_TRUE(Internals(engine()).FSettings.CanModify);
