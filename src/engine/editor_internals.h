@@ -9,12 +9,10 @@ namespace zeledit::engine {
 class TEditorInternals {
 public:
     explicit TEditorInternals(TFormatEditor& e)
-        : Engine(e), edInfo(e.edInfo), FBuffer(e.FBuffer), FFonts(e.FFonts), FParas(e.FParas),
-          FObjects(e.FObjects), FLinks(e.FLinks), FLines(e.FLines), FUndoObj(e.FUndoObj),
-          FSettings(e.FSettings), FView(e.FView), FCaret(e.FCaret), FMouse(e.FMouse), FInput(e.FInput),
-          FPrint(e.FPrint) {}
+        : edInfo(e.edInfo), FBuffer(e.FBuffer), FFonts(e.FFonts), FParas(e.FParas), FObjects(e.FObjects),
+          FLinks(e.FLinks), FLines(e.FLines), FUndoObj(e.FUndoObj), FSettings(e.FSettings), FView(e.FView),
+          FCaret(e.FCaret), FMouse(e.FMouse), FInput(e.FInput), FPrint(e.FPrint) {}
 
-    TFormatEditor& Engine;
     model::TEditorInfo& edInfo;
     std::unique_ptr<model::TEditorBuffer>& FBuffer;
     std::unique_ptr<model::TEditorFonts>& FFonts;

@@ -309,9 +309,6 @@ public:
     void SendObjToBack(objects::TObjectItem& Object);
     bool CopyObjectToClipboard(objects::TObjectItem& Object);
 
-    // The editor window this engine answers for.
-    HWND Handle() const { return HWindow; }
-
 protected:
     friend class TEditorInternals;
     friend class TDocumentNotifier;

@@ -115,7 +115,7 @@ std::optional<std::size_t> THyperLinks::LoadFrom(std::span<const std::uint8_t> B
                                                  std::uint32_t TextLength) {
     platform::ByteReader in(Buffer, Offset);
     const auto count = in.read<std::uint16_t>();
-    if (!in.ok() || !count) return std::nullopt;
+    if (!count) return std::nullopt;
     const auto length = static_cast<std::int32_t>(std::min<std::uint32_t>(TextLength, INT32_MAX));
     std::vector<std::unique_ptr<TLinkItem>> read;
     for (int i = 0; i < *count; ++i) {
