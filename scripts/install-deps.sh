@@ -14,6 +14,8 @@ packages=(
     libjpeg62-turbo-dev libpng-dev libtiff-dev libsdl2-dev
     # the desktop backend under a virtual display in the tests, and its screenshots
     xvfb xdotool libx11-dev
+    # printing: CUPS for real printers, a private cupsd in the tests, poppler to read PDFs back
+    libcups2-dev cups-daemon cups-client poppler-utils
     # faces the tests measure with
     fonts-liberation2 fonts-dejavu-core
 )

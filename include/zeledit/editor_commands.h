@@ -93,7 +93,7 @@ enum TKeyRoutine : WPARAM {
     krFormatTabs = 62,         // Shift+Ctrl+T, editable; not built yet
     krFormatBullet = 63,       // Shift+Ctrl+U, editable; not built yet
     krFormatParagraph = 64,    // Shift+Ctrl+P, editable; not built yet
-    krPrint = 65,              // Ctrl+P; not built yet
+    krPrint = 65,              // Ctrl+P: posts EFN_PRINT to the editor's window
     krPageSetup = 66,          // no action
     krEditCopy = 67,           // Ctrl+C, and Ctrl+Insert in entry 87
     krEditPaste = 68,          // Ctrl+V, editable

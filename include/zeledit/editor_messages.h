@@ -75,13 +75,13 @@ inline constexpr UINT EFM_SETINDEX = 1179;
 inline constexpr UINT EFM_FIND = 1180;
 // lays the whole document out again and repaints, keeping the top line and the caret
 inline constexpr UINT EFM_REFRESH = 1181;
-// l: TPageRec* → the page setup (not built yet: answers 0 and changes nothing)
+// l: TPageRec* → the page setup; in page mode the lines break at its column width again
 inline constexpr UINT EFM_SETPAGE = 1182;
-// the printer changed: page size and lines again (not built yet: answers 0)
+// the printer changed: in page mode the page size and the lines again
 inline constexpr UINT EFM_PRINTERCHANGE = 1183;
-// → the page count (not built yet: answers 0)
+// → the page count (builds a print layout, paginates, ends it); 0 without a printer
 inline constexpr UINT EFM_REPAGINATE = 1184;
-// w: HDC; l: page record → prints one page (not built yet: answers 0)
+// w: printer HDC; l: TPrintPageRequest* → prints one page of the print layout (after EFM_BEGINPRINT)
 inline constexpr UINT EFM_PRINTPAGE = 1185;
 // w: position in the object list → the object's data handle, or 0
 inline constexpr UINT EFM_GETOBJECT = 1186;
@@ -150,13 +150,13 @@ inline constexpr UINT EFM_RESETOBJECT = 1220;
 inline constexpr UINT EFM_SETCOLORS = 1221;
 // w: character format index; l: TCharFormat* receiving a copy
 inline constexpr UINT EFM_GETFONTTOREC = 1222;
-// l: preview record → draws a page preview (not built yet: answers 0)
+// l: TPreviewRequest* → draws a page at a zoom (after EFM_BEGINPRINT or EFM_BEGINPREVIEW)
 inline constexpr UINT EFM_PAGEPREVIEW = 1223;
 // w: buffer size in characters; l: char16_t* → the highlighted text, zero-terminated
 inline constexpr UINT EFM_GETHIGHLIGHTTEXT = 1224;
-// → 1 when a print layout started (not built yet: answers 0)
+// → 1 when a print layout started (the window is disabled until EFM_ENDPRINT), 0 without a printer
 inline constexpr UINT EFM_BEGINPRINT = 1225;
-// ends the print layout (not built yet)
+// ends a print or preview layout: the window's own layout again, the window enabled
 inline constexpr UINT EFM_ENDPRINT = 1226;
 // l: signed points → every character format's size changes by that much
 inline constexpr UINT EFM_ENLARGEREDUCEFONT = 1227;
@@ -209,7 +209,7 @@ inline constexpr UINT EFM_GETSELPARAFORMAT = 1249;
 inline constexpr UINT EFM_SETPARAFORMAT = 1250;
 // w: character format index to match, or -1; l: TReplaceAllRecord* → the number of replacements
 inline constexpr UINT EFM_REPLACEALL = 1251;
-// w: LOWORD zoom; l: RECT* → the preview rectangle (not built yet: answers 0)
+// w: LOWORD zoom; l: RECT* ← the printable area of a previewed page → 1, or 0 without a printer
 inline constexpr UINT EFM_GETPREVIEWRECT = 1252;
 // l: menu item record → adds an item to the context menu (not built yet: answers 0)
 inline constexpr UINT EFM_ADDMENU = 1253;
@@ -219,7 +219,7 @@ inline constexpr UINT EFM_SETMARKTYPE = 1254;
 inline constexpr UINT EFM_ENABLEACTIVATE = 1255;
 // column editor: w: non-zero draws through a background picture
 inline constexpr UINT EFM_SETBACKNEEDED = 1256;
-// → the page of the caret (not built yet: answers 0)
+// → the page of the caret (pages of the last EFM_REPAGINATE), 0 for none
 inline constexpr UINT EFM_GETCURRENTPAGE = 1257;
 // removes every mark
 inline constexpr UINT EFM_CLEARMARKS = 1258;
@@ -287,11 +287,11 @@ inline constexpr UINT EFM_GETDEFAULTFONT = 1290;
 inline constexpr UINT EFM_SETLANGUAGE = 1291;
 // l: index → the 0-based line number (an index that starts a line counts as the line above's end)
 inline constexpr UINT EFM_GETLINEOFINDEX = 1292;
-// w: HDC; l: LOWORD page → draws the page (not built yet: answers 0)
+// w: HDC; l: LOWORD page → draws the page at 96 pixels per inch (after EFM_BEGINPREVIEW)
 inline constexpr UINT EFM_PREVIEWPAGEDC = 1293;
-// l: RECT* receiving the page rectangle (not built yet: answers 0)
+// l: RECT* ← (0, 0, page width, page height) of the print or preview layout
 inline constexpr UINT EFM_GETPREVIEWRECTDC = 1294;
-// → 1 when a preview layout started (not built yet: answers 0)
+// → 1 when a preview layout at 96 pixels per inch started, 0 without a printer
 inline constexpr UINT EFM_BEGINPREVIEW = 1295;
 // w: host handle; l: TObjectInfo* → inserts a host-drawn object (not built yet: answers 0)
 inline constexpr UINT EFM_INSERTEXTERNALOBJECT = 5171;
@@ -366,7 +366,7 @@ inline constexpr UINT EFN_COMMENTCLICK = 5172;
 inline constexpr UINT EFN_HIDECOMMENT = 5173;
 // w: index; l: code units inserted (> 0) or deleted (< 0)
 inline constexpr UINT EFN_BUFFERCHANGED = 5174;
-// w: the editor; l: {HDC, page, RECT} — draw a page's header and footer
+// w: the editor; l: THeaderFooterInfo* — draw a page's header and footer
 inline constexpr UINT EFN_QUERYHEADERFOOTER = 5245;
 
 // Tasks of EFN_FILECOMMAND, in the order the editor uses them.

@@ -207,6 +207,33 @@ struct TReplaceAllRecord { // EFM_REPLACEALL
     std::uint8_t Options;      // efoMatchCase, efoWholeWord
 };
 
+// The record of EFM_PRINTPAGE: the page to print (1 first); the editor writes the printable
+// rectangle it used: left and top margins in Rect.left and Rect.top, the printable width and
+// height in Rect.right and Rect.bottom (printer pixels of the print layout).
+struct TPrintPageRequest {
+    std::uint16_t Page;
+    RECT Rect;
+    std::uint16_t Flags; // not read
+};
+
+// The record of EFM_PAGEPREVIEW, in natural alignment: the page (1 first) is drawn into DC at
+// Zoom percent of its printed size, the page's corner at the context's origin.
+struct TPreviewRequest {
+    HDC DC;
+    std::uint16_t Page;
+    RECT Rect; // not read
+    std::uint16_t Zoom;
+};
+
+// The record of EFN_QUERYHEADERFOOTER, in natural alignment. The context's origin sits at the
+// top-left corner of the page's printable area and Rect is that area (0, 0, width, height) in
+// the page's pixels: a header lies at negative y, a footer below Rect.bottom.
+struct THeaderFooterInfo {
+    HDC DC;
+    std::uint16_t Page;
+    RECT Rect;
+};
+
 // Natural alignment: two bytes of padding follow NewName.
 struct TChangeFont {
     char OldName[129];

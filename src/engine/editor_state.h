@@ -2,9 +2,11 @@
 // engine (and the test door, TEditorInternals) reaches them.
 #pragma once
 
+#include "display/editor_pages.h"
 #include "engine/drag_object.h"
 #include "engine/editor_keyboard.h"
 #include "engine/editor_resource.h"
+#include "model/device_metrics.h"
 #include "model/hyper_links.h"
 #include "objects/object_item.h"
 
@@ -215,10 +217,30 @@ private:
 };
 
 // The page setup, which pages and printing build on.
+// The page layout: the host's page setup, the pages of the last print layout, and the
+// layout the line list holds (the window's, a print layout or a preview layout) with the
+// resolution it was made at. Metrics are the device metrics this editor puts in force.
+enum class TLayoutState : std::uint8_t { Screen, Print, Preview };
+
+// The printable area of a print or preview layout, in its pixels, and its resolution.
+struct TPrintInfo {
+    std::int32_t PageWidth = 0;
+    std::int32_t PageHeight = 0;
+    std::int32_t ResX = 0;
+    std::int32_t ResY = 0;
+};
+
 class TPrintState {
 public:
+    explicit TPrintState(model::TEditorInfo* Info) : Pages(Info) {}
     const TPageRec& PageSetup() const { return FPageSetup; }
     void SetPageSetup(const TPageRec& Setup) { FPageSetup = Setup; }
+
+    display::TEditorPages Pages;
+    model::TDeviceMetrics Metrics;
+    TLayoutState State = TLayoutState::Screen;
+    TPrintInfo PrintInfo;
+    std::int32_t PrintDotPerInchX = 0, PrintDotPerInchY = 0;
 
 private:
     TPageRec FPageSetup{};

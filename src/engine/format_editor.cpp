@@ -136,7 +136,9 @@ TFormatEditor::~TFormatEditor() {
     FUndoObj.reset();
 }
 
+// A print layout takes the page's column whatever the window shows.
 RECT TFormatEditor::GetBoundRect() {
+    if ((FSettings.FEditStyle & esControl) == 0 || edInfo.eiPrinting) return PageColumnRect();
     RECT r{};
     GetClientRect(HWindow, &r);
     return r;
@@ -160,7 +162,16 @@ void TFormatEditor::SetEditType(std::int32_t et) {
     FSettings.FEditStyle = et;
     edInfo.eiTransparent = (et & esTransparent) != 0;
     FObjects->ExpertMode = (et & esExpert) != 0;
-    if (et & esControl) edInfo.eiBoundRect = GetBoundRect();
+    if (!edInfo.eiPrinting) edInfo.eiBoundRect = GetBoundRect();
+    // Lines break at the new text area's width. Only a change of mode lays out again (or a
+    // style sent unchanged, which hosts send to have the document laid out again).
+    if ((old ^ et) == 0 || ((old ^ et) & esControl) != 0) {
+        Refresh();
+        if (FView.HScrollbar != nullptr)
+            SetHScrollbar(FView.HScrollbar);
+        else
+            UpdateHScrollbar();
+    }
     if (((old ^ et) & ~esControl) != 0) {
         if (et & esNoScrollBars) ShowScrollBar(HWindow, SB_BOTH, FALSE);
         FSettings.CanModify = (et & esReadOnly) == 0;
@@ -171,6 +182,7 @@ void TFormatEditor::SetEditType(std::int32_t et) {
             FCaret.Lost();
         }
     }
+    SetIndex(edInfo.eiIndex);
 }
 
 void TFormatEditor::SetBackground(COLORREF colour) {
@@ -285,7 +297,7 @@ LRESULT TFormatEditor::DefWndProc(TMessage& msg) {
     }
     if (EFMOwnMessage(msg) || EFMObjectMessage(msg) || EFMDocumentMessage(msg) || EFMLinkMessage(msg) ||
         EFMLayoutMessage(msg) || EFMViewMessage(msg) || EFMEditMessage(msg) || EFMFormatMessage(msg) ||
-        EFMFindMessage(msg) || EFMHighlightMessage(msg))
+        EFMFindMessage(msg) || EFMHighlightMessage(msg) || EFMPageMessage(msg))
         return msg.Result;
     if (in_protocol(msg.Msg)) return 0; // an operation of a part not present: answers 0
     return msg.Result = DefWindowProcW(HWindow, msg.Msg, msg.WParam, msg.LParam);

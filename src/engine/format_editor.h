@@ -297,6 +297,30 @@ public:
     void WMRButtonDown(LPARAM Point);
     void CheckMousePause();
 
+    // Pages, printing and preview. The host lends the printer (EFN_QUERYPRINTER); a device
+    // that reports no size or resolution counts as none. While a print or preview layout
+    // exists the window is disabled and shows that layout scaled to the screen.
+    void GetPageSize();
+    // The printable area of a page of the print layout, from its top-left margin corner.
+    void GetPageRect(RECT& Rect) const;
+    void EFMSetPage(const TPageRec* Setup);
+    void PrinterChange();
+    bool BeginPrint();
+    bool BeginPreview();
+    void EndPrint();
+    std::int32_t Repaginate();
+    void DrawPage(HDC dc, std::int32_t Page, int ColumnPitch, const RECT& R);
+    void PrintPage(HDC dc, TPrintPageRequest* Request);
+    void PreviewPageEx(const TPreviewRequest* Request);
+    void PreviewPageDC(HDC dc, std::int32_t Page);
+    bool GetPreviewRect(int Zoom, RECT& Rect);
+    RECT GetPreviewRectDC() const;
+    std::int32_t GetCurrentPage() const;
+    void Print();
+    void UpdateHScrollbar();
+    // Runs a message with this editor's device metrics in force (see TMetricsInForce).
+    LRESULT WindowProc(TMessage& msg);
+
     // Objects. Code 1 inserts the clipboard's bitmap as an inline picture.
     void InsertObject(std::int32_t Code);
     bool InsertNormalObject(std::uint8_t ID);
@@ -330,7 +354,7 @@ protected:
     TCaret FCaret;
     TMouseState FMouse;
     TInputState FInput;
-    TPrintState FPrint;
+    TPrintState FPrint{&edInfo};
 
     // Messages of the protocol whose operations are the engine's own.
     bool EFMOwnMessage(TMessage& msg);
@@ -352,6 +376,8 @@ protected:
     bool EFMFormatMessage(TMessage& msg);
     // Find and replace messages.
     bool EFMFindMessage(TMessage& msg);
+    // Pages, printing and preview messages.
+    bool EFMPageMessage(TMessage& msg);
     // A device context of the window with the horizontal origin applied.
     platform::WindowDC GetEditDC();
     storage::TDocumentParts DocumentParts();
@@ -403,6 +429,14 @@ private:
                              std::uint32_t& Last);
     void ApplyParaPart(const std::function<void(TParaFormat&)>& Change);
     void ParagraphsDeleted();
+    // Starts a print layout, or a preview layout at 96 pixels per inch.
+    bool StartPrintLayout(bool Preview);
+    // Puts the print layout's resolution in force (pens half a point), or the screen's.
+    void UsePrintMetrics();
+    static void UseScreenMetrics();
+    // The text area of page mode: one column of the page, or the client area without a printer.
+    RECT PageColumnRect();
+    int FEntered = 0; // messages of this editor under way, one inside another
     // Copies answered by EFM_GETSELFORMAT and EFM_GETSELPARAFORMAT, kept until the next request.
     TCharFormat FSelFormatCopy{};
     TParaFormat FSelParaCopy{};

@@ -294,7 +294,8 @@ void TFormatEditor::ExecuteRoutine(std::uint16_t Routine) {
         if (m) ClearText();
         break;
     case 80: SetSelText(0, FBuffer->TextLength()); break;
-    // Object insertion, dialogs, find, printing and links come with their own parts; 66
+    case 65: Print(); break;
+    // Object insertion, dialogs, find and links come with their own parts; 66
     // and 72 have no action.
     default: break;
     }

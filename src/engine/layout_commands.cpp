@@ -66,8 +66,8 @@ std::int32_t FirstAffectedLine(const display::TEditorLines& lines, const model::
 // The vertical bar of a control-mode window is about to appear: the band narrows, so the
 // lines laid out so far are wasted, and waiting for the end would lay everything out twice.
 bool TFormatEditor::ScrollBarAppears() const {
-    if ((FSettings.FEditStyle & (esControl | esNoScrollBars)) != esControl || FView.VScrollbar != nullptr ||
-        (GetWindowLongW(HWindow, GWL_STYLE) & WS_VSCROLL) != 0)
+    if ((FSettings.FEditStyle & (esControl | esNoScrollBars)) != esControl || edInfo.eiPrinting ||
+        FView.VScrollbar != nullptr || (GetWindowLongW(HWindow, GWL_STYLE) & WS_VSCROLL) != 0)
         return false;
     // An editable editor's bar ranges over its lines. A read-only one's ranges over the lines
     // below a full view, which only the whole layout knows: it is not foretold.
@@ -473,6 +473,10 @@ void TFormatEditor::WMSize(TMessage& msg) {
         SetIndex(edInfo.eiIndex);
     }
     FLines->UpdateBottomLine();
+    if ((FSettings.FEditStyle & esControl) == 0 && !edInfo.eiPrinting) {
+        UpdateHScrollbar();
+        UpdateCaret();
+    }
 }
 
 bool TFormatEditor::EFMLayoutMessage(TMessage& msg) {

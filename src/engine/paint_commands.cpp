@@ -29,7 +29,9 @@ void TFormatEditor::WMPaint() {
 
 void TFormatEditor::Paint(HDC PaintDC, const PAINTSTRUCT& ps) {
     SetViewportOrgEx(PaintDC, -FView.OriginX, 0, nullptr);
+    // A print or preview layout is shown scaled from its own resolution to the screen's.
     if (edInfo.eiPrinting) {
+        UsePrintMetrics();
         SetMapMode(PaintDC, MM_ANISOTROPIC);
         SetWindowExtEx(PaintDC, model::DotPerInchX, model::DotPerInchY, nullptr);
         SetViewportExtEx(PaintDC, model::RefDotPerInchX, model::RefDotPerInchY, nullptr);
@@ -54,6 +56,7 @@ void TFormatEditor::Paint(HDC PaintDC, const PAINTSTRUCT& ps) {
     }
     FObjects->DrawFloatedObjectAt(PaintDC, from_start ? 0 : FLines->FAbsTopLinePos);
     if (edInfo.eiSelecting) UpdateSelect(PaintDC, edInfo.eiSelStart, edInfo.eiSelEnd);
+    if (edInfo.eiPrinting) UseScreenMetrics();
 }
 
 // A transparent editor leaves what is behind it, as it does behind white shading.

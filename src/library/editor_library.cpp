@@ -36,6 +36,9 @@ LRESULT CALLBACK editor_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
         if (msg == WM_CREATE) {
             const LRESULT result = DefWindowProcW(hwnd, msg, wParam, lParam);
             // The window owns its engine through the property until WM_NCDESTROY.
+            // A new engine lays out at the screen's metrics, whatever editor is drawing a page.
+            zeledit::model::TDeviceMetrics screen;
+            const zeledit::model::TMetricsInForce metrics(screen);
             auto engine = std::make_unique<Engine>(hwnd);
             SetPropW(hwnd, engine_property, static_cast<TFormatEditor*>(engine.release()));
             return result;
@@ -48,7 +51,7 @@ LRESULT CALLBACK editor_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
         }
         if (TFormatEditor* engine = engine_of(hwnd)) {
             TMessage m{msg, wParam, lParam, 0};
-            return engine->DefWndProc(m);
+            return engine->WindowProc(m);
         }
     } catch (const std::bad_alloc&) {
         if (msg == WM_CREATE) return -1;
