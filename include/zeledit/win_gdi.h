@@ -383,8 +383,12 @@ struct XFORM {
     float eDy;
 };
 
-// Printing. The platform printer writes PDF files: CreateDCW(u"PDF", ...) with an optional
-// DEVMODEW for the paper and resolution, and DOCINFOW::lpszOutput naming the file.
+// Printing. The printers are "PDF", always there, and the printers of a CUPS server where one
+// answers (EnumPrintersW lists them, GetDefaultPrinterW names the default). CreateDCW opens one
+// by name (as `device`, or as `driver`) with an optional DEVMODEW for paper, orientation,
+// resolution and copies; the PDF printer defaults to A4 at 600 dots per inch, a CUPS printer to
+// its own paper, margins and resolution. DOCINFOW::lpszOutput names a file to write (the PDF
+// printer needs one); without it a CUPS printer receives the job as PDF at EndDoc.
 struct DOCINFOW {
     int cbSize;
     LPCWSTR lpszDocName;
@@ -393,6 +397,15 @@ struct DOCINFOW {
     DWORD fwType;
 };
 inline constexpr DWORD DM_ORIENTATION = 0x00000001;
+inline constexpr DWORD DM_PAPERSIZE = 0x00000002;
+inline constexpr DWORD DM_COPIES = 0x00000100;
+inline constexpr short DMPAPER_LETTER = 1;
+inline constexpr short DMPAPER_LEGAL = 5;
+inline constexpr short DMPAPER_EXECUTIVE = 7;
+inline constexpr short DMPAPER_A3 = 8;
+inline constexpr short DMPAPER_A4 = 9;
+inline constexpr short DMPAPER_A5 = 11;
+inline constexpr short DMPAPER_B5 = 13;
 inline constexpr DWORD DM_PAPERLENGTH = 0x00000004;
 inline constexpr DWORD DM_PAPERWIDTH = 0x00000008;
 inline constexpr DWORD DM_PRINTQUALITY = 0x00000400;
@@ -572,6 +585,21 @@ ZE_API int StartPage(HDC dc);
 ZE_API int EndPage(HDC dc);
 ZE_API int EndDoc(HDC dc);
 ZE_API int AbortDoc(HDC dc);
+
+// The printers there are, at level 4 only: PRINTER_INFO_4W records followed by their names.
+// A buffer too small answers FALSE with ERROR_INSUFFICIENT_BUFFER and the size needed.
+inline constexpr DWORD PRINTER_ENUM_LOCAL = 0x00000002;
+inline constexpr DWORD PRINTER_ENUM_CONNECTIONS = 0x00000004;
+inline constexpr DWORD PRINTER_ATTRIBUTE_LOCAL = 0x00000040;
+struct PRINTER_INFO_4W {
+    LPWSTR pPrinterName;
+    LPWSTR pServerName;
+    DWORD Attributes;
+};
+ZE_API BOOL EnumPrintersW(DWORD flags, LPWSTR name, DWORD level, LPBYTE buffer, DWORD size, LPDWORD needed,
+                          LPDWORD returned);
+// The default printer's name (CUPS's default, else "PDF"); size in characters, the zero included.
+ZE_API BOOL GetDefaultPrinterW(LPWSTR buffer, LPDWORD size);
 
 // Metafiles: kept as their bytes and played back.
 ZE_API HENHMETAFILE SetEnhMetaFileBits(UINT size, const BYTE* data);

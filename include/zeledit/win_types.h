@@ -41,6 +41,7 @@ using LPVOID = void*;
 using LPCVOID = const void*;
 using PBYTE = BYTE*;
 using LPBYTE = BYTE*;
+using LPDWORD = DWORD*;
 
 inline constexpr BOOL TRUE = 1;
 inline constexpr BOOL FALSE = 0;

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -233,6 +234,18 @@ TEST_F(Pages, APrintedDocumentHoldsEveryParagraphOnceWithItsFooters) {
     }
     for (int page = 1; page <= pages; ++page)
         EXPECT_NE(text.find("Footer of page " + std::to_string(page)), std::string::npos);
+    // Each face is embedded once for the whole document, as a subset.
+    std::istringstream fonts(run("pdffonts '" + pdf.string() + "'"));
+    std::set<std::string> faces;
+    int rows = 0;
+    for (std::string row; std::getline(fonts, row);) {
+        if (row.find("TrueType") == std::string::npos) continue;
+        ++rows;
+        faces.insert(row.substr(row.find('+') + 1, row.find(' ') - row.find('+') - 1));
+        EXPECT_NE(row.find("yes yes"), std::string::npos) << row; // embedded, subset
+    }
+    EXPECT_GT(rows, 0);
+    EXPECT_EQ(rows, static_cast<int>(faces.size()));
 }
 
 // Ink (dark pixels) of a rectangle of a memory bitmap.

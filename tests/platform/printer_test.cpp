@@ -64,7 +64,7 @@ TEST_F(Printer, TwoPagesOfA5At300DotsPerInch) {
 
 TEST_F(Printer, NothingIsWrittenWithoutPagesOrAfterAnAbort) {
     HDC dc = CreateDCW(u"PDF", nullptr, nullptr, nullptr);
-    EXPECT_EQ(GetDeviceCaps(dc, PHYSICALWIDTH), std::lround(210 / 25.4 * 300)); // A4 by default
+    EXPECT_EQ(GetDeviceCaps(dc, PHYSICALWIDTH), std::lround(210 / 25.4 * 600)); // A4 at 600 by default
     const std::string path = ::testing::TempDir() + "aborted.pdf";
     std::remove(path.c_str());
     const std::u16string output = wide(path);
@@ -82,9 +82,27 @@ TEST_F(Printer, NothingIsWrittenWithoutPagesOrAfterAnAbort) {
     EXPECT_EQ(CreateDCW(u"DISPLAY", nullptr, nullptr, nullptr), nullptr);
 }
 
+TEST_F(Printer, NamedPaperSizesTurnWithTheOrientation) {
+    DEVMODEW mode{};
+    mode.dmFields = DM_PAPERSIZE | DM_ORIENTATION;
+    mode.dmPaperSize = DMPAPER_LETTER;
+    mode.dmOrientation = DMORIENT_LANDSCAPE;
+    HDC dc = CreateDCW(nullptr, u"PDF", nullptr, &mode);
+    ASSERT_NE(dc, nullptr);
+    EXPECT_EQ(GetDeviceCaps(dc, PHYSICALWIDTH), 6600); // 11 inches at 600
+    EXPECT_EQ(GetDeviceCaps(dc, PHYSICALHEIGHT), 5100);
+    EXPECT_EQ(GetDeviceCaps(dc, HORZRES), 6600);
+    DeleteDC(dc);
+    mode.dmPrintQuality = 4800; // beyond any printer
+    mode.dmFields |= DM_PRINTQUALITY;
+    EXPECT_EQ(CreateDCW(u"PDF", nullptr, nullptr, &mode), nullptr);
+}
+
 TEST_F(Printer, UnwritablePlacesFail) {
     HDC dc = CreateDCW(u"PDF", nullptr, nullptr, nullptr);
     DOCINFOW doc{sizeof doc, u"test", u"/nonexistent-dir/x.pdf", nullptr, 0};
+    EXPECT_LE(StartDocW(dc, &doc), 0);
+    doc.lpszOutput = nullptr; // the PDF printer has nowhere else to put it
     EXPECT_LE(StartDocW(dc, &doc), 0);
     DeleteDC(dc);
 }

@@ -309,20 +309,20 @@ int GetDeviceCaps(HDC handle, int index) {
     const bool printer = dc->kind == DcKind::Printer;
     const SIZE paper =
         printer ? paper_dots(*dc) : SIZE{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    const POINT offset = printer ? printable_offset(*dc) : POINT{};
+    const RECT m = printer ? unprintable_margins(*dc) : RECT{};
     switch (index) {
     case DRIVERVERSION: return 0x4000;
     case TECHNOLOGY: return printer ? DT_RASPRINTER : DT_RASDISPLAY;
     case LOGPIXELSX: return dc->dpi_x;
     case LOGPIXELSY: return dc->dpi_y;
-    case HORZRES: return paper.cx - 2 * offset.x;
-    case VERTRES: return paper.cy - 2 * offset.y;
-    case HORZSIZE: return static_cast<int>(std::lround((paper.cx - 2 * offset.x) * 25.4 / dc->dpi_x));
-    case VERTSIZE: return static_cast<int>(std::lround((paper.cy - 2 * offset.y) * 25.4 / dc->dpi_y));
+    case HORZRES: return paper.cx - m.left - m.right;
+    case VERTRES: return paper.cy - m.top - m.bottom;
+    case HORZSIZE: return static_cast<int>(std::lround((paper.cx - m.left - m.right) * 25.4 / dc->dpi_x));
+    case VERTSIZE: return static_cast<int>(std::lround((paper.cy - m.top - m.bottom) * 25.4 / dc->dpi_y));
     case PHYSICALWIDTH: return printer ? paper.cx : 0;
     case PHYSICALHEIGHT: return printer ? paper.cy : 0;
-    case PHYSICALOFFSETX: return offset.x;
-    case PHYSICALOFFSETY: return offset.y;
+    case PHYSICALOFFSETX: return m.left;
+    case PHYSICALOFFSETY: return m.top;
     case BITSPIXEL: return printer ? 24 : 32;
     case PLANES: return 1;
     case NUMCOLORS: return -1;

@@ -1,4 +1,5 @@
-// The platform printer: a device context whose pages go to a PDF file.
+// The platform's printers: the "PDF" printer, always there, which writes the job to a file,
+// and the printers of a CUPS server, which receive the job as a PDF file through libcups.
 #pragma once
 
 #include "platform/gdi/device_context.h"
@@ -9,11 +10,15 @@ namespace zeledit::platform {
 
 struct PrintJob {
     SIZE paper{};        // in dots
+    RECT margins{};      // unprintable edges, in dots
     double width_pt = 0; // the paper's exact size in points
     double height_pt = 0;
-    POINT offset{}; // unprintable margin, in dots
-    std::string path;
-    std::string temp_path;
+    std::string printer; // a CUPS printer; empty for the PDF printer
+    std::string media;   // the paper's CUPS keyword, if it has one
+    int copies = 1;
+    std::string title;
+    std::string path;      // the file asked for; empty when the job goes to `printer`
+    std::string temp_path; // where the PDF grows until the job ends
     cairo_surface_t* pdf = nullptr;
     bool page_open = false;
     int pages = 0;
@@ -21,7 +26,7 @@ struct PrintJob {
 
 cairo_surface_t* page_surface(DeviceContext& dc); // null outside a page
 SIZE paper_dots(const DeviceContext& dc);
-POINT printable_offset(const DeviceContext& dc);
+RECT unprintable_margins(const DeviceContext& dc);
 void abort_job(DeviceContext& dc);
 
 } // namespace zeledit::platform
