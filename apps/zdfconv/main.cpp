@@ -2,6 +2,7 @@
 // window of the library, as any host would, without a display.
 #include "document_summary.h"
 #include "platform/core/text.h"
+#include "print_host.h"
 #include "storage/document_file.h"
 
 #include <zeledit/headless.h>
@@ -14,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <filesystem>
 #include <span>
 #include <string>
 #include <vector>
@@ -29,7 +31,9 @@ const char* const Help[] = {
     "  totext FILE.zdf OUT.txt       the document's text as UTF-8\n"
     "  fromtext IN.txt OUT.zdf       a document of a UTF-8 text file\n"
     "  render FILE.zdf OUT.png [--width N] [--from-line L]   the laid-out document\n"
-    "                                as a picture\n",
+    "                                as a picture\n"
+    "  pdf FILE.zdf OUT.pdf [options]   the document printed to a PDF file\n"
+    "  print FILE.zdf --printer NAME [options]   the document printed on a printer\n",
     "usage: zdfconv info FILE\n  prints the generation (1 to 6), the kind and the numbers of characters,\n"
     "  character and paragraph formats, objects and links\n",
     "usage: zdfconv totext FILE.zdf OUT.txt\n  writes the text as UTF-8; paragraphs end with a line feed "
@@ -44,6 +48,15 @@ const char* const Help[] = {
     "  tall: when the rest of the document is taller, the picture ends with the\n"
     "  last line that fits, and the command says on standard error which\n"
     "  --from-line renders the next part\n",
+    "usage: zdfconv pdf FILE.zdf OUT.pdf [--paper a4|letter|legal|a3|a5] [--landscape]\n"
+    "         [--margins T,B,L,R] [--scale N] [--columns N] [--page-numbers]\n"
+    "  prints the document to a PDF file at 600 dots per inch, as the editor prints\n"
+    "  it: margins in inches (default 1,1,1.25,1.25), scale 10 to 100 percent,\n"
+    "  1 to 10 text columns; --page-numbers puts \"Page N of M\" below each page\n"
+    "  and the document's name above it. Prints the number of pages\n",
+    "usage: zdfconv print FILE.zdf --printer NAME [options of pdf] [--copies N]\n"
+    "  prints the document on a printer: PDF needs a file (use zdfconv pdf), the\n"
+    "  others are the printers of the CUPS server (lpstat -p lists them)\n",
 };
 
 int Fail(const std::string& message) {
@@ -343,6 +356,19 @@ int Render(const std::string& in, const std::string& out, int width, std::int32_
     return Ok;
 }
 
+// Prints the document on the settings' printer, to `out` when it is not empty.
+int Print(const std::string& in, const std::string& out, printhost::Settings settings) {
+    HWND editor = MakeEditor(800);
+    std::string why;
+    if (!Load(editor, in, why)) return Fail(why);
+    settings.document_name = std::filesystem::path(in).filename().u16string();
+    std::u16string reason;
+    const int pages = printhost::PrintDocument(editor, settings, Wide(out), reason);
+    if (pages == 0) return Fail(zeledit::platform::to_utf8(reason));
+    std::printf("%d %s\n", pages, pages == 1 ? "page" : "pages");
+    return Ok;
+}
+
 bool WantsHelp(std::span<char*> args) {
     return std::any_of(args.begin(), args.end(),
                        [](const char* a) { return std::string(a) == "--help" || std::string(a) == "-h"; });
@@ -372,13 +398,90 @@ int RenderCommand(std::span<char*> rest) {
     return Render(rest[0], rest[1], static_cast<int>(width), static_cast<std::int32_t>(from));
 }
 
+bool Paper(const std::string& name, short& paper) {
+    static constexpr std::pair<const char*, short> papers[] = {{"a4", DMPAPER_A4},
+                                                               {"letter", DMPAPER_LETTER},
+                                                               {"legal", DMPAPER_LEGAL},
+                                                               {"a3", DMPAPER_A3},
+                                                               {"a5", DMPAPER_A5}};
+    for (const auto& [n, code] : papers)
+        if (name == n) paper = code;
+    return std::any_of(std::begin(papers), std::end(papers), [&](const auto& p) { return name == p.first; });
+}
+
+// Four inch values "T,B,L,R", each 0 to 10.
+bool Margins(const std::string& text, TPageRec& page) {
+    double v[4];
+    std::size_t at = 0;
+    for (int i = 0; i < 4; ++i) {
+        const std::size_t end = text.find(',', at);
+        if ((end == std::string::npos) != (i == 3)) return false;
+        const std::string part = text.substr(at, end == std::string::npos ? std::string::npos : end - at);
+        char* stop = nullptr;
+        v[i] = std::strtod(part.c_str(), &stop);
+        if (part.empty() || *stop != 0 || !(v[i] >= 0 && v[i] <= 10)) return false;
+        at = end + 1;
+    }
+    page.pgTop = v[0];
+    page.pgBottom = v[1];
+    page.pgLeft = v[2];
+    page.pgRight = v[3];
+    return true;
+}
+
+// The options of pdf and print from `rest[first]` on.
+bool PrintOptions(std::span<char*> rest, std::size_t first, bool printer, printhost::Settings& settings) {
+    for (std::size_t i = first; i < rest.size(); ++i) {
+        const std::string option = rest[i];
+        const bool has_value = i + 1 < rest.size();
+        long n = 0;
+        if (option == "--page-numbers") {
+            settings.page_numbers = true;
+        } else if (option == "--landscape") {
+            settings.landscape = true;
+        } else if (!has_value) {
+            return false;
+        } else if (option == "--paper" && Paper(rest[++i], settings.paper)) {
+        } else if (option == "--margins" && Margins(rest[++i], settings.page)) {
+        } else if (option == "--scale" && Number(rest[i + 1], 10, 100, n)) {
+            settings.page.pgScale = static_cast<std::uint16_t>(n);
+            ++i;
+        } else if (option == "--columns" && Number(rest[i + 1], 1, 10, n)) {
+            settings.page.pgTabNumber = static_cast<std::uint16_t>(n);
+            ++i;
+        } else if (printer && option == "--copies" && Number(rest[i + 1], 1, 999, n)) {
+            settings.copies = static_cast<short>(n);
+            ++i;
+        } else if (printer && option == "--printer") {
+            settings.printer = zeledit::platform::from_utf8(rest[++i]);
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+int PdfCommand(std::span<char*> rest) {
+    printhost::Settings settings;
+    if (rest.size() < 2 || !PrintOptions(rest, 2, false, settings)) return Usage_(5);
+    return Print(rest[0], rest[1], settings);
+}
+
+int PrintCommand(std::span<char*> rest) {
+    printhost::Settings settings;
+    settings.printer.clear();
+    if (rest.empty() || !PrintOptions(rest, 1, true, settings) || settings.printer.empty()) return Usage_(6);
+    if (settings.printer == u"PDF") return Fail("the PDF printer writes files: use zdfconv pdf");
+    return Print(rest[0], {}, settings);
+}
+
 int Run(int argc, char** argv) {
     const std::span<char*> args(argv + 1, static_cast<std::size_t>(std::max(argc - 1, 0)));
     if (args.empty()) return Usage_(0);
     const std::string command = args[0];
     const auto rest = args.subspan(1);
     const bool help = WantsHelp(rest);
-    static constexpr const char* commands[] = {"info", "totext", "fromtext", "render"};
+    static constexpr const char* commands[] = {"info", "totext", "fromtext", "render", "pdf", "print"};
     const auto found = std::find(std::begin(commands), std::end(commands), command);
     if (found == std::end(commands)) {
         if (command == "--help" || command == "-h") {
@@ -397,6 +500,8 @@ int Run(int argc, char** argv) {
     if (command == "totext" && rest.size() == 2) return ToText(rest[0], rest[1]);
     if (command == "fromtext" && rest.size() == 2) return FromText(rest[0], rest[1]);
     if (command == "render" && rest.size() >= 2 && rest.size() % 2 == 0) return RenderCommand(rest);
+    if (command == "pdf") return PdfCommand(rest);
+    if (command == "print") return PrintCommand(rest);
     return Usage_(which);
 }
 

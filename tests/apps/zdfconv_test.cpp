@@ -6,6 +6,7 @@
 #include "engine/format_editor.h"
 #include "objects/picture_object.h"
 #include "platform/graphics_support/graphics_support.h"
+#include "support/private_cupsd.h"
 
 #include <gtest/gtest.h>
 
@@ -188,6 +189,83 @@ TEST_F(Zdfconv, BadInputIsRefusedWithAReason) {
         EXPECT_EQ(help.status, 0) << command;
         EXPECT_NE(help.output.find(std::string("usage: zdfconv ") + command), std::string::npos);
     }
+}
+
+// What `zdfconv pdf` writes, read back with poppler's tools.
+std::string poppler(const std::string& tool, const std::string& pdf) {
+    const std::string command = tool + " '" + pdf + "'" + (tool == "pdftotext" ? " -" : "") + " 2>/dev/null";
+    std::string out;
+    if (std::FILE* p = popen(command.c_str(), "r")) {
+        std::array<char, 256> chunk;
+        while (std::fgets(chunk.data(), chunk.size(), p) != nullptr) out += chunk.data();
+        pclose(p);
+    }
+    return out;
+}
+
+TEST_F(Zdfconv, PdfHoldsTheSamplesVietnameseTextWithItsFontsEmbedded) {
+    if (std::system("command -v pdftotext >/dev/null && command -v pdffonts >/dev/null") != 0)
+        GTEST_SKIP() << "pdftotext or pdffonts (poppler-utils) is missing";
+    const Outcome run =
+        zdfconv(std::string("pdf ") + WELCOME_SAMPLE + " " + path("welcome.pdf") + " --page-numbers");
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(run.output, "1 page\n");
+    const std::string text = poppler("pdftotext", path("welcome.pdf"));
+    EXPECT_NE(text.find("Chào mừng — Welcome to zeledit"), std::string::npos) << text;
+    EXPECT_NE(text.find("Hà Nội, Huế, Đà Nẵng, Thành phố Hồ Chí Minh"), std::string::npos) << text;
+    EXPECT_NE(text.find("Page 1 of 1"), std::string::npos);
+    const std::string fonts = poppler("pdffonts", path("welcome.pdf"));
+    EXPECT_NE(fonts.find("LiberationSerif"), std::string::npos) << fonts;
+    EXPECT_EQ(fonts.find(" no "), std::string::npos) << "a face is not embedded:\n" << fonts;
+}
+
+TEST_F(Zdfconv, PdfTakesPaperMarginsScaleAndColumnsAndRefusesNonsense) {
+    std::string text;
+    for (int i = 0; i < 400; ++i) text += "Line " + std::to_string(i) + "\n";
+    write(path("long.txt"), text);
+    ASSERT_EQ(zdfconv("fromtext " + path("long.txt") + " " + path("long.zdf")).status, 0);
+    const auto pages = [&](const std::string& options) {
+        const Outcome run = zdfconv("pdf " + path("long.zdf") + " " + path("long.pdf") + " " + options);
+        EXPECT_EQ(run.status, 0) << run.output;
+        return std::atoi(run.output.c_str());
+    };
+    const int plain = pages("");
+    EXPECT_GT(plain, 3);
+    EXPECT_LT(pages("--columns 2"), plain);
+    EXPECT_LT(pages("--paper legal --margins 0.5,0.5,1,1"), plain);
+    EXPECT_GT(pages("--scale 50"), 0);
+    for (const char* bad : {"--paper b7", "--margins 1,1,1", "--margins 1,1,1,x", "--scale 5", "--columns 0",
+                            "--copies 2", "--scale"}) {
+        const Outcome run = zdfconv("pdf " + path("long.zdf") + " " + path("bad.pdf") + " " + bad);
+        EXPECT_EQ(run.status, 1) << bad;
+        EXPECT_NE(run.output.find("usage: zdfconv pdf"), std::string::npos) << bad;
+    }
+    EXPECT_FALSE(fs::exists(path("bad.pdf")));
+    const Outcome nowhere = zdfconv("pdf " + path("long.zdf") + " /nonexistent/dir/out.pdf");
+    EXPECT_EQ(nowhere.status, 2);
+    EXPECT_NE(nowhere.output.find("cannot write /nonexistent/dir/out.pdf"), std::string::npos)
+        << nowhere.output;
+    const Outcome no_printer = zdfconv("print " + path("long.zdf") + " --printer no-such-printer");
+    EXPECT_EQ(no_printer.status, 2);
+    EXPECT_NE(no_printer.output.find("there is no printer \"no-such-printer\""), std::string::npos)
+        << no_printer.output;
+}
+
+TEST_F(Zdfconv, PrintSendsTheDocumentToACupsPrinter) {
+    zeledit::test::PrivateCupsd cups;
+    if (!cups.running()) GTEST_SKIP() << "no private CUPS server: " << cups.why_not();
+    write(path("short.txt"), "Một dòng chữ\nA second line\n");
+    ASSERT_EQ(zdfconv("fromtext " + path("short.txt") + " " + path("short.zdf")).status, 0);
+    const Outcome run =
+        zdfconv("print " + path("short.zdf") + " --printer zeledit-test --copies 3 --paper letter");
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(run.output, "1 page\n");
+    ASSERT_TRUE(cups.wait_for_job());
+    EXPECT_EQ(read(cups.job_file()).rfind("%PDF-", 0), 0u);
+    const std::string options = read(cups.job_file() + ".options");
+    EXPECT_EQ(options.rfind("3\n", 0), 0u) << options;
+    EXPECT_NE(options.find("media=na_letter_8.5x11in"), std::string::npos) << options;
+    EXPECT_EQ(zdfconv("print " + path("short.zdf") + " --printer PDF").status, 2); // it needs a file
 }
 
 } // namespace

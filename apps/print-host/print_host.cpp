@@ -1,0 +1,143 @@
+#include "print_host.h"
+
+#include <string>
+
+namespace printhost {
+namespace {
+
+constexpr LPCWSTR LendingProperty = u"zeledit.print-host";
+
+std::u16string Number(int n) {
+    const std::string s = std::to_string(n);
+    return {s.begin(), s.end()};
+}
+
+} // namespace
+
+TPageRec Settings::DefaultPage() {
+    TPageRec p{};
+    p.pgTop = p.pgBottom = 1.0;
+    p.pgLeft = p.pgRight = 1.25;
+    p.pgScale = 100;
+    p.pgTabNumber = 1;
+    return p;
+}
+
+std::vector<std::u16string> PrinterNames() {
+    DWORD needed = 0, count = 0;
+    EnumPrintersW(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, nullptr, 0, &needed, &count);
+    std::vector<BYTE> buffer(needed);
+    std::vector<std::u16string> names;
+    if (!EnumPrintersW(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, buffer.data(), needed,
+                       &needed, &count))
+        return {u"PDF"};
+    const auto* infos = reinterpret_cast<const PRINTER_INFO_4W*>(buffer.data());
+    for (DWORD i = 0; i < count; ++i) names.emplace_back(infos[i].pPrinterName);
+    return names;
+}
+
+std::unique_ptr<Printer> Printer::Open(const Settings& settings, std::u16string& why) {
+    DEVMODEW mode{};
+    mode.dmFields = DM_PAPERSIZE | DM_ORIENTATION | DM_COPIES;
+    mode.dmPaperSize = settings.paper;
+    mode.dmOrientation = settings.landscape ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
+    mode.dmCopies = settings.copies;
+    HDC dc = CreateDCW(nullptr, settings.printer.c_str(), nullptr, &mode);
+    if (dc == nullptr) {
+        why = u"there is no printer \"" + settings.printer + u"\"";
+        return nullptr;
+    }
+    return std::unique_ptr<Printer>(new Printer(dc));
+}
+
+Printer::~Printer() { DeleteDC(dc_); }
+
+Lending::Lending(HWND editor, HDC printer, const Settings& settings)
+    : editor_(editor), printer_(printer), settings_(settings) {
+    SetPropW(editor, LendingProperty, this);
+    previous_ =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(editor, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
+}
+
+Lending::~Lending() {
+    if (!IsWindow(editor_)) return;
+    SetWindowLongPtrW(editor_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+    RemovePropW(editor_, LendingProperty);
+}
+
+LRESULT CALLBACK Lending::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    const auto* self = static_cast<const Lending*>(GetPropW(hwnd, LendingProperty));
+    if (msg == EFN_QUERYPRINTER) return reinterpret_cast<LRESULT>(self->printer_);
+    if (msg == EFN_QUERYHEADERFOOTER && lParam != 0)
+        self->DrawHeaderAndFooter(*reinterpret_cast<const THeaderFooterInfo*>(lParam));
+    return CallWindowProcW(self->previous_, hwnd, msg, wParam, lParam);
+}
+
+// The page's pixels per inch follow from its printable width, whatever the scale or the zoom.
+void Lending::DrawHeaderAndFooter(const THeaderFooterInfo& info) const {
+    if (!settings_.page_numbers) return;
+    const double inches = double(GetDeviceCaps(printer_, HORZRES)) / GetDeviceCaps(printer_, LOGPIXELSX) -
+                          settings_.page.pgLeft - settings_.page.pgRight;
+    if (inches <= 0 || info.Rect.right <= 0) return;
+    const double dpi = info.Rect.right / inches;
+    LOGFONTW lf{};
+    lf.lfHeight = -static_cast<LONG>(9 * dpi / 72);
+    const std::u16string face = u"Liberation Sans";
+    face.copy(lf.lfFaceName, face.size());
+    HFONT font = CreateFontIndirectW(&lf);
+    HGDIOBJ old = SelectObject(info.DC, font);
+    SetBkMode(info.DC, TRANSPARENT);
+    SetTextColor(info.DC, RGB(64, 64, 64));
+    const UINT align = SetTextAlign(info.DC, TA_LEFT | TA_BASELINE);
+    const int gap = static_cast<int>(dpi * 0.4);
+    if (!settings_.document_name.empty())
+        TextOutW(info.DC, 0, -gap, settings_.document_name.c_str(),
+                 static_cast<int>(settings_.document_name.size()));
+    const std::u16string footer =
+        u"Page " + Number(info.Page) + (pages_ > 0 ? u" of " + Number(pages_) : u"");
+    SetTextAlign(info.DC, TA_CENTER | TA_BASELINE);
+    TextOutW(info.DC, info.Rect.right / 2, info.Rect.bottom + gap, footer.c_str(),
+             static_cast<int>(footer.size()));
+    SetTextAlign(info.DC, align);
+    SelectObject(info.DC, old);
+    DeleteObject(font);
+}
+
+int PrintDocument(HWND editor, const Settings& settings, const std::u16string& output, std::u16string& why) {
+    const auto printer = Printer::Open(settings, why);
+    if (!printer) return 0;
+    Lending lending(editor, printer->dc(), settings);
+    TPageRec page = settings.page;
+    SendMessageW(editor, EFM_SETPAGE, 0, reinterpret_cast<LPARAM>(&page));
+    const auto pages = static_cast<int>(SendMessageW(editor, EFM_REPAGINATE, 0, 0));
+    if (pages <= 0 || SendMessageW(editor, EFM_BEGINPRINT, 0, 0) == 0) {
+        why = u"the printer \"" + settings.printer + u"\" gives no page to print on";
+        return 0;
+    }
+    lending.SetPageCount(pages);
+    const std::u16string title =
+        settings.document_name.empty() ? u"zeledit document" : settings.document_name;
+    DOCINFOW doc{sizeof doc, title.c_str(), output.empty() ? nullptr : output.c_str(), nullptr, 0};
+    bool ok = StartDocW(printer->dc(), &doc) > 0;
+    for (int p = 1; ok && p <= pages; ++p) {
+        TPrintPageRequest request{static_cast<std::uint16_t>(p), {}, 0};
+        ok = StartPage(printer->dc()) > 0;
+        SendMessageW(editor, EFM_PRINTPAGE, reinterpret_cast<WPARAM>(printer->dc()),
+                     reinterpret_cast<LPARAM>(&request));
+        ok = EndPage(printer->dc()) > 0 && ok;
+    }
+    if (ok) {
+        ok = EndDoc(printer->dc()) > 0;
+    } else {
+        AbortDoc(printer->dc());
+    }
+    SendMessageW(editor, EFM_ENDPRINT, 0, 0);
+    if (!ok) {
+        why = output.empty() ? u"the printer \"" + settings.printer + u"\" did not take the job"
+                             : u"cannot write " + output;
+        return 0;
+    }
+    return pages;
+}
+
+} // namespace printhost
