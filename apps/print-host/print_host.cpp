@@ -1,5 +1,6 @@
 #include "print_host.h"
 
+#include <optional>
 #include <string>
 
 namespace printhost {
@@ -53,7 +54,7 @@ std::unique_ptr<Printer> Printer::Open(const Settings& settings, std::u16string&
 Printer::~Printer() { DeleteDC(dc_); }
 
 Lending::Lending(HWND editor, HDC printer, const Settings& settings)
-    : editor_(editor), printer_(printer), settings_(settings) {
+    : editor_(editor), terms_{printer, &settings, 0} {
     SetPropW(editor, LendingProperty, this);
     previous_ =
         reinterpret_cast<WNDPROC>(SetWindowLongPtrW(editor, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
@@ -65,9 +66,11 @@ Lending::~Lending() {
     RemovePropW(editor_, LendingProperty);
 }
 
+Lending* Lending::Of(HWND editor) { return static_cast<Lending*>(GetPropW(editor, LendingProperty)); }
+
 LRESULT CALLBACK Lending::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     const auto* self = static_cast<const Lending*>(GetPropW(hwnd, LendingProperty));
-    if (msg == EFN_QUERYPRINTER) return reinterpret_cast<LRESULT>(self->printer_);
+    if (msg == EFN_QUERYPRINTER) return reinterpret_cast<LRESULT>(self->terms_.printer);
     if (msg == EFN_QUERYHEADERFOOTER && lParam != 0)
         self->DrawHeaderAndFooter(*reinterpret_cast<const THeaderFooterInfo*>(lParam));
     return CallWindowProcW(self->previous_, hwnd, msg, wParam, lParam);
@@ -75,9 +78,11 @@ LRESULT CALLBACK Lending::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
 
 // The page's pixels per inch follow from its printable width, whatever the scale or the zoom.
 void Lending::DrawHeaderAndFooter(const THeaderFooterInfo& info) const {
-    if (!settings_.page_numbers) return;
-    const double inches = double(GetDeviceCaps(printer_, HORZRES)) / GetDeviceCaps(printer_, LOGPIXELSX) -
-                          settings_.page.pgLeft - settings_.page.pgRight;
+    const Settings& settings = *terms_.settings;
+    if (!settings.page_numbers) return;
+    const double inches =
+        double(GetDeviceCaps(terms_.printer, HORZRES)) / GetDeviceCaps(terms_.printer, LOGPIXELSX) -
+        settings.page.pgLeft - settings.page.pgRight;
     if (inches <= 0 || info.Rect.right <= 0) return;
     const double dpi = info.Rect.right / inches;
     LOGFONTW lf{};
@@ -90,11 +95,10 @@ void Lending::DrawHeaderAndFooter(const THeaderFooterInfo& info) const {
     SetTextColor(info.DC, RGB(64, 64, 64));
     const UINT align = SetTextAlign(info.DC, TA_LEFT | TA_BASELINE);
     const int gap = static_cast<int>(dpi * 0.4);
-    if (!settings_.document_name.empty())
-        TextOutW(info.DC, 0, -gap, settings_.document_name.c_str(),
-                 static_cast<int>(settings_.document_name.size()));
+    const std::u16string& name = settings.document_name;
+    if (!name.empty()) TextOutW(info.DC, 0, -gap, name.c_str(), static_cast<int>(name.size()));
     const std::u16string footer =
-        u"Page " + Number(info.Page) + (pages_ > 0 ? u" of " + Number(pages_) : u"");
+        u"Page " + Number(info.Page) + (terms_.pages > 0 ? u" of " + Number(terms_.pages) : u"");
     SetTextAlign(info.DC, TA_CENTER | TA_BASELINE);
     TextOutW(info.DC, info.Rect.right / 2, info.Rect.bottom + gap, footer.c_str(),
              static_cast<int>(footer.size()));
@@ -103,10 +107,30 @@ void Lending::DrawHeaderAndFooter(const THeaderFooterInfo& info) const {
     DeleteObject(font);
 }
 
+namespace {
+
+// The page messages in their order, on a printer lent to the editor.
+int PrintPages(HWND editor, HDC printer, Lending& lending, const Settings& settings,
+               const std::u16string& output, std::u16string& why);
+
+} // namespace
+
 int PrintDocument(HWND editor, const Settings& settings, const std::u16string& output, std::u16string& why) {
     const auto printer = Printer::Open(settings, why);
     if (!printer) return 0;
-    Lending lending(editor, printer->dc(), settings);
+    std::optional<Lending> own;
+    Lending& lending =
+        Lending::Of(editor) != nullptr ? *Lending::Of(editor) : own.emplace(editor, printer->dc(), settings);
+    const Lending::Terms before = lending.Lend({printer->dc(), &settings, 0});
+    const int pages = PrintPages(editor, printer->dc(), lending, settings, output, why);
+    lending.Lend(before);
+    return pages;
+}
+
+namespace {
+
+int PrintPages(HWND editor, HDC printer, Lending& lending, const Settings& settings,
+               const std::u16string& output, std::u16string& why) {
     TPageRec page = settings.page;
     SendMessageW(editor, EFM_SETPAGE, 0, reinterpret_cast<LPARAM>(&page));
     const auto pages = static_cast<int>(SendMessageW(editor, EFM_REPAGINATE, 0, 0));
@@ -118,18 +142,18 @@ int PrintDocument(HWND editor, const Settings& settings, const std::u16string& o
     const std::u16string title =
         settings.document_name.empty() ? u"zeledit document" : settings.document_name;
     DOCINFOW doc{sizeof doc, title.c_str(), output.empty() ? nullptr : output.c_str(), nullptr, 0};
-    bool ok = StartDocW(printer->dc(), &doc) > 0;
+    bool ok = StartDocW(printer, &doc) > 0;
     for (int p = 1; ok && p <= pages; ++p) {
         TPrintPageRequest request{static_cast<std::uint16_t>(p), {}, 0};
-        ok = StartPage(printer->dc()) > 0;
-        SendMessageW(editor, EFM_PRINTPAGE, reinterpret_cast<WPARAM>(printer->dc()),
+        ok = StartPage(printer) > 0;
+        SendMessageW(editor, EFM_PRINTPAGE, reinterpret_cast<WPARAM>(printer),
                      reinterpret_cast<LPARAM>(&request));
-        ok = EndPage(printer->dc()) > 0 && ok;
+        ok = EndPage(printer) > 0 && ok;
     }
     if (ok) {
-        ok = EndDoc(printer->dc()) > 0;
+        ok = EndDoc(printer) > 0;
     } else {
-        AbortDoc(printer->dc());
+        AbortDoc(printer);
     }
     SendMessageW(editor, EFM_ENDPRINT, 0, 0);
     if (!ok) {
@@ -139,5 +163,7 @@ int PrintDocument(HWND editor, const Settings& settings, const std::u16string& o
     }
     return pages;
 }
+
+} // namespace
 
 } // namespace printhost

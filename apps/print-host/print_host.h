@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace printhost {
@@ -44,22 +45,30 @@ private:
 };
 
 // While it lives, `editor` gets `printer` when it asks for one and pages get the headers and
-// footers of `settings`. Lendings of one editor end in the reverse order they began.
+// footers of `settings`. An editor has one lending at most; printing through one that exists
+// lends it another printer for the time of the job.
 class Lending {
 public:
     Lending(HWND editor, HDC printer, const Settings& settings);
     ~Lending();
     Lending(const Lending&) = delete;
     Lending& operator=(const Lending&) = delete;
-    void SetPageCount(int pages) { pages_ = pages; }
+    static Lending* Of(HWND editor);
+
+    struct Terms {
+        HDC printer;
+        const Settings* settings;
+        int pages; // for "of M"; 0 while unknown
+    };
+    // The terms lent from now on; answers the ones before.
+    Terms Lend(const Terms& terms) { return std::exchange(terms_, terms); }
+    void SetPageCount(int pages) { terms_.pages = pages; }
 
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void DrawHeaderAndFooter(const THeaderFooterInfo& info) const;
     HWND editor_;
-    HDC printer_;
-    const Settings& settings_;
-    int pages_ = 0;
+    Terms terms_;
     WNDPROC previous_ = nullptr;
 };
 

@@ -1,9 +1,13 @@
 #include "demo_host.h"
+#include "preview_window.h"
+#include "print_host.h"
 
 #include <zeledit/controls.h>
+#include <zeledit/win_dialogs.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 namespace demo {
@@ -12,7 +16,8 @@ namespace {
 constexpr int ToolbarHeight = 34, StatusHeight = 28, Gap = 4;
 constexpr int EditorId = 100, StatusId = 101, ToolBase = 200;
 // Toolbar commands the demo handles itself rather than sending to the editor.
-constexpr UINT VietnameseSwitch = 1, UndoKey = 2;
+constexpr UINT VietnameseSwitch = 1, UndoKey = 2, PageModeSwitch = 3, PreviewCommand = 4, PrintCommand = 5;
+constexpr LPARAM ControlMode = 0x2, EditStyle = 0x2000 | 0x80000; // load/save, typography
 
 struct Tool {
     const char16_t* caption;
@@ -23,13 +28,23 @@ constexpr Tool Tools[] = {
     {u"New", 46, EFC_NEW},         {u"Open…", 60, EFC_OPEN},         {u"Save…", 60, EFC_SAVE},
     {u"B", 28, EFC_BOLD},          {u"I", 28, EFC_ITALIC},           {u"U", 28, EFC_UNDERLINE},
     {u"Left", 44, EFC_ALIGNLEFT},  {u"Centre", 54, EFC_ALIGNCENTER}, {u"Right", 48, EFC_ALIGNRIGHT},
-    {u"Justify", 58, EFC_JUSTIFY}, {u"Undo", 50, UndoKey},           {u"Tiếng Việt", 84, VietnameseSwitch}};
+    {u"Justify", 58, EFC_JUSTIFY}, {u"Undo", 50, UndoKey},           {u"Tiếng Việt", 84, VietnameseSwitch},
+    {u"Page", 44, PageModeSwitch}, {u"Preview", 60, PreviewCommand}, {u"Print…", 54, PrintCommand}};
 
 HWND frame, editor, status;
 WNDPROC editor_proc;
 std::u16string file_name; // what Save writes without asking: a file opened or saved as
 std::u16string title;
 bool vietnamese = false;
+bool page_mode = false;
+// The printer the editor lays pages out for, lent to it for as long as the frame lives.
+printhost::Settings print_settings;
+std::unique_ptr<printhost::Printer> printer;
+std::unique_ptr<printhost::Lending> lending;
+
+void Print();
+void ShowPreview();
+void SwitchPageMode();
 
 std::u16string Number(long n) { return std::filesystem::path(std::to_string(n)).u16string(); }
 
@@ -54,6 +69,7 @@ void UpdateStatus() {
     const LRESULT line = SendMessageW(editor, EFM_GETLINEOFINDEX, 0, caret) + 1;
     const std::u16string text = u"  Line " + Number(line) + u", position " + Number(caret) +
                                 u"   ·   Tiếng Việt: " + (vietnamese ? u"on" : u"off") +
+                                (page_mode ? u"   ·   page mode" : u"") +
                                 (Modified() ? u"   ·   modified" : u"");
     SetWindowTextW(status, text.c_str());
     UpdateTitle();
@@ -98,6 +114,10 @@ LRESULT FileCommand(WPARAM task, LPARAM name) {
 // The editor tells its own window; the host listens there.
 LRESULT CALLBACK EditorHook(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == EFN_INPUTCHANGED) vietnamese = wParam != 0;
+    if (msg == EFN_PRINT) {
+        Print(); // Ctrl+P in the editor
+        return 0;
+    }
     const LRESULT result = msg == EFN_FILECOMMAND ? FileCommand(wParam, lParam)
                                                   : CallWindowProcW(editor_proc, hwnd, msg, wParam, lParam);
     if (msg == EFN_UPDATESTATE || msg == EFN_CHANGED || msg == EFN_INPUTCHANGED || msg == EFN_FILECOMMAND)
@@ -119,14 +139,79 @@ void SendUndoKey() {
 }
 
 void RunCommand(WPARAM command) {
+    if (command == PreviewCommand) {
+        ShowPreview(); // which takes the focus
+        return;
+    }
     if (command == VietnameseSwitch)
         SwitchVietnamese();
+    else if (command == PageModeSwitch)
+        SwitchPageMode();
+    else if (command == PrintCommand)
+        Print();
     else if (command == UndoKey)
         SendUndoKey();
     else
         SendMessageW(editor, WM_COMMAND, command, 0);
     SetFocus(editor);
     UpdateStatus();
+}
+
+// The preview and page mode need a printer; without one the editor falls back to the window.
+void LendPrinter(const std::u16string& name) {
+    lending.reset();
+    printer.reset();
+    print_settings.printer = name;
+    std::u16string why;
+    printer = printhost::Printer::Open(print_settings, why);
+    if (printer) lending = std::make_unique<printhost::Lending>(editor, printer->dc(), print_settings);
+}
+
+void ShowPreview() {
+    print_settings.document_name = DocumentName();
+    const auto pages = static_cast<int>(SendMessageW(editor, EFM_REPAGINATE, 0, 0));
+    if (lending) lending->SetPageCount(pages);
+    if (demo::ShowPreview(frame, editor, pages) == nullptr)
+        zeledit::ShowMessageBox(u"There is no printer to lay the pages out for.", zeledit::mkWarning,
+                                zeledit::mbOK);
+}
+
+void SwitchPageMode() {
+    page_mode = !page_mode;
+    SendMessageW(editor, EFM_SETEDITTYPE, 0, (page_mode ? 0 : ControlMode) | EditStyle);
+    UpdateStatus();
+}
+
+// The PDF printer asks where to write; a CUPS printer prints at once.
+void Print() {
+    std::u16string output;
+    if (print_settings.printer == u"PDF") {
+        std::u16string name = std::filesystem::path(DocumentName()).replace_extension(".pdf").u16string();
+        name.resize(1024);
+        OPENFILENAMEW ofn{};
+        ofn.lStructSize = sizeof ofn;
+        ofn.hwndOwner = frame;
+        ofn.lpstrFilter = u"PDF files\0*.pdf\0";
+        ofn.lpstrFile = name.data();
+        ofn.nMaxFile = static_cast<DWORD>(name.size());
+        ofn.lpstrTitle = u"Print to a PDF file";
+        ofn.lpstrDefExt = u"pdf";
+        ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
+        if (!GetSaveFileNameW(&ofn)) return;
+        output = name.c_str();
+    }
+    print_settings.document_name = DocumentName();
+    std::u16string why;
+    const int pages = printhost::PrintDocument(editor, print_settings, output, why);
+    const std::u16string where = output.empty() ? u"the printer " + print_settings.printer : output;
+    if (pages > 0)
+        zeledit::ShowMessageBox(
+            (u"Printed " + Number(pages) + (pages == 1 ? u" page to " : u" pages to ") + where + u".")
+                .c_str(),
+            zeledit::mkInformation, zeledit::mbOK);
+    else
+        zeledit::ShowMessageBox((u"Nothing was printed: " + why + u".").c_str(), zeledit::mkStop,
+                                zeledit::mbOK);
 }
 
 void Layout(int width, int height) {
@@ -174,7 +259,10 @@ HWND CreateFrame() {
                              reinterpret_cast<HMENU>(StatusId), nullptr, nullptr);
     editor_proc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(editor, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditorHook)));
-    SendMessageW(editor, EFM_SETEDITTYPE, 0, 0x2 | 0x2000 | 0x80000); // control mode, load/save, typography
+    print_settings.page_numbers = true;
+    LendPrinter(print_settings.printer);
+    page_mode = false;
+    SendMessageW(editor, EFM_SETEDITTYPE, 0, ControlMode | EditStyle);
     file_name.clear();
     title.clear();
     vietnamese = false;
@@ -212,6 +300,8 @@ bool TakeShortcut(const MSG& msg) {
     RunCommand(command);
     return true;
 }
+
+void UsePrinter(const std::u16string& name) { LendPrinter(name); }
 
 void SwitchVietnamese() {
     vietnamese = !vietnamese;

@@ -27,4 +27,8 @@ bool TakeShortcut(const MSG& msg);
 // Turns Vietnamese typing on or off, as the toolbar's switch does.
 void SwitchVietnamese();
 
+// The printer Print, the preview and page mode use: "PDF" (the default, which asks for a file
+// when printing) or a CUPS printer.
+void UsePrinter(const std::u16string& name);
+
 } // namespace demo

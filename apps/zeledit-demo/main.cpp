@@ -16,18 +16,22 @@ namespace {
 constexpr int ExitTimer = 1;
 constexpr const char* Usage =
     "usage: zeledit-demo [FILE] [--vietnamese] [--type TEXT] [--render OUT.png] [--save OUT.zdf]\n"
-    "                    [--exit-after MS]\n"
+    "                    [--exit-after MS] [--printer NAME]\n"
     "  FILE              a document to open; Save writes it (without FILE: a new document)\n"
     "  --vietnamese      start with Vietnamese typing on\n"
     "  --type TEXT       type TEXT at the caret as keystrokes (without a display)\n"
     "  --render OUT.png  write the window's picture when the demo ends\n"
     "  --save OUT.zdf    save the document to OUT.zdf when the demo ends\n"
     "  --exit-after MS   end after MS milliseconds\n"
+    "  --printer NAME    print, preview and lay pages out for printer NAME: PDF (the\n"
+    "                    default, which asks for a file) or a CUPS printer\n"
     "Without a display the demo does what the options say and renders zeledit-demo.png.\n"
-    "Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, F5 Vietnamese typing, Ctrl+Z undo.\n";
+    "Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+P print, F5 Vietnamese typing,\n"
+    "Ctrl+Z undo. The Page button switches page mode (lines break as on paper), Preview\n"
+    "shows the pages (PgUp/PgDn, Z zoom, Esc closes).\n";
 
 struct Options {
-    std::string file, render, save, type;
+    std::string file, render, save, type, printer;
     bool vietnamese = false, help = false;
     int exit_after = 0;
 };
@@ -48,6 +52,8 @@ bool ParseOptions(int argc, char** argv, Options& o) {
             o.save = argv[++i];
         else if (a == "--type" && more)
             o.type = argv[++i];
+        else if (a == "--printer" && more)
+            o.printer = argv[++i];
         else if (a == "--vietnamese")
             o.vietnamese = true;
         else if (a == "--exit-after" && more)
@@ -108,6 +114,7 @@ int main(int argc, char** argv) {
     InitEditorLib();
     const bool desktop = zeledit::StartDisplay();
     HWND frame = demo::CreateFrame();
+    if (!options.printer.empty()) demo::UsePrinter(Wide(options.printer));
     std::u16string why;
     if (!options.file.empty() && !demo::OpenFile(Wide(options.file), why)) {
         std::fprintf(stderr, "zeledit-demo: cannot open %s\n", Narrow(why).c_str());

@@ -158,4 +158,70 @@ TEST_F(DemoHost, AFileThatCannotBeOpenedSaysWhy) {
     EXPECT_EQ(demo::FileName(), u"");
 }
 
+constexpr int PageTool = 12, PreviewTool = 13, PrintTool = 14;
+
+TEST_F(DemoHost, CtrlPPrintsTheDocumentToTheChosenPdfFile) {
+    std::u16string why;
+    ASSERT_TRUE(demo::OpenFile((dir / "welcome.zdf").u16string(), why));
+    question_answer = IDOK;
+    dialog_answer = dir / "printed"; // the dialog adds .pdf
+    ctrl('P');                       // the editor's print routine posts EFN_PRINT to the host
+    EXPECT_EQ(save_dialogs, std::vector<bool>{true});
+    ASSERT_TRUE(fs::exists(dir / "printed.pdf"));
+    EXPECT_EQ(read(dir / "printed.pdf").rfind("%PDF-", 0), 0u);
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_NE(questions[0].find(u"Printed 1 page to"), std::u16string::npos);
+    dialog_answer.reset(); // cancelled: nothing printed, nothing said
+    press(PrintTool);
+    EXPECT_EQ(questions.size(), 1u);
+}
+
+TEST_F(DemoHost, PageModeBreaksLinesAtThePagesWidth) {
+    type(std::u16string(400, u'w'));
+    const auto first_line = [] {
+        LPARAM n = 0;
+        while (SendMessageW(demo::Editor(), EFM_GETLINEOFINDEX, 0, n + 1) == 0) ++n;
+        return n;
+    };
+    const LPARAM control = first_line();
+    press(PageTool); // an A4 column with 1.25 inch margins: 554 pixels, less than the window
+    RECT client;
+    GetClientRect(demo::Editor(), &client);
+    ASSERT_GT(client.right, 700);
+    const LPARAM page = first_line();
+    EXPECT_LT(page, control * 554 / client.right + 3);
+    EXPECT_GT(page, control * 554 / client.right - 6);
+    press(PageTool);
+    EXPECT_EQ(first_line(), control);
+}
+
+TEST_F(DemoHost, ThePreviewShowsThePagesAndGivesTheEditorBackWhenItCloses) {
+    std::u16string why;
+    ASSERT_TRUE(demo::OpenFile((dir / "welcome.zdf").u16string(), why));
+    press(PreviewTool);
+    HWND preview = GetFocus();
+    ASSERT_NE(preview, demo::Editor());
+    ASSERT_NE(preview, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(demo::Editor()));
+    UpdateWindow(preview);
+    const fs::path png = fs::path(::testing::TempDir()) / "demo-preview.png";
+    ASSERT_TRUE(zeledit::headless::WritePng(preview, png.string().c_str()));
+    // The page is white on the grey work space, with the sample's title in blue ink.
+    RECT client;
+    GetClientRect(preview, &client);
+    EXPECT_NE(zeledit::headless::PixelAt(preview, 2, 2) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(zeledit::headless::PixelAt(preview, client.right / 2, client.bottom - 40) & 0xFFFFFF,
+              0xFFFFFFu);
+    int blue = 0;
+    for (int y = 0; y < client.bottom / 4; ++y)
+        for (int x = 0; x < client.right; ++x) {
+            const std::uint32_t p = zeledit::headless::PixelAt(preview, x, y);
+            blue += (p & 0xFF) > 0x80 && ((p >> 16) & 0xFF) < 0x60;
+        }
+    EXPECT_GT(blue, 20);
+    SendMessageW(preview, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_FALSE(IsWindow(preview));
+    EXPECT_TRUE(IsWindowEnabled(demo::Editor()));
+}
+
 } // namespace
