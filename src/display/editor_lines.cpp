@@ -55,6 +55,7 @@ bool TLineItem::IsEndOfPara(const model::TEditorBuffer& Buffer, const TLineItem*
 // --- the list ---
 
 void TEditorLines::ListChanged() {
+    ++FChanges;
     if (FOwnChange || !FIndexValid) return;
     // The list changed around the index: the lines take their pending shifts while the index
     // still knows them, and the index is rebuilt when next needed.
@@ -147,6 +148,7 @@ std::int32_t TEditorLines::IndexOf(const model::TItemNode* pNode) const {
 void TEditorLines::SetInfo(std::int32_t Index, std::uint32_t AIdx, const model::TLineInfo& Info) {
     TLineItem* line = Line(Index); // its chunk's shift is settled: AIdx is where it starts now
     if (line == nullptr) return;
+    ++FChanges;
     const int before = line->TotalHeight();
     line->SetInfo(AIdx, Info);
     if (line->TotalHeight() == before) return;
@@ -218,6 +220,7 @@ void TEditorLines::FreeLine(std::int32_t Index) {
 void TEditorLines::ShiftFrom(std::int32_t Index, std::int64_t Delta) {
     Index = std::max(Index, 0);
     if (Index >= Count() || Delta == 0) return;
+    ++FChanges;
     const std::size_t c = ChunkOf(Index);
     Settle(c);
     auto& lines = FChunks[c].lines;

@@ -76,6 +76,8 @@ public:
     // Loads eiCurrentLine for painting line Index with its top at window y.
     void GetLineInfo(std::int32_t Index, int y) const;
 
+    // Counts every change of the lines, so that a layout kept aside can tell it is still current.
+    std::uint64_t Changes() const { return FChanges; }
     std::int32_t FTopLine = 0;
     std::int32_t FBottomLine = 0;
     std::int32_t FAbsTopLinePos = 0;
@@ -107,6 +109,7 @@ private:
     mutable std::size_t FPrefixFrom = 0;
     mutable bool FIndexValid = true;
     bool FOwnChange = false; // the list changes through the index's own operations
+    std::uint64_t FChanges = 0;
 };
 
 } // namespace zeledit::display

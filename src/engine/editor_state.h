@@ -241,6 +241,15 @@ public:
     TLayoutState State = TLayoutState::Screen;
     TPrintInfo PrintInfo;
     std::int32_t PrintDotPerInchX = 0, PrintDotPerInchY = 0;
+    // The window's layout, kept while a print or preview layout holds the line list: put back
+    // when that layout ends unchanged (its lines changed `Changes` times when it was made),
+    // else the window is laid out again.
+    struct TKeptLayout {
+        std::unique_ptr<display::TEditorLines> Lines;
+        RECT Bound{};
+        std::int32_t OriginX = 0;
+        std::uint64_t Changes = 0;
+    } Kept;
 
 private:
     TPageRec FPageSetup{};

@@ -431,6 +431,8 @@ private:
     void ParagraphsDeleted();
     // Starts a print layout, or a preview layout at 96 pixels per inch.
     bool StartPrintLayout(bool Preview);
+    void KeepWindowLayout();
+    bool RestoreWindowLayout();
     // Puts the print layout's resolution in force (pens half a point), or the screen's.
     void UsePrintMetrics();
     static void UseScreenMetrics();

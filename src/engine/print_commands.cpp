@@ -124,6 +124,7 @@ bool TFormatEditor::StartPrintLayout(bool Preview) {
     FView.Columns = ColumnsOf(p);
     const auto caps = QueryPrinter(HWindow);
     if (!caps) return false;
+    KeepWindowLayout();
     const double s = PrintScale(p);
     const int resX = RoundNearest((Preview ? 96.0 : caps->LogPixelsX) * s);
     const int resY = RoundNearest((Preview ? 96.0 : caps->LogPixelsY) * s);
@@ -139,11 +140,43 @@ bool TFormatEditor::StartPrintLayout(bool Preview) {
     FPrint.State = Preview ? TLayoutState::Preview : TLayoutState::Print;
     model::PenUnit = HalfPoint(model::DotPerInchY);
     GetLines();
+    FPrint.Kept.Changes = FLines->Changes();
     EnableWindow(HWindow, FALSE);
     if (Preview)
         model::PenUnit = 1;
     else
         UseScreenMetrics();
+    return true;
+}
+
+// The window's lines go aside (once, when the first print or preview layout starts).
+void TFormatEditor::KeepWindowLayout() {
+    TPrintState::TKeptLayout& kept = FPrint.Kept;
+    if (edInfo.eiPrinting || kept.Lines) return;
+    kept.Bound = edInfo.eiBoundRect;
+    kept.OriginX = FView.OriginX;
+    kept.Lines = std::move(FLines);
+    FLines = std::make_unique<display::TEditorLines>(&edInfo);
+    edInfo.eiLines = FLines.get();
+}
+
+// The kept lines come back when nothing changed the print layout's lines (every edit and every
+// new layout does) and the text area has the width it had; objects floated beside the text take
+// their places from the last layout, so with them the window is laid out again.
+bool TFormatEditor::RestoreWindowLayout() {
+    TPrintState::TKeptLayout kept = std::move(FPrint.Kept);
+    FPrint.Kept = {};
+    if (!kept.Lines || FLines->Changes() != kept.Changes || FObjects->AnyFloated() ||
+        kept.Bound.right - kept.Bound.left != edInfo.eiBoundRect.right - edInfo.eiBoundRect.left)
+        return false;
+    FLines = std::move(kept.Lines);
+    edInfo.eiLines = FLines.get();
+    FObjects->ResetObjects();
+    if (edInfo.eiFitting) FObjects->FitObjects();
+    FView.OriginX = kept.OriginX;
+    FView.CurrentLine = FLines->GetLinePos(edInfo.eiIndex);
+    UpdateScrollbar();
+    FLines->UpdateBottomLine();
     return true;
 }
 
@@ -160,7 +193,7 @@ void TFormatEditor::EndPrint() {
     edInfo.eiPrinting = false;
     FPrint.State = TLayoutState::Screen;
     edInfo.eiBoundRect = GetBoundRect();
-    GetLines();
+    if (!RestoreWindowLayout()) GetLines();
     ValidateWindow();
     UpdateCaret();
     EnableWindow(HWindow, TRUE);

@@ -356,5 +356,25 @@ TEST_F(Pages, APreviewShowsWhatThePrinterPrints) {
     DeleteDC(dc);
 }
 
+TEST_F(Pages, PrintingLeavesTheWindowsViewAsItWas) {
+    lend_printer();
+    set_text(paragraphs(300));
+    const auto start = static_cast<LPARAM>(send(EFM_GETTEXTLENGTH) / 2);
+    send(EFM_SETTOPINDEX, static_cast<WPARAM>(start), 0);
+    const LRESULT top = send(EFM_GETTOPINDEX);
+    const std::int32_t count = lines().Count();
+    ASSERT_GT(top, 0);
+    ASSERT_GT(send(EFM_REPAGINATE), 3);
+    EXPECT_EQ(send(EFM_GETTOPINDEX), top);
+    EXPECT_EQ(lines().Count(), count);
+    // An edit while the print layout exists: the window is laid out afresh afterwards.
+    ASSERT_EQ(send(EFM_BEGINPRINT), 1);
+    send(EFM_SETINDEX, 0, 0);
+    send(EFM_INSERTTEXT, 0, reinterpret_cast<LPARAM>(u"Added first\r\nand second\r\n"));
+    send(EFM_ENDPRINT);
+    EXPECT_EQ(lines().Count(), count + 2);
+    EXPECT_EQ(lines().Line(1)->At, 13u);
+}
+
 } // namespace
 } // namespace zeledit::test
