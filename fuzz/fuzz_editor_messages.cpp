@@ -3,8 +3,8 @@
 // small records), sent to one editor. Every few steps the document is copied through its
 // data block into a second editor: nothing may crash, and the copy must hold the same text,
 // format bytes and tables.
-#include <zeledit/controls.h>
 #include "script_reader.h"
+#include <zeledit/controls.h>
 
 #include <zeledit/headless.h>
 #include <zeledit/zeledit.h>
@@ -48,7 +48,10 @@ constexpr UINT ScalarMessages[] = {EFM_SETSELTEXT,        EFM_SETINDEX,
                                    EFM_GETPARACOLOR,      EFM_GETFONTITEM,
                                    EFM_GETPARAITEM,       EFM_GETSELFORMAT,
                                    EFM_GETSELPARAFORMAT,  EFM_GETDOCUMENTHEIGHT,
-                                   EFM_CLEARTEXT,         EFM_NEWDOCUMENT};
+                                   EFM_CLEARTEXT,         EFM_NEWDOCUMENT,
+                                   EFM_REPAGINATE,        EFM_BEGINPRINT,
+                                   EFM_BEGINPREVIEW,      EFM_ENDPRINT,
+                                   EFM_GETCURRENTPAGE,    EFM_PRINTERCHANGE};
 
 constexpr UINT Keys[] = {VK_LEFT, VK_RIGHT,  VK_UP,   VK_DOWN,   VK_HOME, VK_END,    VK_PRIOR,
                          VK_NEXT, VK_DELETE, VK_BACK, VK_RETURN, VK_TAB,  VK_INSERT, 'Z',
@@ -73,8 +76,61 @@ std::u16string SomeText(Reader& r) {
     return text;
 }
 
+// Inches as a host might get them wrong: ordinary, negative, huge or not a number.
+double Inches(Reader& r) {
+    switch (r.byte() % 8) {
+    case 0: return -1.5;
+    case 1: return 1e300;
+    case 2: return __builtin_nan("");
+    default: return r.byte() / 32.0;
+    }
+}
+
+HDC printer = nullptr, canvas = nullptr;
+WNDPROC editor_proc = nullptr;
+
+// The host lends a PDF printer.
+LRESULT CALLBACK Host(HWND w, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == EFN_QUERYPRINTER) return reinterpret_cast<LRESULT>(printer);
+    return CallWindowProcW(editor_proc, w, msg, wParam, lParam);
+}
+
+void SendPageRecord(HWND editor, Reader& r) {
+    switch (r.byte() % 4) {
+    case 0: {
+        TPageRec p{};
+        p.pgTop = Inches(r);
+        p.pgBottom = Inches(r);
+        p.pgLeft = Inches(r);
+        p.pgRight = Inches(r);
+        p.pgScale = r.word();
+        p.pgTabNumber = r.byte() & 0x80 ? r.word() : r.byte() % 4;
+        SendMessageW(editor, EFM_SETPAGE, 0, reinterpret_cast<LPARAM>(&p));
+        break;
+    }
+    case 1: {
+        TPrintPageRequest request{r.word(), {}, 0};
+        SendMessageW(editor, EFM_PRINTPAGE, reinterpret_cast<WPARAM>(printer),
+                     reinterpret_cast<LPARAM>(&request));
+        break;
+    }
+    case 2: {
+        TPreviewRequest request{canvas, r.word(), {}, r.word()};
+        SendMessageW(editor, EFM_PAGEPREVIEW, 0, reinterpret_cast<LPARAM>(&request));
+        break;
+    }
+    default: {
+        RECT rect{};
+        SendMessageW(editor, EFM_PREVIEWPAGEDC, reinterpret_cast<WPARAM>(canvas), r.word());
+        SendMessageW(editor, EFM_GETPREVIEWRECT, r.word(), reinterpret_cast<LPARAM>(&rect));
+        break;
+    }
+    }
+}
+
 void SendRecord(HWND editor, Reader& r, LRESULT length) {
-    switch (r.byte() % 6) {
+    switch (r.byte() % 7) {
+    case 5: SendPageRecord(editor, r); break;
     case 0: {
         const std::u16string text = SomeText(r);
         SendMessageW(editor, EFM_INSERTTEXT, static_cast<WPARAM>(Value(r, length)),
@@ -177,6 +233,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                nullptr, nullptr);
     };
     HWND editor = make(), copy = make();
+    printer = CreateDCW(u"PDF", nullptr, nullptr, nullptr);
+    canvas = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(canvas, 200, 280);
+    SelectObject(canvas, bitmap);
+    editor_proc =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(editor, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Host)));
     SetFocus(editor);
     Reader r{data, size};
     for (int step = 1; r.more() && step < 300; ++step) {
@@ -208,6 +270,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (step % 16 == 0) RoundTrip(editor, copy);
     }
     RoundTrip(editor, copy);
+    SendMessageW(editor, EFM_ENDPRINT, 0, 0);
+    DeleteDC(canvas);
+    DeleteObject(bitmap);
+    DeleteDC(printer);
     zeledit::SetDialogHook({});
     return 0;
 }

@@ -376,5 +376,29 @@ TEST_F(Pages, PrintingLeavesTheWindowsViewAsItWas) {
     EXPECT_EQ(lines().Line(1)->At, 13u);
 }
 
+TEST_F(Pages, CtrlPAsksTheHostToPrint) {
+    HostRecorder host_ear(editor);
+    SetFocus(editor);
+    headless::KeyDown(VK_CONTROL);
+    headless::KeyPress('P');
+    headless::KeyUp(VK_CONTROL);
+    EXPECT_EQ(host_ear.count(EFN_PRINT), 0); // posted, not sent
+    headless::PumpMessages();
+    EXPECT_EQ(host_ear.count(EFN_PRINT), 1);
+}
+
+TEST_F(Pages, APageColumnWiderThanTheWindowScrollsSideways) {
+    lend_printer();
+    set_text(paragraphs(10));
+    send(EFM_SETEDITTYPE, 0, 0); // the window is 410 wide, the column 554
+    int low = -1, high = -1;
+    GetScrollRange(editor, SB_HORZ, &low, &high);
+    RECT client{};
+    GetClientRect(editor, &client);
+    EXPECT_EQ(high, PrintableWidth96 - client.right + 8);
+    send(WM_HSCROLL, SB_PAGEDOWN, 0);
+    EXPECT_GT(Internals(engine()).FView.OriginX, 0);
+}
+
 } // namespace
 } // namespace zeledit::test
