@@ -7,6 +7,7 @@
 #include "objects/picture_object.h"
 #include "platform/graphics_support/graphics_support.h"
 #include "support/private_cupsd.h"
+#include "support/run_command.h"
 
 #include <gtest/gtest.h>
 
@@ -193,14 +194,8 @@ TEST_F(Zdfconv, BadInputIsRefusedWithAReason) {
 
 // What `zdfconv pdf` writes, read back with poppler's tools.
 std::string poppler(const std::string& tool, const std::string& pdf) {
-    const std::string command = tool + " '" + pdf + "'" + (tool == "pdftotext" ? " -" : "") + " 2>/dev/null";
-    std::string out;
-    if (std::FILE* p = popen(command.c_str(), "r")) {
-        std::array<char, 256> chunk;
-        while (std::fgets(chunk.data(), chunk.size(), p) != nullptr) out += chunk.data();
-        pclose(p);
-    }
-    return out;
+    return zeledit::test::RunCommand(tool + " '" + pdf + "'" + (tool == "pdftotext" ? " -" : "") +
+                                     " 2>/dev/null");
 }
 
 TEST_F(Zdfconv, PdfHoldsTheSamplesVietnameseTextWithItsFontsEmbedded) {

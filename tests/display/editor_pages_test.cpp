@@ -1,6 +1,8 @@
 // Pagination over laid-out lines: where pages and columns open, which page holds a position,
 // and finding a page's first line again in a layout that broke differently.
 #include "display/editor_pages.h"
+#include "objects/picture_object.h"
+#include "platform/graphics_support/graphics_support.h"
 
 #include <gtest/gtest.h>
 
@@ -58,6 +60,31 @@ TEST(EditorPages, ALineTallerThanAColumnFillsOneWithoutLeavingAnEmptyOne) {
     d.pages.Paginate(d.lines, d.objects, 100, 1);
     // The first line starts page 1 (no empty page before it); the third opens a page.
     EXPECT_EQ(d.first_lines(), (std::vector<std::int32_t>{0, 1, 2, 3}));
+}
+
+TEST(EditorPages, AWrappingObjectCrossingTheColumnsBottomMovesItsLinesOn) {
+    Paged d;
+    fill(d.lines, {20, 20, 20, 20, 20, 20, 20, 20});
+    d.pages.Paginate(d.lines, d.objects, 100, 1);
+    EXPECT_EQ(d.first_lines(), (std::vector<std::int32_t>{0, 5}));
+    // A picture 60 pixels tall floated beside lines 3 to 5 (document y 60 to 120).
+    std::vector<std::uint32_t> grey(10 * 60, 0xFF808080);
+    TObjectInfo info{};
+    info.oiStyle = objects::osPicture;
+    info.oiID = 1;
+    info.oiFloated = 1;
+    info.oiWrapText = 1;
+    info.oiAnchorAt = 30;
+    info.oiWidth = 10;
+    info.oiHeight = 60;
+    d.objects.AddObject(std::make_unique<objects::TPictureObj>(
+        &d.ei, info, platform::UniqueGlobal(platform::make_packed_dib(10, 60, grey))));
+    d.objects.UpdateFloatedPositionAt(30, 0, 60);
+    d.pages.Paginate(d.lines, d.objects, 100, 1);
+    EXPECT_EQ(d.first_lines(), (std::vector<std::int32_t>{0, 3}));
+    d.objects.Item(0)->Info.oiWrapText = 0; // an object the text runs over moves nothing
+    d.pages.Paginate(d.lines, d.objects, 100, 1);
+    EXPECT_EQ(d.first_lines(), (std::vector<std::int32_t>{0, 5}));
 }
 
 TEST(EditorPages, PagesOfMoreThan65535LinesKeepTheirLines) {

@@ -3,6 +3,7 @@
 #include "e2e/host_recorder.h"
 #include "e2e/layout_test.h"
 #include "support/private_cupsd.h"
+#include "support/run_command.h"
 
 #include <cstdio>
 #include <fstream>
@@ -29,16 +30,6 @@ std::string read(const std::string& path) {
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
-}
-
-std::string run(const std::string& command) {
-    std::string out;
-    if (FILE* p = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, p)) > 0;) out.append(buffer, n);
-        pclose(p);
-    }
-    return out;
 }
 
 TEST(CupsPrinters, WithoutAServerOnlyThePdfPrinterIsThere) {
@@ -106,7 +97,7 @@ TEST_F(CupsPrinting, AnEditorsDocumentArrivesAsAPdfWithItsPagesCopiesAndPaper) {
     const std::string options = read(cups.job_file() + ".options");
     EXPECT_EQ(options.rfind("2\n", 0), 0u) << options; // copies
     EXPECT_NE(options.find("media=na_letter_8.5x11in"), std::string::npos) << options;
-    const std::string info = run("pdfinfo '" + cups.job_file() + "' 2>/dev/null");
+    const std::string info = RunCommand("pdfinfo '" + cups.job_file() + "' 2>/dev/null");
     if (info.empty()) GTEST_SKIP() << "pdfinfo (poppler-utils) is missing";
     EXPECT_NE(info.find("Pages:           " + std::to_string(pages)), std::string::npos) << info;
     EXPECT_NE(info.find("612 x 792 pts"), std::string::npos) << info; // Letter

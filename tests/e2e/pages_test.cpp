@@ -3,6 +3,7 @@
 #include "e2e/host_recorder.h"
 #include "e2e/layout_test.h"
 #include "engine/editor_internals.h"
+#include "support/run_command.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -31,18 +32,6 @@ std::u16string paragraphs(int count) {
     }
     return text;
 }
-
-std::string run(const std::string& command) {
-    std::string out;
-    if (FILE* p = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, p)) > 0;) out.append(buffer, n);
-        pclose(p);
-    }
-    return out;
-}
-
-bool have(const char* tool) { return !run(std::string("command -v ") + tool).empty(); }
 
 class Pages : public Layout {
 protected:
@@ -208,7 +197,7 @@ TEST_F(Pages, APageIsPrintedOnlyWhileAPrintLayoutExists) {
 }
 
 TEST_F(Pages, APrintedDocumentHoldsEveryParagraphOnceWithItsFooters) {
-    if (!have("pdftotext") || !have("pdfinfo"))
+    if (!HaveTool("pdftotext") || !HaveTool("pdfinfo"))
         GTEST_SKIP() << "pdftotext or pdfinfo (poppler-utils) is missing";
     lend_printer();
     set_text(paragraphs(150));
@@ -223,9 +212,9 @@ TEST_F(Pages, APrintedDocumentHoldsEveryParagraphOnceWithItsFooters) {
     ASSERT_LT(pages, 10);
     const fs::path pdf = print_to_pdf("pages_every_paragraph.pdf");
     EXPECT_EQ(pages_seen, pages);
-    EXPECT_NE(run("pdfinfo '" + pdf.string() + "'").find("Pages:           " + std::to_string(pages)),
+    EXPECT_NE(RunCommand("pdfinfo '" + pdf.string() + "'").find("Pages:           " + std::to_string(pages)),
               std::string::npos);
-    const std::string text = run("pdftotext -layout '" + pdf.string() + "' -");
+    const std::string text = RunCommand("pdftotext -layout '" + pdf.string() + "' -");
     for (int i = 1; i <= 150; ++i) {
         const std::string needle = "Paragraph " + std::to_string(i) + "\n";
         const auto first = text.find(needle);
@@ -235,7 +224,7 @@ TEST_F(Pages, APrintedDocumentHoldsEveryParagraphOnceWithItsFooters) {
     for (int page = 1; page <= pages; ++page)
         EXPECT_NE(text.find("Footer of page " + std::to_string(page)), std::string::npos);
     // Each face is embedded once for the whole document, as a subset.
-    std::istringstream fonts(run("pdffonts '" + pdf.string() + "'"));
+    std::istringstream fonts(RunCommand("pdffonts '" + pdf.string() + "'"));
     std::set<std::string> faces;
     int rows = 0;
     for (std::string row; std::getline(fonts, row);) {
@@ -318,12 +307,12 @@ Raster read_pnm(const fs::path& path) {
 }
 
 TEST_F(Pages, APreviewShowsWhatThePrinterPrints) {
-    if (!have("pdftoppm")) GTEST_SKIP() << "pdftoppm (poppler-utils) is missing";
+    if (!HaveTool("pdftoppm")) GTEST_SKIP() << "pdftoppm (poppler-utils) is missing";
     lend_printer();
     set_text(paragraphs(60));
     const fs::path pdf = print_to_pdf("pages_preview_match.pdf");
-    run("pdftoppm -r 96 -gray -f 1 -l 1 -singlefile '" + pdf.string() + "' '" +
-        (fs::path(::testing::TempDir()) / "pages_preview_match").string() + "'");
+    RunCommand("pdftoppm -r 96 -gray -f 1 -l 1 -singlefile '" + pdf.string() + "' '" +
+               (fs::path(::testing::TempDir()) / "pages_preview_match").string() + "'");
     const Raster printed = read_pnm(fs::path(::testing::TempDir()) / "pages_preview_match.pgm");
     ASSERT_EQ(printed.width, 794);
     ASSERT_EQ(printed.height, 1123);
