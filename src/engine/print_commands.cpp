@@ -273,11 +273,11 @@ void TFormatEditor::PreviewPageEx(const TPreviewRequest* Request) {
     if (Request == nullptr) return;
     const std::int32_t page = Request->Page;
     if (page < 1 || page > FPrint.Pages.Count()) return;
-    const auto caps = QueryPrinter(HWindow);
+    const std::uint16_t zoom = Request->Zoom;
+    const auto caps = zoom != 0 ? QueryPrinter(HWindow) : std::nullopt; // zoom 0: a page of no size
     if (!caps) return;
     UsePrintMetrics();
     HDC dc = Request->DC;
-    const std::uint16_t zoom = Request->Zoom;
     const double z = 96.0 / caps->LogPixelsX * zoom / 100;
     const TPageRec& p = FPrint.PageSetup();
     const double x = model::DotPerInchX, y = model::DotPerInchY;
