@@ -216,12 +216,6 @@ private:
     std::int32_t FDefFontID = 0;
 };
 
-// The page setup, which pages and printing build on.
-// The page layout: the host's page setup, the pages of the last print layout, and the
-// layout the line list holds (the window's, a print layout or a preview layout) with the
-// resolution it was made at. Metrics are the device metrics this editor puts in force.
-enum class TLayoutState : std::uint8_t { Screen, Print, Preview };
-
 // The printable area of a print or preview layout, in its pixels, and its resolution.
 struct TPrintInfo {
     std::int32_t PageWidth = 0;
@@ -230,6 +224,9 @@ struct TPrintInfo {
     std::int32_t ResY = 0;
 };
 
+// The page layout: the host's page setup, the pages of the last print layout, and the
+// resolution a print or preview layout in the line list was made at (edInfo.eiPrinting says
+// whether there is one). Metrics are the device metrics this editor puts in force.
 class TPrintState {
 public:
     explicit TPrintState(model::TEditorInfo* Info) : Pages(Info) {}
@@ -238,7 +235,6 @@ public:
 
     display::TEditorPages Pages;
     model::TDeviceMetrics Metrics;
-    TLayoutState State = TLayoutState::Screen;
     TPrintInfo PrintInfo;
     std::int32_t PrintDotPerInchX = 0, PrintDotPerInchY = 0;
     // The window's layout, kept while a print or preview layout holds the line list: put back

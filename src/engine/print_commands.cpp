@@ -137,7 +137,6 @@ bool TFormatEditor::StartPrintLayout(bool Preview) {
     FFonts->RecreateFonts(caps->DC);
     GetPageSize();
     edInfo.eiPrinting = true;
-    FPrint.State = Preview ? TLayoutState::Preview : TLayoutState::Print;
     model::PenUnit = HalfPoint(model::DotPerInchY);
     GetLines();
     FPrint.Kept.Changes = FLines->Changes();
@@ -191,7 +190,6 @@ void TFormatEditor::EndPrint() {
         FFonts->RecreateFonts(dc);
     }
     edInfo.eiPrinting = false;
-    FPrint.State = TLayoutState::Screen;
     edInfo.eiBoundRect = GetBoundRect();
     if (!RestoreWindowLayout()) GetLines();
     ValidateWindow();

@@ -1,5 +1,7 @@
 #include "platform/gdi/cups_printers.h"
 
+#include "platform/core/rounding.h"
+
 #include <cups/cups.h>
 
 #include <memory>
@@ -39,8 +41,8 @@ std::optional<CupsPaper> cups_paper(const std::string& printer) {
             int y = 0;
             const int x = ippGetResolution(r, 0, &y, &units);
             const double per_inch = units == IPP_RES_PER_CM ? 2.54 : 1.0;
-            paper.dpi_x = static_cast<int>(x * per_inch + 0.5);
-            paper.dpi_y = static_cast<int>(y * per_inch + 0.5);
+            paper.dpi_x = round_nearest(x * per_inch);
+            paper.dpi_y = round_nearest(y * per_inch);
         }
         cupsFreeDestInfo(info);
     }
