@@ -2,6 +2,7 @@
 
 #include "controls/controls.h"
 #include "platform/core/text.h"
+#include "platform/user/modal_hook.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -21,11 +22,6 @@ struct ModalState {
 std::map<HWND, ModalState>& running() {
     static std::map<HWND, ModalState> m;
     return m;
-}
-
-DialogHook& hook() {
-    static DialogHook h;
-    return h;
 }
 
 bool is_button(HWND hwnd) {
@@ -146,7 +142,7 @@ int RunModal(HWND dialog, HWND owner, int unattended) {
     ShowWindow(dialog, SW_SHOW);
     if (HWND first = FindDefaultButton(dialog)) SetFocus(first);
     UpdateWindow(dialog);
-    if (const DialogHook h = hook()) h(dialog);
+    platform::meet_modal_window(dialog);
     MSG msg;
     while (IsWindow(dialog) && !running()[dialog].ended) {
         if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -173,5 +169,3 @@ int RunModal(HWND dialog, HWND owner, int unattended) {
 }
 
 } // namespace zeledit::controls
-
-void zeledit::SetDialogHook(DialogHook h) { controls::hook() = std::move(h); }

@@ -1,7 +1,10 @@
 #include "platform/core/atom_table.h"
 #include "platform/core/text.h"
+#include "platform/user/menu_tracking.h"
 #include "platform/user/scroll_bar.h"
 #include "platform/user/window_manager.h"
+
+#include <zeledit/win_menus.h>
 
 #include <algorithm>
 
@@ -12,14 +15,18 @@ namespace zeledit::platform {
 void ensure_system_classes() {
     auto& classes = class_list();
     if (std::any_of(classes.begin(), classes.end(), [](const auto& c) { return c->system; })) return;
-    auto c = std::make_shared<WindowClass>();
-    c->name = u"SCROLLBAR";
-    c->atom = add_atom(c->name);
-    c->system = true;
-    c->info.style = CS_DBLCLKS | CS_GLOBALCLASS;
-    c->info.lpfnWndProc = scroll_bar_control_proc;
-    c->info.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    classes.push_back(std::move(c));
+    const auto add = [&](std::u16string name, WNDPROC proc, UINT style) {
+        auto c = std::make_shared<WindowClass>();
+        c->name = std::move(name);
+        c->atom = add_atom(c->name);
+        c->system = true;
+        c->info.style = style;
+        c->info.lpfnWndProc = proc;
+        c->info.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        classes.push_back(std::move(c));
+    };
+    add(u"SCROLLBAR", scroll_bar_control_proc, CS_DBLCLKS | CS_GLOBALCLASS);
+    add(MenuWindowClassName, menu_window_proc, CS_GLOBALCLASS | CS_SAVEBITS);
 }
 
 } // namespace zeledit::platform
