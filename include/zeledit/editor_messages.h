@@ -211,7 +211,7 @@ inline constexpr UINT EFM_SETPARAFORMAT = 1250;
 inline constexpr UINT EFM_REPLACEALL = 1251;
 // w: LOWORD zoom; l: RECT* ← the printable area of a previewed page → 1, or 0 without a printer
 inline constexpr UINT EFM_GETPREVIEWRECT = 1252;
-// l: menu item record → adds an item to the context menu (not built yet: answers 0)
+// l: TMenuItemRecord* → adds a host's item to the editing context menus (both languages)
 inline constexpr UINT EFM_ADDMENU = 1253;
 // w: byte 0 how marks are drawn, 0 zigzag underline, 1 coloured text; l: COLORREF
 inline constexpr UINT EFM_SETMARKTYPE = 1254;

@@ -234,6 +234,17 @@ struct THeaderFooterInfo {
     RECT Rect;
 };
 
+// The record of EFM_ADDMENU, in natural alignment: a host's item for the editor's context
+// menus. Place: the command of an existing item; negative inserts before it, positive after
+// it; with no such item the new one is appended. Choosing the item sends WM_COMMAND with
+// Command to the editor's window, which the host receives by subclassing it.
+struct TMenuItemRecord {
+    const char16_t* Caption; // zero-terminated
+    std::uint16_t Command;
+    std::int32_t Image; // kept for the host; the menus show no item pictures
+    std::int32_t Place;
+};
+
 // Natural alignment: two bytes of padding follow NewName.
 struct TChangeFont {
     char OldName[129];

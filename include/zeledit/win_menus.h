@@ -55,8 +55,9 @@ inline constexpr UINT TPM_BOTTOMALIGN = 0x0020;
 inline constexpr UINT TPM_NONOTIFY = 0x0080;
 inline constexpr UINT TPM_RETURNCMD = 0x0100;
 
-// The pop-up window class of every menu.
+// The pop-up window class of every menu; MN_GETHMENU asks such a window for its menu.
 inline LPCWSTR const MenuWindowClassName = u"#32768";
+inline constexpr UINT MN_GETHMENU = 0x01E1;
 
 struct MENUITEMINFOW {
     UINT cbSize;

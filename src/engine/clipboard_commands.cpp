@@ -94,6 +94,11 @@ void TFormatEditor::EditPaste() {
     NotifyChanged(*this);
 }
 
+bool TFormatEditor::CanPaste() {
+    return IsClipboardFormatAvailable(PrivateBlockFormat) || IsClipboardFormatAvailable(CF_UNICODETEXT) ||
+           IsClipboardFormatAvailable(CF_BITMAP) || IsClipboardFormatAvailable(CF_DIB);
+}
+
 std::uint32_t TFormatEditor::PasteFromClipboard() {
     if (!OpenClipboard(HWindow)) return 0;
     std::uint32_t n = 0;

@@ -254,6 +254,7 @@ bool TFormatEditor::EFMOwnMessage(TMessage& msg) {
         return true;
     case EFM_SETMAXBUFFERSIZE: FBuffer->SetMaximumSize(static_cast<std::uint32_t>(l)); return true;
     case EFM_GETHOTKEY: msg.Result = FInput.Keyboard().GetHotKey(static_cast<std::uint32_t>(w)); return true;
+    case EFM_ADDMENU: EFMAddMenu(reinterpret_cast<const TMenuItemRecord*>(msg.LParam)); return true;
     case EFM_SETHOTKEY:
         FInput.Keyboard().SetHotKey(static_cast<std::uint32_t>(w), LOWORD(msg.LParam));
         return true;

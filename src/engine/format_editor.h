@@ -170,6 +170,8 @@ public:
     void Backspace();
     void SelectKey(std::uint32_t ASt, std::uint32_t AEnd, bool IsShift);
     void SetSelText(std::uint32_t AStart, std::uint32_t AEnd);
+    // Whether the clipboard holds something a paste takes: the editor's block, text or a picture.
+    static bool CanPaste();
     // Copies at most MaxLen - 1 selected units and a zero; nothing at all for MaxLen 0.
     void GetSelText(char16_t* Buffer, std::uint32_t MaxLen) const;
     std::uint32_t GetSelIndex(SIZE& Range) const;
@@ -296,6 +298,11 @@ public:
     void WMDblClk(LPARAM Point);
     void WMRButtonDown(LPARAM Point);
     void CheckMousePause();
+    // The context menu at a client point, in the editor's language.
+    void ShowQuickMenu(POINT Point);
+    // The shortcut texts of the menu's items from the key map.
+    void AdjustShortcut(HMENU Menu);
+    void EFMAddMenu(const TMenuItemRecord* Item);
 
     // Pages, printing and preview. The host lends the printer (EFN_QUERYPRINTER); a device
     // that reports no size or resolution counts as none. While a print or preview layout
@@ -431,6 +438,9 @@ private:
     void ParagraphsDeleted();
     // Starts a print layout, or a preview layout at 96 pixels per inch.
     bool StartPrintLayout(bool Preview);
+    // Which context menu a click at a client point opens; none over an object of a
+    // read-only editor.
+    std::optional<TQuickMenu> QuickMenuAt(POINT Point);
     void KeepWindowLayout();
     bool RestoreWindowLayout();
     // Puts the print layout's resolution in force (pens half a point), or the screen's.

@@ -181,10 +181,11 @@ void TFormatEditor::WMDblClk(LPARAM Point) {
 void TFormatEditor::WMRButtonDown(LPARAM Point) {
     if ((FSettings.FEditStyle & eoSimple) != 0) return;
     if (!edInfo.eiSelecting) MouseDown(1, GET_X_LPARAM(Point), GET_Y_LPARAM(Point));
-    // Without the special right button the context menu would open; menus are not built yet.
     if (FMouse.SpecialRightButton())
         Notify(HWindow, EFN_RIGHTCLICK, reinterpret_cast<WPARAM>(HWindow),
                static_cast<LPARAM>(edInfo.eiIndex));
+    else
+        ShowQuickMenu({GET_X_LPARAM(Point), GET_Y_LPARAM(Point)});
 }
 
 void TFormatEditor::CheckMousePause() {

@@ -8,7 +8,6 @@
 #include "platform/gdi/png_writer.h"
 #include "platform/gdi/surface.h"
 #include "platform/user/clipboard.h"
-#include "platform/user/menus.h"
 #include "platform/user/message_queue.h"
 #include "platform/user/window_manager.h"
 
@@ -178,7 +177,6 @@ void Reset() {
     reset_converted_input();
     reset_input_state();
     reset_window_tables();
-    reset_menus();
     reset_clipboard();
     reset_device_contexts();
     reset_gdi_objects();

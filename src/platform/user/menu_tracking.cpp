@@ -42,6 +42,10 @@ public:
     void Paint(HWND window);
     void Key(WPARAM vk);
     void Mouse(UINT msg, POINT screen);
+    HMENU MenuOf(HWND window) {
+        const Level* l = LevelOf(window);
+        return l != nullptr ? l->menu : nullptr;
+    }
     void End(UINT chosen) {
         done_ = true;
         chosen_ = chosen;
@@ -394,6 +398,7 @@ LRESULT CALLBACK menu_window_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
             return 0;
         }
         case WM_CANCELMODE: t->End(0); return 0;
+        case MN_GETHMENU: return reinterpret_cast<LRESULT>(t->MenuOf(hwnd));
         default: break;
         }
     }

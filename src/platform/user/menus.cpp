@@ -112,7 +112,6 @@ char16_t MenuItem::mnemonic() const {
 }
 
 Menu* find_menu(HMENU menu) { return menus().find(menu); }
-void reset_menus() { menus().clear(); }
 
 } // namespace zeledit::platform
 

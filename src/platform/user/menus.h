@@ -35,7 +35,7 @@ struct Menu {
     std::vector<MenuItem> items;
 };
 
+// Menus outlive a reset of the window system: the library's own are made once, when it loads.
 Menu* find_menu(HMENU menu);
-void reset_menus();
 
 } // namespace zeledit::platform
