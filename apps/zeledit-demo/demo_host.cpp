@@ -16,7 +16,9 @@ namespace {
 constexpr int ToolbarHeight = 34, StatusHeight = 28, Gap = 4;
 constexpr int EditorId = 100, StatusId = 101, ToolBase = 200;
 // Toolbar commands the demo handles itself rather than sending to the editor.
-constexpr UINT VietnameseSwitch = 1, UndoKey = 2, PageModeSwitch = 3, PreviewCommand = 4, PrintCommand = 5;
+constexpr UINT VietnameseSwitch = 1, UndoKey = 2, PageModeSwitch = 3, PreviewCommand = 4, PrintCommand = 5,
+               SaveAsCommand = 6, ExitCommand = 7, AboutCommand = 8;
+constexpr int MenuBase = 1000; // menu items carry MenuBase + the command they run
 constexpr LPARAM ControlMode = 0x2, EditStyle = 0x2000 | 0x80000; // load/save, typography
 
 struct Tool {
@@ -31,7 +33,64 @@ constexpr Tool Tools[] = {
     {u"Justify", 58, EFC_JUSTIFY}, {u"Undo", 50, UndoKey},           {u"Tiếng Việt", 84, VietnameseSwitch},
     {u"Page", 44, PageModeSwitch}, {u"Preview", 60, PreviewCommand}, {u"Print…", 54, PrintCommand}};
 
+// The menu bar: each item runs a toolbar command or sends an editor command.
+struct MenuLine {
+    const char16_t* caption; // null: a separator; a caption without command opens a submenu
+    WPARAM command;
+};
+constexpr MenuLine MenuLines[] = {
+    {u"&File", 0},
+    {u"&New\tCtrl+N", EFC_NEW},
+    {u"&Open...\tCtrl+O", EFC_OPEN},
+    {u"&Save\tCtrl+S", EFC_SAVE},
+    {u"Save &As...", SaveAsCommand},
+    {nullptr, 0},
+    {u"&Print...\tCtrl+P", PrintCommand},
+    {u"Print pre&view", PreviewCommand},
+    {u"Page &mode", PageModeSwitch},
+    {nullptr, 0},
+    {u"E&xit", ExitCommand},
+    {u"&Edit", 0},
+    {u"&Undo\tCtrl+Z", UndoKey},
+    {nullptr, 0},
+    {u"Cu&t\tCtrl+X", EFC_CUT},
+    {u"&Copy\tCtrl+C", EFC_COPY},
+    {u"&Paste\tCtrl+V", EFC_PASTE},
+    {u"&Delete\tDel", EFC_DELETE},
+    {nullptr, 0},
+    {u"Select &all", EFC_SELECTALL},
+    {u"F&ormat", 0},
+    {u"&Bold\tCtrl+B", EFC_BOLD},
+    {u"&Italic\tCtrl+I", EFC_ITALIC},
+    {u"&Underline\tCtrl+U", EFC_UNDERLINE},
+    {nullptr, 0},
+    {u"Align &left", EFC_ALIGNLEFT},
+    {u"C&entre", EFC_ALIGNCENTER},
+    {u"Align &right", EFC_ALIGNRIGHT},
+    {u"&Justify", EFC_JUSTIFY},
+    {nullptr, 0},
+    {u"&Vietnamese typing\tF5", VietnameseSwitch},
+    {u"&Help", 0},
+    {u"&About zeledit", AboutCommand},
+};
+
+HMENU MakeMenuBar() {
+    HMENU bar = CreateMenu(), menu = nullptr;
+    for (const MenuLine& line : MenuLines) {
+        if (line.caption != nullptr && line.command == 0) {
+            menu = CreatePopupMenu();
+            AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), line.caption);
+        } else if (line.caption == nullptr) {
+            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        } else {
+            AppendMenuW(menu, MF_STRING, MenuBase + line.command, line.caption);
+        }
+    }
+    return bar;
+}
+
 HWND frame, editor, status;
+HMENU menu_bar;
 WNDPROC editor_proc;
 std::u16string file_name; // what Save writes without asking: a file opened or saved as
 std::u16string title;
@@ -45,6 +104,7 @@ std::unique_ptr<printhost::Lending> lending;
 void Print();
 void ShowPreview();
 void SwitchPageMode();
+void SaveAs();
 
 std::u16string Number(long n) { return std::filesystem::path(std::to_string(n)).u16string(); }
 
@@ -143,8 +203,20 @@ void RunCommand(WPARAM command) {
         ShowPreview(); // which takes the focus
         return;
     }
+    if (command == ExitCommand) {
+        SendMessageW(frame, WM_CLOSE, 0, 0);
+        return;
+    }
+    if (command == AboutCommand) {
+        zeledit::ShowMessageBox(
+            u"zeledit demo\r\nA formatted-text editor for Vietnamese and English documents.",
+            zeledit::mkInformation, zeledit::mbOK);
+        return;
+    }
     if (command == VietnameseSwitch)
         SwitchVietnamese();
+    else if (command == SaveAsCommand)
+        SaveAs();
     else if (command == PageModeSwitch)
         SwitchPageMode();
     else if (command == PrintCommand)
@@ -179,6 +251,31 @@ void ShowPreview() {
 void SwitchPageMode() {
     page_mode = !page_mode;
     SendMessageW(editor, EFM_SETEDITTYPE, 0, (page_mode ? 0 : ControlMode) | EditStyle);
+    UpdateStatus();
+}
+
+// Save As always asks for a name; the document then has that name.
+void SaveAs() {
+    std::u16string name = DocumentName();
+    name.resize(1024);
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = frame;
+    ofn.lpstrFilter = u"zeledit documents\0*.zdf\0";
+    ofn.lpstrFile = name.data();
+    ofn.nMaxFile = static_cast<DWORD>(name.size());
+    ofn.lpstrTitle = u"Save the document as";
+    ofn.lpstrDefExt = u"zdf";
+    ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
+    if (!GetSaveFileNameW(&ofn)) return;
+    const std::u16string path = name.c_str();
+    if (SendMessageW(editor, EFM_SAVEDOC, 0, reinterpret_cast<LPARAM>(path.c_str())) == 0) {
+        zeledit::ShowMessageBox((u"Cannot save: " + std::u16string(GetLastFileError())).c_str(),
+                                zeledit::mkStop, zeledit::mbOK);
+        return;
+    }
+    file_name = path;
+    SendMessageW(editor, EFM_SETMODIFIED, 0, 0);
     UpdateStatus();
 }
 
@@ -227,12 +324,17 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND: {
         const int id = LOWORD(wParam) - ToolBase;
         if (id >= 0 && id < static_cast<int>(std::size(Tools))) RunCommand(Tools[id].command);
+        if (LOWORD(wParam) >= MenuBase) RunCommand(LOWORD(wParam) - MenuBase);
         return 0;
     }
     case WM_CLOSE:
         if (MayDropDocument()) DestroyWindow(hwnd);
         return 0;
-    case WM_DESTROY: PostQuitMessage(0); return 0;
+    case WM_DESTROY:
+        SetMenu(hwnd, nullptr);
+        DestroyMenu(menu_bar);
+        PostQuitMessage(0);
+        return 0;
     default: return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
 }
@@ -247,6 +349,8 @@ HWND CreateFrame() {
     RegisterClassW(&wc);
     frame = CreateWindowExW(0, u"ZeleditDemoFrame", u"zeledit", WS_OVERLAPPEDWINDOW, 60, 40, 820, 600,
                             nullptr, nullptr, nullptr, nullptr);
+    menu_bar = MakeMenuBar();
+    SetMenu(frame, menu_bar);
     int x = Gap;
     for (std::size_t i = 0; i < std::size(Tools); ++i) {
         CreateWindowExW(0, ButtonClassName, Tools[i].caption, WS_CHILD | WS_VISIBLE, x, 4, Tools[i].width, 26,

@@ -113,6 +113,13 @@ ZE_API BOOL SetMenuDefaultItem(HMENU menu, UINT item, UINT byPosition);
 ZE_API BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int reserved, HWND owner,
                            const RECT* unused);
 ZE_API BOOL TrackPopupMenuEx(HMENU menu, UINT flags, int x, int y, HWND owner, TPMPARAMS* params);
+// A top-level window's menu bar, above its client area (which shrinks by the bar's height).
+// A click on the bar, Alt with an item's mnemonic or F10 opens its menus; Left and Right move
+// between them; the command chosen is posted to the window as WM_COMMAND. The window does not
+// destroy the menu: DestroyMenu it after SetMenu(hwnd, nullptr) or with the window.
+ZE_API BOOL SetMenu(HWND hwnd, HMENU menu);
+ZE_API HMENU GetMenu(HWND hwnd);
+ZE_API BOOL DrawMenuBar(HWND hwnd);
 // Ends the menu being tracked for `owner`'s thread, as Escape would.
 ZE_API BOOL EndMenu();
 

@@ -133,6 +133,7 @@ inline constexpr LRESULT HTCAPTION = 2;
 inline constexpr LRESULT HTHSCROLL = 6;
 inline constexpr LRESULT HTVSCROLL = 7;
 inline constexpr LRESULT HTBORDER = 18;
+inline constexpr LRESULT HTMENU = 5;
 
 // Scroll-bar requests (WM_HSCROLL, WM_VSCROLL) and bars.
 inline constexpr WORD SB_LINEUP = 0;

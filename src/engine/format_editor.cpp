@@ -283,7 +283,10 @@ LRESULT TFormatEditor::DefWndProc(TMessage& msg) {
     case WM_KEYDOWN: return msg.Result = WMKeyDown(msg.WParam);
     case WM_SYSKEYDOWN: return msg.Result = WMSysKeyDown(msg.WParam, msg.LParam);
     case WM_CHAR: WMChar(static_cast<char16_t>(msg.WParam)); return 0;
-    case WM_SYSCHAR: WMSysChar(static_cast<char16_t>(msg.WParam)); return 0;
+    case WM_SYSCHAR:
+        // Alt with a letter opens the menu of the window the editor sits in.
+        if (!WMSysChar(static_cast<char16_t>(msg.WParam))) break;
+        return 0;
     case WM_COMMAND: return msg.Result = WMCommand(msg.WParam, msg.LParam);
     case WM_MOUSEMOVE: WMMouseMove(msg.LParam); return 0;
     case WM_LBUTTONDOWN: WMLButtonDown(msg.LParam); return 0;

@@ -196,7 +196,8 @@ public:
     LRESULT WMKeyDown(WPARAM VK);
     LRESULT WMSysKeyDown(WPARAM VK, LPARAM lParam);
     void WMChar(char16_t C);
-    void WMSysChar(char16_t C);
+    // Alt with "-" types a soft hyphen; answers false for the keys it leaves to the window.
+    bool WMSysChar(char16_t C);
     LRESULT WMCommand(WPARAM wParam, LPARAM lParam);
     void KeyMoving(UINT Key, bool IsShift, bool IsCtrl);
     void LeftKey(bool IsShift, bool IsCtrl);

@@ -244,8 +244,10 @@ void TFormatEditor::WMChar(char16_t C) {
     Notify(HWindow, EFN_BREAKCHAR, C, static_cast<LPARAM>(std::max<std::int64_t>(p, 0)));
 }
 
-void TFormatEditor::WMSysChar(char16_t C) {
-    if (C == u'-') WMChar(31);
+bool TFormatEditor::WMSysChar(char16_t C) {
+    if (C != u'-') return false;
+    WMChar(31);
+    return true;
 }
 
 // --- routines and commands ---

@@ -224,4 +224,16 @@ TEST_F(DemoHost, ThePreviewShowsThePagesAndGivesTheEditorBackWhenItCloses) {
     EXPECT_TRUE(IsWindowEnabled(demo::Editor()));
 }
 
+TEST_F(DemoHost, TheMenuBarRunsCommandsFromTheKeyboard) {
+    ASSERT_NE(GetMenu(frame), nullptr);
+    type(u"menu text");
+    zeledit::SetDialogHook([](HWND popup) { PostMessageW(popup, WM_KEYDOWN, 'A', 0); }); // Select all
+    SendMessageW(demo::Editor(), WM_SYSCHAR, 'e', 0); // Alt+E from the editor: the frame's Edit menu
+    pump();
+    SIZE range{};
+    SendMessageW(demo::Editor(), EFM_GETSELINDEX, 0, reinterpret_cast<LPARAM>(&range));
+    EXPECT_EQ(range.cx, 0);
+    EXPECT_EQ(range.cy, 9);
+}
+
 } // namespace

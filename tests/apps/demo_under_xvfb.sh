@@ -68,7 +68,7 @@ demo_pid=$!
 window=$(find_window --name 'zeledit$')
 xdotool windowfocus "$window"
 sleep 0.5
-xdotool mousemove --window "$window" 84 16 click 1 # Open…
+xdotool mousemove --window "$window" 84 36 click 1 # Open…, below the menu bar
 answer_name_dialog "Open Document" "$work/other.zdf" || { echo "the file name dialog did not appear"; exit 1; }
 # No window manager gives the keys back: the demo's window must take them again by itself.
 for _ in $(seq 1 50); do

@@ -128,5 +128,85 @@ TEST_F(Menus, AMenuNobodyAnswersClosesUnchosenAndAPictureShowsIt) {
     EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, 100, 100, 0, owner, nullptr), 0);
 }
 
+class MenuBar : public Menus {
+protected:
+    HMENU bar = nullptr;
+    HWND frame = nullptr;
+    void SetUp() override {
+        Menus::SetUp();
+        frame = make_window(nullptr, WS_VISIBLE, 50, 50, 300, 200);
+        bar = CreateMenu();
+        HMENU file = CreatePopupMenu(), edit = CreatePopupMenu();
+        AppendMenuW(file, MF_STRING, 101, u"&New\tCtrl+N");
+        AppendMenuW(file, MF_STRING, 102, u"E&xit");
+        AppendMenuW(edit, MF_STRING, 201, u"&Undo\tCtrl+Z");
+        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), u"&File");
+        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), u"&Edit");
+    }
+    void TearDown() override {
+        DestroyWindow(frame);
+        DestroyMenu(bar);
+        Menus::TearDown();
+    }
+    UINT command_after(std::function<void()> act) {
+        clear_log();
+        act();
+        headless::PumpMessages();
+        const auto commands = received(WM_COMMAND);
+        return commands.empty() ? 0 : static_cast<UINT>(commands.back().wParam);
+    }
+};
+
+TEST_F(MenuBar, TheBarTakesItsHeightFromTheClientArea) {
+    RECT before;
+    GetClientRect(frame, &before);
+    ASSERT_TRUE(SetMenu(frame, bar));
+    EXPECT_EQ(GetMenu(frame), bar);
+    RECT after;
+    GetClientRect(frame, &after);
+    EXPECT_EQ(after.bottom, before.bottom - GetSystemMetrics(SM_CYMENU));
+    POINT origin{0, 0};
+    ClientToScreen(frame, &origin);
+    EXPECT_EQ(origin.y, 50 + GetSystemMetrics(SM_CYMENU));
+    SetMenu(frame, nullptr);
+    GetClientRect(frame, &after);
+    EXPECT_EQ(after.bottom, before.bottom);
+}
+
+TEST_F(MenuBar, ClicksAltMnemonicsF10AndArrowsRunTheBar) {
+    SetMenu(frame, bar);
+    std::vector<WPARAM> keys;
+    std::vector<RECT> opened;
+    SetDialogHook([&](HWND popup) {
+        RECT r;
+        GetWindowRect(popup, &r);
+        opened.push_back(r);
+        for (WPARAM k : keys) PostMessageW(popup, WM_KEYDOWN, k, 0);
+    });
+    keys = {VK_RETURN}; // the first item is lit when a key opened the menu
+    EXPECT_EQ(command_after([&] { SendMessageW(frame, WM_SYSCHAR, 'f', 0); }), 101u);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].left, 52); // below the File item
+    EXPECT_EQ(opened[0].top, 50 + GetSystemMetrics(SM_CYMENU));
+    keys = {VK_RIGHT}; // File, then Edit, where Enter chooses Undo
+    EXPECT_EQ(command_after([&] {
+                  SetDialogHook([&](HWND popup) {
+                      PostMessageW(popup, WM_KEYDOWN, opened.size() == 1 ? VK_RIGHT : VK_RETURN, 0);
+                      opened.push_back({});
+                  });
+                  SendMessageW(frame, WM_SYSKEYDOWN, VK_F10, 0);
+              }),
+              201u);
+    SetDialogHook([](HWND popup) { PostMessageW(popup, WM_KEYDOWN, VK_ESCAPE, 0); });
+    EXPECT_EQ(command_after([&] { headless::Click(headless::Button::Left, 60, 55); }),
+              0u); // opened and closed
+    SetDialogHook([](HWND popup) {
+        RECT r;
+        GetWindowRect(popup, &r);
+        headless::Click(headless::Button::Left, r.left + 20, r.top + 10); // New
+    });
+    EXPECT_EQ(command_after([&] { headless::Click(headless::Button::Left, 60, 55); }), 101u);
+}
+
 } // namespace
 } // namespace zeledit::test

@@ -151,9 +151,19 @@ private:
         const int height = std::max<int>(w.rect.bottom - w.rect.top, 1);
         if (w.surface->width() < width || w.surface->height() < height) return false;
         if (s.window == nullptr) {
-            s.window = SDL_CreateWindow(to_utf8(w.text).c_str(), SDL_WINDOWPOS_CENTERED,
-                                        SDL_WINDOWPOS_CENTERED, width, height, SDL_WINDOW_RESIZABLE);
+            // Pop-up windows (menus) open where the window system put them, without a frame.
+            const bool popup = (w.style & WS_POPUP) != 0;
+            s.window = SDL_CreateWindow(
+                to_utf8(w.text).c_str(), popup ? int(w.rect.left) : int(SDL_WINDOWPOS_CENTERED),
+                popup ? int(w.rect.top) : int(SDL_WINDOWPOS_CENTERED), width, height,
+                popup ? SDL_WINDOW_BORDERLESS | SDL_WINDOW_POPUP_MENU | SDL_WINDOW_ALWAYS_ON_TOP
+                      : SDL_WINDOW_RESIZABLE);
             if (s.window == nullptr) return false;
+            // The desktop placed the window: screen positions (menus, the mouse) follow it.
+            int x = 0, y = 0;
+            SDL_GetWindowPosition(s.window, &x, &y);
+            if (!popup && (x != w.rect.left || y != w.rect.top))
+                SetWindowPos(w.handle, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             s.renderer = SDL_CreateRenderer(s.window, -1, SDL_RENDERER_SOFTWARE);
             SDL_StartTextInput();
         }

@@ -1,5 +1,6 @@
 // Default answers to the messages a window procedure passes on.
 #include "platform/core/text.h"
+#include "platform/user/menu_tracking.h"
 #include "platform/user/scroll_bar.h"
 #include "platform/user/window_frame.h"
 #include "platform/user/window_manager.h"
@@ -26,6 +27,7 @@ LRESULT hit_test(const Window& w, POINT screen) {
     GetWindowRect(w.handle, &r);
     if (!contains(r, screen)) return HTNOWHERE;
     if (contains(on_screen(w, client_in_window(w)), screen)) return HTCLIENT;
+    if (contains(on_screen(w, menu_bar_rect(w)), screen)) return HTMENU;
     if (contains(on_screen(w, window_bar_rect(w, SB_VERT)), screen)) return HTVSCROLL;
     if (contains(on_screen(w, window_bar_rect(w, SB_HORZ)), screen)) return HTHSCROLL;
     return HTBORDER;
@@ -107,11 +109,22 @@ LRESULT DefWindowProcW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CONTEXTMENU: return parent != nullptr ? SendMessageW(parent, msg, wParam, lParam) : 0;
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK:
+        if (wParam == static_cast<WPARAM>(HTMENU))
+            track_menu_bar_at(hwnd, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         if (wParam == static_cast<WPARAM>(HTVSCROLL) || wParam == static_cast<WPARAM>(HTHSCROLL))
             track_scroll_bar(hwnd, wParam == static_cast<WPARAM>(HTVSCROLL) ? SB_VERT : SB_HORZ,
                              {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     case WM_NCACTIVATE: return TRUE;
+    // Alt with a letter opens the menu bar's menu of that mnemonic, F10 its first menu.
+    case WM_SYSCHAR:
+        if (parent != nullptr) return SendMessageW(parent, msg, wParam, lParam);
+        if (w->menu_bar != nullptr) track_menu_bar_key(hwnd, static_cast<char16_t>(wParam));
+        return 0;
+    case WM_SYSKEYDOWN:
+        if (parent != nullptr) return SendMessageW(parent, msg, wParam, lParam);
+        if (wParam == VK_F10 && w->menu_bar != nullptr) track_menu_bar_key(hwnd, 0);
+        return 0;
     default: return 0;
     }
 }

@@ -5,6 +5,8 @@
 
 #include "platform/user/menus.h"
 #include "platform/user/modal_hook.h"
+#include "platform/user/window_frame.h"
+#include "platform/user/window_manager.h"
 
 #include <zeledit/win_gdi.h>
 #include <zeledit/win_messages.h>
@@ -50,12 +52,23 @@ public:
         done_ = true;
         chosen_ = chosen;
     }
+    // A menu of a menu bar: the bar's items (screen rectangles) and the one whose menu this
+    // is. Left, Right and the mouse over another item end the menu for that item's.
+    void BelongTo(const std::vector<RECT>& bar, int item) {
+        bar_ = &bar;
+        bar_item_ = item;
+    }
+    int SwitchTo() const { return switch_to_; }
+    void Step(int direction);
 
 private:
     Level* LevelOf(HWND window);
     int ItemAt(const Level& level, POINT screen) const;
     void Highlight(std::size_t level, int index);
-    void Step(int direction);
+    void Switch(int item) {
+        switch_to_ = item;
+        End(0);
+    }
     void Choose(std::size_t level, int index);
     void OpenSubmenu(std::size_t level);
     void CloseLast();
@@ -69,6 +82,8 @@ private:
     std::vector<Level> levels_;
     bool done_ = false;
     UINT chosen_ = 0;
+    const std::vector<RECT>* bar_ = nullptr;
+    int bar_item_ = -1, switch_to_ = -1;
     HFONT font_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 };
 
@@ -220,9 +235,19 @@ void Tracker::Key(WPARAM vk) {
     switch (vk) {
     case VK_DOWN: Step(1); return;
     case VK_UP: Step(-1); return;
-    case VK_RIGHT: OpenSubmenu(levels_.size() - 1); return;
+    case VK_RIGHT: {
+        const MenuItem* item = item_of(l.menu, l.highlight);
+        if (item != nullptr && item->submenu != nullptr)
+            OpenSubmenu(levels_.size() - 1);
+        else if (bar_ != nullptr)
+            Switch(bar_item_ + 1);
+        return;
+    }
     case VK_LEFT:
-        if (levels_.size() > 1) CloseLast();
+        if (levels_.size() > 1)
+            CloseLast();
+        else if (bar_ != nullptr)
+            Switch(bar_item_ - 1);
         return;
     case VK_ESCAPE:
         if (levels_.size() > 1)
@@ -254,6 +279,14 @@ void Tracker::Key(WPARAM vk) {
 
 // A press outside every level closes the menu; a release on an item chooses it.
 void Tracker::Mouse(UINT msg, POINT screen) {
+    if (bar_ != nullptr)
+        for (std::size_t k = 0; k < bar_->size(); ++k) {
+            if (!PtInRect(&(*bar_)[k], screen)) continue;
+            const bool other = static_cast<int>(k) != bar_item_;
+            if (other && (msg == WM_MOUSEMOVE || msg == WM_LBUTTONDOWN)) Switch(static_cast<int>(k));
+            if (!other && msg == WM_LBUTTONDOWN) End(0); // the open menu's own item closes it
+            return;
+        }
     for (std::size_t k = levels_.size(); k-- > 0;) {
         const int index = ItemAt(levels_[k], screen);
         RECT frame;
@@ -377,7 +410,117 @@ UINT Tracker::Run() {
     return chosen_;
 }
 
+// The bar's items: rectangles in window coordinates.
+std::vector<RECT> bar_items(const Window& w) {
+    std::vector<RECT> out;
+    const Menu* m = find_menu(w.menu_bar);
+    if (m == nullptr) return out;
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    int x = 2;
+    for (const MenuItem& item : m->items) {
+        const int width = text_width(dc, item.label()) + 16;
+        out.push_back({x, 0, x + width, GetSystemMetrics(SM_CYMENU)});
+        x += width;
+    }
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return out;
+}
+
+void track_bar(HWND hwnd, int item, bool from_keyboard) {
+    Window* w = find_window(hwnd);
+    if (w == nullptr || current() != nullptr) return;
+    std::vector<RECT> rects = bar_items(*w);
+    RECT frame;
+    GetWindowRect(hwnd, &frame);
+    for (RECT& r : rects) OffsetRect(&r, frame.left, frame.top);
+    const int n = static_cast<int>(rects.size());
+    HMENU bar = w->menu_bar;
+    UINT chosen = 0;
+    while (item >= 0 && item < n && chosen == 0) {
+        if ((w = find_window(hwnd)) == nullptr) return;
+        w->menu_bar_lit = item;
+        paint_frame(hwnd);
+        HMENU sub = GetSubMenu(bar, item);
+        if (sub == nullptr) {
+            if (GetMenuState(bar, static_cast<UINT>(item), MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED)) break;
+            chosen = GetMenuItemID(bar, item);
+            break;
+        }
+        Tracker t(hwnd, 0);
+        t.BelongTo(rects, item);
+        current() = &t;
+        int next = -1;
+        if (t.Open(sub,
+                   {rects[static_cast<std::size_t>(item)].left, rects[static_cast<std::size_t>(item)].bottom},
+                   false)) {
+            if (from_keyboard) t.Step(1);
+            chosen = t.Run();
+            next = t.SwitchTo();
+        }
+        current() = nullptr;
+        if (next < 0) break;
+        item = (next + n) % n;
+    }
+    if ((w = find_window(hwnd)) == nullptr) return;
+    w->menu_bar_lit = -1;
+    paint_frame(hwnd);
+    if (chosen != 0) PostMessageW(hwnd, WM_COMMAND, chosen, 0);
+}
+
 } // namespace
+
+RECT menu_bar_rect(const Window& w) {
+    if (w.is_child() || w.menu_bar == nullptr) return {};
+    return {0, 0, w.rect.right - w.rect.left, GetSystemMetrics(SM_CYMENU)};
+}
+
+void draw_menu_bar(HDC dc, const Window& w) {
+    const RECT bar = menu_bar_rect(w);
+    FillRect(dc, &bar, GetSysColorBrush(COLOR_MENU));
+    const Menu* m = find_menu(w.menu_bar);
+    if (m == nullptr) return;
+    HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(dc, TRANSPARENT);
+    const std::vector<RECT> rects = bar_items(w);
+    for (std::size_t i = 0; i < rects.size(); ++i) {
+        const MenuItem& item = m->items[i];
+        const bool lit = static_cast<int>(i) == w.menu_bar_lit;
+        if (lit) FillRect(dc, &rects[i], GetSysColorBrush(COLOR_HIGHLIGHT));
+        SetTextColor(dc, GetSysColor(!item.enabled() && item.submenu == nullptr ? COLOR_GRAYTEXT
+                                     : lit                                      ? COLOR_HIGHLIGHTTEXT
+                                                                                : COLOR_MENUTEXT));
+        const std::u16string label = item.label();
+        RECT r = rects[i];
+        DrawTextW(dc, label.c_str(), static_cast<int>(label.size()), &r,
+                  DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+    SelectObject(dc, old);
+}
+
+void track_menu_bar_at(HWND hwnd, POINT screen) {
+    const Window* w = find_window(hwnd);
+    if (w == nullptr) return;
+    RECT frame;
+    GetWindowRect(hwnd, &frame);
+    const std::vector<RECT> rects = bar_items(*w);
+    for (std::size_t i = 0; i < rects.size(); ++i) {
+        RECT r = rects[i];
+        OffsetRect(&r, frame.left, frame.top);
+        if (PtInRect(&r, screen)) return track_bar(hwnd, static_cast<int>(i), false);
+    }
+}
+
+void track_menu_bar_key(HWND hwnd, char16_t mnemonic) {
+    const Window* w = find_window(hwnd);
+    const Menu* m = w != nullptr ? find_menu(w->menu_bar) : nullptr;
+    if (m == nullptr) return;
+    if (mnemonic == 0) return track_bar(hwnd, 0, true);
+    const char16_t upper = mnemonic >= u'a' && mnemonic <= u'z' ? char16_t(mnemonic - u'a' + u'A') : mnemonic;
+    for (std::size_t i = 0; i < m->items.size(); ++i)
+        if (m->items[i].mnemonic() == upper) return track_bar(hwnd, static_cast<int>(i), true);
+}
 
 LRESULT CALLBACK menu_window_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     Tracker* t = current();
@@ -428,5 +571,27 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int, HWND owner, const
 BOOL EndMenu() {
     if (current() == nullptr) return FALSE;
     current()->End(0);
+    return TRUE;
+}
+
+BOOL SetMenu(HWND hwnd, HMENU menu) {
+    Window* w = find_window(hwnd);
+    if (w == nullptr || w->is_child() || (menu != nullptr && find_menu(menu) == nullptr)) return FALSE;
+    w->menu_bar = menu;
+    w->menu_bar_lit = -1;
+    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    return TRUE;
+}
+
+HMENU GetMenu(HWND hwnd) {
+    const Window* w = find_window(hwnd);
+    return w != nullptr && !w->is_child() ? w->menu_bar : nullptr;
+}
+
+BOOL DrawMenuBar(HWND hwnd) {
+    const Window* w = find_window(hwnd);
+    if (w == nullptr || w->menu_bar == nullptr) return FALSE;
+    paint_frame(hwnd);
     return TRUE;
 }

@@ -50,6 +50,8 @@ struct Window {
     RECT rect{}; // in the parent's client coordinates; screen coordinates for top-level windows
     std::u16string text;
     LONG_PTR id = 0;
+    HMENU menu_bar = nullptr; // top-level windows: the menu shown above the client area
+    int menu_bar_lit = -1;    // the bar's item whose menu is open
     LONG_PTR user_data = 0;
     std::vector<unsigned char> extra;
     std::vector<Property> properties;

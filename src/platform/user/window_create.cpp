@@ -108,6 +108,7 @@ HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD
     window->rect = initial_rect(style, x, y, width, height);
     window->client = client_in_window(*window);
     window->id = (style & WS_CHILD) ? reinterpret_cast<LONG_PTR>(menu) : 0;
+    if (!(style & WS_CHILD)) window->menu_bar = menu;
     window->extra.resize(static_cast<std::size_t>(cls->info.cbWndExtra));
     window->thread = &thread_state();
     if (parent == nullptr)

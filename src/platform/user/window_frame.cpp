@@ -1,6 +1,7 @@
 #include "platform/user/window_frame.h"
 
 #include "platform/gdi/device_context.h"
+#include "platform/user/menu_tracking.h"
 #include "platform/user/scroll_bar.h"
 #include "platform/user/window_manager.h"
 
@@ -35,6 +36,7 @@ void paint_frame(HWND hwnd) {
         if (w->ex_style & WS_EX_STATICEDGE) r = ring(dc, r, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT);
     }
     draw_window_bars(dc, *w);
+    if (!w->is_child() && w->menu_bar != nullptr) draw_menu_bar(dc, *w);
     ReleaseDC(hwnd, dc);
 }
 

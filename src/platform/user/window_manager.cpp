@@ -112,6 +112,7 @@ RECT nonclient_insets(const Window& w) {
         if (w.ex_style & WS_EX_STATICEDGE) edge += GetSystemMetrics(SM_CXBORDER);
         in = {edge, edge, edge, edge};
     }
+    if (!w.is_child() && w.menu_bar != nullptr) in.top += GetSystemMetrics(SM_CYMENU);
     if (w.style & WS_VSCROLL) in.right += GetSystemMetrics(SM_CXVSCROLL);
     if (w.style & WS_HSCROLL) in.bottom += GetSystemMetrics(SM_CYHSCROLL);
     return in;
