@@ -76,6 +76,8 @@ TEST_F(Menus, KeysMoveOverSeparatorsIntoSubmenusAndChoose) {
     EXPECT_EQ(run_with_keys({'M', 'I'}), 21u);        // into the submenu and there
     EXPECT_EQ(run_with_keys({VK_DOWN, VK_ESCAPE}), 0u);
     EXPECT_EQ(run_with_keys({'M', VK_ESCAPE, VK_ESCAPE}), 0u); // out of the submenu, then out
+    SetDialogHook([](HWND popup) { SendMessageW(popup, WM_CLOSE, 0, 0); });
+    EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, 100, 100, 0, owner, nullptr), 0); // closed by a host
 }
 
 TEST_F(Menus, TheOwnerHearsTheMenuOpenAndTheHighlightMoveAndGetsTheCommand) {

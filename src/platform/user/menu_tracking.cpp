@@ -540,6 +540,7 @@ LRESULT CALLBACK menu_window_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
             t->Mouse(msg, p);
             return 0;
         }
+        case WM_CLOSE: // closing a menu's window ends the menu, which destroys its windows
         case WM_CANCELMODE: t->End(0); return 0;
         case MN_GETHMENU: return reinterpret_cast<LRESULT>(t->MenuOf(hwnd));
         default: break;
