@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace demo {
@@ -254,27 +255,35 @@ void SwitchPageMode() {
     UpdateStatus();
 }
 
-// Save As always asks for a name; the document then has that name.
-void SaveAs() {
-    std::u16string name = DocumentName();
+// The save dialog: a file name to write, or none when the user cancelled.
+std::optional<std::u16string> AskFileName(const std::u16string& suggested, LPCWSTR title, LPCWSTR filter,
+                                          LPCWSTR extension) {
+    std::u16string name = suggested;
     name.resize(1024);
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = frame;
-    ofn.lpstrFilter = u"zeledit documents\0*.zdf\0";
+    ofn.lpstrFilter = filter;
     ofn.lpstrFile = name.data();
     ofn.nMaxFile = static_cast<DWORD>(name.size());
-    ofn.lpstrTitle = u"Save the document as";
-    ofn.lpstrDefExt = u"zdf";
+    ofn.lpstrTitle = title;
+    ofn.lpstrDefExt = extension;
     ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
-    if (!GetSaveFileNameW(&ofn)) return;
-    const std::u16string path = name.c_str();
-    if (SendMessageW(editor, EFM_SAVEDOC, 0, reinterpret_cast<LPARAM>(path.c_str())) == 0) {
+    if (!GetSaveFileNameW(&ofn)) return std::nullopt;
+    return std::u16string(name.c_str());
+}
+
+// Save As always asks for a name; the document then has that name.
+void SaveAs() {
+    const auto path =
+        AskFileName(DocumentName(), u"Save the document as", u"zeledit documents\0*.zdf\0", u"zdf");
+    if (!path) return;
+    if (SendMessageW(editor, EFM_SAVEDOC, 0, reinterpret_cast<LPARAM>(path->c_str())) == 0) {
         zeledit::ShowMessageBox((u"Cannot save: " + std::u16string(GetLastFileError())).c_str(),
                                 zeledit::mkStop, zeledit::mbOK);
         return;
     }
-    file_name = path;
+    file_name = *path;
     SendMessageW(editor, EFM_SETMODIFIED, 0, 0);
     UpdateStatus();
 }
@@ -283,19 +292,11 @@ void SaveAs() {
 void Print() {
     std::u16string output;
     if (print_settings.printer == u"PDF") {
-        std::u16string name = std::filesystem::path(DocumentName()).replace_extension(".pdf").u16string();
-        name.resize(1024);
-        OPENFILENAMEW ofn{};
-        ofn.lStructSize = sizeof ofn;
-        ofn.hwndOwner = frame;
-        ofn.lpstrFilter = u"PDF files\0*.pdf\0";
-        ofn.lpstrFile = name.data();
-        ofn.nMaxFile = static_cast<DWORD>(name.size());
-        ofn.lpstrTitle = u"Print to a PDF file";
-        ofn.lpstrDefExt = u"pdf";
-        ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
-        if (!GetSaveFileNameW(&ofn)) return;
-        output = name.c_str();
+        const auto path =
+            AskFileName(std::filesystem::path(DocumentName()).replace_extension(".pdf").u16string(),
+                        u"Print to a PDF file", u"PDF files\0*.pdf\0", u"pdf");
+        if (!path) return;
+        output = *path;
     }
     print_settings.document_name = DocumentName();
     std::u16string why;

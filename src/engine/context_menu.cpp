@@ -2,7 +2,6 @@
 // the mouse and the editor's state, its items enabled accordingly and their shortcut texts
 // taken from the key map; the command chosen goes to the editor's window.
 #include "engine/format_editor.h"
-#include "engine/prompts.h"
 
 #include <optional>
 #include <utility>
