@@ -2,6 +2,7 @@
 // routines, typed characters and the command identifiers of menus and toolbars.
 #include "engine/format_editor.h"
 #include "engine/notifications.h"
+#include "engine/prompts.h"
 #include "platform/system_library/accent_table.h"
 
 #include <algorithm>
@@ -175,7 +176,10 @@ LRESULT TFormatEditor::WMKeyDown(WPARAM VK) {
     FInput.KeyFromNumpad((key >= 96 && key <= 107) || key == 109);
     const bool shift = Down(VK_SHIFT), ctrl = Down(VK_CONTROL);
     LRESULT result = 0;
-    if (key == 'A' && shift && ctrl) return 0; // the About window is not built
+    if (key == 'A' && shift && ctrl) {
+        ShowAbout(HWindow);
+        return 0;
+    }
     if (key >= VK_PRIOR && key <= VK_DOWN) {
         KeyMoving(key, shift, ctrl);
     } else if (key == VK_INSERT) {

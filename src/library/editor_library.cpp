@@ -1,6 +1,7 @@
 // Library start and stop: the window procedure of both editor classes, their registration,
 // and the shared resource object.
 #include "controls/controls.h"
+#include "dialogs/about_window.h"
 #include "dialogs/file_name_dialog.h"
 #include "engine/draw_editor.h"
 #include "engine/format_editor.h"
@@ -73,6 +74,7 @@ ATOM register_class(LPCWSTR name, UINT style, WNDPROC proc) {
 __attribute__((constructor)) void library_loaded() {
     zeledit::engine::CreateSharedEditorResource();
     zeledit::engine::SetMessagePrompt(&zeledit::ShowMessageBox);
+    zeledit::engine::SetAboutWindow(&zeledit::dialogs::ShowAboutWindow);
     zeledit::platform::set_builtin_file_dialog(&zeledit::dialogs::AskFileName);
     zeledit::platform::LoadTablesFromResources(GetEditInstance());
     InitEditorLib();
