@@ -57,6 +57,7 @@ TEST_F(Menus, ItemsAreFoundByPositionOrByCommandInSubmenusToo) {
     EXPECT_EQ(GetMenuStringW(menu, 1, text, 8, MF_BYCOMMAND), 7); // cut to the buffer
     EXPECT_EQ(std::u16string(text), u"&Copy\tC");
     // Inserting before a command, modifying, removing.
+    EXPECT_FALSE(InsertMenuW(menu, 77, MF_BYCOMMAND | MF_STRING, 4, u"Nowhere"));
     InsertMenuW(menu, 3, MF_BYCOMMAND | MF_STRING, 4, u"Before cut");
     EXPECT_EQ(GetMenuItemID(menu, 4), 4u);
     ModifyMenuW(menu, 4, MF_BYCOMMAND | MF_STRING, 5, u"Renamed");

@@ -83,10 +83,7 @@ BOOL insert(HMENU menu, UINT position, bool by_position, MenuItem item) {
     }
     if (!by_position) {
         const Place p = find_by_command(*m, position);
-        if (p.menu == nullptr) {
-            m->items.push_back(std::move(item));
-            return TRUE;
-        }
+        if (p.menu == nullptr) return FALSE; // no item has that command
         p.menu->items.insert(p.menu->items.begin() + static_cast<std::ptrdiff_t>(p.index), std::move(item));
         return TRUE;
     }
