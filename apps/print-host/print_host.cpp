@@ -24,19 +24,6 @@ TPageRec Settings::DefaultPage() {
     return p;
 }
 
-std::vector<std::u16string> PrinterNames() {
-    DWORD needed = 0, count = 0;
-    EnumPrintersW(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, nullptr, 0, &needed, &count);
-    std::vector<BYTE> buffer(needed);
-    std::vector<std::u16string> names;
-    if (!EnumPrintersW(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, buffer.data(), needed,
-                       &needed, &count))
-        return {u"PDF"};
-    const auto* infos = reinterpret_cast<const PRINTER_INFO_4W*>(buffer.data());
-    for (DWORD i = 0; i < count; ++i) names.emplace_back(infos[i].pPrinterName);
-    return names;
-}
-
 std::unique_ptr<Printer> Printer::Open(const Settings& settings, std::u16string& why) {
     DEVMODEW mode{};
     mode.dmFields = DM_PAPERSIZE | DM_ORIENTATION | DM_COPIES;

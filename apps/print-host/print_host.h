@@ -9,7 +9,6 @@
 #include <memory>
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace printhost {
 
@@ -25,9 +24,6 @@ struct Settings {
     // Margins 1 inch top and bottom, 1.25 left and right; scale 100; one column.
     static TPageRec DefaultPage();
 };
-
-// The printers there are: "PDF" first, then those of a CUPS server.
-std::vector<std::u16string> PrinterNames();
 
 // An open printer, closed with the object.
 class Printer {

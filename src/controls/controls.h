@@ -8,6 +8,9 @@ namespace zeledit::controls {
 
 // Registers the control classes with the library's instance (idempotent).
 void RegisterControlClasses();
+// Registers a class of the library's own windows once: global, with the library's instance
+// and the arrow cursor.
+void RegisterLibraryClass(LPCWSTR name, WNDPROC proc, UINT style = 0, HBRUSH background = nullptr);
 
 // Colours and font a control keeps in its user data.
 struct ControlState {

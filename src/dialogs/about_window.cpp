@@ -1,5 +1,6 @@
 #include "dialogs/about_window.h"
 
+#include "controls/controls.h"
 #include "controls/modal_loop.h"
 #include "platform/user/modules.h"
 
@@ -57,6 +58,7 @@ LRESULT CALLBACK about_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: paint(hwnd); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_LBUTTONDOWN: controls::EndModal(hwnd, IDOK); return 0;
+    case WM_CLOSE: controls::EndModal(hwnd, IDCANCEL); return 0;
     case WM_KEYDOWN:
         if (wParam == VK_RETURN || wParam == VK_SPACE) controls::EndModal(hwnd, IDOK);
         return 0;
@@ -67,20 +69,11 @@ LRESULT CALLBACK about_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 } // namespace
 
 void ShowAboutWindow(HWND owner) {
-    const HINSTANCE instance = platform::library_instance();
-    if (!GetClassInfoW(instance, about_class, nullptr)) {
-        WNDCLASSW wc{};
-        wc.style = CS_GLOBALCLASS;
-        wc.lpfnWndProc = about_proc;
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = about_class;
-        RegisterClassW(&wc);
-    }
+    controls::RegisterLibraryClass(about_class, about_proc);
     HWND window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, about_class, u"zeledit", WS_POPUP,
                                   (GetSystemMetrics(SM_CXSCREEN) - AboutWidth) / 2,
                                   (GetSystemMetrics(SM_CYSCREEN) - AboutHeight) / 2, AboutWidth, AboutHeight,
-                                  owner, nullptr, instance, nullptr);
+                                  owner, nullptr, platform::library_instance(), nullptr);
     if (window == nullptr) return;
     controls::RunModal(window, owner, IDCANCEL);
     DestroyWindow(window);

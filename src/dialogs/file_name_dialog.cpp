@@ -51,16 +51,7 @@ LRESULT CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void RegisterDialogClass() {
-    const HINSTANCE instance = platform::library_instance();
-    if (GetClassInfoW(instance, DialogClass, nullptr)) return;
-    WNDCLASSW wc{};
-    wc.style = CS_GLOBALCLASS;
-    wc.lpfnWndProc = DialogProc;
-    wc.hInstance = instance;
-    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = DialogClass;
-    RegisterClassW(&wc);
+    controls::RegisterLibraryClass(DialogClass, DialogProc, 0, GetSysColorBrush(COLOR_BTNFACE));
 }
 
 std::u16string Patterns(const FileDialogRequest& r) {

@@ -97,17 +97,7 @@ LRESULT CALLBACK box_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 } // namespace
 
-void RegisterMessageBoxClass() {
-    const HINSTANCE instance = platform::library_instance();
-    if (GetClassInfoW(instance, box_class, nullptr)) return;
-    WNDCLASSW wc{};
-    wc.style = CS_GLOBALCLASS;
-    wc.lpfnWndProc = box_proc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = box_class;
-    RegisterClassW(&wc);
-}
+void RegisterMessageBoxClass() { controls::RegisterLibraryClass(box_class, box_proc); }
 
 TMsgFrm::TMsgFrm() {
     controls::RegisterControlClasses();

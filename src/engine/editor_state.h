@@ -216,12 +216,10 @@ private:
     std::int32_t FDefFontID = 0;
 };
 
-// The printable area of a print or preview layout, in its pixels, and its resolution.
+// The page of a print or preview layout, in its pixels (its resolution is PrintDotPerInchX/Y).
 struct TPrintInfo {
     std::int32_t PageWidth = 0;
     std::int32_t PageHeight = 0;
-    std::int32_t ResX = 0;
-    std::int32_t ResY = 0;
 };
 
 // The page layout: the host's page setup, the pages of the last print layout, and the

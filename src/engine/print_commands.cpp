@@ -130,8 +130,7 @@ bool TFormatEditor::StartPrintLayout(bool Preview) {
     const int resY = RoundNearest((Preview ? 96.0 : caps->LogPixelsY) * s);
     model::PutInForce({std::max(resX, 1), std::max(resY, 1), model::PenUnit});
     const double toX = Preview ? 96.0 / caps->LogPixelsX : 1.0, toY = Preview ? 96.0 / caps->LogPixelsY : 1.0;
-    FPrint.PrintInfo = {RoundNearest(s * caps->HorzRes * toX), RoundNearest(s * caps->VertRes * toY),
-                        model::DotPerInchX, model::DotPerInchY};
+    FPrint.PrintInfo = {RoundNearest(s * caps->HorzRes * toX), RoundNearest(s * caps->VertRes * toY)};
     FPrint.PrintDotPerInchX = model::DotPerInchX;
     FPrint.PrintDotPerInchY = model::DotPerInchY;
     FFonts->RecreateFonts(caps->DC);
