@@ -17,6 +17,15 @@ inline constexpr DWORD ZBS_CANCEL = 0x0100;
 // their line in the face colour.
 inline constexpr UINT ZCM_SETCOLORS = 0x0400 + 0x300;
 
+// An edit (or the edit of a combo box) composes accent keys with the letter before them, as
+// the editor does, while wParam is non-zero; a dialog turns it on when its editor types
+// Vietnamese.
+inline constexpr UINT ZEM_SETVIETNAMESE = 0x0400 + 0x301;
+
+// A list box keeps a separate SCROLLBAR control (wParam; 0 for none) in step with its
+// items; the bar's parent forwards the bar's WM_VSCROLL to the list box, lParam unchanged.
+inline constexpr UINT ZLBM_SETSCROLLBAR = 0x0400 + 0x302;
+
 namespace zeledit {
 
 // Called with every modal window as soon as it is shown; the hook may inspect it and end it

@@ -2,6 +2,7 @@
 // global memory, device contexts. Hosts include this one header.
 #pragma once
 
+#include <zeledit/win_controls.h>
 #include <zeledit/win_dialogs.h>
 #include <zeledit/win_gdi.h>
 #include <zeledit/win_menus.h>

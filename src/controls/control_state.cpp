@@ -8,10 +8,10 @@ ControlState* state_of(HWND hwnd) {
     return reinterpret_cast<ControlState*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
-bool handle_common(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool handle_common(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result, MakeState make) {
     switch (msg) {
     case WM_NCCREATE: {
-        auto state = std::make_unique<ControlState>();
+        auto state = make();
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state.release()));
         result = DefWindowProcW(hwnd, msg, wParam, lParam);
         return true;
@@ -42,6 +42,17 @@ bool handle_common(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& r
     case WM_ERASEBKGND: result = 1; return true; // painted whole in WM_PAINT
     default: return false;
     }
+}
+
+void notify_parent(HWND hwnd, WORD code) {
+    SendMessageW(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(WORD(GetDlgCtrlID(hwnd)), code),
+                 reinterpret_cast<LPARAM>(hwnd));
+}
+
+std::u16string window_text(HWND hwnd) {
+    std::u16string text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, u'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    return text;
 }
 
 void fill_solid(HDC dc, const RECT& rect, COLORREF color) {

@@ -4,16 +4,24 @@
 #include <zeledit/controls.h>
 #include <zeledit/windows.h>
 
+#include <memory>
+#include <string>
+
 namespace zeledit::controls {
 
 // Registers the control classes with the library's instance (idempotent).
 void RegisterControlClasses();
-// Registers a class of the library's own windows once: global, with the library's instance
-// and the arrow cursor.
-void RegisterLibraryClass(LPCWSTR name, WNDPROC proc, UINT style = 0, HBRUSH background = nullptr);
+// Registers a class of the library's own windows once: global, with the library's instance.
+void RegisterLibraryClass(LPCWSTR name, WNDPROC proc, UINT style = 0, HBRUSH background = nullptr,
+                          LPCWSTR cursor = IDC_ARROW);
 
-// Colours and font a control keeps in its user data.
+// Colours and font a control keeps in its user data; controls with more to keep derive
+// from it.
 struct ControlState {
+    ControlState() = default;
+    ControlState(const ControlState&) = delete;
+    ControlState& operator=(const ControlState&) = delete;
+    virtual ~ControlState() = default;
     COLORREF face = GetSysColor(COLOR_BTNFACE);
     COLORREF text = GetSysColor(COLOR_BTNTEXT);
     HFONT font = nullptr; // not owned
@@ -21,9 +29,21 @@ struct ControlState {
     bool tracking = false;
 };
 
+using MakeState = std::unique_ptr<ControlState> (*)();
+
 ControlState* state_of(HWND hwnd);
-// Common messages: state creation and release, colours and fonts. Answers true when handled.
-bool handle_common(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+template <class State> State* state_as(HWND hwnd) { return dynamic_cast<State*>(state_of(hwnd)); }
+template <class State> std::unique_ptr<ControlState> make_state() { return std::make_unique<State>(); }
+// Common messages: state creation (by `make`) and release, colours and fonts. Answers true
+// when handled.
+bool handle_common(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
+                   MakeState make = make_state<ControlState>);
+// Whether an edit inside a combo box leaves this key to the combo box.
+bool combo_takes_key(HWND edit, WPARAM key);
+// Sends a WM_COMMAND notification to the control's parent.
+void notify_parent(HWND hwnd, WORD code);
+// The text of a window, whole.
+std::u16string window_text(HWND hwnd);
 // Fills a rectangle with a colour.
 void fill_solid(HDC dc, const RECT& rect, COLORREF color);
 // Selects the control's font into a DC and answers what was there.

@@ -26,7 +26,10 @@ std::map<HWND, ModalState>& running() {
 
 bool is_button(HWND hwnd) {
     WCHAR name[32];
-    return GetClassNameW(hwnd, name, 32) > 0 && std::u16string_view(name) == ButtonClassName;
+    if (GetClassNameW(hwnd, name, 32) == 0) return false;
+    const std::u16string_view kind(name);
+    return kind == ButtonClassName ||
+           (kind == u"BUTTON" && (GetWindowLongPtrW(hwnd, GWL_STYLE) & BS_TYPEMASK) <= BS_DEFPUSHBUTTON);
 }
 
 bool usable(HWND hwnd) { return IsWindowVisible(hwnd) && IsWindowEnabled(hwnd); }
@@ -37,67 +40,23 @@ template <class Pred> HWND find_button(HWND dialog, Pred pred) {
     return nullptr;
 }
 
-// The button whose caption marks `key` with '&' (compared without case).
-HWND mnemonic_button(HWND dialog, WPARAM key) {
-    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (!is_button(child) || !usable(child)) continue;
-        WCHAR caption[64];
-        const int n = GetWindowTextW(child, caption, 64);
-        for (int i = 0; i + 1 < n; ++i)
-            if (caption[i] == u'&' && caption[i + 1] != u'&') {
-                const char16_t c = caption[i + 1];
-                const WPARAM upper = (c >= u'a' && c <= u'z') ? WPARAM(c - u'a' + u'A') : WPARAM(c);
-                if (upper == key) return child;
-                break;
-            }
-    }
-    return nullptr;
-}
-
-// Tab and Shift+Tab move the focus among the dialog's usable buttons, left to right.
-void move_focus(HWND dialog, bool backwards) {
-    std::vector<std::pair<LONG, HWND>> row;
-    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (!is_button(child) || !usable(child)) continue;
-        RECT r;
-        GetWindowRect(child, &r);
-        row.emplace_back(r.left, child);
-    }
-    if (row.empty()) return;
-    std::sort(row.begin(), row.end());
-    std::size_t at = 0;
-    while (at < row.size() && row[at].second != GetFocus()) ++at;
-    const std::size_t n = row.size();
-    const std::size_t next = at == n ? 0 : backwards ? (at + n - 1) % n : (at + 1) % n;
-    SetFocus(row[next].second);
-}
-
-// Keys a dialog answers itself, whichever of its controls has the focus.
-bool dialog_key(HWND dialog, const MSG& msg) {
-    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+// Escape presses the dialog's rightmost cancel button, or ends it as cancelled; the rest of
+// the dialog keyboard is the window system's.
+bool dialog_key(HWND dialog, MSG& msg) {
     if (msg.hwnd != dialog && !IsChild(dialog, msg.hwnd)) return false;
-    if (msg.wParam == VK_TAB) {
-        move_focus(dialog, (GetKeyState(VK_SHIFT) & 0x8000) != 0);
-        return true;
-    }
-    if (HWND button = mnemonic_button(dialog, msg.wParam)) {
-        SendMessageW(button, BM_CLICK, 0, 0);
-        return true;
-    }
-    if (msg.wParam == VK_ESCAPE) {
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
+        HWND focus = GetFocus();
+        if (focus != nullptr &&
+            (SendMessageW(focus, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg)) &
+             DLGC_WANTALLKEYS))
+            return false;
         if (HWND cancel = FindCancelButton(dialog))
             SendMessageW(cancel, BM_CLICK, 0, 0);
         else
             EndModal(dialog, IDCANCEL);
         return true;
     }
-    if (msg.wParam == VK_RETURN) {
-        HWND target =
-            is_button(GetFocus()) && IsChild(dialog, GetFocus()) ? GetFocus() : FindDefaultButton(dialog);
-        if (target != nullptr) SendMessageW(target, BM_CLICK, 0, 0);
-        return true;
-    }
-    return false;
+    return IsDialogMessageW(dialog, &msg) != FALSE;
 }
 
 std::string title_of(HWND dialog) {
@@ -114,8 +73,8 @@ HWND FindCancelButton(HWND dialog) {
     LONG right = 0;
     for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         RECT r;
-        if (!is_button(child) || !usable(child) || !(GetWindowLongPtrW(child, GWL_STYLE) & ZBS_CANCEL))
-            continue;
+        if (!is_button(child) || !usable(child)) continue;
+        if (!(GetWindowLongPtrW(child, GWL_STYLE) & ZBS_CANCEL) && GetDlgCtrlID(child) != IDCANCEL) continue;
         GetWindowRect(child, &r);
         if (found == nullptr || r.left > right) found = child, right = r.left;
     }

@@ -7,8 +7,12 @@ namespace zeledit::controls {
 LRESULT CALLBACK button_proc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK panel_proc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK separator_proc(HWND, UINT, WPARAM, LPARAM);
+LRESULT CALLBACK static_proc(HWND, UINT, WPARAM, LPARAM);
+LRESULT CALLBACK edit_proc(HWND, UINT, WPARAM, LPARAM);
+LRESULT CALLBACK list_box_proc(HWND, UINT, WPARAM, LPARAM);
+LRESULT CALLBACK combo_box_proc(HWND, UINT, WPARAM, LPARAM);
 
-void RegisterLibraryClass(LPCWSTR name, WNDPROC proc, UINT style, HBRUSH background) {
+void RegisterLibraryClass(LPCWSTR name, WNDPROC proc, UINT style, HBRUSH background, LPCWSTR cursor) {
     const HINSTANCE instance = platform::library_instance();
     if (GetClassInfoW(instance, name, nullptr)) return;
     WNDCLASSW wc{};
@@ -16,13 +20,19 @@ void RegisterLibraryClass(LPCWSTR name, WNDPROC proc, UINT style, HBRUSH backgro
     wc.lpfnWndProc = proc;
     wc.hInstance = instance;
     wc.hbrBackground = background;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hCursor = LoadCursorW(nullptr, cursor);
     wc.lpszClassName = name;
     RegisterClassW(&wc);
 }
 
 void RegisterControlClasses() {
     RegisterLibraryClass(ButtonClassName, button_proc, CS_DBLCLKS);
+    // The kinds the desktop also has, under its names.
+    RegisterLibraryClass(u"BUTTON", button_proc, CS_DBLCLKS);
+    RegisterLibraryClass(u"STATIC", static_proc, CS_DBLCLKS);
+    RegisterLibraryClass(u"EDIT", edit_proc, CS_DBLCLKS, nullptr, IDC_IBEAM);
+    RegisterLibraryClass(u"LISTBOX", list_box_proc, CS_DBLCLKS);
+    RegisterLibraryClass(u"COMBOBOX", combo_box_proc, CS_DBLCLKS);
     RegisterLibraryClass(PanelClassName, panel_proc);
     RegisterLibraryClass(SeparatorClassName, separator_proc);
 }

@@ -1,0 +1,16 @@
+// How each kind of button draws itself.
+#pragma once
+
+#include "controls/controls.h"
+
+namespace zeledit::controls {
+
+struct ButtonState : ControlState {
+    WPARAM check = BST_UNCHECKED;
+};
+
+void paint_button(HWND hwnd, const ButtonState& s);
+// A raised (or, pressed, sunken) one-pixel bevel inside `r`.
+void draw_bevel(HDC dc, const RECT& r, COLORREF face, bool sunken);
+
+} // namespace zeledit::controls
