@@ -67,6 +67,7 @@ struct FileDialogRequest {
     std::u16string_view fileName;                                   // the initial name
     std::u16string_view defaultExtension;                           // without the period
     DWORD flags;
+    std::u16string_view initialDirectory; // where to start when the name has no folder
 };
 
 struct FileDialogAnswer {

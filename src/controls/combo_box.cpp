@@ -220,6 +220,8 @@ void paint(HWND hwnd, const ComboState& s) {
 
 void create(HWND hwnd, ComboState& s, const CREATESTRUCTW& cs) {
     const DWORD style = style_of(hwnd);
+    // Scroll bar styles are the dropped list's, not the box's.
+    SetWindowLongPtrW(hwnd, GWL_STYLE, LONG_PTR(style & ~(WS_VSCROLL | WS_HSCROLL)));
     const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd, GWLP_HINSTANCE));
     const int field = field_height(hwnd, s);
     s.list_height = std::max(cs.cy - field, field * 3);

@@ -99,7 +99,10 @@ int RunModal(HWND dialog, HWND owner, int unattended) {
     if (disable_owner) EnableWindow(owner, FALSE);
     running()[dialog] = ModalState{};
     ShowWindow(dialog, SW_SHOW);
-    if (HWND first = FindDefaultButton(dialog)) SetFocus(first);
+    // A dialog may put the focus where typing starts; otherwise its default button has it.
+    SendMessageW(dialog, WM_INITDIALOG, 0, 0);
+    if (!IsChild(dialog, GetFocus()))
+        if (HWND first = FindDefaultButton(dialog)) SetFocus(first);
     UpdateWindow(dialog);
     platform::meet_modal_window(dialog);
     MSG msg;

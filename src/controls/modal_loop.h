@@ -5,7 +5,9 @@
 
 namespace zeledit::controls {
 
-// Shows `dialog` and runs its loop until EndModal; answers the result. Escape presses the
+// Shows `dialog` and runs its loop until EndModal; answers the result. Once shown, the dialog
+// gets WM_INITDIALOG, where it may focus a control; if it does not, its default button has
+// the focus. Escape presses the
 // dialog's cancel button (ZBS_CANCEL), Enter the focused or default button. When no input
 // can ever arrive (headless, no hook ended it) the dialog answers `unattended`, and says so
 // on stderr.

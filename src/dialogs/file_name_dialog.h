@@ -1,5 +1,5 @@
-// The built-in file name dialog of the desktop backend: the name is typed, Enter accepts,
-// Escape cancels. Hosts with their own dialogs answer through SetFileDialogHook instead.
+// The built-in Open and Save dialog of the desktop backend. Hosts with their own dialogs
+// answer through SetFileDialogHook instead.
 #pragma once
 
 #include <zeledit/win_dialogs.h>

@@ -92,7 +92,8 @@ BOOL run(LPOPENFILENAMEW ofn, bool save) {
                                     ofn->nFilterIndex,
                                     initial,
                                     wide_view(ofn->lpstrDefExt),
-                                    ofn->Flags};
+                                    ofn->Flags,
+                                    wide_view(ofn->lpstrInitialDir)};
     std::optional<FileDialogAnswer> answer = (*ask)(request);
     if (!answer || answer->path.empty()) return FALSE;
     std::u16string path = std::move(answer->path);
