@@ -9,6 +9,9 @@
 inline constexpr LPCWSTR ButtonClassName = u"ZeleditButton";
 inline constexpr LPCWSTR PanelClassName = u"ZeleditPanel";
 inline constexpr LPCWSTR SeparatorClassName = u"ZeleditSeparator";
+// A number in an edit with up and down arrows, kept within a range (ZSEM_ messages); the
+// parent hears EN_CHANGE, EN_SETFOCUS and EN_KILLFOCUS with the spin edit's identifier.
+inline constexpr LPCWSTR SpinEditClassName = u"ZeleditSpinEdit";
 
 // Button style: Escape presses a cancel button (BS_DEFPUSHBUTTON marks the default one).
 inline constexpr DWORD ZBS_CANCEL = 0x0100;
@@ -25,6 +28,14 @@ inline constexpr UINT ZEM_SETVIETNAMESE = 0x0400 + 0x301;
 // A list box keeps a separate SCROLLBAR control (wParam; 0 for none) in step with its
 // items; the bar's parent forwards the bar's WM_VSCROLL to the list box, lParam unchanged.
 inline constexpr UINT ZLBM_SETSCROLLBAR = 0x0400 + 0x302;
+
+// Spin edits: wParam the lowest and lParam the highest value (signed); the value itself
+// (wParam, put within the range); the value, read from what was typed and put within the
+// range; the step of an arrow (wParam, at least 1; Page Up and Page Down step ten times).
+inline constexpr UINT ZSEM_SETRANGE = 0x0400 + 0x310;
+inline constexpr UINT ZSEM_SETPOS = 0x0400 + 0x311;
+inline constexpr UINT ZSEM_GETPOS = 0x0400 + 0x312;
+inline constexpr UINT ZSEM_SETSTEP = 0x0400 + 0x313;
 
 namespace zeledit {
 

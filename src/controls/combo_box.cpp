@@ -416,23 +416,4 @@ LRESULT CALLBACK combo_box_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     }
 }
 
-// Keys an edit inside a combo box leaves to the combo box.
-bool combo_takes_key(HWND edit, WPARAM key) {
-    HWND parent = GetParent(edit);
-    WCHAR name[16];
-    if (parent == nullptr || GetClassNameW(parent, name, 16) == 0 || std::u16string_view(name) != u"COMBOBOX")
-        return false;
-    const bool dropped = SendMessageW(parent, CB_GETDROPPEDSTATE, 0, 0) != 0;
-    switch (key) {
-    case VK_UP:
-    case VK_DOWN:
-    case VK_PRIOR:
-    case VK_NEXT:
-    case VK_F4: return true;
-    case VK_RETURN:
-    case VK_ESCAPE: return dropped;
-    default: return false;
-    }
-}
-
 } // namespace zeledit::controls

@@ -38,8 +38,8 @@ template <class State> std::unique_ptr<ControlState> make_state() { return std::
 // when handled.
 bool handle_common(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result,
                    MakeState make = make_state<ControlState>);
-// Whether an edit inside a combo box leaves this key to the combo box.
-bool combo_takes_key(HWND edit, WPARAM key);
+// Whether an edit inside a combo box or spin edit leaves this key to its owner.
+bool owner_takes_key(HWND edit, WPARAM key);
 // Sends a WM_COMMAND notification to the control's parent.
 void notify_parent(HWND hwnd, WORD code);
 // The text of a window, whole.

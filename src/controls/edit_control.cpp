@@ -516,7 +516,7 @@ LRESULT dialog_code(HWND hwnd, LPARAM lParam) {
     if ((style_of(hwnd) & (ES_MULTILINE | ES_WANTRETURN)) == (ES_MULTILINE | ES_WANTRETURN) &&
         msg != nullptr && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN)
         code |= DLGC_WANTALLKEYS;
-    if (msg != nullptr && msg->message == WM_KEYDOWN && combo_takes_key(hwnd, msg->wParam))
+    if (msg != nullptr && msg->message == WM_KEYDOWN && owner_takes_key(hwnd, msg->wParam))
         code |= DLGC_WANTALLKEYS;
     return code;
 }
@@ -530,6 +530,20 @@ void create(HWND hwnd, EditState& s, LPARAM lParam) {
 }
 
 } // namespace
+
+// An edit that is part of a combo box or a spin edit leaves the keys that choose or step
+// to its owner.
+bool owner_takes_key(HWND edit, WPARAM key) {
+    HWND parent = GetParent(edit);
+    WCHAR name[32];
+    if (parent == nullptr || GetClassNameW(parent, name, 32) == 0) return false;
+    const std::u16string_view kind(name);
+    const bool arrows = key == VK_UP || key == VK_DOWN || key == VK_PRIOR || key == VK_NEXT;
+    if (kind == SpinEditClassName) return arrows;
+    if (kind != u"COMBOBOX") return false;
+    if (arrows || key == VK_F4) return true;
+    return (key == VK_RETURN || key == VK_ESCAPE) && SendMessageW(parent, CB_GETDROPPEDSTATE, 0, 0) != 0;
+}
 
 LRESULT CALLBACK edit_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
@@ -546,7 +560,7 @@ LRESULT CALLBACK edit_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE: show_caret(hwnd, *s); return 0;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-        if (combo_takes_key(hwnd, msg == WM_SYSKEYDOWN ? VK_F4 : wParam))
+        if (owner_takes_key(hwnd, msg == WM_SYSKEYDOWN ? VK_F4 : wParam))
             return SendMessageW(GetParent(hwnd), msg, wParam, lParam);
         if (msg == WM_SYSKEYDOWN) return DefWindowProcW(hwnd, msg, wParam, lParam);
         key_down(hwnd, *s, wParam);

@@ -11,6 +11,7 @@ LRESULT CALLBACK static_proc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK edit_proc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK list_box_proc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK combo_box_proc(HWND, UINT, WPARAM, LPARAM);
+LRESULT CALLBACK spin_edit_proc(HWND, UINT, WPARAM, LPARAM);
 
 void RegisterLibraryClass(LPCWSTR name, WNDPROC proc, UINT style, HBRUSH background, LPCWSTR cursor) {
     const HINSTANCE instance = platform::library_instance();
@@ -27,6 +28,7 @@ void RegisterLibraryClass(LPCWSTR name, WNDPROC proc, UINT style, HBRUSH backgro
 
 void RegisterControlClasses() {
     RegisterLibraryClass(ButtonClassName, button_proc, CS_DBLCLKS);
+    RegisterLibraryClass(SpinEditClassName, spin_edit_proc, CS_DBLCLKS);
     // The kinds the desktop also has, under its names.
     RegisterLibraryClass(u"BUTTON", button_proc, CS_DBLCLKS);
     RegisterLibraryClass(u"STATIC", static_proc, CS_DBLCLKS);
