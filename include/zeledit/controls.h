@@ -12,6 +12,19 @@ inline constexpr LPCWSTR SeparatorClassName = u"ZeleditSeparator";
 // A number in an edit with up and down arrows, kept within a range (ZSEM_ messages); the
 // parent hears EN_CHANGE, EN_SETFOCUS and EN_KILLFOCUS with the spin edit's identifier.
 inline constexpr LPCWSTR SpinEditClassName = u"ZeleditSpinEdit";
+// The decorated title of a dialog: the window text on a vertical gradient (by default the
+// dialog colours' two gradient colours), dragging moves the dialog; with ZCBS_CLOSEBOX a
+// close box sends WM_COMMAND IDCANCEL to the parent.
+inline constexpr LPCWSTR CaptionBarClassName = u"ZeleditCaptionBar";
+inline constexpr DWORD ZCBS_CLOSEBOX = 0x0001;
+// Tabs over pages (ZPCM_ messages); each page is a ZeleditPage panel, a child of the page
+// control, on which the host creates the page's controls; their notifications reach the
+// page control's parent. The page control is a tab stop; Left and Right change pages.
+inline constexpr LPCWSTR PageControlClassName = u"ZeleditPageControl";
+inline constexpr LPCWSTR PagePanelClassName = u"ZeleditPage";
+// A bar the mouse drags between two panes, across its long side; the parent hears
+// ZSPN_MOVED and reads the bar's new place with GetWindowRect.
+inline constexpr LPCWSTR SplitterClassName = u"ZeleditSplitter";
 
 // Button style: Escape presses a cancel button (BS_DEFPUSHBUTTON marks the default one).
 inline constexpr DWORD ZBS_CANCEL = 0x0100;
@@ -36,6 +49,19 @@ inline constexpr UINT ZSEM_SETRANGE = 0x0400 + 0x310;
 inline constexpr UINT ZSEM_SETPOS = 0x0400 + 0x311;
 inline constexpr UINT ZSEM_GETPOS = 0x0400 + 0x312;
 inline constexpr UINT ZSEM_SETSTEP = 0x0400 + 0x313;
+
+// Caption bars: the gradient's top (wParam) and bottom (lParam) colours.
+inline constexpr UINT ZCBM_SETGRADIENT = 0x0400 + 0x320;
+// Page controls: add a page captioned lParam (answers its index); the current page (or -1);
+// show page wParam (no notification); the number of pages; page wParam's panel window.
+inline constexpr UINT ZPCM_ADDPAGE = 0x0400 + 0x330;
+inline constexpr UINT ZPCM_GETPAGE = 0x0400 + 0x331;
+inline constexpr UINT ZPCM_SETPAGE = 0x0400 + 0x332;
+inline constexpr UINT ZPCM_GETCOUNT = 0x0400 + 0x333;
+inline constexpr UINT ZPCM_GETPAGEWINDOW = 0x0400 + 0x334;
+// WM_COMMAND codes: the user chose another page; the user moved a splitter.
+inline constexpr WORD PCN_SELCHANGE = 1;
+inline constexpr WORD ZSPN_MOVED = 1;
 
 namespace zeledit {
 

@@ -12,6 +12,10 @@ LRESULT CALLBACK edit_proc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK list_box_proc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK combo_box_proc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK spin_edit_proc(HWND, UINT, WPARAM, LPARAM);
+LRESULT CALLBACK caption_bar_proc(HWND, UINT, WPARAM, LPARAM);
+LRESULT CALLBACK page_control_proc(HWND, UINT, WPARAM, LPARAM);
+LRESULT CALLBACK page_panel_proc(HWND, UINT, WPARAM, LPARAM);
+LRESULT CALLBACK splitter_proc(HWND, UINT, WPARAM, LPARAM);
 
 void RegisterLibraryClass(LPCWSTR name, WNDPROC proc, UINT style, HBRUSH background, LPCWSTR cursor) {
     const HINSTANCE instance = platform::library_instance();
@@ -29,6 +33,10 @@ void RegisterLibraryClass(LPCWSTR name, WNDPROC proc, UINT style, HBRUSH backgro
 void RegisterControlClasses() {
     RegisterLibraryClass(ButtonClassName, button_proc, CS_DBLCLKS);
     RegisterLibraryClass(SpinEditClassName, spin_edit_proc, CS_DBLCLKS);
+    RegisterLibraryClass(CaptionBarClassName, caption_bar_proc);
+    RegisterLibraryClass(PageControlClassName, page_control_proc);
+    RegisterLibraryClass(PagePanelClassName, page_panel_proc);
+    RegisterLibraryClass(SplitterClassName, splitter_proc);
     // The kinds the desktop also has, under its names.
     RegisterLibraryClass(u"BUTTON", button_proc, CS_DBLCLKS);
     RegisterLibraryClass(u"STATIC", static_proc, CS_DBLCLKS);

@@ -38,5 +38,73 @@ TEST_F(Kit, SpinEditStepsAndClampsToItsRange) {
     EXPECT_EQ(SendMessageW(spin, ZSEM_GETPOS, 0, 0), -4);
 }
 
+TEST_F(Kit, CaptionBarDragsItsDialogAndItsCloseBoxCancels) {
+    HWND bar = make(CaptionBarClassName, u"Font", ZCBS_CLOSEBOX, 101, {0, 0, 400, 24});
+    RECT before;
+    GetWindowRect(dialog, &before);
+    headless::MouseDown(headless::Button::Left, 50, 10);
+    headless::MouseMove(80, 50);
+    headless::MouseUp(headless::Button::Left, 80, 50);
+    headless::PumpMessages();
+    RECT after;
+    GetWindowRect(dialog, &after);
+    EXPECT_EQ(after.left - before.left, 30);
+    EXPECT_EQ(after.top - before.top, 40);
+    POINT close{390, 12};
+    ClientToScreen(bar, &close);
+    headless::Click(headless::Button::Left, close.x - 4, close.y);
+    headless::PumpMessages();
+    EXPECT_EQ(count_of(IDCANCEL, BN_CLICKED), 1);
+}
+
+TEST_F(Kit, PageControlShowsOnePageAndTabReachesOnlyItsControls) {
+    HWND pages = make(PageControlClassName, u"", WS_TABSTOP, 102, {10, 10, 390, 250});
+    ASSERT_EQ(SendMessageW(pages, ZPCM_ADDPAGE, 0, reinterpret_cast<LPARAM>(u"Indents")), 0);
+    ASSERT_EQ(SendMessageW(pages, ZPCM_ADDPAGE, 0, reinterpret_cast<LPARAM>(u"Shading")), 1);
+    auto page = [&](int i) { return reinterpret_cast<HWND>(SendMessageW(pages, ZPCM_GETPAGEWINDOW, i, 0)); };
+    auto on_page = [&](int i, LPCWSTR kind, int id) {
+        return CreateWindowExW(0, kind, u"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 10, 10,
+                               100, 22, page(i), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr,
+                               nullptr);
+    };
+    HWND first = on_page(0, u"BUTTON", 110);
+    HWND second = on_page(1, u"BUTTON", 111);
+    EXPECT_TRUE(IsWindowVisible(page(0)));
+    EXPECT_FALSE(IsWindowVisible(page(1)));
+    SetFocus(pages);
+    dialog_press(VK_TAB);
+    EXPECT_EQ(GetFocus(), first); // the hidden page's box is not reached
+    SendMessageW(first, BM_CLICK, 0, 0);
+    EXPECT_EQ(count_of(110, BN_CLICKED), 1); // a page's control notifies the dialog
+    SetFocus(pages);
+    dialog_press(VK_RIGHT);
+    EXPECT_EQ(SendMessageW(pages, ZPCM_GETPAGE, 0, 0), 1);
+    EXPECT_EQ(count_of(102, PCN_SELCHANGE), 1);
+    dialog_press(VK_TAB);
+    EXPECT_EQ(GetFocus(), second);
+    // A click on the first tab goes back.
+    POINT tab{20, 12};
+    ClientToScreen(pages, &tab);
+    headless::Click(headless::Button::Left, tab.x, tab.y);
+    headless::PumpMessages();
+    EXPECT_EQ(SendMessageW(pages, ZPCM_GETPAGE, 0, 0), 0);
+    EXPECT_FALSE(IsWindowVisible(second));
+}
+
+TEST_F(Kit, SplitterMovesAcrossItsLongSideOnly) {
+    HWND bar = make(SplitterClassName, u"", 0, 103, {100, 0, 104, 300});
+    POINT grab{2, 150};
+    ClientToScreen(bar, &grab);
+    headless::MouseDown(headless::Button::Left, grab.x, grab.y);
+    headless::MouseMove(grab.x + 40, grab.y + 60);
+    headless::MouseUp(headless::Button::Left, grab.x + 40, grab.y + 60);
+    headless::PumpMessages();
+    RECT r;
+    GetWindowRect(bar, &r);
+    EXPECT_EQ(r.left, 140);
+    EXPECT_EQ(r.top, 0);
+    EXPECT_GE(count_of(103, ZSPN_MOVED), 1);
+}
+
 } // namespace
 } // namespace zeledit::test

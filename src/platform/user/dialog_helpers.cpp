@@ -25,10 +25,12 @@ std::vector<HWND> children_of(HWND parent) {
 }
 
 // The dialog's controls in tab order: children in creation order, descending into children
-// marked WS_EX_CONTROLPARENT (panels and pages holding controls of their own).
+// marked WS_EX_CONTROLPARENT (panels and pages holding controls of their own); such a child
+// that is a tab stop itself (a page control) comes before what it holds.
 void collect_controls(HWND parent, std::vector<HWND>& out) {
     for (HWND c : children_of(parent)) {
         if (GetWindowLongPtrW(c, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) {
+            if (style_of(c) & WS_TABSTOP) out.push_back(c);
             if (usable(c)) collect_controls(c, out);
         } else {
             out.push_back(c);
