@@ -25,6 +25,10 @@ inline constexpr LPCWSTR PagePanelClassName = u"ZeleditPage";
 // A bar the mouse drags between two panes, across its long side; the parent hears
 // ZSPN_MOVED and reads the bar's new place with GetWindowRect.
 inline constexpr LPCWSTR SplitterClassName = u"ZeleditSplitter";
+// A colour swatch that drops down a grid: the recent colours, a palette of 40 (or the 16
+// colours, ZCPM_SETSTYLE 1) and "More colours..." with 234 more. The parent hears
+// CPN_SELCHANGE when the user picks one.
+inline constexpr LPCWSTR ColorPickerClassName = u"ZeleditColorPicker";
 
 // Button style: Escape presses a cancel button (BS_DEFPUSHBUTTON marks the default one).
 inline constexpr DWORD ZBS_CANCEL = 0x0100;
@@ -59,9 +63,16 @@ inline constexpr UINT ZPCM_GETPAGE = 0x0400 + 0x331;
 inline constexpr UINT ZPCM_SETPAGE = 0x0400 + 0x332;
 inline constexpr UINT ZPCM_GETCOUNT = 0x0400 + 0x333;
 inline constexpr UINT ZPCM_GETPAGEWINDOW = 0x0400 + 0x334;
-// WM_COMMAND codes: the user chose another page; the user moved a splitter.
+// Colour pickers: the colour (wParam, a COLORREF); the colour; the palette style (wParam:
+// 0 automatic, 1 sixteen colours, 2 256 colours, 3 true colour).
+inline constexpr UINT ZCPM_SETCOLOR = 0x0400 + 0x340;
+inline constexpr UINT ZCPM_GETCOLOR = 0x0400 + 0x341;
+inline constexpr UINT ZCPM_SETSTYLE = 0x0400 + 0x342;
+// WM_COMMAND codes: the user chose another page; the user moved a splitter; the user
+// picked a colour.
 inline constexpr WORD PCN_SELCHANGE = 1;
 inline constexpr WORD ZSPN_MOVED = 1;
+inline constexpr WORD CPN_SELCHANGE = 1;
 
 namespace zeledit {
 

@@ -16,6 +16,7 @@ LRESULT CALLBACK caption_bar_proc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK page_control_proc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK page_panel_proc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK splitter_proc(HWND, UINT, WPARAM, LPARAM);
+LRESULT CALLBACK color_picker_proc(HWND, UINT, WPARAM, LPARAM);
 
 void RegisterLibraryClass(LPCWSTR name, WNDPROC proc, UINT style, HBRUSH background, LPCWSTR cursor) {
     const HINSTANCE instance = platform::library_instance();
@@ -37,6 +38,7 @@ void RegisterControlClasses() {
     RegisterLibraryClass(PageControlClassName, page_control_proc);
     RegisterLibraryClass(PagePanelClassName, page_panel_proc);
     RegisterLibraryClass(SplitterClassName, splitter_proc);
+    RegisterLibraryClass(ColorPickerClassName, color_picker_proc);
     // The kinds the desktop also has, under its names.
     RegisterLibraryClass(u"BUTTON", button_proc, CS_DBLCLKS);
     RegisterLibraryClass(u"STATIC", static_proc, CS_DBLCLKS);

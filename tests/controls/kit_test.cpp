@@ -2,6 +2,8 @@
 // lists, caption bars, pages, splitters, picture buttons and file lists.
 #include "control_host.h"
 
+#include "controls/dialog_colors.h"
+
 namespace zeledit::test {
 namespace {
 
@@ -104,6 +106,36 @@ TEST_F(Kit, SplitterMovesAcrossItsLongSideOnly) {
     EXPECT_EQ(r.left, 140);
     EXPECT_EQ(r.top, 0);
     EXPECT_GE(count_of(103, ZSPN_MOVED), 1);
+}
+
+TEST_F(Kit, ColorPickerOffersRecentColoursAndTheLargerGrid) {
+    controls::ClearRecentColors();
+    for (COLORREF c = 1; c <= 9; ++c) controls::AddRecentColor(c);
+    controls::AddRecentColor(5); // already there: no change
+    ASSERT_EQ(controls::RecentColors().size(), 8u);
+    EXPECT_EQ(controls::RecentColors().front(), 2u); // the oldest dropped out
+    HWND picker = make(ColorPickerClassName, u"", WS_TABSTOP, 104, {10, 10, 70, 32});
+    SendMessageW(picker, ZCPM_SETCOLOR, RGB(0, 0, 0), 0);
+    SetFocus(picker);
+    press(VK_F4);
+    // The grid opens on the current colour (black, first of the palette after the recent row).
+    press(VK_RIGHT);
+    press(VK_RETURN);
+    EXPECT_EQ(SendMessageW(picker, ZCPM_GETCOLOR, 0, 0), RGB(153, 51, 0));
+    EXPECT_EQ(count_of(104, CPN_SELCHANGE), 1);
+    // "More colours..." lies below the palette; its grid starts with black.
+    press(VK_F4);
+    for (int i = 0; i < 6; ++i) press(VK_DOWN);
+    press(VK_RETURN); // opens the larger grid
+    press(VK_RIGHT);
+    press(VK_RETURN);
+    EXPECT_EQ(SendMessageW(picker, ZCPM_GETCOLOR, 0, 0), RGB(0, 0, 51));
+    // A click elsewhere closes the grid without a choice.
+    press(VK_F4);
+    headless::Click(headless::Button::Left, 300, 250);
+    headless::PumpMessages();
+    EXPECT_EQ(count_of(104, CPN_SELCHANGE), 2);
+    controls::ClearRecentColors();
 }
 
 } // namespace
