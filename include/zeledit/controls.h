@@ -29,6 +29,10 @@ inline constexpr LPCWSTR SplitterClassName = u"ZeleditSplitter";
 // colours, ZCPM_SETSTYLE 1) and "More colours..." with 234 more. The parent hears
 // CPN_SELCHANGE when the user picks one.
 inline constexpr LPCWSTR ColorPickerClassName = u"ZeleditColorPicker";
+// A list box of the installed font families, each marked with its type; it answers the
+// list box messages, and an item's data is its family's type (TRUETYPE_FONTTYPE,
+// DEVICE_FONTTYPE or RASTER_FONTTYPE).
+inline constexpr LPCWSTR FontListClassName = u"ZeleditFontList";
 
 // Button style: Escape presses a cancel button (BS_DEFPUSHBUTTON marks the default one).
 inline constexpr DWORD ZBS_CANCEL = 0x0100;

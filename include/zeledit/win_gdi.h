@@ -543,6 +543,19 @@ ZE_API HFONT CreateFontIndirectW(const LOGFONTW* font);
 ZE_API BOOL GetTextMetricsW(HDC dc, TEXTMETRICW* metrics);
 ZE_API UINT GetOutlineTextMetricsW(HDC dc, UINT size, OUTLINETEXTMETRICW* metrics);
 ZE_API int GetTextFaceW(HDC dc, int count, LPWSTR face);
+
+// Font families: `proc` is called once per family, in name order without regard to case,
+// with the face name in the LOGFONTW (only lfFaceName and lfCharSet are filled; the
+// TEXTMETRICW carries tmCharSet only) and the family's type: TRUETYPE_FONTTYPE for TrueType
+// outlines, DEVICE_FONTTYPE for other outlines (CFF, Type 1), RASTER_FONTTYPE for bitmaps.
+// A non-empty lfFaceName in `filter` lists that family only. Enumeration stops when `proc`
+// answers 0; the answer is the last one `proc` gave.
+inline constexpr DWORD RASTER_FONTTYPE = 0x0001;
+inline constexpr DWORD DEVICE_FONTTYPE = 0x0002;
+inline constexpr DWORD TRUETYPE_FONTTYPE = 0x0004;
+using FONTENUMPROCW = int (*)(const LOGFONTW* font, const TEXTMETRICW* metrics, DWORD fontType,
+                              LPARAM lParam);
+ZE_API int EnumFontFamiliesExW(HDC dc, LOGFONTW* filter, FONTENUMPROCW proc, LPARAM lParam, DWORD flags);
 ZE_API BOOL GetTextExtentPoint32W(HDC dc, LPCWSTR text, int count, SIZE* size);
 ZE_API BOOL GetCharWidth32W(HDC dc, UINT first, UINT last, int* widths);
 ZE_API BOOL TextOutW(HDC dc, int x, int y, LPCWSTR text, int count);

@@ -5,8 +5,8 @@
 #include <zeledit/win_controls.h>
 #include <zeledit/win_dialogs.h>
 #include <zeledit/win_gdi.h>
-#include <zeledit/win_menus.h>
 #include <zeledit/win_memory.h>
+#include <zeledit/win_menus.h>
 #include <zeledit/win_messages.h>
 #include <zeledit/win_types.h>
 #include <zeledit/win_user.h>

@@ -31,6 +31,10 @@ struct ControlState {
 
 using MakeState = std::unique_ptr<ControlState> (*)();
 
+// Set on an owner-drawn list box whose own window procedure draws its items.
+inline constexpr LPCWSTR SelfDrawnProperty = u"ZeleditDrawsItsItems";
+LRESULT CALLBACK list_box_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
 ControlState* state_of(HWND hwnd);
 template <class State> State* state_as(HWND hwnd) { return dynamic_cast<State*>(state_of(hwnd)); }
 template <class State> std::unique_ptr<ControlState> make_state() { return std::make_unique<State>(); }

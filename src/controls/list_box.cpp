@@ -61,10 +61,14 @@ int font_height(HWND hwnd, const ListState& s) {
     return std::max<int>(tm.tmHeight, 1) + 2;
 }
 
+// Owner-drawn items are measured and drawn by the parent, or by the list's own class when
+// it says so (the font list).
+HWND item_painter(HWND hwnd) { return GetPropW(hwnd, SelfDrawnProperty) != nullptr ? hwnd : GetParent(hwnd); }
+
 int measure(HWND hwnd, ListState& s, int index, ULONG_PTR data) {
     MEASUREITEMSTRUCT m{ODT_LISTBOX, static_cast<UINT>(GetDlgCtrlID(hwnd)),   static_cast<UINT>(index),
                         0,           static_cast<UINT>(font_height(hwnd, s)), data};
-    SendMessageW(GetParent(hwnd), WM_MEASUREITEM, m.CtlID, reinterpret_cast<LPARAM>(&m));
+    SendMessageW(item_painter(hwnd), WM_MEASUREITEM, m.CtlID, reinterpret_cast<LPARAM>(&m));
     return std::max<int>(static_cast<int>(m.itemHeight), 1);
 }
 
@@ -456,7 +460,7 @@ void draw_item(HWND hwnd, HDC dc, const ListState& s, int i, const RECT& r, bool
                          r,
                          item.data};
         const int saved = SaveDC(dc);
-        SendMessageW(GetParent(hwnd), WM_DRAWITEM, d.CtlID, reinterpret_cast<LPARAM>(&d));
+        SendMessageW(item_painter(hwnd), WM_DRAWITEM, d.CtlID, reinterpret_cast<LPARAM>(&d));
         RestoreDC(dc, saved);
         return;
     }

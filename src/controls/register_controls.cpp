@@ -9,7 +9,6 @@ LRESULT CALLBACK panel_proc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK separator_proc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK static_proc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK edit_proc(HWND, UINT, WPARAM, LPARAM);
-LRESULT CALLBACK list_box_proc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK combo_box_proc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK spin_edit_proc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK caption_bar_proc(HWND, UINT, WPARAM, LPARAM);
@@ -17,6 +16,7 @@ LRESULT CALLBACK page_control_proc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK page_panel_proc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK splitter_proc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK color_picker_proc(HWND, UINT, WPARAM, LPARAM);
+LRESULT CALLBACK font_list_proc(HWND, UINT, WPARAM, LPARAM);
 
 void RegisterLibraryClass(LPCWSTR name, WNDPROC proc, UINT style, HBRUSH background, LPCWSTR cursor) {
     const HINSTANCE instance = platform::library_instance();
@@ -39,6 +39,7 @@ void RegisterControlClasses() {
     RegisterLibraryClass(PagePanelClassName, page_panel_proc);
     RegisterLibraryClass(SplitterClassName, splitter_proc);
     RegisterLibraryClass(ColorPickerClassName, color_picker_proc);
+    RegisterLibraryClass(FontListClassName, font_list_proc, CS_DBLCLKS);
     // The kinds the desktop also has, under its names.
     RegisterLibraryClass(u"BUTTON", button_proc, CS_DBLCLKS);
     RegisterLibraryClass(u"STATIC", static_proc, CS_DBLCLKS);

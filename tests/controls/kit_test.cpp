@@ -138,5 +138,54 @@ TEST_F(Kit, ColorPickerOffersRecentColoursAndTheLargerGrid) {
     controls::ClearRecentColors();
 }
 
+struct Family {
+    std::u16string name;
+    DWORD type;
+};
+
+std::vector<Family> enumerate(LPCWSTR only, bool stop_after_first = false) {
+    LOGFONTW filter{};
+    std::u16string_view(only).copy(filter.lfFaceName, LF_FACESIZE - 1);
+    struct Call {
+        std::vector<Family> seen;
+        bool stop;
+    } call{{}, stop_after_first};
+    EnumFontFamiliesExW(
+        nullptr, &filter,
+        [](const LOGFONTW* lf, const TEXTMETRICW*, DWORD type, LPARAM l) {
+            auto* c = reinterpret_cast<Call*>(l);
+            c->seen.push_back({lf->lfFaceName, type});
+            return c->stop ? 0 : 1;
+        },
+        reinterpret_cast<LPARAM>(&call), 0);
+    return call.seen;
+}
+
+TEST_F(Kit, FontListHoldsEveryFamilyWithItsType) {
+    const auto families = enumerate(u"");
+    ASSERT_FALSE(families.empty()) << "fontconfig lists no fonts";
+    EXPECT_EQ(enumerate(u"", true).size(), 1u); // a 0 answer stops it
+    const auto one = enumerate(families.back().name.c_str());
+    ASSERT_EQ(one.size(), 1u);
+    EXPECT_EQ(one[0].name, families.back().name);
+    HWND list = make(FontListClassName, u"", WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY, 105, {10, 10, 200, 200});
+    ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), static_cast<LRESULT>(families.size()));
+    for (std::size_t i = 0; i < families.size(); ++i) {
+        WCHAR name[LF_FACESIZE];
+        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(name));
+        EXPECT_EQ(name, families[i].name); // the same order: by name without regard to case
+        EXPECT_EQ(SendMessageW(list, LB_GETITEMDATA, i, 0), static_cast<LRESULT>(families[i].type));
+    }
+    const std::u16string prefix = families.back().name.substr(0, 3);
+    const LRESULT found =
+        SendMessageW(list, LB_FINDSTRING, WPARAM(-1), reinterpret_cast<LPARAM>(prefix.c_str()));
+    ASSERT_GE(found, 0);
+    WCHAR name[LF_FACESIZE];
+    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(found), reinterpret_cast<LPARAM>(name));
+    EXPECT_EQ(std::u16string(name).substr(0, 3), prefix);
+    headless::PumpMessages();
+    EXPECT_TRUE(drawn.empty()); // it draws its items itself, never asking the parent
+}
+
 } // namespace
 } // namespace zeledit::test
