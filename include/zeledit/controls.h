@@ -33,6 +33,9 @@ inline constexpr LPCWSTR ColorPickerClassName = u"ZeleditColorPicker";
 // list box messages, and an item's data is its family's type (TRUETYPE_FONTTYPE,
 // DEVICE_FONTTYPE or RASTER_FONTTYPE).
 inline constexpr LPCWSTR FontListClassName = u"ZeleditFontList";
+// The files of a folder that a filter lets through, a row each with a thumbnail of the
+// picture, its name and sizes; a list box otherwise (an item's text is the file's name).
+inline constexpr LPCWSTR FileListClassName = u"ZeleditFileList";
 
 // Button style: Escape presses a cancel button (BS_DEFPUSHBUTTON marks the default one).
 inline constexpr DWORD ZBS_CANCEL = 0x0100;
@@ -72,6 +75,13 @@ inline constexpr UINT ZPCM_GETPAGEWINDOW = 0x0400 + 0x334;
 inline constexpr UINT ZCPM_SETCOLOR = 0x0400 + 0x340;
 inline constexpr UINT ZCPM_GETCOLOR = 0x0400 + 0x341;
 inline constexpr UINT ZCPM_SETSTYLE = 0x0400 + 0x342;
+// File lists: the folder (lParam) and the filter (lParam, patterns such as "*.png;*.jpg");
+// each reads the folder again and answers FALSE when it cannot be read. The chosen file's
+// full path into the buffer lParam of wParam units; answers its length, or the room it
+// needs (with the terminator) when the buffer is too small, or 0 when none is chosen.
+inline constexpr UINT ZFLM_SETFOLDER = 0x0400 + 0x350;
+inline constexpr UINT ZFLM_SETFILTER = 0x0400 + 0x351;
+inline constexpr UINT ZFLM_GETPATH = 0x0400 + 0x352;
 // WM_COMMAND codes: the user chose another page; the user moved a splitter; the user
 // picked a colour.
 inline constexpr WORD PCN_SELCHANGE = 1;

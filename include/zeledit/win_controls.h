@@ -27,6 +27,7 @@ inline constexpr DWORD BS_AUTORADIOBUTTON = 0x0009;
 inline constexpr DWORD BS_OWNERDRAW = 0x000B;
 inline constexpr DWORD BS_TYPEMASK = 0x000F;
 inline constexpr DWORD BS_LEFTTEXT = 0x0020;
+inline constexpr DWORD BS_BITMAP = 0x0080; // the picture alone, no caption
 inline constexpr DWORD BS_PUSHLIKE = 0x1000;
 
 inline constexpr WPARAM BST_UNCHECKED = 0;
@@ -39,6 +40,11 @@ inline constexpr UINT BM_GETCHECK = 0x00F0;
 inline constexpr UINT BM_SETCHECK = 0x00F1;
 inline constexpr UINT BM_SETSTATE = 0x00F3;
 inline constexpr UINT BM_SETSTYLE = 0x00F4;
+// A push button's picture: wParam IMAGE_BITMAP, lParam the bitmap (the caller keeps it and
+// deletes it after the button); answers the previous one.
+inline constexpr UINT BM_GETIMAGE = 0x00F6;
+inline constexpr UINT BM_SETIMAGE = 0x00F7;
+inline constexpr WPARAM IMAGE_BITMAP = 0;
 
 inline constexpr WORD BN_DOUBLECLICKED = 5;
 inline constexpr WORD BN_SETFOCUS = 6;

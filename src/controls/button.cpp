@@ -1,6 +1,6 @@
-// Buttons: push buttons (default and cancel roles), check boxes (two and three states),
-// radio buttons (auto ones keep one checked in their group), group boxes and owner-drawn
-// buttons. Activated by mouse (press and release inside), space, BM_CLICK or a mnemonic.
+// Buttons: push buttons (default and cancel roles; pictures with BM_SETIMAGE), check boxes (two and three
+// states), radio buttons (auto ones keep one checked in their group), group boxes and owner-drawn buttons.
+// Activated by mouse (press and release inside), space, BM_CLICK or a mnemonic.
 #include "controls/button_paint.h"
 #include "controls/controls.h"
 
@@ -136,6 +136,14 @@ LRESULT CALLBACK button_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
         return static_cast<LRESULT>(s->check | (s->pressed ? BST_PUSHED : 0) |
                                     (GetFocus() == hwnd ? BST_FOCUS : 0));
     case BM_SETSTATE: set_pressed(hwnd, wParam != 0); return 0;
+    case BM_SETIMAGE: {
+        if (wParam != IMAGE_BITMAP) return 0;
+        HBITMAP old = s->image;
+        s->image = reinterpret_cast<HBITMAP>(lParam);
+        InvalidateRect(hwnd, nullptr, FALSE);
+        return reinterpret_cast<LRESULT>(old);
+    }
+    case BM_GETIMAGE: return wParam == IMAGE_BITMAP ? reinterpret_cast<LRESULT>(s->image) : 0;
     case BM_SETSTYLE: {
         const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
         SetWindowLongPtrW(hwnd, GWL_STYLE, (style & ~LONG_PTR(0xFFFF)) | LONG_PTR(wParam & 0xFFFF));

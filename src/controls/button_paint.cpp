@@ -44,6 +44,26 @@ void draw_caption(HDC dc, HWND hwnd, const ControlState& s, RECT r, UINT format)
     SelectObject(dc, old);
 }
 
+SIZE image_size(HBITMAP image) {
+    BITMAP bm{};
+    if (image == nullptr || GetObjectW(image, sizeof bm, &bm) == 0) return {0, 0};
+    return {bm.bmWidth, bm.bmHeight};
+}
+
+// A picture button's picture: centred alone (BS_BITMAP), or before the caption.
+RECT draw_image(HDC dc, const ButtonState& s, RECT r, bool alone) {
+    const SIZE size = image_size(s.image);
+    if (size.cx == 0) return r;
+    const int x = alone ? (r.left + r.right - size.cx) / 2 : r.left + 6, y = (r.top + r.bottom - size.cy) / 2;
+    HDC source = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(source, s.image);
+    BitBlt(dc, x, y, size.cx, size.cy, source, 0, 0, SRCCOPY);
+    SelectObject(source, old);
+    DeleteDC(source);
+    r.left = x + size.cx;
+    return r;
+}
+
 void paint_push(HDC dc, HWND hwnd, const ButtonState& s, RECT r) {
     fill_solid(dc, r, s.face);
     if ((GetWindowLongPtrW(hwnd, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
@@ -53,9 +73,11 @@ void paint_push(HDC dc, HWND hwnd, const ButtonState& s, RECT r) {
         InflateRect(&r, -1, -1);
     }
     draw_bevel(dc, r, s.face, s.pressed || s.check == BST_CHECKED);
-    RECT text = r;
-    if (s.pressed) OffsetRect(&text, 1, 1);
-    draw_caption(dc, hwnd, s, text, DT_CENTER | DT_VCENTER);
+    RECT face = r;
+    if (s.pressed) OffsetRect(&face, 1, 1);
+    const bool alone = (GetWindowLongPtrW(hwnd, GWL_STYLE) & BS_BITMAP) != 0;
+    const RECT text = draw_image(dc, s, face, alone);
+    if (!alone) draw_caption(dc, hwnd, s, text, DT_CENTER | DT_VCENTER);
     if (GetFocus() == hwnd) {
         RECT focus = r;
         InflateRect(&focus, -3, -3);

@@ -7,6 +7,7 @@ namespace zeledit::controls {
 
 struct ButtonState : ControlState {
     WPARAM check = BST_UNCHECKED;
+    HBITMAP image = nullptr; // BM_SETIMAGE; the caller keeps it
 };
 
 void paint_button(HWND hwnd, const ButtonState& s);

@@ -5,9 +5,9 @@
 #include "dialogs/file_name_dialog.h"
 
 #include "controls/controls.h"
+#include "controls/folder_listing.h"
 #include "controls/modal_loop.h"
 #include "controls/thumbnail.h"
-#include "dialogs/folder_listing.h"
 #include "platform/core/text.h"
 #include "platform/user/modules.h"
 
@@ -21,6 +21,13 @@
 
 namespace zeledit::dialogs {
 namespace {
+
+using controls::FolderEntry;
+using controls::FolderListing;
+using controls::IsPictureFilter;
+using controls::ListFolder;
+using controls::SizeText;
+using controls::TimeText;
 
 namespace fs = std::filesystem;
 
@@ -196,7 +203,7 @@ void FileDialog::FileSelected() {
     const std::u16string& name = files_[static_cast<std::size_t>(i)].name;
     SetDlgItemTextW(window_, NameId, name.c_str());
     if (!pictures_) return;
-    preview_.Load(platform::to_utf8(Resolve(name)));
+    preview_.Load(platform::to_utf8(Resolve(name)), 152);
     InvalidateRect(item(PreviewId), nullptr, FALSE);
 }
 

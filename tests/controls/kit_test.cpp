@@ -2,7 +2,12 @@
 // lists, caption bars, pages, splitters, picture buttons and file lists.
 #include "control_host.h"
 
+#include "platform/core/text.h"
+
 #include "controls/dialog_colors.h"
+
+#include <filesystem>
+#include <fstream>
 
 namespace zeledit::test {
 namespace {
@@ -185,6 +190,88 @@ TEST_F(Kit, FontListHoldsEveryFamilyWithItsType) {
     EXPECT_EQ(std::u16string(name).substr(0, 3), prefix);
     headless::PumpMessages();
     EXPECT_TRUE(drawn.empty()); // it draws its items itself, never asking the parent
+}
+
+// A 24-bit bottom-up BMP of one colour.
+std::vector<char> bmp_file(int width, int height, BYTE r, BYTE g, BYTE b) {
+    const int stride = (width * 3 + 3) & ~3;
+    std::vector<char> out(54 + static_cast<std::size_t>(stride * height), 0);
+    auto put = [&](std::size_t at, std::uint32_t v, int n) {
+        for (int i = 0; i < n; ++i)
+            out[at + static_cast<std::size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    out[0] = 'B', out[1] = 'M';
+    put(2, static_cast<std::uint32_t>(out.size()), 4);
+    put(10, 54, 4);
+    put(14, 40, 4);
+    put(18, static_cast<std::uint32_t>(width), 4);
+    put(22, static_cast<std::uint32_t>(height), 4);
+    put(26, 1, 2);
+    put(28, 24, 2);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const std::size_t at = 54 + static_cast<std::size_t>(y * stride + x * 3);
+            out[at] = static_cast<char>(b), out[at + 1] = static_cast<char>(g),
+            out[at + 2] = static_cast<char>(r);
+        }
+    return out;
+}
+
+TEST_F(Kit, FileListShowsPicturesWithThumbnails) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::path(::testing::TempDir()) / "zeledit-file-list";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const auto picture = bmp_file(64, 32, 0, 160, 0);
+    std::ofstream(folder / "a.bmp", std::ios::binary)
+        .write(picture.data(), static_cast<std::streamsize>(picture.size()));
+    std::ofstream(folder / "b.bmp") << "not a picture";
+    std::ofstream(folder / "c.txt") << "text";
+    HWND list = make(FileListClassName, u"", WS_VSCROLL | LBS_NOTIFY | WS_TABSTOP, 106, {10, 10, 300, 200});
+    const std::u16string where = platform::from_utf8(folder.string());
+    SendMessageW(list, ZFLM_SETFILTER, 0, reinterpret_cast<LPARAM>(u"*.bmp"));
+    ASSERT_TRUE(SendMessageW(list, ZFLM_SETFOLDER, 0, reinterpret_cast<LPARAM>(where.c_str())));
+    ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 2);
+    WCHAR name[32];
+    SendMessageW(list, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(name));
+    EXPECT_EQ(std::u16string(name), u"b.bmp");
+    EXPECT_EQ(SendMessageW(list, ZFLM_GETPATH, 0, 0), 0); // nothing chosen yet
+    SetFocus(list);
+    press(VK_DOWN);
+    EXPECT_EQ(count_of(106, LBN_SELCHANGE), 1);
+    const auto needed = SendMessageW(list, ZFLM_GETPATH, 0, 0);
+    std::u16string path(static_cast<std::size_t>(needed), u'\0');
+    SendMessageW(list, ZFLM_GETPATH, path.size(), reinterpret_cast<LPARAM>(path.data()));
+    EXPECT_EQ(path.c_str(), where + u"/a.bmp");
+    // The first row's thumbnail: the picture shrunk into its 48-pixel box, green.
+    headless::PumpMessages();
+    POINT thumb{3 + 24, 3 + 24};
+    ClientToScreen(list, &thumb);
+    EXPECT_EQ(headless::PixelAt(dialog, thumb.x, thumb.y) & 0xFFFFFF, 0x00A000u);
+    EXPECT_FALSE(SendMessageW(list, ZFLM_SETFOLDER, 0, reinterpret_cast<LPARAM>(u"/no/such/folder")));
+    EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 0);
+    fs::remove_all(folder);
+}
+
+TEST_F(Kit, PictureButtonsShowTheirBitmap) {
+    HDC screen = GetDC(dialog);
+    HBITMAP red = CreateCompatibleBitmap(screen, 12, 12);
+    HDC mem = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(mem, red);
+    RECT all{0, 0, 12, 12};
+    controls::fill_solid(mem, all, RGB(220, 0, 0));
+    SelectObject(mem, old);
+    DeleteDC(mem);
+    ReleaseDC(dialog, screen);
+    HWND b = make(u"BUTTON", u"", BS_BITMAP | WS_TABSTOP, 107, {10, 10, 42, 42});
+    EXPECT_EQ(SendMessageW(b, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(red)), 0);
+    EXPECT_EQ(SendMessageW(b, BM_GETIMAGE, IMAGE_BITMAP, 0), reinterpret_cast<LRESULT>(red));
+    headless::PumpMessages();
+    EXPECT_EQ(headless::PixelAt(dialog, 26, 26) & 0xFFFFFF, 0xDC0000u);
+    SendMessageW(b, BM_CLICK, 0, 0);
+    EXPECT_EQ(count_of(107, BN_CLICKED), 1);
+    DestroyWindow(b);
+    DeleteObject(red);
 }
 
 } // namespace

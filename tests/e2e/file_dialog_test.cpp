@@ -4,8 +4,8 @@
 #include <zeledit/headless.h>
 #include <zeledit/zeledit.h>
 
+#include "controls/folder_listing.h"
 #include "dialogs/file_name_dialog.h"
-#include "dialogs/folder_listing.h"
 #include "platform/core/text.h"
 
 #include <gtest/gtest.h>
@@ -172,16 +172,16 @@ TEST_F(FileDialog, AFolderThatCannotBeReadIsNamedWithTheReason) {
 }
 
 TEST(FolderListing, FiltersMatchWithoutCaseAndPicturesAreRecognised) {
-    EXPECT_TRUE(dialogs::MatchesFilter(u"Photo.JPG", u"*.bmp; *.jpg"));
-    EXPECT_FALSE(dialogs::MatchesFilter(u"photo.jpg.txt", u"*.jpg"));
-    EXPECT_TRUE(dialogs::MatchesFilter(u"a1b.txt", u"a?b.*"));
-    EXPECT_TRUE(dialogs::MatchesFilter(u"anything", u""));
-    EXPECT_TRUE(dialogs::IsPictureFilter(u"*.png;*.jpeg;*.bmp"));
-    EXPECT_FALSE(dialogs::IsPictureFilter(u"*.png;*.zdf"));
-    EXPECT_FALSE(dialogs::IsPictureFilter(u"*"));
-    EXPECT_EQ(dialogs::SizeText(512), u"512 B");
-    EXPECT_EQ(dialogs::SizeText(1536), u"2 KB");
-    EXPECT_EQ(dialogs::SizeText(3 * 1024 * 1024 + 400 * 1024), u"3.4 MB");
+    EXPECT_TRUE(controls::MatchesFilter(u"Photo.JPG", u"*.bmp; *.jpg"));
+    EXPECT_FALSE(controls::MatchesFilter(u"photo.jpg.txt", u"*.jpg"));
+    EXPECT_TRUE(controls::MatchesFilter(u"a1b.txt", u"a?b.*"));
+    EXPECT_TRUE(controls::MatchesFilter(u"anything", u""));
+    EXPECT_TRUE(controls::IsPictureFilter(u"*.png;*.jpeg;*.bmp"));
+    EXPECT_FALSE(controls::IsPictureFilter(u"*.png;*.zdf"));
+    EXPECT_FALSE(controls::IsPictureFilter(u"*"));
+    EXPECT_EQ(controls::SizeText(512), u"512 B");
+    EXPECT_EQ(controls::SizeText(1536), u"2 KB");
+    EXPECT_EQ(controls::SizeText(3 * 1024 * 1024 + 400 * 1024), u"3.4 MB");
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "dialogs/folder_listing.h"
+#include "controls/folder_listing.h"
 
 #include "platform/core/text.h"
 
@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 
-namespace zeledit::dialogs {
+namespace zeledit::controls {
 namespace {
 
 namespace fs = std::filesystem;
@@ -133,4 +133,4 @@ std::u16string TimeText(std::time_t when) {
     return platform::from_utf8(text);
 }
 
-} // namespace zeledit::dialogs
+} // namespace zeledit::controls

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace zeledit::dialogs {
+namespace zeledit::controls {
 
 struct FolderEntry {
     std::u16string name;
@@ -36,4 +36,4 @@ std::u16string SizeText(std::uintmax_t bytes);
 // "2026-12-10 11:44", local time.
 std::u16string TimeText(std::time_t when);
 
-} // namespace zeledit::dialogs
+} // namespace zeledit::controls
