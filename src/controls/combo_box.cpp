@@ -179,6 +179,8 @@ void paint(HWND hwnd, const ComboState& s) {
     RECT r;
     GetClientRect(hwnd, &r);
     const bool enabled = IsWindowEnabled(hwnd) != FALSE;
+    draw_bevel(dc, r, s.face, true);
+    InflateRect(&r, -1, -1);
     RECT field{r.left, r.top, r.right - arrow_width(), r.bottom};
     fill_solid(dc, field, enabled ? GetSysColor(COLOR_WINDOW) : s.face);
     RECT arrow{field.right, r.top, r.right, r.bottom};

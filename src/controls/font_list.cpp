@@ -6,7 +6,7 @@
 namespace zeledit::controls {
 namespace {
 
-constexpr int MarkWidth = 24;
+constexpr int MarkWidth = 26;
 
 int add_family(const LOGFONTW* font, const TEXTMETRICW*, DWORD type, LPARAM list) {
     const auto hwnd = reinterpret_cast<HWND>(list);
@@ -30,10 +30,7 @@ void draw_mark(HDC dc, const RECT& r, ULONG_PTR type, bool selected) {
                          : truetype ? RGB(0, 84, 166)
                          : outline  ? RGB(176, 32, 32)
                                     : GetSysColor(COLOR_GRAYTEXT);
-    RECT box{r.left + 3, r.top + 2, r.left + MarkWidth - 3, r.bottom - 2};
-    HBRUSH frame = CreateSolidBrush(ink);
-    FrameRect(dc, &box, frame);
-    DeleteObject(frame);
+    RECT box{r.left + 2, r.top, r.left + MarkWidth, r.bottom};
     SetTextColor(dc, ink);
     DrawTextW(dc, truetype ? u"TT" : outline ? u"O" : u"a", -1, &box, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
 }

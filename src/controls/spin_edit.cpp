@@ -69,7 +69,8 @@ void step_by(HWND hwnd, SpinState& s, int steps) {
 void layout(HWND hwnd, SpinState& s) {
     RECT r;
     GetClientRect(hwnd, &r);
-    MoveWindow(s.edit, 0, 0, std::max<int>(r.right - arrows_width(), 1), r.bottom, TRUE);
+    MoveWindow(s.edit, 2, 2, std::max<int>(r.right - arrows_width() - 3, 1), std::max<int>(r.bottom - 4, 1),
+               TRUE);
 }
 
 void paint(HWND hwnd, const SpinState& s) {
@@ -77,8 +78,11 @@ void paint(HWND hwnd, const SpinState& s) {
     HDC dc = BeginPaint(hwnd, &ps);
     RECT r;
     GetClientRect(hwnd, &r);
-    const int left = r.right - arrows_width(), middle = r.bottom / 2;
-    const RECT up{left, 0, r.right, middle}, down{left, middle, r.right, r.bottom};
+    draw_bevel(dc, r, s.face, true);
+    fill_solid(dc, {1, 1, r.right - arrows_width() - 1, r.bottom - 1}, GetSysColor(COLOR_WINDOW));
+    InflateRect(&r, -1, -1);
+    const int left = r.right - arrows_width() + 1, middle = (r.top + r.bottom) / 2;
+    const RECT up{left, r.top, r.right, middle}, down{left, middle, r.right, r.bottom};
     const bool enabled = IsWindowEnabled(hwnd) != FALSE;
     HBRUSH ink = CreateSolidBrush(enabled ? s.text : GetSysColor(COLOR_GRAYTEXT));
     HPEN pen = CreatePen(PS_SOLID, 1, enabled ? s.text : GetSysColor(COLOR_GRAYTEXT));
@@ -102,7 +106,7 @@ void paint(HWND hwnd, const SpinState& s) {
 void press_arrow(HWND hwnd, SpinState& s, LPARAM lParam) {
     RECT r;
     GetClientRect(hwnd, &r);
-    if (GET_X_LPARAM(lParam) < r.right - arrows_width()) return;
+    if (GET_X_LPARAM(lParam) < r.right - arrows_width() - 1) return;
     s.held = GET_Y_LPARAM(lParam) < r.bottom / 2 ? 1 : -1;
     SetFocus(s.edit);
     SetCapture(hwnd);

@@ -40,6 +40,7 @@ protected:
             return DefWindowProcW(h, m, w, l);
         };
         wc.lpszClassName = u"ControlHost";
+        wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
         RegisterClassW(&wc);
         dialog = CreateWindowExW(0, u"ControlHost", u"", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300, nullptr,
                                  nullptr, nullptr, nullptr);
