@@ -14,6 +14,7 @@
 #include <zeledit/controls.h>
 #include <zeledit/windows.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>

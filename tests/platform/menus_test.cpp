@@ -211,5 +211,24 @@ TEST_F(MenuBar, ClicksAltMnemonicsF10AndArrowsRunTheBar) {
     EXPECT_EQ(command_after([&] { headless::Click(headless::Button::Left, 60, 55); }), 101u);
 }
 
+TEST_F(MenuBar, TypingAfterTheMenuClosesReachesTheFocus) {
+    SetMenu(frame, bar);
+    HWND child = make_window(frame, WS_CHILD | WS_VISIBLE, 0, 0, 100, 50);
+    SetFocus(child);
+    headless::KeyDown(VK_MENU);
+    headless::KeyPress('F');
+    headless::KeyUp(VK_MENU);
+    headless::KeyPress(VK_ESCAPE);
+    headless::KeyPress(VK_ESCAPE);
+    headless::PumpMessages();
+    clear_log();
+    headless::TypeText(u"a");
+    headless::PumpMessages();
+    const auto chars = received(WM_CHAR);
+    ASSERT_EQ(chars.size(), 1u);
+    EXPECT_EQ(chars[0].hwnd, child);
+    EXPECT_EQ(GetFocus(), child);
+}
+
 } // namespace
 } // namespace zeledit::test
