@@ -150,11 +150,7 @@ LRESULT CALLBACK button_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
         if (lParam) InvalidateRect(hwnd, nullptr, FALSE);
         return 0;
     }
-    case WM_SETTEXT: {
-        const LRESULT r = DefWindowProcW(hwnd, msg, wParam, lParam);
-        InvalidateRect(hwnd, nullptr, FALSE);
-        return r;
-    }
+    case WM_SETTEXT: return set_text_and_repaint(hwnd, wParam, lParam);
     default: return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
 }

@@ -179,6 +179,19 @@ void paint_owner_drawn(HDC dc, HWND hwnd, const ButtonState& s, const RECT& r) {
 
 } // namespace
 
+void draw_arrow(HDC dc, int cx, int cy, bool down, COLORREF color) {
+    const int tip = down ? 2 : -2, base = down ? -2 : 2;
+    const POINT triangle[3] = {{cx - 4, cy + base}, {cx + 4, cy + base}, {cx, cy + tip}};
+    HBRUSH ink = CreateSolidBrush(color);
+    HPEN pen = CreatePen(PS_SOLID, 1, color);
+    HGDIOBJ old_brush = SelectObject(dc, ink), old_pen = SelectObject(dc, pen);
+    Polygon(dc, triangle, 3);
+    SelectObject(dc, old_brush);
+    SelectObject(dc, old_pen);
+    DeleteObject(ink);
+    DeleteObject(pen);
+}
+
 void draw_bevel(HDC dc, const RECT& r, COLORREF face, bool sunken) {
     const COLORREF light = platform::ChangeColorLight(face, 60), dark = platform::ChangeColorLight(face, -40);
     frame(dc, r, sunken ? dark : light, sunken ? light : dark);

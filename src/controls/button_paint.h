@@ -11,6 +11,9 @@ struct ButtonState : ControlState {
 };
 
 void paint_button(HWND hwnd, const ButtonState& s);
+// A small filled triangle centred at (cx, cy), pointing down (or up): the arrows of drop-down
+// boxes and spin edits.
+void draw_arrow(HDC dc, int cx, int cy, bool down, COLORREF color);
 // A raised (or, pressed, sunken) one-pixel bevel inside `r`.
 void draw_bevel(HDC dc, const RECT& r, COLORREF face, bool sunken);
 

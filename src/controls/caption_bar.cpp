@@ -118,11 +118,7 @@ LRESULT CALLBACK caption_bar_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
         s->bottom = static_cast<COLORREF>(lParam);
         InvalidateRect(hwnd, nullptr, FALSE);
         return 0;
-    case WM_SETTEXT: {
-        const LRESULT r = DefWindowProcW(hwnd, msg, wParam, lParam);
-        InvalidateRect(hwnd, nullptr, FALSE);
-        return r;
-    }
+    case WM_SETTEXT: return set_text_and_repaint(hwnd, wParam, lParam);
     default: return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
 }

@@ -259,14 +259,9 @@ void paint(HWND hwnd, const PickerState& s) {
     fill_solid(dc, swatch, s.color);
     HBRUSH edge = CreateSolidBrush(IsWindowEnabled(hwnd) ? s.text : GetSysColor(COLOR_GRAYTEXT));
     FrameRect(dc, &swatch, edge);
-    const int cx = r.right - arrow / 2 - 2, cy = r.bottom / 2;
-    const POINT triangle[3] = {{cx - 4, cy - 2}, {cx + 4, cy - 2}, {cx, cy + 2}};
-    HGDIOBJ old_brush = SelectObject(dc, edge);
-    HGDIOBJ old_pen = SelectObject(dc, GetStockObject(NULL_PEN));
-    Polygon(dc, triangle, 3);
-    SelectObject(dc, old_brush);
-    SelectObject(dc, old_pen);
     DeleteObject(edge);
+    draw_arrow(dc, r.right - arrow / 2 - 2, r.bottom / 2, true,
+               IsWindowEnabled(hwnd) ? s.text : GetSysColor(COLOR_GRAYTEXT));
     if (GetFocus() == hwnd) {
         RECT focus = r;
         InflateRect(&focus, -2, -2);

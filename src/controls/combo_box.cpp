@@ -28,15 +28,7 @@ DWORD style_of(HWND hwnd) { return static_cast<DWORD>(GetWindowLongPtrW(hwnd, GW
 bool list_only(HWND hwnd) { return (style_of(hwnd) & 0x3) == CBS_DROPDOWNLIST; }
 int arrow_width() { return GetSystemMetrics(SM_CXVSCROLL); }
 
-int field_height(HWND hwnd, const ControlState& s) {
-    HDC dc = GetDC(hwnd);
-    HGDIOBJ old = select_font(dc, s);
-    TEXTMETRICW tm{};
-    GetTextMetricsW(dc, &tm);
-    SelectObject(dc, old);
-    ReleaseDC(hwnd, dc);
-    return std::max<int>(tm.tmHeight, 1) + 8;
-}
+int field_height(HWND hwnd, const ControlState& s) { return line_height(hwnd, s, 8); }
 
 LRESULT to_list(const ComboState& s, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) {
     return SendMessageW(s.list, msg, wParam, lParam);
@@ -186,16 +178,8 @@ void paint(HWND hwnd, const ComboState& s) {
     RECT arrow{field.right, r.top, r.right, r.bottom};
     fill_solid(dc, arrow, s.face);
     draw_bevel(dc, arrow, s.face, s.dropped);
-    const int cx = (arrow.left + arrow.right) / 2, cy = (arrow.top + arrow.bottom) / 2;
-    const POINT triangle[3] = {{cx - 4, cy - 2}, {cx + 4, cy - 2}, {cx, cy + 2}};
-    HBRUSH ink = CreateSolidBrush(enabled ? s.text : GetSysColor(COLOR_GRAYTEXT));
-    HPEN pen = CreatePen(PS_SOLID, 1, enabled ? s.text : GetSysColor(COLOR_GRAYTEXT));
-    HGDIOBJ old_brush = SelectObject(dc, ink), old_pen = SelectObject(dc, pen);
-    Polygon(dc, triangle, 3);
-    SelectObject(dc, old_brush);
-    SelectObject(dc, old_pen);
-    DeleteObject(ink);
-    DeleteObject(pen);
+    draw_arrow(dc, (arrow.left + arrow.right) / 2, (arrow.top + arrow.bottom) / 2, true,
+               enabled ? s.text : GetSysColor(COLOR_GRAYTEXT));
     if (s.edit == nullptr) {
         const int i = current(s);
         const bool focused = GetFocus() == hwnd && !s.dropped;

@@ -1,5 +1,6 @@
 #include "controls/controls.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace zeledit::controls {
@@ -53,6 +54,22 @@ std::u16string window_text(HWND hwnd) {
     std::u16string text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, u'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
     return text;
+}
+
+int line_height(HWND hwnd, const ControlState& s, int padding) {
+    HDC dc = GetDC(hwnd);
+    HGDIOBJ old = select_font(dc, s);
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
+    SelectObject(dc, old);
+    ReleaseDC(hwnd, dc);
+    return std::max<int>(tm.tmHeight, 1) + padding;
+}
+
+LRESULT set_text_and_repaint(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    const LRESULT r = DefWindowProcW(hwnd, WM_SETTEXT, wParam, lParam);
+    InvalidateRect(hwnd, nullptr, FALSE);
+    return r;
 }
 
 void fill_solid(HDC dc, const RECT& rect, COLORREF color) {

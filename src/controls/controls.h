@@ -50,6 +50,12 @@ void notify_parent(HWND hwnd, WORD code);
 std::u16string window_text(HWND hwnd);
 // Fills a rectangle with a colour.
 void fill_solid(HDC dc, const RECT& rect, COLORREF color);
+// Paints the whole client area in the control's face colour (separators, pages).
+void paint_face(HWND hwnd);
+// The height of a line of the control's font, plus `padding`.
+int line_height(HWND hwnd, const ControlState& s, int padding = 0);
+// WM_SETTEXT for controls that keep their text in the window: stores it and repaints.
+LRESULT set_text_and_repaint(HWND hwnd, WPARAM wParam, LPARAM lParam);
 // Selects the control's font into a DC and answers what was there.
 HGDIOBJ select_font(HDC dc, const ControlState& s);
 

@@ -51,15 +51,7 @@ int compare(std::u16string_view a, std::u16string_view b) {
     return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
 }
 
-int font_height(HWND hwnd, const ListState& s) {
-    HDC dc = GetDC(hwnd);
-    HGDIOBJ old = select_font(dc, s);
-    TEXTMETRICW tm{};
-    GetTextMetricsW(dc, &tm);
-    SelectObject(dc, old);
-    ReleaseDC(hwnd, dc);
-    return std::max<int>(tm.tmHeight, 1) + 2;
-}
+int font_height(HWND hwnd, const ListState& s) { return line_height(hwnd, s, 2); }
 
 // Owner-drawn items are measured and drawn by the parent, or by the list's own class when
 // it says so (the font list).

@@ -4,12 +4,9 @@
 #include "platform/core/text.h"
 #include "platform/user/modal_hook.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace zeledit::controls {
 namespace {

@@ -28,15 +28,7 @@ bool passed_up(UINT msg) {
            msg == WM_VSCROLL || msg == WM_NOTIFY;
 }
 
-int tab_height(HWND hwnd, const ControlState& s) {
-    HDC dc = GetDC(hwnd);
-    HGDIOBJ old = select_font(dc, s);
-    TEXTMETRICW tm{};
-    GetTextMetricsW(dc, &tm);
-    SelectObject(dc, old);
-    ReleaseDC(hwnd, dc);
-    return std::max<int>(tm.tmHeight, 1) + 10;
-}
+int tab_height(HWND hwnd, const ControlState& s) { return line_height(hwnd, s, 10); }
 
 RECT page_area(HWND hwnd, const PagesState& s) {
     RECT r;
@@ -191,15 +183,7 @@ LRESULT CALLBACK page_panel_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
     LRESULT result = 0;
     if (handle_common(hwnd, msg, wParam, lParam, result)) return result;
     if (passed_up(msg)) return SendMessageW(GetParent(hwnd), msg, wParam, lParam);
-    if (msg == WM_PAINT && state_of(hwnd) != nullptr) {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        RECT r;
-        GetClientRect(hwnd, &r);
-        fill_solid(dc, r, state_of(hwnd)->face);
-        EndPaint(hwnd, &ps);
-        return 0;
-    }
+    if (msg == WM_PAINT && state_of(hwnd) != nullptr) return paint_face(hwnd), 0;
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 

@@ -30,7 +30,9 @@ void paint_panel(HWND hwnd) {
     EndPaint(hwnd, &ps);
 }
 
-void paint_separator(HWND hwnd) {
+} // namespace
+
+void paint_face(HWND hwnd) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
     RECT r;
@@ -38,8 +40,6 @@ void paint_separator(HWND hwnd) {
     fill_solid(dc, r, state_of(hwnd)->face);
     EndPaint(hwnd, &ps);
 }
-
-} // namespace
 
 LRESULT CALLBACK panel_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
@@ -52,7 +52,7 @@ LRESULT CALLBACK panel_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 LRESULT CALLBACK separator_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (handle_common(hwnd, msg, wParam, lParam, result)) return result;
-    if (msg == WM_PAINT && state_of(hwnd) != nullptr) return paint_separator(hwnd), 0;
+    if (msg == WM_PAINT && state_of(hwnd) != nullptr) return paint_face(hwnd), 0;
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 

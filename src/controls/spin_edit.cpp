@@ -83,23 +83,13 @@ void paint(HWND hwnd, const SpinState& s) {
     InflateRect(&r, -1, -1);
     const int left = r.right - arrows_width() + 1, middle = (r.top + r.bottom) / 2;
     const RECT up{left, r.top, r.right, middle}, down{left, middle, r.right, r.bottom};
-    const bool enabled = IsWindowEnabled(hwnd) != FALSE;
-    HBRUSH ink = CreateSolidBrush(enabled ? s.text : GetSysColor(COLOR_GRAYTEXT));
-    HPEN pen = CreatePen(PS_SOLID, 1, enabled ? s.text : GetSysColor(COLOR_GRAYTEXT));
-    HGDIOBJ old_brush = SelectObject(dc, ink), old_pen = SelectObject(dc, pen);
+    const COLORREF ink = IsWindowEnabled(hwnd) ? s.text : GetSysColor(COLOR_GRAYTEXT);
     for (const auto& [box, pointing_up, pressed] :
          {std::tuple{up, true, s.held > 0}, std::tuple{down, false, s.held < 0}}) {
         fill_solid(dc, box, s.face);
         draw_bevel(dc, box, s.face, pressed);
-        const int cx = (box.left + box.right) / 2, cy = (box.top + box.bottom) / 2;
-        const POINT triangle_up[3] = {{cx - 3, cy + 1}, {cx + 3, cy + 1}, {cx, cy - 2}};
-        const POINT triangle_down[3] = {{cx - 3, cy - 1}, {cx + 3, cy - 1}, {cx, cy + 2}};
-        Polygon(dc, pointing_up ? triangle_up : triangle_down, 3);
+        draw_arrow(dc, (box.left + box.right) / 2, (box.top + box.bottom) / 2, !pointing_up, ink);
     }
-    SelectObject(dc, old_brush);
-    SelectObject(dc, old_pen);
-    DeleteObject(ink);
-    DeleteObject(pen);
     EndPaint(hwnd, &ps);
 }
 

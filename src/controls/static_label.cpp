@@ -91,11 +91,7 @@ LRESULT CALLBACK static_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
         if (notify) notify_parent(hwnd, STN_DBLCLK);
         return 0;
     case WM_ENABLE: InvalidateRect(hwnd, nullptr, FALSE); return 0;
-    case WM_SETTEXT: {
-        const LRESULT r = DefWindowProcW(hwnd, msg, wParam, lParam);
-        InvalidateRect(hwnd, nullptr, FALSE);
-        return r;
-    }
+    case WM_SETTEXT: return set_text_and_repaint(hwnd, wParam, lParam);
     default: return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
 }
