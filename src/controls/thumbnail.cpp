@@ -28,7 +28,7 @@ platform::RgbaImage shrink(const platform::RgbaImage& from, int side) {
                                     static_cast<std::size_t>(sx)];
                     for (int c = 0; c < 4; ++c) sum[c] += (p >> (8 * c)) & 0xFF;
                 }
-            const auto n = static_cast<std::uint64_t>((y1 - y0) * (x1 - x0));
+            const auto n = static_cast<std::uint64_t>(y1 - y0) * static_cast<std::uint64_t>(x1 - x0);
             std::uint32_t out = 0;
             for (int c = 0; c < 4; ++c) out |= static_cast<std::uint32_t>(sum[c] / n) << (8 * c);
             to.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(to.width) +

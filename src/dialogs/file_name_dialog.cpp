@@ -68,7 +68,7 @@ private:
     void FillLists(const FolderListing& listing);
     void FileSelected();
     void Accept();
-    void AcceptFile(std::u16string name);
+    void AcceptFile(const std::u16string& name);
     void OpenSelectedFolder();
     void DrawFile(const DRAWITEMSTRUCT& d) const;
     void DrawPreview(const DRAWITEMSTRUCT& d) const;
@@ -218,7 +218,7 @@ void FileDialog::OpenSelectedFolder() {
     if (Navigate(Resolve(name))) SetFocus(folders);
 }
 
-void FileDialog::AcceptFile(std::u16string name) {
+void FileDialog::AcceptFile(const std::u16string& name) {
     if (name.find_first_of(u"*?") != std::u16string::npos) { // a pattern of one's own
         typed_filter_ = name;
         Navigate(folder_);
@@ -263,7 +263,7 @@ void FileDialog::Accept() {
     const LRESULT i = SendDlgItemMessageW(window_, FilesId, LB_GETCURSEL, 0, 0);
     if (focus == item(FilesId) && i >= 0 && static_cast<std::size_t>(i) < files_.size())
         name = files_[static_cast<std::size_t>(i)].name;
-    if (!name.empty()) AcceptFile(std::move(name));
+    if (!name.empty()) AcceptFile(name);
 }
 
 void FileDialog::Command(int id, WORD code) {
