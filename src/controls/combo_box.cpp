@@ -215,8 +215,23 @@ void create(HWND hwnd, ComboState& s, const CREATESTRUCTW& cs) {
     if (style & CBS_SORT) list_style |= LBS_SORT;
     if (style & CBS_OWNERDRAWFIXED) list_style |= LBS_OWNERDRAWFIXED;
     if (style & CBS_HASSTRINGS) list_style |= LBS_HASSTRINGS;
-    s.list = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, u"LISTBOX", u"", list_style, 0, 0, cs.cx,
-                             s.list_height, hwnd, nullptr, instance, nullptr);
+    // The pop-up list's owner is the dialog; it reports to the combo box, which measures its
+    // items before the first one comes.
+    s.list =
+        CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, u"LISTBOX", u"", list_style & ~LBS_OWNERDRAWFIXED,
+                        0, 0, cs.cx, s.list_height, hwnd, nullptr, instance, nullptr);
+    SetPropW(s.list, ReportsToProperty, hwnd);
+    if (list_style & LBS_OWNERDRAWFIXED) {
+        SetWindowLongPtrW(s.list, GWL_STYLE, GetWindowLongPtrW(s.list, GWL_STYLE) | LBS_OWNERDRAWFIXED);
+        MEASUREITEMSTRUCT m{ODT_COMBOBOX,
+                            static_cast<UINT>(GetDlgCtrlID(hwnd)),
+                            0,
+                            0,
+                            static_cast<UINT>(line_height(hwnd, s, 2)),
+                            0};
+        SendMessageW(GetParent(hwnd), WM_MEASUREITEM, m.CtlID, reinterpret_cast<LPARAM>(&m));
+        SendMessageW(s.list, LB_SETITEMHEIGHT, 0, MAKELPARAM(WORD(std::max<UINT>(m.itemHeight, 1)), 0));
+    }
     if (!list_only(hwnd)) {
         s.edit = CreateWindowExW(0, u"EDIT", cs.lpszName != nullptr ? cs.lpszName : u"",
                                  WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 2, 2,
@@ -345,6 +360,7 @@ LRESULT CALLBACK combo_box_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     switch (msg) {
     case WM_CREATE: create(hwnd, *s, *reinterpret_cast<const CREATESTRUCTW*>(lParam)); return 0;
     case WM_DESTROY:
+        if (s->list != nullptr) RemovePropW(s->list, ReportsToProperty);
         if (s->list != nullptr) DestroyWindow(s->list);
         s->list = nullptr;
         return 0;

@@ -45,8 +45,13 @@ bool handle_common(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& r
     }
 }
 
+HWND report_target(HWND hwnd) {
+    if (HANDLE to = GetPropW(hwnd, ReportsToProperty)) return static_cast<HWND>(to);
+    return GetParent(hwnd);
+}
+
 void notify_parent(HWND hwnd, WORD code) {
-    SendMessageW(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(WORD(GetDlgCtrlID(hwnd)), code),
+    SendMessageW(report_target(hwnd), WM_COMMAND, MAKEWPARAM(WORD(GetDlgCtrlID(hwnd)), code),
                  reinterpret_cast<LPARAM>(hwnd));
 }
 

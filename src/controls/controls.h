@@ -44,7 +44,11 @@ bool handle_common(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& r
                    MakeState make = make_state<ControlState>);
 // Whether an edit inside a combo box or spin edit leaves this key to its owner.
 bool owner_takes_key(HWND edit, WPARAM key);
-// Sends a WM_COMMAND notification to the control's parent.
+// A control that is part of another (the list of a combo box, a pop-up owned by the dialog)
+// names the control it reports to with this property; others report to their parent.
+inline constexpr LPCWSTR ReportsToProperty = u"ZeleditReportsTo";
+HWND report_target(HWND hwnd);
+// Sends a WM_COMMAND notification to the control's parent (or the control it reports to).
 void notify_parent(HWND hwnd, WORD code);
 // The text of a window, whole.
 std::u16string window_text(HWND hwnd);

@@ -55,7 +55,9 @@ int font_height(HWND hwnd, const ListState& s) { return line_height(hwnd, s, 2);
 
 // Owner-drawn items are measured and drawn by the parent, or by the list's own class when
 // it says so (the font list).
-HWND item_painter(HWND hwnd) { return GetPropW(hwnd, SelfDrawnProperty) != nullptr ? hwnd : GetParent(hwnd); }
+HWND item_painter(HWND hwnd) {
+    return GetPropW(hwnd, SelfDrawnProperty) != nullptr ? hwnd : report_target(hwnd);
+}
 
 int measure(HWND hwnd, ListState& s, int index, ULONG_PTR data) {
     MEASUREITEMSTRUCT m{ODT_LISTBOX, static_cast<UINT>(GetDlgCtrlID(hwnd)),   static_cast<UINT>(index),
