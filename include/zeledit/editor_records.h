@@ -135,6 +135,37 @@ struct TObjectInfo {
     std::uint32_t oiReserved2;
 };
 
+// The stored data of a caption object (kind 6): one large character in its format. Records
+// of 90 bytes (an 8-bit character, then the same fields one byte earlier) are older ones.
+struct TCaptionInfoW {
+    char16_t ciText;
+    TCharFormat ciFormat;
+    COLORREF ciBackground;
+    std::uint8_t ciTransparent;
+};
+
+// The properties of a text box (kind 9); its text follows them when stored (a 32-bit length
+// L at offset 96, then L bytes: the text, a zero unit and two zero bytes).
+struct TTextInfo {
+    TCharFormat tiFormat;
+    COLORREF tiBackground;
+    std::uint8_t tiFill;
+    std::int16_t tiFrame; // 0 none, 1 to 10 a border style
+    COLORREF tiFrameColor;
+    std::uint8_t tiAlignment; // 0 left, 1 centre, 2 right, 3 justified
+};
+
+// The stored data of a drawing (kind 7).
+struct TDrawingInfo {
+    std::uint8_t diStyle; // 0 line, 1 rectangle, 2 ellipse
+    POINT diDirection;    // the drawn extents; their signs give a line's direction
+    std::uint16_t diWidth;
+    COLORREF diLineColor;
+    COLORREF diFillColor;
+    std::uint8_t diOutline;
+    std::uint8_t diFill;
+};
+
 // A hyperlink or comment over a range of the text; a comment's text follows the record
 // when it is stored.
 struct THyperTextInfo {
@@ -146,6 +177,30 @@ struct THyperTextInfo {
 };
 
 #pragma pack(pop)
+
+// What the editor and its host exchange about a host-owned object (kinds 256 and above), in
+// the external-object notifications; natural alignment (the window and device context are
+// pointers).
+struct TExObjParams {
+    std::uint32_t Handle; // the host's handle of its object
+    TObjectInfo Info;
+    HWND Window;            // the editor
+    std::uint32_t Position; // mouse position: x low 16 bits, y high 16 bits
+    std::uint32_t Reserved;
+};
+
+struct TExternalDrawData {
+    TObjectInfo ddInfo;
+    std::uint32_t ddHandle;
+    HDC ddDC;
+    std::int32_t ddX, ddY;
+    std::int32_t ddBackground;
+    std::uint8_t ddPrinting;
+    std::int32_t ddOldX, ddOldY;
+    std::int32_t ddPixelsPerInch; // the reference resolution, 96
+    std::int32_t ddDotPerInch;    // the device's
+    HWND ddEditor;                // not set: 0
+};
 
 // The record of EFM_INSERTHYPERLINK, in natural alignment.
 struct TInsertHyperLink {
@@ -261,6 +316,15 @@ struct TChangeFont {
 };
 
 static_assert(sizeof(TCharFormat) == 84);
+static_assert(sizeof(TCaptionInfoW) == 91 && offsetof(TCaptionInfoW, ciFormat) == 2 &&
+              offsetof(TCaptionInfoW, ciBackground) == 86 && offsetof(TCaptionInfoW, ciTransparent) == 90);
+static_assert(sizeof(TTextInfo) == 96 && offsetof(TTextInfo, tiBackground) == 84 &&
+              offsetof(TTextInfo, tiFill) == 88 && offsetof(TTextInfo, tiFrame) == 89 &&
+              offsetof(TTextInfo, tiFrameColor) == 91 && offsetof(TTextInfo, tiAlignment) == 95);
+static_assert(sizeof(TDrawingInfo) == 21 && offsetof(TDrawingInfo, diDirection) == 1 &&
+              offsetof(TDrawingInfo, diWidth) == 9 && offsetof(TDrawingInfo, diLineColor) == 11 &&
+              offsetof(TDrawingInfo, diFillColor) == 15 && offsetof(TDrawingInfo, diOutline) == 19 &&
+              offsetof(TDrawingInfo, diFill) == 20);
 static_assert(offsetof(TCharFormat, ftHeight) == 51 && offsetof(TCharFormat, ftAttr) == 53);
 static_assert(offsetof(TCharFormat, ftColor) == 54 && offsetof(TCharFormat, ftShadow) == 58);
 static_assert(offsetof(TCharFormat, ftShadColor) == 60 && offsetof(TCharFormat, ftScale) == 64);

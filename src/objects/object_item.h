@@ -23,6 +23,9 @@ inline constexpr std::size_t ObjectInfoSize = sizeof(TObjectInfo);
 inline constexpr std::uint16_t osPicture = 1, osAnimate = 2, osSound = 3, osNone = 4, osJPEG = 5,
                                osCaption = 6, osDrawing = 7, osMeta = 8, osText = 9, osDEX = 10;
 
+// Kinds 0 and 256 and above belong to the host.
+constexpr bool IsExternalKind(std::uint16_t style) { return style == 0 || style >= 256; }
+
 // Device pixels from a margin in points; `dpi` is the axis's resolution.
 int MarginPixels(double points, int dpi);
 

@@ -151,7 +151,7 @@ TEST_F(ObjectTest, RecordsThatMakeNothingAreSkippedByTheirStoredSize) {
 
 TEST_F(ObjectTest, OlderGenerationsStoreShorterHeaders) {
     const auto dib = dib_bytes(4, 2);
-    // Family 3: the first 147 bytes of the record; only pictures and animations are built.
+    // Family 3: the first 147 bytes of the record; a sound there becomes a linked one.
     std::vector<std::uint8_t> table;
     for (std::uint16_t style : {objects::osPicture, objects::osSound, objects::osAnimate}) {
         auto record = stored_record(picture_info(static_cast<std::uint8_t>(style), style), dib);
@@ -162,7 +162,7 @@ TEST_F(ObjectTest, OlderGenerationsStoreShorterHeaders) {
         table.insert(table.end(), record.begin(), record.end());
     }
     ASSERT_EQ(list->LoadFrom3(table, 0, 3), table.size());
-    ASSERT_EQ(list->Count(), 2);
+    ASSERT_EQ(list->Count(), 3);
     const auto& p = *list->Item(0);
     EXPECT_FALSE(p.Floated());
     EXPECT_EQ(+p.Info.oiAction, 7);
@@ -170,7 +170,9 @@ TEST_F(ObjectTest, OlderGenerationsStoreShorterHeaders) {
     EXPECT_EQ(+p.Info.oiMargins.omTop, 2.0);
     EXPECT_EQ(+p.Info.oiWrapText, 1);
     EXPECT_EQ(p.FOriginWidth, 4);
-    EXPECT_NE(dynamic_cast<TAnimateObj*>(list->Item(1)), nullptr);
+    EXPECT_EQ(list->Item(1)->Info.oiStyle, objects::osSound);
+    EXPECT_EQ(list->Item(1)->Info.oiLink, 1);
+    EXPECT_NE(dynamic_cast<TAnimateObj*>(list->Item(2)), nullptr);
     list->FreeAll();
     // Families 1 and 2: ID, width, height and size in nine bytes, then the DIB.
     std::vector<std::uint8_t> old(9);

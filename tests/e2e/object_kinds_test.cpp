@@ -1,0 +1,127 @@
+// A document holding a sound, a caption, a text box and a drawing besides its text: saved
+// and loaded back with every object intact, copied and pasted, and painted to a PNG.
+#include "e2e/document_test.h"
+#include "engine/editor_internals.h"
+#include "objects/caption_text_objects.h"
+#include "objects/drawing_object.h"
+#include "objects/sound_object.h"
+
+#include <zeledit/headless.h>
+
+namespace zeledit::test {
+namespace {
+
+TCharFormat format_of(const char* face, std::int16_t points, COLORREF color) {
+    TCharFormat f{};
+    std::strncpy(f.ftFaceName, face, sizeof f.ftFaceName - 1);
+    f.ftHeight = points;
+    f.ftScale = 100;
+    f.ftColor = color;
+    return f;
+}
+
+class ObjectKinds : public DocumentBlock {
+protected:
+    // Adds the object: an inline one with its mark at the end of the text, a floated one
+    // anchored there.
+    void add(std::unique_ptr<objects::TObjectItem> object) {
+        auto e = Internals(engine(editor));
+        const std::uint8_t id = object->ID();
+        const bool floated = object->Floated();
+        object->Info.oiAnchorAt = e.FBuffer->TextLength();
+        e.FObjects->AddObject(std::move(object));
+        const char16_t mark = 1;
+        if (!floated) {
+            ASSERT_TRUE(e.FBuffer->InsertChar(&mark, id, 1, e.FBuffer->TextLength()));
+        }
+    }
+    TObjectInfo record(std::uint16_t style, bool floated, std::uint16_t width, std::uint16_t height) {
+        TObjectInfo r{};
+        r.oiStyle = style;
+        r.oiID = Internals(engine(editor)).FObjects->GetNewID();
+        r.oiFloated = floated ? 1 : 0;
+        r.oiWidth = width;
+        r.oiHeight = height;
+        r.oiMargins = {4, 4, 4, 4};
+        r.oiWrapText = 1;
+        return r;
+    }
+    void fill() {
+        auto e = Internals(engine(editor));
+        put(editor, u"Âm thanh, chữ hoa, hộp chữ và hình vẽ: ");
+        const std::vector<std::uint8_t> wave = {'R', 'I', 'F', 'F', 4, 0, 0, 0, 'W', 'A', 'V', 'E'};
+        add(std::make_unique<objects::TSoundObject>(
+            &e.edInfo, editor, record(objects::osSound, false, 20, 20), platform::copy_to_global(wave)));
+        const TCaptionInfoW caption{u'Đ', format_of("DejaVu Serif", 40, RGB(150, 0, 0)), RGB(255, 240, 200),
+                                    0};
+        add(std::make_unique<objects::TCaptionObject>(&e.edInfo, record(objects::osCaption, true, 0, 0),
+                                                      caption));
+        // Both float at the left: the text box further down the text.
+        put(editor, u"Chữ hoa đứng đầu đoạn.\rĐoạn thứ hai.\rĐoạn thứ ba.\rĐoạn thứ tư có hộp chữ: ");
+        TObjectInfo box_record = record(objects::osText, true, 120, 50);
+        const TTextInfo box{
+            format_of("DejaVu Sans", 10, RGB(0, 0, 120)), RGB(230, 240, 255), 1, 1, RGB(0, 0, 0), 1};
+        add(std::make_unique<objects::TTextObject>(&e.edInfo, box_record, box,
+                                                   u"Hộp chữ giữa khung"));
+        const TDrawingInfo shape{2, {60, 40}, 2, RGB(0, 120, 0), RGB(200, 255, 200), 1, 1};
+        TObjectInfo shape_record = record(objects::osDrawing, true, 60, 40);
+        shape_record.oiLayout = 1; // at the right
+        add(std::make_unique<objects::TDrawingObj>(&e.edInfo, shape_record, shape));
+        put(editor, u" — hết.");
+        SendMessageW(editor, EFM_REFRESH, 0, 0); // laid out: floated objects take their places
+    }
+};
+
+TEST_F(ObjectKinds, EveryKindSurvivesSaveAndLoad) {
+    fill();
+    const Bytes first = data(editor);
+    EXPECT_EQ(+header(first).ObjectCount, 4);
+    ASSERT_TRUE(load(other, first));
+    const auto& loaded = *Internals(engine(other)).FObjects;
+    ASSERT_EQ(loaded.Count(), 4);
+    EXPECT_EQ(loaded.Item(0)->Info.oiStyle, objects::osSound);
+    EXPECT_EQ(loaded.Item(1)->Info.oiStyle, objects::osCaption);
+    EXPECT_EQ(static_cast<const objects::TTextObject*>(loaded.Item(2))->FContent, u"Hộp chữ giữa khung");
+    EXPECT_EQ(loaded.Item(3)->Info.oiStyle, objects::osDrawing);
+    const Bytes second = data(other);
+    ASSERT_EQ(second.size(), first.size());
+    const auto differ = std::mismatch(first.begin(), first.end(), second.begin());
+    EXPECT_EQ(differ.first, first.end()) << "first difference at byte " << (differ.first - first.begin());
+}
+
+TEST_F(ObjectKinds, ACopiedSoundKeepsItsWave) {
+    fill();
+    const auto length = static_cast<WORD>(Internals(engine(editor)).FBuffer->TextLength());
+    SendMessageW(editor, EFM_SETSELTEXT, 0, MAKELPARAM(0, length));
+    SendMessageW(editor, WM_COPY, 0, 0);
+    SendMessageW(other, WM_PASTE, 0, 0);
+    // The text carries the objects whose marks it holds: the inline sound.
+    const auto& pasted = *Internals(engine(other)).FObjects;
+    ASSERT_EQ(pasted.Count(), 1);
+    ASSERT_EQ(pasted.Item(0)->Info.oiStyle, objects::osSound);
+    const auto& sound = static_cast<const objects::TSoundObject&>(*pasted.Item(0));
+    platform::LockedBlock wave(sound.Wave.get());
+    EXPECT_EQ(Bytes(wave.bytes().begin(), wave.bytes().end()),
+              (Bytes{'R', 'I', 'F', 'F', 4, 0, 0, 0, 'W', 'A', 'V', 'E'}));
+}
+
+TEST_F(ObjectKinds, TheDocumentPaintsToAPng) {
+    fill();
+    SetWindowPos(editor, nullptr, 0, 0, 480, 300, SWP_NOMOVE | SWP_NOZORDER);
+    SendMessageW(editor, EFM_REFRESH, 0, 0);
+    UpdateWindow(editor);
+    headless::PumpMessages();
+    const auto path = std::filesystem::current_path() / "object-kinds.png";
+    ASSERT_TRUE(headless::WritePng(editor, path.string().c_str()));
+    // The drawing's fill shows somewhere in the window.
+    RECT client;
+    GetClientRect(editor, &client);
+    int fill = 0;
+    for (int y = 0; y < client.bottom; y += 2)
+        for (int x = 0; x < client.right; x += 2)
+            fill += (headless::PixelAt(editor, x, y) & 0xFFFFFF) == 0xC8FFC8;
+    EXPECT_GT(fill, 20);
+}
+
+} // namespace
+} // namespace zeledit::test
