@@ -332,6 +332,12 @@ public:
     // Objects. Code 1 inserts the clipboard's bitmap as an inline picture.
     void InsertObject(std::int32_t Code);
     bool InsertNormalObject(std::uint8_t ID);
+    void InsertFloatedObject(objects::TObjectItem& Object);
+    // Places a new object of the list (inline at the caret, or floated at the caret's line),
+    // or, when there is none or it cannot be placed, drops it and the undo step.
+    void PlaceNewObject(objects::TObjectItem* Object);
+    // A host-drawn object from the host's record and handle (message 5171).
+    void InsertExternalObject(const TObjectInfo* Info, std::uint32_t Handle);
     // Moves a floating object to a window point (X in document coordinates).
     void MoveFloatedObjectTo(int X, int Y, objects::TObjectItem& Object);
     // Object commands of the context menu. The order ones move floated objects only.

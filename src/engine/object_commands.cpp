@@ -2,6 +2,7 @@
 // object commands.
 #include "engine/format_editor.h"
 #include "engine/notifications.h"
+#include "objects/external_object.h"
 #include "objects/picture_object.h"
 #include "platform/core/global_memory.h"
 #include "platform/graphics_support/graphics_support.h"
@@ -66,18 +67,52 @@ template <class Move> void TFormatEditor::Reorder(objects::TObjectItem& object, 
 void TFormatEditor::InsertObject(std::int32_t Code) {
     CreateUndo();
     FObjects->Language = FSettings.FLanguage;
-    // The other codes come from the object dialogs and the host's external objects.
-    std::unique_ptr<objects::TObjectItem> made = Code == 1 ? PictureFromClipboard() : nullptr;
+    // Codes 2, 3, 4, 6, 7, 9, 10 and 11 come from the object dialogs.
+    std::unique_ptr<objects::TObjectItem> made;
+    if (Code == 1) made = PictureFromClipboard();
+    if (Code >= 256 && Code <= 0xFFFF)
+        made = objects::TExternalObj::Create(&edInfo, HWindow, static_cast<std::uint16_t>(Code),
+                                             FObjects->GetNewID());
     objects::TObjectItem* object = made.get();
     if (made) FObjects->AddObject(std::move(made));
     if (FSettings.FEnableFitObjs) FObjects->FitObjects();
-    if (object == nullptr || !InsertNormalObject(object->ID())) {
+    PlaceNewObject(object);
+}
+
+void TFormatEditor::PlaceNewObject(objects::TObjectItem* object) {
+    if (object != nullptr && object->Floated()) {
+        InsertFloatedObject(*object);
+    } else if (object == nullptr || !InsertNormalObject(object->ID())) {
         if (object != nullptr) FObjects->FreeItem(object);
         FUndoObj->ClearLast(); // nothing was inserted: no step to undo
         return;
     }
     object->SetColors(FSettings.EditPalette, FSettings.FBackColor, FSettings.FShadColor,
                       FSettings.FHighColor);
+}
+
+void TFormatEditor::InsertFloatedObject(objects::TObjectItem& Object) {
+    const std::int32_t line = std::max(FLines->GetLinePos(edInfo.eiIndex), 0);
+    Object.Info.oiPosition = FLines->GetAbsPos(line);
+    Object.Info.oiAnchorAt = FLines->Line(line)->At;
+    UpdateFrom(line);
+    InvalidateRect(HWindow, nullptr, FALSE);
+    UpdateCaret();
+    NotifyChanged(*this);
+    SetFocus(HWindow);
+}
+
+void TFormatEditor::InsertExternalObject(const TObjectInfo* Info, std::uint32_t Handle) {
+    if (Info == nullptr) return;
+    const std::uint8_t id = FObjects->GetNewID();
+    if (id == 0) return; // the document is full
+    CreateUndo();
+    TObjectInfo info = *Info;
+    info.oiID = id;
+    auto made = std::make_unique<objects::TExternalObj>(&edInfo, HWindow, info, Handle);
+    objects::TObjectItem* object = made.get();
+    FObjects->AddObject(std::move(made));
+    PlaceNewObject(object);
 }
 
 bool TFormatEditor::InsertNormalObject(std::uint8_t ID) {
@@ -133,6 +168,10 @@ bool TFormatEditor::EFMObjectMessage(TMessage& msg) {
     switch (msg.Msg) {
     case EFM_GETOBJECTCOUNT: msg.Result = list.Count(); return true;
     case EFM_INSERTOBJECT: InsertObject(LOWORD(msg.WParam)); return true;
+    case EFM_INSERTEXTERNALOBJECT:
+        InsertExternalObject(reinterpret_cast<const TObjectInfo*>(msg.LParam),
+                             static_cast<std::uint32_t>(msg.WParam));
+        return true;
     case EFM_GETOBJECTS: msg.Result = address(&list); return true;
     case EFM_GETOBJECTINDEX:
         msg.Result = list.GetObjectIndex(static_cast<std::int32_t>(msg.WParam));

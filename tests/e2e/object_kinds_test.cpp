@@ -61,8 +61,7 @@ protected:
         TObjectInfo box_record = record(objects::osText, true, 120, 50);
         const TTextInfo box{
             format_of("DejaVu Sans", 10, RGB(0, 0, 120)), RGB(230, 240, 255), 1, 1, RGB(0, 0, 0), 1};
-        add(std::make_unique<objects::TTextObject>(&e.edInfo, box_record, box,
-                                                   u"Hộp chữ giữa khung"));
+        add(std::make_unique<objects::TTextObject>(&e.edInfo, box_record, box, u"Hộp chữ giữa khung"));
         const TDrawingInfo shape{2, {60, 40}, 2, RGB(0, 120, 0), RGB(200, 255, 200), 1, 1};
         TObjectInfo shape_record = record(objects::osDrawing, true, 60, 40);
         shape_record.oiLayout = 1; // at the right
