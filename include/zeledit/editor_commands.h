@@ -49,7 +49,7 @@ inline constexpr WPARAM EFC_OBJECTDELETE = 1020;
 inline constexpr WPARAM EFC_OBJECTCOPY = 1021;
 inline constexpr WPARAM EFC_OBJECTCUT = 1022;
 inline constexpr WPARAM EFC_INSERTMETAFILE = 1023;
-inline constexpr WPARAM EFC_DRAWING = 1024;
+inline constexpr WPARAM EFC_DRAWING = 1024; // the drawing dialog, then a drag draws the shape
 inline constexpr WPARAM EFC_INSERTTEXTBOX = 1025;
 inline constexpr WPARAM EFC_INSERTTRANSPICTURE = 1026;
 // The clipboard and the whole text.
@@ -113,6 +113,6 @@ enum TKeyRoutine : WPARAM {
     krInsertTransPicture = 82, // editable; not built yet
     krInsertMetaFile = 83,     // editable; not built yet
     krInsertTextBox = 84,      // editable; not built yet
-    krInsertDrawing = 85,      // editable; not built yet
+    krInsertDrawing = 85,      // editable: the drawing mode, as EFC_DRAWING
     krInsertComment = 86,      // Ctrl+M, editable; not built yet
 };

@@ -250,6 +250,14 @@ private:
 };
 
 // What the host set: style, language, colours, defaults and permissions.
+// The drawing mode: on from a confirmed drawing dialog to the next mouse-up.
+struct TDrawingMode {
+    bool On = false;
+    bool Dragging = false;
+    POINT Start{}, End{};
+    TDrawingInfo Info{0, {0, 0}, 1, RGB(0, 0, 0), RGB(255, 255, 255), 1, 1};
+};
+
 struct TEditorSettings {
     std::uint8_t FLanguage = 0;
     std::int32_t FEditStyle = esControl;

@@ -336,6 +336,13 @@ public:
     // Places a new object of the list (inline at the caret, or floated at the caret's line),
     // or, when there is none or it cannot be placed, drops it and the undo step.
     void PlaceNewObject(objects::TObjectItem* Object);
+    // The drawing mode (routine 85, command 1024).
+    void StartDrawing();
+    void DrawingMouseDown(int X, int Y);
+    void DrawingMouseMove(int X, int Y);
+    void DrawingMouseUp(int X, int Y);
+    void CancelDrawing();
+    void DrawRubberBand() const;
     // A host-drawn object from the host's record and handle (message 5171).
     void InsertExternalObject(const TObjectInfo* Info, std::uint32_t Handle);
     // Moves a floating object to a window point (X in document coordinates).
@@ -367,6 +374,7 @@ protected:
     TViewState FView;
     TCaret FCaret;
     TMouseState FMouse;
+    TDrawingMode FDrawing;
     TInputState FInput;
     TPrintState FPrint{&edInfo};
 

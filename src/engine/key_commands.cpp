@@ -180,6 +180,10 @@ LRESULT TFormatEditor::WMKeyDown(WPARAM VK) {
         ShowAbout(HWindow);
         return 0;
     }
+    if (key == VK_ESCAPE && FDrawing.On) {
+        CancelDrawing();
+        return 0;
+    }
     if (key >= VK_PRIOR && key <= VK_DOWN) {
         KeyMoving(key, shift, ctrl);
     } else if (key == VK_INSERT) {
@@ -301,6 +305,9 @@ void TFormatEditor::ExecuteRoutine(std::uint16_t Routine) {
         break;
     case 80: SetSelText(0, FBuffer->TextLength()); break;
     case 65: Print(); break;
+    case 85:
+        if (m) StartDrawing();
+        break;
     // Object insertion, dialogs, find and links come with their own parts; 66
     // and 72 have no action.
     default: break;
@@ -319,6 +326,7 @@ LRESULT TFormatEditor::WMCommand(WPARAM wParam, LPARAM lParam) {
     case 108:
     case 109: SetAlignment(static_cast<std::uint8_t>(wParam - 106)); return 0;
     case 124: NewDocument(); return 0;
+    case 1024: StartDrawing(); return 0;
     case 125: CMOpen(); return 0;
     case 126: CMSave(); return 0;
     case 24320: EditCut(); return 0;

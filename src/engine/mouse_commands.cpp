@@ -109,6 +109,7 @@ bool TFormatEditor::MouseDown(int Button, int X, int Y) {
 void TFormatEditor::WMLButtonDown(LPARAM Point) {
     Notify(HWindow, EFN_HIDECOMMENT);
     const int x = GET_X_LPARAM(Point), y = GET_Y_LPARAM(Point);
+    if (FDrawing.On) return DrawingMouseDown(x, y);
     if (!MouseDown(0, x, y)) return;
     if ((FSettings.FEditStyle & eoSingleClickWord) != 0) return DoubleClickWord(x, y);
     edInfo.eiSelStart = edInfo.eiIndex;
@@ -137,6 +138,7 @@ void TFormatEditor::CreateDragObject(int X, int Y, objects::TObjectItem& Object)
 
 void TFormatEditor::WMLButtonUp(LPARAM Point) {
     const int x = GET_X_LPARAM(Point), y = GET_Y_LPARAM(Point);
+    if (FDrawing.Dragging) return DrawingMouseUp(x, y);
     FMouse.EndPress();
     FObjects->MouseUp(x, y);
     if (!FMouse.Dragged()) return;
@@ -148,6 +150,7 @@ void TFormatEditor::WMLButtonUp(LPARAM Point) {
 void TFormatEditor::WMMouseMove(LPARAM Point) {
     FMouse.Moved();
     const int x = GET_X_LPARAM(Point), y = GET_Y_LPARAM(Point);
+    if (FDrawing.Dragging) return DrawingMouseMove(x, y);
     if (!FMouse.LeftDown())
         MouseMove(x, y);
     else if (FMouse.Dragged())
