@@ -336,6 +336,9 @@ public:
     // Places a new object of the list (inline at the caret, or floated at the caret's line),
     // or, when there is none or it cannot be placed, drops it and the undo step.
     void PlaceNewObject(objects::TObjectItem* Object);
+    // The object's attributes through its dialog (a double click, command 138); an object
+    // that becomes inline or floated moves between a mark in the text and an anchor.
+    void ModifyObject(objects::TObjectItem& Object);
     // The drawing mode (routine 85, command 1024).
     void StartDrawing();
     void DrawingMouseDown(int X, int Y);

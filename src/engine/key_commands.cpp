@@ -327,6 +327,9 @@ LRESULT TFormatEditor::WMCommand(WPARAM wParam, LPARAM lParam) {
     case 109: SetAlignment(static_cast<std::uint8_t>(wParam - 106)); return 0;
     case 124: NewDocument(); return 0;
     case 1024: StartDrawing(); return 0;
+    case 138:
+        if (FSettings.CanModify && FMouse.HitObject() != nullptr) ModifyObject(*FMouse.HitObject());
+        return 0;
     case 125: CMOpen(); return 0;
     case 126: CMSave(); return 0;
     case 24320: EditCut(); return 0;

@@ -172,9 +172,9 @@ void TFormatEditor::WMDblClk(LPARAM Point) {
     Notify(HWindow, EFN_HIDECOMMENT);
     const int x = GET_X_LPARAM(Point), y = GET_Y_LPARAM(Point);
     if (FSettings.CanModify && FObjects->DblClick(x, y)) {
-        // The object's attributes open in its dialog, which comes with the object dialogs.
         FMouse.EndPress();
         FMouse.DropDrag();
+        if (objects::TObjectItem* object = FObjects->ObjectAt(x, y)) ModifyObject(*object);
         return;
     }
     if (FMouse.TakesFocus()) SetFocus(HWindow);

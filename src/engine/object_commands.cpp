@@ -91,6 +91,34 @@ void TFormatEditor::PlaceNewObject(objects::TObjectItem* object) {
                       FSettings.FHighColor);
 }
 
+void TFormatEditor::ModifyObject(objects::TObjectItem& Object) {
+    Object.Language = FSettings.FLanguage;
+    const bool was_floated = Object.Floated();
+    std::int32_t mark = -1, line = -1;
+    if (was_floated) {
+        line = FLines->GetLineAtAbsPos(Object.Position());
+        if (line < 0) return;
+    } else {
+        mark = FObjects->IndexOf(Object.ID());
+        if (mark < 0) return;
+        line = FLines->GetLinePos(static_cast<std::uint32_t>(mark));
+    }
+    CreateUndo();
+    if (!Object.Modify()) return FUndoObj->ClearLast();
+    ReleaseCapture();
+    if (was_floated && !Object.Floated()) {
+        const char16_t c = objects::ObjectMark;
+        const std::uint32_t at = std::min(Object.Info.oiAnchorAt, FBuffer->TextLength());
+        FBuffer->InsertChar(&c, Object.ID(), 1, at);
+    } else if (!was_floated && Object.Floated()) {
+        Object.Info.oiPosition = FLines->GetAbsPos(std::max(line, 0));
+        Object.Info.oiAnchorAt = static_cast<std::uint32_t>(mark);
+        FBuffer->DeleteChar(static_cast<std::uint32_t>(mark), 1);
+    }
+    Refresh();
+    NotifyChanged(*this);
+}
+
 void TFormatEditor::InsertFloatedObject(objects::TObjectItem& Object) {
     const std::int32_t line = std::max(FLines->GetLinePos(edInfo.eiIndex), 0);
     Object.Info.oiPosition = FLines->GetAbsPos(line);

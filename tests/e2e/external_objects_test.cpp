@@ -87,6 +87,42 @@ TEST_F(ExternalObjects, AHostCreatesDrawsAndStoresItsObject) {
     EXPECT_EQ(SendMessageW(editor, EFM_GETOBJECTCOUNT, 0, 0), 2);
 }
 
+TEST_F(ExternalObjects, ADoubleClickModifiesTheObjectThroughItsHost) {
+    int modified = 0;
+    const auto base = host();
+    HostRecorder recorder(editor, [&, base](UINT m, WPARAM w, LPARAM l) -> std::optional<LRESULT> {
+        if (m != EFN_EXOBJMODIFY) return base(m, w, l);
+        if (++modified == 1) return 0; // the first time the user cancels
+        reinterpret_cast<TExObjParams*>(l)->Info.oiWidth = 90;
+        return 1;
+    });
+    headless::UseManualClock();
+    DestroyWindow(other); // it lay over the editor
+    put(editor, u"ab");
+    SendMessageW(editor, EFM_INSERTOBJECT, 300, 0);
+    UpdateWindow(editor);
+    headless::PumpMessages();
+    auto double_click = [&] {
+        const RECT r = Internals(engine(editor)).FObjects->Item(0)->ObjectRect();
+        POINT at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        ClientToScreen(editor, &at);
+        headless::Click(headless::Button::Left, at.x, at.y);
+        headless::Click(headless::Button::Left, at.x, at.y);
+        headless::PumpMessages();
+        headless::AdvanceClock(1000);
+    };
+    const auto steps = Internals(engine(editor)).FUndoObj->Count();
+    double_click();
+    EXPECT_EQ(modified, 1);
+    EXPECT_EQ(Internals(engine(editor)).FUndoObj->Count(), steps); // cancelled: no step
+    double_click();
+    EXPECT_EQ(modified, 2);
+    const auto* info = reinterpret_cast<const TObjectInfo*>(SendMessageW(editor, EFM_GETOBJECTINFO, 0, 0));
+    EXPECT_EQ(info->oiWidth, 90);
+    EXPECT_EQ(info->oiStyle, 300); // the kind stays the document's
+    EXPECT_EQ(Internals(engine(editor)).FUndoObj->Count(), steps + 1);
+}
+
 TEST_F(ExternalObjects, AHostThatAnswersNothingGetsNoObjectAndNoUndoStep) {
     put(editor, u"ab");
     const Bytes before = data(editor);
