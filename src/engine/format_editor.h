@@ -356,6 +356,12 @@ public:
     void BringObjTofront(objects::TObjectItem& Object);
     void SendObjToBack(objects::TObjectItem& Object);
     bool CopyObjectToClipboard(objects::TObjectItem& Object);
+    // A floated object goes, as one undo step; inline ones go with their mark.
+    void DeleteFloatedObject(objects::TObjectItem& Object);
+    // Copies, then deletes; an object that cannot go to the clipboard stays.
+    void CutFloatedObject(objects::TObjectItem& Object);
+    // Commands 1016 to 1022 on the object the mouse selected.
+    void SelectedObjectCommand(WPARAM Command);
 
 protected:
     friend class TEditorInternals;

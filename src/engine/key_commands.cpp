@@ -327,6 +327,13 @@ LRESULT TFormatEditor::WMCommand(WPARAM wParam, LPARAM lParam) {
     case 109: SetAlignment(static_cast<std::uint8_t>(wParam - 106)); return 0;
     case 124: NewDocument(); return 0;
     case 1024: StartDrawing(); return 0;
+    case 1016:
+    case 1017:
+    case 1018:
+    case 1019:
+    case 1020:
+    case 1021:
+    case 1022: SelectedObjectCommand(wParam); return 0;
     case 138:
         if (FSettings.CanModify && FMouse.HitObject() != nullptr) ModifyObject(*FMouse.HitObject());
         return 0;

@@ -188,6 +188,51 @@ bool TFormatEditor::CopyObjectToClipboard(objects::TObjectItem& Object) {
     return picture != nullptr && picture->CopyToClipboard();
 }
 
+void TFormatEditor::DeleteFloatedObject(objects::TObjectItem& Object) {
+    if (!Object.Floated()) return;
+    const std::int32_t line = FLines->GetLineAtAbsPos(Object.Position());
+    CreateUndo();
+    if (FMouse.HitObject() == &Object) FMouse.SetHitObject(nullptr);
+    FObjects->FreeItem(&Object);
+    UpdateFrom(std::max(line - 1, 0));
+    InvalidateRect(HWindow, nullptr, FALSE);
+    UpdateCaret();
+    NotifyChanged(*this);
+}
+
+void TFormatEditor::CutFloatedObject(objects::TObjectItem& Object) {
+    // Only pictures reach the clipboard; cutting anything else would only lose it.
+    if (CopyObjectToClipboard(Object)) DeleteFloatedObject(Object);
+}
+
+void TFormatEditor::SelectedObjectCommand(WPARAM Command) {
+    objects::TObjectItem* object = FMouse.HitObject();
+    if (object == nullptr || FObjects->IndexOf(object) < 0) return;
+    const bool modify = FSettings.CanModify;
+    switch (Command) {
+    case 1016:
+        if (modify) SendObjToBack(*object);
+        break;
+    case 1017:
+        if (modify) BringObjTofront(*object);
+        break;
+    case 1018:
+        if (modify) MoveObjUp(*object);
+        break;
+    case 1019:
+        if (modify) MoveObjDown(*object);
+        break;
+    case 1020:
+        if (modify) DeleteFloatedObject(*object);
+        break;
+    case 1021: CopyObjectToClipboard(*object); break;
+    case 1022:
+        if (modify) CutFloatedObject(*object);
+        break;
+    default: break;
+    }
+}
+
 bool TFormatEditor::EFMObjectMessage(TMessage& msg) {
     objects::TEditorObjects& list = *FObjects;
     const auto by_index = [&]() { return list.Item(static_cast<std::int32_t>(msg.WParam)); };

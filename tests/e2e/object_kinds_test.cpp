@@ -6,6 +6,7 @@
 #include "objects/drawing_object.h"
 #include "objects/sound_object.h"
 
+#include <zeledit/editor_commands.h>
 #include <zeledit/headless.h>
 
 namespace zeledit::test {
@@ -102,6 +103,31 @@ TEST_F(ObjectKinds, ACopiedSoundKeepsItsWave) {
     platform::LockedBlock wave(sound.Wave.get());
     EXPECT_EQ(Bytes(wave.bytes().begin(), wave.bytes().end()),
               (Bytes{'R', 'I', 'F', 'F', 4, 0, 0, 0, 'W', 'A', 'V', 'E'}));
+}
+
+TEST_F(ObjectKinds, TheSelectedFloatedObjectIsOrderedDeletedButNotCutAway) {
+    fill();
+    DestroyWindow(other); // it lay over the editor
+    UpdateWindow(editor);
+    headless::PumpMessages();
+    auto& list = *Internals(engine(editor)).FObjects;
+    ASSERT_EQ(list.Count(), 4);
+    objects::TObjectItem* shape = list.Item(3);
+    const RECT r = shape->ObjectRect();
+    POINT over{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ClientToScreen(editor, &over);
+    headless::MouseMove(over.x, over.y); // the mouse selects it
+    headless::PumpMessages();
+    SendMessageW(editor, WM_COMMAND, EFC_OBJECTTOBACK, 0);
+    EXPECT_EQ(list.Item(0), shape); // drawn first now
+    SendMessageW(editor, WM_COMMAND, EFC_OBJECTCUT, 0);
+    EXPECT_EQ(list.Count(), 4); // a drawing cannot go to the clipboard: it stays
+    const auto steps = Internals(engine(editor)).FUndoObj->Count();
+    SendMessageW(editor, WM_COMMAND, EFC_OBJECTDELETE, 0);
+    EXPECT_EQ(list.Count(), 3);
+    EXPECT_EQ(Internals(engine(editor)).FUndoObj->Count(), steps + 1);
+    SendMessageW(editor, WM_COMMAND, EFC_OBJECTDELETE, 0); // nothing selected any more
+    EXPECT_EQ(list.Count(), 3);
 }
 
 TEST_F(ObjectKinds, TheDocumentPaintsToAPng) {
