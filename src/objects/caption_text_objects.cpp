@@ -143,7 +143,8 @@ void TCaptionObject::DrawObject(HDC DC, int X, bool IsPrint, int Background, int
     const auto font = FontOf(DC, FProps.ciFormat);
     const platform::SelectedObject with(DC, font.get());
     const RECT glyph{r.left, r.top - OriginY, r.right + 1000, r.bottom + 1000};
-    ShadowedText(DC, FProps.ciFormat, glyph, std::u16string_view(&FProps.ciText, 1),
+    const char16_t text = FProps.ciText; // a packed field: copied before its address is taken
+    ShadowedText(DC, FProps.ciFormat, glyph, std::u16string_view(&text, 1),
                  DT_NOPREFIX | DT_SINGLELINE | DT_NOCLIP);
 }
 

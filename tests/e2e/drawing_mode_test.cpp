@@ -55,15 +55,15 @@ TEST_F(DrawingMode, ADragDrawsTheShapeChosenInTheDialog) {
     drag({260, 200}, {60, 50});
     ASSERT_EQ(list().Count(), 1);
     const auto& shape = static_cast<const objects::TDrawingObj&>(*list().Item(0));
-    EXPECT_EQ(shape.Info.oiStyle, objects::osDrawing);
+    EXPECT_EQ(+shape.Info.oiStyle, objects::osDrawing);
     EXPECT_TRUE(shape.Floated());
-    EXPECT_EQ(shape.Info.oiWidth, 200);
-    EXPECT_EQ(shape.Info.oiHeight, 150);
-    EXPECT_EQ(shape.FProps.diDirection.x, -200);
-    EXPECT_EQ(shape.FProps.diDirection.y, -150);
-    EXPECT_EQ(shape.FProps.diStyle, 1);
-    EXPECT_EQ(shape.FProps.diFillColor, RGB(10, 200, 30));
-    EXPECT_EQ(shape.FProps.diWidth, 3);
+    EXPECT_EQ(+shape.Info.oiWidth, 200);
+    EXPECT_EQ(+shape.Info.oiHeight, 150);
+    EXPECT_EQ(+shape.FProps.diDirection.x, -200);
+    EXPECT_EQ(+shape.FProps.diDirection.y, -150);
+    EXPECT_EQ(+shape.FProps.diStyle, 1);
+    EXPECT_EQ(+shape.FProps.diFillColor, RGB(10, 200, 30));
+    EXPECT_EQ(+shape.FProps.diWidth, 3);
     EXPECT_EQ(text(editor), u"Một dòng chữ"); // floated: no mark in the text
     // The mode ended with the drawing: a second drag selects text instead.
     drag({20, 8}, {60, 8});
@@ -77,8 +77,8 @@ TEST_F(DrawingMode, ShiftMakesCirclesAndEscapeOrCancelDrawsNothing) {
     SendMessageW(editor, WM_COMMAND, 1024, 0);
     drag({50, 50}, {150, 90}, true);
     ASSERT_EQ(list().Count(), 1);
-    EXPECT_EQ(list().Item(0)->Info.oiWidth, 100);
-    EXPECT_EQ(list().Item(0)->Info.oiHeight, 100); // a circle
+    EXPECT_EQ(+list().Item(0)->Info.oiWidth, 100);
+    EXPECT_EQ(+list().Item(0)->Info.oiHeight, 100); // a circle
     SendMessageW(editor, WM_COMMAND, 1024, 0);
     SetFocus(editor);
     headless::KeyPress(VK_ESCAPE);
@@ -107,7 +107,7 @@ TEST_F(DrawingMode, TheDialogShowsBothLanguagesAndKeepsSettingsOnCancel) {
     });
     EXPECT_FALSE(dialogs::AskDrawingShape(nullptr, info, 0));
     EXPECT_EQ(heading, u"Thuộc tính đối tượng vẽ");
-    EXPECT_EQ(info.diStyle, 2); // as it was
+    EXPECT_EQ(+info.diStyle, 2); // as it was
     SetDialogHook([&](HWND dialog) {
         WCHAR text[64];
         GetWindowTextW(GetWindow(GetWindow(dialog, GW_CHILD), GW_HWNDLAST), text, 64);

@@ -61,8 +61,8 @@ TEST_F(ExternalObjects, AHostCreatesDrawsAndStoresItsObject) {
                             u"ab"); // its mark at the caret
     const auto* info = reinterpret_cast<const TObjectInfo*>(SendMessageW(editor, EFM_GETOBJECTINFO, 0, 0));
     ASSERT_NE(info, nullptr);
-    EXPECT_EQ(info->oiStyle, 300);
-    EXPECT_EQ(info->oiWidth, 40);
+    EXPECT_EQ(+info->oiStyle, 300);
+    EXPECT_EQ(+info->oiWidth, 40);
     EXPECT_EQ(recorder.count(EFN_EXOBJCREATE), 1);
     // Painted by the host.
     UpdateWindow(editor);
@@ -118,8 +118,8 @@ TEST_F(ExternalObjects, ADoubleClickModifiesTheObjectThroughItsHost) {
     double_click();
     EXPECT_EQ(modified, 2);
     const auto* info = reinterpret_cast<const TObjectInfo*>(SendMessageW(editor, EFM_GETOBJECTINFO, 0, 0));
-    EXPECT_EQ(info->oiWidth, 90);
-    EXPECT_EQ(info->oiStyle, 300); // the kind stays the document's
+    EXPECT_EQ(+info->oiWidth, 90);
+    EXPECT_EQ(+info->oiStyle, 300); // the kind stays the document's
     EXPECT_EQ(Internals(engine(editor)).FUndoObj->Count(), steps + 1);
 }
 

@@ -79,10 +79,10 @@ TEST_F(ObjectKinds, EveryKindSurvivesSaveAndLoad) {
     ASSERT_TRUE(load(other, first));
     const auto& loaded = *Internals(engine(other)).FObjects;
     ASSERT_EQ(loaded.Count(), 4);
-    EXPECT_EQ(loaded.Item(0)->Info.oiStyle, objects::osSound);
-    EXPECT_EQ(loaded.Item(1)->Info.oiStyle, objects::osCaption);
+    EXPECT_EQ(+loaded.Item(0)->Info.oiStyle, objects::osSound);
+    EXPECT_EQ(+loaded.Item(1)->Info.oiStyle, objects::osCaption);
     EXPECT_EQ(static_cast<const objects::TTextObject*>(loaded.Item(2))->FContent, u"Hộp chữ giữa khung");
-    EXPECT_EQ(loaded.Item(3)->Info.oiStyle, objects::osDrawing);
+    EXPECT_EQ(+loaded.Item(3)->Info.oiStyle, objects::osDrawing);
     const Bytes second = data(other);
     ASSERT_EQ(second.size(), first.size());
     const auto differ = std::mismatch(first.begin(), first.end(), second.begin());
@@ -98,7 +98,7 @@ TEST_F(ObjectKinds, ACopiedSoundKeepsItsWave) {
     // The text carries the objects whose marks it holds: the inline sound.
     const auto& pasted = *Internals(engine(other)).FObjects;
     ASSERT_EQ(pasted.Count(), 1);
-    ASSERT_EQ(pasted.Item(0)->Info.oiStyle, objects::osSound);
+    ASSERT_EQ(+pasted.Item(0)->Info.oiStyle, objects::osSound);
     const auto& sound = static_cast<const objects::TSoundObject&>(*pasted.Item(0));
     platform::LockedBlock wave(sound.Wave.get());
     EXPECT_EQ(Bytes(wave.bytes().begin(), wave.bytes().end()),

@@ -65,7 +65,7 @@ TEST_F(OtherKinds, SoundsDrawingsAndTextBoxesWriteBackWhatTheyRead) {
     auto* d = load(drawing_record, bytes_of(shape));
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(saved(*d), stored_record(d->Info, bytes_of(shape)));
-    EXPECT_EQ(d->Info.oiWidth, 40);
+    EXPECT_EQ(+d->Info.oiWidth, 40);
 
     // A text box of 200 characters stores L = 404 and oiSize 504.
     TTextInfo props{format_of("DejaVu Sans", 12), RGB(255, 255, 200), 1, 2, RGB(0, 0, 0), 1};
@@ -79,7 +79,7 @@ TEST_F(OtherKinds, SoundsDrawingsAndTextBoxesWriteBackWhatTheyRead) {
     auto* t = load(record(objects::osText, true, 150, 60), data);
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(static_cast<objects::TTextObject*>(t)->FContent, text);
-    EXPECT_EQ(t->Info.oiSize, 504u);
+    EXPECT_EQ(+t->Info.oiSize, 504u);
     EXPECT_EQ(saved(*t), stored_record(t->Info, data));
 }
 
@@ -91,7 +91,7 @@ TEST_F(OtherKinds, CaptionsKeepTheirFormAndReadTheOlderOne) {
     EXPECT_EQ(saved(*c), stored_record(c->Info, bytes_of(props)));
     EXPECT_GT(c->Info.oiWidth, 20); // measured from the glyph at 48 points
     EXPECT_GT(c->Info.oiHeight, 20);
-    EXPECT_TRUE(c->Info.oiFloated);
+    EXPECT_TRUE(+c->Info.oiFloated);
     // The older 90-byte form: an 8-bit character, the rest one byte earlier.
     std::vector<std::uint8_t> older(90, 0);
     older[0] = 'A';
@@ -102,10 +102,10 @@ TEST_F(OtherKinds, CaptionsKeepTheirFormAndReadTheOlderOne) {
     older[89] = 1;
     auto* o = static_cast<objects::TCaptionObject*>(load(record(objects::osCaption, true, 0, 0), older));
     ASSERT_NE(o, nullptr);
-    EXPECT_EQ(o->FProps.ciText, u'A');
-    EXPECT_EQ(o->FProps.ciFormat.ftHeight, 36);
-    EXPECT_EQ(o->FProps.ciBackground, back);
-    EXPECT_EQ(o->FProps.ciTransparent, 1);
+    EXPECT_EQ(+o->FProps.ciText, u'A');
+    EXPECT_EQ(+o->FProps.ciFormat.ftHeight, 36);
+    EXPECT_EQ(+o->FProps.ciBackground, back);
+    EXPECT_EQ(+o->FProps.ciTransparent, 1);
     EXPECT_EQ(saved(*o).size(), 291u); // written in the current form
 }
 
@@ -144,11 +144,11 @@ TEST_F(OtherKinds, ADrawingDraggedUpwardRunsFromItsLowerRight) {
     TDrawingInfo settings{0, {}, 1, RGB(0, 0, 0), RGB(255, 255, 255), 1, 0};
     const auto line = objects::CreateDrawingObj(&info, 5, {300, 200, 100, 50}, settings);
     ASSERT_NE(line, nullptr);
-    EXPECT_EQ(line->Info.oiWidth, 200);
-    EXPECT_EQ(line->Info.oiHeight, 150);
-    EXPECT_EQ(line->FProps.diDirection.x, -200);
-    EXPECT_EQ(line->FProps.diDirection.y, -150);
-    EXPECT_DOUBLE_EQ(line->Info.oiMargins.omLeft, 75.0);
+    EXPECT_EQ(+line->Info.oiWidth, 200);
+    EXPECT_EQ(+line->Info.oiHeight, 150);
+    EXPECT_EQ(+line->FProps.diDirection.x, -200);
+    EXPECT_EQ(+line->FProps.diDirection.y, -150);
+    EXPECT_DOUBLE_EQ(+line->Info.oiMargins.omLeft, 75.0);
     EXPECT_EQ(objects::CreateDrawingObj(&info, 0, {0, 0, 5, 5}, settings), nullptr);
     // Drawn: a line from one corner to the other.
     Surface surface(260, 200);
@@ -240,7 +240,7 @@ TEST_F(OtherKinds, AThirdGenerationSoundIsLinkedAndAsksTheHostByName) {
     const std::vector<std::uint8_t> wave(16, 1);
     auto* s = load(r, wave, objects::RecordFamily::Family3);
     ASSERT_NE(s, nullptr);
-    EXPECT_EQ(s->Info.oiLink, 1);
+    EXPECT_EQ(+s->Info.oiLink, 1);
     EXPECT_EQ(asked, "bell.wav");
     EXPECT_EQ(saved(*s).size(), sizeof(TObjectInfo)); // linked: no data of its own
     // Disabled sounds ignore clicks.

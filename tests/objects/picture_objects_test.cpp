@@ -11,8 +11,8 @@ using objects::CheckPackedDib;
 using objects::TAnimateObj;
 using objects::TPictureObj;
 
-constexpr COLORREF red = RGB(255, 0, 0), green = RGB(0, 255, 0),
-                   dark_red = RGB(128, 0, 0), white = RGB(255, 255, 255);
+constexpr COLORREF red = RGB(255, 0, 0), green = RGB(0, 255, 0), dark_red = RGB(128, 0, 0),
+                   white = RGB(255, 255, 255);
 
 std::vector<std::uint8_t> dib_bytes(int width, int height, std::vector<std::uint32_t> bands = {0xFF0000}) {
     auto dib = make_dib(width, height, std::move(bands));
@@ -170,8 +170,8 @@ TEST_F(ObjectTest, OlderGenerationsStoreShorterHeaders) {
     EXPECT_EQ(+p.Info.oiMargins.omTop, 2.0);
     EXPECT_EQ(+p.Info.oiWrapText, 1);
     EXPECT_EQ(p.FOriginWidth, 4);
-    EXPECT_EQ(list->Item(1)->Info.oiStyle, objects::osSound);
-    EXPECT_EQ(list->Item(1)->Info.oiLink, 1);
+    EXPECT_EQ(+list->Item(1)->Info.oiStyle, objects::osSound);
+    EXPECT_EQ(+list->Item(1)->Info.oiLink, 1);
     EXPECT_NE(dynamic_cast<TAnimateObj*>(list->Item(2)), nullptr);
     list->FreeAll();
     // Families 1 and 2: ID, width, height and size in nine bytes, then the DIB.
@@ -212,8 +212,7 @@ TEST_F(ObjectTest, ClashingIdsAreRenumberedAndTheirMarksFollow) {
     put_text(u"\x01\x01\x01\x01\x01x", {5, 5, 0, 9, 2, 0});
     list->ReconcileMarks(*buffer);
     EXPECT_EQ(std::u16string(buffer->Text(), 6), u"\x01\x01\x01 \x01x"); // ID 9 has no object
-    EXPECT_EQ(std::vector<int>(buffer->Formats(), buffer->Formats() + 5),
-              (std::vector<int>{5, 1, 3, 0, 2}));
+    EXPECT_EQ(std::vector<int>(buffer->Formats(), buffer->Formats() + 5), (std::vector<int>{5, 1, 3, 0, 2}));
 }
 
 TEST_F(ObjectTest, MarksOfFloatedOrAlreadyClaimedObjectsBecomeSpaces) {
