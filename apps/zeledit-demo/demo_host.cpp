@@ -71,6 +71,8 @@ constexpr MenuLine MenuLines[] = {
     {u"&Justify", EFC_JUSTIFY},
     {nullptr, 0},
     {u"&Vietnamese typing\tF5", VietnameseSwitch},
+    {u"&Insert", 0},
+    {u"&Drawing...", EFC_DRAWING},
     {u"&Help", 0},
     {u"&About zeledit", AboutCommand},
 };

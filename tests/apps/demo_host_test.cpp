@@ -236,4 +236,26 @@ TEST_F(DemoHost, TheMenuBarRunsCommandsFromTheKeyboard) {
     EXPECT_EQ(range.cy, 9);
 }
 
+TEST_F(DemoHost, TheInsertMenuStartsTheDrawingMode) {
+    zeledit::SetDialogHook([](HWND window) {
+        WCHAR kind[40];
+        GetClassNameW(window, kind, 40);
+        if (std::u16string_view(kind) == u"#32768")
+            PostMessageW(window, WM_KEYDOWN, 'D', 0); // Drawing...
+        else
+            SendMessageW(GetDlgItem(window, IDOK), BM_CLICK, 0, 0); // the drawing dialog as it is
+    });
+    SendMessageW(demo::Editor(), WM_SYSCHAR, 'i', 0); // Alt+I: Insert
+    pump();
+    zeledit::SetDialogHook({});
+    POINT from{40, 40}, to{120, 90};
+    ClientToScreen(demo::Editor(), &from);
+    ClientToScreen(demo::Editor(), &to);
+    zeledit::headless::MouseDown(zeledit::headless::Button::Left, from.x, from.y);
+    zeledit::headless::MouseMove(to.x, to.y);
+    zeledit::headless::MouseUp(zeledit::headless::Button::Left, to.x, to.y);
+    pump();
+    EXPECT_EQ(SendMessageW(demo::Editor(), EFM_GETOBJECTCOUNT, 0, 0), 1);
+}
+
 } // namespace
