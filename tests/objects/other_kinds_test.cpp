@@ -89,8 +89,8 @@ TEST_F(OtherKinds, CaptionsKeepTheirFormAndReadTheOlderOne) {
     ASSERT_NE(c, nullptr);
     EXPECT_EQ(c->GetDataSize(), 291u); // always
     EXPECT_EQ(saved(*c), stored_record(c->Info, bytes_of(props)));
-    EXPECT_GT(c->Info.oiWidth, 20); // measured from the glyph at 48 points
-    EXPECT_GT(c->Info.oiHeight, 20);
+    EXPECT_GT(+c->Info.oiWidth, 20); // measured from the glyph at 48 points
+    EXPECT_GT(+c->Info.oiHeight, 20);
     EXPECT_TRUE(+c->Info.oiFloated);
     // The older 90-byte form: an 8-bit character, the rest one byte earlier.
     std::vector<std::uint8_t> older(90, 0);
