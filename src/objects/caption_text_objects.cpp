@@ -195,7 +195,7 @@ std::size_t TTextObject::GetDataSize() {
 
 void TTextObject::WriteTo(std::uint8_t* Buffer, std::size_t Index) {
     const std::uint32_t length = ContentBytes();
-    std::uint8_t* at = Buffer + WriteRecord(Buffer, Index, PropsSize + 4 + length);
+    std::uint8_t* at = Buffer + WriteNaturalRecord(Buffer, Index, PropsSize + 4 + length);
     std::memcpy(at, &FProps, PropsSize);
     std::memcpy(at + PropsSize, &length, 4);
     if (length == 0) return;

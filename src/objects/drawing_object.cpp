@@ -40,7 +40,7 @@ std::size_t TDrawingObj::GetDataSize() {
 }
 
 void TDrawingObj::WriteTo(std::uint8_t* Buffer, std::size_t Index) {
-    std::memcpy(Buffer + WriteRecord(Buffer, Index, PropsSize), &FProps, PropsSize);
+    std::memcpy(Buffer + WriteNaturalRecord(Buffer, Index, PropsSize), &FProps, PropsSize);
 }
 
 void TDrawingObj::DrawObject(HDC DC, int X, bool IsPrint, int Background, int Y) {

@@ -85,7 +85,7 @@ std::size_t TExternalObj::GetDataSize() {
 
 void TExternalObj::WriteTo(std::uint8_t* Buffer, std::size_t Index) {
     const std::uint32_t announced = Info.oiSize; // as GetDataSize sized it
-    std::memcpy(Buffer + Index, &Info, ObjectInfoSize);
+    WriteNaturalRecord(Buffer, Index, announced);
     if (Info.oiLink != 0 || announced == 0 || Parent == nullptr) return;
     // The host writes into a room of exactly the announced size, never into the block itself.
     std::vector<std::uint8_t> room(announced, 0);
@@ -93,7 +93,12 @@ void TExternalObj::WriteTo(std::uint8_t* Buffer, std::size_t Index) {
     SendMessageW(Parent, EFN_EXOBJSETDATA, reinterpret_cast<WPARAM>(room.data()),
                  reinterpret_cast<LPARAM>(&p));
     std::memcpy(Buffer + Index + ObjectInfoSize, room.data(), announced);
+    // The host's record, unless it left the size as the window fitted it.
     TObjectInfo updated = p.Info;
+    if (updated.oiWidth == Info.oiWidth && updated.oiHeight == Info.oiHeight) {
+        updated.oiWidth = NaturalInfo().oiWidth;
+        updated.oiHeight = NaturalInfo().oiHeight;
+    }
     updated.oiStyle = Info.oiStyle;
     updated.oiID = Info.oiID;
     updated.oiSize = announced;

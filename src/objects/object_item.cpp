@@ -237,6 +237,20 @@ std::size_t TObjectItem::WriteRecord(std::uint8_t* Buffer, std::size_t Index, st
     return Index + ObjectInfoSize;
 }
 
+TObjectInfo TObjectItem::NaturalInfo() const {
+    TObjectInfo stored = Info;
+    stored.oiWidth = ClampSize(FOriginWidth);
+    stored.oiHeight = ClampSize(FOriginHeight);
+    return stored;
+}
+
+std::size_t TObjectItem::WriteNaturalRecord(std::uint8_t* Buffer, std::size_t Index, std::uint32_t DataSize) {
+    Info.oiSize = DataSize;
+    const TObjectInfo stored = NaturalInfo();
+    std::memcpy(Buffer + Index, &stored, ObjectInfoSize);
+    return Index + ObjectInfoSize;
+}
+
 void TObjectItem::WriteTo(std::uint8_t*, std::size_t) {}
 void TObjectItem::Action(HDC) {}
 

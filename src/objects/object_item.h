@@ -94,6 +94,11 @@ protected:
     static void DrawPlaceholder(HDC DC, const RECT& R);
     // Writes the record with the given data size, answers the index of the data.
     std::size_t WriteRecord(std::uint8_t* Buffer, std::size_t Index, std::uint32_t DataSize);
+    // The same for kinds whose natural size is the stored one (text boxes, drawings, host
+    // objects): the natural size is written, not the size fitted to the window, so saving
+    // in a narrow window never shrinks the object for good.
+    std::size_t WriteNaturalRecord(std::uint8_t* Buffer, std::size_t Index, std::uint32_t DataSize);
+    TObjectInfo NaturalInfo() const;
 };
 
 // Asks the host for a linked object's data (null when it has none).
