@@ -1,5 +1,7 @@
 #include "controls/controls.h"
 
+#include <utility>
+
 #include <algorithm>
 #include <memory>
 
@@ -53,6 +55,20 @@ HWND report_target(HWND hwnd) {
 void notify_parent(HWND hwnd, WORD code) {
     SendMessageW(report_target(hwnd), WM_COMMAND, MAKEWPARAM(WORD(GetDlgCtrlID(hwnd)), code),
                  reinterpret_cast<LPARAM>(hwnd));
+}
+
+HWND find_item(HWND root, int id) {
+    std::pair<int, HWND> wanted{id, nullptr};
+    EnumChildWindows(
+        root,
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* f = reinterpret_cast<std::pair<int, HWND>*>(p);
+            if (GetDlgCtrlID(w) != f->first) return TRUE;
+            f->second = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&wanted));
+    return wanted.second;
 }
 
 std::u16string window_text(HWND hwnd) {

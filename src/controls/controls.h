@@ -52,6 +52,8 @@ HWND report_target(HWND hwnd);
 void notify_parent(HWND hwnd, WORD code);
 // The text of a window, whole.
 std::u16string window_text(HWND hwnd);
+// The descendant of `root` with the identifier `id` (controls on pages included); null if none.
+HWND find_item(HWND root, int id);
 // Fills a rectangle with a colour.
 void fill_solid(HDC dc, const RECT& rect, COLORREF color);
 // Paints the whole client area in the control's face colour (separators, pages).

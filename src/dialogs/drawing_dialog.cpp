@@ -62,21 +62,23 @@ HWND add(HWND dialog, const State& s, LPCWSTR kind, LPCWSTR text, DWORD style, i
     return c;
 }
 
-// The settings the controls show now.
-TDrawingInfo read_controls(HWND dialog, TDrawingInfo info) {
+LRESULT send(HWND root, int id, UINT msg) { return SendMessageW(controls::find_item(root, id), msg, 0, 0); }
+bool checked(HWND root, int id) { return send(root, id, BM_GETCHECK) == BST_CHECKED; }
+
+} // namespace
+
+TDrawingInfo ReadShapeControls(HWND root, TDrawingInfo info) {
     for (int id = DrawLine; id <= DrawEllipse; ++id)
-        if (IsDlgButtonChecked(dialog, id) == BST_CHECKED)
-            info.diStyle = static_cast<std::uint8_t>(id - DrawLine);
-    info.diWidth = static_cast<std::uint16_t>(SendDlgItemMessageW(dialog, DrawLineWidth, ZSEM_GETPOS, 0, 0));
-    info.diLineColor = static_cast<COLORREF>(SendDlgItemMessageW(dialog, DrawLineColor, ZCPM_GETCOLOR, 0, 0));
-    info.diFillColor = static_cast<COLORREF>(SendDlgItemMessageW(dialog, DrawFillColor, ZCPM_GETCOLOR, 0, 0));
-    info.diOutline = IsDlgButtonChecked(dialog, DrawOutline) == BST_CHECKED ? 1 : 0;
-    info.diFill = IsDlgButtonChecked(dialog, DrawFilled) == BST_CHECKED ? 1 : 0;
+        if (checked(root, id)) info.diStyle = static_cast<std::uint8_t>(id - DrawLine);
+    info.diWidth = static_cast<std::uint16_t>(send(root, DrawLineWidth, ZSEM_GETPOS));
+    info.diLineColor = static_cast<COLORREF>(send(root, DrawLineColor, ZCPM_GETCOLOR));
+    info.diFillColor = static_cast<COLORREF>(send(root, DrawFillColor, ZCPM_GETCOLOR));
+    info.diOutline = checked(root, DrawOutline) ? 1 : 0;
+    info.diFill = checked(root, DrawFilled) ? 1 : 0;
     return info;
 }
 
-// The shape as the object draws it, inside the preview's frame.
-void draw_preview(const DRAWITEMSTRUCT& d, const TDrawingInfo& info) {
+void DrawShapePreview(const DRAWITEMSTRUCT& d, const TDrawingInfo& info) {
     controls::fill_solid(d.hDC, d.rcItem, GetSysColor(COLOR_WINDOW));
     RECT r = d.rcItem;
     InflateRect(&r, -16, -16);
@@ -101,13 +103,15 @@ void draw_preview(const DRAWITEMSTRUCT& d, const TDrawingInfo& info) {
     FrameRect(d.hDC, &d.rcItem, frame.get());
 }
 
+namespace {
+
 LRESULT CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     State* s = state_of(hwnd);
     if (s == nullptr) return DefWindowProcW(hwnd, msg, wParam, lParam);
     switch (msg) {
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-            if (LOWORD(wParam) == IDOK) s->info = read_controls(hwnd, s->info);
+            if (LOWORD(wParam) == IDOK) s->info = ReadShapeControls(hwnd, s->info);
             controls::EndModal(hwnd, LOWORD(wParam));
         } else {
             InvalidateRect(GetDlgItem(hwnd, DrawPreview), nullptr, FALSE); // any change shows at once
@@ -115,7 +119,7 @@ LRESULT CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_DRAWITEM: {
         const auto& d = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (d.CtlID == DrawPreview) draw_preview(d, read_controls(hwnd, s->info));
+        if (d.CtlID == DrawPreview) DrawShapePreview(d, ReadShapeControls(hwnd, s->info));
         return TRUE;
     }
     case WM_INITDIALOG: SetFocus(GetDlgItem(hwnd, DrawLine + std::min<int>(s->info.diStyle, 2))); return 0;
@@ -124,36 +128,52 @@ LRESULT CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void create_controls(HWND dialog, const State& s, const Captions& c) {
-    add(dialog, s, CaptionBarClassName, c.heading, 0, 0, {0, 0, Width, 24});
-    add(dialog, s, u"BUTTON", c.shape, BS_GROUPBOX, 0, {10, 32, 160, 126});
+// Everything but the heading and the buttons, `dy` pixels below the narrow form's places.
+void add_shape_controls(HWND parent, const TDrawingInfo& info, const Captions& c, int dy) {
+    const auto add = [parent, dy](LPCWSTR kind, LPCWSTR text, DWORD style, int id, RECT r) {
+        OffsetRect(&r, 0, dy);
+        HWND w = CreateWindowExW(0, kind, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left,
+                                 r.bottom - r.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                 platform::library_instance(), nullptr);
+        SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+        return w;
+    };
+    add(u"BUTTON", c.shape, BS_GROUPBOX, 0, {10, 32, 160, 126});
     const LPCWSTR shapes[3] = {c.line, c.rectangle, c.ellipse};
     for (int i = 0; i < 3; ++i)
-        add(dialog, s, u"BUTTON", shapes[i], BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0),
-            DrawLine + i, {20, 52 + 24 * i, 152, 72 + 24 * i});
-    CheckRadioButton(dialog, DrawLine, DrawEllipse, DrawLine + std::min<int>(s.info.diStyle, 2));
-    add(dialog, s, u"STATIC", c.width, SS_CENTERIMAGE, 0, {10, 136, 96, 158});
-    HWND width =
-        add(dialog, s, SpinEditClassName, u"", WS_TABSTOP | WS_GROUP, DrawLineWidth, {100, 136, 160, 158});
+        add(u"BUTTON", shapes[i], BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0), DrawLine + i,
+            {20, 52 + 24 * i, 152, 72 + 24 * i});
+    CheckRadioButton(parent, DrawLine, DrawEllipse, DrawLine + std::min<int>(info.diStyle, 2));
+    add(u"STATIC", c.width, SS_CENTERIMAGE, 0, {10, 136, 96, 158});
+    HWND width = add(SpinEditClassName, u"", WS_TABSTOP | WS_GROUP, DrawLineWidth, {100, 136, 160, 158});
     SendMessageW(width, ZSEM_SETRANGE, 1, 20);
-    SendMessageW(width, ZSEM_SETPOS, std::max<int>(s.info.diWidth, 1), 0);
-    add(dialog, s, u"STATIC", c.line_color, SS_CENTERIMAGE, 0, {10, 164, 96, 186});
-    HWND line = add(dialog, s, ColorPickerClassName, u"", WS_TABSTOP, DrawLineColor, {100, 164, 160, 186});
-    SendMessageW(line, ZCPM_SETCOLOR, s.info.diLineColor, 0);
-    add(dialog, s, u"STATIC", c.fill_color, SS_CENTERIMAGE, 0, {10, 192, 96, 214});
-    HWND fill = add(dialog, s, ColorPickerClassName, u"", WS_TABSTOP, DrawFillColor, {100, 192, 160, 214});
-    SendMessageW(fill, ZCPM_SETCOLOR, s.info.diFillColor, 0);
-    add(dialog, s, u"BUTTON", c.outline, BS_AUTOCHECKBOX | WS_TABSTOP, DrawOutline, {176, 164, 350, 184});
-    add(dialog, s, u"BUTTON", c.filled, BS_AUTOCHECKBOX | WS_TABSTOP, DrawFilled, {176, 192, 350, 212});
-    CheckDlgButton(dialog, DrawOutline, s.info.diOutline ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(dialog, DrawFilled, s.info.diFill ? BST_CHECKED : BST_UNCHECKED);
-    add(dialog, s, u"STATIC", c.preview, 0, 0, {176, 32, 350, 48});
-    add(dialog, s, u"STATIC", u"", SS_OWNERDRAW, DrawPreview, {176, 50, 350, 154});
+    SendMessageW(width, ZSEM_SETPOS, std::max<int>(info.diWidth, 1), 0);
+    add(u"STATIC", c.line_color, SS_CENTERIMAGE, 0, {10, 164, 96, 186});
+    HWND line = add(ColorPickerClassName, u"", WS_TABSTOP, DrawLineColor, {100, 164, 160, 186});
+    SendMessageW(line, ZCPM_SETCOLOR, info.diLineColor, 0);
+    add(u"STATIC", c.fill_color, SS_CENTERIMAGE, 0, {10, 192, 96, 214});
+    HWND fill = add(ColorPickerClassName, u"", WS_TABSTOP, DrawFillColor, {100, 192, 160, 214});
+    SendMessageW(fill, ZCPM_SETCOLOR, info.diFillColor, 0);
+    add(u"BUTTON", c.outline, BS_AUTOCHECKBOX | WS_TABSTOP, DrawOutline, {176, 164, 350, 184});
+    add(u"BUTTON", c.filled, BS_AUTOCHECKBOX | WS_TABSTOP, DrawFilled, {176, 192, 350, 212});
+    CheckDlgButton(parent, DrawOutline, info.diOutline ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(parent, DrawFilled, info.diFill ? BST_CHECKED : BST_UNCHECKED);
+    add(u"STATIC", c.preview, 0, 0, {176, 32, 350, 48});
+    add(u"STATIC", u"", SS_OWNERDRAW, DrawPreview, {176, 50, 350, 154});
+}
+
+void create_controls(HWND dialog, const State& s, const Captions& c) {
+    add(dialog, s, CaptionBarClassName, c.heading, 0, 0, {0, 0, Width, 24});
+    add_shape_controls(dialog, s.info, c, 0);
     add(dialog, s, u"BUTTON", u"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK, {176, 230, 258, 256});
     add(dialog, s, u"BUTTON", c.cancel, WS_TABSTOP | ZBS_CANCEL, IDCANCEL, {268, 230, 350, 256});
 }
 
 } // namespace
+
+void AddShapeControls(HWND parent, const TDrawingInfo& info, BYTE language, int dy) {
+    add_shape_controls(parent, info, language == 1 ? English : Vietnamese, dy);
+}
 
 bool AskDrawingShape(HWND owner, TDrawingInfo& info, BYTE language) {
     controls::RegisterControlClasses();

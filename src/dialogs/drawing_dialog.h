@@ -2,25 +2,22 @@
 #pragma once
 
 #include <zeledit/editor_records.h>
+#include <zeledit/object_dialogs.h>
+#include <zeledit/win_controls.h>
 #include <zeledit/windows.h>
 
 namespace zeledit::dialogs {
 
-// Control identifiers, for hosts and tests that fill the dialog through the dialog hook.
-enum DrawingDialogItem : int {
-    DrawLine = 201, // radio buttons, in this order
-    DrawRectangle = 202,
-    DrawEllipse = 203,
-    DrawLineWidth = 204, // spin edit
-    DrawLineColor = 205, // colour pickers
-    DrawFillColor = 206,
-    DrawOutline = 207, // check boxes
-    DrawFilled = 208,
-    DrawPreview = 209,
-};
-
 // Edits `info` in place; answers whether OK was pressed (Cancel leaves it as it was).
 // Language 0 is Vietnamese, 1 English.
 bool AskDrawingShape(HWND owner, TDrawingInfo& info, BYTE language);
+
+// The shape, pen and fill controls on `parent`, `dy` pixels below their places in the
+// narrow form; the parent hears their notifications and draws DrawPreview.
+void AddShapeControls(HWND parent, const TDrawingInfo& info, BYTE language, int dy);
+// `info` with what the shape controls under `root` show.
+TDrawingInfo ReadShapeControls(HWND root, TDrawingInfo info);
+// The shape as the object draws it, in the preview's frame.
+void DrawShapePreview(const DRAWITEMSTRUCT& item, const TDrawingInfo& info);
 
 } // namespace zeledit::dialogs

@@ -3,7 +3,6 @@
 // Shift keeps lines at multiples of 45 degrees and makes squares and circles; Escape
 // leaves the mode without drawing.
 #include "engine/format_editor.h"
-#include "engine/object_dialogs.h"
 #include "objects/drawing_object.h"
 #include "platform/gdi/scoped_gdi.h"
 #include "platform/user/window_dc.h"
@@ -31,7 +30,8 @@ POINT Constrained(POINT from, POINT to, std::uint8_t style) {
 void TFormatEditor::StartDrawing() {
     if (!FSettings.CanModify) return;
     TDrawingInfo info = FDrawing.Info;
-    if (!AskDrawingShape(HWindow, info, FSettings.FLanguage)) return;
+    objects::ObjectDialogs* dialogs = objects::InstalledObjectDialogs();
+    if (dialogs == nullptr || !dialogs->DrawingShape(DialogContext(), info)) return;
     FDrawing.Info = info;
     FDrawing.On = true;
 }

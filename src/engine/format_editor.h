@@ -422,6 +422,8 @@ private:
     std::optional<int> ResumeShifted(Relayout& walk, std::uint32_t At, std::int64_t Delta);
     // The clipboard's picture as a new inline picture; null without a picture or a free ID.
     std::unique_ptr<objects::TObjectItem> PictureFromClipboard();
+    // What the object dialogs are given: this editor's language, colours and text area.
+    objects::ObjectDialogContext DialogContext();
     template <class Move> void Reorder(objects::TObjectItem& object, Move move);
     // The whole layout; false when it stopped early to show the vertical bar and must begin
     // again in the narrower band (only when `may_restart`).

@@ -64,15 +64,38 @@ template <class Move> void TFormatEditor::Reorder(objects::TObjectItem& object, 
     InvalidateRect(HWindow, nullptr, FALSE);
 }
 
+objects::ObjectDialogContext TFormatEditor::DialogContext() {
+    objects::ObjectDialogContext c;
+    c.Owner = HWindow;
+    c.Language = FSettings.FLanguage;
+    c.Bound = edInfo.eiBoundRect;
+    c.Back = FSettings.FBackColor;
+    c.Highlight = FSettings.FHighColor;
+    c.Shadow = FSettings.FShadColor;
+    c.Expert = FObjects->ExpertMode;
+    c.TypesVietnamese = FInput.VietKey() != FALSE;
+    c.EditorInfo = &edInfo;
+    c.Parent = HWindow;
+    c.ID = FObjects->GetNewID();
+    return c;
+}
+
+// Codes that come from a dialog.
+static bool IsDialogCode(std::int32_t code) {
+    return (code >= 2 && code <= 4) || code == 6 || code == 7 || (code >= 9 && code <= 11);
+}
+
 void TFormatEditor::InsertObject(std::int32_t Code) {
     CreateUndo();
     FObjects->Language = FSettings.FLanguage;
-    // Codes 2, 3, 4, 6, 7, 9, 10 and 11 come from the object dialogs.
     std::unique_ptr<objects::TObjectItem> made;
     if (Code == 1) made = PictureFromClipboard();
     if (Code >= 256 && Code <= 0xFFFF)
         made = objects::TExternalObj::Create(&edInfo, HWindow, static_cast<std::uint16_t>(Code),
                                              FObjects->GetNewID());
+    objects::ObjectDialogs* dialogs = objects::InstalledObjectDialogs();
+    if (IsDialogCode(Code) && dialogs != nullptr && FObjects->GetNewID() != 0)
+        made = dialogs->Create(DialogContext(), Code);
     objects::TObjectItem* object = made.get();
     if (made) FObjects->AddObject(std::move(made));
     if (FSettings.FEnableFitObjs) FObjects->FitObjects();
@@ -104,7 +127,7 @@ void TFormatEditor::ModifyObject(objects::TObjectItem& Object) {
         line = FLines->GetLinePos(static_cast<std::uint32_t>(mark));
     }
     CreateUndo();
-    if (!Object.Modify()) return FUndoObj->ClearLast();
+    if (!Object.Modify(DialogContext())) return FUndoObj->ClearLast();
     ReleaseCapture();
     if (was_floated && !Object.Floated()) {
         const char16_t c = objects::ObjectMark;

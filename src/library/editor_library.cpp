@@ -2,11 +2,10 @@
 // and the shared resource object.
 #include "controls/controls.h"
 #include "dialogs/about_window.h"
-#include "dialogs/drawing_dialog.h"
 #include "dialogs/file_name_dialog.h"
+#include "dialogs/object_kind_dialogs.h"
 #include "engine/draw_editor.h"
 #include "engine/format_editor.h"
-#include "engine/object_dialogs.h"
 #include "engine/prompts.h"
 #include "platform/core/text.h"
 #include "platform/system_library/accent_table.h"
@@ -77,7 +76,7 @@ __attribute__((constructor)) void library_loaded() {
     zeledit::engine::CreateSharedEditorResource();
     zeledit::engine::SetMessagePrompt(&zeledit::ShowMessageBox);
     zeledit::engine::SetAboutWindow(&zeledit::dialogs::ShowAboutWindow);
-    zeledit::engine::SetDrawingShapeDialog(&zeledit::dialogs::AskDrawingShape);
+    zeledit::objects::SetObjectDialogs(&zeledit::dialogs::LibraryObjectDialogs());
     zeledit::platform::set_builtin_file_dialog(&zeledit::dialogs::AskFileName);
     zeledit::platform::LoadTablesFromResources(GetEditInstance());
     InitEditorLib();

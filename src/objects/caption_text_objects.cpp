@@ -162,6 +162,17 @@ TTextObject::TTextObject(model::TEditorInfo* AEditorInfo, const TObjectInfo& AIn
     FOriginHeight = std::max<int>(Info.oiHeight, 1);
 }
 
+void TTextObject::SetProperties(const TObjectInfo& AInfo, const TTextInfo& AProps, std::u16string AContent) {
+    const std::uint8_t id = Info.oiID;
+    FProps = AProps;
+    FContent = std::move(AContent);
+    Info = AInfo;
+    Info.oiID = id;
+    Info.oiSize = PropsSize + 4 + ContentBytes();
+    FOriginWidth = std::max<int>(Info.oiWidth, 1);
+    FOriginHeight = std::max<int>(Info.oiHeight, 1);
+}
+
 TTextObject::TTextObject(model::TEditorInfo* AEditorInfo, const TTextObject& Source, std::uint8_t ID)
     : TTextObject(AEditorInfo, Source.Info, Source.FProps, Source.FContent) {
     Info.oiID = ID;
@@ -201,6 +212,17 @@ void TTextObject::WriteTo(std::uint8_t* Buffer, std::size_t Index) {
     if (length == 0) return;
     std::memcpy(at + PropsSize + 4, FContent.data(), 2 * FContent.size());
     std::memset(at + PropsSize + 4 + 2 * FContent.size(), 0, 4);
+}
+
+int TTextObject::FittingHeight(const TTextInfo& Props, std::u16string_view Content, int Width) {
+    const int inset = 8 * model::PenUnit;
+    platform::WindowDC screen(nullptr);
+    const auto font = FontOf(screen.get(), Props.tiFormat);
+    const platform::SelectedObject with(screen.get(), font.get());
+    RECT r{0, 0, std::max(Width - 2 * inset, 1), 0};
+    DrawTextW(screen.get(), Content.data(), static_cast<int>(Content.size()), &r,
+              DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    return static_cast<int>(r.bottom - r.top) + 2 * inset;
 }
 
 void TTextObject::DrawObject(HDC DC, int X, bool IsPrint, int Background, int Y) {

@@ -47,6 +47,10 @@ public:
     void DrawObject(HDC DC, int X, bool IsPrint, int Background, int Y) override;
     // Bytes of stored content: 0 without text, else the text, a zero unit and two zero bytes.
     std::uint32_t ContentBytes() const;
+    // Takes a confirmed record, properties and text.
+    void SetProperties(const TObjectInfo& AInfo, const TTextInfo& AProps, std::u16string AContent);
+    // The height a box `Width` pixels wide needs to show all of its text, frame included.
+    static int FittingHeight(const TTextInfo& Props, std::u16string_view Content, int Width);
 
     TTextInfo FProps{};
     std::u16string FContent;

@@ -137,7 +137,7 @@ void TExternalObj::Action(HDC DC) {
     SendMessageW(Parent, EFN_EXOBJACTION, 0, reinterpret_cast<LPARAM>(&d));
 }
 
-bool TExternalObj::Modify() {
+bool TExternalObj::Modify(const ObjectDialogContext&) {
     if (Parent == nullptr || !FDrawn) return false;
     TExObjParams p = Params();
     if (SendMessageW(Parent, EFN_EXOBJMODIFY, Handle, reinterpret_cast<LPARAM>(&p)) == 0) return false;

@@ -29,7 +29,7 @@ public:
     void WriteTo(std::uint8_t* Buffer, std::size_t Index) override;
     void DrawObject(HDC DC, int X, bool IsPrint, int Background, int Y) override;
     void Action(HDC DC) override;
-    bool Modify() override;
+    bool Modify(const ObjectDialogContext& Context) override;
     bool MouseDown(int X, int Y) override;
     bool MouseUp(int X, int Y) override;
 

@@ -287,6 +287,11 @@ void TObjectItem::SetIDText(const char* Text) {
     std::memset(Info.oiIDText + n, 0, sizeof Info.oiIDText - n);
 }
 
+bool TObjectItem::Modify(const ObjectDialogContext& Context) {
+    ObjectDialogs* dialogs = InstalledObjectDialogs();
+    return dialogs != nullptr && dialogs->Change(Context, *this);
+}
+
 bool TObjectItem::VisibleIn(const RECT& R) const {
     RECT object = ObjectRect(), common;
     return FDrawn && IntersectRect(&common, &object, &R);

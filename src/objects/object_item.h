@@ -4,6 +4,7 @@
 
 #include "model/editor_info.h"
 #include "model/link_list.h"
+#include "objects/object_dialogs.h"
 #include "platform/core/byte_reader.h"
 
 #include <zeledit/editor_records.h>
@@ -51,7 +52,8 @@ public:
     virtual void Hide() {}
     virtual void SetIDText(const char* Text);
     virtual void SetColors(HPALETTE, COLORREF, COLORREF, COLORREF) {}
-    virtual bool Modify() { return false; }
+    // Changes the record and the kind's properties through its dialog; whether confirmed.
+    virtual bool Modify(const ObjectDialogContext& Context);
     virtual void SetActive(bool) {}
 
     void SetEditorInfo(model::TEditorInfo* AEditorInfo) { EditorInfo = AEditorInfo; }

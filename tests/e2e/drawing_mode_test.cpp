@@ -27,8 +27,8 @@ protected:
     void confirm(int shape, COLORREF fill) {
         SetDialogHook([shape, fill](HWND dialog) {
             SendMessageW(GetDlgItem(dialog, shape), BM_CLICK, 0, 0);
-            SendDlgItemMessageW(dialog, dialogs::DrawFillColor, ZCPM_SETCOLOR, fill, 0);
-            SendDlgItemMessageW(dialog, dialogs::DrawLineWidth, ZSEM_SETPOS, 3, 0);
+            SendDlgItemMessageW(dialog, DrawFillColor, ZCPM_SETCOLOR, fill, 0);
+            SendDlgItemMessageW(dialog, DrawLineWidth, ZSEM_SETPOS, 3, 0);
             SendMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
         });
     }
@@ -50,7 +50,7 @@ protected:
 };
 
 TEST_F(DrawingMode, ADragDrawsTheShapeChosenInTheDialog) {
-    confirm(dialogs::DrawRectangle, RGB(10, 200, 30));
+    confirm(DrawRectangle, RGB(10, 200, 30));
     SendMessageW(editor, WM_COMMAND, 1024, 0);
     drag({260, 200}, {60, 50});
     ASSERT_EQ(list().Count(), 1);
@@ -73,7 +73,7 @@ TEST_F(DrawingMode, ADragDrawsTheShapeChosenInTheDialog) {
 }
 
 TEST_F(DrawingMode, ShiftMakesCirclesAndEscapeOrCancelDrawsNothing) {
-    confirm(dialogs::DrawEllipse, RGB(255, 255, 255));
+    confirm(DrawEllipse, RGB(255, 255, 255));
     SendMessageW(editor, WM_COMMAND, 1024, 0);
     drag({50, 50}, {150, 90}, true);
     ASSERT_EQ(list().Count(), 1);
@@ -99,10 +99,10 @@ TEST_F(DrawingMode, TheDialogShowsBothLanguagesAndKeepsSettingsOnCancel) {
         WCHAR text[64];
         GetWindowTextW(GetWindow(GetWindow(dialog, GW_CHILD), GW_HWNDLAST), text, 64); // the first child
         heading = text;
-        EXPECT_EQ(IsDlgButtonChecked(dialog, dialogs::DrawEllipse), BST_CHECKED);
-        EXPECT_EQ(SendDlgItemMessageW(dialog, dialogs::DrawLineWidth, ZSEM_GETPOS, 0, 0), 4);
-        EXPECT_EQ(IsDlgButtonChecked(dialog, dialogs::DrawOutline), BST_UNCHECKED);
-        SendMessageW(GetDlgItem(dialog, dialogs::DrawLine), BM_CLICK, 0, 0);
+        EXPECT_EQ(IsDlgButtonChecked(dialog, DrawEllipse), BST_CHECKED);
+        EXPECT_EQ(SendDlgItemMessageW(dialog, DrawLineWidth, ZSEM_GETPOS, 0, 0), 4);
+        EXPECT_EQ(IsDlgButtonChecked(dialog, DrawOutline), BST_UNCHECKED);
+        SendMessageW(GetDlgItem(dialog, DrawLine), BM_CLICK, 0, 0);
         SendMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
     });
     EXPECT_FALSE(dialogs::AskDrawingShape(nullptr, info, 0));

@@ -1,0 +1,218 @@
+#include "dialogs/object_dialog.h"
+
+#include "controls/controls.h"
+#include "controls/dialog_colors.h"
+#include "controls/modal_loop.h"
+#include "model/device_metrics.h"
+#include "platform/user/modules.h"
+
+#include <zeledit/controls.h>
+#include <zeledit/win_dialogs.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace zeledit::dialogs {
+namespace {
+
+constexpr LPCWSTR DialogClass = u"ZeleditObjectDialog";
+constexpr int Heading = 24, ButtonsHeight = 40;
+
+ObjectDialog* dialog_of(HWND hwnd) {
+    return reinterpret_cast<ObjectDialog*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+RECT centred_over(HWND owner, SIZE size) {
+    RECT over{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (owner != nullptr) GetWindowRect(owner, &over);
+    const int x = std::max<int>((over.left + over.right - size.cx) / 2, 0);
+    const int y = std::max<int>((over.top + over.bottom - size.cy) / 2, 0);
+    return {x, y, x + size.cx, y + size.cy};
+}
+
+int PointsAcross(int pixels, int dpi) { return dpi > 0 ? pixels * 72 / dpi : 0; }
+
+} // namespace
+
+ObjectDialog::ObjectDialog(const objects::ObjectDialogContext& context, LPCWSTR title,
+                           LPCWSTR vietnamese_heading, LPCWSTR english_heading, SIZE size)
+    : context_(context), size_(size) {
+    controls::RegisterControlClasses();
+    controls::RegisterLibraryClass(DialogClass, &ObjectDialog::Proc, 0, GetSysColorBrush(COLOR_BTNFACE));
+    controls::SetDialogColors({context.Back, context.Highlight, context.Shadow});
+    const RECT at = centred_over(context.Owner, size);
+    window_ = CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, DialogClass, title,
+                              WS_POPUP | WS_CAPTION | WS_SYSMENU, at.left, at.top, size.cx, size.cy,
+                              context.Owner, nullptr, platform::library_instance(), nullptr);
+    if (window_ == nullptr) return;
+    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    Add(window_, CaptionBarClassName, Say(vietnamese_heading, english_heading), 0, 0, {0, 0, size.cx, Heading});
+    pages_ = Add(window_, PageControlClassName, u"", WS_TABSTOP, ObjPages,
+                 {8, Heading + 8, size.cx - 8, size.cy - ButtonsHeight});
+    const int y = size.cy - ButtonsHeight + 8;
+    Add(window_, u"BUTTON", u"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK, {size.cx - 188, y, size.cx - 104, y + 26});
+    Add(window_, u"BUTTON", Say(u"Thôi", u"Cancel"), WS_TABSTOP | ZBS_CANCEL, IDCANCEL,
+        {size.cx - 94, y, size.cx - 10, y + 26});
+}
+
+ObjectDialog::~ObjectDialog() {
+    if (window_ == nullptr) return;
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+}
+
+bool ObjectDialog::Run() {
+    if (window_ == nullptr) return false;
+    EnableLayout();
+    return controls::RunModal(window_, context_.Owner, IDCANCEL) == IDOK;
+}
+
+HWND ObjectDialog::AddPage(LPCWSTR vietnamese, LPCWSTR english) {
+    const auto index = SendMessageW(pages_, ZPCM_ADDPAGE, 0, reinterpret_cast<LPARAM>(Say(vietnamese, english)));
+    return reinterpret_cast<HWND>(SendMessageW(pages_, ZPCM_GETPAGEWINDOW, static_cast<WPARAM>(index), 0));
+}
+
+HWND ObjectDialog::Add(HWND parent, LPCWSTR kind, LPCWSTR text, DWORD style, int id, RECT r) const {
+    HWND c = CreateWindowExW(0, kind, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left,
+                             r.bottom - r.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                             platform::library_instance(), nullptr);
+    SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    return c;
+}
+
+HWND ObjectDialog::AddSpin(HWND parent, LPCWSTR label, int id, RECT r, int low, int high, int value) const {
+    Add(parent, u"STATIC", label, SS_CENTERIMAGE, 0, {r.left, r.top, r.left + 72, r.bottom});
+    HWND spin = Add(parent, SpinEditClassName, u"", WS_TABSTOP, id, {r.left + 76, r.top, r.right, r.bottom});
+    SendMessageW(spin, ZSEM_SETRANGE, static_cast<WPARAM>(low), high);
+    SendMessageW(spin, ZSEM_SETPOS, static_cast<WPARAM>(value), 0);
+    return spin;
+}
+
+HWND ObjectDialog::Item(int id) const { return controls::find_item(window_, id); }
+
+bool ObjectDialog::Checked(int id) const { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void ObjectDialog::Check(int id, bool on) const {
+    SendMessageW(Item(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+int ObjectDialog::SpinValue(int id) const { return static_cast<int>(SendMessageW(Item(id), ZSEM_GETPOS, 0, 0)); }
+
+void ObjectDialog::SetSpinValue(int id, int value) const {
+    SendMessageW(Item(id), ZSEM_SETPOS, static_cast<WPARAM>(value), 0);
+}
+
+int ObjectDialog::AddLayout(HWND page, const TObjectInfo& info, Layout layout) {
+    layout_ = layout;
+    int top = 12;
+    if (layout != Layout::MarginsOnly) {
+        if (layout == Layout::Full)
+            Add(page, u"BUTTON", Say(u"Nổi", u"Floated"), BS_AUTOCHECKBOX | WS_TABSTOP, ObjFloated,
+                {12, 12, 220, 32});        Add(page, u"STATIC", Say(u"Canh theo:", u"Aligned by:"), SS_CENTERIMAGE, 0, {30, 40, 120, 60});
+        Add(page, u"BUTTON", Say(u"Trái", u"Left"), BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, ObjAlignLeft,
+            {124, 40, 200, 60});
+        Add(page, u"BUTTON", Say(u"Phải", u"Right"), BS_AUTORADIOBUTTON, ObjAlignRight, {204, 40, 290, 60});
+        Add(page, u"BUTTON", Say(u"Dồn chữ", u"Wrap text"), BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, ObjWrap,
+            {30, 66, 220, 86});
+        Check(ObjFloated, info.oiFloated != 0);
+        Check(info.oiLayout == 1 ? ObjAlignRight : ObjAlignLeft, true);
+        Check(ObjWrap, info.oiWrapText != 0);
+        top = 96;
+    }
+    Add(page, u"BUTTON", Say(u"Lề:", u"Margins:"), BS_GROUPBOX, 0, {12, top, 372, top + 84});
+    const RECT& b = context_.Bound;
+    const int across = std::max(PointsAcross(b.right - b.left, model::DotPerInchX), 2);
+    const int down = std::max(PointsAcross(b.bottom - b.top, model::DotPerInchY), 2);
+    const struct {
+        LPCWSTR vi, en;
+        int id, x, y, high;
+        double value;
+    } margins[] = {{u"Trái:", u"Left:", ObjMarginLeft, 24, top + 20, across, info.oiMargins.omLeft},
+                   {u"Trên:", u"Top:", ObjMarginTop, 196, top + 20, down, info.oiMargins.omTop},
+                   {u"Phải:", u"Right:", ObjMarginRight, 24, top + 50, across, info.oiMargins.omRight},
+                   {u"Dưới:", u"Bottom:", ObjMarginBottom, 196, top + 50, down, info.oiMargins.omBottom}};
+    for (const auto& m : margins) {
+        AddSpin(page, Say(m.vi, m.en), m.id, {m.x, m.y, m.x + 136, m.y + 22}, 0, m.high,
+                static_cast<int>(std::lround(std::clamp(m.value, 0.0, 32767.0))));
+        Add(page, u"STATIC", u"pts", SS_CENTERIMAGE, 0, {m.x + 140, m.y, m.x + 166, m.y + 22});
+    }
+    return top + 92;
+}
+
+void ObjectDialog::ReadLayout(TObjectInfo& info) const {
+    if (layout_ != Layout::MarginsOnly) {
+        info.oiFloated = layout_ == Layout::AlwaysFloated || Checked(ObjFloated) ? 1 : 0;
+        info.oiLayout = Checked(ObjAlignRight) ? 1 : 0;
+        info.oiWrapText = Checked(ObjWrap) ? 1 : 0;
+    }
+    info.oiMargins.omLeft = SpinValue(ObjMarginLeft);
+    info.oiMargins.omTop = SpinValue(ObjMarginTop);
+    info.oiMargins.omRight = SpinValue(ObjMarginRight);
+    info.oiMargins.omBottom = SpinValue(ObjMarginBottom);
+}
+
+void ObjectDialog::EnableLayout() const {
+    if (layout_ != Layout::Full) return;
+    const BOOL on = Checked(ObjFloated) ? TRUE : FALSE;
+    for (int id : {ObjAlignLeft, ObjAlignRight, ObjWrap, ObjMarginLeft, ObjMarginTop, ObjMarginRight,
+                   ObjMarginBottom})
+        EnableWindow(Item(id), on);
+}
+
+bool ObjectDialog::MarginsFit(int width) const {
+    const double dpi = std::max(model::DotPerInchX, 1);
+    const double bound = (context_.Bound.right - context_.Bound.left) / dpi;
+    const double margins = (SpinValue(ObjMarginLeft) + SpinValue(ObjMarginRight)) / 72.0;
+    if (bound - std::round(width / dpi) - margins > 0.5) return true;
+    ShowMessageBox(u"The margins are too large.\r\nPlease specify the smaller margins!", mkWarning, mbOK);
+    return false;
+}
+
+bool ObjectDialog::BrowseFile(std::u16string_view filter, LPCWSTR title, LPCWSTR default_extension) const {
+    std::u16string name = controls::window_text(Item(ObjFileName));
+    name.resize(1024, u'\0');
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = window_;
+    ofn.lpstrFilter = filter.data();
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = name.data();
+    ofn.nMaxFile = static_cast<DWORD>(name.size());
+    ofn.lpstrTitle = title;
+    ofn.lpstrDefExt = default_extension;
+    ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    if (!GetOpenFileNameW(&ofn)) return false;
+    name.resize(std::char_traits<char16_t>::length(name.c_str()));
+    SetWindowTextW(Item(ObjFileName), name.c_str());
+    return true;
+}
+
+void ObjectDialog::Refuse(LPCWSTR vietnamese, LPCWSTR english, BYTE kind) const {
+    ShowMessageBox(Say(vietnamese, english), kind, mbOK);
+}
+
+void ObjectDialog::OnCommand(int id, int) {
+    if (id == ObjFloated) EnableLayout();
+}
+
+LRESULT CALLBACK ObjectDialog::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    ObjectDialog* d = dialog_of(hwnd);
+    if (d == nullptr) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    switch (msg) {
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK) {
+            if (d->OnOK()) controls::EndModal(hwnd, IDOK);
+        } else if (LOWORD(wParam) == IDCANCEL) {
+            controls::EndModal(hwnd, IDCANCEL);
+        } else {
+            d->OnCommand(LOWORD(wParam), HIWORD(wParam));
+        }
+        return 0;
+    case WM_DRAWITEM: d->OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
+    case WM_CLOSE: controls::EndModal(hwnd, IDCANCEL); return 0;
+    default: return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+}
+
+} // namespace zeledit::dialogs
