@@ -2,9 +2,9 @@
 // lists, caption bars, pages, splitters, picture buttons and file lists.
 #include "control_host.h"
 
-#include "platform/core/text.h"
-
 #include "controls/dialog_colors.h"
+#include "platform/core/text.h"
+#include "support/bmp_file.h"
 
 #include <filesystem>
 #include <fstream>
@@ -190,31 +190,6 @@ TEST_F(Kit, FontListHoldsEveryFamilyWithItsType) {
     EXPECT_EQ(std::u16string(name).substr(0, 3), prefix);
     headless::PumpMessages();
     EXPECT_TRUE(drawn.empty()); // it draws its items itself, never asking the parent
-}
-
-// A 24-bit bottom-up BMP of one colour.
-std::vector<char> bmp_file(int width, int height, BYTE r, BYTE g, BYTE b) {
-    const int stride = (width * 3 + 3) & ~3;
-    std::vector<char> out(54 + static_cast<std::size_t>(stride * height), 0);
-    auto put = [&](std::size_t at, std::uint32_t v, int n) {
-        for (int i = 0; i < n; ++i)
-            out[at + static_cast<std::size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xFF);
-    };
-    out[0] = 'B', out[1] = 'M';
-    put(2, static_cast<std::uint32_t>(out.size()), 4);
-    put(10, 54, 4);
-    put(14, 40, 4);
-    put(18, static_cast<std::uint32_t>(width), 4);
-    put(22, static_cast<std::uint32_t>(height), 4);
-    put(26, 1, 2);
-    put(28, 24, 2);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const std::size_t at = 54 + static_cast<std::size_t>(y * stride + x * 3);
-            out[at] = static_cast<char>(b), out[at + 1] = static_cast<char>(g),
-            out[at + 2] = static_cast<char>(r);
-        }
-    return out;
 }
 
 TEST_F(Kit, FileListShowsPicturesWithThumbnails) {
