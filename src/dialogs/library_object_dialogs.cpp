@@ -3,6 +3,7 @@
 #include "dialogs/object_kind_dialogs.h"
 #include "objects/caption_text_objects.h"
 #include "objects/drawing_object.h"
+#include "objects/picture_object.h"
 #include "objects/sound_object.h"
 
 namespace zeledit::dialogs {
@@ -13,6 +14,7 @@ public:
     std::unique_ptr<objects::TObjectItem> Create(const objects::ObjectDialogContext& context, int code) override {
         switch (code) {
         case 2: return CreatePicture(context, objects::osPicture);
+        case 3: return CreateAnimation(context);
         case 4: return CreateSound(context);
         case 6: return CreatePicture(context, objects::osJPEG);
         case 7: return CreateCaption(context);
@@ -28,6 +30,7 @@ public:
         case objects::osText: return ChangeTextBox(context, static_cast<objects::TTextObject&>(object));
         case objects::osCaption: return ChangeCaption(context, static_cast<objects::TCaptionObject&>(object));
         case objects::osSound: return ChangeSound(context, static_cast<objects::TSoundObject&>(object));
+        case objects::osAnimate: return ChangeAnimation(context, static_cast<objects::TAnimateObj&>(object));
         case objects::osDrawing: return ChangeDrawing(context, static_cast<objects::TDrawingObj&>(object));
         case objects::osPicture:
         case objects::osJPEG:

@@ -81,9 +81,11 @@ HWND ObjectDialog::Add(HWND parent, LPCWSTR kind, LPCWSTR text, DWORD style, int
     return c;
 }
 
-HWND ObjectDialog::AddSpin(HWND parent, LPCWSTR label, int id, RECT r, int low, int high, int value) const {
-    Add(parent, u"STATIC", label, SS_CENTERIMAGE, 0, {r.left, r.top, r.left + 72, r.bottom});
-    HWND spin = Add(parent, SpinEditClassName, u"", WS_TABSTOP, id, {r.left + 76, r.top, r.right, r.bottom});
+HWND ObjectDialog::AddSpin(HWND parent, LPCWSTR label, int id, RECT r, int low, int high, int value,
+                           int label_width) const {
+    Add(parent, u"STATIC", label, SS_CENTERIMAGE, 0, {r.left, r.top, r.left + label_width, r.bottom});
+    HWND spin = Add(parent, SpinEditClassName, u"", WS_TABSTOP, id,
+                    {r.left + label_width + 4, r.top, r.right, r.bottom});
     SendMessageW(spin, ZSEM_SETRANGE, static_cast<WPARAM>(low), high);
     SendMessageW(spin, ZSEM_SETPOS, static_cast<WPARAM>(value), 0);
     return spin;
@@ -210,6 +212,7 @@ LRESULT CALLBACK ObjectDialog::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
         }
         return 0;
     case WM_DRAWITEM: d->OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
+    case WM_TIMER: d->OnTimer(); return 0;
     case WM_CLOSE: controls::EndModal(hwnd, IDCANCEL); return 0;
     default: return DefWindowProcW(hwnd, msg, wParam, lParam);
     }

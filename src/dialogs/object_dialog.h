@@ -31,8 +31,9 @@ protected:
     }
     HWND AddPage(LPCWSTR vietnamese, LPCWSTR english);
     HWND Add(HWND parent, LPCWSTR kind, LPCWSTR text, DWORD style, int id, RECT r) const;
-    // A label and a spin edit after it, in the given range.
-    HWND AddSpin(HWND parent, LPCWSTR label, int id, RECT r, int low, int high, int value) const;
+    // A label `label_width` wide and a spin edit after it, in the given range.
+    HWND AddSpin(HWND parent, LPCWSTR label, int id, RECT r, int low, int high, int value,
+                 int label_width = 72) const;
     HWND Item(int id) const;
     bool Checked(int id) const;
     void Check(int id, bool on) const;
@@ -60,6 +61,7 @@ protected:
 
     virtual void OnCommand(int id, int code);
     virtual void OnDrawItem(const DRAWITEMSTRUCT&) {}
+    virtual void OnTimer() {}
     // Validates and takes the values; false keeps the dialog open.
     virtual bool OnOK() = 0;
 

@@ -31,6 +31,9 @@ std::unique_ptr<objects::TObjectItem> CreatePicture(const objects::ObjectDialogC
                                                     std::uint16_t kind);
 bool ChangePicture(const objects::ObjectDialogContext& context, objects::TObjectItem& picture);
 
+std::unique_ptr<objects::TObjectItem> CreateAnimation(const objects::ObjectDialogContext& context);
+bool ChangeAnimation(const objects::ObjectDialogContext& context, objects::TAnimateObj& animation);
+
 bool ChangeDrawing(const objects::ObjectDialogContext& context, objects::TDrawingObj& drawing);
 
 // Every kind's dialog, as the objects reach them.

@@ -9,6 +9,43 @@
 
 namespace zeledit::engine {
 
+namespace {
+
+// The insertion codes of the key routines that insert an object; 0 for the others.
+int InsertionCodeOfRoutine(std::int32_t routine) {
+    switch (routine) {
+    case 0: return 3;
+    case 1: return 2;
+    case 2: return 4;
+    case 3: return 5;
+    case 4: return 7;
+    case 5: return 6;
+    case 82: return 11;
+    case 83: return 9;
+    case 84: return 10;
+    default: return 0;
+    }
+}
+
+// Likewise for the insert commands of the menus.
+int InsertionCodeOfCommand(int command) {
+    switch (command) {
+    case 1009: return 2;
+    case 1010: return 3;
+    case 1011: return 6;
+    case 1012: return 7;
+    case 1014: return 4;
+    case 1015: return 5;
+    case 1023: return 9;
+    case 1025: return 10;
+    case 1026: return 11;
+    default: return 0;
+    }
+}
+
+} // namespace
+
+
 using model::TAB, model::LF, model::CR;
 namespace {
 
@@ -308,9 +345,10 @@ void TFormatEditor::ExecuteRoutine(std::uint16_t Routine) {
     case 85:
         if (m) StartDrawing();
         break;
-    // Object insertion, dialogs, find and links come with their own parts; 66
-    // and 72 have no action.
-    default: break;
+    // Dialogs, find and links come with their own parts; 66 and 72 have no action.
+    default:
+        if (const int code = InsertionCodeOfRoutine(Routine); code != 0 && m) InsertObject(code);
+        break;
     }
 }
 
@@ -327,6 +365,17 @@ LRESULT TFormatEditor::WMCommand(WPARAM wParam, LPARAM lParam) {
     case 109: SetAlignment(static_cast<std::uint8_t>(wParam - 106)); return 0;
     case 124: NewDocument(); return 0;
     case 1024: StartDrawing(); return 0;
+    case 1009:
+    case 1010:
+    case 1011:
+    case 1012:
+    case 1014:
+    case 1015:
+    case 1023:
+    case 1025:
+    case 1026:
+        if (FSettings.CanModify) InsertObject(InsertionCodeOfCommand(static_cast<int>(wParam)));
+        return 0;
     case 1016:
     case 1017:
     case 1018:

@@ -105,6 +105,19 @@ LoadedFile LoadObjectFile(model::TEditorInfo* EditorInfo, std::uint16_t Kind, co
     return loaded;
 }
 
+LoadedFile LoadAnimationFile(model::TEditorInfo* EditorInfo, const TObjectInfo& Info, std::u16string_view Path) {
+    TObjectInfo info = Info;
+    info.oiWidth = info.oiHeight = 0;
+    LoadedFile picture = LoadObjectFile(EditorInfo, osPicture, info, Path);
+    if (!picture.Object) return picture;
+    const auto* source = static_cast<const TPictureObj*>(picture.Object.get());
+    const platform::LockedBlock dib(static_cast<HGLOBAL>(source->GetData()));
+    info.oiStyle = osAnimate;
+    info.oiSize = source->Info.oiSize;
+    auto animation = std::make_unique<TAnimateObj>(EditorInfo, info, platform::copy_to_global(dib.bytes()));
+    return {std::move(animation), FileRefusal::None};
+}
+
 platform::UniqueGlobal LoadWaveFile(std::u16string_view Path) {
     std::vector<std::uint8_t> file;
     if (!platform::ReadSmallFile(platform::to_utf8(Path), file, MaxObjectFileBytes) || file.empty()) return {};

@@ -31,6 +31,10 @@ inline constexpr std::size_t MaxObjectFileBytes = 64u << 20;
 LoadedFile LoadObjectFile(model::TEditorInfo* EditorInfo, std::uint16_t Kind, const TObjectInfo& Info,
                           std::u16string_view Path);
 
+// An animation whose frames stand side by side in the bitmap file at `Path`; `Info` gives
+// the frames and the interval (`oiData`).
+LoadedFile LoadAnimationFile(model::TEditorInfo* EditorInfo, const TObjectInfo& Info, std::u16string_view Path);
+
 // A wave file's bytes as a movable block; empty when it cannot be read.
 platform::UniqueGlobal LoadWaveFile(std::u16string_view Path);
 

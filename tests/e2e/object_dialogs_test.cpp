@@ -343,11 +343,70 @@ TEST_F(ObjectDialogs, ADrawingIsChangedThroughItsWholeForm) {
     EXPECT_EQ(drawing.FOriginWidth, 150);
 }
 
+TEST_F(ObjectDialogs, AnAnimationTakesItsFramesFromOneBitmap) {
+    const auto strip = temp_file("strip.bmp", bmp_file(120, 20, 0, 120, 0));
+    SetFileDialogHook([&](const FileDialogRequest&) -> std::optional<FileDialogAnswer> {
+        return FileDialogAnswer{strip.u16string()};
+    });
+    answer([](HWND d) {
+        click(d, IDOK); // no bitmap yet
+        click(d, AnimLoad);
+        set_spin(d, AnimFrames, 4);
+        set_spin(d, AnimInterval, 3);
+        click(d, IDOK);
+    });
+    SendMessageW(editor, EFM_INSERTOBJECT, 3, 0);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find(u"Pleases select a bitmap file!"), std::u16string::npos);
+    ASSERT_EQ(list().Count(), 1);
+    const auto& animation = static_cast<const objects::TAnimateObj&>(*list().Item(0));
+    EXPECT_EQ(+animation.Info.oiStyle, objects::osAnimate);
+    EXPECT_EQ(+animation.Info.oiData, 4 * 65536 + 3);
+    EXPECT_EQ(animation.FrameCount(), 4);
+    EXPECT_EQ(animation.FOriginWidth, 30);
+}
+
+TEST_F(ObjectDialogs, TheInsertCommandsAndRoutinesOpenTheirKindsDialog) {
+    std::u16string title;
+    answer([&title](HWND d) {
+        char16_t buffer[64] = {};
+        GetWindowTextW(d, buffer, 64);
+        title = buffer;
+        click(d, IDCANCEL);
+    });
+    const std::pair<int, const char16_t*> commands[] = {
+        {1009, u"Picture Object Attributes"}, {1010, u"Animated Object Properties"},
+        {1011, u"JPEG Image Object Attributes"}, {1012, u"Caption Object Properties"},
+        {1014, u"Sound Object Properties"}, {1023, u"Metafile Image Object Attributes"},
+        {1025, u"Textbox Attributes"}, {1026, u"Image Object Attributes"}};
+    for (const auto& [command, expected] : commands) {
+        title.clear();
+        SendMessageW(editor, WM_COMMAND, static_cast<WPARAM>(command), 0);
+        EXPECT_EQ(title, expected) << command;
+    }
+    const std::pair<int, const char16_t*> routines[] = {
+        {0, u"Animated Object Properties"}, {1, u"Picture Object Attributes"}, {2, u"Sound Object Properties"},
+        {4, u"Caption Object Properties"}, {5, u"JPEG Image Object Attributes"},
+        {82, u"Image Object Attributes"}, {83, u"Metafile Image Object Attributes"}, {84, u"Textbox Attributes"}};
+    for (const auto& [routine, expected] : routines) {
+        title.clear();
+        engine(editor).ExecuteRoutine(static_cast<std::uint16_t>(routine));
+        EXPECT_EQ(title, expected) << routine;
+    }
+    // A read-only editor inserts nothing.
+    SendMessageW(editor, EFM_SETEDITTYPE, 0, 0x1);
+    title.clear();
+    SendMessageW(editor, WM_COMMAND, 1025, 0);
+    engine(editor).ExecuteRoutine(84);
+    EXPECT_TRUE(title.empty());
+    EXPECT_EQ(list().Count(), 0);
+}
+
 TEST_F(ObjectDialogs, EveryDialogIsDrawnInBothLanguages) {
     int shown = 0;
     for (int language : {0, 1}) {
         SendMessageW(editor, EFM_SETLANGUAGE, static_cast<WPARAM>(language), 0);
-        for (int code : {2, 4, 6, 7, 9, 10, 11}) {
+        for (int code : {2, 3, 4, 6, 7, 9, 10, 11}) {
             answer([code, language, &shown](HWND d) {
                 ++shown;
                 const std::string name = "object-dialog-" + std::to_string(code) + (language ? "-en" : "-vi") + ".png";
@@ -361,7 +420,7 @@ TEST_F(ObjectDialogs, EveryDialogIsDrawnInBothLanguages) {
             SendMessageW(editor, EFM_INSERTOBJECT, static_cast<WPARAM>(code), 0);
         }
     }
-    EXPECT_EQ(shown, 14);
+    EXPECT_EQ(shown, 16);
     EXPECT_EQ(list().Count(), 0);
 }
 
