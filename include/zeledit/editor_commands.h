@@ -33,8 +33,8 @@ inline constexpr WPARAM EFC_BORDERSDIALOG = 1004;
 inline constexpr WPARAM EFC_BULLETDIALOG = 1005;
 inline constexpr WPARAM EFC_REVIEWFORMATS = 1006;
 inline constexpr WPARAM EFC_SYMBOL = 1008;
-// Objects: insert one of a kind through its dialog (not built yet), or act on the selected
-// floating object.
+// Objects: insert one of a kind through its dialog (<zeledit/object_dialogs.h>; kind 5, video,
+// has none and inserts nothing), or act on the selected floating object.
 inline constexpr WPARAM EFC_INSERTBITMAP = 1009;
 inline constexpr WPARAM EFC_INSERTANIMATION = 1010;
 inline constexpr WPARAM EFC_INSERTJPEG = 1011;
@@ -63,12 +63,12 @@ inline constexpr WPARAM EFC_SELECTALL = 24325;
 // The routines of the key map, by number, with their default shortcuts. Routines marked
 // "editable" do nothing in a read-only editor; 66 and 72 have no action.
 enum TKeyRoutine : WPARAM {
-    krInsertAnimate = 0, // editable; not built yet
-    krInsertPicture = 1, // editable; not built yet
-    krInsertSound = 2,   // editable; not built yet
-    krInsertVideo = 3,   // editable; not built yet
-    krInsertCaption = 4, // editable; not built yet
-    krInsertJPEG = 5,    // editable; not built yet
+    krInsertAnimate = 0, // editable: the kind's dialog
+    krInsertPicture = 1, // editable: the kind's dialog
+    krInsertSound = 2,   // editable: the kind's dialog
+    krInsertVideo = 3,   // editable; no kind: inserts nothing
+    krInsertCaption = 4, // editable: the kind's dialog
+    krInsertJPEG = 5,    // editable: the kind's dialog
     krInsertSymbol = 6,  // Ctrl+Y; not built yet
     krFormatFont = 7,    // Ctrl+F, editable; not built yet
     krModifyFormat = 8,  // Shift+Ctrl+F; not built yet
@@ -110,9 +110,9 @@ enum TKeyRoutine : WPARAM {
     krEditClear = 79,          // editable
     krSelectAll = 80,
     krBrowseHyperlinks = 81,   // not built yet
-    krInsertTransPicture = 82, // editable; not built yet
-    krInsertMetaFile = 83,     // editable; not built yet
-    krInsertTextBox = 84,      // editable; not built yet
+    krInsertTransPicture = 82, // editable: the kind's dialog
+    krInsertMetaFile = 83,     // editable: the kind's dialog
+    krInsertTextBox = 84,      // editable: the kind's dialog
     krInsertDrawing = 85,      // editable: the drawing mode, as EFC_DRAWING
     krInsertComment = 86,      // Ctrl+M, editable; not built yet
 };

@@ -109,18 +109,21 @@ int ObjectDialog::AddLayout(HWND page, const TObjectInfo& info, Layout layout) {
     layout_ = layout;
     int top = 12;
     if (layout != Layout::MarginsOnly) {
+        // Kinds that always float have no "Floated" row: the rest moves up into its place.
+        const int y = layout == Layout::Full ? 40 : 12;
         if (layout == Layout::Full)
             Add(page, u"BUTTON", Say(u"Nổi", u"Floated"), BS_AUTOCHECKBOX | WS_TABSTOP, ObjFloated,
-                {12, 12, 220, 32});        Add(page, u"STATIC", Say(u"Canh theo:", u"Aligned by:"), SS_CENTERIMAGE, 0, {30, 40, 120, 60});
+                {12, 12, 220, 32});
+        Add(page, u"STATIC", Say(u"Canh theo:", u"Aligned by:"), SS_CENTERIMAGE, 0, {30, y, 120, y + 20});
         Add(page, u"BUTTON", Say(u"Trái", u"Left"), BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, ObjAlignLeft,
-            {124, 40, 200, 60});
-        Add(page, u"BUTTON", Say(u"Phải", u"Right"), BS_AUTORADIOBUTTON, ObjAlignRight, {204, 40, 290, 60});
+            {124, y, 200, y + 20});
+        Add(page, u"BUTTON", Say(u"Phải", u"Right"), BS_AUTORADIOBUTTON, ObjAlignRight, {204, y, 290, y + 20});
         Add(page, u"BUTTON", Say(u"Dồn chữ", u"Wrap text"), BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, ObjWrap,
-            {30, 66, 220, 86});
+            {30, y + 26, 220, y + 46});
         Check(ObjFloated, info.oiFloated != 0);
         Check(info.oiLayout == 1 ? ObjAlignRight : ObjAlignLeft, true);
         Check(ObjWrap, info.oiWrapText != 0);
-        top = 96;
+        top = y + 56;
     }
     Add(page, u"BUTTON", Say(u"Lề:", u"Margins:"), BS_GROUPBOX, 0, {12, top, 372, top + 84});
     const RECT& b = context_.Bound;
@@ -212,6 +215,13 @@ LRESULT CALLBACK ObjectDialog::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
         }
         return 0;
     case WM_DRAWITEM: d->OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
+    case WM_INITDIALOG: {
+        // The first control of the first page takes the keys.
+        HWND first_page = reinterpret_cast<HWND>(SendMessageW(d->pages_, ZPCM_GETPAGEWINDOW, 0, 0));
+        HWND first = first_page != nullptr ? GetNextDlgTabItem(first_page, nullptr, FALSE) : nullptr;
+        SetFocus(first != nullptr ? first : d->pages_);
+        return 0;
+    }
     case WM_TIMER: d->OnTimer(); return 0;
     case WM_CLOSE: controls::EndModal(hwnd, IDCANCEL); return 0;
     default: return DefWindowProcW(hwnd, msg, wParam, lParam);

@@ -14,7 +14,7 @@ void DrawPreview(const DRAWITEMSTRUCT& item, objects::TObjectItem* object) {
     InflateRect(&room, -8, -8);
     if (object != nullptr && object->FOriginWidth > 0 && object->FOriginHeight > 0) {
         const double scale = std::min({double(room.right - room.left) / object->FOriginWidth,
-                                       double(room.bottom - room.top) / object->FOriginHeight, 1.0});
+                                       double(room.bottom - room.top) / object->FOriginHeight});
         const int w = std::max(int(object->FOriginWidth * scale), 1);
         const int h = std::max(int(object->FOriginHeight * scale), 1);
         // The object may be in the document: where it was last drawn is its hit area.

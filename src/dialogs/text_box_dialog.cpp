@@ -133,7 +133,6 @@ private:
         info.oiWidth = static_cast<std::uint16_t>(d.rcItem.right - d.rcItem.left);
         info.oiHeight = static_cast<std::uint16_t>(d.rcItem.bottom - d.rcItem.top);
         objects::TTextObject box(context_.EditorInfo, info, Props(), Content());
-        box.Fit(info.oiWidth, info.oiHeight);
         box.DrawObject(d.hDC, d.rcItem.left, false, 0, d.rcItem.top);
     }
 
