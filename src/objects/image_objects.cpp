@@ -167,7 +167,6 @@ TDEXObject::TDEXObject(model::TEditorInfo* AEditorInfo, const TObjectInfo& AInfo
     Info.oiIDText[sizeof Info.oiIDText - 1] = '\0';
     FOriginWidth = FDib ? platform::dibGetWidth(FDib.get()) : 10;
     FOriginHeight = FDib ? platform::dibGetHeight(FDib.get()) : 10;
-    GetDataSize();
 }
 
 namespace {
@@ -215,11 +214,10 @@ std::unique_ptr<TDEXObject> TDEXObject::CreateFrom(model::TEditorInfo* AEditorIn
 }
 
 std::size_t TDEXObject::GetDataSize() {
-    const bool with_data = FDib && Info.oiLink == 0;
-    Info.oiSize =
-        with_data ? static_cast<std::uint32_t>(platform::GetDEXSize(platform::dibGetHandle(FDib.get()),
-                                                                    platform::dibGetAlphaHandle(FDib.get())))
-                  : 0;
+    if (FDib && !FDexBytes)
+        FDexBytes = static_cast<std::uint32_t>(
+            platform::GetDEXSize(platform::dibGetHandle(FDib.get()), platform::dibGetAlphaHandle(FDib.get())));
+    Info.oiSize = FDib && Info.oiLink == 0 ? *FDexBytes : 0;
     return ObjectInfoSize + Info.oiSize;
 }
 

@@ -7,6 +7,7 @@
 #include "platform/graphics_support/graphics_support.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace zeledit::objects {
@@ -90,6 +91,9 @@ public:
 
 private:
     UniqueDibObject FDib;
+    // The image's stored size, measured once (measuring packs the whole image); a stored
+    // image brings its own.
+    std::optional<std::uint32_t> FDexBytes;
 };
 
 } // namespace zeledit::objects

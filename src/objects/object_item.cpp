@@ -307,7 +307,7 @@ bool TObjectItem::IsWrappedAt(int AbsY, int AHeight) const {
     if (FPositionInvalid || !Floated() || Info.oiWrapText == 0) return false;
     const int band = AHeight == 0 ? 16 : AHeight;
     const int top = Position();
-    return AbsY < top + Height() && top < AbsY + band;
+    return top < AbsY + band && AbsY < top + Height(); // most objects lie below: cheap test first
 }
 
 HANDLE QueryLinkedData(HWND Parent, TObjectInfo& Info) {

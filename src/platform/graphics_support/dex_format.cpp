@@ -31,11 +31,22 @@ struct Shape {
     int bits = 0;
 };
 
+// Plain rows are checked by their size alone; packed ones by decoding them, which costs as
+// much as drawing the picture.
+bool rows_fit(std::span<const std::uint8_t> dib, const BITMAPINFOHEADER& h) {
+    if (h.biCompression != BI_RGB) return decode_packed_dib(dib).has_value();
+    const auto start = dib_header_bytes(dib);
+    const std::int64_t width = h.biWidth, height = std::abs(std::int64_t{h.biHeight});
+    if (!start || h.biPlanes != 1 || width <= 0 || height == 0 || width * height > max_dib_pixels) return false;
+    return *start + dib_stride(h.biWidth, h.biBitCount) * static_cast<std::size_t>(height) <= dib.size();
+}
+
 std::optional<Shape> shape_of(std::span<const std::uint8_t> dib) {
-    if (dib.size() < sizeof(BITMAPINFOHEADER) || !decode_packed_dib(dib)) return std::nullopt;
+    if (dib.size() < sizeof(BITMAPINFOHEADER)) return std::nullopt;
     BITMAPINFOHEADER h;
     std::memcpy(&h, dib.data(), sizeof h);
-    if (h.biSize != sizeof h || (h.biBitCount != 8 && h.biBitCount != 24)) return std::nullopt;
+    if (h.biSize != sizeof h || (h.biBitCount != 8 && h.biBitCount != 24) || !rows_fit(dib, h))
+        return std::nullopt;
     return Shape{h.biWidth, std::abs(h.biHeight), h.biBitCount};
 }
 
