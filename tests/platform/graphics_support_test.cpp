@@ -109,7 +109,16 @@ TEST_F(GraphicsSupport, DexRefusesTruncatedAndInconsistentInput) {
     EXPECT_EQ(corrupt(8, 4), 0);       // width disagrees with the DIB
     EXPECT_EQ(corrupt(20, 5), 0);      // alpha size disagrees
     EXPECT_EQ(corrupt(24 + 14, 7), 0); // the DIB's own depth
+    EXPECT_EQ(corrupt(24 + 12, 2), 0); // planes
     FreeDibObject(dib);
+    // Rows the pixel bytes cannot hold, though both headers agree on them.
+    HDIBOBJ plain = sample_dib(false);
+    auto taller = dex_of(plain);
+    taller[12] = taller[24 + 8] = 100;
+    const BYTE* p = taller.data();
+    std::size_t left = taller.size();
+    EXPECT_EQ(LoadDibExFromBuffer(&p, &left, &colour, &alpha), 0);
+    FreeDibObject(plain);
 }
 
 TEST_F(GraphicsSupport, DexFromResources) {
