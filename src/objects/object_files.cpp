@@ -66,6 +66,11 @@ LoadedFile LoadObjectFile(model::TEditorInfo* EditorInfo, std::uint16_t Kind, co
     std::vector<std::uint8_t> file;
     if (!platform::ReadSmallFile(platform::to_utf8(Path), file, MaxObjectFileBytes))
         return {nullptr, FileRefusal::Missing};
+    return ObjectFromFileBytes(EditorInfo, Kind, Info, Path, file);
+}
+
+LoadedFile ObjectFromFileBytes(model::TEditorInfo* EditorInfo, std::uint16_t Kind, const TObjectInfo& Info,
+                               std::u16string_view Name, std::span<const std::uint8_t> file) {
     TObjectInfo info = Info;
     info.oiStyle = Kind;
     info.oiLink = 0;
@@ -97,7 +102,7 @@ LoadedFile LoadObjectFile(model::TEditorInfo* EditorInfo, std::uint16_t Kind, co
         }
         break;
     case osDEX:
-        if (auto dib = DexImage(Path, file)) loaded.Object = std::make_unique<TDEXObject>(EditorInfo, info, std::move(dib));
+        if (auto dib = DexImage(Name, file)) loaded.Object = std::make_unique<TDEXObject>(EditorInfo, info, std::move(dib));
         break;
     default: break;
     }

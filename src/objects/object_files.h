@@ -30,6 +30,9 @@ inline constexpr std::size_t MaxObjectFileBytes = 64u << 20;
 // size in `Info` when it gives one). DEX images decode by the file's extension.
 LoadedFile LoadObjectFile(model::TEditorInfo* EditorInfo, std::uint16_t Kind, const TObjectInfo& Info,
                           std::u16string_view Path);
+// The same from the file's bytes; `Name` gives the extension a DEX image decodes by.
+LoadedFile ObjectFromFileBytes(model::TEditorInfo* EditorInfo, std::uint16_t Kind, const TObjectInfo& Info,
+                               std::u16string_view Name, std::span<const std::uint8_t> File);
 
 // An animation whose frames stand side by side in the bitmap file at `Path`; `Info` gives
 // the frames and the interval (`oiData`).
