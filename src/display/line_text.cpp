@@ -1,12 +1,12 @@
 #include "display/line_text.h"
 
-#include "display/decorated_text.h"
 #include "display/line_layout.h"
 #include "model/device_metrics.h"
 #include "model/editor_buffer.h"
 #include "model/editor_fonts.h"
 #include "objects/editor_objects.h"
 #include "platform/gdi/scoped_gdi.h"
+#include "platform/graphics_support/decorated_text.h"
 
 #include <algorithm>
 
@@ -252,7 +252,7 @@ private:
             const int s = f.ftShadow * model::PenUnit;
             const int saved = SaveDC(dc_);
             SetTextColor(dc_, f.ftShadColor);
-            DecoratedTextOut(dc_, x_ + s, y_ + s + font.ftPosition, text, f.ftUnderline, f.ftShadColor,
+            platform::DecoratedTextOut(dc_, x_ + s, y_ + s + font.ftPosition, text, f.ftUnderline, f.ftShadColor,
                              f.ftStrikethrough, f.ftShadColor);
             RestoreDC(dc_, saved);
         }
@@ -267,7 +267,7 @@ private:
                 SetTextColor(dc_, ei_.eiStateColor);
             }
         }
-        DecoratedTextOut(dc_, x_, y_ + font.ftPosition, text, underline, underline_colour, f.ftStrikethrough,
+        platform::DecoratedTextOut(dc_, x_, y_ + font.ftPosition, text, underline, underline_colour, f.ftStrikethrough,
                          f.ftStrikeColor);
         justification_ = Remaining(justification_, text); // as the drawing used it up
         x_ += advance;

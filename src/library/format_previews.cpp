@@ -1,12 +1,13 @@
 // Previews of a character and a paragraph format for hosts' own format lists, drawn
 // without an editor window from the entries an editor hands out.
-#include "display/decorated_text.h"
 #include "display/paragraph_decor.h"
 #include "model/device_metrics.h"
 #include "model/editor_fonts.h"
 #include "model/editor_paragraphs.h"
 #include "platform/core/code_page.h"
 #include "platform/core/text.h"
+#include "platform/graphics_support/border_box.h"
+#include "platform/graphics_support/decorated_text.h"
 #include "platform/graphics_support/graphics_support.h"
 
 #include <zeledit/editor_library.h>
@@ -70,12 +71,12 @@ void PreviewFont(HDC dc, int x, int y, LPCWSTR text, const void* entry) noexcept
         const int shadow = f.ftShadow;
         if (shadow != 0) {
             SetTextColor(dc, f.ftShadColor);
-            zeledit::display::DecoratedTextOut(dc, x + shadow, y + shadow + font->ftPosition, shown,
+            zeledit::platform::DecoratedTextOut(dc, x + shadow, y + shadow + font->ftPosition, shown,
                                                f.ftUnderline, f.ftShadColor, f.ftStrikethrough,
                                                f.ftShadColor);
         }
         SetTextColor(dc, f.ftColor);
-        zeledit::display::DecoratedTextOut(dc, x, y + font->ftPosition, shown, f.ftUnderline,
+        zeledit::platform::DecoratedTextOut(dc, x, y + font->ftPosition, shown, f.ftUnderline,
                                            f.ftUnderlineColor, f.ftStrikethrough, f.ftStrikeColor);
         SetTextColor(dc, old_colour);
         SelectObject(dc, old_font);
@@ -104,7 +105,7 @@ void PreviewPara(HDC dc, RECT r, int width, const void* entry) noexcept {
     RECT box{r.left + e, r.top + 9, r.right, r.bottom};
     box.left -= hanging_bullet ? bullet_indent : first < 0 ? -first : 0;
     if (para->brShading != nullptr) FillRect(dc, &box, para->brShading);
-    zeledit::display::DrawBorderBox(dc, box, p.ptBorder);
+    zeledit::platform::DrawBorderBox(dc, box, p.ptBorder, zeledit::model::PenUnit);
     if (p.ptBorder.btLeft.beStyle != 0) e += 8;
     if (p.ptBorder.btRight.beStyle != 0) right += 8;
 

@@ -1,9 +1,12 @@
 #include "objects/caption_text_objects.h"
 
 #include "model/device_metrics.h"
+#include "objects/wrapped_text.h"
 #include "platform/core/byte_reader.h"
 #include "platform/core/code_page.h"
 #include "platform/gdi/scoped_gdi.h"
+#include "platform/graphics_support/border_box.h"
+#include "platform/graphics_support/decorated_text.h"
 #include "platform/graphics_support/graphics_support.h"
 #include "platform/user/window_dc.h"
 
@@ -39,18 +42,18 @@ platform::UniqueGdi<HFONT> FontOf(HDC DC, const TCharFormat& f) {
     return platform::UniqueGdi<HFONT>(CreateFontIndirectW(&lf));
 }
 
-// The text in the format's colours: first its shadow, shifted, then the text itself.
-void ShadowedText(HDC DC, const TCharFormat& f, const RECT& r, std::u16string_view text, UINT format) {
+// Draws the text in the format's colours: first its shadow, shifted, with its decorations
+// in the shadow's colour, then the text itself with its own. `draw` puts text at a place
+// in a decoration.
+template <class Draw> void ShadowedText(HDC DC, const TCharFormat& f, Draw draw) {
     SetBkMode(DC, TRANSPARENT);
     if (f.ftShadow != 0) {
-        RECT shadow = r;
-        OffsetRect(&shadow, f.ftShadow * model::PenUnit, f.ftShadow * model::PenUnit);
         SetTextColor(DC, f.ftShadColor);
-        DrawTextW(DC, text.data(), static_cast<int>(text.size()), &shadow, format);
+        const int shift = f.ftShadow * model::PenUnit;
+        draw(shift, TextDecoration{f.ftUnderline, f.ftShadColor, f.ftStrikethrough, f.ftShadColor});
     }
     SetTextColor(DC, f.ftColor);
-    RECT at = r;
-    DrawTextW(DC, text.data(), static_cast<int>(text.size()), &at, format);
+    draw(0, TextDecoration{f.ftUnderline, f.ftUnderlineColor, f.ftStrikethrough, f.ftStrikeColor});
 }
 
 void Fill(HDC DC, const RECT& r, COLORREF color) {
@@ -142,10 +145,14 @@ void TCaptionObject::DrawObject(HDC DC, int X, bool IsPrint, int Background, int
     if (!FProps.ciTransparent) Fill(DC, r, FProps.ciBackground);
     const auto font = FontOf(DC, FProps.ciFormat);
     const platform::SelectedObject with(DC, font.get());
-    const RECT glyph{r.left, r.top - OriginY, r.right + 1000, r.bottom + 1000};
     const char16_t text = FProps.ciText; // a packed field: copied before its address is taken
-    ShadowedText(DC, FProps.ciFormat, glyph, std::u16string_view(&text, 1),
-                 DT_NOPREFIX | DT_SINGLELINE | DT_NOCLIP);
+    const int saved = SaveDC(DC);
+    SetTextAlign(DC, TA_LEFT | TA_TOP);
+    ShadowedText(DC, FProps.ciFormat, [&](int shift, const TextDecoration& d) {
+        platform::DecoratedTextOut(DC, r.left + shift, r.top - OriginY + shift, std::u16string_view(&text, 1),
+                                   d.underline, d.underline_colour, d.strikeout, d.strikeout_colour);
+    });
+    RestoreDC(DC, saved);
 }
 
 // ---- Text boxes ----
@@ -219,10 +226,8 @@ int TTextObject::FittingHeight(const TTextInfo& Props, std::u16string_view Conte
     platform::WindowDC screen(nullptr);
     const auto font = FontOf(screen.get(), Props.tiFormat);
     const platform::SelectedObject with(screen.get(), font.get());
-    RECT r{0, 0, std::max(Width - 2 * inset, 1), 0};
-    DrawTextW(screen.get(), Content.data(), static_cast<int>(Content.size()), &r,
-              DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-    return static_cast<int>(r.bottom - r.top) + 2 * inset;
+    const RECT r{0, 0, std::max(Width - 2 * inset, 1), 0};
+    return WrappedTextOut(screen.get(), r, Content, WrapAlign::MeasureOnly) + 2 * inset;
 }
 
 void TTextObject::DrawObject(HDC DC, int X, bool IsPrint, int Background, int Y) {
@@ -230,16 +235,17 @@ void TTextObject::DrawObject(HDC DC, int X, bool IsPrint, int Background, int Y)
     const int saved = SaveDC(DC);
     RECT r = DataRect(X, Y);
     if (FProps.tiFill) Fill(DC, r, FProps.tiBackground);
-    if (FProps.tiFrame > 0) {
-        const platform::UniqueGdi<HBRUSH> frame(CreateSolidBrush(FProps.tiFrameColor));
-        FrameRect(DC, &r, frame.get());
-    }
+    if (FProps.tiFrame > 0) platform::DrawStyledBorder(DC, r, FProps.tiFrame, FProps.tiFrameColor, model::PenUnit);
     InflateRect(&r, -8 * model::PenUnit, -8 * model::PenUnit);
-    IntersectClipRect(DC, r.left, r.top, r.right, r.bottom);
     const auto font = FontOf(DC, FProps.tiFormat);
     const platform::SelectedObject with(DC, font.get());
-    const UINT align = FProps.tiAlignment == 1 ? DT_CENTER : FProps.tiAlignment == 2 ? DT_RIGHT : DT_LEFT;
-    ShadowedText(DC, FProps.tiFormat, r, FContent, align | DT_WORDBREAK | DT_NOPREFIX);
+    SetTextAlign(DC, TA_LEFT | TA_TOP);
+    const auto align = static_cast<WrapAlign>(std::min<int>(FProps.tiAlignment, 3));
+    ShadowedText(DC, FProps.tiFormat, [&](int shift, const TextDecoration& d) {
+        RECT at = r;
+        OffsetRect(&at, shift, shift);
+        WrappedTextOut(DC, at, FContent, align, d);
+    });
     RestoreDC(DC, saved);
 }
 

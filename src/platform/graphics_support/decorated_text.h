@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-namespace zeledit::display {
+namespace zeledit::platform {
 
 // Underline and strikeout sizes and positions of the selected font: its outline metrics,
 // or a share of its ascent when it has none.
@@ -17,4 +17,4 @@ DecorationMetrics GetDecorationMetrics(HDC dc);
 void DecoratedTextOut(HDC dc, int x, int y, std::u16string_view text, int underline,
                       COLORREF underline_colour, int strikeout, COLORREF strikeout_colour);
 
-} // namespace zeledit::display
+} // namespace zeledit::platform

@@ -1,11 +1,11 @@
-#include "display/decorated_text.h"
+#include "platform/graphics_support/decorated_text.h"
 
 #include "platform/gdi/scoped_gdi.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-namespace zeledit::display {
+namespace zeledit::platform {
 namespace {
 
 constexpr int WavePeriod = 6;
@@ -117,4 +117,4 @@ void DecoratedTextOut(HDC dc, int x, int y, std::u16string_view text, int underl
     }
 }
 
-} // namespace zeledit::display
+} // namespace zeledit::platform
