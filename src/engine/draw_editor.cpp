@@ -195,6 +195,18 @@ void TDrawEditor::DrawColumns(HDC dc) {
     SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
 }
 
+objects::TObjectItem* TDrawEditor::ObjectAt(int X, int Y) { return FObjects->ObjectInColumnsAt(X, Y, ColumnWidth); }
+
+bool TDrawEditor::MouseDownObject(int X, int Y, objects::TObjectItem*& Object) {
+    return FObjects->MouseDownInColumns(X, Y, Object);
+}
+
+void TDrawEditor::ActivateObjects() {
+    if (FObjects->Count() == 0) return;
+    const platform::WindowDC dc(HWindow);
+    FObjects->ActionInColumns(dc);
+}
+
 std::uint32_t TDrawEditor::IndexAtPosition(int x, int y) {
     if (ColumnWidth <= 0) return edInfo.eiIndex;
     const int column = x / ColumnWidth;

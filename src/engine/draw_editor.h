@@ -29,6 +29,9 @@ public:
     void SetTopMostLine(std::int32_t a) override;
     void SetHighlight(std::int64_t HighStart, std::int64_t HighEnd) override;
     void UpdateScrollbar() override;
+    objects::TObjectItem* ObjectAt(int X, int Y) override;
+    bool MouseDownObject(int X, int Y, objects::TObjectItem*& Object) override;
+    void ActivateObjects() override;
 
     // The column count (1 to 255; fewer when columns would be narrower than 60 pixels).
     void SetColumns(std::uint32_t Num);

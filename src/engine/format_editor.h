@@ -49,6 +49,9 @@ public:
     virtual RECT GetBoundRect();
     virtual void ValidateWindow();
     virtual void ActivateObjects();
+    // The object under a point of the window, and the one that takes a press there.
+    virtual objects::TObjectItem* ObjectAt(int X, int Y);
+    virtual bool MouseDownObject(int X, int Y, objects::TObjectItem*& Object);
     virtual void WMSize(TMessage& msg);
     virtual LRESULT DefWndProc(TMessage& msg);
     // Replaces the document from a block the caller keeps; false, with nothing changed, for

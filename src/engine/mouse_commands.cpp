@@ -36,12 +36,18 @@ void TFormatEditor::SetHandCursor() {
     FMouse.SetShowsHand(true);
 }
 
+objects::TObjectItem* TFormatEditor::ObjectAt(int X, int Y) { return FObjects->ObjectAt(X - FView.OriginX, Y); }
+
+bool TFormatEditor::MouseDownObject(int X, int Y, objects::TObjectItem*& Object) {
+    return FObjects->MouseDown(X, Y, Object);
+}
+
 std::int32_t TFormatEditor::MouseAt(int X, int Y, std::uint32_t* Index) {
     const std::int32_t line = FLines->GetLineAtPoint(Y);
     if (line < 0) return 0;
     const std::uint32_t idx = FLines->Line(line)->At + GetIndexOfPos(line, X);
     if (Index != nullptr) *Index = idx;
-    FMouse.SetHitObject(FObjects->ObjectAt(X - FView.OriginX, Y));
+    FMouse.SetHitObject(ObjectAt(X, Y));
     if (FMouse.HitObject() != nullptr) return 3;
     if (idx > FBuffer->TextLength()) return 0;
     // A link counts up to its end, not in the space after the last line's text.
@@ -98,7 +104,7 @@ bool TFormatEditor::MouseDown(int Button, int X, int Y) {
     if (Button != 0) return false;
     FMouse.DropDrag();
     objects::TObjectItem* object = nullptr;
-    if (FObjects->MouseDown(X, Y, object)) {
+    if (MouseDownObject(X, Y, object)) {
         if (!object->Floated() || !FSettings.CanModify) return false;
         CreateDragObject(X, Y, *object);
     }

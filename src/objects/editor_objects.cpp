@@ -131,6 +131,34 @@ void TEditorObjects::Action(HDC DC) {
     });
 }
 
+TObjectItem* TEditorObjects::ObjectInColumnsAt(int X, int Y, int ColumnWidth) const {
+    if (ColumnWidth <= 0) return nullptr;
+    return FirstFromTail(*this, [&](TObjectItem& o) { return X >= o.FOriginX && o.IsPointIn({X % ColumnWidth, Y}); });
+}
+
+bool TEditorObjects::MouseDownInColumns(int X, int Y, TObjectItem*& Object) {
+    Object = FirstFromTail(*this, [&](TObjectItem& o) {
+        RECT r = o.ObjectRect();
+        OffsetRect(&r, o.FOriginX, 0);
+        InflateRect(&r, 4, 4);
+        return o.FDrawn && PtInRect(&r, {X, Y}) && o.MouseDown(X - o.FOriginX, Y);
+    });
+    return Object != nullptr;
+}
+
+void TEditorObjects::ActionInColumns(HDC DC) {
+    RECT client{};
+    if (EditorInfo == nullptr || !GetClientRect(EditorInfo->eiWindow, &client)) return;
+    POINT origin{};
+    GetViewportOrgEx(DC, &origin);
+    ForEach(*this, [&](TObjectItem& o) {
+        if (!o.VisibleInEx(client)) return;
+        SetViewportOrgEx(DC, o.FOriginX, origin.y, nullptr);
+        o.Action(DC);
+    });
+    SetViewportOrgEx(DC, origin.x, origin.y, nullptr);
+}
+
 void TEditorObjects::EnableActivate(bool Enable) {
     ForEach(*this, [&](TObjectItem& o) { o.SetActive(Enable); });
 }

@@ -43,6 +43,12 @@ public:
     void ScrollObjects(int DX, int DY);
     void SetShowContent(bool Value);
     void Action(HDC DC);
+    // The same for objects drawn in side-by-side columns, each at the x origin of the
+    // column it was drawn in (`FOriginX`): hit tests at X within its column, mouse presses
+    // passed on in the column's coordinates, actions drawn at the column's origin.
+    TObjectItem* ObjectInColumnsAt(int X, int Y, int ColumnWidth) const;
+    bool MouseDownInColumns(int X, int Y, TObjectItem*& Object);
+    void ActionInColumns(HDC DC);
     void EnableActivate(bool Enable);
     void SetColors(HPALETTE Palette, COLORREF Back, COLORREF Shadow, COLORREF Highlight);
     int GetObjsHeight() const;

@@ -6,6 +6,8 @@
 #include "e2e/host_recorder.h"
 #include "engine/draw_editor.h"
 #include "engine/editor_internals.h"
+#include "objects/picture_object.h"
+#include "platform/graphics_support/graphics_support.h"
 #include "support/surface.h"
 
 #include <gtest/gtest.h>
@@ -177,6 +179,37 @@ TEST_F(Columns, TheHostsBackdropIsComposedInThePictureAndShownUnlessNotDrawn) {
     EXPECT_EQ(SendMessageW(window, EFM_GETBACKHANDLE, 0, 0), 0);
     ShowWindow(window, SW_SHOW);
     EXPECT_NE(SendMessageW(window, EFM_GETBACKHANDLE, 0, 0), 0);
+}
+
+TEST_F(Columns, ObjectsAreHitAndAnimatedInTheColumnTheyAreDrawnIn) {
+    SendMessageW(window, EFM_SETCOLUMNS, 3, 0);
+    fill(40);
+    auto e = Internals(editor());
+    const int per_column = 100 / line_height();
+    // Two frames side by side: red, then blue.
+    std::vector<std::uint32_t> argb(40 * 20);
+    for (std::size_t i = 0; i < argb.size(); ++i) argb[i] = i % 40 < 20 ? 0xFFFF0000 : 0xFF0000FF;
+    TObjectInfo info{};
+    info.oiStyle = objects::osAnimate;
+    info.oiID = 1;
+    info.oiData = 2 * 65536 + 1;
+    e.FObjects->AddObject(std::make_unique<objects::TAnimateObj>(
+        &e.edInfo, info, platform::UniqueGlobal(platform::make_packed_dib(40, 20, argb))));
+    const std::uint32_t at = e.FLines->Line(per_column + 1)->At;
+    e.FBuffer->InsertChar(&objects::ObjectMark, 1, 1, at);
+    editor().GetLines();
+    InvalidateRect(window, nullptr, TRUE);
+    UpdateWindow(window);
+    const objects::TObjectItem& animation = *e.FObjects->Item(0);
+    ASSERT_TRUE(animation.FDrawn);
+    ASSERT_GE(animation.FOriginX, editor().ColumnWidth); // in a later column
+    const RECT r = animation.ObjectRect();             // in its column's coordinates
+    const int x = animation.FOriginX + (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
+    EXPECT_EQ(editor().ObjectAt(x, y), &animation);
+    EXPECT_EQ(editor().ObjectAt(x - animation.FOriginX, y), nullptr); // the same place in the first column
+    EXPECT_EQ(hl::PixelAt(window, x, y) & 0xFFFFFF, 0xFF0000u);
+    editor().ActivateObjects(); // the next frame, where the column shows it
+    EXPECT_EQ(hl::PixelAt(window, x, y) & 0xFFFFFF, 0x0000FFu);
 }
 
 } // namespace
