@@ -24,7 +24,7 @@ bool near(COLORREF c, int r, int g, int b, int tolerance = 8) {
 // The sample Windows metafile behind a placeable header: 40 × 30 units at 96 per inch.
 std::vector<std::uint8_t> placeable_wmf() {
     const auto wmf = sample_wmf(false);
-    Bytes b;
+    ByteWriter b;
     b.put(DWORD(0x9AC6CDD7)).put(WORD(0)).words({0, 0, 40, 30}).put(WORD(96)).put(DWORD(0)).put(WORD(0));
     b.data.insert(b.data.end(), wmf.begin(), wmf.end());
     return b.data;

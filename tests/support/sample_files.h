@@ -13,14 +13,14 @@
 
 namespace zeledit::test {
 
-class Bytes {
+class ByteWriter {
 public:
-    template <class T> Bytes& put(T v) {
+    template <class T> ByteWriter& put(T v) {
         const auto* p = reinterpret_cast<const unsigned char*>(&v);
         data.insert(data.end(), p, p + sizeof v);
         return *this;
     }
-    Bytes& words(std::initializer_list<SHORT> ws) {
+    ByteWriter& words(std::initializer_list<SHORT> ws) {
         for (SHORT w : ws) put(w);
         return *this;
     }
@@ -28,12 +28,12 @@ public:
 };
 
 // A Windows metafile record: size in 16-bit words, function, parameters.
-inline void wmf_record(Bytes& b, WORD function, std::initializer_list<SHORT> params) {
+inline void wmf_record(ByteWriter& b, WORD function, std::initializer_list<SHORT> params) {
     b.put(DWORD(3 + params.size())).put(function).words(params);
 }
 
 inline std::vector<unsigned char> sample_wmf(bool with_unknown_record) {
-    Bytes b;
+    ByteWriter b;
     b.put(WORD(1)).put(WORD(9)).put(WORD(0x0300)).put(DWORD(0)).put(WORD(2)).put(DWORD(0)).put(WORD(0));
     wmf_record(b, 0x02FC, {BS_SOLID, SHORT(0x00FF), 0, 0}); // red brush into slot 0
     wmf_record(b, 0x02FA, {PS_NULL, 0, 0, 0, 0});           // no pen into slot 1
@@ -47,7 +47,7 @@ inline std::vector<unsigned char> sample_wmf(bool with_unknown_record) {
 
 // 20 × 10 mm at one pixel per mm: red fills the left half of the frame.
 inline std::vector<unsigned char> sample_emf() {
-    Bytes b;
+    ByteWriter b;
     b.put(DWORD(1)).put(DWORD(88));
     b.put(RECT{0, 0, 19, 9}).put(RECT{0, 0, 2000, 1000}); // frame: 20 × 10 mm
     b.put(DWORD(0x464D4520)).put(DWORD(0x10000)).put(DWORD(0)).put(DWORD(0)).put(WORD(2)).put(WORD(0));

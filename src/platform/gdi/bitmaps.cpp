@@ -74,11 +74,9 @@ bool paint_scaled(DeviceContext& dc, const PixelSource& src, const SourceRect& s
         cairo_scale(c.cr, (dst_logical.right - dst_logical.left) / s.w,
                     (dst_logical.bottom - dst_logical.top) / s.h);
         cairo_translate(c.cr, -s.x, -s.y);
-        cairo_set_source_surface(c.cr, tile, sx, sy);
-        cairo_pattern_t* pattern = cairo_get_source(c.cr);
-        cairo_pattern_set_filter(pattern, dc.state.stretch_mode == HALFTONE ? CAIRO_FILTER_GOOD
-                                                                            : CAIRO_FILTER_NEAREST);
-        cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD); // edges keep their colour when smoothed
+        // Edges keep their colour when smoothed.
+        set_source(c.cr, tile, sx, sy, dc.state.stretch_mode == HALFTONE ? CAIRO_FILTER_GOOD : CAIRO_FILTER_NEAREST,
+                   CAIRO_EXTEND_PAD);
         cairo_rectangle(c.cr, s.x, s.y, s.w, s.h);
         cairo_fill(c.cr);
     }

@@ -195,6 +195,18 @@ Canvas::~Canvas() {
     if (surface_ != nullptr) surface_->flush();
 }
 
+void set_source(cairo_t* cr, cairo_surface_t* surface, double x, double y, cairo_filter_t filter,
+                cairo_extend_t extend) {
+    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(surface);
+    cairo_matrix_t at;
+    cairo_matrix_init_translate(&at, -x, -y);
+    cairo_pattern_set_matrix(pattern, &at);
+    cairo_pattern_set_filter(pattern, filter);
+    cairo_pattern_set_extend(pattern, extend);
+    cairo_set_source(cr, pattern);
+    cairo_pattern_destroy(pattern);
+}
+
 void set_source(cairo_t* cr, COLORREF c) {
     cairo_set_source_rgb(cr, GetRValue(c) / 255.0, GetGValue(c) / 255.0, GetBValue(c) / 255.0);
 }

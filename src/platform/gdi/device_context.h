@@ -98,6 +98,10 @@ private:
 };
 
 void set_source(cairo_t* cr, COLORREF color);
+// A surface as the source at (x, y), with its filter and extend. The pattern is made here,
+// never fetched back with cairo_get_source, which leaks a pattern on a context in error.
+void set_source(cairo_t* cr, cairo_surface_t* surface, double x, double y, cairo_filter_t filter,
+                cairo_extend_t extend);
 // Puts a context whose matrix maps to device coordinates into logical coordinates.
 void enter_logical(cairo_t* cr, const DeviceContext& dc, double nudge);
 void reset_device_contexts();

@@ -221,9 +221,7 @@ BOOL PrintAlphaDibOnDC(HDC handle, int x, int y, int w, int h, HDIBOBJ dib) {
         if (canvas.cr != nullptr) {
             cairo_translate(canvas.cr, x, y);
             cairo_scale(canvas.cr, double(w) / image->width, double(h) / image->height);
-            cairo_set_source_surface(canvas.cr, s, 0, 0);
-            cairo_pattern_set_filter(cairo_get_source(canvas.cr), CAIRO_FILTER_GOOD);
-            cairo_pattern_set_extend(cairo_get_source(canvas.cr), CAIRO_EXTEND_PAD);
+            set_source(canvas.cr, s, 0, 0, CAIRO_FILTER_GOOD, CAIRO_EXTEND_PAD);
             cairo_rectangle(canvas.cr, 0, 0, image->width, image->height);
             cairo_clip(canvas.cr);
             cairo_paint(canvas.cr);
