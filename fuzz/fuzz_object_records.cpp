@@ -5,6 +5,7 @@
 
 #include <zeledit/windows.h>
 
+#include <cstdlib>
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -33,6 +34,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     int y = 0;
     for (std::int32_t i = 0; i < list.Count(); ++i) list.Item(i)->DrawObject(dc, 0, i % 2 == 1, 0, y += 7);
     list.DrawFloatedObjectAt(dc, 0);
+    // Whatever the objects drew, the target still takes drawing: a spoiled surface would
+    // leave every later paint of the window blank.
+    const RECT probe{0, 0, 4, 4};
+    HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+    FillRect(dc, &probe, brush);
+    DeleteObject(brush);
+    if (GetPixel(dc, 1, 1) != RGB(1, 2, 3)) std::abort();
     std::vector<std::uint8_t> stored(list.GetSize());
     list.SaveTo(stored.data(), 0);
     objects::TEditorObjects again(&info);

@@ -192,6 +192,25 @@ struct Host {
     }
 };
 
+// Found by fuzzing: a text box scaled to 16384 % asked FreeType for glyphs it cannot make,
+// and the failure spoiled the surface drawn on, so every later paint came out blank.
+TEST_F(OtherKinds, ATextBoxScaledBeyondUseLeavesItsTargetDrawable) {
+    TObjectInfo record = picture_info(1, objects::osText);
+    record.oiFloated = 1;
+    record.oiWidth = 120;
+    record.oiHeight = 60;
+    TTextInfo props{format_of("DejaVu Sans", 12), RGB(255, 255, 255), 0, 1, 0, 0};
+    props.tiFormat.ftScale = 0x4000;
+    objects::TTextObject box(&info, record, props, u"Đoạn chữ");
+    Surface surface(260, 200);
+    box.DrawObject(surface.dc(), 10, false, 0, 10);
+    const RECT probe{0, 0, 4, 4};
+    HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+    FillRect(surface.dc(), &probe, brush);
+    DeleteObject(brush);
+    EXPECT_EQ(surface.at(1, 1), RGB(1, 2, 3));
+}
+
 TEST_F(OtherKinds, HostObjectsGoThroughTheirHost) {
     WNDCLASSW wc{};
     wc.lpfnWndProc = Host::Proc;

@@ -106,6 +106,23 @@ TEST_F(Text, WidthScalesAdvances) {
     EXPECT_NEAR(wide, natural * 2, 10);
 }
 
+// Text stretched far beyond any use, from a damaged document, draws what it can and
+// leaves the target drawable: nothing drawn later may be lost.
+TEST_F(Text, AbsurdStretchesNeverSpoilTheTarget) {
+    for (LONG height : {-16L, -200L, -2000L})
+        for (LONG width : {800L, 4000L, 16000L, 1000000L}) {
+            LOGFONTW lf = make_font(u"DejaVu Sans", height);
+            lf.lfWidth = width;
+            use(lf);
+            TextOutW(canvas->dc(), 0, 0, u"Đ", 1);
+            const RECT probe{0, 0, 4, 4};
+            HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+            FillRect(canvas->dc(), &probe, brush);
+            DeleteObject(brush);
+            ASSERT_EQ(GetPixel(canvas->dc(), 1, 1), RGB(1, 2, 3)) << height << " " << width;
+        }
+}
+
 TEST_F(Text, JustificationSpreadsTheSurplusExactly) {
     use(make_font(u"Arial", -15));
     const std::u16string line = u"one two three four";

@@ -39,6 +39,9 @@ void show_glyphs(cairo_t* cr, const RealFont& font, const std::vector<PlacedGlyp
             if (g.source == source) run.push_back({g.index, left + g.x, baseline});
         if (run.empty()) continue;
         font.select(cr, source);
+        // A size FreeType refuses makes a font in error, and showing glyphs in it would put
+        // the whole target surface into error for good: such text is not drawn.
+        if (cairo_scaled_font_status(cairo_get_scaled_font(cr)) != CAIRO_STATUS_SUCCESS) continue;
         cairo_show_glyphs(cr, run.data(), static_cast<int>(run.size()));
     }
 }

@@ -12,6 +12,7 @@ namespace zeledit::platform {
 namespace {
 
 constexpr int max_ppem = 4000;
+constexpr int max_stretch = 16;
 
 bool is_combining(char16_t c) {
     return (c >= 0x0300 && c <= 0x036F) || (c >= 0x1DC0 && c <= 0x1DFF) || (c >= 0x20D0 && c <= 0x20FF);
@@ -60,7 +61,11 @@ RealFont::RealFont(const LOGFONTW& lf, ResolvedFace face)
     num_ = ppem_;
     den_ = f.units_per_em;
     if (lf.lfWidth > 0) {
-        num_ = std::min<std::int64_t>(lf.lfWidth, max_ppem * 4);
+        // Glyphs stretched much wider than tall make FreeType fail, and a failed glyph spoils
+        // the surface it is drawn on: the stretch stays within 16 times the height.
+        const std::int64_t widest = std::max<std::int64_t>(
+            std::int64_t(max_stretch) * ppem_ * std::max(f.avg_char_width, 1) / std::max(f.units_per_em, 1), 1);
+        num_ = std::min<std::int64_t>({lf.lfWidth, max_ppem * 4, widest});
         den_ = f.avg_char_width;
     }
     const int upem = f.units_per_em;
