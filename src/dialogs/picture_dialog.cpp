@@ -85,6 +85,9 @@ private:
         Add(page, u"STATIC", u"", SS_OWNERDRAW, ObjPreview, {12, 98, 260, 286});
         Add(page, u"STATIC", u"", 0, ObjSizeLabel, {270, 98, 428, 118});
         if (style_ == objects::osMeta) AddDimension(page);
+        if (style_ == objects::osDEX && inserting_)
+            Add(page, u"BUTTON", Say(u"Chuyển thành 8 bit", u"Convert to 8 bits"), BS_AUTOCHECKBOX | WS_TABSTOP,
+                ObjConvert8, {270, 126, 428, 146});
         if (!inserting_) {
             EnableWindow(file, FALSE);
             EnableWindow(browse, FALSE);
@@ -137,6 +140,8 @@ private:
         }
         loaded_ = std::move(file.Object);
         loaded_path_ = path;
+        if (style_ == objects::osDEX && Checked(ObjConvert8))
+            static_cast<objects::TDEXObject&>(*loaded_).ReduceTo8Bits(); // kept as it was when that fails
         ShowSize();
         return true;
     }
@@ -176,6 +181,10 @@ private:
         if (id == ObjBrowse && code == BN_CLICKED) Browse();
         if (id == ObjFileName && code == EN_CHANGE) Load(false);
         if ((id == ObjWidth || id == ObjHeight) && code == EN_CHANGE) KeepAspect(id);
+        if (id == ObjConvert8 && code == BN_CLICKED) {
+            loaded_path_.clear(); // read again, reduced or not
+            Load(false);
+        }
     }
 
     void OnDrawItem(const DRAWITEMSTRUCT& d) override {

@@ -213,6 +213,15 @@ std::unique_ptr<TDEXObject> TDEXObject::CreateFrom(model::TEditorInfo* AEditorIn
     return std::make_unique<TDEXObject>(AEditorInfo, AInfo, std::move(dib));
 }
 
+bool TDEXObject::ReduceTo8Bits() {
+    if (!FDib || platform::dibGetBits(FDib.get()) == 1) return false;
+    UniqueDibObject reduced(platform::ReduceTo8Bits(FDib.get()));
+    if (!reduced) return false;
+    FDib = std::move(reduced);
+    FDexBytes.reset();
+    return true;
+}
+
 std::size_t TDEXObject::GetDataSize() {
     if (FDib && !FDexBytes)
         FDexBytes = static_cast<std::uint32_t>(

@@ -88,6 +88,8 @@ public:
     void* GetData() const override { return FDib.get(); }
     std::size_t GetDataSize() override;
     void WriteTo(std::uint8_t* Buffer, std::size_t Index) override;
+    // Keeps the image in at most 256 colours (its alpha as it is); false when it cannot.
+    bool ReduceTo8Bits();
 
 private:
     UniqueDibObject FDib;

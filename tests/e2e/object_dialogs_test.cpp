@@ -7,6 +7,7 @@
 #include "objects/drawing_object.h"
 #include "objects/picture_object.h"
 #include "objects/sound_object.h"
+#include "platform/graphics_support/graphics_support.h"
 #include "support/bmp_file.h"
 
 #include <zeledit/controls.h>
@@ -247,6 +248,26 @@ TEST_F(ObjectDialogs, TheBrowseButtonTakesTheFileDialogsAnswer) {
     EXPECT_EQ(title, u"Insert Picture from file");
     ASSERT_EQ(list().Count(), 1);
     EXPECT_EQ(list().Item(0)->FOriginWidth, 8);
+}
+
+TEST_F(ObjectDialogs, AnImageForATransparentPictureCanBeReducedTo256Colours) {
+    const auto bmp = temp_file("for-dex.bmp", bmp_file(32, 16, 30, 160, 90));
+    for (bool reduce : {false, true}) {
+        answer([&](HWND d) {
+            set_text(d, ObjFileName, bmp.u16string().c_str());
+            if (reduce) click(d, ObjConvert8);
+            click(d, IDOK);
+        });
+        SendMessageW(editor, EFM_INSERTOBJECT, 11, 0);
+    }
+    ASSERT_EQ(list().Count(), 2);
+    const auto depth = [&](int i) {
+        return platform::dibGetBits(static_cast<platform::HDIBOBJ>(list().Item(i)->GetData()));
+    };
+    EXPECT_EQ(+list().Item(1)->Info.oiStyle, objects::osDEX);
+    EXPECT_EQ(depth(0), 24);
+    EXPECT_EQ(depth(1), 8);
+    EXPECT_EQ(list().Item(1)->FOriginWidth, 32);
 }
 
 TEST_F(ObjectDialogs, ALinkedSoundKeepsItsFileNameAndNoData) {

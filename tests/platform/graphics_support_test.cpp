@@ -121,6 +121,37 @@ TEST_F(GraphicsSupport, DexRefusesTruncatedAndInconsistentInput) {
     FreeDibObject(plain);
 }
 
+TEST_F(GraphicsSupport, ImagesReduceTo256ColoursKeepingSizeAndAlpha) {
+    // Four bands of colour over 64 × 16 pixels, half of them see-through.
+    std::vector<std::uint32_t> argb(64 * 16);
+    const std::uint32_t bands[4] = {0xFFD02020, 0x8020A020, 0xFF2020D0, 0x80E0E0E0};
+    for (std::size_t i = 0; i < argb.size(); ++i) argb[i] = bands[(i % 64) / 16];
+    HDIBOBJ dib = CreateDibObject(24);
+    dibSetHandle(dib, make_packed_dib(64, 16, argb));
+    dibSetAlphaHandle(dib, make_alpha_block(64, 16, argb));
+    HDIBOBJ reduced = ReduceTo8Bits(dib);
+    ASSERT_NE(reduced, nullptr);
+    EXPECT_EQ(dibGetBits(reduced), 8);
+    EXPECT_EQ(dibGetWidth(reduced), 64);
+    EXPECT_EQ(dibGetHeight(reduced), 16);
+    EXPECT_EQ(block_bytes(dibGetAlphaHandle(reduced)), block_bytes(dibGetAlphaHandle(dib)));
+    // Each band keeps its colour closely in the middle, away from the blurred edges (an
+    // average: the error diffusion scatters neighbouring palette colours).
+    const auto image = decode_packed_dib(LockedBlock(dibGetHandle(reduced)).bytes());
+    ASSERT_TRUE(image);
+    for (int band = 0; band < 4; ++band)
+        for (int shift : {0, 8, 16}) {
+            int sum = 0;
+            for (int y = 4; y < 12; ++y)
+                for (int x = band * 16 + 4; x < band * 16 + 12; ++x)
+                    sum += int((image->pixels[std::size_t(y) * 64 + x] >> shift) & 0xFF);
+            EXPECT_NEAR(sum / 64, int((bands[band] >> shift) & 0xFF), 12) << band << " " << shift;
+        }
+    EXPECT_EQ(ReduceTo8Bits(nullptr), nullptr);
+    FreeDibObject(reduced);
+    FreeDibObject(dib);
+}
+
 TEST_F(GraphicsSupport, DexFromResources) {
     HDIBOBJ dib = sample_dib(false);
     static std::vector<BYTE> dex;

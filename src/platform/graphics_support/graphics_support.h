@@ -46,6 +46,9 @@ BOOL PrintAlphaDibOnDC(HDC dc, int x, int y, int width, int height, HDIBOBJ dib)
 // Image files (PNG, JPEG, TIFF, BMP, TGA) decoded into a 24-bit DIB object, with an alpha
 // channel when the file has one; null for anything else or anything damaged.
 HDIBOBJ LoadImageToDib(std::span<const std::uint8_t> file);
+// A new 8-bit DIB object of the image in at most 256 colours, chosen through the JPEG
+// codec's colour quantisation, with a copy of its alpha channel; null when that fails.
+HDIBOBJ ReduceTo8Bits(HDIBOBJ dib);
 
 // Sound: plays wave data; when it ends the window gets WM_NOTIFY with wParam 1000 and the
 // object's ID in lParam. Without an audio device it finishes silently after its duration.
