@@ -47,6 +47,9 @@ enum ObjectDialogItem : int {
     ObjSizeLabel = 122,
     ObjConvert8 = 123, // check box: DEX images reduced to 8 bits
     ObjPlay = 124,     // button: sound
+    ObjExpand = 125,   // button: shows or hides the browser (bitmap and JPEG pictures)
+    ObjFolders = 126,  // list box: ".." and the folder's folders; a double click opens one
+    ObjPictures = 127, // file list: the folder's pictures; a double click takes one
 
     // Caption.
     CapCharacter = 130, // edit: the character typed, taken with CapSelect

@@ -47,7 +47,8 @@ ObjectDialog::ObjectDialog(const objects::ObjectDialogContext& context, LPCWSTR 
                               context.Owner, nullptr, platform::library_instance(), nullptr);
     if (window_ == nullptr) return;
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    Add(window_, CaptionBarClassName, Say(vietnamese_heading, english_heading), 0, 0, {0, 0, size.cx, Heading});
+    heading_ = Add(window_, CaptionBarClassName, Say(vietnamese_heading, english_heading), 0, 0,
+                   {0, 0, size.cx, Heading});
     pages_ = Add(window_, PageControlClassName, u"", WS_TABSTOP, ObjPages,
                  {8, Heading + 8, size.cx - 8, size.cy - ButtonsHeight});
     const int y = size.cy - ButtonsHeight + 8;

@@ -69,6 +69,7 @@ protected:
     bool inserting_ = true;
     HWND window_ = nullptr;
     HWND pages_ = nullptr;
+    HWND heading_ = nullptr;
     SIZE size_;
 
 private:

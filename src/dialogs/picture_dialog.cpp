@@ -1,6 +1,7 @@
 // The dialogs of the kinds read from a picture file: bitmap pictures, JPEG images,
 // metafiles and DEX images.
 #include "controls/controls.h"
+#include "controls/folder_listing.h"
 #include "dialogs/object_dialog.h"
 #include "dialogs/object_kind_dialogs.h"
 #include "dialogs/object_preview.h"
@@ -13,7 +14,9 @@
 
 #include <zeledit/controls.h>
 
+#include <filesystem>
 #include <string>
+#include <vector>
 
 namespace zeledit::dialogs {
 namespace {
@@ -24,24 +27,25 @@ struct Kind {
     LPCWSTR browse_title, default_extension;
     LPCWSTR cannot_load;
     bool always_checks_margins; // else only when floated
+    LPCWSTR browsed;            // the pictures the browser shows; none for no browser
 };
 
 using namespace std::string_view_literals;
 
 const Kind Bitmap{u"Picture Object Attributes", u"Thuộc tính đối tượng ảnh BMP", u"Bitmap attributes",
                   u"Windows Bitmaps (*.bmp)\0*.bmp\0\0"sv, u"Insert Picture from file", u"bmp",
-                  u"Cannot load the bitmap file!", true};
+                  u"Cannot load the bitmap file!", true, u"*.bmp"};
 const Kind Jpeg{u"JPEG Image Object Attributes", u"Thuộc tính đối tượng ảnh JPEG", u"JPEG Image attributes",
                 u"JPEG Image files (*.jpg;*.jpeg)\0*.jpg;*.jpeg\0\0"sv, u"Insert JPEG Picture from file", u"jpg",
-                u"Cannot load the image!", true};
+                u"Cannot load the image!", true, u"*.jpg;*.jpeg"};
 const Kind Metafile{u"Metafile Image Object Attributes", u"Thuộc tính đối tượng ảnh vector",
                     u"Vector Image attributes", u"Metafile Image files (*.wmf;*.emf)\0*.wmf;*.emf\0\0"sv,
-                    u"Insert Metafile from file", u"wmf", u"Cannot load the image!", false};
+                    u"Insert Metafile from file", u"wmf", u"Cannot load the image!", false, nullptr};
 const Kind Dex{u"Image Object Attributes", u"Thuộc tính đối tượng ảnh", u"Image attributes",
                u"All Images\0*.png;*.tga;*.dex;*.tif;*.jpg;*.jpeg;*.bmp\0PNG Images (*.png)\0*.png\0"
                u"Targa Image files (*.tga)\0*.tga\0vorelskadine Images (*.dex)\0*.dex\0TIFF Images (*.tif)\0*.tif\0"
                u"JPEG Images (*.jpg;*.jpeg)\0*.jpg;*.jpeg\0Windows Bitmaps (*.bmp)\0*.bmp\0\0"sv,
-               u"Insert Transparent Image from file", u"", u"Cannot load the image!", false};
+               u"Insert Transparent Image from file", u"", u"Cannot load the image!", false, nullptr};
 
 const Kind& KindOf(std::uint16_t style) {
     switch (style) {
@@ -94,6 +98,73 @@ private:
             EnableWindow(description, info_.oiLink != 0);
         }
         if (!OffersLink()) ShowWindow(link, SW_HIDE);
+        if (kind_.browsed != nullptr && inserting_) AddBrowser(page);
+    }
+
+    // The browser beside the pages, shown by "Expand": the folders and the pictures of one.
+    void AddBrowser(HWND page) {
+        Add(page, u"BUTTON", Say(u"Mở rộng", u"Expand"), WS_TABSTOP, ObjExpand, {270, 258, 428, 284});
+        const int x = size_.cx, bottom = size_.cy - 48;
+        browser_ = {Add(window_, u"STATIC", Say(u"Các thư mục:", u"Folders:"), 0, 0, {x, 32, x + 150, 48}),
+                    Add(window_, u"LISTBOX", u"", WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY, ObjFolders,
+                        {x, 50, x + 150, bottom}),
+                    Add(window_, u"STATIC", Say(u"Các file ảnh:", u"Pictures:"), 0, 0, {x + 160, 32, x + 400, 48}),
+                    Add(window_, FileListClassName, u"", WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY,
+                        ObjPictures, {x + 160, 50, x + 400, bottom})};
+        for (HWND w : browser_) ShowWindow(w, SW_HIDE);
+    }
+
+    void ToggleBrowser() {
+        expanded_ = !expanded_;
+        RECT r;
+        GetWindowRect(window_, &r);
+        const int width = size_.cx + (expanded_ ? 410 : 0);
+        SetWindowPos(window_, nullptr, 0, 0, width, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER);
+        SetWindowPos(heading_, nullptr, 0, 0, width, 24, SWP_NOMOVE | SWP_NOZORDER);
+        for (HWND w : browser_) ShowWindow(w, expanded_ ? SW_SHOW : SW_HIDE);
+        SetWindowTextW(Item(ObjExpand), expanded_ ? Say(u"Thu gọn", u"Collapse") : Say(u"Mở rộng", u"Expand"));
+        if (expanded_) OpenFolder(FolderOf(controls::window_text(Item(ObjFileName))));
+    }
+
+    static std::u16string FolderOf(const std::u16string& path) {
+        namespace fs = std::filesystem;
+        std::error_code error;
+        fs::path folder = fs::path(path).parent_path();
+        if (path.empty() || !fs::is_directory(folder, error)) folder = fs::current_path(error);
+        return folder.u16string();
+    }
+
+    void OpenFolder(const std::u16string& folder) {
+        folder_ = folder;
+        HWND folders = Item(ObjFolders);
+        SendMessageW(folders, LB_RESETCONTENT, 0, 0);
+        std::u16string why;
+        if (const auto listing = controls::ListFolder(folder, kind_.browsed, why)) {
+            SendMessageW(folders, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(u".."));
+            for (const auto& f : listing->folders)
+                SendMessageW(folders, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(f.name.c_str()));
+        }
+        SendMessageW(Item(ObjPictures), ZFLM_SETFILTER, 0, reinterpret_cast<LPARAM>(kind_.browsed));
+        SendMessageW(Item(ObjPictures), ZFLM_SETFOLDER, 0, reinterpret_cast<LPARAM>(folder.c_str()));
+    }
+
+    void OpenChosenFolder() {
+        HWND folders = Item(ObjFolders);
+        const auto at = SendMessageW(folders, LB_GETCURSEL, 0, 0);
+        if (at < 0) return;
+        std::u16string name(static_cast<std::size_t>(SendMessageW(folders, LB_GETTEXTLEN, at, 0)) + 1, u'\0');
+        SendMessageW(folders, LB_GETTEXT, at, reinterpret_cast<LPARAM>(name.data()));
+        name.resize(std::char_traits<char16_t>::length(name.c_str()));
+        namespace fs = std::filesystem;
+        const fs::path next = name == u".." ? fs::path(folder_).parent_path() : fs::path(folder_) / fs::path(name);
+        OpenFolder(next.u16string());
+    }
+
+    void TakeChosenPicture() {
+        char16_t path[4096] = {};
+        if (SendMessageW(Item(ObjPictures), ZFLM_GETPATH, 4096, reinterpret_cast<LPARAM>(path)) <= 0) return;
+        SetWindowTextW(Item(ObjFileName), path);
+        Load(true);
     }
 
     void AddDimension(HWND page) {
@@ -179,6 +250,9 @@ private:
     void OnCommand(int id, int code) override {
         ObjectDialog::OnCommand(id, code);
         if (id == ObjBrowse && code == BN_CLICKED) Browse();
+        if (id == ObjExpand && code == BN_CLICKED) ToggleBrowser();
+        if (id == ObjFolders && code == LBN_DBLCLK) OpenChosenFolder();
+        if (id == ObjPictures && code == LBN_DBLCLK) TakeChosenPicture();
         if (id == ObjFileName && code == EN_CHANGE) Load(false);
         if ((id == ObjWidth || id == ObjHeight) && code == EN_CHANGE) KeepAspect(id);
         if (id == ObjConvert8 && code == BN_CLICKED) {
@@ -223,6 +297,9 @@ private:
     objects::TObjectItem* object_;
     std::u16string loaded_path_;
     bool quiet_ = false;
+    std::vector<HWND> browser_;
+    bool expanded_ = false;
+    std::u16string folder_;
 };
 
 // A linked object: its data comes from the host.

@@ -215,6 +215,40 @@ TEST_F(ObjectDialogs, APictureFileBecomesAnInlinePictureWithItsDescription) {
     EXPECT_EQ(text(editor).size(), std::u16string(u"Chữ trước hộp").size() + 1); // its mark
 }
 
+TEST_F(ObjectDialogs, TheBrowserShowsTheFoldersPicturesAndTakesOneByDoubleClick) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::path(::testing::TempDir()) / "zeledit-browser";
+    fs::remove_all(folder);
+    fs::create_directories(folder / "more");
+    const auto bytes = bmp_file(20, 10, 0, 0, 200);
+    std::ofstream(folder / "only.bmp", std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+    std::ofstream(folder / "notes.txt") << "not a picture";
+    int width_before = 0, width_after = 0, folders = 0, pictures = 0;
+    answer([&](HWND d) {
+        RECT r;
+        GetWindowRect(d, &r);
+        width_before = r.right - r.left;
+        set_text(d, ObjFileName, (folder / "missing.bmp").u16string().c_str());
+        click(d, ObjExpand);
+        GetWindowRect(d, &r);
+        width_after = r.right - r.left;
+        folders = static_cast<int>(SendMessageW(item(d, ObjFolders), LB_GETCOUNT, 0, 0)); // "..", "more"
+        HWND list = item(d, ObjPictures);
+        pictures = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+        SendMessageW(list, LB_SETCURSEL, 0, 0);
+        SendMessageW(d, WM_COMMAND, MAKEWPARAM(ObjPictures, LBN_DBLCLK), reinterpret_cast<LPARAM>(list));
+        headless::PumpMessages();
+        EXPECT_TRUE(headless::WritePng(d, (::testing::TempDir() + "object-dialog-browser.png").c_str()));
+        click(d, IDOK);
+    });
+    SendMessageW(editor, EFM_INSERTOBJECT, 2, 0);
+    EXPECT_GT(width_after, width_before);
+    EXPECT_EQ(folders, 2);
+    EXPECT_EQ(pictures, 1);
+    ASSERT_EQ(list().Count(), 1);
+    EXPECT_EQ(list().Item(0)->FOriginWidth, 20);
+}
+
 TEST_F(ObjectDialogs, AFileThatIsNotABitmapIsRefusedWithItsReason) {
     const auto fake = temp_file("not-a-picture.bmp", {'B', 'M', 'x', 'y'});
     answer([&](HWND d) {
