@@ -320,6 +320,27 @@ TEST_F(ObjectDialogs, ALinkedSoundKeepsItsFileNameAndNoData) {
     EXPECT_FALSE(sound.Wave);
 }
 
+TEST_F(ObjectDialogs, PlayIsOfferedOnlyForAFileThatExistsAndItsWaveIsStored) {
+    const std::vector<char> wave = {'R', 'I', 'F', 'F', 4, 0, 0, 0, 'W', 'A', 'V', 'E'};
+    const auto path = temp_file("chime.wav", wave);
+    bool before = true, after = false;
+    answer([&](HWND d) {
+        set_text(d, ObjFileName, u"/no/such/sound.wav");
+        before = IsWindowEnabled(item(d, ObjPlay));
+        set_text(d, ObjFileName, path.u16string().c_str());
+        after = IsWindowEnabled(item(d, ObjPlay));
+        click(d, IDOK);
+    });
+    SendMessageW(editor, EFM_INSERTOBJECT, 4, 0);
+    EXPECT_FALSE(before);
+    EXPECT_TRUE(after);
+    ASSERT_EQ(list().Count(), 1);
+    const auto& sound = static_cast<const objects::TSoundObject&>(*list().Item(0));
+    ASSERT_TRUE(sound.Wave);
+    platform::LockedBlock stored(sound.Wave.get());
+    EXPECT_EQ(stored.size(), wave.size());
+}
+
 TEST_F(ObjectDialogs, WithoutExpertModeTheLinkIsNotOffered) {
     bool visible = true;
     answer([&visible](HWND d) {
@@ -345,6 +366,21 @@ TEST_F(ObjectDialogs, ACaptionTakesTheCharacterTypedAndSelected) {
     EXPECT_EQ(+caption.FProps.ciTransparent, 0);
     EXPECT_EQ(+caption.FProps.ciFormat.ftHeight, 20);
     EXPECT_TRUE(caption.Floated());
+}
+
+TEST_F(ObjectDialogs, AClickOnTheCharacterMapPicksTheCharacterUnderTheMouse) {
+    answer([](HWND d) {
+        HWND map = item(d, CapMap);
+        POINT cell{18 * 2 + 9, 9}; // the third cell of the first row: '#'
+        ClientToScreen(map, &cell);
+        headless::MouseDown(headless::Button::Left, cell.x, cell.y);
+        headless::MouseUp(headless::Button::Left, cell.x, cell.y);
+        headless::PumpMessages();
+        click(d, IDOK);
+    });
+    SendMessageW(editor, EFM_INSERTOBJECT, 7, 0);
+    ASSERT_EQ(list().Count(), 1);
+    EXPECT_EQ(static_cast<const objects::TCaptionObject&>(*list().Item(0)).FProps.ciText, u'#');
 }
 
 TEST_F(ObjectDialogs, ADoubleClickChangesATextBoxAndCancelKeepsItAsItWas) {
