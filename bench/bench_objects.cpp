@@ -95,7 +95,9 @@ std::unique_ptr<objects::TObjectItem> MixedObject(model::TEditorInfo* info, int 
         r.oiStyle = objects::osAnimate;
         r.oiData = 4 * 65536 + 2;
         return std::make_unique<objects::TAnimateObj>(info, r, Dib(256, 64));
-    case 2: r.oiStyle = objects::osSound; return std::make_unique<objects::TSoundObject>(info, nullptr, r, platform::UniqueGlobal{});
+    case 2:
+        r.oiStyle = objects::osSound;
+        return std::make_unique<objects::TSoundObject>(info, nullptr, r, platform::UniqueGlobal{});
     case 3: {
         r.oiStyle = objects::osDEX;
         objects::UniqueDibObject dib(platform::CreateDibObject(24));
@@ -139,15 +141,16 @@ struct ObjectDocument {
 
     explicit ObjectDocument(bool mixed) {
         InitEditorLib();
-        window = CreateWindowExW(0, FormattedEditorClassName, u"", WS_VISIBLE, 0, 0, 610, 800, nullptr, nullptr,
-                                 nullptr, nullptr);
+        window = CreateWindowExW(0, FormattedEditorClassName, u"", WS_VISIBLE, 0, 0, 610, 800, nullptr,
+                                 nullptr, nullptr, nullptr);
         auto& editor = *static_cast<engine::TFormatEditor*>(GetPropW(window, u"EDOBJ"));
         auto e = Internals(editor);
         for (int i = 1; i <= 255; ++i) {
             const auto id = static_cast<std::uint8_t>(i);
             auto object = MixedObject(&e.edInfo, mixed ? i % 7 : 0, id);
             const std::u16string words = u"Đoạn văn có một đối tượng ";
-            e.FBuffer->InsertChar(words.data(), 0, static_cast<std::uint32_t>(words.size()), e.FBuffer->TextLength());
+            e.FBuffer->InsertChar(words.data(), 0, static_cast<std::uint32_t>(words.size()),
+                                  e.FBuffer->TextLength());
             if (object->Floated()) {
                 object->Info.oiPosition = (i - 1) * 40;
                 object->Info.oiAnchorAt = e.FBuffer->TextLength();

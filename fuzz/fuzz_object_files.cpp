@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }();
     // The first byte picks the kind, for transparent pictures the file's extension, and
     // with its top bit the reduction to 256 colours.
-    static constexpr std::uint16_t kinds[] = {objects::osPicture, objects::osJPEG, objects::osMeta, objects::osDEX};
+    static constexpr std::uint16_t kinds[] = {objects::osPicture, objects::osJPEG, objects::osMeta,
+                                              objects::osDEX};
     static constexpr const char16_t* names[] = {u"a.bmp", u"a.dex", u"a.png", u"a.jpg", u"a.tif", u"a.tga"};
     const std::uint16_t kind = kinds[data[0] % 4];
     const char16_t* name = names[(data[0] >> 2) % 6];
@@ -28,10 +29,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     info.eiBoundRect = {0, 0, 60, 60};
     TObjectInfo record = objects::DefaultObjectInfo();
     record.oiID = 1;
-    objects::LoadedFile loaded = objects::ObjectFromFileBytes(&info, kind, record, name, {data + 1, size - 1});
+    objects::LoadedFile loaded =
+        objects::ObjectFromFileBytes(&info, kind, record, name, {data + 1, size - 1});
     if (!loaded.Object) return 0;
     objects::TObjectItem& object = *loaded.Object;
-    if (kind == objects::osDEX && (data[0] & 0x80) != 0) static_cast<objects::TDEXObject&>(object).ReduceTo8Bits();
+    if (kind == objects::osDEX && (data[0] & 0x80) != 0)
+        static_cast<objects::TDEXObject&>(object).ReduceTo8Bits();
     object.Fit(60, 60);
     object.DrawObject(dc, 0, false, 0, 40);
     std::vector<std::uint8_t> stored(object.GetDataSize());

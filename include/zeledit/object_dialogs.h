@@ -25,11 +25,11 @@ namespace zeledit {
 
 enum ObjectDialogItem : int {
     // The layout page (every dialog but the caption's, which has only the margins).
-    ObjFloated = 101,     // check box
-    ObjAlignLeft = 102,   // radio buttons: oiLayout 0 and 1
+    ObjFloated = 101,   // check box
+    ObjAlignLeft = 102, // radio buttons: oiLayout 0 and 1
     ObjAlignRight = 103,
-    ObjWrap = 104,        // check box
-    ObjMarginLeft = 105,  // spin edits, in points
+    ObjWrap = 104,       // check box
+    ObjMarginLeft = 105, // spin edits, in points
     ObjMarginTop = 106,
     ObjMarginRight = 107,
     ObjMarginBottom = 108,
@@ -38,8 +38,8 @@ enum ObjectDialogItem : int {
     ObjPages = 111,       // the page control
     ObjWidth = 112,       // spin edits: the metafile's, text box's and drawing's size
     ObjHeight = 113,
-    ObjLockAspect = 114,  // check box (metafile)
-    ObjPreview = 115,     // owner-drawn preview
+    ObjLockAspect = 114, // check box (metafile)
+    ObjPreview = 115,    // owner-drawn preview
 
     // Dialogs that read a file: picture, JPEG, metafile, DEX image, sound, animation.
     ObjFileName = 120, // edit

@@ -20,25 +20,29 @@ constexpr UINT TickMs = 100; // the editor's animation tick
 class AnimationDialog : public ObjectDialog {
 public:
     // `object` is the animation being changed, or null for an insertion.
-    AnimationDialog(const objects::ObjectDialogContext& context, const TObjectInfo& info, objects::TAnimateObj* object)
-        : ObjectDialog(context, u"Animated Object Properties", u"Thuộc tính đối tượng động", u"Animation attributes",
-                       {460, 420}),
+    AnimationDialog(const objects::ObjectDialogContext& context, const TObjectInfo& info,
+                    objects::TAnimateObj* object)
+        : ObjectDialog(context, u"Animated Object Properties", u"Thuộc tính đối tượng động",
+                       u"Animation attributes", {460, 420}),
           info_(info), object_(object) {
         inserting_ = object == nullptr;
         HWND page = AddPage(u"Dãy ảnh", u"Bitmaps");
         Add(page, u"STATIC", Say(u"Dãy ảnh:", u"Bitmaps:"), SS_CENTERIMAGE, 0, {12, 12, 96, 34});
         Add(page, u"EDIT", u"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY, ObjFileName,
-                        {100, 12, 330, 34});
+            {100, 12, 330, 34});
         HWND load = Add(page, u"BUTTON", Say(u"Nạp", u"Load"), WS_TABSTOP, AnimLoad, {336, 11, 428, 35});
-        const int interval = std::max(info_.oiData & 0xFFFF, 1), frames = std::max((info_.oiData >> 16) & 0xFFFF, 1);
-        AddSpin(page, Say(u"Khoảng dừng:", u"Interval:"), AnimInterval, {12, 42, 190, 64}, 1, 100, interval, 92);
+        const int interval = std::max(info_.oiData & 0xFFFF, 1),
+                  frames = std::max((info_.oiData >> 16) & 0xFFFF, 1);
+        AddSpin(page, Say(u"Khoảng dừng:", u"Interval:"), AnimInterval, {12, 42, 190, 64}, 1, 100, interval,
+                92);
         AddSpin(page, Say(u"Số khung ảnh:", u"Frames:"), AnimFrames, {210, 42, 400, 64}, 1, 255,
                 inserting_ ? 2 : frames, 100);
         Add(page, u"STATIC", Say(u"Ghi chú:", u"Description:"), SS_CENTERIMAGE, 0, {12, 72, 96, 94});
         const std::u16string text = platform::field_to_unicode(info_.oiIDText);
-        Add(page, u"EDIT", text.c_str(), WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, ObjDescription, {100, 72, 428, 94});
-        HWND link = Add(page, u"BUTTON", Say(u"Dữ liệu nằm ngoài", u"External link"), BS_AUTOCHECKBOX | WS_TABSTOP,
-                        ObjLink, {100, 100, 300, 120});
+        Add(page, u"EDIT", text.c_str(), WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, ObjDescription,
+            {100, 72, 428, 94});
+        HWND link = Add(page, u"BUTTON", Say(u"Dữ liệu nằm ngoài", u"External link"),
+                        BS_AUTOCHECKBOX | WS_TABSTOP, ObjLink, {100, 100, 300, 120});
         Add(page, u"STATIC", Say(u"Xem trước", u"Preview"), 0, 0, {12, 126, 200, 142});
         Add(page, u"STATIC", u"", SS_OWNERDRAW, ObjPreview, {12, 144, 260, 286});
         if (!inserting_) EnableWindow(load, FALSE);
@@ -147,7 +151,8 @@ std::unique_ptr<objects::TObjectItem> CreateAnimation(const objects::ObjectDialo
     AnimationDialog dialog(context, info, nullptr);
     if (!dialog.Run()) return nullptr;
     if (!dialog.loaded_)
-        return std::make_unique<objects::TAnimateObj>(context.EditorInfo, dialog.info_, platform::UniqueGlobal{});
+        return std::make_unique<objects::TAnimateObj>(context.EditorInfo, dialog.info_,
+                                                      platform::UniqueGlobal{});
     TakeRecord(*dialog.loaded_, dialog.info_);
     return std::move(dialog.loaded_);
 }

@@ -23,7 +23,8 @@ const std::vector<char16_t>& MapCharacters() {
         std::vector<char16_t> c;
         for (char16_t ch = 0x21; ch <= 0x7E; ++ch) c.push_back(ch);
         for (char16_t ch = 0xC0; ch <= 0xFF; ++ch) c.push_back(ch);
-        for (char16_t ch : {u'Ă', u'ă', u'Đ', u'đ', u'Ĩ', u'ĩ', u'Ũ', u'ũ', u'Ơ', u'ơ', u'Ư', u'ư'}) c.push_back(ch);
+        for (char16_t ch : {u'Ă', u'ă', u'Đ', u'đ', u'Ĩ', u'ĩ', u'Ũ', u'ũ', u'Ơ', u'ơ', u'Ư', u'ư'})
+            c.push_back(ch);
         for (char16_t ch = 0x1EA0; ch <= 0x1EF9; ++ch) c.push_back(ch);
         return c;
     }();
@@ -53,15 +54,17 @@ public:
         HWND page = AddPage(u"Chữ đầu đoạn", u"Caption");
         Add(page, u"STATIC", Say(u"Chọn một ký tự:", u"Choose a character:"), 0, 0, {12, 6, 300, 22});
         const int rows = static_cast<int>((MapCharacters().size() + Columns - 1) / Columns);
-        Add(page, u"STATIC", u"", SS_OWNERDRAW | SS_NOTIFY, CapMap, {12, 26, 12 + Columns * Cell + 1, 26 + rows * Cell + 1});
+        Add(page, u"STATIC", u"", SS_OWNERDRAW | SS_NOTIFY, CapMap,
+            {12, 26, 12 + Columns * Cell + 1, 26 + rows * Cell + 1});
         const char16_t text[2] = {props_.ciText, 0};
         HWND typed = Add(page, u"EDIT", text, WS_BORDER | WS_TABSTOP, CapCharacter, {384, 26, 420, 50});
         SendMessageW(typed, EM_LIMITTEXT, 1, 0);
         SendMessageW(typed, ZEM_SETVIETNAMESE, context.TypesVietnamese ? 1 : 0, 0);
         Add(page, u"BUTTON", Say(u"Chọn", u"Select"), WS_TABSTOP, CapSelect, {426, 25, 528, 51});
         // The character format dialog is not built yet: the format stays as it is.
-        EnableWindow(Add(page, u"BUTTON", Say(u"Định dạng", u"Format"), WS_TABSTOP, CapFormat, {384, 58, 528, 84}),
-                     FALSE);
+        EnableWindow(
+            Add(page, u"BUTTON", Say(u"Định dạng", u"Format"), WS_TABSTOP, CapFormat, {384, 58, 528, 84}),
+            FALSE);
         Add(page, u"STATIC", Say(u"Màu:", u"Color:"), SS_CENTERIMAGE, 0, {384, 92, 440, 114});
         HWND color = Add(page, ColorPickerClassName, u"", WS_TABSTOP, CapColor, {444, 92, 504, 114});
         SendMessageW(color, ZCPM_SETCOLOR, props_.ciBackground, 0);

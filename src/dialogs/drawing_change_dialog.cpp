@@ -13,9 +13,10 @@ namespace {
 
 class DrawingDialog : public ObjectDialog {
 public:
-    DrawingDialog(const objects::ObjectDialogContext& context, const TObjectInfo& info, const TDrawingInfo& props)
-        : ObjectDialog(context, u"Drawing Attributes", u"Thuộc tính đối tượng vẽ", u"Drawing object attributes",
-                       {400, 380}),
+    DrawingDialog(const objects::ObjectDialogContext& context, const TObjectInfo& info,
+                  const TDrawingInfo& props)
+        : ObjectDialog(context, u"Drawing Attributes", u"Thuộc tính đối tượng vẽ",
+                       u"Drawing object attributes", {400, 380}),
           info_(info), props_(props) {
         inserting_ = false;
         AddShapeControls(AddPage(u"Hình dạng", u"Shape"), props_, context.Language, -24);

@@ -132,9 +132,9 @@ LRESULT CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 void add_shape_controls(HWND parent, const TDrawingInfo& info, const Captions& c, int dy) {
     const auto add = [parent, dy](LPCWSTR kind, LPCWSTR text, DWORD style, int id, RECT r) {
         OffsetRect(&r, 0, dy);
-        HWND w = CreateWindowExW(0, kind, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left,
-                                 r.bottom - r.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                 platform::library_instance(), nullptr);
+        HWND w = CreateWindowExW(
+            0, kind, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left, r.bottom - r.top,
+            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), platform::library_instance(), nullptr);
         SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
         return w;
     };

@@ -11,7 +11,8 @@ namespace {
 
 class Dialogs final : public objects::ObjectDialogs {
 public:
-    std::unique_ptr<objects::TObjectItem> Create(const objects::ObjectDialogContext& context, int code) override {
+    std::unique_ptr<objects::TObjectItem> Create(const objects::ObjectDialogContext& context,
+                                                 int code) override {
         switch (code) {
         case 2: return CreatePicture(context, objects::osPicture);
         case 3: return CreateAnimation(context);

@@ -52,7 +52,8 @@ ObjectDialog::ObjectDialog(const objects::ObjectDialogContext& context, LPCWSTR 
     pages_ = Add(window_, PageControlClassName, u"", WS_TABSTOP, ObjPages,
                  {8, Heading + 8, size.cx - 8, size.cy - ButtonsHeight});
     const int y = size.cy - ButtonsHeight + 8;
-    Add(window_, u"BUTTON", u"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK, {size.cx - 188, y, size.cx - 104, y + 26});
+    Add(window_, u"BUTTON", u"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK,
+        {size.cx - 188, y, size.cx - 104, y + 26});
     Add(window_, u"BUTTON", Say(u"Thôi", u"Cancel"), WS_TABSTOP | ZBS_CANCEL, IDCANCEL,
         {size.cx - 94, y, size.cx - 10, y + 26});
 }
@@ -70,7 +71,8 @@ bool ObjectDialog::Run() {
 }
 
 HWND ObjectDialog::AddPage(LPCWSTR vietnamese, LPCWSTR english) {
-    const auto index = SendMessageW(pages_, ZPCM_ADDPAGE, 0, reinterpret_cast<LPARAM>(Say(vietnamese, english)));
+    const auto index =
+        SendMessageW(pages_, ZPCM_ADDPAGE, 0, reinterpret_cast<LPARAM>(Say(vietnamese, english)));
     return reinterpret_cast<HWND>(SendMessageW(pages_, ZPCM_GETPAGEWINDOW, static_cast<WPARAM>(index), 0));
 }
 
@@ -100,7 +102,9 @@ void ObjectDialog::Check(int id, bool on) const {
     SendMessageW(Item(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-int ObjectDialog::SpinValue(int id) const { return static_cast<int>(SendMessageW(Item(id), ZSEM_GETPOS, 0, 0)); }
+int ObjectDialog::SpinValue(int id) const {
+    return static_cast<int>(SendMessageW(Item(id), ZSEM_GETPOS, 0, 0));
+}
 
 void ObjectDialog::SetSpinValue(int id, int value) const {
     SendMessageW(Item(id), ZSEM_SETPOS, static_cast<WPARAM>(value), 0);
@@ -118,7 +122,8 @@ int ObjectDialog::AddLayout(HWND page, const TObjectInfo& info, Layout layout) {
         Add(page, u"STATIC", Say(u"Canh theo:", u"Aligned by:"), SS_CENTERIMAGE, 0, {30, y, 120, y + 20});
         Add(page, u"BUTTON", Say(u"Trái", u"Left"), BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, ObjAlignLeft,
             {124, y, 200, y + 20});
-        Add(page, u"BUTTON", Say(u"Phải", u"Right"), BS_AUTORADIOBUTTON, ObjAlignRight, {204, y, 290, y + 20});
+        Add(page, u"BUTTON", Say(u"Phải", u"Right"), BS_AUTORADIOBUTTON, ObjAlignRight,
+            {204, y, 290, y + 20});
         Add(page, u"BUTTON", Say(u"Dồn chữ", u"Wrap text"), BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, ObjWrap,
             {30, y + 26, 220, y + 46});
         Check(ObjFloated, info.oiFloated != 0);
@@ -161,8 +166,8 @@ void ObjectDialog::ReadLayout(TObjectInfo& info) const {
 void ObjectDialog::EnableLayout() const {
     if (layout_ != Layout::Full) return;
     const BOOL on = Checked(ObjFloated) ? TRUE : FALSE;
-    for (int id : {ObjAlignLeft, ObjAlignRight, ObjWrap, ObjMarginLeft, ObjMarginTop, ObjMarginRight,
-                   ObjMarginBottom})
+    for (int id :
+         {ObjAlignLeft, ObjAlignRight, ObjWrap, ObjMarginLeft, ObjMarginTop, ObjMarginRight, ObjMarginBottom})
         EnableWindow(Item(id), on);
 }
 

@@ -32,20 +32,45 @@ struct Kind {
 
 using namespace std::string_view_literals;
 
-const Kind Bitmap{u"Picture Object Attributes", u"Thuộc tính đối tượng ảnh BMP", u"Bitmap attributes",
-                  u"Windows Bitmaps (*.bmp)\0*.bmp\0\0"sv, u"Insert Picture from file", u"bmp",
-                  u"Cannot load the bitmap file!", true, u"*.bmp"};
-const Kind Jpeg{u"JPEG Image Object Attributes", u"Thuộc tính đối tượng ảnh JPEG", u"JPEG Image attributes",
-                u"JPEG Image files (*.jpg;*.jpeg)\0*.jpg;*.jpeg\0\0"sv, u"Insert JPEG Picture from file", u"jpg",
-                u"Cannot load the image!", true, u"*.jpg;*.jpeg"};
-const Kind Metafile{u"Metafile Image Object Attributes", u"Thuộc tính đối tượng ảnh vector",
-                    u"Vector Image attributes", u"Metafile Image files (*.wmf;*.emf)\0*.wmf;*.emf\0\0"sv,
-                    u"Insert Metafile from file", u"wmf", u"Cannot load the image!", false, nullptr};
-const Kind Dex{u"Image Object Attributes", u"Thuộc tính đối tượng ảnh", u"Image attributes",
-               u"All Images\0*.png;*.tga;*.dex;*.tif;*.jpg;*.jpeg;*.bmp\0PNG Images (*.png)\0*.png\0"
-               u"Targa Image files (*.tga)\0*.tga\0vorelskadine Images (*.dex)\0*.dex\0TIFF Images (*.tif)\0*.tif\0"
-               u"JPEG Images (*.jpg;*.jpeg)\0*.jpg;*.jpeg\0Windows Bitmaps (*.bmp)\0*.bmp\0\0"sv,
-               u"Insert Transparent Image from file", u"", u"Cannot load the image!", false, nullptr};
+const Kind Bitmap{u"Picture Object Attributes",
+                  u"Thuộc tính đối tượng ảnh BMP",
+                  u"Bitmap attributes",
+                  u"Windows Bitmaps (*.bmp)\0*.bmp\0\0"sv,
+                  u"Insert Picture from file",
+                  u"bmp",
+                  u"Cannot load the bitmap file!",
+                  true,
+                  u"*.bmp"};
+const Kind Jpeg{u"JPEG Image Object Attributes",
+                u"Thuộc tính đối tượng ảnh JPEG",
+                u"JPEG Image attributes",
+                u"JPEG Image files (*.jpg;*.jpeg)\0*.jpg;*.jpeg\0\0"sv,
+                u"Insert JPEG Picture from file",
+                u"jpg",
+                u"Cannot load the image!",
+                true,
+                u"*.jpg;*.jpeg"};
+const Kind Metafile{u"Metafile Image Object Attributes",
+                    u"Thuộc tính đối tượng ảnh vector",
+                    u"Vector Image attributes",
+                    u"Metafile Image files (*.wmf;*.emf)\0*.wmf;*.emf\0\0"sv,
+                    u"Insert Metafile from file",
+                    u"wmf",
+                    u"Cannot load the image!",
+                    false,
+                    nullptr};
+const Kind Dex{
+    u"Image Object Attributes",
+    u"Thuộc tính đối tượng ảnh",
+    u"Image attributes",
+    u"All Images\0*.png;*.tga;*.dex;*.tif;*.jpg;*.jpeg;*.bmp\0PNG Images (*.png)\0*.png\0"
+    u"Targa Image files (*.tga)\0*.tga\0vorelskadine Images (*.dex)\0*.dex\0TIFF Images (*.tif)\0*.tif\0"
+    u"JPEG Images (*.jpg;*.jpeg)\0*.jpg;*.jpeg\0Windows Bitmaps (*.bmp)\0*.bmp\0\0"sv,
+    u"Insert Transparent Image from file",
+    u"",
+    u"Cannot load the image!",
+    false,
+    nullptr};
 
 const Kind& KindOf(std::uint16_t style) {
     switch (style) {
@@ -77,21 +102,22 @@ private:
     void AddPicturePage() {
         HWND page = AddPage(u"Hình", u"Picture");
         Add(page, u"STATIC", Say(u"Tên file:", u"Filename:"), SS_CENTERIMAGE, 0, {12, 12, 96, 34});
-        HWND file = Add(page, u"EDIT", u"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, ObjFileName, {100, 12, 388, 34});
+        HWND file =
+            Add(page, u"EDIT", u"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, ObjFileName, {100, 12, 388, 34});
         HWND browse = Add(page, u"BUTTON", u"...", WS_TABSTOP, ObjBrowse, {394, 12, 428, 34});
         Add(page, u"STATIC", Say(u"Ghi chú:", u"Description:"), SS_CENTERIMAGE, 0, {12, 42, 96, 64});
         const std::u16string text = platform::field_to_unicode(info_.oiIDText);
         HWND description = Add(page, u"EDIT", text.c_str(), WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,
                                ObjDescription, {100, 42, 428, 64});
-        HWND link = Add(page, u"BUTTON", Say(u"File nằm ngoài", u"External link"), BS_AUTOCHECKBOX | WS_TABSTOP,
-                        ObjLink, {100, 70, 300, 90});
+        HWND link = Add(page, u"BUTTON", Say(u"File nằm ngoài", u"External link"),
+                        BS_AUTOCHECKBOX | WS_TABSTOP, ObjLink, {100, 70, 300, 90});
         Check(ObjLink, info_.oiLink != 0);
         Add(page, u"STATIC", u"", SS_OWNERDRAW, ObjPreview, {12, 98, 260, 286});
         Add(page, u"STATIC", u"", 0, ObjSizeLabel, {270, 98, 428, 118});
         if (style_ == objects::osMeta) AddDimension(page);
         if (style_ == objects::osDEX && inserting_)
-            Add(page, u"BUTTON", Say(u"Chuyển thành 8 bit", u"Convert to 8 bits"), BS_AUTOCHECKBOX | WS_TABSTOP,
-                ObjConvert8, {270, 126, 428, 146});
+            Add(page, u"BUTTON", Say(u"Chuyển thành 8 bit", u"Convert to 8 bits"),
+                BS_AUTOCHECKBOX | WS_TABSTOP, ObjConvert8, {270, 126, 428, 146});
         if (!inserting_) {
             EnableWindow(file, FALSE);
             EnableWindow(browse, FALSE);
@@ -105,12 +131,13 @@ private:
     void AddBrowser(HWND page) {
         Add(page, u"BUTTON", Say(u"Mở rộng", u"Expand"), WS_TABSTOP, ObjExpand, {270, 258, 428, 284});
         const int x = size_.cx, bottom = size_.cy - 48;
-        browser_ = {Add(window_, u"STATIC", Say(u"Các thư mục:", u"Folders:"), 0, 0, {x, 32, x + 150, 48}),
-                    Add(window_, u"LISTBOX", u"", WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY, ObjFolders,
-                        {x, 50, x + 150, bottom}),
-                    Add(window_, u"STATIC", Say(u"Các file ảnh:", u"Pictures:"), 0, 0, {x + 160, 32, x + 400, 48}),
-                    Add(window_, FileListClassName, u"", WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY,
-                        ObjPictures, {x + 160, 50, x + 400, bottom})};
+        browser_ = {
+            Add(window_, u"STATIC", Say(u"Các thư mục:", u"Folders:"), 0, 0, {x, 32, x + 150, 48}),
+            Add(window_, u"LISTBOX", u"", WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY, ObjFolders,
+                {x, 50, x + 150, bottom}),
+            Add(window_, u"STATIC", Say(u"Các file ảnh:", u"Pictures:"), 0, 0, {x + 160, 32, x + 400, 48}),
+            Add(window_, FileListClassName, u"", WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY,
+                ObjPictures, {x + 160, 50, x + 400, bottom})};
         for (HWND w : browser_) ShowWindow(w, SW_HIDE);
     }
 
@@ -122,7 +149,8 @@ private:
         SetWindowPos(window_, nullptr, 0, 0, width, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER);
         SetWindowPos(heading_, nullptr, 0, 0, width, 24, SWP_NOMOVE | SWP_NOZORDER);
         for (HWND w : browser_) ShowWindow(w, expanded_ ? SW_SHOW : SW_HIDE);
-        SetWindowTextW(Item(ObjExpand), expanded_ ? Say(u"Thu gọn", u"Collapse") : Say(u"Mở rộng", u"Expand"));
+        SetWindowTextW(Item(ObjExpand),
+                       expanded_ ? Say(u"Thu gọn", u"Collapse") : Say(u"Mở rộng", u"Expand"));
         if (expanded_) OpenFolder(FolderOf(controls::window_text(Item(ObjFileName))));
     }
 
@@ -156,7 +184,8 @@ private:
         SendMessageW(folders, LB_GETTEXT, at, reinterpret_cast<LPARAM>(name.data()));
         name.resize(std::char_traits<char16_t>::length(name.c_str()));
         namespace fs = std::filesystem;
-        const fs::path next = name == u".." ? fs::path(folder_).parent_path() : fs::path(folder_) / fs::path(name);
+        const fs::path next =
+            name == u".." ? fs::path(folder_).parent_path() : fs::path(folder_) / fs::path(name);
         OpenFolder(next.u16string());
     }
 
@@ -169,10 +198,12 @@ private:
 
     void AddDimension(HWND page) {
         Add(page, u"BUTTON", Say(u"Kích thước", u"Dimension"), BS_GROUPBOX, 0, {270, 126, 428, 230});
-        AddSpin(page, Say(u"Chiều rộng:", u"Width:"), ObjWidth, {278, 146, 420, 168}, 1, 0xFFFF, info_.oiWidth);
-        AddSpin(page, Say(u"Chiều cao:", u"Height:"), ObjHeight, {278, 174, 420, 196}, 1, 0xFFFF, info_.oiHeight);
-        Add(page, u"BUTTON", Say(u"Giữ tỉ lệ", u"Lock aspect ratio"), BS_AUTOCHECKBOX | WS_TABSTOP, ObjLockAspect,
-            {278, 202, 420, 222});
+        AddSpin(page, Say(u"Chiều rộng:", u"Width:"), ObjWidth, {278, 146, 420, 168}, 1, 0xFFFF,
+                info_.oiWidth);
+        AddSpin(page, Say(u"Chiều cao:", u"Height:"), ObjHeight, {278, 174, 420, 196}, 1, 0xFFFF,
+                info_.oiHeight);
+        Add(page, u"BUTTON", Say(u"Giữ tỉ lệ", u"Lock aspect ratio"), BS_AUTOCHECKBOX | WS_TABSTOP,
+            ObjLockAspect, {278, 202, 420, 222});
         Check(ObjLockAspect, true);
     }
 
@@ -181,8 +212,8 @@ private:
     void ShowSize() {
         std::u16string text;
         if (const objects::TObjectItem* o = Shown()) {
-            text = platform::from_utf8(std::to_string(o->FOriginWidth) + " x " + std::to_string(o->FOriginHeight) +
-                                       " pixels");
+            text = platform::from_utf8(std::to_string(o->FOriginWidth) + " x " +
+                                       std::to_string(o->FOriginHeight) + " pixels");
             if (style_ == objects::osMeta && loaded_) {
                 quiet_ = true;
                 SetSpinValue(ObjWidth, o->FOriginWidth);
@@ -237,7 +268,8 @@ private:
     // Keeps the metafile's own proportions while the lock is on.
     void KeepAspect(int changed) {
         const objects::TObjectItem* o = Shown();
-        if (quiet_ || o == nullptr || !Checked(ObjLockAspect) || o->FOriginWidth <= 0 || o->FOriginHeight <= 0)
+        if (quiet_ || o == nullptr || !Checked(ObjLockAspect) || o->FOriginWidth <= 0 ||
+            o->FOriginHeight <= 0)
             return;
         quiet_ = true;
         if (changed == ObjWidth)
@@ -303,12 +335,14 @@ private:
 };
 
 // A linked object: its data comes from the host.
-std::unique_ptr<objects::TObjectItem> Linked(const objects::ObjectDialogContext& context, const TObjectInfo& info) {
+std::unique_ptr<objects::TObjectItem> Linked(const objects::ObjectDialogContext& context,
+                                             const TObjectInfo& info) {
     switch (info.oiStyle) {
     case objects::osJPEG: return std::make_unique<objects::TJPEGObject>(context.EditorInfo, info, nullptr);
     case objects::osMeta: return std::make_unique<objects::TMetaObject>(context.EditorInfo, info, nullptr);
     case objects::osDEX: return std::make_unique<objects::TDEXObject>(context.EditorInfo, info, nullptr);
-    default: return std::make_unique<objects::TPictureObj>(context.EditorInfo, info, platform::UniqueGlobal{});
+    default:
+        return std::make_unique<objects::TPictureObj>(context.EditorInfo, info, platform::UniqueGlobal{});
     }
 }
 

@@ -26,8 +26,8 @@ bool FileExists(const std::u16string& path) {
 class SoundDialog : public ObjectDialog {
 public:
     SoundDialog(const objects::ObjectDialogContext& context, bool inserting, const TObjectInfo& info)
-        : ObjectDialog(context, u"Sound Object Properties", u"Thuộc tính đối tượng âm thanh", u"Sound attributes",
-                       {460, 340}),
+        : ObjectDialog(context, u"Sound Object Properties", u"Thuộc tính đối tượng âm thanh",
+                       u"Sound attributes", {460, 340}),
           info_(info) {
         inserting_ = inserting;
         HWND page = AddPage(u"Âm thanh", u"Sound");
@@ -37,8 +37,8 @@ public:
                         {100, 12, 388, 34});
         HWND browse = Add(page, u"BUTTON", u"...", WS_TABSTOP, ObjBrowse, {394, 12, 428, 34});
         Add(page, u"BUTTON", Say(u"Nghe thử", u"Play"), WS_TABSTOP, ObjPlay, {100, 42, 190, 68});
-        HWND link = Add(page, u"BUTTON", Say(u"File nằm ngoài", u"External link"), BS_AUTOCHECKBOX | WS_TABSTOP,
-                        ObjLink, {100, 76, 300, 96});
+        HWND link = Add(page, u"BUTTON", Say(u"File nằm ngoài", u"External link"),
+                        BS_AUTOCHECKBOX | WS_TABSTOP, ObjLink, {100, 76, 300, 96});
         Check(ObjLink, info_.oiLink != 0);
         if (!inserting) {
             EnableWindow(file, info_.oiLink != 0);

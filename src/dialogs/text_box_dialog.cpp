@@ -41,7 +41,8 @@ public:
         const int y = AddLayout(layout, info_, Layout::AlwaysFloated);
         Add(layout, u"BUTTON", Say(u"Kích cỡ", u"Size"), BS_GROUPBOX, 0, {12, y, 372, y + 56});
         const int most = 4000;
-        AddSpin(layout, Say(u"Chiều rộng:", u"Width:"), ObjWidth, {24, y + 22, 160, y + 44}, 0, most, info_.oiWidth);
+        AddSpin(layout, Say(u"Chiều rộng:", u"Width:"), ObjWidth, {24, y + 22, 160, y + 44}, 0, most,
+                info_.oiWidth);
         AddSpin(layout, Say(u"Chiều cao:", u"Height:"), ObjHeight, {196, y + 22, 332, y + 44}, 0, most,
                 info_.oiHeight);
     }
@@ -67,7 +68,8 @@ private:
             const std::u16string name = number(i);
             SendMessageW(styles, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
         }
-        SendMessageW(styles, CB_SETCURSEL, props_.tiFrame > 0 ? static_cast<WPARAM>(props_.tiFrame - 1) : -1, 0);
+        SendMessageW(styles, CB_SETCURSEL, props_.tiFrame > 0 ? static_cast<WPARAM>(props_.tiFrame - 1) : -1,
+                     0);
         Add(page, u"BUTTON", Say(u"Có khung", u"Border"), BS_AUTOCHECKBOX | WS_TABSTOP, TextBorder,
             {170, 134, 262, 156});
         Check(TextBorder, props_.tiFrame > 0);
@@ -80,8 +82,8 @@ private:
         HWND fill = Add(page, ColorPickerClassName, u"", WS_TABSTOP, TextFillColor, {170, 164, 230, 186});
         SendMessageW(fill, ZCPM_SETCOLOR, props_.tiBackground, 0);
         // The character format dialog is not built yet: the format stays as it is.
-        HWND format = Add(page, u"BUTTON", Say(u"Định dạng", u"Format"), WS_TABSTOP, TextFormat,
-                          {338, 162, 428, 188});
+        HWND format =
+            Add(page, u"BUTTON", Say(u"Định dạng", u"Format"), WS_TABSTOP, TextFormat, {338, 162, 428, 188});
         EnableWindow(format, FALSE);
 
         Add(page, u"BUTTON", Say(u" Canh lề ", u" Alignment "), BS_GROUPBOX, 0, {12, 196, 428, 244});
@@ -122,7 +124,8 @@ private:
             if (!on) SendMessageW(Item(TextBorderStyle), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
         }
         if (id == ObjHeight && code == EN_SETFOCUS && SpinValue(ObjWidth) > 0 && SpinValue(ObjHeight) == 0)
-            SetSpinValue(ObjHeight, objects::TTextObject::FittingHeight(Props(), Content(), SpinValue(ObjWidth)));
+            SetSpinValue(ObjHeight,
+                         objects::TTextObject::FittingHeight(Props(), Content(), SpinValue(ObjWidth)));
         InvalidateRect(Item(ObjPreview), nullptr, FALSE);
     }
 

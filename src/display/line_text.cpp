@@ -252,8 +252,8 @@ private:
             const int s = f.ftShadow * model::PenUnit;
             const int saved = SaveDC(dc_);
             SetTextColor(dc_, f.ftShadColor);
-            platform::DecoratedTextOut(dc_, x_ + s, y_ + s + font.ftPosition, text, f.ftUnderline, f.ftShadColor,
-                             f.ftStrikethrough, f.ftShadColor);
+            platform::DecoratedTextOut(dc_, x_ + s, y_ + s + font.ftPosition, text, f.ftUnderline,
+                                       f.ftShadColor, f.ftStrikethrough, f.ftShadColor);
             RestoreDC(dc_, saved);
         }
         SetColours(f);
@@ -267,8 +267,8 @@ private:
                 SetTextColor(dc_, ei_.eiStateColor);
             }
         }
-        platform::DecoratedTextOut(dc_, x_, y_ + font.ftPosition, text, underline, underline_colour, f.ftStrikethrough,
-                         f.ftStrikeColor);
+        platform::DecoratedTextOut(dc_, x_, y_ + font.ftPosition, text, underline, underline_colour,
+                                   f.ftStrikethrough, f.ftStrikeColor);
         justification_ = Remaining(justification_, text); // as the drawing used it up
         x_ += advance;
         run_ = end;

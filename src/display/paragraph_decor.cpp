@@ -2,8 +2,8 @@
 
 #include "model/device_metrics.h"
 #include "platform/core/code_page.h"
-#include "platform/graphics_support/border_box.h"
 #include "platform/gdi/scoped_gdi.h"
+#include "platform/graphics_support/border_box.h"
 
 #include <algorithm>
 #include <cstring>

@@ -195,7 +195,9 @@ void TDrawEditor::DrawColumns(HDC dc) {
     SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
 }
 
-objects::TObjectItem* TDrawEditor::ObjectAt(int X, int Y) { return FObjects->ObjectInColumnsAt(X, Y, ColumnWidth); }
+objects::TObjectItem* TDrawEditor::ObjectAt(int X, int Y) {
+    return FObjects->ObjectInColumnsAt(X, Y, ColumnWidth);
+}
 
 bool TDrawEditor::MouseDownObject(int X, int Y, objects::TObjectItem*& Object) {
     return FObjects->MouseDownInColumns(X, Y, Object);

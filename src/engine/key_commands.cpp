@@ -45,7 +45,6 @@ int InsertionCodeOfCommand(int command) {
 
 } // namespace
 
-
 using model::TAB, model::LF, model::CR;
 namespace {
 

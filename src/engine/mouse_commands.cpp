@@ -36,7 +36,9 @@ void TFormatEditor::SetHandCursor() {
     FMouse.SetShowsHand(true);
 }
 
-objects::TObjectItem* TFormatEditor::ObjectAt(int X, int Y) { return FObjects->ObjectAt(X - FView.OriginX, Y); }
+objects::TObjectItem* TFormatEditor::ObjectAt(int X, int Y) {
+    return FObjects->ObjectAt(X - FView.OriginX, Y);
+}
 
 bool TFormatEditor::MouseDownObject(int X, int Y, objects::TObjectItem*& Object) {
     return FObjects->MouseDown(X, Y, Object);

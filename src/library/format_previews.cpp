@@ -72,12 +72,12 @@ void PreviewFont(HDC dc, int x, int y, LPCWSTR text, const void* entry) noexcept
         if (shadow != 0) {
             SetTextColor(dc, f.ftShadColor);
             zeledit::platform::DecoratedTextOut(dc, x + shadow, y + shadow + font->ftPosition, shown,
-                                               f.ftUnderline, f.ftShadColor, f.ftStrikethrough,
-                                               f.ftShadColor);
+                                                f.ftUnderline, f.ftShadColor, f.ftStrikethrough,
+                                                f.ftShadColor);
         }
         SetTextColor(dc, f.ftColor);
         zeledit::platform::DecoratedTextOut(dc, x, y + font->ftPosition, shown, f.ftUnderline,
-                                           f.ftUnderlineColor, f.ftStrikethrough, f.ftStrikeColor);
+                                            f.ftUnderlineColor, f.ftStrikethrough, f.ftStrikeColor);
         SetTextColor(dc, old_colour);
         SelectObject(dc, old_font);
     } catch (...) {

@@ -235,7 +235,8 @@ void TTextObject::DrawObject(HDC DC, int X, bool IsPrint, int Background, int Y)
     const int saved = SaveDC(DC);
     RECT r = DataRect(X, Y);
     if (FProps.tiFill) Fill(DC, r, FProps.tiBackground);
-    if (FProps.tiFrame > 0) platform::DrawStyledBorder(DC, r, FProps.tiFrame, FProps.tiFrameColor, model::PenUnit);
+    if (FProps.tiFrame > 0)
+        platform::DrawStyledBorder(DC, r, FProps.tiFrame, FProps.tiFrameColor, model::PenUnit);
     InflateRect(&r, -8 * model::PenUnit, -8 * model::PenUnit);
     const auto font = FontOf(DC, FProps.tiFormat);
     const platform::SelectedObject with(DC, font.get());

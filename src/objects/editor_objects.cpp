@@ -133,7 +133,9 @@ void TEditorObjects::Action(HDC DC) {
 
 TObjectItem* TEditorObjects::ObjectInColumnsAt(int X, int Y, int ColumnWidth) const {
     if (ColumnWidth <= 0) return nullptr;
-    return FirstFromTail(*this, [&](TObjectItem& o) { return X >= o.FOriginX && o.IsPointIn({X % ColumnWidth, Y}); });
+    return FirstFromTail(*this, [&](TObjectItem& o) {
+        return X >= o.FOriginX && o.IsPointIn({X % ColumnWidth, Y});
+    });
 }
 
 bool TEditorObjects::MouseDownInColumns(int X, int Y, TObjectItem*& Object) {

@@ -192,24 +192,27 @@ TDEXObject::TDEXObject(model::TEditorInfo* AEditorInfo, const TDEXObject& Source
     ShowContent = Source.ShowContent;
 }
 
+UniqueDibObject ReadDexImage(std::span<const std::uint8_t> Data) {
+    const BYTE* p = Data.data();
+    std::size_t remaining = Data.size();
+    HGLOBAL colour = nullptr, alpha = nullptr;
+    const int bits = platform::LoadDibExFromBuffer(&p, &remaining, &colour, &alpha);
+    if (bits == 0) return nullptr;
+    UniqueDibObject dib(platform::CreateDibObject(bits == 8 ? 8 : 24));
+    if (!dib) {
+        GlobalFree(colour);
+        GlobalFree(alpha);
+        return nullptr;
+    }
+    platform::dibSetHandle(dib.get(), colour);
+    platform::dibSetAlphaHandle(dib.get(), alpha);
+    return dib;
+}
+
 std::unique_ptr<TDEXObject> TDEXObject::CreateFrom(model::TEditorInfo* AEditorInfo, const TObjectInfo& AInfo,
                                                    std::span<const std::uint8_t> Data) {
     UniqueDibObject dib;
-    if (!Data.empty()) {
-        const BYTE* p = Data.data();
-        std::size_t remaining = Data.size();
-        HGLOBAL colour = nullptr, alpha = nullptr;
-        const int bits = platform::LoadDibExFromBuffer(&p, &remaining, &colour, &alpha);
-        if (bits == 0) return nullptr;
-        dib.reset(platform::CreateDibObject(bits == 8 ? 8 : 24));
-        if (!dib) {
-            GlobalFree(colour);
-            GlobalFree(alpha);
-            return nullptr;
-        }
-        platform::dibSetHandle(dib.get(), colour);
-        platform::dibSetAlphaHandle(dib.get(), alpha);
-    }
+    if (!Data.empty() && !(dib = ReadDexImage(Data))) return nullptr;
     return std::make_unique<TDEXObject>(AEditorInfo, AInfo, std::move(dib));
 }
 
@@ -224,8 +227,8 @@ bool TDEXObject::ReduceTo8Bits() {
 
 std::size_t TDEXObject::GetDataSize() {
     if (FDib && !FDexBytes)
-        FDexBytes = static_cast<std::uint32_t>(
-            platform::GetDEXSize(platform::dibGetHandle(FDib.get()), platform::dibGetAlphaHandle(FDib.get())));
+        FDexBytes = static_cast<std::uint32_t>(platform::GetDEXSize(platform::dibGetHandle(FDib.get()),
+                                                                    platform::dibGetAlphaHandle(FDib.get())));
     Info.oiSize = FDib && Info.oiLink == 0 ? *FDexBytes : 0;
     return ObjectInfoSize + Info.oiSize;
 }

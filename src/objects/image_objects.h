@@ -78,6 +78,9 @@ struct DibObjectFreer {
 };
 using UniqueDibObject = std::unique_ptr<platform::DibObject, DibObjectFreer>;
 
+// A DEX image from its stored bytes; null when they are not one.
+UniqueDibObject ReadDexImage(std::span<const std::uint8_t> Data);
+
 class TDEXObject : public TObjectItem {
 public:
     TDEXObject(model::TEditorInfo* AEditorInfo, const TObjectInfo& AInfo, UniqueDibObject ADib);

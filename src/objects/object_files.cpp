@@ -26,22 +26,7 @@ std::string LowerExtension(std::u16string_view path) {
 // bits deep, DEX files, and what the image decoder reads.
 UniqueDibObject DexImage(std::u16string_view path, std::span<const std::uint8_t> file) {
     const std::string ext = LowerExtension(path);
-    if (ext == ".dex") {
-        const BYTE* p = file.data();
-        std::size_t remaining = file.size();
-        HGLOBAL colour = nullptr, alpha = nullptr;
-        const int bits = platform::LoadDibExFromBuffer(&p, &remaining, &colour, &alpha);
-        if (bits == 0) return nullptr;
-        UniqueDibObject dib(platform::CreateDibObject(bits == 8 ? 8 : 24));
-        if (!dib) {
-            GlobalFree(colour);
-            GlobalFree(alpha);
-            return nullptr;
-        }
-        platform::dibSetHandle(dib.get(), colour);
-        platform::dibSetAlphaHandle(dib.get(), alpha);
-        return dib;
-    }
+    if (ext == ".dex") return ReadDexImage(file);
     if (ext == ".bmp") {
         const bool bitmap = file.size() > 30 && file[0] == 'B' && file[1] == 'M' &&
                             platform::ReadAt<std::uint32_t>(file, 2) == file.size();
@@ -102,7 +87,8 @@ LoadedFile ObjectFromFileBytes(model::TEditorInfo* EditorInfo, std::uint16_t Kin
         }
         break;
     case osDEX:
-        if (auto dib = DexImage(Name, file)) loaded.Object = std::make_unique<TDEXObject>(EditorInfo, info, std::move(dib));
+        if (auto dib = DexImage(Name, file))
+            loaded.Object = std::make_unique<TDEXObject>(EditorInfo, info, std::move(dib));
         break;
     default: break;
     }
@@ -110,7 +96,8 @@ LoadedFile ObjectFromFileBytes(model::TEditorInfo* EditorInfo, std::uint16_t Kin
     return loaded;
 }
 
-LoadedFile LoadAnimationFile(model::TEditorInfo* EditorInfo, const TObjectInfo& Info, std::u16string_view Path) {
+LoadedFile LoadAnimationFile(model::TEditorInfo* EditorInfo, const TObjectInfo& Info,
+                             std::u16string_view Path) {
     TObjectInfo info = Info;
     info.oiWidth = info.oiHeight = 0;
     LoadedFile picture = LoadObjectFile(EditorInfo, osPicture, info, Path);
@@ -125,7 +112,8 @@ LoadedFile LoadAnimationFile(model::TEditorInfo* EditorInfo, const TObjectInfo& 
 
 platform::UniqueGlobal LoadWaveFile(std::u16string_view Path) {
     std::vector<std::uint8_t> file;
-    if (!platform::ReadSmallFile(platform::to_utf8(Path), file, MaxObjectFileBytes) || file.empty()) return {};
+    if (!platform::ReadSmallFile(platform::to_utf8(Path), file, MaxObjectFileBytes) || file.empty())
+        return {};
     return platform::copy_to_global(file);
 }
 

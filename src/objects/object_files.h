@@ -12,9 +12,9 @@ namespace zeledit::objects {
 
 enum class FileRefusal {
     None,
-    Missing,     // the file cannot be read
-    NotBitmap,   // not a bitmap file, or a damaged one
-    CannotLoad,  // the image does not decode
+    Missing,    // the file cannot be read
+    NotBitmap,  // not a bitmap file, or a damaged one
+    CannotLoad, // the image does not decode
 };
 
 struct LoadedFile {
@@ -36,7 +36,8 @@ LoadedFile ObjectFromFileBytes(model::TEditorInfo* EditorInfo, std::uint16_t Kin
 
 // An animation whose frames stand side by side in the bitmap file at `Path`; `Info` gives
 // the frames and the interval (`oiData`).
-LoadedFile LoadAnimationFile(model::TEditorInfo* EditorInfo, const TObjectInfo& Info, std::u16string_view Path);
+LoadedFile LoadAnimationFile(model::TEditorInfo* EditorInfo, const TObjectInfo& Info,
+                             std::u16string_view Path);
 
 // A wave file's bytes as a movable block; empty when it cannot be read.
 platform::UniqueGlobal LoadWaveFile(std::u16string_view Path);

@@ -56,7 +56,8 @@ private:
         if (align_ == WrapAlign::Centre) x += (Width() - width) / 2;
         if (align_ == WrapAlign::Right) x += Width() - width;
         const auto spaces = static_cast<int>(std::count(line_.begin(), line_.end(), u' '));
-        const bool justify = align_ == WrapAlign::Justify && !last_of_paragraph && spaces > 0 && width < Width();
+        const bool justify =
+            align_ == WrapAlign::Justify && !last_of_paragraph && spaces > 0 && width < Width();
         if (justify) SetTextJustification(dc_, Width() - width, spaces);
         if (align_ != WrapAlign::MeasureOnly)
             platform::DecoratedTextOut(dc_, x, y_, line_, decoration_.underline, decoration_.underline_colour,

@@ -203,7 +203,7 @@ TEST_F(Columns, ObjectsAreHitAndAnimatedInTheColumnTheyAreDrawnIn) {
     const objects::TObjectItem& animation = *e.FObjects->Item(0);
     ASSERT_TRUE(animation.FDrawn);
     ASSERT_GE(animation.FOriginX, editor().ColumnWidth); // in a later column
-    const RECT r = animation.ObjectRect();             // in its column's coordinates
+    const RECT r = animation.ObjectRect();               // in its column's coordinates
     const int x = animation.FOriginX + (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
     EXPECT_EQ(editor().ObjectAt(x, y), &animation);
     EXPECT_EQ(editor().ObjectAt(x - animation.FOriginX, y), nullptr); // the same place in the first column

@@ -1,6 +1,7 @@
 // The object dialogs as a host drives them: an insertion message or a double click opens
 // the dialog, the dialog hook fills it with the standard control messages, and the result
 // is read back from the editor's object list.
+#include "controls/controls.h"
 #include "e2e/document_test.h"
 #include "engine/editor_internals.h"
 #include "objects/caption_text_objects.h"
@@ -19,19 +20,7 @@
 namespace zeledit::test {
 namespace {
 
-HWND item(HWND root, int id) {
-    std::pair<int, HWND> wanted{id, nullptr};
-    EnumChildWindows(
-        root,
-        [](HWND w, LPARAM p) -> BOOL {
-            auto* f = reinterpret_cast<std::pair<int, HWND>*>(p);
-            if (GetDlgCtrlID(w) != f->first) return TRUE;
-            f->second = w;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&wanted));
-    return wanted.second;
-}
+HWND item(HWND root, int id) { return controls::find_item(root, id); }
 
 // Every text shown in a window and its descendants, one after another.
 std::u16string texts(HWND root) {
@@ -419,7 +408,8 @@ TEST_F(ObjectDialogs, ADrawingIsChangedThroughItsWholeForm) {
     shape.diWidth = 1;
     shape.diOutline = 1;
     auto& list_ = list();
-    list_.AddObject(objects::CreateDrawingObj(&Internals(engine(editor)).edInfo, 1, {20, 20, 120, 80}, shape));
+    list_.AddObject(
+        objects::CreateDrawingObj(&Internals(engine(editor)).edInfo, 1, {20, 20, 120, 80}, shape));
     InvalidateRect(editor, nullptr, FALSE);
     UpdateWindow(editor);
     answer([](HWND d) {
@@ -466,19 +456,20 @@ TEST_F(ObjectDialogs, TheInsertCommandsAndRoutinesOpenTheirKindsDialog) {
         click(d, IDCANCEL);
     });
     const std::pair<int, const char16_t*> commands[] = {
-        {1009, u"Picture Object Attributes"}, {1010, u"Animated Object Properties"},
+        {1009, u"Picture Object Attributes"},    {1010, u"Animated Object Properties"},
         {1011, u"JPEG Image Object Attributes"}, {1012, u"Caption Object Properties"},
-        {1014, u"Sound Object Properties"}, {1023, u"Metafile Image Object Attributes"},
-        {1025, u"Textbox Attributes"}, {1026, u"Image Object Attributes"}};
+        {1014, u"Sound Object Properties"},      {1023, u"Metafile Image Object Attributes"},
+        {1025, u"Textbox Attributes"},           {1026, u"Image Object Attributes"}};
     for (const auto& [command, expected] : commands) {
         title.clear();
         SendMessageW(editor, WM_COMMAND, static_cast<WPARAM>(command), 0);
         EXPECT_EQ(title, expected) << command;
     }
     const std::pair<int, const char16_t*> routines[] = {
-        {0, u"Animated Object Properties"}, {1, u"Picture Object Attributes"}, {2, u"Sound Object Properties"},
-        {4, u"Caption Object Properties"}, {5, u"JPEG Image Object Attributes"},
-        {82, u"Image Object Attributes"}, {83, u"Metafile Image Object Attributes"}, {84, u"Textbox Attributes"}};
+        {0, u"Animated Object Properties"},        {1, u"Picture Object Attributes"},
+        {2, u"Sound Object Properties"},           {4, u"Caption Object Properties"},
+        {5, u"JPEG Image Object Attributes"},      {82, u"Image Object Attributes"},
+        {83, u"Metafile Image Object Attributes"}, {84, u"Textbox Attributes"}};
     for (const auto& [routine, expected] : routines) {
         title.clear();
         engine(editor).ExecuteRoutine(static_cast<std::uint16_t>(routine));
@@ -500,11 +491,13 @@ TEST_F(ObjectDialogs, EveryDialogIsDrawnInBothLanguages) {
         for (int code : {2, 3, 4, 6, 7, 9, 10, 11}) {
             answer([code, language, &shown](HWND d) {
                 ++shown;
-                const std::string name = "object-dialog-" + std::to_string(code) + (language ? "-en" : "-vi") + ".png";
+                const std::string name =
+                    "object-dialog-" + std::to_string(code) + (language ? "-en" : "-vi") + ".png";
                 EXPECT_TRUE(headless::WritePng(d, (::testing::TempDir() + name).c_str()));
                 SendMessageW(item(d, ObjPages), ZPCM_SETPAGE, 1, 0);
                 headless::PumpMessages();
-                const std::string layout = "object-dialog-" + std::to_string(code) + "-layout" + (language ? "-en" : "-vi") + ".png";
+                const std::string layout =
+                    "object-dialog-" + std::to_string(code) + "-layout" + (language ? "-en" : "-vi") + ".png";
                 EXPECT_TRUE(headless::WritePng(d, (::testing::TempDir() + layout).c_str()));
                 click(d, IDCANCEL);
             });

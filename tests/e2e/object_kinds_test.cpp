@@ -58,7 +58,8 @@ protected:
         std::vector<std::uint32_t> argb(48 * 16);
         for (std::size_t i = 0; i < argb.size(); ++i) argb[i] = i % 48 < 24 ? 0xFFE04020 : 0xFF2040E0;
         const auto dib = [&] { return platform::UniqueGlobal(platform::make_packed_dib(48, 16, argb)); };
-        add(std::make_unique<objects::TPictureObj>(&e.edInfo, record(objects::osPicture, false, 48, 16), dib()));
+        add(std::make_unique<objects::TPictureObj>(&e.edInfo, record(objects::osPicture, false, 48, 16),
+                                                   dib()));
         TObjectInfo animation = record(objects::osAnimate, false, 24, 16);
         animation.oiData = 2 * 65536 + 3;
         add(std::make_unique<objects::TAnimateObj>(&e.edInfo, animation, dib()));
@@ -68,7 +69,8 @@ protected:
                                                    objects::TMetafile::Load(sample_emf())));
         objects::UniqueDibObject dex(platform::CreateDibObject(24));
         platform::dibSetHandle(dex.get(), dib().release());
-        add(std::make_unique<objects::TDEXObject>(&e.edInfo, record(objects::osDEX, false, 48, 16), std::move(dex)));
+        add(std::make_unique<objects::TDEXObject>(&e.edInfo, record(objects::osDEX, false, 48, 16),
+                                                  std::move(dex)));
         add(std::make_unique<objects::TExternalObj>(&e.edInfo, editor, record(300, false, 30, 16), 0));
     }
     void fill() {
@@ -104,9 +106,9 @@ TEST_F(ObjectKinds, EveryKindSurvivesSaveAndLoad) {
     ASSERT_TRUE(load(other, first));
     const auto& loaded = *Internals(engine(other)).FObjects;
     ASSERT_EQ(loaded.Count(), 10);
-    const std::uint16_t kinds[] = {objects::osSound, objects::osCaption, objects::osText, objects::osDrawing,
-                                   objects::osPicture, objects::osAnimate, objects::osJPEG, objects::osMeta,
-                                   objects::osDEX, 300};
+    const std::uint16_t kinds[] = {
+        objects::osSound,   objects::osCaption, objects::osText, objects::osDrawing, objects::osPicture,
+        objects::osAnimate, objects::osJPEG,    objects::osMeta, objects::osDEX,     300};
     for (std::int32_t i = 0; i < 10; ++i) EXPECT_EQ(+loaded.Item(i)->Info.oiStyle, kinds[i]) << i;
     EXPECT_EQ(static_cast<const objects::TTextObject*>(loaded.Item(2))->FContent, u"Hộp chữ giữa khung");
     for (std::int32_t i = 4; i < 9; ++i) EXPECT_NE(loaded.Item(i)->GetData(), nullptr) << i; // data came back

@@ -59,7 +59,7 @@ TEST_F(WrappedText, LinesBreakAtSpacesAndParagraphsAtCarriageReturns) {
     EXPECT_EQ(measure(u"", 200), 0);
     EXPECT_EQ(measure(u"một dòng", 200), line);
     EXPECT_EQ(measure(u"hai\rdòng", 200), 2 * line);
-    EXPECT_EQ(measure(u"hai\n dòng", 200), line);        // a line feed is skipped
+    EXPECT_EQ(measure(u"hai\n dòng", 200), line);                  // a line feed is skipped
     EXPECT_EQ(measure(std::u16string(u"cut\0off", 7), 200), line); // the text ends at a zero unit
     const int word = width_of(u"word ");
     EXPECT_EQ(measure(u"word word word word", word * 2 + 2), 2 * line);

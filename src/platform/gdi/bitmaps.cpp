@@ -75,7 +75,8 @@ bool paint_scaled(DeviceContext& dc, const PixelSource& src, const SourceRect& s
                     (dst_logical.bottom - dst_logical.top) / s.h);
         cairo_translate(c.cr, -s.x, -s.y);
         // Edges keep their colour when smoothed.
-        set_source(c.cr, tile, sx, sy, dc.state.stretch_mode == HALFTONE ? CAIRO_FILTER_GOOD : CAIRO_FILTER_NEAREST,
+        set_source(c.cr, tile, sx, sy,
+                   dc.state.stretch_mode == HALFTONE ? CAIRO_FILTER_GOOD : CAIRO_FILTER_NEAREST,
                    CAIRO_EXTEND_PAD);
         cairo_rectangle(c.cr, s.x, s.y, s.w, s.h);
         cairo_fill(c.cr);

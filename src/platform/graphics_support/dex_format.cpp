@@ -37,7 +37,8 @@ bool rows_fit(std::span<const std::uint8_t> dib, const BITMAPINFOHEADER& h) {
     if (h.biCompression != BI_RGB) return decode_packed_dib(dib).has_value();
     const auto start = dib_header_bytes(dib);
     const std::int64_t width = h.biWidth, height = std::abs(std::int64_t{h.biHeight});
-    if (!start || h.biPlanes != 1 || width <= 0 || height == 0 || width * height > max_dib_pixels) return false;
+    if (!start || h.biPlanes != 1 || width <= 0 || height == 0 || width * height > max_dib_pixels)
+        return false;
     return *start + dib_stride(h.biWidth, h.biBitCount) * static_cast<std::size_t>(height) <= dib.size();
 }
 

@@ -4,33 +4,19 @@
 #include "platform/gdi/dib.h"
 #include "platform/graphics_support/graphics_support.h"
 
-#include <csetjmp>
-#include <cstdio>
+#include "platform/graphics_support/jpeg_error.h"
+
 #include <cstdlib>
 #include <cstring>
 
-#include <jpeglib.h> // needs FILE declared first
-
 namespace zeledit::platform {
 namespace {
-
-struct JpegError {
-    jpeg_error_mgr base;
-    std::jmp_buf jump;
-};
-
-void install(JpegError& error) {
-    jpeg_std_error(&error.base);
-    error.base.error_exit = [](j_common_ptr c) { std::longjmp(reinterpret_cast<JpegError*>(c->err)->jump, 1); };
-    error.base.output_message = [](j_common_ptr) {};
-}
 
 // The image at full quality with the exact transform; false when the codec fails.
 bool compress(const DecodedImage& image, unsigned char*& out, unsigned long& size) {
     jpeg_compress_struct c{};
     JpegError error{};
-    install(error);
-    c.err = &error.base;
+    c.err = InstallJpegError(error);
     // Nothing with a destructor is made between the jump point and a jump back to it.
     if (setjmp(error.jump)) {
         jpeg_destroy_compress(&c);
@@ -65,8 +51,7 @@ HGLOBAL quantise(const unsigned char* jpeg, unsigned long size, int width, int h
     auto* out = static_cast<std::uint8_t*>(GlobalLock(block));
     jpeg_decompress_struct d{};
     JpegError error{};
-    install(error);
-    d.err = &error.base;
+    d.err = InstallJpegError(error);
     if (setjmp(error.jump)) {
         jpeg_destroy_decompress(&d);
         GlobalUnlock(block);

@@ -1,11 +1,9 @@
 // PNG, JPEG and TIFF files through libpng, libjpeg-turbo and libtiff, from memory.
 #include "platform/graphics_support/image_files.h"
+#include "platform/graphics_support/jpeg_error.h"
 
-#include <csetjmp>
-#include <cstdio>
 #include <cstring>
 
-#include <jpeglib.h> // needs FILE declared first
 #include <png.h>
 #include <tiffio.h>
 
@@ -13,11 +11,6 @@ namespace zeledit::platform {
 namespace {
 
 bool size_ok(std::uint64_t w, std::uint64_t h) { return w > 0 && h > 0 && w * h <= max_image_pixels; }
-
-struct JpegError {
-    jpeg_error_mgr base;
-    std::jmp_buf jump;
-};
 
 // The TIFF library reads through these, never past the buffer.
 struct TiffSource {
@@ -71,11 +64,7 @@ std::optional<RgbaImage> decode_png(std::span<const std::uint8_t> file) {
 std::optional<RgbaImage> decode_jpeg(std::span<const std::uint8_t> file) {
     jpeg_decompress_struct info{};
     JpegError error{};
-    info.err = jpeg_std_error(&error.base);
-    error.base.error_exit = [](j_common_ptr c) {
-        std::longjmp(reinterpret_cast<JpegError*>(c->err)->jump, 1);
-    };
-    error.base.output_message = [](j_common_ptr) {};
+    info.err = InstallJpegError(error);
     RgbaImage out;
     // Nothing with a destructor is made between the jump point and a jump back to it.
     if (setjmp(error.jump)) {

@@ -64,7 +64,8 @@ RealFont::RealFont(const LOGFONTW& lf, ResolvedFace face)
         // Glyphs stretched much wider than tall make FreeType fail, and a failed glyph spoils
         // the surface it is drawn on: the stretch stays within 16 times the height.
         const std::int64_t widest = std::max<std::int64_t>(
-            std::int64_t(max_stretch) * ppem_ * std::max(f.avg_char_width, 1) / std::max(f.units_per_em, 1), 1);
+            std::int64_t(max_stretch) * ppem_ * std::max(f.avg_char_width, 1) / std::max(f.units_per_em, 1),
+            1);
         num_ = std::min<std::int64_t>({lf.lfWidth, max_ppem * 4, widest});
         den_ = f.avg_char_width;
     }
