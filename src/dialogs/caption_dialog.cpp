@@ -96,9 +96,11 @@ private:
         POINT p;
         GetCursorPos(&p);
         ScreenToClient(Item(CapMap), &p);
+        if (p.x < 0 || p.y < 0 || p.x >= Columns * Cell) return;
         const auto& chars = MapCharacters();
-        const auto index = static_cast<std::size_t>(p.y / Cell * Columns + p.x / Cell);
-        if (p.x >= 0 && p.y >= 0 && p.x < Columns * Cell && index < chars.size()) Pick(chars[index]);
+        const std::size_t index =
+            static_cast<std::size_t>(p.y / Cell) * Columns + static_cast<std::size_t>(p.x / Cell);
+        if (index < chars.size()) Pick(chars[index]);
     }
 
     void OnCommand(int id, int code) override {
