@@ -89,6 +89,8 @@ private:
     void Pick(char16_t c) {
         if (c == 0) return;
         props_.ciText = c;
+        const char16_t shown[2] = {c, 0};
+        SetWindowTextW(Item(CapCharacter), shown);
         InvalidateRect(Item(CapMap), nullptr, FALSE);
     }
 
@@ -139,7 +141,7 @@ private:
         if (d.CtlID == CapMap) return DrawMap(d);
         if (d.CtlID != ObjPreview) return;
         objects::TCaptionObject caption(context_.EditorInfo, info_, Props());
-        DrawPreview(d, &caption);
+        DrawPreview(d, &caption, false);
     }
 
     bool OnOK() override {

@@ -8,13 +8,14 @@
 
 namespace zeledit::dialogs {
 
-void DrawPreview(const DRAWITEMSTRUCT& item, objects::TObjectItem* object) {
+void DrawPreview(const DRAWITEMSTRUCT& item, objects::TObjectItem* object, bool enlarge) {
     controls::fill_solid(item.hDC, item.rcItem, GetSysColor(COLOR_WINDOW));
     RECT room = item.rcItem;
     InflateRect(&room, -8, -8);
     if (object != nullptr && object->FOriginWidth > 0 && object->FOriginHeight > 0) {
-        const double scale = std::min({double(room.right - room.left) / object->FOriginWidth,
-                                       double(room.bottom - room.top) / object->FOriginHeight});
+        const double fit = std::min(double(room.right - room.left) / object->FOriginWidth,
+                                    double(room.bottom - room.top) / object->FOriginHeight);
+        const double scale = enlarge ? fit : std::min(fit, 1.0);
         const int w = std::max(int(object->FOriginWidth * scale), 1);
         const int h = std::max(int(object->FOriginHeight * scale), 1);
         // The object may be in the document: where it was last drawn is its hit area.
