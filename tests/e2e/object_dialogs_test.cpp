@@ -176,7 +176,8 @@ TEST_F(ObjectDialogs, MarginsThatLeaveNoRoomAreRefused) {
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_NE(boxes[0].find(u"The margins are too large."), std::u16string::npos);
     ASSERT_EQ(list().Count(), 1);
-    EXPECT_EQ(list().Item(0)->Info.oiMargins.omLeft, 2.0);
+    const double left = list().Item(0)->Info.oiMargins.omLeft; // a packed field, read by value
+    EXPECT_EQ(left, 2.0);
 }
 
 TEST_F(ObjectDialogs, APictureFileBecomesAnInlinePictureWithItsDescription) {
@@ -351,7 +352,7 @@ TEST_F(ObjectDialogs, ACaptionTakesTheCharacterTypedAndSelected) {
     SendMessageW(editor, EFM_INSERTOBJECT, 7, 0);
     ASSERT_EQ(list().Count(), 1);
     const auto& caption = static_cast<const objects::TCaptionObject&>(*list().Item(0));
-    EXPECT_EQ(caption.FProps.ciText, u'Đ');
+    EXPECT_EQ(+caption.FProps.ciText, +u'Đ');
     EXPECT_EQ(+caption.FProps.ciTransparent, 0);
     EXPECT_EQ(+caption.FProps.ciFormat.ftHeight, 20);
     EXPECT_TRUE(caption.Floated());
@@ -369,7 +370,7 @@ TEST_F(ObjectDialogs, AClickOnTheCharacterMapPicksTheCharacterUnderTheMouse) {
     });
     SendMessageW(editor, EFM_INSERTOBJECT, 7, 0);
     ASSERT_EQ(list().Count(), 1);
-    EXPECT_EQ(static_cast<const objects::TCaptionObject&>(*list().Item(0)).FProps.ciText, u'#');
+    EXPECT_EQ(+static_cast<const objects::TCaptionObject&>(*list().Item(0)).FProps.ciText, +u'#');
 }
 
 TEST_F(ObjectDialogs, ADoubleClickChangesATextBoxAndCancelKeepsItAsItWas) {
@@ -399,7 +400,7 @@ TEST_F(ObjectDialogs, ADoubleClickChangesATextBoxAndCancelKeepsItAsItWas) {
     });
     double_click_object(box);
     EXPECT_EQ(box.FContent, u"sau khi sửa");
-    EXPECT_EQ(box.Info.oiSize, objects::TTextObject::PropsSize + 4 + box.ContentBytes());
+    EXPECT_EQ(+box.Info.oiSize, objects::TTextObject::PropsSize + 4 + box.ContentBytes());
 }
 
 TEST_F(ObjectDialogs, ADrawingIsChangedThroughItsWholeForm) {
