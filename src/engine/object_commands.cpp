@@ -33,6 +33,11 @@ platform::UniqueGlobal ClipboardBitmapDib() {
     return dib;
 }
 
+// Insertion codes whose objects come from a dialog.
+bool IsDialogCode(std::int32_t code) {
+    return (code >= 2 && code <= 4) || code == 6 || code == 7 || (code >= 9 && code <= 11);
+}
+
 } // namespace
 
 // The clipboard's picture as an inline picture of its natural size; null without a picture
@@ -78,11 +83,6 @@ objects::ObjectDialogContext TFormatEditor::DialogContext() {
     c.Parent = HWindow;
     c.ID = FObjects->GetNewID();
     return c;
-}
-
-// Codes that come from a dialog.
-static bool IsDialogCode(std::int32_t code) {
-    return (code >= 2 && code <= 4) || code == 6 || code == 7 || (code >= 9 && code <= 11);
 }
 
 void TFormatEditor::InsertObject(std::int32_t Code) {
