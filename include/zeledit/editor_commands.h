@@ -90,7 +90,7 @@ enum TKeyRoutine : WPARAM {
     krSubscript = 59,          // editable
     krHyperLink = 60,          // Shift+Ctrl+H, editable; not built yet
     krFormatBorder = 61,       // Shift+Ctrl+B, editable; not built yet
-    krFormatTabs = 62,         // Shift+Ctrl+T, editable; not built yet
+    krFormatTabs = 62,         // Shift+Ctrl+T, editable: the tab dialog, as EFC_TABSDIALOG
     krFormatBullet = 63,       // Shift+Ctrl+U, editable; not built yet
     krFormatParagraph = 64,    // Shift+Ctrl+P, editable; not built yet
     krPrint = 65,              // Ctrl+P: posts EFN_PRINT to the editor's window

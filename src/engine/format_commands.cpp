@@ -1,5 +1,6 @@
 // Character and paragraph formats applied to the selection or the caret, and the commands
 // that work on the format tables as a whole.
+#include "engine/format_dialogs.h"
 #include "engine/format_editor.h"
 #include "engine/notifications.h"
 #include "platform/user/window_dc.h"
@@ -225,6 +226,14 @@ void TFormatEditor::ApplyBorder(const TBorder& Border) {
 
 void TFormatEditor::ApplyTab(const TTabArray& Tabs) {
     ApplyParaPart([&](TParaFormat& f) { f.ptTabs = Tabs; });
+}
+
+void TFormatEditor::FormatTabs() {
+    const auto dialog = InstalledFormatDialogs().Tabs;
+    if (dialog == nullptr || edInfo.eiEditorType == 0x602) return; // a template's formats stay
+    TTabArray tabs = GetSelParaFormat().ptTabs;
+    if (dialog(HWindow, tabs, FSettings.Measurement, FSettings.FLanguage)) ApplyTab(tabs);
+    SetFocus(HWindow);
 }
 
 void TFormatEditor::ApplyIndent(const TIndent& Indent) {

@@ -236,6 +236,8 @@ public:
     void ApplyBorderFast(std::uint32_t Command, std::uint8_t State, COLORREF Color);
     void ModifyBorder(std::uint32_t Command, std::uint32_t LineStyle, COLORREF Color);
     void ApplyTab(const TTabArray& Tabs);
+    // The tab dialog on the tab stops of the paragraph at the selection's end or the caret.
+    void FormatTabs();
     void ApplyIndent(const TIndent& Indent);
     void ApplyShading(COLORREF Color);
     void ApplyBulletFast(bool Present);

@@ -344,6 +344,9 @@ void TFormatEditor::ExecuteRoutine(std::uint16_t Routine) {
     case 85:
         if (m) StartDrawing();
         break;
+    case 62:
+        if (m) FormatTabs();
+        break;
     // Dialogs, find and links come with their own parts; 66 and 72 have no action.
     default:
         if (const int code = InsertionCodeOfRoutine(Routine); code != 0 && m) InsertObject(code);
@@ -364,6 +367,9 @@ LRESULT TFormatEditor::WMCommand(WPARAM wParam, LPARAM lParam) {
     case 109: SetAlignment(static_cast<std::uint8_t>(wParam - 106)); return 0;
     case 124: NewDocument(); return 0;
     case 1024: StartDrawing(); return 0;
+    case 1003:
+        if (FSettings.CanModify) FormatTabs();
+        return 0;
     case 1009:
     case 1010:
     case 1011:

@@ -4,7 +4,9 @@
 #include "dialogs/about_window.h"
 #include "dialogs/file_name_dialog.h"
 #include "dialogs/object_kind_dialogs.h"
+#include "dialogs/tab_dialog.h"
 #include "engine/draw_editor.h"
+#include "engine/format_dialogs.h"
 #include "engine/format_editor.h"
 #include "engine/prompts.h"
 #include "platform/core/text.h"
@@ -77,6 +79,9 @@ __attribute__((constructor)) void library_loaded() {
     zeledit::engine::SetMessagePrompt(&zeledit::ShowMessageBox);
     zeledit::engine::SetAboutWindow(&zeledit::dialogs::ShowAboutWindow);
     zeledit::objects::SetObjectDialogs(&zeledit::dialogs::LibraryObjectDialogs());
+    zeledit::engine::FormatDialogs formatting;
+    formatting.Tabs = &zeledit::dialogs::AskTabs;
+    zeledit::engine::SetFormatDialogs(formatting);
     zeledit::platform::set_builtin_file_dialog(&zeledit::dialogs::AskFileName);
     zeledit::platform::LoadTablesFromResources(GetEditInstance());
     InitEditorLib();
