@@ -1,5 +1,7 @@
 #include "dialogs/drawing_dialog.h"
 
+#include "dialogs/dialog_window.h"
+
 #include "controls/controls.h"
 #include "controls/modal_loop.h"
 #include "platform/gdi/scoped_gdi.h"
@@ -176,24 +178,12 @@ void AddShapeControls(HWND parent, const TDrawingInfo& info, BYTE language, int 
 }
 
 bool AskDrawingShape(HWND owner, TDrawingInfo& info, BYTE language) {
-    controls::RegisterControlClasses();
-    controls::RegisterLibraryClass(DialogClass, DialogProc, 0, GetSysColorBrush(COLOR_BTNFACE));
     const Captions& c = language == 1 ? English : Vietnamese;
-    RECT over{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (owner != nullptr) GetWindowRect(owner, &over);
-    HWND dialog = CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, DialogClass, c.title,
-                                  WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                                  std::max<int>((over.left + over.right - Width) / 2, 0),
-                                  std::max<int>((over.top + over.bottom - Height) / 2, 0), Width, Height,
-                                  owner, nullptr, platform::library_instance(), nullptr);
+    HWND dialog = CreateDialogWindow(DialogClass, DialogProc, c.title, {Width, Height}, owner);
     if (dialog == nullptr) return false;
     State state{info};
     create_controls(dialog, state, c);
-    SetWindowLongPtrW(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&state));
-    const int result = controls::RunModal(dialog, owner, IDCANCEL);
-    SetWindowLongPtrW(dialog, GWLP_USERDATA, 0);
-    DestroyWindow(dialog);
-    if (result != IDOK) return false;
+    if (RunDialogWindow(dialog, owner, &state) != IDOK) return false;
     info = state.info;
     return true;
 }

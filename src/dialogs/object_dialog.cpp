@@ -3,6 +3,7 @@
 #include "controls/controls.h"
 #include "controls/dialog_colors.h"
 #include "controls/modal_loop.h"
+#include "dialogs/dialog_window.h"
 #include "model/device_metrics.h"
 #include "platform/user/modules.h"
 
@@ -23,14 +24,6 @@ ObjectDialog* dialog_of(HWND hwnd) {
     return reinterpret_cast<ObjectDialog*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
-RECT centred_over(HWND owner, SIZE size) {
-    RECT over{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (owner != nullptr) GetWindowRect(owner, &over);
-    const int x = std::max<int>((over.left + over.right - size.cx) / 2, 0);
-    const int y = std::max<int>((over.top + over.bottom - size.cy) / 2, 0);
-    return {x, y, x + size.cx, y + size.cy};
-}
-
 int PointsAcross(int pixels, int dpi) { return dpi > 0 ? pixels * 72 / dpi : 0; }
 
 } // namespace
@@ -38,13 +31,8 @@ int PointsAcross(int pixels, int dpi) { return dpi > 0 ? pixels * 72 / dpi : 0; 
 ObjectDialog::ObjectDialog(const objects::ObjectDialogContext& context, LPCWSTR title,
                            LPCWSTR vietnamese_heading, LPCWSTR english_heading, SIZE size)
     : context_(context), size_(size) {
-    controls::RegisterControlClasses();
-    controls::RegisterLibraryClass(DialogClass, &ObjectDialog::Proc, 0, GetSysColorBrush(COLOR_BTNFACE));
     controls::SetDialogColors({context.Back, context.Highlight, context.Shadow});
-    const RECT at = centred_over(context.Owner, size);
-    window_ = CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, DialogClass, title,
-                              WS_POPUP | WS_CAPTION | WS_SYSMENU, at.left, at.top, size.cx, size.cy,
-                              context.Owner, nullptr, platform::library_instance(), nullptr);
+    window_ = CreateDialogWindow(DialogClass, &ObjectDialog::Proc, title, size, context.Owner);
     if (window_ == nullptr) return;
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     heading_ = Add(window_, CaptionBarClassName, Say(vietnamese_heading, english_heading), 0, 0,

@@ -2,6 +2,7 @@
 
 #include "controls/controls.h"
 #include "controls/modal_loop.h"
+#include "dialogs/dialog_window.h"
 #include "model/format_conversion.h"
 #include "model/tab_stops.h"
 #include "platform/core/text.h"
@@ -204,23 +205,12 @@ void CreateControls(HWND dialog, const State& s, const Captions& c) {
 } // namespace
 
 bool AskTabs(HWND owner, TTabArray& tabs, BYTE& unit, BYTE language) {
-    controls::RegisterControlClasses();
-    controls::RegisterLibraryClass(DialogClass, DialogProc, 0, GetSysColorBrush(COLOR_BTNFACE));
     const Captions& c = language == 1 ? English : Vietnamese;
-    RECT over{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (owner != nullptr) GetWindowRect(owner, &over);
-    HWND dialog = CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, DialogClass, c.heading,
-                                  WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                                  std::max<int>((over.left + over.right - Width) / 2, 0),
-                                  std::max<int>((over.top + over.bottom - Height) / 2, 0), Width, Height,
-                                  owner, nullptr, platform::library_instance(), nullptr);
+    HWND dialog = CreateDialogWindow(DialogClass, DialogProc, c.heading, {Width, Height}, owner);
     if (dialog == nullptr) return false;
     State state{tabs, unit};
     CreateControls(dialog, state, c);
-    SetWindowLongPtrW(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&state));
-    const int result = controls::RunModal(dialog, owner, IDCANCEL);
-    SetWindowLongPtrW(dialog, GWLP_USERDATA, 0);
-    DestroyWindow(dialog);
+    const int result = RunDialogWindow(dialog, owner, &state);
     unit = state.unit;
     return result == IDOK;
 }
