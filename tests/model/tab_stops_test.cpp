@@ -20,7 +20,7 @@ protected:
     std::vector<double> user() const {
         std::vector<double> out;
         for (const TTab& t : tabs.tabs)
-            if (t.tbDefault == 0) out.push_back(t.tbPosition);
+            if (t.tbDefault == 0) out.push_back(double{t.tbPosition}); // a packed field, copied
         return out;
     }
     // The first default stop and the spacing of all the defaults after it.
