@@ -187,10 +187,6 @@ bool ObjectDialog::BrowseFile(std::u16string_view filter, LPCWSTR title, LPCWSTR
     return true;
 }
 
-void ObjectDialog::Refuse(LPCWSTR vietnamese, LPCWSTR english, BYTE kind) const {
-    ShowMessageBox(Say(vietnamese, english), kind, mbOK);
-}
-
 void ObjectDialog::OnCommand(int id, int) {
     if (id == ObjFloated) EnableLayout();
 }

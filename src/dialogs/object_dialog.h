@@ -51,8 +51,6 @@ protected:
     // Whether an object `width` pixels wide leaves half an inch of the text area beside
     // its margins; says why not when it does not.
     bool MarginsFit(int width) const;
-    // Shows a refusal; the dialog stays open.
-    void Refuse(LPCWSTR vietnamese, LPCWSTR english, BYTE kind) const;
     // Asks for a file to open through the file dialog and puts it into ObjFileName; whether
     // one was chosen. `filter` holds description and pattern pairs, each NUL-terminated.
     bool BrowseFile(std::u16string_view filter, LPCWSTR title, LPCWSTR default_extension) const;

@@ -5,6 +5,7 @@
 #include "model/device_metrics.h"
 #include "objects/caption_text_objects.h"
 #include "platform/core/code_page.h"
+#include "platform/core/text.h"
 
 #include <zeledit/controls.h>
 
@@ -65,7 +66,7 @@ private:
         HWND styles = Add(page, u"COMBOBOX", u"", CBS_DROPDOWNLIST | WS_TABSTOP | WS_VSCROLL, TextBorderStyle,
                           {104, 134, 160, 330});
         for (int i = 1; i <= 10; ++i) {
-            const std::u16string name = number(i);
+            const std::u16string name = platform::from_utf8(std::to_string(i));
             SendMessageW(styles, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
         }
         SendMessageW(styles, CB_SETCURSEL, props_.tiFrame > 0 ? static_cast<WPARAM>(props_.tiFrame - 1) : -1,
@@ -93,12 +94,6 @@ private:
             Add(page, u"BUTTON", names[i], BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0),
                 TextAlignLeft + i, {24 + 100 * i, 216, 120 + 100 * i, 236});
         Check(TextAlignLeft + std::min<int>(props_.tiAlignment, 3), true);
-    }
-
-    static std::u16string number(int n) {
-        std::u16string s;
-        for (char c : std::to_string(n)) s.push_back(static_cast<char16_t>(c));
-        return s;
     }
 
     std::u16string Content() const { return controls::window_text(Item(TextContent)); }
@@ -142,8 +137,7 @@ private:
     bool OnOK() override {
         const int width = SpinValue(ObjWidth), height = SpinValue(ObjHeight);
         if (width < 16 || height < 16) {
-            Refuse(u"Please specify the width and the height of textbox!",
-                   u"Please specify the width and the height of textbox!", mkWarning);
+            ShowMessageBox(u"Please specify the width and the height of textbox!", mkWarning, mbOK);
             return false;
         }
         if (!MarginsFit(width * model::DotPerInchX / model::RefDotPerInchX)) return false;
