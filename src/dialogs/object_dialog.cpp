@@ -17,85 +17,41 @@
 namespace zeledit::dialogs {
 namespace {
 
-constexpr LPCWSTR DialogClass = u"ZeleditObjectDialog";
-constexpr int Heading = 24, ButtonsHeight = 40;
-
-ObjectDialog* dialog_of(HWND hwnd) {
-    return reinterpret_cast<ObjectDialog*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-}
+constexpr int ButtonsHeight = 40;
 
 int PointsAcross(int pixels, int dpi) { return dpi > 0 ? pixels * 72 / dpi : 0; }
+
+// The opening editor's colours are the dialog's before any of its controls is made.
+HWND OwnerInColors(const objects::ObjectDialogContext& context) {
+    controls::SetDialogColors({context.Back, context.Highlight, context.Shadow});
+    return context.Owner;
+}
 
 } // namespace
 
 ObjectDialog::ObjectDialog(const objects::ObjectDialogContext& context, LPCWSTR title,
                            LPCWSTR vietnamese_heading, LPCWSTR english_heading, SIZE size)
-    : context_(context), size_(size) {
-    controls::SetDialogColors({context.Back, context.Highlight, context.Shadow});
-    window_ = CreateDialogWindow(DialogClass, &ObjectDialog::Proc, title, size, context.Owner);
+    : FormDialog(OwnerInColors(context), context.Language, title, vietnamese_heading, english_heading, size),
+      context_(context) {
     if (window_ == nullptr) return;
-    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    heading_ = Add(window_, CaptionBarClassName, Say(vietnamese_heading, english_heading), 0, 0,
-                   {0, 0, size.cx, Heading});
-    pages_ = Add(window_, PageControlClassName, u"", WS_TABSTOP, ObjPages,
-                 {8, Heading + 8, size.cx - 8, size.cy - ButtonsHeight});
+    pages_ = Add(PageControlClassName, u"", WS_TABSTOP, ObjPages,
+                 {8, HeadingHeight + 8, size.cx - 8, size.cy - ButtonsHeight});
     const int y = size.cy - ButtonsHeight + 8;
-    Add(window_, u"BUTTON", u"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK,
-        {size.cx - 188, y, size.cx - 104, y + 26});
-    Add(window_, u"BUTTON", Say(u"Thôi", u"Cancel"), WS_TABSTOP | ZBS_CANCEL, IDCANCEL,
+    Add(u"BUTTON", u"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK, {size.cx - 188, y, size.cx - 104, y + 26});
+    Add(u"BUTTON", Say(u"Thôi", u"Cancel"), WS_TABSTOP | ZBS_CANCEL, IDCANCEL,
         {size.cx - 94, y, size.cx - 10, y + 26});
-}
-
-ObjectDialog::~ObjectDialog() {
-    if (window_ == nullptr) return;
-    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
 }
 
 bool ObjectDialog::Run() {
     if (window_ == nullptr) return false;
     EnableLayout();
-    return controls::RunModal(window_, context_.Owner, IDCANCEL) == IDOK;
+    return FormDialog::Run() == IDOK;
 }
 
 HWND ObjectDialog::AddPage(LPCWSTR vietnamese, LPCWSTR english) {
     const auto index =
         SendMessageW(pages_, ZPCM_ADDPAGE, 0, reinterpret_cast<LPARAM>(Say(vietnamese, english)));
     return reinterpret_cast<HWND>(SendMessageW(pages_, ZPCM_GETPAGEWINDOW, static_cast<WPARAM>(index), 0));
-}
-
-HWND ObjectDialog::Add(HWND parent, LPCWSTR kind, LPCWSTR text, DWORD style, int id, RECT r) const {
-    HWND c = CreateWindowExW(0, kind, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left,
-                             r.bottom - r.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                             platform::library_instance(), nullptr);
-    SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    return c;
-}
-
-HWND ObjectDialog::AddSpin(HWND parent, LPCWSTR label, int id, RECT r, int low, int high, int value,
-                           int label_width) const {
-    Add(parent, u"STATIC", label, SS_CENTERIMAGE, 0, {r.left, r.top, r.left + label_width, r.bottom});
-    HWND spin = Add(parent, SpinEditClassName, u"", WS_TABSTOP, id,
-                    {r.left + label_width + 4, r.top, r.right, r.bottom});
-    SendMessageW(spin, ZSEM_SETRANGE, static_cast<WPARAM>(low), high);
-    SendMessageW(spin, ZSEM_SETPOS, static_cast<WPARAM>(value), 0);
-    return spin;
-}
-
-HWND ObjectDialog::Item(int id) const { return controls::find_item(window_, id); }
-
-bool ObjectDialog::Checked(int id) const { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
-void ObjectDialog::Check(int id, bool on) const {
-    SendMessageW(Item(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-int ObjectDialog::SpinValue(int id) const {
-    return static_cast<int>(SendMessageW(Item(id), ZSEM_GETPOS, 0, 0));
-}
-
-void ObjectDialog::SetSpinValue(int id, int value) const {
-    SendMessageW(Item(id), ZSEM_SETPOS, static_cast<WPARAM>(value), 0);
 }
 
 int ObjectDialog::AddLayout(HWND page, const TObjectInfo& info, Layout layout) {
@@ -191,31 +147,11 @@ void ObjectDialog::OnCommand(int id, int) {
     if (id == ObjFloated) EnableLayout();
 }
 
-LRESULT CALLBACK ObjectDialog::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    ObjectDialog* d = dialog_of(hwnd);
-    if (d == nullptr) return DefWindowProcW(hwnd, msg, wParam, lParam);
-    switch (msg) {
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK) {
-            if (d->OnOK()) controls::EndModal(hwnd, IDOK);
-        } else if (LOWORD(wParam) == IDCANCEL) {
-            controls::EndModal(hwnd, IDCANCEL);
-        } else {
-            d->OnCommand(LOWORD(wParam), HIWORD(wParam));
-        }
-        return 0;
-    case WM_DRAWITEM: d->OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
-    case WM_INITDIALOG: {
-        // The first control of the first page takes the keys.
-        HWND first_page = reinterpret_cast<HWND>(SendMessageW(d->pages_, ZPCM_GETPAGEWINDOW, 0, 0));
-        HWND first = first_page != nullptr ? GetNextDlgTabItem(first_page, nullptr, FALSE) : nullptr;
-        SetFocus(first != nullptr ? first : d->pages_);
-        return 0;
-    }
-    case WM_TIMER: d->OnTimer(); return 0;
-    case WM_CLOSE: controls::EndModal(hwnd, IDCANCEL); return 0;
-    default: return DefWindowProcW(hwnd, msg, wParam, lParam);
-    }
+void ObjectDialog::OnInit() {
+    // The first control of the first page takes the keys.
+    HWND first_page = reinterpret_cast<HWND>(SendMessageW(pages_, ZPCM_GETPAGEWINDOW, 0, 0));
+    HWND first = first_page != nullptr ? GetNextDlgTabItem(first_page, nullptr, FALSE) : nullptr;
+    SetFocus(first != nullptr ? first : pages_);
 }
 
 } // namespace zeledit::dialogs

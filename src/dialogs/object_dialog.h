@@ -3,6 +3,7 @@
 // adds its controls and answers OK.
 #pragma once
 
+#include "dialogs/form_dialog.h"
 #include "objects/object_dialogs.h"
 
 #include <zeledit/object_dialogs.h>
@@ -13,32 +14,17 @@
 
 namespace zeledit::dialogs {
 
-class ObjectDialog {
+class ObjectDialog : public FormDialog {
 public:
     ObjectDialog(const objects::ObjectDialogContext& context, LPCWSTR title, LPCWSTR vietnamese_heading,
                  LPCWSTR english_heading, SIZE size);
-    virtual ~ObjectDialog();
-    ObjectDialog(const ObjectDialog&) = delete;
-    ObjectDialog& operator=(const ObjectDialog&) = delete;
 
     // Runs it modally; whether OK was pressed and accepted.
     bool Run();
 
 protected:
-    // The caption in the dialog's language.
-    LPCWSTR Say(LPCWSTR vietnamese, LPCWSTR english) const {
-        return context_.Language == 1 ? english : vietnamese;
-    }
     HWND AddPage(LPCWSTR vietnamese, LPCWSTR english);
-    HWND Add(HWND parent, LPCWSTR kind, LPCWSTR text, DWORD style, int id, RECT r) const;
-    // A label `label_width` wide and a spin edit after it, in the given range.
-    HWND AddSpin(HWND parent, LPCWSTR label, int id, RECT r, int low, int high, int value,
-                 int label_width = 72) const;
-    HWND Item(int id) const;
-    bool Checked(int id) const;
-    void Check(int id, bool on) const;
-    int SpinValue(int id) const;
-    void SetSpinValue(int id, int value) const;
+    using FormDialog::Add;
 
     // What a layout page offers: everything; all but "Floated" (kinds that always float);
     // the margins alone.
@@ -57,21 +43,14 @@ protected:
     // The external link is offered at an insertion in expert mode only.
     bool OffersLink() const { return inserting_ && context_.Expert; }
 
-    virtual void OnCommand(int id, int code);
-    virtual void OnDrawItem(const DRAWITEMSTRUCT&) {}
-    virtual void OnTimer() {}
-    // Validates and takes the values; false keeps the dialog open.
-    virtual bool OnOK() = 0;
+    void OnInit() override;
+    void OnCommand(int id, int code) override;
 
     const objects::ObjectDialogContext& context_;
     bool inserting_ = true;
-    HWND window_ = nullptr;
     HWND pages_ = nullptr;
-    HWND heading_ = nullptr;
-    SIZE size_;
 
 private:
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     Layout layout_ = Layout::MarginsOnly;
 };
 
