@@ -3,6 +3,7 @@
 #include "controls/controls.h"
 #include "controls/modal_loop.h"
 #include "dialogs/dialog_window.h"
+#include "dialogs/typed_numbers.h"
 #include "model/format_conversion.h"
 #include "model/tab_stops.h"
 #include "platform/core/text.h"
@@ -12,9 +13,6 @@
 #include <zeledit/format_dialogs.h>
 
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <string>
 
@@ -48,22 +46,7 @@ State* state_of(HWND hwnd) { return reinterpret_cast<State*>(GetWindowLongPtrW(h
 double Shown(double inches, BYTE unit) { return unit == 1 ? inches * CmPerInch : inches; }
 double Inches(double value, BYTE unit) { return unit == 1 ? value / CmPerInch : value; }
 
-std::u16string ThreeDecimals(double v) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.3f", v);
-    return platform::from_utf8(text);
-}
-
-// A number typed in either decimal mark; none for anything else.
-std::optional<double> NumberIn(std::u16string text) {
-    std::replace(text.begin(), text.end(), u',', u'.');
-    const std::string bytes = platform::to_utf8(text);
-    char* end = nullptr;
-    const double v = std::strtod(bytes.c_str(), &end);
-    while (end != nullptr && *end == ' ') ++end;
-    if (bytes.empty() || end == bytes.c_str() || *end != '\0' || !std::isfinite(v)) return std::nullopt;
-    return v;
-}
+std::u16string ThreeDecimals(double v) { return Decimals(v, 3); }
 
 int CheckedIn(HWND dialog, int first, int last) {
     for (int id = first; id <= last; ++id)
@@ -115,7 +98,8 @@ void Set(HWND dialog, State& s) {
         FillList(dialog, s);
         SetWindowTextW(field, u"");
     } else {
-        SendMessageW(field, EM_SETSEL, 0, -1); // not a position: kept for mending
+        FocusField(field); // not a position: kept for mending
+        return;
     }
     SetFocus(field);
 }
