@@ -186,7 +186,22 @@ void paint(HWND hwnd, const ComboState& s) {
         RECT band = field;
         InflateRect(&band, -2, -2);
         if (focused) fill_solid(dc, band, GetSysColor(COLOR_HIGHLIGHT));
-        if (i >= 0) {
+        if (GetWindowLongPtrW(hwnd, GWL_STYLE) & CBS_OWNERDRAWFIXED) {
+            // The parent draws the chosen item in the field as it draws it in the list.
+            DRAWITEMSTRUCT d{
+                ODT_COMBOBOX,
+                static_cast<UINT>(GetDlgCtrlID(hwnd)),
+                static_cast<UINT>(i),
+                ODA_DRAWENTIRE,
+                ODS_COMBOBOXEDIT | (focused ? ODS_SELECTED | ODS_FOCUS : 0u),
+                hwnd,
+                dc,
+                band,
+                i >= 0 ? static_cast<ULONG_PTR>(to_list(s, LB_GETITEMDATA, static_cast<WPARAM>(i))) : 0};
+            const int saved = SaveDC(dc);
+            SendMessageW(GetParent(hwnd), WM_DRAWITEM, d.CtlID, reinterpret_cast<LPARAM>(&d));
+            RestoreDC(dc, saved);
+        } else if (i >= 0) {
             const std::u16string text = item_text(s, i);
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, !enabled  ? GetSysColor(COLOR_GRAYTEXT)
