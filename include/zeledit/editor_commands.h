@@ -21,14 +21,15 @@ inline constexpr WPARAM EFC_SUBSCRIPT = 131;
 inline constexpr WPARAM EFC_NEW = 124;  // an empty document
 inline constexpr WPARAM EFC_OPEN = 125; // the open dialog, then the document chosen
 inline constexpr WPARAM EFC_SAVE = 126; // under the host's name, or the save dialog's
-// Dialogs. Not built yet: they do nothing.
-inline constexpr WPARAM EFC_FONTDIALOG = 110;
-inline constexpr WPARAM EFC_PARAGRAPHDIALOG = 121;
+// Dialogs, in an editable editor (controls in <zeledit/format_dialogs.h>). Find, replace,
+// customisation, the review of formats and the symbol dialog are not built yet: they do nothing.
+inline constexpr WPARAM EFC_FONTDIALOG = 110;      // also 1001: on the selection or typing's format
+inline constexpr WPARAM EFC_PARAGRAPHDIALOG = 121; // also 1002: on the selection's paragraphs
 inline constexpr WPARAM EFC_FIND = 134;
 inline constexpr WPARAM EFC_REPLACE = 135;
-inline constexpr WPARAM EFC_OBJECTATTRIBUTES = 138;
+inline constexpr WPARAM EFC_OBJECTATTRIBUTES = 138; // the object under the mouse, in its dialog
 inline constexpr WPARAM EFC_CUSTOMIZE = 139;
-inline constexpr WPARAM EFC_TABSDIALOG = 1003;
+inline constexpr WPARAM EFC_TABSDIALOG = 1003; // the paragraph at the caret
 inline constexpr WPARAM EFC_BORDERSDIALOG = 1004;
 inline constexpr WPARAM EFC_BULLETDIALOG = 1005;
 inline constexpr WPARAM EFC_REVIEWFORMATS = 1006;
@@ -70,7 +71,7 @@ enum TKeyRoutine : WPARAM {
     krInsertCaption = 4, // editable: the kind's dialog
     krInsertJPEG = 5,    // editable: the kind's dialog
     krInsertSymbol = 6,  // Ctrl+Y; not built yet
-    krFormatFont = 7,    // Ctrl+F, editable; not built yet
+    krFormatFont = 7,    // Ctrl+F, editable: the font dialog, as EFC_FONTDIALOG
     krModifyFormat = 8,  // Shift+Ctrl+F; not built yet
     krFind = 9,          // Ctrl+G; not built yet
     krReplace = 10,      // Ctrl+H; not built yet
@@ -89,10 +90,10 @@ enum TKeyRoutine : WPARAM {
     krSuperscript = 58,        // editable
     krSubscript = 59,          // editable
     krHyperLink = 60,          // Shift+Ctrl+H, editable; not built yet
-    krFormatBorder = 61,       // Shift+Ctrl+B, editable; not built yet
+    krFormatBorder = 61,       // Shift+Ctrl+B, editable: the border dialog
     krFormatTabs = 62,         // Shift+Ctrl+T, editable: the tab dialog, as EFC_TABSDIALOG
-    krFormatBullet = 63,       // Shift+Ctrl+U, editable; not built yet
-    krFormatParagraph = 64,    // Shift+Ctrl+P, editable; not built yet
+    krFormatBullet = 63,       // Shift+Ctrl+U, editable: the bullet dialog
+    krFormatParagraph = 64,    // Shift+Ctrl+P, editable: the paragraph dialog
     krPrint = 65,              // Ctrl+P: posts EFN_PRINT to the editor's window
     krPageSetup = 66,          // no action
     krEditCopy = 67,           // Ctrl+C, and Ctrl+Insert in entry 87

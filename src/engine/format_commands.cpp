@@ -228,14 +228,6 @@ void TFormatEditor::ApplyTab(const TTabArray& Tabs) {
     ApplyParaPart([&](TParaFormat& f) { f.ptTabs = Tabs; });
 }
 
-void TFormatEditor::FormatTabs() {
-    const auto dialog = InstalledFormatDialogs().Tabs;
-    if (dialog == nullptr || edInfo.eiEditorType == 0x602) return; // a template's formats stay
-    TTabArray tabs = GetSelParaFormat().ptTabs;
-    if (dialog(HWindow, tabs, FSettings.Measurement, FSettings.FLanguage)) ApplyTab(tabs);
-    SetFocus(HWindow);
-}
-
 void TFormatEditor::ApplyIndent(const TIndent& Indent) {
     ApplyParaPart([&](TParaFormat& f) { f.ptIndent = Indent; });
 }

@@ -3,15 +3,15 @@
 namespace zeledit::engine {
 namespace {
 
-FormatDialogs& installed() {
-    static FormatDialogs dialogs;
+FormatDialogs*& installed() {
+    static FormatDialogs* dialogs = nullptr;
     return dialogs;
 }
 
 } // namespace
 
-void SetFormatDialogs(const FormatDialogs& dialogs) { installed() = dialogs; }
+void SetFormatDialogs(FormatDialogs* Dialogs) { installed() = Dialogs; }
 
-const FormatDialogs& InstalledFormatDialogs() { return installed(); }
+FormatDialogs* InstalledFormatDialogs() { return installed(); }
 
 } // namespace zeledit::engine

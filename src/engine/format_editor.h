@@ -8,6 +8,7 @@
 #include "engine/editor_keyboard.h"
 #include "engine/editor_resource.h"
 #include "engine/editor_state.h"
+#include "engine/format_dialogs.h"
 #include "model/editor_buffer.h"
 #include "model/editor_fonts.h"
 #include "model/editor_info.h"
@@ -237,7 +238,16 @@ public:
     void ModifyBorder(std::uint32_t Command, std::uint32_t LineStyle, COLORREF Color);
     void ApplyTab(const TTabArray& Tabs);
     // The tab dialog on the tab stops of the paragraph at the selection's end or the caret.
+    // The formatting dialogs: on OK their result goes through ApplyFont or ApplyPara.
+    void FormatFont();
+    void FormatPara();
     void FormatTabs();
+    void FormatBorder();
+    void FormatBullet();
+    // Edits table entry ID in place through the font or paragraph dialog; every character
+    // or paragraph using it changes, without an undo step.
+    void ModifyFormatFont(std::int32_t ID);
+    void ModifyFormatPara(std::int32_t ID);
     void ApplyIndent(const TIndent& Indent);
     void ApplyShading(COLORREF Color);
     void ApplyBulletFast(bool Present);
@@ -429,6 +439,9 @@ private:
     std::unique_ptr<objects::TObjectItem> PictureFromClipboard();
     // What the object dialogs are given: this editor's language, colours and text area.
     objects::ObjectDialogContext DialogContext();
+    FormatDialogContext FormatContext();
+    // The first 39 units of the selection up to a line break, for the font dialog's preview.
+    std::u16string FontSample() const;
     template <class Move> void Reorder(objects::TObjectItem& object, Move move);
     // The whole layout; false when it stopped early to show the vertical bar and must begin
     // again in the narrower band (only when `may_restart`).

@@ -126,6 +126,8 @@ bool TFormatEditor::EFMFormatMessage(TMessage& msg) {
     case EFM_DELETEDOUBLESPACEPARAS: DeleteDoubleSpaceParas(); return true;
     case EFM_CLEARFORMATS: ClearFormats(); return true;
     case EFM_COMPACT: Compact(); return true;
+    case EFM_MODIFYFORMATFONT: ModifyFormatFont(LOBYTE(msg.WParam)); return true;
+    case EFM_MODIFYFORMATPARA: ModifyFormatPara(LOBYTE(msg.WParam)); return true;
     case EFM_GETDEFAULTFONT:
         msg.Result = reinterpret_cast<LRESULT>(&FSettings.FDefaultCharFormat);
         return true;

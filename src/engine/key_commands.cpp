@@ -344,8 +344,20 @@ void TFormatEditor::ExecuteRoutine(std::uint16_t Routine) {
     case 85:
         if (m) StartDrawing();
         break;
+    case 7:
+        if (m) FormatFont();
+        break;
+    case 61:
+        if (m) FormatBorder();
+        break;
     case 62:
         if (m) FormatTabs();
+        break;
+    case 63:
+        if (m) FormatBullet();
+        break;
+    case 64:
+        if (m) FormatPara();
         break;
     // Dialogs, find and links come with their own parts; 66 and 72 have no action.
     default:
@@ -367,8 +379,22 @@ LRESULT TFormatEditor::WMCommand(WPARAM wParam, LPARAM lParam) {
     case 109: SetAlignment(static_cast<std::uint8_t>(wParam - 106)); return 0;
     case 124: NewDocument(); return 0;
     case 1024: StartDrawing(); return 0;
+    case 110:
+    case 1001:
+        if (FSettings.CanModify) FormatFont();
+        return 0;
+    case 121:
+    case 1002:
+        if (FSettings.CanModify) FormatPara();
+        return 0;
     case 1003:
         if (FSettings.CanModify) FormatTabs();
+        return 0;
+    case 1004:
+        if (FSettings.CanModify) FormatBorder();
+        return 0;
+    case 1005:
+        if (FSettings.CanModify) FormatBullet();
         return 0;
     case 1009:
     case 1010:

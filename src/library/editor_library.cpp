@@ -4,7 +4,7 @@
 #include "dialogs/about_window.h"
 #include "dialogs/file_name_dialog.h"
 #include "dialogs/object_kind_dialogs.h"
-#include "dialogs/tab_dialog.h"
+#include "dialogs/library_format_dialogs.h"
 #include "engine/draw_editor.h"
 #include "engine/format_dialogs.h"
 #include "engine/format_editor.h"
@@ -79,9 +79,7 @@ __attribute__((constructor)) void library_loaded() {
     zeledit::engine::SetMessagePrompt(&zeledit::ShowMessageBox);
     zeledit::engine::SetAboutWindow(&zeledit::dialogs::ShowAboutWindow);
     zeledit::objects::SetObjectDialogs(&zeledit::dialogs::LibraryObjectDialogs());
-    zeledit::engine::FormatDialogs formatting;
-    formatting.Tabs = &zeledit::dialogs::AskTabs;
-    zeledit::engine::SetFormatDialogs(formatting);
+    zeledit::engine::SetFormatDialogs(&zeledit::dialogs::LibraryFormatDialogs());
     zeledit::platform::set_builtin_file_dialog(&zeledit::dialogs::AskFileName);
     zeledit::platform::LoadTablesFromResources(GetEditInstance());
     InitEditorLib();

@@ -27,6 +27,14 @@ COLORREF mono(COLORREF c) {
     return luminance >= 128 ? 0xFFFFFF : 0;
 }
 
+} // namespace
+
+void CopyFaceName(char* to, std::size_t to_size, const char* from, std::size_t from_size) {
+    const std::size_t n = std::min(strnlen(from, from_size), to_size - 1);
+    std::memcpy(to, from, n);
+    std::memset(to + n, 0, to_size - n);
+}
+
 // The logical font of a format, heights in device pixels at the current resolution.
 TFontTypeEx FontTypeOf(const TCharFormat& f) {
     TFontTypeEx lf{};
@@ -48,16 +56,8 @@ TFontTypeEx FontTypeOf(const TCharFormat& f) {
     return lf;
 }
 
-} // namespace
-
-void CopyFaceName(char* to, std::size_t to_size, const char* from, std::size_t from_size) {
-    const std::size_t n = std::min(strnlen(from, from_size), to_size - 1);
-    std::memcpy(to, from, n);
-    std::memset(to + n, 0, to_size - n);
-}
-
-TFontItem::TFontItem(const TFontTypeEx& Lf) {
-    TCharFormat& f = FAttributes;
+TCharFormat CharFormatOf(const TFontTypeEx& Lf) {
+    TCharFormat f{};
     std::size_t n = 0;
     while (n < LF_FACESIZE && Lf.StdFont.lfFaceName[n] != 0) ++n;
     const std::string face = platform::from_unicode({Lf.StdFont.lfFaceName, n});
@@ -75,9 +75,10 @@ TFontItem::TFontItem(const TFontTypeEx& Lf) {
     f.ftScript = static_cast<std::int16_t>(Lf.lfScript);
     f.ftUnderlineColor = Lf.lfUnderlineColor;
     f.ftStrikeColor = Lf.lfStrikeColor;
-    f.ftReserved = 0;
-    MakeFont();
+    return f;
 }
+
+TFontItem::TFontItem(const TFontTypeEx& Lf) : FAttributes(CharFormatOf(Lf)) { MakeFont(); }
 
 TFontItem::TFontItem(const TCharFormat& AF) : FAttributes(AF) {
     CopyFaceName(FAttributes.ftFaceName, sizeof FAttributes.ftFaceName, AF.ftFaceName, sizeof AF.ftFaceName);
@@ -259,6 +260,12 @@ void TEditorFonts::EnlargeReduceSize(int AInc) {
 void TEditorFonts::SetFontColor(std::int32_t Index, COLORREF AColor) {
     if (Index < 0 || Index >= Count()) return;
     GetFormatItem(Index)->FAttributes.ftColor = AColor;
+    FormatsChanged();
+}
+
+void TEditorFonts::ResetFormat(std::int32_t Index, const TCharFormat& Format) {
+    if (Index < 0 || Index >= Count()) return;
+    GetFormatItem(Index)->ResetFont(Format);
     FormatsChanged();
 }
 

@@ -30,6 +30,10 @@ struct TFontTypeEx {
 };
 using PFontTypeEx = TFontTypeEx*;
 
+// A format as a logical font (heights in device pixels at the current resolution), and back.
+TFontTypeEx FontTypeOf(const TCharFormat& f);
+TCharFormat CharFormatOf(const TFontTypeEx& Lf);
+
 class TFontItem : public TItemNode {
 public:
     explicit TFontItem(const TFontTypeEx& Lf); // Create
@@ -86,6 +90,8 @@ public:
     void ChangeFontName(const TChangeFont& Rec);
     void EnlargeReduceSize(int AInc);
     void SetFontColor(std::int32_t Index, COLORREF AColor);
+    // Overwrites entry Index in place: every character using it changes.
+    void ResetFormat(std::int32_t Index, const TCharFormat& Format);
     COLORREF GetFontColor(std::int32_t Index) const;
     void Monochrome();
     void RecreateFonts(HDC dc);

@@ -271,6 +271,12 @@ void TEditorParagraphs::SetParaColor(std::int32_t Index, COLORREF AColor) {
     if (Index >= 0 && Index < Count()) GetFormatItem(Index)->SetShading(AColor);
 }
 
+void TEditorParagraphs::ResetFormat(std::int32_t Index, const TParaFormat& Format) {
+    if (Index < 0 || Index >= Count()) return;
+    GetFormatItem(Index)->SetFormat(Format);
+    FormatsChanged();
+}
+
 COLORREF TEditorParagraphs::GetParaColor(std::int32_t Index) const {
     if (Index < 0 || Index >= Count()) return 0xFFFFFF;
     return GetFormatItem(Index)->FAttributes.ptShading;

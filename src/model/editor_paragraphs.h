@@ -82,6 +82,8 @@ public:
     std::int32_t AddParaFormat(const TParaFormat& Para);
     std::uint8_t GetFormat(std::int32_t ID, const TParaFormat& Format);
     void SetParaColor(std::int32_t Index, COLORREF AColor);
+    // Overwrites entry Index in place: every paragraph using it changes.
+    void ResetFormat(std::int32_t Index, const TParaFormat& Format);
     COLORREF GetParaColor(std::int32_t Index) const;
     void EnlargeReduceSize(int AInc);
     void Monochrome();

@@ -1,0 +1,65 @@
+#include "dialogs/library_format_dialogs.h"
+
+#include "controls/dialog_colors.h"
+#include "dialogs/font_dialog.h"
+#include "dialogs/paragraph_dialogs.h"
+#include "dialogs/tab_dialog.h"
+
+namespace zeledit::dialogs {
+namespace {
+
+// The opening editor's colours become the dialogs'; its unit is used and kept.
+BYTE& Prepare(const engine::FormatDialogContext& c) {
+    controls::DialogColors colors = controls::CurrentDialogColors();
+    colors.back = c.Back;
+    colors.highlight = c.Highlight;
+    colors.shadow = c.Shadow;
+    controls::SetDialogColors(colors);
+    static BYTE no_unit = 0;
+    return c.Unit != nullptr ? *c.Unit : no_unit;
+}
+
+class Dialogs final : public engine::FormatDialogs {
+public:
+    bool Font(const engine::FormatDialogContext& c, model::TFontTypeEx& font, std::u16string_view sample,
+              bool hot_link) override {
+        Prepare(c);
+        TExFontDialog dialog;
+        dialog.SetColors(c.Back, c.Highlight, c.Shadow);
+        dialog.FLanguage = c.Language;
+        dialog.FOptions = DefaultFontOptions | (hot_link ? foHotLink : 0);
+        dialog.FColorStyle = c.ColorStyle;
+        dialog.FDisplayText = sample;
+        dialog.FFontRec = font;
+        if (!dialog.Execute(c.Owner)) return false;
+        font = dialog.FFontRec;
+        return true;
+    }
+
+    bool Paragraph(const engine::FormatDialogContext& c, TParaFormat& format,
+                   std::uint8_t& alignment) override {
+        return AskParagraph(c.Owner, format, alignment, c.ColorStyle, c.Language, Prepare(c));
+    }
+
+    bool Tabs(const engine::FormatDialogContext& c, TTabArray& tabs) override {
+        return AskTabs(c.Owner, tabs, Prepare(c), c.Language);
+    }
+
+    bool Border(const engine::FormatDialogContext& c, TBorder& border) override {
+        Prepare(c);
+        return AskBorder(c.Owner, border, c.ColorStyle, c.Language);
+    }
+
+    bool Bullet(const engine::FormatDialogContext& c, TBullet& bullet) override {
+        return AskBullet(c.Owner, bullet, c.ColorStyle, Prepare(c), c.Language);
+    }
+};
+
+} // namespace
+
+engine::FormatDialogs& LibraryFormatDialogs() {
+    static Dialogs dialogs;
+    return dialogs;
+}
+
+} // namespace zeledit::dialogs
