@@ -131,4 +131,25 @@ enum BulletDialogItem : int {
     BulletPreview = 709,
 };
 
+enum FormatListItem : int {
+    // The quick dialogs of documents based on a template ("Format Characters" and "Format
+    // Paragraphs") and the review of formats: the list of formats and the chosen one's
+    // description. Apply is IDOK; a double click on an item applies it too.
+    FormatList = 801,
+    FormatDescription = 802,
+    // The review of formats: Close is IDCANCEL.
+    ReviewModify = 803, // buttons opening a menu of the commands below
+    ReviewNew = 804,
+    ReviewDelete = 805,   // deletes the chosen entry (not the last of its table)
+    ReviewOptimize = 806, // merges equal entries of both tables
+    // The menus' commands; a host may send them as WM_COMMAND to the dialog.
+    ReviewModifyFont = 811,
+    ReviewModifyParagraph = 812,
+    ReviewModifyTabs = 813,
+    ReviewModifyBorders = 814,
+    ReviewModifyBullet = 815,
+    ReviewNewFont = 816,
+    ReviewNewParagraph = 817,
+};
+
 } // namespace zeledit

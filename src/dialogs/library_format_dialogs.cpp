@@ -2,6 +2,7 @@
 
 #include "controls/dialog_colors.h"
 #include "dialogs/font_dialog.h"
+#include "dialogs/format_list_dialogs.h"
 #include "dialogs/paragraph_dialogs.h"
 #include "dialogs/tab_dialog.h"
 
@@ -52,6 +53,25 @@ public:
 
     bool Bullet(const engine::FormatDialogContext& c, TBullet& bullet) override {
         return AskBullet(c.Owner, bullet, c.ColorStyle, Prepare(c), c.Language);
+    }
+
+    bool QuickFont(const engine::FormatDialogContext& c, const model::TEditorFonts& fonts,
+                   TCharFormat& format, std::u16string_view sample) override {
+        Prepare(c);
+        return AskQuickFont(c.Owner, fonts, format, sample, c.Language);
+    }
+
+    bool QuickParagraph(const engine::FormatDialogContext& c, const model::TEditorParagraphs& paras,
+                        TParaFormat& format, int page_width) override {
+        Prepare(c);
+        return AskQuickParagraph(c.Owner, paras, format, page_width, c.Language);
+    }
+
+    bool Review(const engine::FormatDialogContext& c, model::TEditorFonts& fonts,
+                model::TEditorParagraphs& paras, const engine::ReviewInfo& info,
+                std::int32_t& choice) override {
+        const ReviewSetting setting{c.Owner, info.EditStyle, info.DocumentType, info.PageWidth, c.ColorStyle};
+        return AskReviewFormats(setting, fonts, paras, c.Language, Prepare(c), choice);
     }
 };
 

@@ -2,6 +2,7 @@
 // and the editing of a table entry in place.
 #include "engine/format_dialogs.h"
 #include "engine/format_editor.h"
+#include "engine/notifications.h"
 
 #include <algorithm>
 #include <string>
@@ -25,6 +26,10 @@ FormatDialogContext TFormatEditor::FormatContext() {
     return c;
 }
 
+int TFormatEditor::PreviewWidth() const {
+    return std::max<int>(edInfo.eiBoundRect.right - edInfo.eiBoundRect.left, 1);
+}
+
 std::u16string TFormatEditor::FontSample() const {
     if (!edInfo.eiSelecting) return {};
     char16_t text[40] = {};
@@ -38,8 +43,19 @@ std::u16string TFormatEditor::FontSample() const {
 
 void TFormatEditor::FormatFont() {
     FormatDialogs* dialogs = InstalledFormatDialogs();
-    if (dialogs == nullptr || edInfo.eiEditorType == TemplateDocument) return;
+    if (dialogs == nullptr) return;
     const std::int32_t Base = edInfo.eiSelecting ? FormatIDAt(edInfo.eiSelStart) : 0;
+    if (edInfo.eiEditorType == TemplateDocument) {
+        TCharFormat chosen = FInput.TypingFont();
+        if (dialogs->QuickFont(FormatContext(), *FFonts, chosen, FontSample())) {
+            if (edInfo.eiSelecting)
+                ApplyFont(Base, chosen);
+            else
+                SetPendingFont(chosen);
+        }
+        SetFocus(HWindow);
+        return;
+    }
     if (Base >= FFonts->Count()) return;
     const TCharFormat start =
         edInfo.eiSelecting ? FFonts->GetFormatItem(Base)->FAttributes : FInput.TypingFont();
@@ -57,11 +73,17 @@ void TFormatEditor::FormatFont() {
 
 void TFormatEditor::FormatPara() {
     FormatDialogs* dialogs = InstalledFormatDialogs();
-    if (dialogs == nullptr || edInfo.eiEditorType == TemplateDocument) return;
+    if (dialogs == nullptr) return;
     const std::uint32_t at =
         std::min(edInfo.eiSelecting ? edInfo.eiSelStart : edInfo.eiIndex, FBuffer->TextLength());
     const std::uint8_t id = FParas->GetParaAttr(at);
     TParaFormat format = FParas->GetFormatItem(id)->FAttributes;
+    if (edInfo.eiEditorType == TemplateDocument) {
+        if (dialogs->QuickParagraph(FormatContext(), *FParas, format, PreviewWidth()))
+            ApplyPara(id, format, true);
+        SetFocus(HWindow);
+        return;
+    }
     const std::uint8_t before = FParas->GetParaAlign(at);
     std::uint8_t alignment = before;
     if (dialogs->Paragraph(FormatContext(), format, alignment)) {
@@ -104,6 +126,27 @@ void TFormatEditor::FormatBullet() {
         ApplyPara(0, format, false);
     }
     SetFocus(HWindow);
+}
+
+void TFormatEditor::ModifyFormat() {
+    FormatDialogs* dialogs = InstalledFormatDialogs();
+    if (dialogs == nullptr || !FSettings.CanModify) return;
+    const std::int32_t top = FLines->FTopLine;
+    const ReviewInfo info{FSettings.FEditStyle, edInfo.eiEditorType, PreviewWidth()};
+    std::int32_t choice = -1;
+    if (dialogs->Review(FormatContext(), *FFonts, *FParas, info, choice)) {
+        if (choice >= 256)
+            ApplyParaFast(choice - 256);
+        else
+            ApplyFontFast(choice);
+    }
+    // The dialog may have edited or deleted entries whether or not it applied one.
+    NotifyChanged(*this);
+    FLines->SetTopLine(std::min(top, FLines->LastIndex()));
+    InvalidateRect(HWindow, nullptr, FALSE);
+    SetFocus(HWindow);
+    UpdateCaret();
+    Notify(HWindow, EFN_FORMATCHANGED);
 }
 
 void TFormatEditor::ModifyFormatFont(std::int32_t ID) {

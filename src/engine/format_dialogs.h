@@ -23,6 +23,13 @@ struct FormatDialogContext {
     std::uint8_t* Unit = nullptr;
 };
 
+// What the review of formats decides by: whether entries may be edited, added or deleted.
+struct ReviewInfo {
+    std::int32_t EditStyle = 0;
+    std::int32_t DocumentType = 0;
+    int PageWidth = 0; // pixels the paragraph miniatures stand for
+};
+
 class FormatDialogs {
 public:
     virtual ~FormatDialogs() = default;
@@ -37,6 +44,15 @@ public:
     virtual bool Border(const FormatDialogContext& Context, TBorder& Border) = 0;
     // Confirmed or removed (then only blPresent is cleared).
     virtual bool Bullet(const FormatDialogContext& Context, TBullet& Bullet) = 0;
+    // The formats a template offers: the one chosen.
+    virtual bool QuickFont(const FormatDialogContext& Context, const model::TEditorFonts& Fonts,
+                           TCharFormat& Format, std::u16string_view Sample) = 0;
+    virtual bool QuickParagraph(const FormatDialogContext& Context, const model::TEditorParagraphs& Paras,
+                                TParaFormat& Format, int PageWidth) = 0;
+    // Both tables reviewed and edited in place; Choice is the entry to apply (a character
+    // format, or 256 + a paragraph format) when one was chosen.
+    virtual bool Review(const FormatDialogContext& Context, model::TEditorFonts& Fonts,
+                        model::TEditorParagraphs& Paras, const ReviewInfo& Info, std::int32_t& Choice) = 0;
 };
 
 // The library's dialogs, or null to confirm nothing (not owned).

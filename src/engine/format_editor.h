@@ -244,6 +244,8 @@ public:
     void FormatTabs();
     void FormatBorder();
     void FormatBullet();
+    // The review of both format tables; the entry chosen there is applied.
+    void ModifyFormat();
     // Edits table entry ID in place through the font or paragraph dialog; every character
     // or paragraph using it changes, without an undo step.
     void ModifyFormatFont(std::int32_t ID);
@@ -442,6 +444,8 @@ private:
     FormatDialogContext FormatContext();
     // The first 39 units of the selection up to a line break, for the font dialog's preview.
     std::u16string FontSample() const;
+    // The text width the paragraph miniatures of the format lists stand for.
+    int PreviewWidth() const;
     template <class Move> void Reorder(objects::TObjectItem& object, Move move);
     // The whole layout; false when it stopped early to show the vertical bar and must begin
     // again in the narrower band (only when `may_restart`).

@@ -347,6 +347,7 @@ void TFormatEditor::ExecuteRoutine(std::uint16_t Routine) {
     case 7:
         if (m) FormatFont();
         break;
+    case 8: ModifyFormat(); break;
     case 61:
         if (m) FormatBorder();
         break;
@@ -396,6 +397,7 @@ LRESULT TFormatEditor::WMCommand(WPARAM wParam, LPARAM lParam) {
     case 1005:
         if (FSettings.CanModify) FormatBullet();
         return 0;
+    case 1006: ModifyFormat(); return 0;
     case 1009:
     case 1010:
     case 1011:

@@ -196,6 +196,13 @@ std::uint8_t TEditorFonts::SearchFont(const TCharFormat& f) {
     return static_cast<std::uint8_t>(Count() - 1);
 }
 
+std::int32_t TEditorFonts::AppendFormat(const TCharFormat& f) {
+    if (Count() >= MaxFormats) return -1;
+    Append(new TFontItem(f));
+    FormatsChanged();
+    return Count() - 1;
+}
+
 std::int32_t TEditorFonts::AddFontFormat(const TCharFormat* f) {
     if (f == nullptr) return 0;
     const std::int32_t found = GetCompatibleFont(*f);

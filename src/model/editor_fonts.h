@@ -83,6 +83,8 @@ public:
     std::int32_t GetCompatibleFont(const TCharFormat& f) const { return FindEqual(f); }
     std::uint8_t SearchFont(const TCharFormat& f);
     std::int32_t AddFontFormat(const TCharFormat* f);
+    // A new entry at the end, even when an equal one exists; −1 when the table is full.
+    std::int32_t AppendFormat(const TCharFormat& f);
     std::int32_t GetFormat(std::int32_t ItemIndex, const TCharFormat& Format);
     bool OtherUseFont(std::int32_t fnt) const;
     std::uint32_t SetFormatChars(std::uint32_t FromChar, std::uint32_t ToChar, std::uint8_t Format);

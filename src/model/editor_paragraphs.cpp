@@ -241,6 +241,13 @@ std::int32_t TEditorParagraphs::AddNew(const TParaFormat& Para) {
     return Count() - 1;
 }
 
+std::int32_t TEditorParagraphs::AppendFormat(const TParaFormat& Para) {
+    if (Count() >= MaxFormats) return -1;
+    Append(new TParagraphItem(Para));
+    FormatsChanged();
+    return Count() - 1;
+}
+
 std::int32_t TEditorParagraphs::AddParaFormat(const TParaFormat& Para) {
     const std::int32_t found = FindEqual(Para);
     return found >= 0 ? found : AddNew(Para);

@@ -80,6 +80,8 @@ public:
 
     // The table.
     std::int32_t AddParaFormat(const TParaFormat& Para);
+    // A new entry at the end, even when an equal one exists; −1 when the table is full.
+    std::int32_t AppendFormat(const TParaFormat& Para);
     std::uint8_t GetFormat(std::int32_t ID, const TParaFormat& Format);
     void SetParaColor(std::int32_t Index, COLORREF AColor);
     // Overwrites entry Index in place: every paragraph using it changes.

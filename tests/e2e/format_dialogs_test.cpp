@@ -27,7 +27,7 @@ class FormatDialogs : public Editing {
 protected:
     void SetUp() override {
         Editing::SetUp();
-        set_text(u"Xin chào thế giới\rĐoạn hai");
+        set_text(u"Xin chào thế giới\r\nĐoạn hai");
     }
     void TearDown() override {
         SetDialogHook({});
@@ -454,6 +454,163 @@ TEST_F(FormatDialogs, ReadOnlyEditorsOpenNoFormattingDialogs) {
          {EFC_FONTDIALOG, EFC_PARAGRAPHDIALOG, EFC_TABSDIALOG, EFC_BORDERSDIALOG, EFC_BULLETDIALOG})
         command(id);
     EXPECT_EQ(opened, 0);
+}
+
+} // namespace
+} // namespace zeledit::test
+
+namespace zeledit::test {
+namespace {
+
+// --- the lists of formats: templates' quick dialogs and the review ---
+
+class FormatLists : public FormatDialogs {
+protected:
+    void SetUp() override {
+        FormatDialogs::SetUp();
+        TCharFormat bold = font_at(0);
+        bold.ftAttr |= 1;
+        select(0, 3);
+        apply(bold);
+        TParaFormat wide = para_at(0);
+        wide.ptIndent.inLeft = 1;
+        ASSERT_EQ(tables().FParas->AppendFormat(wide), 1); // used by no paragraph yet
+    }
+    engine::TEditorInternals tables() { return Internals(engine()); }
+    std::int32_t fonts() { return tables().FFonts->Count(); }
+    std::int32_t paras() { return tables().FParas->Count(); }
+    static LRESULT rows(HWND d) { return SendMessageW(item(d, FormatList), LB_GETCOUNT, 0, 0); }
+};
+
+TEST_F(FormatLists, ATemplateOffersItsCharacterAndParagraphFormatsInsteadOfTheDialogs) {
+    SendMessageW(editor, EFM_SETDOCUMENTTYPE, 0, 0x602);
+    ASSERT_EQ(fonts(), 2);
+    select(10, 14);
+    answer({[&](HWND d) {
+        EXPECT_EQ(rows(d), 2);
+        EXPECT_EQ(selection(d, FormatList), 0);
+        pick(d, FormatList, 1);
+        EXPECT_NE(shown(d, FormatDescription), u""); // the chosen format in words
+        snapshot(d, "quick-font-vi");
+        notify(d, FormatList, LBN_DBLCLK); // a double click applies
+    }});
+    command(EFC_FONTDIALOG);
+    EXPECT_EQ(font_at(12).ftAttr & 1, 1);
+
+    answer({[&](HWND d) {
+        EXPECT_EQ(rows(d), paras());
+        pick(d, FormatList, 1);
+        snapshot(d, "quick-paragraph-vi");
+        press(d, IDOK);
+    }});
+    select(20, 20);
+    SendMessageW(editor, EFM_SETINDEX, 0, 20);
+    command(EFC_PARAGRAPHDIALOG);
+    EXPECT_EQ(+para_at(20).ptIndent.inLeft, 1.0);
+    EXPECT_EQ(+para_at(0).ptIndent.inLeft, 0.0);
+
+    // Nothing opens for a template's tabs, borders and bullets.
+    for (WPARAM id : {EFC_TABSDIALOG, EFC_BORDERSDIALOG, EFC_BULLETDIALOG}) command(id);
+    EXPECT_EQ(opened, 2);
+}
+
+TEST_F(FormatLists, TheReviewAppliesTheChosenEntryAndTellsTheHost) {
+    host->seen.clear();
+    select(20, 20);
+    SendMessageW(editor, EFM_SETINDEX, 0, 20);
+    answer({[&](HWND d) {
+        EXPECT_EQ(rows(d), fonts() + paras());
+        EXPECT_TRUE(visible(d, ReviewDelete) && visible(d, ReviewOptimize)); // an ordinary document
+        pick(d, FormatList, static_cast<int>(fonts()) + 1);
+        snapshot(d, "review-formats-vi");
+        press(d, IDOK);
+    }});
+    command(EFC_REVIEWFORMATS);
+    headless::PumpMessages();
+    EXPECT_EQ(+para_at(20).ptIndent.inLeft, 1.0);
+    EXPECT_GE(count(EFN_FORMATCHANGED), 1);
+
+    host->seen.clear();
+    answer({[&](HWND d) { press(d, IDCANCEL); }});
+    SetFocus(editor);
+    key('F', true, true); // Shift+Ctrl+F
+    EXPECT_EQ(opened, 2);
+    EXPECT_EQ(count(EFN_FORMATCHANGED), 1); // told even when closed without a choice
+}
+
+TEST_F(FormatLists, TheReviewEditsAndAddsEntriesInPlace) {
+    SendMessageW(editor, EFM_SETLANGUAGE, 1, 0);
+    answer({[&](HWND d) {
+                pick(d, FormatList, 1); // the bold format
+                SendMessageW(d, WM_COMMAND, ReviewModifyFont, 0);
+                SendMessageW(d, WM_COMMAND, ReviewNewFont, 0);
+                EXPECT_EQ(rows(d), 3 + paras());
+                EXPECT_EQ(selection(d, FormatList), 2); // the new entry is chosen
+                SendMessageW(d, WM_COMMAND, ReviewNewParagraph, 0);
+                snapshot(d, "review-formats-en");
+                press(d, IDCANCEL);
+            },
+            [&](HWND font) {
+                pick(font, FontStyleList, 3);
+                press(font, IDOK);
+            },
+            [&](HWND font) {
+                type_into(font, FontSizeEdit, u"20");
+                press(font, IDOK);
+            },
+            [&](HWND paragraph) {
+                type_into(paragraph, ParaRight, u"2");
+                press(paragraph, IDOK);
+            }});
+    const std::int32_t paragraphs = paras();
+    command(EFC_REVIEWFORMATS);
+    EXPECT_EQ(opened, 4);
+    EXPECT_EQ(font_at(0).ftAttr & 3, 3); // every character of the entry changed
+    ASSERT_EQ(fonts(), 3);
+    EXPECT_EQ(+tables().FFonts->GetFormatItem(2)->FAttributes.ftHeight, 20);
+    ASSERT_EQ(paras(), paragraphs + 1);
+    EXPECT_EQ(+tables().FParas->GetFormatItem(paragraphs)->FAttributes.ptIndent.inRight, 2.0);
+}
+
+TEST_F(FormatLists, TheReviewOfATemplateDeletesAndTheReviewOfADocumentMerges) {
+    SendMessageW(editor, EFM_SETDOCUMENTTYPE, 0, 0x602);
+    answer({[&](HWND d) {
+        EXPECT_FALSE(IsWindowEnabled(item(d, ReviewModify)));
+        EXPECT_FALSE(IsWindowEnabled(item(d, ReviewNew)));
+        EXPECT_TRUE(visible(d, ReviewDelete));
+        EXPECT_FALSE(visible(d, ReviewOptimize));
+        SendMessageW(d, WM_COMMAND, ReviewNewFont, 0); // refused in a template
+        pick(d, FormatList, 1);
+        press(d, ReviewDelete); // the bold format: its characters take entry 0
+        EXPECT_EQ(rows(d), 1 + paras());
+        pick(d, FormatList, 0);
+        EXPECT_FALSE(IsWindowEnabled(item(d, ReviewDelete))); // the only character format
+        press(d, ReviewDelete);
+        EXPECT_EQ(rows(d), 1 + paras());
+        press(d, IDCANCEL);
+    }});
+    command(EFC_REVIEWFORMATS);
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(fonts(), 1);
+    EXPECT_EQ(font_at(0).ftAttr & 1, 0);
+
+    // Two equal entries merge, and the text's format bytes follow.
+    SendMessageW(editor, EFM_SETDOCUMENTTYPE, 0, 0x601);
+    const TCharFormat plain = font_at(0);
+    const std::int32_t twin = tables().FFonts->AppendFormat(plain);
+    ASSERT_EQ(twin, 1);
+    tables().FFonts->SetFormatChars(4, 7, static_cast<std::uint8_t>(twin));
+    answer({[&](HWND d) {
+        EXPECT_TRUE(visible(d, ReviewOptimize));
+        press(d, ReviewOptimize);
+        EXPECT_EQ(rows(d), 1 + paras());
+        press(d, IDCANCEL);
+    }});
+    command(EFC_REVIEWFORMATS);
+    EXPECT_EQ(fonts(), 1);
+    const auto* bytes =
+        reinterpret_cast<const std::uint8_t*>(SendMessageW(editor, EFM_GETFORMATBUFFER, 0, 0));
+    EXPECT_EQ(bytes[5] & 0x7F, 0);
 }
 
 } // namespace
