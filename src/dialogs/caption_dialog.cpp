@@ -61,10 +61,7 @@ public:
         SendMessageW(typed, EM_LIMITTEXT, 1, 0);
         SendMessageW(typed, ZEM_SETVIETNAMESE, context.TypesVietnamese ? 1 : 0, 0);
         Add(page, u"BUTTON", Say(u"Chọn", u"Select"), WS_TABSTOP, CapSelect, {426, 25, 528, 51});
-        // The character format dialog is not built yet: the format stays as it is.
-        EnableWindow(
-            Add(page, u"BUTTON", Say(u"Định dạng", u"Format"), WS_TABSTOP, CapFormat, {384, 58, 528, 84}),
-            FALSE);
+        Add(page, u"BUTTON", Say(u"Định dạng", u"Format"), WS_TABSTOP, CapFormat, {384, 58, 528, 84});
         Add(page, u"STATIC", Say(u"Màu:", u"Color:"), SS_CENTERIMAGE, 0, {384, 92, 440, 114});
         HWND color = Add(page, ColorPickerClassName, u"", WS_TABSTOP, CapColor, {444, 92, 504, 114});
         SendMessageW(color, ZCPM_SETCOLOR, props_.ciBackground, 0);
@@ -107,6 +104,8 @@ private:
 
     void OnCommand(int id, int code) override {
         if (id == CapMap && code == STN_CLICKED) PickUnderMouse();
+        if (id == CapFormat && code == BN_CLICKED && EditCharFormat(props_.ciFormat))
+            InvalidateRect(Item(CapMap), nullptr, FALSE); // the map shows the face
         if (id == CapSelect && code == BN_CLICKED) {
             char16_t text[2] = {};
             GetWindowTextW(Item(CapCharacter), text, 2);

@@ -103,6 +103,34 @@ HFONT PreviewFont(HDC dc, const model::TFontTypeEx& f, int points) {
     return CreateFontIndirectW(&lf);
 }
 
+constexpr LPCWSTR EditProcProperty = u"ZeleditFontSelectorEdit";
+
+// Up and Down in the face, style and size edits move the choice of the list below them.
+LRESULT CALLBACK ListKeysEdit(HWND edit, UINT msg, WPARAM wParam, LPARAM lParam) {
+    const auto proc = reinterpret_cast<WNDPROC>(GetPropW(edit, EditProcProperty));
+    if (msg == WM_KEYDOWN && (wParam == VK_UP || wParam == VK_DOWN)) {
+        const int list_id = GetDlgCtrlID(edit) + 1;
+        HWND parent = GetParent(edit), list = GetDlgItem(parent, list_id);
+        const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+        const auto at = SendMessageW(list, LB_GETCURSEL, 0, 0);
+        const auto next = std::clamp<LRESULT>(at + (wParam == VK_UP ? -1 : 1), 0, count - 1);
+        if (count > 0 && next != at) {
+            SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(next), 0);
+            SendMessageW(parent, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(list_id), LBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(list));
+        }
+        return 0;
+    }
+    if (msg == WM_NCDESTROY) RemovePropW(edit, EditProcProperty);
+    return proc != nullptr ? CallWindowProcW(proc, edit, msg, wParam, lParam)
+                           : DefWindowProcW(edit, msg, wParam, lParam);
+}
+
+void GiveArrowsToList(HWND edit) {
+    SetPropW(edit, EditProcProperty, reinterpret_cast<HANDLE>(GetWindowLongPtrW(edit, GWLP_WNDPROC)));
+    SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListKeysEdit));
+}
+
 } // namespace
 
 model::TFontTypeEx DefaultFontRec() {
@@ -182,6 +210,7 @@ void TFontSelector::CreateControls() {
     HWND offset = Add(SpinEditClassName, u"", WS_TABSTOP, FontShadowOffset, {282, 252, 322, 272});
     SendMessageW(offset, ZSEM_SETRANGE, 1, 5);
     Add(u"STATIC", u"pixels", SS_CENTERIMAGE, LabelPixels, {326, 252, 374, 272});
+    for (int id : {FontFaceEdit, FontStyleEdit, FontSizeEdit}) GiveArrowsToList(Item(id));
 }
 
 int TFontSelector::Height() const {

@@ -4,6 +4,7 @@
 #include "controls/dialog_colors.h"
 #include "controls/modal_loop.h"
 #include "dialogs/dialog_window.h"
+#include "dialogs/font_dialog.h"
 #include "model/device_metrics.h"
 #include "platform/user/modules.h"
 
@@ -140,6 +141,13 @@ bool ObjectDialog::BrowseFile(std::u16string_view filter, LPCWSTR title, LPCWSTR
     if (!GetOpenFileNameW(&ofn)) return false;
     name.resize(std::char_traits<char16_t>::length(name.c_str()));
     SetWindowTextW(Item(ObjFileName), name.c_str());
+    return true;
+}
+
+bool ObjectDialog::EditCharFormat(TCharFormat& format) const {
+    model::TFontTypeEx font = model::FontTypeOf(format);
+    if (FontDialog(window_, font, {}, 0, language_) != IDOK) return false;
+    format = model::CharFormatOf(font);
     return true;
 }
 

@@ -40,6 +40,8 @@ protected:
     // Asks for a file to open through the file dialog and puts it into ObjFileName; whether
     // one was chosen. `filter` holds description and pattern pairs, each NUL-terminated.
     bool BrowseFile(std::u16string_view filter, LPCWSTR title, LPCWSTR default_extension) const;
+    // The editor's font dialog on a character format; whether it was confirmed.
+    bool EditCharFormat(TCharFormat& format) const;
     // The external link is offered at an insertion in expert mode only.
     bool OffersLink() const { return inserting_ && context_.Expert; }
 

@@ -82,10 +82,7 @@ private:
         Check(TextFilled, props_.tiFill != 0);
         HWND fill = Add(page, ColorPickerClassName, u"", WS_TABSTOP, TextFillColor, {170, 164, 230, 186});
         SendMessageW(fill, ZCPM_SETCOLOR, props_.tiBackground, 0);
-        // The character format dialog is not built yet: the format stays as it is.
-        HWND format =
-            Add(page, u"BUTTON", Say(u"Định dạng", u"Format"), WS_TABSTOP, TextFormat, {338, 162, 428, 188});
-        EnableWindow(format, FALSE);
+        Add(page, u"BUTTON", Say(u"Định dạng", u"Format"), WS_TABSTOP, TextFormat, {338, 162, 428, 188});
 
         Add(page, u"BUTTON", Say(u" Canh lề ", u" Alignment "), BS_GROUPBOX, 0, {12, 196, 428, 244});
         const LPCWSTR names[4] = {Say(u"Trái", u"Left"), Say(u"Giữa", u"Center"), Say(u"Phải", u"Right"),
@@ -111,6 +108,7 @@ private:
     }
 
     void OnCommand(int id, int code) override {
+        if (id == TextFormat && code == BN_CLICKED) EditCharFormat(props_.tiFormat);
         if (id == TextBorderStyle && code == CBN_SELCHANGE) Check(TextBorder, true);
         if (id == TextBorder && code == BN_CLICKED) {
             const bool on = Checked(TextBorder);

@@ -12,6 +12,7 @@
 #include "support/bmp_file.h"
 
 #include <zeledit/controls.h>
+#include <zeledit/format_dialogs.h>
 #include <zeledit/headless.h>
 #include <zeledit/object_dialogs.h>
 
@@ -356,6 +357,37 @@ TEST_F(ObjectDialogs, ACaptionTakesTheCharacterTypedAndSelected) {
     EXPECT_EQ(+caption.FProps.ciTransparent, 0);
     EXPECT_EQ(+caption.FProps.ciFormat.ftHeight, 20);
     EXPECT_TRUE(caption.Floated());
+}
+
+TEST_F(ObjectDialogs, FormatOpensTheFontDialogOnTheCaptionsAndTheTextBoxsCharacters) {
+    int fonts = 0;
+    SetDialogHook([&](HWND d) {
+        if (HWND styles = item(d, FontStyleList)) { // the nested font dialog: bold
+            ++fonts;
+            SendMessageW(styles, LB_SETCURSEL, 1, 0);
+            SendMessageW(d, WM_COMMAND, MAKEWPARAM(FontStyleList, LBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(styles));
+            click(d, IDOK);
+            return;
+        }
+        const bool caption = item(d, CapFormat) != nullptr;
+        click(d, caption ? CapFormat : TextFormat);
+        if (!caption) {
+            set_text(d, TextContent, u"đậm");
+            set_spin(d, ObjWidth, 80);
+            set_spin(d, ObjHeight, 40);
+        }
+        click(d, IDOK);
+    });
+    SendMessageW(editor, EFM_INSERTOBJECT, 7, 0);
+    SendMessageW(editor, EFM_INSERTOBJECT, 10, 0);
+    EXPECT_EQ(fonts, 2);
+    ASSERT_EQ(list().Count(), 2);
+    const auto& caption = static_cast<const objects::TCaptionObject&>(*list().Item(0));
+    const auto& box = static_cast<const objects::TTextObject&>(*list().Item(1));
+    EXPECT_EQ(caption.FProps.ciFormat.ftAttr & 1, 1);
+    EXPECT_EQ(+caption.FProps.ciFormat.ftHeight, 20); // the rest as it was
+    EXPECT_EQ(box.FProps.tiFormat.ftAttr & 1, 1);
 }
 
 TEST_F(ObjectDialogs, AClickOnTheCharacterMapPicksTheCharacterUnderTheMouse) {
