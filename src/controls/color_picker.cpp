@@ -95,7 +95,7 @@ SIZE grid_size(const PickerState& s) {
 void paint_grid(HWND grid) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(grid, &ps);
-    const auto* s = state_as<PickerState>(GetParent(grid));
+    const auto* s = state_as<PickerState>(report_target(grid));
     RECT r;
     GetClientRect(grid, &r);
     fill_solid(dc, r, GetSysColor(COLOR_WINDOW));
@@ -159,6 +159,8 @@ void open_grid(HWND hwnd, PickerState& s) {
         s.grid = CreateWindowExW(
             WS_EX_TOOLWINDOW | WS_EX_TOPMOST, GridClass, u"", WS_POPUP | WS_BORDER, 0, 0, 10, 10, hwnd,
             nullptr, reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd, GWLP_HINSTANCE)), nullptr);
+        // Its owner is the dialog; it draws the picker's colours.
+        SetPropW(s.grid, ReportsToProperty, hwnd);
     }
     s.more = false;
     s.hot = -1;

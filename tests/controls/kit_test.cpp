@@ -137,6 +137,17 @@ TEST_F(Kit, ColorPickerOffersRecentColoursAndTheLargerGrid) {
     EXPECT_EQ(SendMessageW(picker, ZCPM_GETCOLOR, 0, 0), RGB(0, 0, 51));
     // A click elsewhere closes the grid without a choice.
     press(VK_F4);
+    // The grid, owned by the top-level window, still draws the picker's colours.
+    RECT below{};
+    GetWindowRect(picker, &below);
+    HWND grid = WindowFromPoint({below.left + 8, below.bottom + 8});
+    ASSERT_NE(grid, picker);
+    UpdateWindow(grid);
+    HDC dc = GetDC(grid);
+    int inked = 0;
+    for (int x = 0; x < 40; ++x) inked += (GetPixel(dc, x, 8) & 0xFFFFFF) != RGB(255, 255, 255);
+    ReleaseDC(grid, dc);
+    EXPECT_GT(inked, 10);
     headless::Click(headless::Button::Left, 300, 250);
     headless::PumpMessages();
     EXPECT_EQ(count_of(104, CPN_SELCHANGE), 2);

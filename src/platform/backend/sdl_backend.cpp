@@ -33,6 +33,7 @@ struct Shown {
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
     int width = 0, height = 0;
+    bool popup = false, raised = false;
 };
 
 class SdlBackend final : public Backend, public ClipboardBridge {
@@ -117,6 +118,11 @@ private:
             SDL_RenderCopy(s.renderer, s.texture, nullptr, nullptr);
             DrawCaret(*w, s);
             SDL_RenderPresent(s.renderer);
+            // A pop-up stays above the window it serves, which the keys may have raised.
+            if (s.popup && !s.raised) {
+                SDL_RaiseWindow(s.window);
+                s.raised = true;
+            }
         }
         FollowActiveWindow();
     }
@@ -165,6 +171,7 @@ private:
             if (!popup && (x != w.rect.left || y != w.rect.top))
                 SetWindowPos(w.handle, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             s.renderer = SDL_CreateRenderer(s.window, -1, SDL_RENDERER_SOFTWARE);
+            s.popup = popup;
             SDL_StartTextInput();
         }
         if (s.texture == nullptr || s.width != width || s.height != height) {
@@ -304,7 +311,13 @@ private:
         case SDL_WINDOWEVENT_MOVED:
             SetWindowPos(hwnd, nullptr, e.data1, e.data2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
             break;
-        case SDL_WINDOWEVENT_FOCUS_GAINED: SetActiveWindow(hwnd); break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            // A pop-up without a caption (a dropped list, a menu) never takes the activation
+            // from the window it serves, whatever focus the desktop gives it.
+            if (const auto style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+                (style & WS_POPUP) == 0 || (style & WS_CAPTION) == WS_CAPTION)
+                SetActiveWindow(hwnd);
+            break;
         case SDL_WINDOWEVENT_EXPOSED: InvalidateRect(hwnd, nullptr, FALSE); break;
         default: break;
         }
