@@ -87,7 +87,7 @@ private:
         SendMessageW(Item(BorderLineStyle), LB_SETCURSEL, static_cast<WPARAM>(style - 1), 0);
         SendMessageW(Item(BorderColor), ZCPM_SETCOLOR, edge.beColor, 0);
         const double space = edge.beSpace;
-        SetWindowTextW(Item(BorderDistance), Decimals(space, std::fmod(space, 1.0) == 0 ? 0 : 1).c_str());
+        SetWindowTextW(Item(BorderDistance), ShortDecimals(space, 1).c_str());
     }
 
     std::uint8_t Style() const {

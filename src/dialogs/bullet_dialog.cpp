@@ -81,9 +81,7 @@ private:
     }
 
     void ShowIndent() const {
-        std::u16string text = Decimals(unit_ == 1 ? b_.blIndent * CmPerInch : b_.blIndent, 2);
-        while (text.back() == u'0') text.pop_back();
-        if (text.back() == u'.') text.pop_back();
+        const std::u16string text = ShortDecimals(unit_ == 1 ? b_.blIndent * CmPerInch : b_.blIndent, 2);
         SetWindowTextW(Item(BulletIndent), text.c_str());
         SetWindowTextW(Item(LabelUnit), unit_ == 1 ? u"cm" : u"inch");
     }

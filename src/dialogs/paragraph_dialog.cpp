@@ -25,10 +25,7 @@ enum LineKind { Single, OneAndHalf, Double, AtLeast, Exactly, Multiply };
 
 // A length shown in the unit, at most two decimals.
 std::u16string Length(double inches, BYTE unit) {
-    std::u16string text = Decimals(unit == 1 ? inches * CmPerInch : inches, 2);
-    while (text.back() == u'0') text.pop_back();
-    if (text.back() == u'.') text.pop_back();
-    return text;
+    return ShortDecimals(unit == 1 ? inches * CmPerInch : inches, 2);
 }
 
 class ParagraphDialog final : public FormDialog {
@@ -135,7 +132,8 @@ private:
         SetSpinValue(ParaBefore, f_.ptBefore);
         SetSpinValue(ParaAfter, f_.ptAfter);
         const std::uint32_t spacing = f_.ptLineSpacing;
-        const int kind = std::min<int>(spacing & 0xFFFF, Multiply), v = static_cast<int>(spacing >> 16);
+        const int kind = std::min(static_cast<int>(spacing & 0xFFFF), int{Multiply}),
+                  v = static_cast<int>(spacing >> 16);
         SendMessageW(Item(ParaLineSpacing), CB_SETCURSEL, static_cast<WPARAM>(kind), 0);
         std::u16string value = platform::from_utf8(std::to_string(v));
         if (kind == Multiply && v >= 11) value = Length(v / 10.0, 0);

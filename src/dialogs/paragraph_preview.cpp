@@ -38,7 +38,7 @@ void DrawBulletChar(HDC dc, const TBullet& b, int centre_x, int top) {
 }
 
 bool Light(COLORREF c) {
-    const int r = c & 0xFF, g = (c >> 8) & 0xFF, b = (c >> 16) & 0xFF;
+    const unsigned r = c & 0xFF, g = (c >> 8) & 0xFF, b = (c >> 16) & 0xFF;
     return (r * 299 + g * 587 + b * 114) / 1000 >= 80;
 }
 

@@ -29,6 +29,14 @@ std::u16string Decimals(double v, int places) {
     return platform::from_utf8(text);
 }
 
+std::u16string ShortDecimals(double v, int places) {
+    std::u16string text = Decimals(v, places);
+    if (text.find(u'.') == std::u16string::npos) return text;
+    while (text.back() == u'0') text.pop_back();
+    if (text.back() == u'.') text.pop_back();
+    return text;
+}
+
 void FocusField(HWND field) {
     SetFocus(field);
     SendMessageW(field, EM_SETSEL, 0, -1);
