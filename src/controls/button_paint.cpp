@@ -72,9 +72,12 @@ void paint_push(HDC dc, HWND hwnd, const ButtonState& s, RECT r) {
         DeleteObject(outline);
         InflateRect(&r, -1, -1);
     }
-    draw_bevel(dc, r, s.face, s.pressed || s.check == BST_CHECKED);
+    const bool down = s.pressed || s.check == BST_CHECKED;
+    // A push-like toggle that is on stays down on a lighter face, so it reads as on.
+    if (s.check == BST_CHECKED && !s.pressed) fill_solid(dc, r, platform::ChangeColorLight(s.face, 45));
+    draw_bevel(dc, r, s.face, down);
     RECT face = r;
-    if (s.pressed) OffsetRect(&face, 1, 1);
+    if (down) OffsetRect(&face, 1, 1);
     const bool alone = (GetWindowLongPtrW(hwnd, GWL_STYLE) & BS_BITMAP) != 0;
     const RECT text = draw_image(dc, s, face, alone);
     if (!alone) draw_caption(dc, hwnd, s, text, DT_CENTER | DT_VCENTER);

@@ -50,7 +50,7 @@ public:
         Add(u"BUTTON", Say(u"Bóng", u"Shadow"), push, BorderShadow, {162, 208, 242, 232});
         Add(u"STATIC", u"", SS_OWNERDRAW | SS_NOTIFY, BorderPreview, {256, 152, 428, 286});
         const RECT edges[4] = {
-            {256, 290, 296, 312}, {300, 290, 340, 312}, {344, 290, 384, 312}, {388, 290, 428, 312}};
+            {250, 290, 294, 312}, {296, 290, 340, 312}, {342, 290, 386, 312}, {388, 290, 434, 312}};
         const LPCWSTR names[4] = {Say(u"Trái", u"Left"), Say(u"Trên", u"Top"), Say(u"Phải", u"Right"),
                                   Say(u"Dưới", u"Bottom")};
         for (int e = 0; e < 4; ++e) Add(u"BUTTON", names[e], push, EdgeButtons[e], edges[e]);

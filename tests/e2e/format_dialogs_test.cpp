@@ -389,7 +389,9 @@ TEST_F(FormatDialogs, BorderDialogBuildsBoxesAndEdges) {
     EXPECT_EQ(+b.btLeft.beColor, 0xFF0000u);
     EXPECT_EQ(+b.btLeft.beSpace, 32.0);
 
+    SendMessageW(editor, EFM_SETLANGUAGE, 1, 0);
     answer({[&](HWND d) {
+        snapshot(d, "border-dialog-en");
         EXPECT_TRUE(checked(d, BorderBox));
         EXPECT_EQ(selection(d, BorderLineStyle), 8); // taken from the left edge
         press(d, BorderBox);                         // released: the line styles stay
@@ -512,6 +514,16 @@ TEST_F(FormatLists, ATemplateOffersItsCharacterAndParagraphFormatsInsteadOfTheDi
     // Nothing opens for a template's tabs, borders and bullets.
     for (WPARAM id : {EFC_TABSDIALOG, EFC_BORDERSDIALOG, EFC_BULLETDIALOG}) command(id);
     EXPECT_EQ(opened, 2);
+
+    SendMessageW(editor, EFM_SETLANGUAGE, 1, 0);
+    for (WPARAM id : {EFC_FONTDIALOG, EFC_PARAGRAPHDIALOG}) {
+        answer({[&](HWND d) {
+            snapshot(d, id == EFC_FONTDIALOG ? "quick-font-en" : "quick-paragraph-en");
+            press(d, IDCANCEL);
+        }});
+        command(id);
+    }
+    EXPECT_EQ(opened, 4);
 }
 
 TEST_F(FormatLists, TheReviewAppliesTheChosenEntryAndTellsTheHost) {
