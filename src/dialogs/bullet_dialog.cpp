@@ -71,7 +71,7 @@ private:
     void Load() {
         const auto at =
             b_.blSize <= 0 ? 0
-                           : std::find(std::begin(Sizes), std::end(Sizes), b_.blSize) - std::begin(Sizes) + 1;
+                           : std::find(std::begin(Sizes), std::end(Sizes), int{b_.blSize}) - std::begin(Sizes) + 1;
         SendMessageW(Item(BulletSize), CB_SETCURSEL,
                      static_cast<WPARAM>(std::min<std::ptrdiff_t>(at, std::size(Sizes))), 0);
         SendMessageW(Item(BulletColor), ZCPM_SETCOLOR, b_.blColor, 0);

@@ -246,8 +246,8 @@ TEST_F(FormatDialogs, ParagraphDialogAppliesALeftIndentOf2CmAndOneAndAHalfLines)
     command(EFC_PARAGRAPHDIALOG);
     for (std::uint32_t at : {0u, 20u}) {
         const TParaFormat p = para_at(at);
-        EXPECT_NEAR(p.ptIndent.inLeft, 2 / 2.54, 1e-9);
-        EXPECT_EQ(p.ptLineSpacing, 1u);
+        EXPECT_NEAR(+p.ptIndent.inLeft, 2 / 2.54, 1e-9);
+        EXPECT_EQ(+p.ptLineSpacing, 1u);
         EXPECT_EQ(Internals(engine()).FParas->GetParaAlign(at), 1);
     }
     // The editor keeps centimetres for the next dialog, which shows what was stored.
@@ -288,10 +288,10 @@ TEST_F(FormatDialogs, ParagraphDialogFollowsItsRulesForIndentsAndLineSpacing) {
     }});
     command(1002);
     const TParaFormat q = para_at(0);
-    EXPECT_NEAR(q.ptIndent.inLeft, 2.0, 1e-9);
+    EXPECT_NEAR(+q.ptIndent.inLeft, 2.0, 1e-9);
     EXPECT_EQ(+q.ptIndent.inFirst, 0.0);
     EXPECT_EQ(+q.ptIndent.inRight, 0.0); // a negative right indent is undone
-    EXPECT_EQ(q.ptLineSpacing, 5u + 65536u * 25u);
+    EXPECT_EQ(+q.ptLineSpacing, 5u + 65536u * 25u);
     EXPECT_EQ(+q.ptBullet.blPresent, 0);
 }
 
@@ -430,7 +430,7 @@ TEST_F(FormatDialogs, BulletDialogSetsTheBulletAndItsIndentsAndRemoveTakesItAway
     EXPECT_EQ(+p.ptBullet.blPresent, 1);
     EXPECT_EQ(+p.ptBullet.blSize, 12);
     EXPECT_EQ(+p.ptBullet.blColor, 0x0000FFu);
-    EXPECT_NEAR(p.ptBullet.blIndent, 0.5, 1e-9);
+    EXPECT_NEAR(+p.ptBullet.blIndent, 0.5, 1e-9);
     EXPECT_EQ(+p.ptIndent.inFirst, -0.5);
     EXPECT_EQ(+p.ptIndent.inLeft, 0.5);
 
