@@ -172,12 +172,26 @@ std::int32_t TFormatEditor::ReplaceAll(std::u16string_view FindStr, std::int32_t
     // ended: what was replaced is never searched again, and the search never turns back to
     // the top, where a format-only replacement would find its own work forever.
     std::int32_t from = -1;
+    // One undo step takes the whole run back: a snapshot before the first replacement, none
+    // for the rest (each would copy the document, and ten would push out everything older).
+    struct HeldUndo {
+        std::int32_t& held;
+        bool on = false;
+        ~HeldUndo() {
+            if (on) --held;
+        }
+    } hold{FUndoHeld};
     while (true) {
         const std::int32_t found =
             !FindStr.empty() ? FindText(from, FindStr, Options, true, FormatFilter)
                              : FindFormat(from, static_cast<std::uint8_t>(FormatFilter), 0, nullptr, true);
         if (found < 0) return count;
         const std::uint32_t found_end = edInfo.eiSelEnd;
+        if (!hold.on) {
+            CreateUndo();
+            hold.on = true;
+            ++FUndoHeld;
+        }
         ReplaceWith(ReplaceStr, Format);
         ++count;
         if (edInfo.eiSelecting)

@@ -83,7 +83,10 @@ public:
 
     // Undo: a snapshot before an edit, and for typing one per burst of keystrokes (a burst
     // ends after 20 ticks of the 100 ms timer without a key).
-    void CreateUndo() { FUndoObj->CreateUndo(); }
+    // A snapshot for undo, unless a run of edits that undo takes back whole is under way.
+    void CreateUndo() {
+        if (FUndoHeld == 0) FUndoObj->CreateUndo();
+    }
     void CreateKeyUndo();
     void Undo() { FUndoObj->Undo(); }
     HGLOBAL GetUndoData() override;
@@ -395,6 +398,7 @@ protected:
     std::unique_ptr<model::THyperLinks> FLinks;        // edInfo.eiLinks
     std::unique_ptr<display::TEditorLines> FLines;     // edInfo.eiLines
     std::unique_ptr<model::TUndoOperator> FUndoObj;
+    std::int32_t FUndoHeld = 0; // runs of edits recorded as one undo step
     // The state the engine's operations work on besides the document.
     TEditorSettings FSettings;
     TViewState FView;

@@ -163,5 +163,23 @@ TEST_F(Find, ReplaceAllStartsAtTheCaretAndNeverRevisitsItsWork) {
     EXPECT_EQ(text(), u"a b B b B");
 }
 
+TEST_F(Find, ReplaceAllIsOneUndoStep) {
+    set_text(u"một hai một ba một");
+    SendMessageW(editor, EFM_SETINDEX, 0, 0);
+    const int steps = Internals(engine()).FUndoObj->Count();
+    EXPECT_EQ(replace_all(u"một", u"bốn"), 3);
+    EXPECT_EQ(text(), u"bốn hai bốn ba bốn");
+    EXPECT_EQ(Internals(engine()).FUndoObj->Count(), steps + 1);
+    engine().Undo();
+    EXPECT_EQ(text(), u"một hai một ba một");
+    EXPECT_EQ(replace_all(u"năm", u"sáu"), 0); // nothing found: no step
+    EXPECT_EQ(Internals(engine()).FUndoObj->Count(), steps);
+    // Later edits record their own steps again.
+    set_text(u"ab");
+    SendMessageW(editor, EFM_SETSELTEXT, 0, MAKELPARAM(0, 1));
+    SendMessageW(editor, WM_COMMAND, EFC_BOLD, 0);
+    EXPECT_EQ(Internals(engine()).FUndoObj->Count(), steps + 1);
+}
+
 } // namespace
 } // namespace zeledit::test
