@@ -78,10 +78,10 @@ std::u16string ListText(HWND list, LRESULT at) {
 
 // The face into the record's field, cut before a character that would not fit whole.
 void SetFace(LOGFONTW& lf, std::u16string_view face) {
-    std::size_t n = std::min<std::size_t>(face.size(), LF_FACESIZE - 1);
-    if (n > 0 && n < face.size() && face[n - 1] >= 0xD800 && face[n - 1] <= 0xDBFF) --n;
+    std::u16string_view kept = face.substr(0, LF_FACESIZE - 1);
+    if (kept.size() < face.size() && kept.back() >= 0xD800 && kept.back() <= 0xDBFF) kept.remove_suffix(1);
     std::fill(std::begin(lf.lfFaceName), std::end(lf.lfFaceName), u'\0');
-    std::copy_n(face.begin(), n, lf.lfFaceName);
+    std::copy(kept.begin(), kept.end(), lf.lfFaceName);
 }
 
 // The font of the preview: the record at `points` for the device, its width scaled.

@@ -122,14 +122,7 @@ void TFormatEditor::DeleteData(std::uint32_t AStart, std::uint32_t AEnd) {
     FBuffer->DeleteChar(start, end - start);
     if (FLines->FTopLine > line) FLines->SetTopLine(line);
     UpdateShifted(line, start, -static_cast<std::int64_t>(end - start));
-    if (FBuffer->TextLength() == 0 && storage::MapToFamily6(edInfo.eiEditorType) != storage::UsesTemplate) {
-        FFonts->FreeAll();
-        FFonts->CreateDefaultFont();
-        FParas->FreeAll();
-        FParas->CreateDefaultPara();
-        FFonts->GetFormatItem(0)->ResetFont(FSettings.FDefaultCharFormat);
-        Notify(HWindow, EFN_FORMATCHANGED);
-    }
+    ResetFormatsIfEmpty();
     edInfo.eiIndex = start;
     FView.CurrentLine = FLines->GetLinePos(start);
     edInfo.eiSelecting = false;
@@ -137,6 +130,17 @@ void TFormatEditor::DeleteData(std::uint32_t AStart, std::uint32_t AEnd) {
     ShowTheCaret();
     NotifyChanged(*this);
     ValidateWindow();
+}
+
+void TFormatEditor::ResetFormatsIfEmpty() {
+    if (FBuffer->TextLength() != 0 || storage::MapToFamily6(edInfo.eiEditorType) == storage::UsesTemplate)
+        return;
+    FFonts->FreeAll();
+    FFonts->CreateDefaultFont();
+    FParas->FreeAll();
+    FParas->CreateDefaultPara();
+    FFonts->GetFormatItem(0)->ResetFont(FSettings.FDefaultCharFormat);
+    Notify(HWindow, EFN_FORMATCHANGED);
 }
 
 void TFormatEditor::DeleteBlock() {

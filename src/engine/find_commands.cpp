@@ -5,6 +5,7 @@
 #include "platform/system_library/case_table.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,7 +55,63 @@ std::size_t FindFolded(std::u16string_view text, std::size_t from, std::u16strin
     return NotFound;
 }
 
+// The unit a replaced text has just before a position, with its format byte.
+struct UnitBefore {
+    char16_t unit = 0;
+    std::uint8_t format = 0;
+    bool exists = false;
+};
+
+// What the step-by-step run replaces, found in one pass over the text as it was: the matches
+// of `pattern` from `start`, each search beginning where the previous replacement ended.
+// Only a whole-word test and a format taken from before a match can see an earlier
+// replacement; both look at the replaced text there. Each match comes with the format its
+// replacement takes: that of the unit that follows it, or for a paragraph end, of the one
+// before it.
+struct Replacements {
+    std::vector<model::TEditorBuffer::TReplacement> runs;
+    std::u16string_view replacement;
+
+    void Find(std::u16string_view text, std::u16string_view folded, const std::uint8_t* formats,
+              std::size_t start, std::u16string_view pattern, std::uint8_t options, std::int32_t filter) {
+        const auto length = static_cast<std::uint32_t>(text.size());
+        const bool whole = (options & efoWholeWord) != 0;
+        std::size_t previous_end = NotFound;
+        UnitBefore tail; // before previous_end once replaced
+        auto before = [&](std::size_t at) {
+            if (at == previous_end) return tail;
+            return at == 0 ? UnitBefore{} : UnitBefore{text[at - 1], formats[at - 1], true};
+        };
+        for (std::size_t at = folded.find(pattern, start); at != NotFound; at = folded.find(pattern, at)) {
+            const std::size_t end = at + pattern.size();
+            const UnitBefore prior = before(at);
+            const bool accepted = (filter == -1 || formats[at] == filter) &&
+                                  (!whole || ((!prior.exists || IsBoundary(prior.unit)) &&
+                                              (end == length || IsBoundary(text[end]))));
+            if (!accepted) {
+                at = end;
+                continue;
+            }
+            const char16_t next = end < length ? text[end] : u'\0';
+            const bool after_is_mark = model::HasNoCharFormat(next) && next != 1;
+            const std::uint8_t format = after_is_mark && prior.exists ? prior.format : formats[end];
+            runs.push_back({static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(pattern.size()),
+                            replacement, static_cast<std::uint8_t>(format & 0x7F)});
+            tail = replacement.empty() ? prior : UnitBefore{replacement.back(), runs.back().Format, true};
+            previous_end = at = end;
+        }
+    }
+};
+
+bool HasMarks(std::u16string_view s) { return std::any_of(s.begin(), s.end(), model::HasNoCharFormat); }
+
 } // namespace
+
+std::uint32_t TFormatEditor::SearchStart() const {
+    const std::uint32_t length = FBuffer->TextLength();
+    const std::uint32_t start = std::min(edInfo.eiSelecting ? edInfo.eiSelEnd : edInfo.eiIndex, length);
+    return !edInfo.eiSelecting && start == length ? 0 : start;
+}
 
 void TFormatEditor::NothingFound() {
     RemoveSelection();
@@ -64,11 +121,7 @@ void TFormatEditor::NothingFound() {
 std::int32_t TFormatEditor::FindText(std::int32_t AStart, std::u16string_view FindStr, std::uint8_t Options,
                                      bool Show, std::int32_t FormatFilter) {
     const std::uint32_t length = FBuffer->TextLength();
-    std::uint32_t start = static_cast<std::uint32_t>(AStart);
-    if (AStart < 0) {
-        start = std::min(edInfo.eiSelecting ? edInfo.eiSelEnd : edInfo.eiIndex, length);
-        if (!edInfo.eiSelecting && start == length) start = 0;
-    }
+    const std::uint32_t start = AStart < 0 ? SearchStart() : static_cast<std::uint32_t>(AStart);
     if (start > length || length == 0 || FindStr.empty()) return -1;
 
     const std::u16string_view text(FBuffer->Text(), length);
@@ -167,6 +220,8 @@ std::int32_t TFormatEditor::ReplaceAll(std::u16string_view FindStr, std::int32_t
                                        std::uint8_t Options, const TCharFormat* Format,
                                        std::u16string_view ReplaceStr) {
     if (FindStr.empty() && Format == nullptr) return 0;
+    if (Format == nullptr)
+        if (const auto count = ReplaceAllAtOnce(FindStr, FormatFilter, Options, ReplaceStr)) return *count;
     std::int32_t count = 0;
     // The first search starts at the caret, each further one where the last replacement
     // ended: what was replaced is never searched again, and the search never turns back to
@@ -199,6 +254,46 @@ std::int32_t TFormatEditor::ReplaceAll(std::u16string_view FindStr, std::int32_t
         else
             from = ReplaceStr.empty() && Format != nullptr ? static_cast<std::int32_t>(found_end) : found;
     }
+}
+
+// A text and a replacement without paragraph ends or objects change nothing but the units
+// replaced, so every replacement can be made in one rebuild of the text and one layout.
+std::optional<std::int32_t> TFormatEditor::ReplaceAllAtOnce(std::u16string_view FindStr,
+                                                            std::int32_t FormatFilter, std::uint8_t Options,
+                                                            std::u16string_view ReplaceStr) {
+    const std::u16string replacement = model::StorableText(ReplaceStr);
+    if (FindStr.empty() || HasMarks(FindStr) || HasMarks(replacement)) return std::nullopt;
+    const std::uint32_t length = FBuffer->TextLength();
+    if (length == 0) return 0;
+    const std::u16string_view text(FBuffer->Text(), length);
+    const bool match_case = (Options & efoMatchCase) != 0;
+    const CaseFold fold;
+    const std::u16string pattern = match_case ? std::u16string(FindStr) : fold(FindStr);
+    const std::u16string folded = match_case ? std::u16string() : fold(text);
+    Replacements found{{}, replacement};
+    found.Find(text, match_case ? text : std::u16string_view(folded), FBuffer->Formats(), SearchStart(),
+               pattern, Options, FormatFilter);
+    if (found.runs.empty()) {
+        NothingFound();
+        return 0;
+    }
+    CreateUndo();
+    if (!FBuffer->ReplaceRuns(found.runs)) return 0;
+    // Where the step-by-step run leaves things: a last search that found nothing.
+    std::int64_t shift = 0;
+    for (const auto& run : found.runs) {
+        AdjustHighlight(static_cast<std::uint32_t>(run.Start + shift + run.Length),
+                        -std::int64_t{run.Length});
+        shift += std::int64_t(run.Text.size()) - run.Length;
+    }
+    ResetFormatsIfEmpty();
+    edInfo.eiSelecting = false;
+    edInfo.eiIndex = 0;
+    GetLines();
+    InvalidateRect(HWindow, nullptr, TRUE);
+    NothingFound();
+    NotifyChanged(*this);
+    return static_cast<std::int32_t>(found.runs.size());
 }
 
 bool TFormatEditor::EFMFindMessage(TMessage& msg) {

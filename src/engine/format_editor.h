@@ -474,6 +474,13 @@ private:
     void RemoveSelection();
     // A search found nothing: the caret goes to the end, so the next one starts at the top.
     void NothingFound();
+    // Where a search from the current position starts.
+    std::uint32_t SearchStart() const;
+    // Replace all of plain text in one rebuild of the text, when it may be done that way.
+    std::optional<std::int32_t> ReplaceAllAtOnce(std::u16string_view FindStr, std::int32_t FormatFilter,
+                                                 std::uint8_t Options, std::u16string_view ReplaceStr);
+    // A text emptied by a deletion starts its format tables afresh (templates keep theirs).
+    void ResetFormatsIfEmpty();
     void PlaceCaretAt(int X, int Y);
     std::uint8_t FormatIDAt(std::uint32_t Position) const;
     std::uint32_t SelParaPosition() const;

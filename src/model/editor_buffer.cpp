@@ -190,6 +190,45 @@ bool TEditorBuffer::Assign(std::u16string_view text, std::span<const std::uint8_
     return true;
 }
 
+bool TEditorBuffer::ReplaceRuns(std::span<const TReplacement> runs) {
+    const std::uint32_t length = TextLength();
+    std::int64_t growth = 0;
+    std::uint32_t next = 0;
+    for (const TReplacement& r : runs) {
+        if (r.Start < next || r.Start > length || r.Length > length - r.Start) return false;
+        next = r.Start + r.Length;
+        growth += std::int64_t(r.Text.size()) - r.Length;
+    }
+    if (growth > 0 && FWatcher != nullptr && !FWatcher->MayGrow(static_cast<std::uint64_t>(growth)))
+        return false;
+    const char16_t* text = Text();
+    const std::uint8_t* formats = Formats();
+    std::u16string new_text;
+    std::vector<std::uint8_t> new_formats;
+    new_text.reserve(static_cast<std::size_t>(length + growth));
+    new_formats.reserve(static_cast<std::size_t>(length + growth + 2));
+    std::uint32_t at = 0;
+    for (const TReplacement& r : runs) {
+        new_text.append(text + at, text + r.Start);
+        new_formats.insert(new_formats.end(), formats + at, formats + r.Start);
+        new_text.append(r.Text);
+        for (char16_t c : r.Text) new_formats.push_back(special(c) ? 0 : r.Format);
+        at = r.Start + r.Length;
+    }
+    new_text.append(text + at, text + length);
+    new_formats.insert(new_formats.end(), formats + at, formats + length + 2);
+    if (!Assign(new_text, new_formats)) return false;
+    if (FWatcher == nullptr) return true;
+    std::int64_t shift = 0;
+    for (const TReplacement& r : runs) {
+        const auto where = static_cast<std::uint32_t>(r.Start + shift);
+        if (r.Length > 0) FWatcher->TextDeleted(where, r.Length);
+        if (!r.Text.empty()) FWatcher->TextInserted(where, static_cast<std::uint32_t>(r.Text.size()));
+        shift += std::int64_t(r.Text.size()) - r.Length;
+    }
+    return true;
+}
+
 std::uint32_t TEditorBuffer::TextLength() const {
     if (FHandedOut && (FRescan || FText[FLength] != 0)) {
         // The gap stays closed while the host holds the text.

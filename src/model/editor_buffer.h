@@ -52,6 +52,17 @@ public:
     bool InsertChar(const char16_t* Buffer, std::uint8_t FormatByte, std::uint32_t Count,
                     std::uint32_t Index);
     bool DeleteChar(std::uint32_t Index, std::uint32_t Count);
+    // Runs of units, in order and apart, each replaced by a text in one format byte (the
+    // paragraph-end units get 0), in one rebuild of the buffer. The watcher hears of each run
+    // as its deletion and then its insertion, where it stands once the runs before it are
+    // replaced. False, with nothing changed, when the text would pass the maximum size or
+    // memory runs out.
+    struct TReplacement {
+        std::uint32_t Start, Length;
+        std::u16string_view Text;
+        std::uint8_t Format;
+    };
+    bool ReplaceRuns(std::span<const TReplacement> runs);
 
     // One unit anywhere, 0 <= Idx <= text length + 1.
     char16_t CharAt(std::uint32_t Idx) const { return FText[Physical(Idx)]; }

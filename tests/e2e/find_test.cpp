@@ -181,5 +181,112 @@ TEST_F(Find, ReplaceAllIsOneUndoStep) {
     EXPECT_EQ(Internals(engine()).FUndoObj->Count(), steps + 1);
 }
 
+// Replace all makes its replacements in one go; a host alternating find and replace makes
+// them one at a time. Both must leave the same text, formats, caret and notifications.
+class ReplaceAllAtOnce : public Find {
+protected:
+    struct Case {
+        std::u16string text;
+        std::uint32_t bold_from, bold_to; // a bold stretch, for the formats replacements take
+        std::uint32_t caret;
+        std::u16string what, with;
+        std::uint8_t options = 0;
+        bool filter_bold = false;
+    };
+    struct Outcome {
+        std::int64_t count;
+        std::u16string text;
+        std::vector<std::uint8_t> formats;
+        std::uint32_t caret;
+        bool selecting;
+        int buffer_changes;
+        bool operator==(const Outcome&) const = default;
+    };
+    std::int32_t prepare(const Case& c) {
+        set_text(c.text);
+        std::int32_t filter = -1;
+        if (c.bold_to > c.bold_from) {
+            SendMessageW(editor, EFM_SETSELTEXT, c.bold_from, c.bold_to);
+            SendMessageW(editor, WM_COMMAND, EFC_BOLD, 0);
+            if (c.filter_bold) filter = Internals(engine()).FBuffer->FormatByte(c.bold_from);
+        }
+        SendMessageW(editor, EFM_SETSELTEXT, c.caret, c.caret);
+        SendMessageW(editor, EFM_SETINDEX, c.caret, 0);
+        return filter;
+    }
+    Outcome outcome(std::int64_t replaced, int changes_before) const {
+        const auto& b = *Internals(engine()).FBuffer;
+        std::vector<std::uint8_t> formats;
+        for (std::uint32_t i = 0; i <= b.TextLength(); ++i) formats.push_back(b.FormatByte(i));
+        return {replaced, text(), formats, caret(), selecting(), count(EFN_BUFFERCHANGED) - changes_before};
+    }
+    Outcome at_once(const Case& c) {
+        const std::int32_t filter = prepare(c);
+        const int before = count(EFN_BUFFERCHANGED);
+        TReplaceAllRecord r{c.what.c_str(), c.with.c_str(), nullptr, c.options};
+        const LRESULT n =
+            SendMessageW(editor, EFM_REPLACEALL, static_cast<WPARAM>(filter), reinterpret_cast<LPARAM>(&r));
+        return outcome(n, before);
+    }
+    Outcome one_by_one(const Case& c) {
+        const std::int32_t filter = prepare(c);
+        const int before = count(EFN_BUFFERCHANGED);
+        std::int64_t n = 0;
+        while (find(c.what, -1, c.options, filter) >= 0) {
+            TReplaceRecord r{c.with.c_str(), nullptr};
+            SendMessageW(editor, EFM_REPLACEWITH, 0, reinterpret_cast<LPARAM>(&r));
+            ++n;
+        }
+        return outcome(n, before);
+    }
+};
+
+TEST_F(ReplaceAllAtOnce, LeavesWhatReplacingOneByOneLeaves) {
+    const Case cases[] = {
+        {u"aa aa aaa aa", 0, 0, 0, u"aa", u"b", efoWholeWord},
+        // The second match is a whole word only after the first one's replacement.
+        {u".a.a ", 0, 0, 0, u".a", u"b.", efoWholeWord},
+        {u".a.a ", 0, 0, 0, u".a", u"b", efoWholeWord},
+        // Replacements take the format of what follows them, or before a paragraph end what precedes.
+        {u"ab\r\ncd ab", 5, 7, 0, u"ab", u"XY"},
+        {u"x cdab\r\nab", 2, 4, 0, u"ab", u"XY"},
+        {u"cdab", 0, 2, 0, u"ab", u""},
+        {u"Việt VIỆT việt Viet", 5, 9, 0, u"việt", u"Nam"},
+        {u"Việt VIỆT việt", 0, 0, 0, u"việt", u"Nam", efoMatchCase},
+        {u"ab ab ab ab", 0, 0, 4, u"ab", u"c"},  // from the caret
+        {u"ab ab ab ab", 0, 0, 11, u"ab", u"c"}, // a caret at the end starts at the top
+        {u"ab ab ab", 3, 5, 0, u"ab", u"Z", 0, true},
+        {u"a a a", 0, 0, 0, u"a", u"aa"},
+        {u"a-b-c", 0, 0, 0, u"-", u""},
+        {u"xx", 0, 0, 0, u"x", u""},
+        {u"one\ttwo one", 0, 3, 0, u"one", u"\t1\t"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.text.begin(), c.text.end()));
+        const Outcome fast = at_once(c), slow = one_by_one(c);
+        EXPECT_EQ(fast.count, slow.count);
+        EXPECT_EQ(fast.text, slow.text);
+        EXPECT_EQ(fast.formats, slow.formats);
+        EXPECT_EQ(fast.caret, slow.caret);
+        EXPECT_EQ(fast.selecting, slow.selecting);
+        EXPECT_EQ(fast.buffer_changes, slow.buffer_changes);
+    }
+}
+
+TEST_F(ReplaceAllAtOnce, LinksMoveWithTheTextAndUndoTakesTheWholeRunBack) {
+    set_text(u"ab link ab ab");
+    Internals(engine()).FLinks->SetHyperLinkAt(3, 7, u"", 0, "https://example.org");
+    SendMessageW(editor, EFM_SETINDEX, 0, 0);
+    EXPECT_EQ(replace_all(u"ab", u"long"), 3);
+    EXPECT_EQ(text(), u"long link long long");
+    const auto* link = Internals(engine()).FLinks->Item(0);
+    ASSERT_NE(link, nullptr);
+    EXPECT_EQ(+link->Info.ikStart, 5);
+    EXPECT_EQ(+link->Info.ikEnd, 9);
+    EXPECT_EQ(caret(), text().size()); // as after a search that found nothing
+    engine().Undo();
+    EXPECT_EQ(text(), u"ab link ab ab");
+}
+
 } // namespace
 } // namespace zeledit::test
