@@ -60,6 +60,9 @@ constexpr MenuLine MenuLines[] = {
     {u"&Delete\tDel", EFC_DELETE},
     {nullptr, 0},
     {u"Select &all", EFC_SELECTALL},
+    {nullptr, 0},
+    {u"&Find...\tCtrl+G", EFC_FIND},
+    {u"&Replace...\tCtrl+H", EFC_REPLACE},
     {u"F&ormat", 0},
     {u"&Font...\tCtrl+F", EFC_FONTDIALOG},
     {u"&Paragraph...\tShift+Ctrl+P", EFC_PARAGRAPHDIALOG},
@@ -244,7 +247,7 @@ void RunCommand(WPARAM command) {
         SendUndoKey();
     else
         SendMessageW(editor, WM_COMMAND, command, 0);
-    SetFocus(editor);
+    if (command != EFC_FIND && command != EFC_REPLACE) SetFocus(editor); // those keep theirs
     UpdateStatus();
 }
 

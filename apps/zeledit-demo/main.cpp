@@ -2,6 +2,7 @@
 // it opens a window; without a display it renders the frame to a PNG file.
 #include "demo_host.h"
 
+#include <zeledit/controls.h>
 #include <zeledit/display.h>
 #include <zeledit/headless.h>
 #include <zeledit/zeledit.h>
@@ -71,6 +72,7 @@ void RunLoop(HWND frame) {
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         if (msg.message == WM_TIMER && msg.hwnd == frame && msg.wParam == ExitTimer) break;
         if (demo::TakeShortcut(msg)) continue;
+        if (zeledit::TranslateDialogMessage(&msg)) continue; // the find and replace dialogs
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

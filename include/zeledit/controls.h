@@ -90,10 +90,21 @@ inline constexpr WORD CPN_SELCHANGE = 1;
 
 namespace zeledit {
 
-// Called with every modal window as soon as it is shown; the hook may inspect it and end it
-// by pressing one of its buttons (BM_CLICK). An empty function removes the hook.
+// Called with every modal window, and every modeless dialog (find, replace), as soon as it is
+// shown; the hook may inspect it and end it by pressing one of its buttons (BM_CLICK). An
+// empty function removes the hook.
 using DialogHook = std::function<void(HWND dialog)>;
 ZE_API void SetDialogHook(DialogHook hook);
+
+// The keyboard of the library's modeless dialogs (find and replace stay open beside the
+// editor): Tab between controls, Enter for the default button, Escape to close. A host
+// passes each message of its loop through it first; true when it took the message.
+//   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+//       if (zeledit::TranslateDialogMessage(&msg)) continue;
+//       TranslateMessage(&msg);
+//       DispatchMessageW(&msg);
+//   }
+ZE_API bool TranslateDialogMessage(const MSG* msg);
 
 // The message box's buttons, combined into a set, and its icon kinds.
 inline constexpr WORD mbYes = 0x01, mbNo = 0x02, mbOK = 0x04, mbCancel = 0x08, mbAbort = 0x10, mbRetry = 0x20,

@@ -21,8 +21,9 @@ inline constexpr WPARAM EFC_SUBSCRIPT = 131;
 inline constexpr WPARAM EFC_NEW = 124;  // an empty document
 inline constexpr WPARAM EFC_OPEN = 125; // the open dialog, then the document chosen
 inline constexpr WPARAM EFC_SAVE = 126; // under the host's name, or the save dialog's
-// Dialogs, in an editable editor (controls in <zeledit/format_dialogs.h>). Find, replace,
-// customisation and the symbol dialog are not built yet: they do nothing.
+// Dialogs, in an editable editor (controls in <zeledit/format_dialogs.h>); find and replace
+// in any editor (controls in <zeledit/search_dialogs.h>). Customisation and the symbol dialog
+// are not built yet: they do nothing.
 inline constexpr WPARAM EFC_FONTDIALOG = 110;      // also 1001: on the selection or typing's format
 inline constexpr WPARAM EFC_PARAGRAPHDIALOG = 121; // also 1002: on the selection's paragraphs
 inline constexpr WPARAM EFC_FIND = 134;
@@ -73,8 +74,8 @@ enum TKeyRoutine : WPARAM {
     krInsertSymbol = 6,  // Ctrl+Y; not built yet
     krFormatFont = 7,    // Ctrl+F, editable: the font dialog, as EFC_FONTDIALOG
     krModifyFormat = 8,  // Shift+Ctrl+F: the review of formats, as EFC_REVIEWFORMATS
-    krFind = 9,          // Ctrl+G; not built yet
-    krReplace = 10,      // Ctrl+H; not built yet
+    krFind = 9,          // Ctrl+G: the find dialog
+    krReplace = 10,      // Ctrl+H: the replace dialog
     // Quick character formats 0 to 20 (EFM_APPLYFONTFAST): Ctrl+0 to Ctrl+9, Ctrl+F10,
     // Ctrl+F1 to Ctrl+F9, Ctrl+F12; editable.
     krApplyFont0 = 11,

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <map>
+#include <set>
 #include <string>
 
 namespace zeledit::controls {
@@ -19,6 +20,11 @@ struct ModalState {
 std::map<HWND, ModalState>& running() {
     static std::map<HWND, ModalState> m;
     return m;
+}
+
+std::set<HWND>& modeless() {
+    static std::set<HWND> s;
+    return s;
 }
 
 bool is_button(HWND hwnd) {
@@ -49,6 +55,8 @@ bool dialog_key(HWND dialog, MSG& msg) {
             return false;
         if (HWND cancel = FindCancelButton(dialog))
             SendMessageW(cancel, BM_CLICK, 0, 0);
+        else if (modeless().contains(dialog))
+            PostMessageW(dialog, WM_CLOSE, 0, 0);
         else
             EndModal(dialog, IDCANCEL);
         return true;
@@ -81,6 +89,10 @@ HWND FindCancelButton(HWND dialog) {
 HWND FindDefaultButton(HWND dialog) {
     return find_button(dialog, [](LONG_PTR style) { return (style & BS_DEFPUSHBUTTON) != 0; });
 }
+
+void AddModeless(HWND dialog) { modeless().insert(dialog); }
+
+void RemoveModeless(HWND dialog) { modeless().erase(dialog); }
 
 void EndModal(HWND dialog, int result) {
     const auto it = running().find(dialog);
@@ -128,3 +140,12 @@ int RunModal(HWND dialog, HWND owner, int unattended) {
 }
 
 } // namespace zeledit::controls
+
+bool zeledit::TranslateDialogMessage(const MSG* msg) {
+    if (msg == nullptr) return false;
+    for (HWND dialog : controls::modeless()) {
+        MSG copy = *msg;
+        if (IsWindowVisible(dialog) && controls::dialog_key(dialog, copy)) return true;
+    }
+    return false;
+}

@@ -14,6 +14,10 @@ namespace zeledit::controls {
 int RunModal(HWND dialog, HWND owner, int unattended);
 void EndModal(HWND dialog, int result);
 
+// Modeless dialogs, whose keys TranslateDialogMessage handles while they are registered.
+void AddModeless(HWND dialog);
+void RemoveModeless(HWND dialog);
+
 // The buttons of a dialog, to be pressed by keys or by the headless answer.
 HWND FindCancelButton(HWND dialog);
 HWND FindDefaultButton(HWND dialog);

@@ -3,6 +3,7 @@
 #include "controls/controls.h"
 #include "controls/modal_loop.h"
 #include "dialogs/dialog_window.h"
+#include "platform/user/modal_hook.h"
 #include "platform/user/modules.h"
 
 #include <zeledit/controls.h>
@@ -11,6 +12,8 @@ namespace zeledit::dialogs {
 namespace {
 
 constexpr LPCWSTR DialogClass = u"ZeleditFormDialog";
+// Posted when a modeless dialog ends: its own messages are done by the time it arrives.
+constexpr UINT ClosedMessage = WM_APP + 0x5E1;
 
 FormDialog* dialog_of(HWND hwnd) {
     return reinterpret_cast<FormDialog*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
@@ -30,8 +33,21 @@ FormDialog::FormDialog(HWND owner, BYTE language, LPCWSTR title, LPCWSTR vietnam
 
 FormDialog::~FormDialog() {
     if (window_ == nullptr) return;
+    controls::RemoveModeless(window_);
+    if (!IsWindow(window_)) return; // gone with its owner
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
+}
+
+bool FormDialog::Show() {
+    if (window_ == nullptr) return false;
+    modeless_ = true;
+    controls::AddModeless(window_);
+    ShowWindow(window_, SW_SHOW);
+    SendMessageW(window_, WM_INITDIALOG, 0, 0);
+    UpdateWindow(window_);
+    platform::meet_modal_window(window_);
+    return true;
 }
 
 int FormDialog::Run() {
@@ -82,7 +98,11 @@ void FormDialog::Resize(SIZE size) {
     size_ = size;
 }
 
-void FormDialog::End(int id) const { controls::EndModal(window_, id); }
+void FormDialog::End(int id) const {
+    if (!modeless_) return controls::EndModal(window_, id);
+    ShowWindow(window_, SW_HIDE);
+    PostMessageW(window_, ClosedMessage, static_cast<WPARAM>(id), 0);
+}
 
 void FormDialog::OnInit() {
     HWND first = GetNextDlgTabItem(window_, nullptr, FALSE);
@@ -107,6 +127,7 @@ LRESULT CALLBACK FormDialog::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
     case WM_INITDIALOG: d->OnInit(); return 0;
     case WM_TIMER: d->OnTimer(); return 0;
     case WM_CLOSE: d->End(IDCANCEL); return 0;
+    case ClosedMessage: d->OnClosed(); return 0; // which may free the dialog
     default: return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
 }

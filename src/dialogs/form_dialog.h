@@ -22,6 +22,10 @@ public:
     // Runs it modally; the identifier of the button that ended it (IDCANCEL when closed or
     // when the window could not be made).
     int Run();
+    // Shows it beside its owner and returns at once; the host's loop runs it (its keyboard
+    // through TranslateDialogMessage). Ending it then hides it and calls OnClosed from the
+    // message loop, where the dialog may be freed.
+    bool Show();
 
 protected:
     // The caption in the dialog's language.
@@ -47,6 +51,7 @@ protected:
     virtual void OnDrawItem(const DRAWITEMSTRUCT&) {}
     virtual void OnMeasureItem(MEASUREITEMSTRUCT&) {}
     virtual void OnTimer() {}
+    virtual void OnClosed() {}
     // Validates and takes the values; false keeps the dialog open.
     virtual bool OnOK() { return true; }
 
@@ -55,6 +60,7 @@ protected:
     HWND window_ = nullptr;
     HWND heading_ = nullptr;
     SIZE size_;
+    bool modeless_ = false;
 
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -123,16 +123,17 @@ protected:
 class QuickDialog final : public FormatListDialog {
 public:
     QuickDialog(HWND owner, BYTE language, const model::TEditorFonts* fonts,
-                const model::TEditorParagraphs* paras, std::u16string_view sample, int page_width)
+                const model::TEditorParagraphs* paras, std::u16string_view sample, int page_width,
+                int chosen = 0, LPCWSTR vi_apply = u"Dùng")
         : FormatListDialog(owner, language, fonts != nullptr ? u"Định dạng chữ" : u"Định dạng đoạn",
                            fonts != nullptr ? u"Format font" : u"Paragraph formats",
                            fonts != nullptr ? u"Các định dạng chữ:" : u"Các định dạng đoạn:",
                            fonts != nullptr ? u"Font formats:" : u"Formats", {460, 380}, fonts, paras) {
         sample_ = sample;
         page_width_ = page_width;
-        Add(u"BUTTON", Say(u"Dùng", u"Apply"), BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK, {310, 340, 378, 366});
+        Add(u"BUTTON", Say(vi_apply, u"Apply"), BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK, {310, 340, 378, 366});
         Add(u"BUTTON", Say(u"Thôi", u"Cancel"), WS_TABSTOP | ZBS_CANCEL, IDCANCEL, {384, 340, 450, 366});
-        Fill(0);
+        Fill(chosen);
     }
 };
 
@@ -346,6 +347,14 @@ bool AskQuickFont(HWND owner, const model::TEditorFonts& fonts, TCharFormat& for
     QuickDialog dialog(owner, language, &fonts, nullptr, sample, 0);
     if (dialog.Run() != IDOK || dialog.Chosen() == nullptr) return false;
     format = fonts.GetFormatItem(dialog.Chosen()->index)->FAttributes;
+    return true;
+}
+
+bool AskCharFormatEntry(HWND owner, const model::TEditorFonts& fonts, std::int32_t& index,
+                        std::u16string_view sample, BYTE language) {
+    QuickDialog dialog(owner, language, &fonts, nullptr, sample, 0, std::max(index, 0), u"OK");
+    if (dialog.Run() != IDOK || dialog.Chosen() == nullptr) return false;
+    index = dialog.Chosen()->index;
     return true;
 }
 

@@ -16,6 +16,10 @@ namespace zeledit::dialogs {
 // The chosen character format; `sample` (empty: each face's name) is drawn in each format.
 bool AskQuickFont(HWND owner, const model::TEditorFonts& fonts, TCharFormat& format,
                   std::u16string_view sample, BYTE language);
+// The entry of the character table chosen (`index` is preselected; -1 for none), the apply
+// button reading OK in Vietnamese: the find dialogs' search and replacement formats.
+bool AskCharFormatEntry(HWND owner, const model::TEditorFonts& fonts, std::int32_t& index,
+                        std::u16string_view sample, BYTE language);
 // The chosen paragraph format, its miniature standing for a text `page_width` pixels wide.
 bool AskQuickParagraph(HWND owner, const model::TEditorParagraphs& paras, TParaFormat& format, int page_width,
                        BYTE language);

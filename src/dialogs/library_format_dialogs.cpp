@@ -4,6 +4,7 @@
 #include "dialogs/font_dialog.h"
 #include "dialogs/format_list_dialogs.h"
 #include "dialogs/paragraph_dialogs.h"
+#include "dialogs/search_dialog.h"
 #include "dialogs/tab_dialog.h"
 
 namespace zeledit::dialogs {
@@ -79,6 +80,26 @@ public:
 
 engine::FormatDialogs& LibraryFormatDialogs() {
     static Dialogs dialogs;
+    return dialogs;
+}
+
+namespace {
+
+class Searches final : public engine::SearchDialogs {
+public:
+    std::unique_ptr<engine::SearchForm> OpenSearch(const engine::SearchContext& c, bool replace) override {
+        Prepare(c.Format);
+        std::unique_ptr<TFindFrm> form =
+            replace ? std::make_unique<TReplaceFrm>(c) : std::make_unique<TFindFrm>(c);
+        if (!form->Show()) return nullptr;
+        return form;
+    }
+};
+
+} // namespace
+
+engine::SearchDialogs& LibrarySearchDialogs() {
+    static Searches dialogs;
     return dialogs;
 }
 

@@ -296,6 +296,28 @@ std::optional<std::int32_t> TFormatEditor::ReplaceAllAtOnce(std::u16string_view 
     return static_cast<std::int32_t>(found.runs.size());
 }
 
+HWND TFormatEditor::SearchWindow() const { return FSearchForm ? FSearchForm->Window() : nullptr; }
+
+void TFormatEditor::OpenSearch(bool Replace) {
+    if (FSearchForm && FSearchForm->Replaces() == Replace) return FSearchForm->Activate();
+    FSearchForm.reset();
+    SearchDialogs* dialogs = InstalledSearchDialogs();
+    if (dialogs == nullptr) return;
+    // The host may choose the face of the dialog's text fields.
+    Notify(HWindow, EFN_QUERYSYSTEMFONT, 0, reinterpret_cast<LPARAM>(FSettings.SystemFont));
+    FSettings.SystemFont[sizeof FSettings.SystemFont - 1] = 0;
+    SearchContext context;
+    context.Format = FormatContext();
+    context.Editor = HWindow;
+    context.Fonts = FFonts.get();
+    context.SystemFont = FSettings.SystemFont;
+    context.VietKey = FInput.VietKey() != FALSE;
+    context.NormalDocument = edInfo.eiEditorType == 0x601;
+    // Posted by the dialog after its own messages are done, so freeing it here is safe.
+    context.Closed = [this] { FSearchForm.reset(); };
+    FSearchForm = dialogs->OpenSearch(context, Replace);
+}
+
 bool TFormatEditor::EFMFindMessage(TMessage& msg) {
     switch (msg.Msg) {
     case EFM_FIND: {

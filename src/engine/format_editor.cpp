@@ -113,6 +113,7 @@ void TFormatEditor::InitEditorInfo() {
 }
 
 TFormatEditor::~TFormatEditor() {
+    FSearchForm.reset(); // it looks at the format table
     DeleteObject(edInfo.eiBackgroundBrush);
     KillTimer(HWindow, editor_timer);
     FBuffer->SetWatcher(nullptr);

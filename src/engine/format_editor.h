@@ -9,6 +9,7 @@
 #include "engine/editor_resource.h"
 #include "engine/editor_state.h"
 #include "engine/format_dialogs.h"
+#include "engine/search_dialogs.h"
 #include "model/editor_buffer.h"
 #include "model/editor_fonts.h"
 #include "model/editor_info.h"
@@ -274,6 +275,11 @@ public:
     void ReplaceWith(std::u16string_view AText, const TCharFormat* Format);
     std::int32_t ReplaceAll(std::u16string_view FindStr, std::int32_t FormatFilter, std::uint8_t Options,
                             const TCharFormat* Format, std::u16string_view ReplaceStr);
+    // The modeless find and replace dialogs: opening one closes the other; one already open
+    // comes to the front.
+    void Find() { OpenSearch(false); }
+    void Replace() { OpenSearch(true); }
+    HWND SearchWindow() const;
 
     // Vietnamese input and the typographic and case conversions.
     bool ProcessAccent(char16_t C);
@@ -399,6 +405,9 @@ protected:
     std::unique_ptr<display::TEditorLines> FLines;     // edInfo.eiLines
     std::unique_ptr<model::TUndoOperator> FUndoObj;
     std::int32_t FUndoHeld = 0; // runs of edits recorded as one undo step
+    // The open find or replace dialog (FindForm, ReplaceForm): one at most, gone before the
+    // document it looks at.
+    std::unique_ptr<SearchForm> FSearchForm;
     // The state the engine's operations work on besides the document.
     TEditorSettings FSettings;
     TViewState FView;
@@ -446,6 +455,7 @@ private:
     // What the object dialogs are given: this editor's language, colours and text area.
     objects::ObjectDialogContext DialogContext();
     FormatDialogContext FormatContext();
+    void OpenSearch(bool Replace);
     // The first 39 units of the selection up to a line break, for the font dialog's preview.
     std::u16string FontSample() const;
     // The text width the paragraph miniatures of the format lists stand for.

@@ -348,6 +348,8 @@ void TFormatEditor::ExecuteRoutine(std::uint16_t Routine) {
         if (m) FormatFont();
         break;
     case 8: ModifyFormat(); break;
+    case 9: Find(); break;
+    case 10: Replace(); break;
     case 61:
         if (m) FormatBorder();
         break;
@@ -398,6 +400,8 @@ LRESULT TFormatEditor::WMCommand(WPARAM wParam, LPARAM lParam) {
         if (FSettings.CanModify) FormatBullet();
         return 0;
     case 1006: ModifyFormat(); return 0;
+    case 134: Find(); return 0;
+    case 135: Replace(); return 0;
     case 1009:
     case 1010:
     case 1011:

@@ -80,6 +80,7 @@ __attribute__((constructor)) void library_loaded() {
     zeledit::engine::SetAboutWindow(&zeledit::dialogs::ShowAboutWindow);
     zeledit::objects::SetObjectDialogs(&zeledit::dialogs::LibraryObjectDialogs());
     zeledit::engine::SetFormatDialogs(&zeledit::dialogs::LibraryFormatDialogs());
+    zeledit::engine::SetSearchDialogs(&zeledit::dialogs::LibrarySearchDialogs());
     zeledit::platform::set_builtin_file_dialog(&zeledit::dialogs::AskFileName);
     zeledit::platform::LoadTablesFromResources(GetEditInstance());
     InitEditorLib();

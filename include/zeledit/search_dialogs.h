@@ -1,0 +1,44 @@
+// The find and replace dialogs' controls. Both stay open beside the editor (modeless): the
+// dialog hook (SetDialogHook in <zeledit/controls.h>) meets each as it is shown, and a host's
+// message loop gives them their keyboard through TranslateDialogMessage.
+//
+// The find dialog opens from EFC_FIND (134) or Ctrl+G, the replace dialog from EFC_REPLACE
+// (135) or Ctrl+H; opening one closes the other, and asking again for the open one brings it
+// to the front. "Find next" selects the next match after the selection or caret; at the end
+// of the document it says "Find has searched to the end of document!" and the next search
+// starts at the top. Replacing every "Hà Tĩnh" by "Hà Nội", whole words only:
+//
+//   HWND dialog = nullptr;
+//   SetDialogHook([&](HWND shown) { if (!dialog) dialog = shown; });   // the replace dialog
+//   SendMessageW(editor, WM_COMMAND, EFC_REPLACE, 0);
+//   SetDialogHook([](HWND box) { SendDlgItemMessageW(box, IDOK, BM_CLICK, 0, 0); });  // the count
+//   SetDlgItemTextW(dialog, SearchText, u"Hà Tĩnh");
+//   SetDlgItemTextW(dialog, ReplaceText, u"Hà Nội");
+//   SendDlgItemMessageW(dialog, SearchWholeWord, BM_CLICK, 0, 0);
+//   SendDlgItemMessageW(dialog, ReplaceAllButton, BM_CLICK, 0, 0);
+//   SendDlgItemMessageW(dialog, IDCANCEL, BM_CLICK, 0, 0);             // "Close"
+//
+// The replacements of one "Replace all" are one undo step.
+#pragma once
+
+namespace zeledit {
+
+enum SearchDialogControl : int {
+    SearchText = 901,         // the text to find; Vietnamese typing as in the editor
+    SearchFormatText = 902,   // the search format's description, or "(None)"
+    SearchMatchCase = 903,    // enabled while there is a text to find
+    SearchWholeWord = 904,    //
+    SearchNoFormat = 905,     // clears the format of the field last focused
+    SearchFormatButton = 906, // picks it among the document's formats (or, for a new
+                              // replacement format, in the font dialog)
+    SearchInsertTab = 907,    // a tab into the field last focused
+    SearchNextButton = 908,   // the default button
+    ReplaceText = 911,        // the replacement; Vietnamese typing always on
+    ReplaceFormatText = 912,  // the replacement format's description, or "(None)"
+    ReplaceExisting = 913,    // the replacement format is one of the document's
+    ReplaceNew = 914,         // or a new one (normal documents only)
+    ReplaceButton = 915,      // enabled after a match was found
+    ReplaceAllButton = 916,   // then says how many were replaced
+};
+
+} // namespace zeledit
