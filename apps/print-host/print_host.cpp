@@ -30,6 +30,7 @@ std::unique_ptr<Printer> Printer::Open(const Settings& settings, std::u16string&
     mode.dmPaperSize = settings.paper;
     mode.dmOrientation = settings.landscape ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
     mode.dmCopies = settings.copies;
+    if (settings.mode) mode = *settings.mode;
     HDC dc = CreateDCW(nullptr, settings.printer.c_str(), nullptr, &mode);
     if (dc == nullptr) {
         why = u"there is no printer \"" + settings.printer + u"\"";
@@ -129,8 +130,16 @@ int PrintPages(HWND editor, HDC printer, Lending& lending, const Settings& setti
     const std::u16string title =
         settings.document_name.empty() ? u"zeledit document" : settings.document_name;
     DOCINFOW doc{sizeof doc, title.c_str(), output.empty() ? nullptr : output.c_str(), nullptr, 0};
+    int printed = 0;
+    for (int p = 1; p <= pages; ++p) printed += !settings.wanted || settings.wanted(p) ? 1 : 0;
+    if (printed == 0) {
+        SendMessageW(editor, EFM_ENDPRINT, 0, 0);
+        why = u"none of the pages chosen is in the document";
+        return 0;
+    }
     bool ok = StartDocW(printer, &doc) > 0;
     for (int p = 1; ok && p <= pages; ++p) {
+        if (settings.wanted && !settings.wanted(p)) continue;
         TPrintPageRequest request{static_cast<std::uint16_t>(p), {}, 0};
         ok = StartPage(printer) > 0;
         SendMessageW(editor, EFM_PRINTPAGE, reinterpret_cast<WPARAM>(printer),
@@ -148,7 +157,7 @@ int PrintPages(HWND editor, HDC printer, Lending& lending, const Settings& setti
                              : u"cannot write " + output;
         return 0;
     }
-    return pages;
+    return printed;
 }
 
 } // namespace

@@ -6,7 +6,9 @@
 
 #include <zeledit/zeledit.h>
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -20,6 +22,11 @@ struct Settings {
     TPageRec page = DefaultPage(); // margins, scale, columns
     bool page_numbers = false;     // "Page N of M" below each page, the name above it
     std::u16string document_name;
+    // The printer's device mode as its settings dialog left it, over paper, landscape and
+    // copies above.
+    std::optional<DEVMODEW> mode;
+    // The pages to print (1 first); every page when empty.
+    std::function<bool(int page)> wanted;
 
     // Margins 1 inch top and bottom, 1.25 left and right; scale 100; one column.
     static TPageRec DefaultPage();
@@ -68,9 +75,9 @@ private:
     WNDPROC previous_ = nullptr;
 };
 
-// Prints the whole document on the settings' printer: to `output` when it is not empty (the
-// PDF printer needs it), else to the printer itself. Answers the pages printed, or 0 with
-// the reason in `why`; a file is written whole or not at all.
+// Prints the document's wanted pages on the settings' printer: to `output` when it is not
+// empty (the PDF printer needs it), else to the printer itself. Answers the pages printed, or
+// 0 with the reason in `why`; a file is written whole or not at all.
 int PrintDocument(HWND editor, const Settings& settings, const std::u16string& output, std::u16string& why);
 
 } // namespace printhost

@@ -3,6 +3,7 @@
 #include "print_host.h"
 
 #include <zeledit/controls.h>
+#include <zeledit/print_dialog.h>
 #include <zeledit/win_dialogs.h>
 
 #include <algorithm>
@@ -309,8 +310,19 @@ void SaveAs() {
     UpdateStatus();
 }
 
-// The PDF printer asks where to write; a CUPS printer prints at once.
+// The print dialog first: the printer and its settings, the pages, odd or even pages.
+// The PDF printer then asks where to write; a CUPS printer prints at once.
 void Print() {
+    zeledit::TExPrintDialog dialog;
+    dialog.FOptions = zeledit::pdoUsePrintRange;
+    dialog.FMinPage = 1;
+    dialog.FMaxPage =
+        static_cast<WORD>(std::clamp<LRESULT>(SendMessageW(editor, EFM_REPAGINATE, 0, 0), 0, 65535));
+    dialog.FEnglishLanguage = true;
+    if (!dialog.Execute(frame)) return;
+    print_settings.mode = zeledit::Printer().DevMode();
+    if (zeledit::Printer().Name() != print_settings.printer) LendPrinter(zeledit::Printer().Name());
+    print_settings.wanted = [dialog](int page) { return dialog.Prints(page, 0); };
     std::u16string output;
     if (print_settings.printer == u"PDF") {
         const auto path =

@@ -430,7 +430,11 @@ struct DEVMODEW {
     short dmColor;
     short dmDuplex;
     short dmYResolution; // vertical dots per inch
+    short dmTTOption;
+    short dmCollate; // DMCOLLATE_TRUE: each copy whole, in turn
 };
+inline constexpr DWORD DM_COLLATE = 0x00008000;
+inline constexpr short DMCOLLATE_FALSE = 0, DMCOLLATE_TRUE = 1;
 
 // Metafiles.
 struct ENHMETAHEADER {
@@ -613,6 +617,49 @@ ZE_API BOOL EnumPrintersW(DWORD flags, LPWSTR name, DWORD level, LPBYTE buffer, 
                           LPDWORD returned);
 // The default printer's name (CUPS's default, else "PDF"); size in characters, the zero included.
 ZE_API BOOL GetDefaultPrinterW(LPWSTR buffer, LPDWORD size);
+
+// One printer: opened by name, described at level 2, and its device mode (paper,
+// orientation, copies, collation) read, merged and, with DM_IN_PROMPT, edited by the user in
+// the printer's settings dialog. DocumentPropertiesW answers IDOK or IDCANCEL (the dialog),
+// the bytes of a DEVMODEW when `mode` is 0, or -1 for an unknown printer.
+struct PRINTER_INFO_2W {
+    LPWSTR pServerName;
+    LPWSTR pPrinterName;
+    LPWSTR pShareName;
+    LPWSTR pPortName;   // the PDF printer "FILE:", a CUPS printer its device URI
+    LPWSTR pDriverName; // the make and model
+    LPWSTR pComment;
+    LPWSTR pLocation;
+    DEVMODEW* pDevMode;
+    LPWSTR pSepFile;
+    LPWSTR pPrintProcessor;
+    LPWSTR pDatatype;
+    LPWSTR pParameters;
+    void* pSecurityDescriptor;
+    DWORD Attributes;
+    DWORD Priority;
+    DWORD DefaultPriority;
+    DWORD StartTime;
+    DWORD UntilTime;
+    DWORD Status; // PRINTER_STATUS_* bits, 0 when idle
+    DWORD cJobs;
+    DWORD AveragePPM;
+};
+inline constexpr DWORD PRINTER_STATUS_PAUSED = 0x00000001;
+inline constexpr DWORD PRINTER_STATUS_ERROR = 0x00000002;
+inline constexpr DWORD PRINTER_STATUS_PAPER_JAM = 0x00000008;
+inline constexpr DWORD PRINTER_STATUS_PAPER_OUT = 0x00000010;
+inline constexpr DWORD PRINTER_STATUS_OFFLINE = 0x00000080;
+inline constexpr DWORD PRINTER_STATUS_PRINTING = 0x00000400;
+inline constexpr DWORD PRINTER_STATUS_TONER_LOW = 0x00020000;
+inline constexpr DWORD PRINTER_STATUS_NO_TONER = 0x00040000;
+inline constexpr DWORD PRINTER_STATUS_DOOR_OPEN = 0x00400000;
+inline constexpr DWORD DM_OUT_BUFFER = 2, DM_IN_PROMPT = 4, DM_IN_BUFFER = 8;
+ZE_API BOOL OpenPrinterW(LPCWSTR name, HANDLE* printer, const void* defaults);
+ZE_API BOOL ClosePrinter(HANDLE printer);
+ZE_API BOOL GetPrinterW(HANDLE printer, DWORD level, LPBYTE buffer, DWORD size, LPDWORD needed);
+ZE_API LONG DocumentPropertiesW(HWND owner, HANDLE printer, LPCWSTR device, DEVMODEW* out, const DEVMODEW* in,
+                                DWORD mode);
 
 // Metafiles: kept as their bytes and played back.
 ZE_API HENHMETAFILE SetEnhMetaFileBits(UINT size, const BYTE* data);

@@ -243,6 +243,7 @@ public:
         RECT Bound{};
         std::int32_t OriginX = 0;
         std::uint64_t Changes = 0;
+        bool HadFocus = false; // disabling the window meanwhile takes it
     } Kept;
 
 private:

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace zeledit::engine {
 namespace {
@@ -139,6 +140,7 @@ bool TFormatEditor::StartPrintLayout(bool Preview) {
     model::PenUnit = HalfPoint(model::DotPerInchY);
     GetLines();
     FPrint.Kept.Changes = FLines->Changes();
+    FPrint.Kept.HadFocus = GetFocus() == HWindow;
     EnableWindow(HWindow, FALSE);
     if (Preview)
         model::PenUnit = 1;
@@ -183,6 +185,7 @@ bool TFormatEditor::BeginPreview() { return StartPrintLayout(true); }
 
 void TFormatEditor::EndPrint() {
     if (!edInfo.eiPrinting) return;
+    const bool had_focus = std::exchange(FPrint.Kept.HadFocus, false);
     UseScreenMetrics();
     {
         const platform::WindowDC dc(HWindow);
@@ -194,6 +197,7 @@ void TFormatEditor::EndPrint() {
     ValidateWindow();
     UpdateCaret();
     EnableWindow(HWindow, TRUE);
+    if (had_focus && GetFocus() == nullptr) SetFocus(HWindow);
     if ((FSettings.FEditStyle & esControl) == 0) UpdateHScrollbar();
 }
 

@@ -3,13 +3,15 @@
 #include "controls/controls.h"
 #include "dialogs/about_window.h"
 #include "dialogs/file_name_dialog.h"
-#include "dialogs/object_kind_dialogs.h"
 #include "dialogs/library_format_dialogs.h"
+#include "dialogs/object_kind_dialogs.h"
+#include "dialogs/printer_settings_dialog.h"
 #include "engine/draw_editor.h"
 #include "engine/format_dialogs.h"
 #include "engine/format_editor.h"
 #include "engine/prompts.h"
 #include "platform/core/text.h"
+#include "platform/gdi/printer_settings.h"
 #include "platform/system_library/accent_table.h"
 #include "platform/system_library/system_library.h"
 #include "platform/user/file_dialogs.h"
@@ -82,6 +84,7 @@ __attribute__((constructor)) void library_loaded() {
     zeledit::engine::SetFormatDialogs(&zeledit::dialogs::LibraryFormatDialogs());
     zeledit::engine::SetSearchDialogs(&zeledit::dialogs::LibrarySearchDialogs());
     zeledit::platform::set_builtin_file_dialog(&zeledit::dialogs::AskFileName);
+    zeledit::platform::set_printer_settings_dialog(&zeledit::dialogs::AskPrinterSettings);
     zeledit::platform::LoadTablesFromResources(GetEditInstance());
     InitEditorLib();
 }

@@ -1,9 +1,11 @@
 // The demo's frame driven headless as a person drives it: buttons, shortcuts and the
 // questions before unsaved work would be lost.
 #include "demo_host.h"
+#include "support/run_command.h"
 
 #include <zeledit/controls.h>
 #include <zeledit/headless.h>
+#include <zeledit/print_dialog.h>
 #include <zeledit/win_dialogs.h>
 #include <zeledit/zeledit.h>
 
@@ -169,11 +171,65 @@ TEST_F(DemoHost, CtrlPPrintsTheDocumentToTheChosenPdfFile) {
     EXPECT_EQ(save_dialogs, std::vector<bool>{true});
     ASSERT_TRUE(fs::exists(dir / "printed.pdf"));
     EXPECT_EQ(read(dir / "printed.pdf").rfind("%PDF-", 0), 0u);
-    ASSERT_EQ(questions.size(), 1u);
-    EXPECT_NE(questions[0].find(u"Printed 1 page to"), std::u16string::npos);
+    ASSERT_EQ(questions.size(), 2u); // the print dialog, then what was printed
+    EXPECT_NE(questions[1].find(u"Printed 1 page to"), std::u16string::npos);
     dialog_answer.reset(); // cancelled: nothing printed, nothing said
     press(PrintTool);
-    EXPECT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions.size(), 3u);
+    question_answer = IDCANCEL; // the print dialog cancelled: no file dialog either
+    press(PrintTool);
+    EXPECT_EQ(save_dialogs.size(), 2u);
+}
+
+// The print dialog filled as a user fills it: the printer, a page range, odd or even pages.
+TEST_F(DemoHost, ThePrintDialogPrintsExactlyThePagesChosen) {
+    if (!zeledit::test::HaveTool("pdftotext") || !zeledit::test::HaveTool("pdfinfo"))
+        GTEST_SKIP() << "pdftotext or pdfinfo (poppler-utils) is missing";
+    std::u16string text;
+    for (int i = 1; i <= 200; ++i) {
+        const std::string n = std::to_string(i);
+        text += u"Paragraph " + std::u16string(n.begin(), n.end()) + u" of the long document.\r\n";
+    }
+    SendMessageW(demo::Editor(), EFM_INSERTTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    const auto pages = SendMessageW(demo::Editor(), EFM_REPAGINATE, 0, 0);
+    ASSERT_GE(pages, 4);
+    auto print = [&](int from, int to, int odd_even, const fs::path& pdf) {
+        zeledit::SetDialogHook([&](HWND d) {
+            questions.push_back(text_of(d));
+            auto item = [d](int id) { return GetDlgItem(d, id); };
+            if (item(zeledit::PrintPrinterList) != nullptr) {
+                SendMessageW(item(zeledit::PrintPrinterList), CB_SETCURSEL, 0, 0); // "PDF"
+                SendMessageW(d, WM_COMMAND, MAKEWPARAM(zeledit::PrintPrinterList, CBN_SELCHANGE),
+                             reinterpret_cast<LPARAM>(item(zeledit::PrintPrinterList)));
+                SendMessageW(item(zeledit::PrintPageRange), BM_CLICK, 0, 0);
+                SendMessageW(item(zeledit::PrintFromPage), ZSEM_SETPOS, static_cast<WPARAM>(from), 0);
+                SendMessageW(item(zeledit::PrintToPage), ZSEM_SETPOS, static_cast<WPARAM>(to), 0);
+                SendMessageW(item(zeledit::PrintOddEven), CB_SETCURSEL, static_cast<WPARAM>(odd_even), 0);
+            }
+            SendMessageW(item(IDOK), BM_CLICK, 0, 0);
+        });
+        dialog_answer = pdf;
+        ctrl('P');
+        return zeledit::test::RunCommand("pdftotext '" + pdf.string() + "' -");
+    };
+    using zeledit::test::RunCommand;
+    const std::string m = " of " + std::to_string(pages);
+    const std::string two = print(2, 3, 0, dir / "two.pdf");
+    EXPECT_NE(RunCommand("pdfinfo '" + (dir / "two.pdf").string() + "'").find("Pages:           2\n"),
+              std::string::npos);
+    EXPECT_NE(two.find("Page 2" + m), std::string::npos);
+    EXPECT_NE(two.find("Page 3" + m), std::string::npos);
+    EXPECT_EQ(two.find("Page 1" + m), std::string::npos);
+    EXPECT_EQ(two.find("Page 4" + m), std::string::npos);
+    EXPECT_NE(questions.back().find(u"Printed 2 pages to"), std::u16string::npos);
+    // Odd pages only, of pages 1 to 4: pages 1 and 3.
+    const std::string odd = print(1, 4, 1, dir / "odd.pdf");
+    EXPECT_NE(RunCommand("pdfinfo '" + (dir / "odd.pdf").string() + "'").find("Pages:           2\n"),
+              std::string::npos);
+    EXPECT_NE(odd.find("Page 1" + m), std::string::npos);
+    EXPECT_NE(odd.find("Page 3" + m), std::string::npos);
+    EXPECT_EQ(odd.find("Page 2" + m), std::string::npos);
+    EXPECT_EQ(odd.find("Page 4" + m), std::string::npos);
 }
 
 TEST_F(DemoHost, PageModeBreaksLinesAtThePagesWidth) {

@@ -111,6 +111,18 @@ TEST_F(Pages, WithoutAPrinterNothingStarts) {
     EXPECT_EQ(bound().right, client.right);
 }
 
+// The window is disabled while pages are laid out, which takes the keyboard focus from it.
+TEST_F(Pages, LayingPagesOutLeavesTheKeyboardFocusWhereItWas) {
+    lend_printer();
+    set_text(paragraphs(20));
+    SetFocus(editor);
+    EXPECT_GT(send(EFM_REPAGINATE), 0);
+    EXPECT_EQ(GetFocus(), editor);
+    SetFocus(nullptr);
+    send(EFM_REPAGINATE);
+    EXPECT_EQ(GetFocus(), nullptr); // not taken when it was elsewhere
+}
+
 TEST_F(Pages, ADeviceWithoutAResolutionCountsAsNoPrinter) {
     set_text(paragraphs(5));
     HostRecorder bogus(editor, [](UINT msg, WPARAM, LPARAM) -> std::optional<LRESULT> {

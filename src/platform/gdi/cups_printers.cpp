@@ -49,11 +49,31 @@ std::optional<CupsPaper> cups_paper(const std::string& printer) {
     return paper;
 }
 
+std::optional<CupsPrinterInfo> cups_printer_info(const std::string& printer) {
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, printer.c_str(), nullptr);
+    if (dest == nullptr) return std::nullopt;
+    const std::unique_ptr<cups_dest_t, DestsDeleter> owned(dest, DestsDeleter{1});
+    auto option = [&](const char* name) {
+        const char* v = cupsGetOption(name, dest->num_options, dest->options);
+        return std::string(v != nullptr ? v : "");
+    };
+    CupsPrinterInfo info{option("printer-info"),
+                         option("printer-location"),
+                         option("printer-make-and-model"),
+                         option("device-uri"),
+                         3,
+                         option("printer-state-reasons")};
+    const std::string state = option("printer-state");
+    if (state == "4" || state == "5") info.state = state[0] - '0';
+    return info;
+}
+
 int cups_print_pdf(const std::string& printer, const std::string& file, const std::string& title, int copies,
-                   const std::string& media, std::string& error) {
+                   bool collate, const std::string& media, std::string& error) {
     cups_option_t* options = nullptr;
     int count = 0;
     count = cupsAddOption("copies", std::to_string(copies < 1 ? 1 : copies).c_str(), count, &options);
+    if (copies > 1) count = cupsAddOption("collate", collate ? "true" : "false", count, &options);
     if (!media.empty()) count = cupsAddOption("media", media.c_str(), count, &options);
     count = cupsAddOption("document-format", "application/pdf", count, &options);
     const int job =

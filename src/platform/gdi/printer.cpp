@@ -7,6 +7,7 @@
 
 #include <cairo-pdf.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -43,6 +44,7 @@ struct Paper {
     std::string media = "iso_a4_210x297mm";
     bool landscape = false;
     int copies = 1;
+    bool collate = false;
 };
 
 bool apply(Paper& p, const DEVMODEW* mode) {
@@ -68,6 +70,7 @@ bool apply(Paper& p, const DEVMODEW* mode) {
     }
     if (f & DM_ORIENTATION) p.landscape = mode->dmOrientation == DMORIENT_LANDSCAPE;
     if ((f & DM_COPIES) && mode->dmCopies > 0) p.copies = mode->dmCopies;
+    if (f & DM_COLLATE) p.collate = mode->dmCollate == DMCOLLATE_TRUE;
     return p.dpi_x <= max_dpi && p.dpi_y <= max_dpi;
 }
 
@@ -100,6 +103,7 @@ HDC make_printer_dc(const Paper& p, const std::string& printer) {
     job->printer = printer;
     job->media = p.media;
     job->copies = p.copies;
+    job->collate = p.collate;
     // The device's (0, 0) is the printable area's corner, as on every printer.
     dc.origin = {job->margins.left, job->margins.top};
     dc.bounds = {job->margins.left, job->margins.top, job->paper.cx - job->margins.right,
@@ -127,6 +131,30 @@ Paper cups_defaults(const CupsPaper& c) {
     return p;
 }
 
+// A printer's own paper as a device mode: a known size by its code, any other by its measures.
+DEVMODEW device_mode_of(const Paper& p, std::u16string_view name) {
+    DEVMODEW m{};
+    const std::size_t n = std::min<std::size_t>(name.size(), 31);
+    std::copy_n(name.begin(), n, m.dmDeviceName);
+    m.dmSize = sizeof m;
+    m.dmFields = DM_ORIENTATION | DM_COPIES | DM_COLLATE | DM_PRINTQUALITY | DM_YRESOLUTION;
+    m.dmOrientation = DMORIENT_PORTRAIT;
+    m.dmCopies = 1;
+    m.dmCollate = DMCOLLATE_FALSE;
+    m.dmPrintQuality = static_cast<short>(p.dpi_x);
+    m.dmYResolution = static_cast<short>(p.dpi_y);
+    for (const PaperSize& s : paper_sizes)
+        if (s.media == p.media || (s.width == p.width && s.length == p.length)) m.dmPaperSize = s.code;
+    if (m.dmPaperSize != 0) {
+        m.dmFields |= DM_PAPERSIZE;
+    } else {
+        m.dmFields |= DM_PAPERWIDTH | DM_PAPERLENGTH;
+        m.dmPaperWidth = static_cast<short>(std::min(p.width, 32767));
+        m.dmPaperLength = static_cast<short>(std::min(p.length, 32767));
+    }
+    return m;
+}
+
 std::string temp_pdf_path() {
     const char* dir = std::getenv("TMPDIR");
     std::string path = std::string(dir != nullptr && *dir != 0 ? dir : "/tmp") + "/zeledit-job-XXXXXX";
@@ -150,6 +178,13 @@ void abort_job(DeviceContext& dc) {
     close_surface(*dc.job);
     std::remove(dc.job->temp_path.c_str());
     dc.job->page_open = false;
+}
+
+std::optional<DEVMODEW> printer_defaults(std::u16string_view name) {
+    if (name == u"PDF") return device_mode_of(Paper{}, name);
+    const auto cups = cups_paper(to_utf8(name));
+    if (!cups) return std::nullopt;
+    return device_mode_of(cups_defaults(*cups), name);
 }
 
 } // namespace zeledit::platform
@@ -230,7 +265,7 @@ int EndDoc(HDC handle) {
     if (job.path.empty()) {
         std::string error;
         const int queued =
-            cups_print_pdf(job.printer, job.temp_path, job.title, job.copies, job.media, error);
+            cups_print_pdf(job.printer, job.temp_path, job.title, job.copies, job.collate, job.media, error);
         std::remove(job.temp_path.c_str());
         return queued > 0 ? 1 : 0;
     }

@@ -4,7 +4,9 @@
 
 #include "platform/gdi/device_context.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace zeledit::platform {
 
@@ -16,6 +18,7 @@ struct PrintJob {
     std::string printer; // a CUPS printer; empty for the PDF printer
     std::string media;   // the paper's CUPS keyword, if it has one
     int copies = 1;
+    bool collate = false;
     std::string title;
     std::string path;      // the file asked for; empty when the job goes to `printer`
     std::string temp_path; // where the PDF grows until the job ends
@@ -23,6 +26,9 @@ struct PrintJob {
     bool page_open = false;
     int pages = 0;
 };
+
+// A printer's device mode before anyone changed it; none for a printer there is not.
+std::optional<DEVMODEW> printer_defaults(std::u16string_view name);
 
 cairo_surface_t* page_surface(DeviceContext& dc); // null outside a page
 SIZE paper_dots(const DeviceContext& dc);
