@@ -5,7 +5,9 @@
 #include "platform/core/byte_reader.h"
 #include "storage/document_file.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace zeledit::engine {
 namespace {
@@ -129,16 +131,17 @@ std::array<std::uint8_t, KeyboardFileSize> TEditorKeyboard::SaveToBuffer() const
 }
 
 bool TEditorKeyboard::LoadFromBuffer(std::span<const std::uint8_t> bytes) {
-    if (bytes.size() != KeyboardFileSize) return false;
+    if (bytes.size() <= HeaderSize) return false;
     const platform::ByteReader in(bytes);
     // The signature is the text up to its zero byte, which must come right after it.
     if (std::memcmp(bytes.data(), Signature, sizeof Signature) != 0 ||
         in.get<std::uint32_t>(28) != FileMagic || in.get<std::uint16_t>(32) != FileEntries)
         return false;
-    const auto keys = in.get<TEditorKeys>(HeaderSize);
-    for (const TKeyItem& k : keys)
-        if (k.keyRoutine >= RoutineCount) return false;
-    Keys = keys;
+    const std::size_t held = std::min(Keys.size(), (bytes.size() - HeaderSize) / sizeof(TKeyItem));
+    for (std::size_t i = 0; i < held; ++i) {
+        const auto k = in.get<TKeyItem>(HeaderSize + i * sizeof(TKeyItem));
+        if (k.keyRoutine < RoutineCount) Keys[i] = k;
+    }
     return true;
 }
 
@@ -150,9 +153,10 @@ bool TEditorKeyboard::SaveToFile(const std::string& FileName) const {
 bool TEditorKeyboard::LoadFromFile(const std::string& FileName) {
     const auto size = storage::FileSize(FileName);
     if (!size) return false;
-    std::array<std::uint8_t, KeyboardFileSize> bytes{};
-    const bool ok =
-        *size == KeyboardFileSize && storage::ReadFileStart(FileName, bytes) && LoadFromBuffer(bytes);
+    // A longer file holds nothing more that is read.
+    std::vector<std::uint8_t> bytes(
+        static_cast<std::size_t>(std::min<std::uint64_t>(*size, KeyboardFileSize)));
+    const bool ok = storage::ReadFileStart(FileName, bytes) && LoadFromBuffer(bytes);
     if (!ok) Prompt(u"File format is invalid!", PromptStop, PromptOK);
     return ok;
 }

@@ -48,8 +48,10 @@ public:
     std::uint16_t GetHotKey(std::uint32_t entry) const;
     void SetHotKey(std::uint32_t entry, std::uint16_t shortcut);
 
-    // The file's bytes; and taking a file's bytes, which must be a whole valid file (size,
-    // signature, numbers, routines 0 to 86) or nothing changes.
+    // The file's bytes; and taking a file's bytes. A file whose header (signature and
+    // numbers) is wrong changes nothing; otherwise each whole entry it holds, up to the
+    // table's 89, replaces the entry at its place unless its routine is beyond 86, so a
+    // shorter file changes only the first entries.
     std::array<std::uint8_t, KeyboardFileSize> SaveToBuffer() const;
     bool LoadFromBuffer(std::span<const std::uint8_t> bytes);
     bool SaveToFile(const std::string& FileName) const;

@@ -259,13 +259,34 @@ TEST(KeyboardFile, RoundTripsAndRefusesBadFiles) {
         return !loaded && k.GetHotKey(7) == (0x4000 | 'F');
     };
     EXPECT_TRUE(bad([](auto& b) { b[0] = 'X'; }));
-    EXPECT_TRUE(bad([](auto& b) { b[25] = '!'; }));        // the signature must end at 25
-    EXPECT_TRUE(bad([](auto& b) { b[32] = 87; }));         // only the number 88
-    EXPECT_TRUE(bad([](auto& b) { b[34 + 5 * 3] = 87; })); // a routine beyond 86
-    EXPECT_FALSE(other.LoadFromBuffer(std::span(file).first(478)));
+    EXPECT_TRUE(bad([](auto& b) { b[25] = '!'; })); // the signature must end at 25
+    EXPECT_TRUE(bad([](auto& b) { b[32] = 87; }));  // only the number 88
+    EXPECT_FALSE(other.LoadFromBuffer(std::span(file).first(34)));
     auto ignored = file;
     ignored[26] = ignored[27] = 0x55; // the two bytes after the signature mean nothing
     EXPECT_TRUE(other.LoadFromBuffer(ignored));
+}
+
+TEST(KeyboardFile, AShorterFileOrAStrayRoutineChangesOnlyItsOwnEntries) {
+    engine::TEditorKeyboard saved;
+    for (std::uint32_t entry : {0u, 1u, 2u, 8u})
+        saved.SetHotKey(entry, static_cast<std::uint16_t>(0x2000 | (0x70 + entry)));
+    auto file = saved.SaveToBuffer();
+    file[34 + 5 * 1] = 87; // entry 1 names a routine there is not
+    engine::TEditorKeyboard keys;
+    const engine::TEditorKeyboard defaults;
+    // The header and three whole entries, and a part of the fourth.
+    ASSERT_TRUE(keys.LoadFromBuffer(std::span(file).first(34 + 5 * 3 + 2)));
+    EXPECT_EQ(keys.GetHotKey(0), 0x2070);
+    EXPECT_EQ(keys.GetHotKey(1), defaults.GetHotKey(1)); // ignored, not the whole file
+    EXPECT_EQ(keys.GetHotKey(2), 0x2072);
+    EXPECT_EQ(keys.GetHotKey(3), defaults.GetHotKey(3));
+    EXPECT_EQ(keys.GetHotKey(8), defaults.GetHotKey(8)); // beyond what the file holds
+    // A longer file: the table, and nothing more is read.
+    std::vector<std::uint8_t> longer(file.begin(), file.end());
+    longer.resize(600, 0xEE);
+    ASSERT_TRUE(keys.LoadFromBuffer(longer));
+    EXPECT_EQ(keys.GetHotKey(8), 0x2078);
 }
 
 } // namespace
