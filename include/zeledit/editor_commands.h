@@ -21,16 +21,16 @@ inline constexpr WPARAM EFC_SUBSCRIPT = 131;
 inline constexpr WPARAM EFC_NEW = 124;  // an empty document
 inline constexpr WPARAM EFC_OPEN = 125; // the open dialog, then the document chosen
 inline constexpr WPARAM EFC_SAVE = 126; // under the host's name, or the save dialog's
-// Dialogs, in an editable editor (controls in <zeledit/format_dialogs.h>); find and replace
-// in any editor (controls in <zeledit/search_dialogs.h>). Customisation and the symbol dialog
-// are not built yet: they do nothing.
+// Dialogs, in an editable editor (controls in <zeledit/format_dialogs.h>); find, replace and
+// the key customisation in any editor (controls in <zeledit/command_dialogs.h>). The symbol
+// dialog is not built yet: it does nothing.
 inline constexpr WPARAM EFC_FONTDIALOG = 110;      // also 1001: on the selection or typing's format
 inline constexpr WPARAM EFC_PARAGRAPHDIALOG = 121; // also 1002: on the selection's paragraphs
 inline constexpr WPARAM EFC_FIND = 134;
 inline constexpr WPARAM EFC_REPLACE = 135;
 inline constexpr WPARAM EFC_OBJECTATTRIBUTES = 138; // the object under the mouse, in its dialog
-inline constexpr WPARAM EFC_CUSTOMIZE = 139;
-inline constexpr WPARAM EFC_TABSDIALOG = 1003; // the paragraph at the caret
+inline constexpr WPARAM EFC_CUSTOMIZE = 139;        // the key map, edited in place
+inline constexpr WPARAM EFC_TABSDIALOG = 1003;      // the paragraph at the caret
 inline constexpr WPARAM EFC_BORDERSDIALOG = 1004;
 inline constexpr WPARAM EFC_BULLETDIALOG = 1005;
 inline constexpr WPARAM EFC_REVIEWFORMATS = 1006;

@@ -1,6 +1,7 @@
 #include "dialogs/library_format_dialogs.h"
 
 #include "controls/dialog_colors.h"
+#include "dialogs/customize_dialog.h"
 #include "dialogs/font_dialog.h"
 #include "dialogs/format_list_dialogs.h"
 #include "dialogs/paragraph_dialogs.h"
@@ -85,7 +86,7 @@ engine::FormatDialogs& LibraryFormatDialogs() {
 
 namespace {
 
-class Searches final : public engine::SearchDialogs {
+class Searches final : public engine::CommandDialogs {
 public:
     std::unique_ptr<engine::SearchForm> OpenSearch(const engine::SearchContext& c, bool replace) override {
         Prepare(c.Format);
@@ -94,11 +95,16 @@ public:
         if (!form->Show()) return nullptr;
         return form;
     }
+
+    void Customize(const engine::FormatDialogContext& c, engine::TEditorKeyboard& keys) override {
+        Prepare(c);
+        CustomizeKeys(c.Owner, keys, c.Language);
+    }
 };
 
 } // namespace
 
-engine::SearchDialogs& LibrarySearchDialogs() {
+engine::CommandDialogs& LibraryCommandDialogs() {
     static Searches dialogs;
     return dialogs;
 }

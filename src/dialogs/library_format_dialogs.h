@@ -2,12 +2,12 @@
 #pragma once
 
 #include "engine/format_dialogs.h"
-#include "engine/search_dialogs.h"
+#include "engine/command_dialogs.h"
 
 namespace zeledit::dialogs {
 
 engine::FormatDialogs& LibraryFormatDialogs();
 // Find and replace.
-engine::SearchDialogs& LibrarySearchDialogs();
+engine::CommandDialogs& LibraryCommandDialogs();
 
 } // namespace zeledit::dialogs

@@ -7,7 +7,7 @@
 
 #include <zeledit/controls.h>
 #include <zeledit/editor_messages.h>
-#include <zeledit/search_dialogs.h>
+#include <zeledit/command_dialogs.h>
 
 #include <cstring>
 #include <string>

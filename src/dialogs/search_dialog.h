@@ -3,11 +3,11 @@
 #pragma once
 
 #include "dialogs/form_dialog.h"
-#include "engine/search_dialogs.h"
+#include "engine/command_dialogs.h"
 #include "platform/gdi/scoped_gdi.h"
 
 #include <zeledit/editor_records.h>
-#include <zeledit/search_dialogs.h>
+#include <zeledit/command_dialogs.h>
 
 #include <string>
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace zeledit::engine {
@@ -71,6 +72,30 @@ std::uint16_t ShortcutOf(UINT key, bool shift, bool ctrl, bool alt) {
 }
 
 } // namespace
+
+std::u16string RoutineName(int routine) {
+    static constexpr const char16_t* named[] = {
+        u"InsertAnimate", u"InsertPicture", u"InsertSound",  u"InsertVideo", u"InsertCaption", u"InsertJPEG",
+        u"InsertSymbol",  u"FormatFont",    u"ModifyFormat", u"Find",        u"Replace"};
+    static constexpr const char16_t* later[] = {
+        u"Bold",           u"Italic",          u"Underline",       u"DoubleUnderline",  u"Strikethrough",
+        u"Superscript",    u"Subscript",       u"HyperLink",       u"FormatBorder",     u"FormatTabs",
+        u"FormatBullet",   u"FormatParagraph", u"Print",           u"PageSetup",        u"EditCopy",
+        u"EditPaste",      u"EditCut",         u"FileNew",         u"FileOpen",         u"FileSave",
+        u"FileSaveAs",     u"AlignmentLeft",   u"AlignmentCenter", u"AlignmentRight",   u"AlignmentJustified",
+        u"ChangeCase",     u"EditClear",       u"SelectAll",       u"BrowseHyperlinks", u"InsertTransPicture",
+        u"InsertMetaFile", u"InsertTextBox",   u"InsertDrawing",   u"InsertComment"};
+    // The quick formats: 0, then 01 to 09, then 10 to 20.
+    auto quick = [](std::u16string base, int n) {
+        const std::string digits = n == 0 ? "0" : (n < 10 ? "0" : "") + std::to_string(n);
+        return base + std::u16string(digits.begin(), digits.end());
+    };
+    if (routine < 0 || routine >= RoutineCount) return {};
+    if (routine <= 10) return named[routine];
+    if (routine <= 31) return quick(u"ApplyFont", routine - 11);
+    if (routine <= 52) return quick(u"ApplyParagraph", routine - 32);
+    return later[routine - 53];
+}
 
 void TEditorKeyboard::DefaultKeys() {
     Keys = {};

@@ -32,6 +32,10 @@ static_assert(sizeof(TEditorKeys) == 445);
 
 inline constexpr std::size_t KeyboardFileSize = 479;
 
+// The routine's name, as the customisation dialog lists it ("Bold", "ApplyFont01"); empty
+// beyond 86.
+std::u16string RoutineName(int routine);
+
 class TEditorKeyboard {
 public:
     explicit TEditorKeyboard(TFormatEditor* AEditor = nullptr) : FEditor(AEditor) { DefaultKeys(); }

@@ -301,7 +301,7 @@ HWND TFormatEditor::SearchWindow() const { return FSearchForm ? FSearchForm->Win
 void TFormatEditor::OpenSearch(bool Replace) {
     if (FSearchForm && FSearchForm->Replaces() == Replace) return FSearchForm->Activate();
     FSearchForm.reset();
-    SearchDialogs* dialogs = InstalledSearchDialogs();
+    CommandDialogs* dialogs = InstalledCommandDialogs();
     if (dialogs == nullptr) return;
     // The host may choose the face of the dialog's text fields.
     Notify(HWindow, EFN_QUERYSYSTEMFONT, 0, reinterpret_cast<LPARAM>(FSettings.SystemFont));

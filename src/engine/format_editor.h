@@ -9,7 +9,7 @@
 #include "engine/editor_resource.h"
 #include "engine/editor_state.h"
 #include "engine/format_dialogs.h"
-#include "engine/search_dialogs.h"
+#include "engine/command_dialogs.h"
 #include "model/editor_buffer.h"
 #include "model/editor_fonts.h"
 #include "model/editor_info.h"
@@ -280,6 +280,7 @@ public:
     void Find() { OpenSearch(false); }
     void Replace() { OpenSearch(true); }
     HWND SearchWindow() const;
+    void CustomizeKeys();
 
     // Vietnamese input and the typographic and case conversions.
     bool ProcessAccent(char16_t C);

@@ -369,6 +369,11 @@ void TFormatEditor::ExecuteRoutine(std::uint16_t Routine) {
     }
 }
 
+void TFormatEditor::CustomizeKeys() {
+    if (CommandDialogs* dialogs = InstalledCommandDialogs())
+        dialogs->Customize(FormatContext(), FInput.Keyboard());
+}
+
 LRESULT TFormatEditor::WMCommand(WPARAM wParam, LPARAM lParam) {
     switch (wParam) {
     case 103:
@@ -402,6 +407,7 @@ LRESULT TFormatEditor::WMCommand(WPARAM wParam, LPARAM lParam) {
     case 1006: ModifyFormat(); return 0;
     case 134: Find(); return 0;
     case 135: Replace(); return 0;
+    case 139: CustomizeKeys(); return 0;
     case 1009:
     case 1010:
     case 1011:

@@ -82,7 +82,7 @@ __attribute__((constructor)) void library_loaded() {
     zeledit::engine::SetAboutWindow(&zeledit::dialogs::ShowAboutWindow);
     zeledit::objects::SetObjectDialogs(&zeledit::dialogs::LibraryObjectDialogs());
     zeledit::engine::SetFormatDialogs(&zeledit::dialogs::LibraryFormatDialogs());
-    zeledit::engine::SetSearchDialogs(&zeledit::dialogs::LibrarySearchDialogs());
+    zeledit::engine::SetCommandDialogs(&zeledit::dialogs::LibraryCommandDialogs());
     zeledit::platform::set_builtin_file_dialog(&zeledit::dialogs::AskFileName);
     zeledit::platform::set_printer_settings_dialog(&zeledit::dialogs::AskPrinterSettings);
     zeledit::platform::LoadTablesFromResources(GetEditInstance());

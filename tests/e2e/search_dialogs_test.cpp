@@ -8,7 +8,7 @@
 #include <zeledit/editor_commands.h>
 #include <zeledit/format_dialogs.h>
 #include <zeledit/headless.h>
-#include <zeledit/search_dialogs.h>
+#include <zeledit/command_dialogs.h>
 
 #include <deque>
 #include <functional>

@@ -1,8 +1,9 @@
 // The dialogs the editing commands open that are not about formats: find and replace (which
-// stay open beside the editor), and later the key customisation, link, comment and symbol
-// dialogs. They sit above the engine; the library installs them when it loads.
+// stay open beside the editor), the key customisation, and later the link, comment and
+// symbol dialogs. They sit above the engine; the library installs them when it loads.
 #pragma once
 
+#include "engine/editor_keyboard.h"
 #include "engine/format_dialogs.h"
 #include "model/editor_fonts.h"
 
@@ -34,15 +35,17 @@ struct SearchContext {
     std::function<void()> Closed;
 };
 
-class SearchDialogs {
+class CommandDialogs {
 public:
-    virtual ~SearchDialogs() = default;
+    virtual ~CommandDialogs() = default;
     // A new find or replace dialog, shown; none when it could not be made.
     virtual std::unique_ptr<SearchForm> OpenSearch(const SearchContext& Context, bool Replace) = 0;
+    // The key map edited in place: every change holds at once, there is no cancelling.
+    virtual void Customize(const FormatDialogContext& Context, TEditorKeyboard& Keys) = 0;
 };
 
 // The library's dialogs, or null for none (not owned).
-void SetSearchDialogs(SearchDialogs* Dialogs);
-SearchDialogs* InstalledSearchDialogs();
+void SetCommandDialogs(CommandDialogs* Dialogs);
+CommandDialogs* InstalledCommandDialogs();
 
 } // namespace zeledit::engine

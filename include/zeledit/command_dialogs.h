@@ -1,4 +1,5 @@
-// The find and replace dialogs' controls. Both stay open beside the editor (modeless): the
+// The controls of the dialogs the editing commands open: find, replace and the key
+// customisation. Find and replace stay open beside the editor (modeless): the
 // dialog hook (SetDialogHook in <zeledit/controls.h>) meets each as it is shown, and a host's
 // message loop gives them their keyboard through TranslateDialogMessage.
 //
@@ -40,5 +41,34 @@ enum SearchDialogControl : int {
     ReplaceButton = 915,      // enabled after a match was found
     ReplaceAllButton = 916,   // then says how many were replaced
 };
+
+// The key customisation dialog (EFC_CUSTOMIZE, 139) edits the editor's key map in place: each
+// change holds at once (Close is the only way out). Giving "Italic" the keys Ctrl+B, which
+// "Bold" had:
+//
+//   SetDialogHook([](HWND d) {
+//       HWND list = GetDlgItem(d, CustomizeCommands);
+//       SendMessageW(list, LB_SETCURSEL, SendMessageW(list, LB_FINDSTRINGEXACT, -1, (LPARAM)u"Italic"), 0);
+//       SendMessageW(d, WM_COMMAND, MAKEWPARAM(CustomizeCommands, LBN_SELCHANGE), (LPARAM)list);
+//       SendDlgItemMessageW(d, CustomizeNewKey, ZHKM_SETSHORTCUT, 0x4000 | 'B', 0);
+//       SendDlgItemMessageW(d, CustomizeAssign, BM_CLICK, 0, 0);
+//       SendDlgItemMessageW(d, IDCANCEL, BM_CLICK, 0, 0);                 // "Close"
+//   });
+//   SendMessageW(editor, WM_COMMAND, EFC_CUSTOMIZE, 0);
+enum CustomizeDialogControl : int {
+    CustomizeCommands = 921,   // the routines by name, sorted; item data: the routine number
+    CustomizeCommand = 922,    // the chosen name
+    CustomizeCurrent = 923,    // its keys as text
+    CustomizeNewKey = 924,     // captures the keys pressed in it
+    CustomizeAssignedTo = 925, // the routine that has the captured keys, after each key released
+    CustomizeAssign = 926,     // needs Ctrl or Alt, or F1 to F12
+    CustomizeDefault = 927,    // the default keys again
+    CustomizeSave = 928,       // to a keyboard file (.kbd)
+    CustomizeLoad = 929,       // from one
+};
+// The capture field's keys in the key map's form: the key code, plus 0x2000 Shift, 0x4000
+// Ctrl and 0x8000 Alt (w; and l 0 on set).
+inline constexpr UINT ZHKM_SETSHORTCUT = 0x0400 + 0x360;
+inline constexpr UINT ZHKM_GETSHORTCUT = 0x0400 + 0x361;
 
 } // namespace zeledit
