@@ -66,6 +66,18 @@ enum CustomizeDialogControl : int {
     CustomizeSave = 928,       // to a keyboard file (.kbd)
     CustomizeLoad = 929,       // from one
 };
+// The symbol dialog (EFC_SYMBOL 1008, Ctrl+Y) inserts the character chosen in a face's map
+// at the caret, in the selection's format with that face; OK answers, "Close" is IDCANCEL.
+//   SetDialogHook([](HWND d) {
+//       SendDlgItemMessageW(d, SymbolMap, ZCMM_SETCODE, 0xB7, 0);    // the bullet dot of Symbol
+//       SendDlgItemMessageW(d, IDOK, BM_CLICK, 0, 0);
+//   });
+enum SymbolDialogControl : int {
+    SymbolFonts = 941, // the installed faces; choosing one shows it in the map
+    SymbolMap = 942,   // a character map (ZCMM_ messages in <zeledit/controls.h>)
+    SymbolCode = 943,  // "Character code: " and the chosen code in decimal
+};
+
 // The capture field's keys in the key map's form: the key code, plus 0x2000 Shift, 0x4000
 // Ctrl and 0x8000 Alt (w; and l 0 on set).
 inline constexpr UINT ZHKM_SETSHORTCUT = 0x0400 + 0x360;

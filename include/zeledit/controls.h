@@ -36,6 +36,10 @@ inline constexpr LPCWSTR FontListClassName = u"ZeleditFontList";
 // The files of a folder that a filter lets through, a row each with a thumbnail of the
 // picture, its name and sizes; a list box otherwise (an item's text is the file's name).
 inline constexpr LPCWSTR FileListClassName = u"ZeleditFileList";
+// The one-byte character codes 32 to 255 of a face, in cells of 20 pixels, 16 to a row; the
+// chosen one in purple. Clicks and the arrow keys choose (the parent hears CMN_SELCHANGE),
+// a double click or Enter is heard as CMN_DBLCLK.
+inline constexpr LPCWSTR CharMapClassName = u"ZeleditCharMap";
 
 // Button style: Escape presses a cancel button (BS_DEFPUSHBUTTON marks the default one).
 inline constexpr DWORD ZBS_CANCEL = 0x0100;
@@ -87,6 +91,12 @@ inline constexpr UINT ZFLM_GETPATH = 0x0400 + 0x352;
 inline constexpr WORD PCN_SELCHANGE = 1;
 inline constexpr WORD ZSPN_MOVED = 1;
 inline constexpr WORD CPN_SELCHANGE = 1;
+inline constexpr WORD CMN_SELCHANGE = 1, CMN_DBLCLK = 2;
+// Character maps: the face (lParam, a zero-terminated name); the chosen code (wParam, 32 to
+// 255) and reading it.
+inline constexpr UINT ZCMM_SETFACE = 0x0400 + 0x370;
+inline constexpr UINT ZCMM_SETCODE = 0x0400 + 0x371;
+inline constexpr UINT ZCMM_GETCODE = 0x0400 + 0x372;
 
 namespace zeledit {
 

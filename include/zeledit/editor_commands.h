@@ -21,9 +21,8 @@ inline constexpr WPARAM EFC_SUBSCRIPT = 131;
 inline constexpr WPARAM EFC_NEW = 124;  // an empty document
 inline constexpr WPARAM EFC_OPEN = 125; // the open dialog, then the document chosen
 inline constexpr WPARAM EFC_SAVE = 126; // under the host's name, or the save dialog's
-// Dialogs, in an editable editor (controls in <zeledit/format_dialogs.h>); find, replace and
-// the key customisation in any editor (controls in <zeledit/command_dialogs.h>). The symbol
-// dialog is not built yet: it does nothing.
+// Dialogs, in an editable editor (controls in <zeledit/format_dialogs.h>, the symbol dialog's
+// in <zeledit/command_dialogs.h>); find, replace and the key customisation in any editor.
 inline constexpr WPARAM EFC_FONTDIALOG = 110;      // also 1001: on the selection or typing's format
 inline constexpr WPARAM EFC_PARAGRAPHDIALOG = 121; // also 1002: on the selection's paragraphs
 inline constexpr WPARAM EFC_FIND = 134;
@@ -34,7 +33,7 @@ inline constexpr WPARAM EFC_TABSDIALOG = 1003;      // the paragraph at the care
 inline constexpr WPARAM EFC_BORDERSDIALOG = 1004;
 inline constexpr WPARAM EFC_BULLETDIALOG = 1005;
 inline constexpr WPARAM EFC_REVIEWFORMATS = 1006;
-inline constexpr WPARAM EFC_SYMBOL = 1008;
+inline constexpr WPARAM EFC_SYMBOL = 1008; // a character of any face, inserted
 // Objects: insert one of a kind through its dialog (<zeledit/object_dialogs.h>; kind 5, video,
 // has none and inserts nothing), or act on the selected floating object.
 inline constexpr WPARAM EFC_INSERTBITMAP = 1009;
@@ -71,7 +70,7 @@ enum TKeyRoutine : WPARAM {
     krInsertVideo = 3,   // editable; no kind: inserts nothing
     krInsertCaption = 4, // editable: the kind's dialog
     krInsertJPEG = 5,    // editable: the kind's dialog
-    krInsertSymbol = 6,  // Ctrl+Y; not built yet
+    krInsertSymbol = 6,  // Ctrl+Y: the symbol dialog, editable
     krFormatFont = 7,    // Ctrl+F, editable: the font dialog, as EFC_FONTDIALOG
     krModifyFormat = 8,  // Shift+Ctrl+F: the review of formats, as EFC_REVIEWFORMATS
     krFind = 9,          // Ctrl+G: the find dialog

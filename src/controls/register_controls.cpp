@@ -18,6 +18,7 @@ LRESULT CALLBACK splitter_proc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK color_picker_proc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK font_list_proc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK file_list_proc(HWND, UINT, WPARAM, LPARAM);
+LRESULT CALLBACK char_map_proc(HWND, UINT, WPARAM, LPARAM);
 
 void RegisterLibraryClass(LPCWSTR name, WNDPROC proc, UINT style, HBRUSH background, LPCWSTR cursor) {
     const HINSTANCE instance = platform::library_instance();
@@ -42,6 +43,7 @@ void RegisterControlClasses() {
     RegisterLibraryClass(ColorPickerClassName, color_picker_proc);
     RegisterLibraryClass(FontListClassName, font_list_proc, CS_DBLCLKS);
     RegisterLibraryClass(FileListClassName, file_list_proc, CS_DBLCLKS);
+    RegisterLibraryClass(CharMapClassName, char_map_proc, CS_DBLCLKS);
     // The kinds the desktop also has, under its names.
     RegisterLibraryClass(u"BUTTON", button_proc, CS_DBLCLKS);
     RegisterLibraryClass(u"STATIC", static_proc, CS_DBLCLKS);

@@ -3,6 +3,7 @@
 #include "dialogs/form_dialog.h"
 #include "dialogs/paragraph_dialogs.h"
 #include "dialogs/paragraph_preview.h"
+#include "dialogs/symbol_dialog.h"
 #include "dialogs/typed_numbers.h"
 #include "platform/core/code_page.h"
 #include "platform/core/text.h"
@@ -34,9 +35,7 @@ public:
         Add(u"STATIC", Say(u"Xem trước", u"Preview"), SS_CENTERIMAGE, 0, {12, 32, 180, 50});
         Add(u"STATIC", u"", SS_OWNERDRAW, BulletPreview, {12, 52, 180, 188});
         Add(u"BUTTON", Say(u"Ký tự hoa thị", u"Bullet character"), BS_GROUPBOX, 0, {190, 30, 414, 112});
-        // Picking another character needs the symbol dialog, which is not there yet.
-        Add(u"BUTTON", Say(u"Hoa thị...", u"Bullet..."), WS_TABSTOP | WS_DISABLED, BulletChar,
-            {200, 48, 290, 72});
+        Add(u"BUTTON", Say(u"Hoa thị...", u"Bullet..."), WS_TABSTOP, BulletChar, {200, 48, 290, 72});
         Add(u"STATIC", Say(u"Kích cỡ:", u"Size:"), SS_CENTERIMAGE, 0, {200, 80, 250, 102});
         HWND size = Add(u"COMBOBOX", u"", WS_TABSTOP | CBS_DROPDOWNLIST, BulletSize, {252, 80, 310, 250});
         SendMessageW(size, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(u"Auto"));
@@ -69,9 +68,9 @@ public:
 
 private:
     void Load() {
-        const auto at =
-            b_.blSize <= 0 ? 0
-                           : std::find(std::begin(Sizes), std::end(Sizes), int{b_.blSize}) - std::begin(Sizes) + 1;
+        const auto at = b_.blSize <= 0 ? 0
+                                       : std::find(std::begin(Sizes), std::end(Sizes), int{b_.blSize}) -
+                                             std::begin(Sizes) + 1;
         SendMessageW(Item(BulletSize), CB_SETCURSEL,
                      static_cast<WPARAM>(std::min<std::ptrdiff_t>(at, std::size(Sizes))), 0);
         SendMessageW(Item(BulletColor), ZCPM_SETCOLOR, b_.blColor, 0);
@@ -121,6 +120,14 @@ private:
             }
             break;
         case BulletRemove: End(BulletRemove); return;
+        case BulletChar: {
+            std::u16string face = platform::field_to_unicode(b_.blFaceName);
+            std::uint8_t character = b_.blChar;
+            if (!AskSymbol(window_, face, character, language_)) return;
+            platform::unicode_to_field(face, b_.blFaceName);
+            b_.blChar = character;
+            break;
+        }
         default: return;
         }
         InvalidateRect(Item(BulletPreview), nullptr, FALSE);

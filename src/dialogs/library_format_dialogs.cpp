@@ -6,6 +6,7 @@
 #include "dialogs/format_list_dialogs.h"
 #include "dialogs/paragraph_dialogs.h"
 #include "dialogs/search_dialog.h"
+#include "dialogs/symbol_dialog.h"
 #include "dialogs/tab_dialog.h"
 
 namespace zeledit::dialogs {
@@ -99,6 +100,11 @@ public:
     void Customize(const engine::FormatDialogContext& c, engine::TEditorKeyboard& keys) override {
         Prepare(c);
         CustomizeKeys(c.Owner, keys, c.Language);
+    }
+
+    bool Symbol(const engine::FormatDialogContext& c, std::u16string& face, std::uint8_t& code) override {
+        Prepare(c);
+        return AskSymbol(c.Owner, face, code, c.Language);
     }
 };
 

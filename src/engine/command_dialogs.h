@@ -1,6 +1,6 @@
 // The dialogs the editing commands open that are not about formats: find and replace (which
-// stay open beside the editor), the key customisation, and later the link, comment and
-// symbol dialogs. They sit above the engine; the library installs them when it loads.
+// stay open beside the editor), the key customisation, the symbol dialog, and later the link
+// and comment dialogs. They sit above the engine; the library installs them when it loads.
 #pragma once
 
 #include "engine/editor_keyboard.h"
@@ -42,6 +42,8 @@ public:
     virtual std::unique_ptr<SearchForm> OpenSearch(const SearchContext& Context, bool Replace) = 0;
     // The key map edited in place: every change holds at once, there is no cancelling.
     virtual void Customize(const FormatDialogContext& Context, TEditorKeyboard& Keys) = 0;
+    // A character of a face: both start as given and come back chosen on OK.
+    virtual bool Symbol(const FormatDialogContext& Context, std::u16string& Face, std::uint8_t& Code) = 0;
 };
 
 // The library's dialogs, or null for none (not owned).

@@ -3,13 +3,13 @@
 #pragma once
 
 #include "display/editor_lines.h"
+#include "engine/command_dialogs.h"
 #include "engine/document_notifier.h"
 #include "engine/drag_object.h"
 #include "engine/editor_keyboard.h"
 #include "engine/editor_resource.h"
 #include "engine/editor_state.h"
 #include "engine/format_dialogs.h"
-#include "engine/command_dialogs.h"
 #include "model/editor_buffer.h"
 #include "model/editor_fonts.h"
 #include "model/editor_info.h"
@@ -281,6 +281,9 @@ public:
     void Replace() { OpenSearch(true); }
     HWND SearchWindow() const;
     void CustomizeKeys();
+    // A character chosen in the symbol dialog, inserted in the selection's format with the
+    // face chosen; one undo step.
+    void InsertSymbol();
 
     // Vietnamese input and the typographic and case conversions.
     bool ProcessAccent(char16_t C);

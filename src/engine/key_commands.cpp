@@ -3,6 +3,7 @@
 #include "engine/format_editor.h"
 #include "engine/notifications.h"
 #include "engine/prompts.h"
+#include "platform/core/code_page.h"
 #include "platform/system_library/accent_table.h"
 
 #include <algorithm>
@@ -270,9 +271,10 @@ void TFormatEditor::WMChar(char16_t C) {
         if (!shift) InsertParaBreak();
         FInput.ForgetComposition();
     } else {
+        // Ctrl+C, L, O and Y without Shift are shortcuts, not characters: no undo step either.
+        if ((C == 3 || C == 12 || C == 15 || C == 25) && !shift) return;
         CreateKeyUndo();
         if (C == 34 || C == 39) C = ChangeCode(C);
-        if ((C == 3 || C == 12 || C == 15 || C == 25) && !shift) return;
         const char16_t ch = typographic ? ChangeCode(C) : C;
         if (ch < 32) return; // a control code that maps to no character here
         if (!(C >= 32 && FInput.MayCompose() && platform::AccentTable().IsHotKey(C) && ProcessAccent(C))) {
@@ -348,6 +350,9 @@ void TFormatEditor::ExecuteRoutine(std::uint16_t Routine) {
         if (m) FormatFont();
         break;
     case 8: ModifyFormat(); break;
+    case 6:
+        if (m) InsertSymbol(); // not into a document that may not change
+        break;
     case 9: Find(); break;
     case 10: Replace(); break;
     case 61:
@@ -372,6 +377,21 @@ void TFormatEditor::ExecuteRoutine(std::uint16_t Routine) {
 void TFormatEditor::CustomizeKeys() {
     if (CommandDialogs* dialogs = InstalledCommandDialogs())
         dialogs->Customize(FormatContext(), FInput.Keyboard());
+}
+
+void TFormatEditor::InsertSymbol() {
+    CommandDialogs* dialogs = InstalledCommandDialogs();
+    std::u16string face = u"Symbol";
+    std::uint8_t code = 32;
+    // Codes below 32 would be breaks, object marks or the terminator.
+    if (dialogs == nullptr || !dialogs->Symbol(FormatContext(), face, code) || code < 32) return;
+    CreateUndo();
+    TCharFormat format = GetSelFormat();
+    platform::unicode_to_field(face, format.ftFaceName);
+    const std::int32_t id = FFonts->GetFormat(GetSelFormatID(), format);
+    if (edInfo.eiSelecting) DeleteBlock();
+    AdjustHighlight(edInfo.eiIndex, 1);
+    InsertText(std::u16string(1, char16_t{code}), id);
 }
 
 LRESULT TFormatEditor::WMCommand(WPARAM wParam, LPARAM lParam) {
@@ -408,6 +428,9 @@ LRESULT TFormatEditor::WMCommand(WPARAM wParam, LPARAM lParam) {
     case 134: Find(); return 0;
     case 135: Replace(); return 0;
     case 139: CustomizeKeys(); return 0;
+    case 1008:
+        if (FSettings.CanModify) InsertSymbol();
+        return 0;
     case 1009:
     case 1010:
     case 1011:

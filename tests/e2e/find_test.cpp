@@ -206,12 +206,12 @@ protected:
         set_text(c.text);
         std::int32_t filter = -1;
         if (c.bold_to > c.bold_from) {
-            SendMessageW(editor, EFM_SETSELTEXT, c.bold_from, c.bold_to);
+            SendMessageW(editor, EFM_SETSELTEXT, 0, MAKELPARAM(c.bold_from, c.bold_to));
             SendMessageW(editor, WM_COMMAND, EFC_BOLD, 0);
             if (c.filter_bold) filter = Internals(engine()).FBuffer->FormatByte(c.bold_from);
         }
-        SendMessageW(editor, EFM_SETSELTEXT, c.caret, c.caret);
-        SendMessageW(editor, EFM_SETINDEX, c.caret, 0);
+        SendMessageW(editor, EFM_SETSELTEXT, 0, MAKELPARAM(c.caret, c.caret)); // no selection
+        SendMessageW(editor, EFM_SETINDEX, 0, c.caret);
         return filter;
     }
     Outcome outcome(std::int64_t replaced, int changes_before) const {

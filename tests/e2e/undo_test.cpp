@@ -96,6 +96,14 @@ TEST_F(Undo, KeystrokesWithinTwoSecondsAreOneStep) {
     EXPECT_EQ(text(), u"");
 }
 
+// Ctrl+C, Ctrl+L, Ctrl+O and Ctrl+Y come as characters too; they type nothing and so must
+// leave no undo step that would take nothing back.
+TEST_F(Undo, ShortcutCharactersLeaveNoStep) {
+    for (char16_t c : {char16_t{3}, char16_t{12}, char16_t{15}, char16_t{25}})
+        SendMessageW(editor, WM_CHAR, c, 0);
+    EXPECT_EQ(Internals(engine()).FUndoObj->Count(), 0);
+}
+
 TEST_F(Undo, LoadingADocumentEmptiesTheStack) {
     engine().CreateUndo();
     platform::UniqueGlobal block(reinterpret_cast<HGLOBAL>(SendMessageW(editor, EFM_GETDATA, 0, 0)));
