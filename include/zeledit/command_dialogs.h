@@ -78,6 +78,20 @@ enum SymbolDialogControl : int {
     SymbolCode = 943,  // "Character code: " and the chosen code in decimal
 };
 
+// The hyperlink dialog (Shift+Ctrl+H on the selection or the link at the caret), the comment
+// dialog (Ctrl+M) and the hyperlinks browser (key routine 81), in English. Their "Remove"
+// button is LinkRemoveButton (7), which removes the link or comment over the range.
+enum LinkDialogControl : int {
+    LinkRemoveButton = 7,
+    LinkDisplayed = 951,   // the selected text
+    LinkTarget = 952,      // "Text:": the target, at most 255 characters; OK needs one
+    LinkData = 953,        // "Data:": the number handed to the host with the link
+    CommentEditor = 954,   // an editor window holding the comment; OK needs one
+    LinkBrowserList = 955, // "Hyperlinks:": a line per link (its target; empty for comments);
+                           // choosing one selects its range in the editor
+    LinkBrowserDelete = 956,
+};
+
 // The capture field's keys in the key map's form: the key code, plus 0x2000 Shift, 0x4000
 // Ctrl and 0x8000 Alt (w; and l 0 on set).
 inline constexpr UINT ZHKM_SETSHORTCUT = 0x0400 + 0x360;

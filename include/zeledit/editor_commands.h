@@ -89,7 +89,7 @@ enum TKeyRoutine : WPARAM {
     krStrikethrough = 57,      // Ctrl+K, editable
     krSuperscript = 58,        // editable
     krSubscript = 59,          // editable
-    krHyperLink = 60,          // Shift+Ctrl+H, editable; not built yet
+    krHyperLink = 60,          // Shift+Ctrl+H, editable: the hyperlink dialog
     krFormatBorder = 61,       // Shift+Ctrl+B, editable: the border dialog
     krFormatTabs = 62,         // Shift+Ctrl+T, editable: the tab dialog, as EFC_TABSDIALOG
     krFormatBullet = 63,       // Shift+Ctrl+U, editable: the bullet dialog
@@ -110,10 +110,10 @@ enum TKeyRoutine : WPARAM {
     krChangeCase = 78,         // F3, editable
     krEditClear = 79,          // editable
     krSelectAll = 80,
-    krBrowseHyperlinks = 81,   // not built yet
+    krBrowseHyperlinks = 81,   // the hyperlinks browser
     krInsertTransPicture = 82, // editable: the kind's dialog
     krInsertMetaFile = 83,     // editable: the kind's dialog
     krInsertTextBox = 84,      // editable: the kind's dialog
     krInsertDrawing = 85,      // editable: the drawing mode, as EFC_DRAWING
-    krInsertComment = 86,      // Ctrl+M, editable; not built yet
+    krInsertComment = 86,      // Ctrl+M, editable: the comment dialog
 };

@@ -4,6 +4,7 @@
 #include "dialogs/customize_dialog.h"
 #include "dialogs/font_dialog.h"
 #include "dialogs/format_list_dialogs.h"
+#include "dialogs/link_dialogs.h"
 #include "dialogs/paragraph_dialogs.h"
 #include "dialogs/search_dialog.h"
 #include "dialogs/symbol_dialog.h"
@@ -105,6 +106,21 @@ public:
     bool Symbol(const engine::FormatDialogContext& c, std::u16string& face, std::uint8_t& code) override {
         Prepare(c);
         return AskSymbol(c.Owner, face, code, c.Language);
+    }
+
+    int HyperLink(const engine::FormatDialogContext& c, engine::LinkEdit& link) override {
+        Prepare(c);
+        return AskHyperLink(c.Owner, link);
+    }
+
+    int Comment(const engine::FormatDialogContext& c, engine::LinkEdit& link) override {
+        Prepare(c);
+        return AskComment(c.Owner, link);
+    }
+
+    void BrowseLinks(const engine::FormatDialogContext& c, const engine::LinkBrowsing& browsing) override {
+        Prepare(c);
+        BrowseHyperLinks(c.Owner, browsing);
     }
 };
 

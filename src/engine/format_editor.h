@@ -284,6 +284,9 @@ public:
     // A character chosen in the symbol dialog, inserted in the selection's format with the
     // face chosen; one undo step.
     void InsertSymbol();
+    // The link (or comment) at the caret or over the selection, in its dialog; no undo step.
+    void SetHyperLink(bool AsComment);
+    void BrowseHyperLinks();
 
     // Vietnamese input and the typographic and case conversions.
     bool ProcessAccent(char16_t C);

@@ -354,6 +354,13 @@ void TFormatEditor::ExecuteRoutine(std::uint16_t Routine) {
         if (m) InsertSymbol(); // not into a document that may not change
         break;
     case 9: Find(); break;
+    case 60:
+        if (m) SetHyperLink(false);
+        break;
+    case 81: BrowseHyperLinks(); break;
+    case 86:
+        if (m) SetHyperLink(true);
+        break;
     case 10: Replace(); break;
     case 61:
         if (m) FormatBorder();

@@ -2,6 +2,7 @@
 // whether a position lies in one.
 #include "engine/format_editor.h"
 #include "engine/notifications.h"
+#include "platform/core/code_page.h"
 
 #include <algorithm>
 #include <cstring>
@@ -35,6 +36,48 @@ bool TFormatEditor::CheckHyperlink(int X, int Y) {
                reinterpret_cast<LPARAM>(&link->Info));
     }
     return true;
+}
+
+void TFormatEditor::SetHyperLink(bool AsComment) {
+    CommandDialogs* dialogs = InstalledCommandDialogs();
+    model::TLinkItem* item = FLinks->HyperLinkAt(static_cast<std::int32_t>(edInfo.eiIndex));
+    if (dialogs == nullptr || (item == nullptr && !edInfo.eiSelecting)) return;
+    LinkEdit link;
+    if (item != nullptr) {
+        link.Target = platform::field_to_unicode(item->Info.ikText);
+        link.Data = item->Info.ikData;
+        if (item->IsComment()) link.Comment = *item->FText;
+        SetSelText(static_cast<std::uint32_t>(item->Info.ikStart),
+                   static_cast<std::uint32_t>(item->Info.ikEnd));
+    }
+    std::u16string shown(256, u'\0');
+    GetSelText(shown.data(), static_cast<std::uint32_t>(shown.size()));
+    link.Displayed = shown.c_str();
+    const int answer =
+        AsComment ? dialogs->Comment(FormatContext(), link) : dialogs->HyperLink(FormatContext(), link);
+    const auto start = static_cast<std::int32_t>(std::min(edInfo.eiSelStart, edInfo.eiSelEnd));
+    const auto end = static_cast<std::int32_t>(std::max(edInfo.eiSelStart, edInfo.eiSelEnd));
+    if (answer == IDOK) {
+        const std::string target =
+            AsComment ? std::string() : platform::from_unicode(link.Target).substr(0, 255);
+        FLinks->SetHyperLinkAt(start, end,
+                               AsComment ? std::u16string_view(link.Comment) : std::u16string_view(),
+                               AsComment ? 0 : link.Data, target);
+    } else if (answer == LinkRemove) {
+        FLinks->RemoveAt(start, end);
+    }
+    if (answer != IDCANCEL) InvalidateRect(HWindow, nullptr, FALSE);
+}
+
+void TFormatEditor::BrowseHyperLinks() {
+    CommandDialogs* dialogs = InstalledCommandDialogs();
+    if (dialogs == nullptr) return;
+    LinkBrowsing browsing{FLinks.get(), [this](std::int32_t start, std::int32_t end) {
+                              SetSelText(static_cast<std::uint32_t>(std::max(start, 0)),
+                                         static_cast<std::uint32_t>(std::max(end, 0)));
+                          }};
+    dialogs->BrowseLinks(FormatContext(), browsing);
+    InvalidateRect(HWindow, nullptr, FALSE);
 }
 
 bool TFormatEditor::EFMLinkMessage(TMessage& msg) {

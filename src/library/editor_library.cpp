@@ -4,6 +4,7 @@
 #include "dialogs/about_window.h"
 #include "dialogs/file_name_dialog.h"
 #include "dialogs/library_format_dialogs.h"
+#include "dialogs/link_dialogs.h"
 #include "dialogs/object_kind_dialogs.h"
 #include "dialogs/printer_settings_dialog.h"
 #include "engine/draw_editor.h"
@@ -76,6 +77,22 @@ ATOM register_class(LPCWSTR name, UINT style, WNDPROC proc) {
     return RegisterClassW(&wc);
 }
 
+// The comment dialog's editor window speaks format-code text.
+std::u16string CommentText(HWND editor) {
+    HGLOBAL block = docGetFormatCode(editor);
+    if (block == nullptr) return {};
+    const auto* text = static_cast<const char16_t*>(GlobalLock(block));
+    std::u16string out = text != nullptr ? std::u16string(text) : std::u16string();
+    GlobalUnlock(block);
+    GlobalFree(block);
+    return out;
+}
+
+void SetCommentText(HWND editor, std::u16string_view text) {
+    const std::u16string terminated(text);
+    docReformatSpecText(editor, terminated.c_str());
+}
+
 __attribute__((constructor)) void library_loaded() {
     zeledit::engine::CreateSharedEditorResource();
     zeledit::engine::SetMessagePrompt(&zeledit::ShowMessageBox);
@@ -85,6 +102,7 @@ __attribute__((constructor)) void library_loaded() {
     zeledit::engine::SetCommandDialogs(&zeledit::dialogs::LibraryCommandDialogs());
     zeledit::platform::set_builtin_file_dialog(&zeledit::dialogs::AskFileName);
     zeledit::platform::set_printer_settings_dialog(&zeledit::dialogs::AskPrinterSettings);
+    zeledit::dialogs::SetFormatCodeText({&CommentText, &SetCommentText});
     zeledit::platform::LoadTablesFromResources(GetEditInstance());
     InitEditorLib();
 }
