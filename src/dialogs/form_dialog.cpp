@@ -100,6 +100,9 @@ void FormDialog::Resize(SIZE size) {
 
 void FormDialog::End(int id) const {
     if (!modeless_) return controls::EndModal(window_, id);
+    // The keys go back to the window the dialog served.
+    HWND focus = GetFocus();
+    if ((focus == window_ || IsChild(window_, focus)) && IsWindow(owner_)) SetFocus(owner_);
     ShowWindow(window_, SW_HIDE);
     PostMessageW(window_, ClosedMessage, static_cast<WPARAM>(id), 0);
 }

@@ -4,11 +4,11 @@
 #include "e2e/editing_test.h"
 #include "engine/editor_internals.h"
 
+#include <zeledit/command_dialogs.h>
 #include <zeledit/controls.h>
 #include <zeledit/editor_commands.h>
 #include <zeledit/format_dialogs.h>
 #include <zeledit/headless.h>
-#include <zeledit/command_dialogs.h>
 
 #include <deque>
 #include <functional>
@@ -138,11 +138,13 @@ TEST_F(SearchDialogs, EscapeThroughTheHostLoopClosesIt) {
     HWND d = open(EFC_FIND);
     HWND field = controls::find_item(d, SearchText);
     MSG msg = escape_to(field);
+    SetFocus(field);
     EXPECT_TRUE(TranslateDialogMessage(&msg));
     MSG other = escape_to(editor);
     EXPECT_FALSE(TranslateDialogMessage(&other)); // the editor's own keys pass
     headless::PumpMessages();
     EXPECT_EQ(search_window(), nullptr);
+    EXPECT_EQ(GetFocus(), editor); // typing goes on in the editor
 }
 
 TEST_F(SearchDialogs, ADialogWhoseEditorGoesClosesWithIt) {
