@@ -141,21 +141,22 @@ private:
 
 void SetFormatCodeText(FormatCodeText c) { converters() = c; }
 
-int AskHyperLink(HWND owner, engine::LinkEdit& link) {
+namespace {
+
+// The link changes only on OK.
+template <class Dialog> int Ask(HWND owner, engine::LinkEdit& link) {
     engine::LinkEdit edited = link;
-    TLinkDlg dialog(owner, edited);
+    Dialog dialog(owner, edited);
     const int answer = dialog.Run();
     if (answer == IDOK) link = edited;
     return answer;
 }
 
-int AskComment(HWND owner, engine::LinkEdit& link) {
-    engine::LinkEdit edited = link;
-    TCommentFrm dialog(owner, edited);
-    const int answer = dialog.Run();
-    if (answer == IDOK) link = edited;
-    return answer;
-}
+} // namespace
+
+int AskHyperLink(HWND owner, engine::LinkEdit& link) { return Ask<TLinkDlg>(owner, link); }
+
+int AskComment(HWND owner, engine::LinkEdit& link) { return Ask<TCommentFrm>(owner, link); }
 
 void BrowseHyperLinks(HWND owner, const engine::LinkBrowsing& browsing) {
     if (browsing.Links == nullptr) return;

@@ -1,6 +1,7 @@
 // The key customisation dialog as a user drives it: a command chosen, keys pressed in the
 // capture field, assigned, saved to a keyboard file and loaded into another editor.
 #include "controls/controls.h"
+#include "e2e/dialog_queue.h"
 #include "e2e/editing_test.h"
 #include "engine/editor_internals.h"
 
@@ -23,15 +24,8 @@ protected:
     void SetUp() override {
         Editing::SetUp();
         set_text(u"chữ đậm");
-        SetDialogHook([this](HWND d) {
-            if (queue.empty()) return;
-            const auto fill = queue.front();
-            queue.pop_front();
-            fill(d);
-        });
     }
     void TearDown() override {
-        SetDialogHook({});
         SetFileDialogHook({});
         Editing::TearDown();
     }
@@ -64,7 +58,7 @@ protected:
         return (e.FFonts->GetFormatItem(e.FBuffer->FormatAt(i))->FAttributes.ftAttr & 2) != 0;
     }
 
-    std::deque<std::function<void(HWND)>> queue;
+    DialogQueue queue;
 };
 
 TEST_F(CustomizeDialog, CtrlBTakenFromBoldForItalicWorksAtOnce) {
@@ -76,8 +70,7 @@ TEST_F(CustomizeDialog, CtrlBTakenFromBoldForItalicWorksAtOnce) {
         EXPECT_EQ(shown(d, CustomizeCommand), u"Italic");
         EXPECT_EQ(shown(d, CustomizeCurrent), u"Ctrl+I");
         queue.push_back([&](HWND box) { // Shift+A alone is refused
-            for (HWND c = GetWindow(box, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT))
-                if (GetDlgCtrlID(c) == 0) refused = controls::window_text(c);
+            refused = DialogQueue::MessageText(box);
             press(box, IDOK);
         });
         press_keys(d, {VK_SHIFT}, 'A');

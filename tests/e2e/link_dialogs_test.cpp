@@ -1,6 +1,7 @@
 // Links and comments made, changed and removed through their dialogs, then followed with a
 // click; the hyperlinks browser choosing and deleting them.
 #include "controls/controls.h"
+#include "e2e/dialog_queue.h"
 #include "e2e/editing_test.h"
 #include "engine/editor_internals.h"
 
@@ -23,16 +24,6 @@ protected:
     void SetUp() override {
         Editing::SetUp();
         set_text(u"see the site or the note here");
-        SetDialogHook([this](HWND d) {
-            if (queue.empty()) return;
-            const auto fill = queue.front();
-            queue.pop_front();
-            fill(d);
-        });
-    }
-    void TearDown() override {
-        SetDialogHook({});
-        Editing::TearDown();
     }
     void select(std::uint32_t from, std::uint32_t to) {
         SendMessageW(editor, EFM_SETSELTEXT, 0, MAKELPARAM(from, to));
@@ -55,7 +46,7 @@ protected:
     }
     model::THyperLinks& links() { return *Internals(engine()).FLinks; }
 
-    std::deque<std::function<void(HWND)>> queue;
+    DialogQueue queue;
 };
 
 TEST_F(LinkDialogs, ALinkMadeInTheDialogIsFollowedByAClick) {

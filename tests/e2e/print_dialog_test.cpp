@@ -1,6 +1,7 @@
 // The print dialog and the printer object as a host uses them: Execute, the dialog filled
 // through the hook, the results and the printer's settings read back.
 #include "controls/controls.h"
+#include "e2e/dialog_queue.h"
 
 #include <zeledit/controls.h>
 #include <zeledit/headless.h>
@@ -22,17 +23,8 @@ protected:
         headless::Reset();
         InitEditorLib();
         Printer().SetPrinterIndex(0); // "PDF", with its own settings
-        SetDialogHook([this](HWND d) {
-            if (queue.empty()) return;
-            const auto fill = queue.front();
-            queue.pop_front();
-            fill(d);
-        });
     }
-    void TearDown() override {
-        SetDialogHook({});
-        headless::Reset();
-    }
+    void TearDown() override { headless::Reset(); }
     static std::u16string shown(HWND d, int id) { return controls::window_text(GetDlgItem(d, id)); }
     static bool enabled(HWND d, int id) { return IsWindowEnabled(GetDlgItem(d, id)) != FALSE; }
     static bool visible(HWND d, int id) { return IsWindowVisible(GetDlgItem(d, id)) != FALSE; }
@@ -43,7 +35,7 @@ protected:
         return r.bottom - r.top;
     }
 
-    std::deque<std::function<void(HWND)>> queue;
+    DialogQueue queue;
 };
 
 TEST_F(PrintDialog, TheChoicesComeBackOnPrint) {

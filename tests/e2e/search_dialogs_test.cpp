@@ -1,6 +1,7 @@
 // The find and replace dialogs as a user drives them beside the editor: opened by command or
 // key, filled and pressed through their controls, their messages answered through the hook.
 #include "controls/controls.h"
+#include "e2e/dialog_queue.h"
 #include "e2e/editing_test.h"
 #include "engine/editor_internals.h"
 
@@ -17,23 +18,8 @@
 namespace zeledit::test {
 namespace {
 
-using Fill = std::function<void(HWND)>;
-
 class SearchDialogs : public Editing {
 protected:
-    void SetUp() override {
-        Editing::SetUp();
-        SetDialogHook([this](HWND d) {
-            if (queue.empty()) return;
-            const Fill fill = queue.front();
-            queue.pop_front();
-            fill(d);
-        });
-    }
-    void TearDown() override {
-        SetDialogHook({});
-        Editing::TearDown();
-    }
     // The find or replace dialog, opened by its command.
     HWND open(WPARAM command) {
         HWND shown = nullptr;
@@ -45,10 +31,7 @@ protected:
     // The next message box is answered with OK; its text is kept.
     void expect_message() {
         queue.push_back([this](HWND box) {
-            // The text panel follows the buttons.
-            message.clear();
-            for (HWND c = GetWindow(box, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT))
-                if (GetDlgCtrlID(c) == 0) message = controls::window_text(c);
+            message = DialogQueue::MessageText(box);
             SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
         });
     }
@@ -74,7 +57,7 @@ protected:
         return id;
     }
 
-    std::deque<Fill> queue;
+    DialogQueue queue;
     std::u16string message;
 };
 

@@ -1,6 +1,7 @@
 // The symbol dialog as a user drives it: Ctrl+Y or its command, a face and a character chosen
 // with the mouse or the map's messages, the character inserted in that face.
 #include "controls/controls.h"
+#include "e2e/dialog_queue.h"
 #include "e2e/editing_test.h"
 #include "engine/editor_internals.h"
 #include "platform/core/code_page.h"
@@ -24,17 +25,6 @@ protected:
         Editing::SetUp();
         set_text(u"ab");
         SendMessageW(editor, EFM_SETINDEX, 0, 1);
-        SetDialogHook([this](HWND d) {
-            ++opened;
-            if (queue.empty()) return;
-            const auto fill = queue.front();
-            queue.pop_front();
-            fill(d);
-        });
-    }
-    void TearDown() override {
-        SetDialogHook({});
-        Editing::TearDown();
     }
     std::u16string face_at(std::uint32_t i) const {
         const auto& e = Internals(engine());
@@ -43,8 +33,7 @@ protected:
     }
     static void press(HWND d, int id) { SendMessageW(GetDlgItem(d, id), BM_CLICK, 0, 0); }
 
-    std::deque<std::function<void(HWND)>> queue;
-    int opened = 0;
+    DialogQueue queue;
 };
 
 TEST_F(SymbolDialog, TheChosenCharacterGoesInWithItsFaceAsOneUndoStep) {
@@ -108,7 +97,7 @@ TEST_F(SymbolDialog, ReadOnlyEditorsAreNotOffered) {
     SendMessageW(editor, EFM_DISABLEMODIFY, 0, 0);
     key('Y', false, true);
     SendMessageW(editor, WM_COMMAND, EFC_SYMBOL, 0);
-    EXPECT_EQ(opened, 0);
+    EXPECT_EQ(queue.shown, 0);
     EXPECT_EQ(text(), u"ab");
 }
 
