@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <filesystem>
 #include <string>
 
@@ -101,9 +102,7 @@ int Finish(const Options& options, HWND frame, bool desktop) {
     return status;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
         std::fputs(Usage, stderr);
@@ -132,4 +131,18 @@ int main(int argc, char** argv) {
     const int status = Finish(options, frame, desktop);
     if (IsWindow(frame)) DestroyWindow(frame);
     return status;
+}
+
+} // namespace
+
+// Whatever goes wrong is said, not thrown out of the program.
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "zeledit-demo: %s\n", e.what());
+    } catch (...) {
+        std::fputs("zeledit-demo: an unexpected failure\n", stderr);
+    }
+    return 3;
 }

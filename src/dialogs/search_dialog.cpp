@@ -5,9 +5,9 @@
 #include "dialogs/format_list_dialogs.h"
 #include "model/format_descriptions.h"
 
+#include <zeledit/command_dialogs.h>
 #include <zeledit/controls.h>
 #include <zeledit/editor_messages.h>
-#include <zeledit/command_dialogs.h>
 
 #include <cstring>
 #include <string>
@@ -196,7 +196,7 @@ void TFindFrm::OnClosed() {
 }
 
 TReplaceFrm::TReplaceFrm(const engine::SearchContext& context)
-    : TFindFrm(context, true), FRepAttr(InitialReplacement()), FExistFormat(true) {}
+    : TFindFrm(context, true), FRepAttr(InitialReplacement()) {}
 
 void TReplaceFrm::OnCommand(int id, int code) {
     switch (id) {

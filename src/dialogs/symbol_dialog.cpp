@@ -7,16 +7,17 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 namespace zeledit::dialogs {
 namespace {
 
 class TSymbolDlg final : public FormDialog {
 public:
-    TSymbolDlg(HWND owner, const std::u16string& face, std::uint8_t code, BYTE language)
+    TSymbolDlg(HWND owner, std::u16string face, std::uint8_t code, BYTE language)
         : FormDialog(owner, language, language == 1 ? u"Select symbol" : u"Chọn ký hiệu", u"Chọn ký hiệu",
                      u"Select symbol", {520, 350}),
-          face_(face), code_(std::max<std::uint8_t>(code, 32)) {
+          face_(std::move(face)), code_(std::max<std::uint8_t>(code, 32)) {
         if (window_ == nullptr) return;
         Add(u"STATIC",
             Say(u"  Hãy chọn font chữ rồi chọn một ký tự...",

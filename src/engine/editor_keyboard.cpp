@@ -86,7 +86,7 @@ std::u16string RoutineName(int routine) {
         u"ChangeCase",     u"EditClear",       u"SelectAll",       u"BrowseHyperlinks", u"InsertTransPicture",
         u"InsertMetaFile", u"InsertTextBox",   u"InsertDrawing",   u"InsertComment"};
     // The quick formats: 0, then 01 to 09, then 10 to 20.
-    auto quick = [](std::u16string base, int n) {
+    auto quick = [](const std::u16string& base, int n) {
         const std::string digits = n == 0 ? "0" : (n < 10 ? "0" : "") + std::to_string(n);
         return base + std::u16string(digits.begin(), digits.end());
     };

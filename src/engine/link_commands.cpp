@@ -62,7 +62,7 @@ void TFormatEditor::SetHyperLink(bool AsComment) {
             AsComment ? std::string() : platform::from_unicode(link.Target).substr(0, 255);
         FLinks->SetHyperLinkAt(start, end,
                                AsComment ? std::u16string_view(link.Comment) : std::u16string_view(),
-                               AsComment ? 0 : link.Data, target);
+                               AsComment ? std::int16_t{0} : link.Data, target);
     } else if (answer == LinkRemove) {
         FLinks->RemoveAt(start, end);
     }
