@@ -2,6 +2,7 @@
 // pages; the printer, copies and collation go to the current printer object at once.
 #include "controls/dialog_colors.h"
 #include "dialogs/form_dialog.h"
+#include "dialogs/printer_status.h"
 #include "platform/core/text.h"
 #include "platform/graphics_support/graphics_support.h"
 
@@ -16,43 +17,6 @@ namespace zeledit {
 namespace {
 
 using dialogs::FormDialog;
-
-struct StatusText {
-    DWORD code;
-    const char16_t *vietnamese, *english;
-};
-constexpr StatusText status_texts[] = {
-    {1, u"Tạm dừng", u"Paused"},
-    {2, u"Bị lỗi", u"Error"},
-    {4, u"Pending deletion", u"Pending deletion"},
-    {8, u"Kẹt giấy", u"Paper jam"},
-    {16, u"Hết giấy", u"Paper out"},
-    {32, u"Manual feed", u"Manual feed"},
-    {64, u"Giấy in có vấn đề", u"Paper problem"},
-    {128, u"Offline", u"Offline"},
-    {256, u"IO active", u"IO active"},
-    {512, u"Đang bận", u"Busy"},
-    {1024, u"Đang in", u"Printing"},
-    {2048, u"Output bin full", u"Output bin full"},
-    {4096, u"Không dùng được", u"Not available"},
-    {8192, u"Đang chờ", u"Waiting"},
-    {16384, u"Đang xử lý", u"Processing"},
-    {32768, u"Đang khởi tạo", u"Initializing"},
-    {65536, u"Đang làm nóng", u"Warming up"},
-    {131072, u"Gần hết mực", u"Toner low"},
-    {262144, u"Không có ống mực", u"No toner"},
-    {524288, u"Trang in quá phức tạp", u"Page punt"},
-    {1048576, u"Người dùng can thiệp", u"User intervention"},
-    {2097152, u"Tràn bộ nhớ", u"Out of memory"},
-    {4194304, u"Nắp mở", u"Door open"},
-};
-
-// The status matched as a whole value: two conditions at once read as idle.
-const char16_t* StatusOf(DWORD status, bool english) {
-    for (const StatusText& s : status_texts)
-        if (s.code == status) return english ? s.english : s.vietnamese;
-    return english ? u"Idle" : u"Đang rỗi";
-}
 
 constexpr int CollatePicture = 1116, RangeLabel = 1117, RangeSeparator = 1118, FromLabel = 1119,
               ToLabel = 1120;
@@ -189,7 +153,7 @@ private:
             if (needed > 0 && GetPrinterW(h, 2, buffer.data(), needed, &needed)) {
                 const auto* info = reinterpret_cast<const PRINTER_INFO_2W*>(buffer.data());
                 auto text = [](LPCWSTR s) { return s != nullptr ? std::u16string(s) : std::u16string(); };
-                status = StatusOf(info->Status, language_ == 1);
+                status = dialogs::PrinterStatusText(info->Status, language_ == 1);
                 type = text(info->pDriverName);
                 port = text(info->pPortName);
                 comment = text(info->pComment);

@@ -1,6 +1,7 @@
 // The print dialog and the printer object as a host uses them: Execute, the dialog filled
 // through the hook, the results and the printer's settings read back.
 #include "controls/controls.h"
+#include "dialogs/printer_status.h"
 #include "e2e/dialog_queue.h"
 
 #include <zeledit/controls.h>
@@ -164,6 +165,14 @@ TEST_F(PrintDialog, APrinterOpenedByNameDescribesItself) {
     EXPECT_TRUE(ClosePrinter(h));
     EXPECT_FALSE(ClosePrinter(h));
     EXPECT_FALSE(GetPrinterW(h, 2, buffer.data(), needed, &needed));
+}
+
+TEST(PrinterStatus, EachConditionInWordsAndTwoAtOnceAsIdle) {
+    EXPECT_EQ(std::u16string(dialogs::PrinterStatusText(8, false)), u"Kẹt giấy");
+    EXPECT_EQ(std::u16string(dialogs::PrinterStatusText(8, true)), u"Paper jam");
+    EXPECT_EQ(std::u16string(dialogs::PrinterStatusText(4194304, true)), u"Door open");
+    EXPECT_EQ(std::u16string(dialogs::PrinterStatusText(0, false)), u"Đang rỗi");
+    EXPECT_EQ(std::u16string(dialogs::PrinterStatusText(8 | 16, true)), u"Idle");
 }
 
 TEST_F(PrintDialog, PicturesInBothLanguages) {
