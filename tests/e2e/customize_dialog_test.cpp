@@ -88,7 +88,7 @@ TEST_F(CustomizeDialog, CtrlBTakenFromBoldForItalicWorksAtOnce) {
               u"Please press a combination of Ctrl or Alt and the key\r\nor the keys from F1 to F12!");
     EXPECT_EQ(holder, u"Bold");
     auto& keys = Internals(engine()).FInput.Keyboard();
-    EXPECT_EQ(keys.Keys[53].keyShortcut, 0); // Bold lost it
+    EXPECT_EQ(+keys.Keys[53].keyShortcut, 0); // Bold lost it
     SendMessageW(editor, EFM_SETSELTEXT, 0, MAKELPARAM(0, 3));
     SetFocus(editor);
     key('B', false, true);
@@ -98,7 +98,7 @@ TEST_F(CustomizeDialog, CtrlBTakenFromBoldForItalicWorksAtOnce) {
         press(d, CustomizeDefault);
         press(d, IDCANCEL);
     });
-    EXPECT_EQ(keys.Keys[53].keyShortcut, 0x4000 | 'B');
+    EXPECT_EQ(+keys.Keys[53].keyShortcut, 0x4000 | 'B');
 }
 
 TEST_F(CustomizeDialog, AKeyMapSavedAndLoadedIntoAnotherEditorWorksThere) {
@@ -161,7 +161,7 @@ TEST_F(CustomizeDialog, AFileThatIsNoKeyMapIsReportedTwiceAndChangesNothing) {
     });
     EXPECT_EQ(said, (std::vector<std::u16string>{u"File format is invalid!",
                                                  u"Cannot load the customized key from the file!"}));
-    EXPECT_EQ(Internals(engine()).FInput.Keyboard().Keys[53].keyShortcut, 0x4000 | 'B');
+    EXPECT_EQ(+Internals(engine()).FInput.Keyboard().Keys[53].keyShortcut, 0x4000 | 'B');
 }
 
 TEST_F(CustomizeDialog, PicturesInBothLanguages) {
