@@ -294,7 +294,11 @@ LRESULT TFormatEditor::DefWndProc(TMessage& msg) {
     case WM_LBUTTONUP: WMLButtonUp(msg.LParam); return 0;
     case WM_LBUTTONDBLCLK: WMDblClk(msg.LParam); return 0;
     case WM_RBUTTONDOWN: WMRButtonDown(msg.LParam); return 0;
-    case WM_NOTIFY: return 0;
+    case WM_NOTIFY:
+        // 1000: a sound object finished playing; the low byte names it.
+        if (msg.WParam == 1000)
+            if (auto* object = FObjects->FindByID(LOBYTE(msg.LParam))) object->Reset();
+        return 0;
     case WM_COPY: EditCopy(); return 0;
     case WM_PASTE: EditPaste(); return 0;
     case WM_DESTROYCLIPBOARD: DeleteClipboardData(); return 0;

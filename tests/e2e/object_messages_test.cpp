@@ -54,6 +54,12 @@ TEST_F(ObjectMessages, ObjectsAreReachedByIndexAndById) {
     first.Info.oiWidth = 3;
     send(EFM_RESETOBJECT, 4);
     EXPECT_EQ(+first.Info.oiWidth, 30);
+    // The end of a sound arrives as WM_NOTIFY 1000 with the object's ID in the low byte.
+    first.Info.oiWidth = 3;
+    send(WM_NOTIFY, 999, 0x104);
+    EXPECT_EQ(+first.Info.oiWidth, 3); // another control's notification
+    send(WM_NOTIFY, 1000, 0x104);
+    EXPECT_EQ(+first.Info.oiWidth, 30);
     send(EFM_HIDEOBJECTS, 1);
     EXPECT_FALSE(first.ShowContent);
     send(EFM_HIDEOBJECTS, 0);
