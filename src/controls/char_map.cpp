@@ -1,5 +1,6 @@
 // The character map: codes 32 to 255 of one face in a grid of 20-pixel cells, the chosen one
-// in purple; the mouse and the arrow keys choose.
+// in purple; the mouse and the arrow keys choose. While the button is held the character under
+// the mouse shows enlarged beside its cell.
 #include "controls/controls.h"
 
 #include "platform/gdi/scoped_gdi.h"
@@ -10,12 +11,15 @@
 namespace zeledit::controls {
 namespace {
 
-constexpr int CellSize = 20, Columns = 16, FirstCode = 32, LastCode = 255;
+constexpr int CellSize = 20, Columns = 16, FirstCode = 32, LastCode = 255, ZoomSize = 48;
+constexpr LPCWSTR ZoomClass = u"ZeleditCharZoom";
+constexpr LPCWSTR ZoomOf = u"zeledit.charmap"; // the zoom's map
 constexpr COLORREF Purple = RGB(128, 0, 128);
 
 struct CharMapState : ControlState {
     std::u16string face = u"Symbol";
     int code = FirstCode;
+    HWND zoom = nullptr; // while the button is held
 };
 
 RECT cell_of(int code) {
@@ -30,32 +34,40 @@ int code_at(LPARAM point) {
     return code <= LastCode ? code : -1;
 }
 
+platform::UniqueGdi<HFONT> face_font(const std::u16string& face, int pixels) {
+    LOGFONTW lf{};
+    lf.lfHeight = -pixels;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    std::copy_n(face.begin(), std::min<std::size_t>(face.size(), LF_FACESIZE - 1), lf.lfFaceName);
+    return platform::UniqueGdi<HFONT>(CreateFontIndirectW(&lf));
+}
+
+// One character centred in `r`, as a byte, so that a symbol face shows its own characters.
+void draw_code(HDC dc, const RECT& r, int code) {
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
+    const UINT align = SetTextAlign(dc, TA_CENTER | TA_TOP);
+    const char byte = static_cast<char>(code);
+    TextOutA(dc, (r.left + r.right) / 2, (r.top + r.bottom - tm.tmHeight) / 2, &byte, 1);
+    SetTextAlign(dc, align);
+}
+
 void paint(HWND hwnd, const CharMapState& s) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
     RECT client;
     GetClientRect(hwnd, &client);
     fill_solid(dc, client, RGB(255, 255, 255));
-    LOGFONTW lf{};
-    lf.lfHeight = -14;
-    lf.lfCharSet = DEFAULT_CHARSET;
-    std::copy_n(s.face.begin(), std::min<std::size_t>(s.face.size(), LF_FACESIZE - 1), lf.lfFaceName);
-    const platform::UniqueGdi<HFONT> font(CreateFontIndirectW(&lf));
+    const auto font = face_font(s.face, 14);
     const platform::SelectedObject chosen_font(dc, font.get());
     SetBkMode(dc, TRANSPARENT);
-    TEXTMETRICW tm{};
-    GetTextMetricsW(dc, &tm);
-    const UINT align = SetTextAlign(dc, TA_CENTER | TA_TOP);
     for (int code = FirstCode; code <= LastCode; ++code) {
         const RECT r = cell_of(code);
         const bool chosen = code == s.code;
         if (chosen) fill_solid(dc, r, Purple);
         SetTextColor(dc, chosen ? RGB(255, 255, 255) : RGB(0, 0, 0));
-        // A byte, so that a symbol face shows its own characters.
-        const char byte = static_cast<char>(code);
-        TextOutA(dc, r.left + CellSize / 2, r.top + (CellSize - tm.tmHeight) / 2, &byte, 1);
+        draw_code(dc, r, code);
     }
-    SetTextAlign(dc, align);
     const platform::UniqueGdi<HPEN> grid(CreatePen(PS_SOLID, 1, RGB(160, 160, 160)));
     const platform::SelectedObject chosen_pen(dc, grid.get());
     const int rows = (LastCode - FirstCode) / Columns + 1;
@@ -68,6 +80,49 @@ void paint(HWND hwnd, const CharMapState& s) {
         LineTo(dc, Columns * CellSize, r * CellSize);
     }
     EndPaint(hwnd, &ps);
+}
+
+LRESULT CALLBACK zoom_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != WM_PAINT) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    RECT r;
+    GetClientRect(hwnd, &r);
+    fill_solid(dc, r, RGB(255, 255, 255));
+    if (const auto* s = state_as<CharMapState>(static_cast<HWND>(GetPropW(hwnd, ZoomOf)))) {
+        const auto font = face_font(s->face, ZoomSize - 12);
+        const platform::SelectedObject chosen_font(dc, font.get());
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, RGB(0, 0, 0));
+        draw_code(dc, r, s->code);
+    }
+    EndPaint(hwnd, &ps);
+    return 0;
+}
+
+// The enlarged character beside the chosen cell, above it where there is room.
+void show_zoom(HWND hwnd, CharMapState& s) {
+    if (s.zoom == nullptr) {
+        RegisterLibraryClass(ZoomClass, zoom_proc);
+        s.zoom = CreateWindowExW(
+            WS_EX_TOOLWINDOW | WS_EX_TOPMOST, ZoomClass, u"", WS_POPUP | WS_BORDER, 0, 0, ZoomSize, ZoomSize,
+            hwnd, nullptr, reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd, GWLP_HINSTANCE)), nullptr);
+        if (s.zoom == nullptr) return;
+        SetPropW(s.zoom, ZoomOf, hwnd);
+    }
+    const RECT cell = cell_of(s.code);
+    POINT at{cell.left + CellSize / 2 - ZoomSize / 2, cell.top - ZoomSize - 4};
+    if (at.y < 0) at.y = cell.bottom + 4;
+    ClientToScreen(hwnd, &at);
+    SetWindowPos(s.zoom, HWND_TOP, at.x, at.y, ZoomSize, ZoomSize, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    InvalidateRect(s.zoom, nullptr, FALSE);
+    if (GetFocus() != hwnd) SetFocus(hwnd); // a new pop-up may have taken it
+}
+
+void hide_zoom(CharMapState& s) {
+    if (s.zoom == nullptr) return;
+    DestroyWindow(s.zoom);
+    s.zoom = nullptr;
 }
 
 void choose(HWND hwnd, CharMapState& s, int code) {
@@ -101,8 +156,25 @@ LRESULT CALLBACK char_map_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
     case WM_GETDLGCODE: return DLGC_WANTARROWS;
     case WM_LBUTTONDOWN:
         SetFocus(hwnd);
-        if (const int code = code_at(lParam); code >= 0) choose(hwnd, *s, code);
+        if (const int code = code_at(lParam); code >= 0) {
+            choose(hwnd, *s, code);
+            SetCapture(hwnd);
+            show_zoom(hwnd, *s);
+        }
         return 0;
+    case WM_MOUSEMOVE:
+        if (s->zoom != nullptr)
+            if (const int code = code_at(lParam); code >= 0 && code != s->code) {
+                choose(hwnd, *s, code);
+                show_zoom(hwnd, *s);
+            }
+        return 0;
+    case WM_LBUTTONUP:
+        if (GetCapture() == hwnd) ReleaseCapture();
+        hide_zoom(*s);
+        return 0;
+    case WM_CAPTURECHANGED:
+    case WM_DESTROY: hide_zoom(*s); return 0;
     case WM_LBUTTONDBLCLK:
         if (const int code = code_at(lParam); code >= 0) {
             choose(hwnd, *s, code);

@@ -16,7 +16,7 @@ class TSymbolDlg final : public FormDialog {
 public:
     TSymbolDlg(HWND owner, std::u16string face, std::uint8_t code, BYTE language)
         : FormDialog(owner, language, language == 1 ? u"Select symbol" : u"Chọn ký hiệu", u"Chọn ký hiệu",
-                     u"Select symbol", {520, 350}),
+                     u"Select symbol", {520, 386}),
           face_(std::move(face)), code_(std::max<std::uint8_t>(code, 32)) {
         if (window_ == nullptr) return;
         Add(u"STATIC",
@@ -25,7 +25,7 @@ public:
             SS_CENTERIMAGE, 0, {12, 30, 508, 50});
         Add(u"STATIC", Say(u"Font chữ:", u"Fonts:"), SS_CENTERIMAGE, 0, {12, 54, 176, 72});
         HWND fonts = Add(FontListClassName, u"", WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_SORT,
-                         SymbolFonts, {12, 74, 176, 300});
+                         SymbolFonts, {12, 74, 176, 338});
         // The face the editor's bullets use, whatever the desktop calls its symbol font.
         if (SendMessageW(fonts, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                          reinterpret_cast<LPARAM>(u"Symbol")) < 0)
@@ -37,9 +37,9 @@ public:
             Add(CharMapClassName, u"", WS_BORDER | WS_TABSTOP, SymbolMap, {186, 54, 186 + 324, 54 + 284});
         SendMessageW(map, ZCMM_SETFACE, 0, reinterpret_cast<LPARAM>(face_.c_str()));
         SendMessageW(map, ZCMM_SETCODE, code_, 0);
-        Add(u"STATIC", u"", SS_CENTERIMAGE, SymbolCode, {12, 314, 300, 338});
-        Add(u"BUTTON", u"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK, {348, 312, 424, 338});
-        Add(u"BUTTON", Say(u"Đóng", u"Close"), WS_TABSTOP | ZBS_CANCEL, IDCANCEL, {432, 312, 508, 338});
+        Add(u"STATIC", u"", SS_CENTERIMAGE, SymbolCode, {12, 350, 300, 374});
+        Add(u"BUTTON", u"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK, {348, 348, 424, 374});
+        Add(u"BUTTON", Say(u"Đóng", u"Close"), WS_TABSTOP | ZBS_CANCEL, IDCANCEL, {432, 348, 508, 374});
         ShowCode();
     }
 

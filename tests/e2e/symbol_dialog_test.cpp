@@ -71,6 +71,27 @@ TEST_F(SymbolDialog, AClickChoosesADoubleClickInsertsAndCloseInsertsNothing) {
     EXPECT_EQ(text(), u"aab");
 }
 
+TEST_F(SymbolDialog, HoldingTheButtonShowsTheCharacterEnlarged) {
+    queue.push_back([](HWND d) {
+        HWND map = GetDlgItem(d, SymbolMap);
+        // Above the cell of 'a' (97: row 4, column 1), where the enlarged one stands.
+        POINT above{30, 80 - 4 - 24};
+        ClientToScreen(map, &above);
+        const HWND before = WindowFromPoint(above);
+        SendMessageW(map, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 90));
+        const HWND zoom = WindowFromPoint(above);
+        EXPECT_NE(zoom, before);
+        EXPECT_NE(zoom, map);
+        EXPECT_TRUE(IsWindowVisible(zoom));
+        SendMessageW(map, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(50, 90)); // on to 'b'
+        EXPECT_EQ(SendMessageW(map, ZCMM_GETCODE, 0, 0), 98);
+        SendMessageW(map, WM_LBUTTONUP, 0, MAKELPARAM(50, 90));
+        EXPECT_FALSE(IsWindow(zoom));
+        press(d, IDCANCEL);
+    });
+    SendMessageW(editor, WM_COMMAND, EFC_SYMBOL, 0);
+}
+
 TEST_F(SymbolDialog, AnotherFaceFromTheList) {
     std::u16string chosen;
     queue.push_back([&](HWND d) {
