@@ -135,8 +135,7 @@ private:
 
     void FillPrinters() {
         HWND list = Item(PrintPrinterList);
-        printers_ = Printer().Printers();
-        for (const auto& name : printers_)
+        for (const auto& name : Printer().Printers())
             SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
         SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(std::max(Printer().PrinterIndex(), 0)), 0);
         ShowPrinter();
@@ -253,7 +252,6 @@ private:
         }
     }
 
-    std::vector<std::u16string> printers_;
     WORD min_page_ = 0, max_page_ = 0;
 };
 
