@@ -174,6 +174,9 @@ inline constexpr UINT EFM_ADDFONTFORMAT = 1232;
 inline constexpr UINT EFM_GETSELFONTNAME = 1233;
 // w: LOWORD object kind → inserts an object of that kind through its dialog
 inline constexpr UINT EFM_INSERTOBJECT = 1234;
+// w: 1 international keyboard, 0 Vietnamese → 0; the editor keeps no keyboard kind (the
+// component sends it for its KeyType)
+inline constexpr UINT EFM_SETKEYTYPE = 1235;
 // w: start; l: end → marks the range (drawn as EFM_SETMARKTYPE says)
 inline constexpr UINT EFM_MARKRANGE = 1236;
 // w: start; l: end → removes the marks of the range
