@@ -1,20 +1,22 @@
-// Writes samples/welcome.zdf, the document the demo opens, using only the editor's
-// messages: formats are added to its tables, text is inserted in them, paragraphs are
-// broken with their formats and alignments, and a picture drawn here is pasted in.
+// Writes samples/welcome.zdf, the document the demo opens, through the editor control:
+// formats are added to its tables, text is inserted in them, paragraphs are broken with
+// their formats and alignments, and a picture drawn here is pasted in.
+#include <zeledit/controls.h>
+#include <zeledit/format_editor.h>
 #include <zeledit/zeledit.h>
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 
 namespace {
 
-HWND editor;
+std::unique_ptr<zeledit::TFormatEditorControl> editor;
 
 std::uint8_t Font(const char* face, int points, int attr, COLORREF colour, int underline = 0,
                   COLORREF line = 0) {
-    TCharFormat f{};
-    SendMessageW(editor, EFM_GETFONTTOREC, 0, reinterpret_cast<LPARAM>(&f));
+    TCharFormat f = editor->Characters().Formats(0);
     std::memset(f.ftFaceName, 0, sizeof f.ftFaceName);
     std::strncpy(f.ftFaceName, face, sizeof f.ftFaceName - 1);
     f.ftHeight = static_cast<std::int16_t>(points);
@@ -23,18 +25,16 @@ std::uint8_t Font(const char* face, int points, int attr, COLORREF colour, int u
     f.ftUnderline = static_cast<std::int16_t>(underline);
     f.ftUnderlineColor = line;
     f.ftStrikeColor = colour;
-    return static_cast<std::uint8_t>(SendMessageW(editor, EFM_ADDFONTFORMAT, reinterpret_cast<WPARAM>(editor),
-                                                  reinterpret_cast<LPARAM>(&f)));
+    return static_cast<std::uint8_t>(editor->Characters().AddFormat(f));
 }
 
 void Text(std::u16string_view text, std::uint8_t format) {
-    const std::u16string s(text);
-    SendMessageW(editor, EFM_INSERTTEXT, format, reinterpret_cast<LPARAM>(s.c_str()));
+    editor->Characters().InsertFormatText(text, format);
 }
 
 // Ends the paragraph being written with this paragraph format and alignment.
 void EndParagraph(std::uint8_t para, std::uint8_t align = 0) {
-    SendMessageW(editor, EFM_INSERTPARA, 0, static_cast<LPARAM>(align | para << 16));
+    editor->Characters().InsertParagraphFormat(align, para);
 }
 
 // A landscape drawn as any program draws, handed to the editor through the clipboard.
@@ -65,19 +65,20 @@ void Picture() {
     SelectObject(dc, old_pen);
     SelectObject(dc, old_bitmap);
     DeleteDC(dc);
-    OpenClipboard(editor);
+    OpenClipboard(editor->Handle());
     EmptyClipboard();
     SetClipboardData(CF_BITMAP, bitmap); // the clipboard owns it now
     CloseClipboard();
-    SendMessageW(editor, WM_PASTE, 0, 0);
+    editor->Command(EFC_PASTE);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     const char* out = argc > 1 ? argv[1] : "samples/welcome.zdf";
-    editor = CreateWindowExW(0, FormattedEditorClassName, u"", 0, 0, 0, 600, 400, nullptr, nullptr, nullptr,
-                             nullptr);
+    HWND frame =
+        CreateWindowExW(0, PanelClassName, u"", 0, 0, 0, 600, 400, nullptr, nullptr, nullptr, nullptr);
+    editor = std::make_unique<zeledit::TFormatEditorControl>(frame, RECT{0, 0, 600, 400});
     const std::uint8_t body = Font("Liberation Serif", 12, 0, RGB(0, 0, 0));
     const std::uint8_t title = Font("Liberation Sans", 22, 1, RGB(20, 60, 140));
     const std::uint8_t bold = Font("Liberation Serif", 12, 1, RGB(0, 0, 0));
@@ -86,11 +87,9 @@ int main(int argc, char** argv) {
     const std::uint8_t dotted = Font("Liberation Serif", 12, 0, RGB(0, 110, 0), 7, RGB(0, 110, 0));
     const std::uint8_t mono = Font("Liberation Mono", 11, 0, RGB(90, 90, 90));
 
-    TParaFormat plain{};
-    SendMessageW(editor, EFM_GETPARATOREC, 0, reinterpret_cast<LPARAM>(&plain));
+    TParaFormat plain = editor->Paragraphs().Paragraphs(0);
     plain.ptAfter = 6;
-    const auto normal = static_cast<std::uint8_t>(SendMessageW(
-        editor, EFM_ADDPARAFORMAT, reinterpret_cast<WPARAM>(editor), reinterpret_cast<LPARAM>(&plain)));
+    const auto normal = static_cast<std::uint8_t>(editor->Paragraphs().AddFormat(plain));
     Text(u"Chào mừng — Welcome to zeledit", title);
     EndParagraph(normal, 1);
     Text(u"A formatted-text editor for ", body);
@@ -116,8 +115,7 @@ int main(int argc, char** argv) {
     boxed.ptBullet.blHanging = 1;
     boxed.ptBullet.blColor = RGB(20, 60, 140);
     for (TTab& tab : boxed.ptTabs.tabs) tab.tbLeader = 1;
-    const auto box = static_cast<std::uint8_t>(SendMessageW(
-        editor, EFM_ADDPARAFORMAT, reinterpret_cast<WPARAM>(editor), reinterpret_cast<LPARAM>(&boxed)));
+    const auto box = static_cast<std::uint8_t>(editor->Paragraphs().AddFormat(boxed));
 
     Text(u"Gõ tiếng Việt: press F5, then type a vowel and a digit — a1 gives á, a61 gives ấ.", body);
     EndParagraph(box);
@@ -126,10 +124,12 @@ int main(int argc, char** argv) {
     Text(u"Tiếng Việt có dấu: Hà Nội, Huế, Đà Nẵng, Thành phố Hồ Chí Minh.", body);
     EndParagraph(normal);
     Text(u"zdfconv info samples/welcome.zdf", mono);
-    const std::string name(out);
-    const std::u16string wide(name.begin(), name.end());
-    if (SendMessageW(editor, EFM_SAVEDOC, 0, reinterpret_cast<LPARAM>(wide.c_str())) == 0) {
-        std::fprintf(stderr, "make-welcome: cannot write %s\n", out);
+    const bool saved = editor->SaveDocument(std::string_view(out));
+    editor.reset();
+    DestroyWindow(frame);
+    if (!saved) {
+        std::fprintf(stderr, "make-welcome: cannot write %s: %s\n", out,
+                     zeledit::ToUtf8(GetLastFileError()).c_str());
         return 1;
     }
     return 0;

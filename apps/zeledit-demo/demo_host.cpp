@@ -3,6 +3,7 @@
 #include "print_host.h"
 
 #include <zeledit/controls.h>
+#include <zeledit/format_editor.h>
 #include <zeledit/print_dialog.h>
 #include <zeledit/win_dialogs.h>
 
@@ -16,12 +17,13 @@ namespace demo {
 namespace {
 
 constexpr int ToolbarHeight = 34, StatusHeight = 28, Gap = 4;
-constexpr int EditorId = 100, StatusId = 101, ToolBase = 200;
+constexpr int StatusId = 101, ToolBase = 200;
 // Toolbar commands the demo handles itself rather than sending to the editor.
 constexpr UINT VietnameseSwitch = 1, UndoKey = 2, PageModeSwitch = 3, PreviewCommand = 4, PrintCommand = 5,
                SaveAsCommand = 6, ExitCommand = 7, AboutCommand = 8;
 constexpr int MenuBase = 1000; // menu items carry MenuBase + the command they run
-constexpr LPARAM ControlMode = 0x2, EditStyle = 0x2000 | 0x80000; // load/save, typography
+// Ctrl+O and Ctrl+S in the editor; lines as wide as the window until page mode.
+constexpr zeledit::TEditorOptions EditorOptions = zeledit::eoCanLoadSave;
 
 struct Tool {
     const char16_t* caption;
@@ -112,9 +114,9 @@ HMENU MakeMenuBar() {
     return bar;
 }
 
-HWND frame, editor, status;
+HWND frame, status;
+std::unique_ptr<zeledit::TFormatEditorControl> editor;
 HMENU menu_bar;
-WNDPROC editor_proc;
 std::u16string file_name; // what Save writes without asking: a file opened or saved as
 std::u16string title;
 bool vietnamese = false;
@@ -131,7 +133,7 @@ void SaveAs();
 
 std::u16string Number(long n) { return std::filesystem::path(std::to_string(n)).u16string(); }
 
-bool Modified() { return SendMessageW(editor, EFM_GETMODIFIED, 0, 0) != 0; }
+bool Modified() { return editor->IsModified(); }
 
 std::u16string DocumentName() {
     return file_name.empty() ? u"Untitled" : std::filesystem::path(file_name).filename().u16string();
@@ -146,10 +148,8 @@ void UpdateTitle() {
 }
 
 void UpdateStatus() {
-    SIZE range{};
-    SendMessageW(editor, EFM_GETSELINDEX, 0, reinterpret_cast<LPARAM>(&range));
-    const auto caret = static_cast<LPARAM>(range.cy);
-    const LRESULT line = SendMessageW(editor, EFM_GETLINEOFINDEX, 0, caret) + 1;
+    const std::int32_t caret = editor->Characters().Selection().End;
+    const int line = editor->GetLineOfIndex(caret) + 1;
     const std::u16string text = u"  Line " + Number(line) + u", position " + Number(caret) +
                                 u"   ·   Tiếng Việt: " + (vietnamese ? u"on" : u"off") +
                                 (page_mode ? u"   ·   page mode" : u"") +
@@ -165,60 +165,49 @@ bool MayDropDocument() {
     const std::u16string question = u"Save the changes to " + DocumentName() + u"?";
     switch (zeledit::ShowMessageBox(question.c_str(), zeledit::mkQuestion,
                                     zeledit::mbYes | zeledit::mbNo | zeledit::mbCancel)) {
-    case IDYES: SendMessageW(editor, WM_COMMAND, EFC_SAVE, 0); return !Modified();
+    case IDYES: editor->Command(EFC_SAVE); return !Modified();
     case IDNO: return true;
     default: return false;
     }
 }
 
-// Answers the file-command notification: the question before a new or opened document
-// replaces this one, the name to save under, and the name the document now has.
-LRESULT FileCommand(WPARAM task, LPARAM name) {
+// Answers the file commands: the question before a new or opened document replaces this
+// one, the name to save under, and the name the document now has.
+void FileCommand(std::uint16_t task, bool& hasSpecified, LPCWSTR name) {
     switch (task) {
-    case EFN_FILE_BEFORENEW: return MayDropDocument() ? 0 : 1;
+    case EFN_FILE_BEFORENEW: hasSpecified = !MayDropDocument(); break;
     case EFN_FILE_QUERYSAVENAME: {
-        if (file_name.empty()) return 0; // the editor asks for one
-        auto* buffer = reinterpret_cast<char16_t*>(name);
+        if (file_name.empty()) break; // the editor asks for one
+        auto* buffer = const_cast<char16_t*>(name);
         const std::size_t n = std::min<std::size_t>(file_name.size(), 500);
         std::copy_n(file_name.begin(), n, buffer);
         buffer[n] = 0;
-        return 1;
+        hasSpecified = true;
+        break;
     }
     case EFN_FILE_OPENED:
-    case EFN_FILE_SAVED: file_name = reinterpret_cast<const char16_t*>(name); return 0;
+    case EFN_FILE_SAVED: file_name = name; break;
     case EFN_FILE_NEW:
         file_name.clear();
-        SendMessageW(editor, EFM_SETMODIFIED, 0, 0); // nothing to save in an empty document
-        return 0;
-    default: return 0;
+        editor->SetIsModified(false); // nothing to save in an empty document
+        break;
+    default: break;
     }
+    UpdateStatus();
 }
 
-// The editor tells its own window; the host listens there.
-LRESULT CALLBACK EditorHook(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == EFN_INPUTCHANGED) vietnamese = wParam != 0;
-    if (msg == EFN_PRINT) {
-        Print(); // Ctrl+P in the editor
-        return 0;
-    }
-    const LRESULT result = msg == EFN_FILECOMMAND ? FileCommand(wParam, lParam)
-                                                  : CallWindowProcW(editor_proc, hwnd, msg, wParam, lParam);
-    if (msg == EFN_UPDATESTATE || msg == EFN_CHANGED || msg == EFN_INPUTCHANGED || msg == EFN_FILECOMMAND)
+// The editor's events the frame follows.
+void ListenToEditor() {
+    editor->OnInputChanged = [](zeledit::TCustomFormatEditor* e) {
+        vietnamese = e->EnableVietKey();
         UpdateStatus();
-    return result;
-}
-
-// The protocol has no undo message: the editor undoes on Ctrl+Z, so the button gives it
-// that keystroke with Ctrl held for it.
-void SendUndoKey() {
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    const BYTE ctrl = keys[VK_CONTROL];
-    keys[VK_CONTROL] = 0x80;
-    SetKeyboardState(keys);
-    SendMessageW(editor, WM_KEYDOWN, 'Z', 0);
-    keys[VK_CONTROL] = ctrl;
-    SetKeyboardState(keys);
+    };
+    editor->OnPrint = [](zeledit::TCustomFormatEditor*) { Print(); }; // Ctrl+P in the editor
+    editor->OnFileCommand = [](zeledit::TCustomFormatEditor*, std::uint16_t task, bool& has, LPCWSTR name) {
+        FileCommand(task, has, name);
+    };
+    editor->OnUpdateState = [](zeledit::TCustomFormatEditor*, zeledit::PEditorState) { UpdateStatus(); };
+    editor->OnChanged = [](zeledit::TCustomFormatEditor*) { UpdateStatus(); };
 }
 
 void RunCommand(WPARAM command) {
@@ -245,10 +234,10 @@ void RunCommand(WPARAM command) {
     else if (command == PrintCommand)
         Print();
     else if (command == UndoKey)
-        SendUndoKey();
+        editor->Undo();
     else
-        SendMessageW(editor, WM_COMMAND, command, 0);
-    if (command != EFC_FIND && command != EFC_REPLACE) SetFocus(editor); // those keep theirs
+        editor->Command(static_cast<std::uint16_t>(command));
+    if (command != EFC_FIND && command != EFC_REPLACE) editor->SetFocus(); // those keep theirs
     UpdateStatus();
 }
 
@@ -259,21 +248,22 @@ void LendPrinter(const std::u16string& name) {
     print_settings.printer = name;
     std::u16string why;
     printer = printhost::Printer::Open(print_settings, why);
-    if (printer) lending = std::make_unique<printhost::Lending>(editor, printer->dc(), print_settings);
+    if (printer)
+        lending = std::make_unique<printhost::Lending>(editor->Handle(), printer->dc(), print_settings);
 }
 
 void ShowPreview() {
     print_settings.document_name = DocumentName();
-    const auto pages = static_cast<int>(SendMessageW(editor, EFM_REPAGINATE, 0, 0));
+    const int pages = editor->Pages();
     if (lending) lending->SetPageCount(pages);
-    if (demo::ShowPreview(frame, editor, pages) == nullptr)
+    if (demo::ShowPreview(frame, *editor, pages) == nullptr)
         zeledit::ShowMessageBox(u"There is no printer to lay the pages out for.", zeledit::mkWarning,
                                 zeledit::mbOK);
 }
 
 void SwitchPageMode() {
     page_mode = !page_mode;
-    SendMessageW(editor, EFM_SETEDITTYPE, 0, (page_mode ? 0 : ControlMode) | EditStyle);
+    editor->SetOptions(page_mode ? EditorOptions : EditorOptions | zeledit::eoControl);
     UpdateStatus();
 }
 
@@ -300,13 +290,13 @@ void SaveAs() {
     const auto path =
         AskFileName(DocumentName(), u"Save the document as", u"zeledit documents\0*.zdf\0", u"zdf");
     if (!path) return;
-    if (SendMessageW(editor, EFM_SAVEDOC, 0, reinterpret_cast<LPARAM>(path->c_str())) == 0) {
+    if (!editor->SaveDocument(*path)) {
         zeledit::ShowMessageBox((u"Cannot save: " + std::u16string(GetLastFileError())).c_str(),
                                 zeledit::mkStop, zeledit::mbOK);
         return;
     }
     file_name = *path;
-    SendMessageW(editor, EFM_SETMODIFIED, 0, 0);
+    editor->SetIsModified(false);
     UpdateStatus();
 }
 
@@ -316,8 +306,7 @@ void Print() {
     zeledit::TExPrintDialog dialog;
     dialog.FOptions = zeledit::pdoUsePrintRange;
     dialog.FMinPage = 1;
-    dialog.FMaxPage =
-        static_cast<WORD>(std::clamp<LRESULT>(SendMessageW(editor, EFM_REPAGINATE, 0, 0), 0, 65535));
+    dialog.FMaxPage = static_cast<WORD>(std::clamp(editor->Pages(), 0, 65535));
     dialog.FEnglishLanguage = true;
     if (!dialog.Execute(frame)) return;
     print_settings.mode = zeledit::Printer().DevMode();
@@ -333,7 +322,7 @@ void Print() {
     }
     print_settings.document_name = DocumentName();
     std::u16string why;
-    const int pages = printhost::PrintDocument(editor, print_settings, output, why);
+    const int pages = printhost::PrintDocument(editor->Handle(), print_settings, output, why);
     const std::u16string where = output.empty() ? u"the printer " + print_settings.printer : output;
     if (pages > 0)
         zeledit::ShowMessageBox(
@@ -346,15 +335,16 @@ void Print() {
 }
 
 void Layout(int width, int height) {
-    MoveWindow(editor, Gap, ToolbarHeight, width - 2 * Gap, height - ToolbarHeight - StatusHeight - Gap,
-               TRUE);
+    if (editor) editor->SetBounds({Gap, ToolbarHeight, width - Gap, height - StatusHeight - Gap});
     MoveWindow(status, 0, height - StatusHeight, width, StatusHeight, TRUE);
 }
 
 LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_SIZE: Layout(LOWORD(lParam), HIWORD(lParam)); return 0;
-    case WM_SETFOCUS: SetFocus(editor); return 0;
+    case WM_SETFOCUS:
+        if (editor) editor->SetFocus();
+        return 0;
     case WM_COMMAND: {
         const int id = LOWORD(wParam) - ToolBase;
         if (id >= 0 && id < static_cast<int>(std::size(Tools))) RunCommand(Tools[id].command);
@@ -376,6 +366,7 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 } // namespace
 
 HWND CreateFrame() {
+    editor.reset(); // a frame made before is gone with its window
     WNDCLASSW wc{};
     wc.lpfnWndProc = FrameProc;
     wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
@@ -391,16 +382,16 @@ HWND CreateFrame() {
                         frame, reinterpret_cast<HMENU>(ToolBase + i), nullptr, nullptr);
         x += Tools[i].width + Gap;
     }
-    editor = CreateWindowExW(WS_EX_CLIENTEDGE, FormattedEditorClassName, u"", WS_CHILD | WS_VISIBLE, 0, 0, 0,
-                             0, frame, reinterpret_cast<HMENU>(EditorId), nullptr, nullptr);
+    editor = std::make_unique<zeledit::TFormatEditorControl>(frame, RECT{});
+    editor->SetOptions(EditorOptions | zeledit::eoControl);
+    editor->SetEnglishLanguage(false);
+    editor->Handle();
+    ListenToEditor();
     status = CreateWindowExW(0, PanelClassName, u"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, frame,
                              reinterpret_cast<HMENU>(StatusId), nullptr, nullptr);
-    editor_proc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(editor, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditorHook)));
     print_settings.page_numbers = true;
     LendPrinter(print_settings.printer);
     page_mode = false;
-    SendMessageW(editor, EFM_SETEDITTYPE, 0, ControlMode | EditStyle);
     file_name.clear();
     title.clear();
     vietnamese = false;
@@ -411,11 +402,12 @@ HWND CreateFrame() {
     return frame;
 }
 
-HWND Editor() { return editor; }
+HWND Editor() { return editor->Handle(); }
+zeledit::TFormatEditorControl& Control() { return *editor; }
 const std::u16string& FileName() { return file_name; }
 
 bool OpenFile(const std::u16string& path, std::u16string& why) {
-    if (SendMessageW(editor, EFM_LOADDOC, 0, reinterpret_cast<LPARAM>(path.c_str())) == 0) {
+    if (!editor->LoadDocument(path)) {
         why = GetLastFileError();
         if (why.empty()) why = path + u": not a document the editor can read";
         return false;
@@ -443,7 +435,7 @@ void UsePrinter(const std::u16string& name) { LendPrinter(name); }
 
 void SwitchVietnamese() {
     vietnamese = !vietnamese;
-    SendMessageW(editor, EFM_ENABLEVIETKEY, vietnamese ? 1 : 0, 0);
+    editor->SetEnableVietKey(vietnamese);
     UpdateStatus();
 }
 

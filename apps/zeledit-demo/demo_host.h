@@ -1,9 +1,10 @@
-// The demo's frame: a toolbar, an editor window and a status line, driven only through the
-// editor's messages and notifications, and what a desktop editor does around a document:
+// The demo's frame: a toolbar, an editor control and a status line, driven only through the
+// control's properties, methods and events, and what a desktop editor does around a document:
 // its name and unsaved state in the title, Save asking for a name a new document lacks,
 // and a question before unsaved work would be dropped.
 #pragma once
 
+#include <zeledit/format_editor.h>
 #include <zeledit/zeledit.h>
 
 #include <string>
@@ -12,6 +13,8 @@ namespace demo {
 
 // Creates the frame with its toolbar, editor and status line (not shown yet).
 HWND CreateFrame();
+// The editor control and its window.
+zeledit::TFormatEditorControl& Control();
 HWND Editor();
 
 // Opens a document file and makes it the one Save writes; false, with the editor's

@@ -84,7 +84,8 @@ int Finish(const Options& options, HWND frame, bool desktop) {
     int status = 0;
     if (!options.save.empty()) {
         const std::u16string name = Wide(options.save);
-        if (SendMessageW(demo::Editor(), EFM_SAVEDOC, 0, reinterpret_cast<LPARAM>(name.c_str())) == 0) {
+        // A closed window is not made again: that would save an empty document.
+        if (!demo::Control().HandleAllocated() || !demo::Control().SaveDocument(name)) {
             std::fprintf(stderr, "zeledit-demo: cannot save %s\n", Narrow(GetLastFileError()).c_str());
             status = 2;
         }
@@ -123,7 +124,7 @@ int Run(int argc, char** argv) {
         return 2;
     }
     ShowWindow(frame, SW_SHOW);
-    SetFocus(demo::Editor());
+    demo::Control().SetFocus();
     if (options.vietnamese) demo::SwitchVietnamese();
     if (!desktop && !options.type.empty()) zeledit::headless::TypeText(Wide(options.type));
     if (options.exit_after > 0) SetTimer(frame, ExitTimer, static_cast<UINT>(options.exit_after), nullptr);

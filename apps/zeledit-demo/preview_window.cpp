@@ -11,7 +11,7 @@ constexpr LPCWSTR ClassName = u"ZeleditDemoPreview";
 constexpr int Margin = 16, ScrollStep = 48;
 
 struct Preview {
-    HWND editor = nullptr;
+    zeledit::TCustomFormatEditor* editor = nullptr;
     int pages = 0;
     int page = 1;
     bool actual_size = false; // else the whole page fits the window
@@ -45,7 +45,7 @@ void Paint(HWND w, const Preview& p) {
         HDC memory = CreateCompatibleDC(dc);
         HBITMAP bitmap = CreateCompatibleBitmap(dc, pw, ph);
         HGDIOBJ old = SelectObject(memory, bitmap);
-        SendMessageW(p.editor, EFM_PREVIEWPAGEDC, reinterpret_cast<WPARAM>(memory), p.page);
+        p.editor->PreviewPageDC(memory, p.page);
         const double fit =
             std::min(double(client.right - 2 * Margin) / pw, double(client.bottom - 2 * Margin) / ph);
         const double scale = p.actual_size ? 1.0 : std::max(fit, 0.05);
@@ -98,7 +98,7 @@ LRESULT CALLBACK Proc(HWND w, UINT msg, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_DESTROY:
         if (p != nullptr) {
-            SendMessageW(p->editor, EFM_ENDPRINT, 0, 0); // the editor's own layout again
+            p->editor->EndPrint(); // the editor's own layout again
             if (HWND owner = GetWindow(w, GW_OWNER)) SetFocus(owner);
             RemovePropW(w, ClassName);
             delete p;
@@ -111,22 +111,22 @@ LRESULT CALLBACK Proc(HWND w, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 } // namespace
 
-HWND ShowPreview(HWND owner, HWND editor, int pages) {
+HWND ShowPreview(HWND owner, zeledit::TCustomFormatEditor& editor, int pages) {
     WNDCLASSW wc{};
     if (!GetClassInfoW(nullptr, ClassName, &wc)) {
         wc.lpfnWndProc = Proc;
         wc.lpszClassName = ClassName;
         RegisterClassW(&wc);
     }
-    if (pages <= 0 || SendMessageW(editor, EFM_BEGINPREVIEW, 0, 0) == 0) return nullptr;
+    if (pages <= 0 || !editor.BeginPreview()) return nullptr;
     auto preview = std::make_unique<Preview>();
-    preview->editor = editor;
+    preview->editor = &editor;
     preview->pages = pages;
-    SendMessageW(editor, EFM_GETPREVIEWRECTDC, 0, reinterpret_cast<LPARAM>(&preview->page_rect));
+    preview->page_rect = editor.GetPreviewRectDC();
     HWND w = CreateWindowExW(0, ClassName, u"Print preview", WS_OVERLAPPEDWINDOW, 80, 30, 640, 720, owner,
                              nullptr, nullptr, nullptr);
     if (w == nullptr) {
-        SendMessageW(editor, EFM_ENDPRINT, 0, 0);
+        editor.EndPrint();
         return nullptr;
     }
     SetPropW(w, ClassName, preview.release());
