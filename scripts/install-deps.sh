@@ -18,6 +18,8 @@ packages=(
     libcups2-dev cups-daemon cups-client poppler-utils
     # faces the tests measure with
     fonts-liberation2 fonts-dejavu-core
+    # the reference pages from the public headers (make docs)
+    doxygen
 )
 
 missing=()
