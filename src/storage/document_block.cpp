@@ -120,16 +120,14 @@ HGLOBAL GetData(TDocumentParts& parts) {
     platform::LockedBlock locked(block.get());
     if (locked.data() == nullptr) return nullptr;
     std::uint8_t* out = locked.data();
-    const TDocumentHeader header{s.kind,
-                                 static_cast<std::int32_t>(2 * std::size_t{s.length} + 2),
-                                 static_cast<std::int32_t>(s.packed),
-                                 static_cast<std::uint16_t>(parts.Fonts.Count()),
-                                 static_cast<std::uint16_t>(parts.Paras.Count()),
-                                 static_cast<std::int32_t>(HeaderSize +
-                                                           sizeof(TCharFormat) * parts.Fonts.Count() +
-                                                           sizeof(TParaFormat) * parts.Paras.Count()),
-                                 parts.Objects.Count(),
-                                 static_cast<std::uint8_t>(s.links > 0)};
+    const TDocumentHeader header{
+        s.kind, static_cast<std::int32_t>(2 * std::size_t{s.length} + 2), static_cast<std::int32_t>(s.packed),
+        static_cast<std::uint16_t>(parts.Fonts.Count()), static_cast<std::uint16_t>(parts.Paras.Count()),
+        static_cast<std::int32_t>(HeaderSize + sizeof(TCharFormat) * parts.Fonts.Count() +
+                                  sizeof(TParaFormat) * parts.Paras.Count()),
+        parts.Objects.Count(),
+        // set for a template too, though its block carries no links
+        static_cast<std::uint8_t>(parts.Links.Count() > 0)};
     std::memcpy(out, &header, HeaderSize);
     std::size_t at = HeaderSize;
     if (s.kind != UsesTemplate) at = parts.Paras.SaveTo(out, parts.Fonts.SaveTo(out, at));

@@ -137,6 +137,14 @@ TEST_F(DocumentBlock, TemplatesCarryTablesOnlyAndUsesTemplateNoTables) {
     EXPECT_NE(data(other), uses);
     SendMessageW(other, EFM_SETDOCUMENTTYPE, 0, 0x0602);
     EXPECT_EQ(data(other), uses);
+    // A template of a document with links says so in its header but carries no link table.
+    const TInsertHyperLink link{0, 4, "https://example.org", 1};
+    SendMessageW(editor, EFM_INSERTHYPERLINK, 0, reinterpret_cast<LPARAM>(&link));
+    SendMessageW(editor, EFM_SETDOCUMENTTYPE, 0, 0x0603);
+    const Bytes linked = data(editor);
+    EXPECT_EQ(+header(linked).HasLinks, 1);
+    EXPECT_EQ(linked.size(), templ.size());
+    ASSERT_TRUE(load(other, linked));
     HWND empty = make_editor();
     SendMessageW(empty, EFM_SETDOCUMENTTYPE, 0, 0x0603);
     TCharFormat bold{};
