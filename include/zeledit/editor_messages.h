@@ -99,7 +99,7 @@ inline constexpr UINT EFM_GETDOCUMENTHEIGHT = 1191;
 inline constexpr UINT EFM_GETOBJECTINDEX = 1192;
 // w: HWND of a host scroll bar control the editor drives instead of its own
 inline constexpr UINT EFM_SETVSCROLLBAR = 1193;
-// w: start; l: end → highlights that range (and scrolls it into view); start = end clears it
+// w: start; l: end (included) → highlights that range (and scrolls it into view); start = end clears it
 inline constexpr UINT EFM_SETHIGHLIGHT = 1195;
 // w: index; l: char16_t* buffer (256 units) → the word at the index, zero-terminated
 inline constexpr UINT EFM_GETWORDAT = 1197;
@@ -177,9 +177,9 @@ inline constexpr UINT EFM_INSERTOBJECT = 1234;
 // w: 1 international keyboard, 0 Vietnamese → 0; the editor keeps no keyboard kind (the
 // component sends it for its KeyType)
 inline constexpr UINT EFM_SETKEYTYPE = 1235;
-// w: start; l: end → marks the range (drawn as EFM_SETMARKTYPE says)
+// w: start; l: end, both included, either order → marks the range (drawn as EFM_SETMARKTYPE says)
 inline constexpr UINT EFM_MARKRANGE = 1236;
-// w: start; l: end → removes the marks of the range
+// w: start; l: end, both included, either order → removes the marks of the range
 inline constexpr UINT EFM_UNMARKRANGE = 1237;
 // w: byte 0 style 0 bold, 1 italic, 2 underline, 3 double underline, 4 strike, 5 super, 6 subscript → 1 when
 //  the selection has it
@@ -278,9 +278,11 @@ inline constexpr UINT EFM_SETEDITORSTATE = 1284;
 inline constexpr UINT EFM_INSERTDATAFROM = 1285;
 // w: index → 1 when a hyperlink covers it
 inline constexpr UINT EFM_ISHYPERLINKAT = 1286;
-// w: byte 0 character format index → edits it in the font dialog (not built yet: answers 0)
+// w: byte 0 character format index → edits that entry in the font dialog; on OK every character
+// using it changes (no undo step)
 inline constexpr UINT EFM_MODIFYFORMATFONT = 1287;
-// w: byte 0 paragraph format index → edits it in the paragraph dialog (not built yet: answers 0)
+// w: byte 0 paragraph format index → edits that entry in the paragraph dialog; on OK every
+// paragraph using it changes (no undo step)
 inline constexpr UINT EFM_MODIFYFORMATPARA = 1288;
 // w: byte 0 alignment, byte 2 paragraph format index → a break whose new paragraph takes them
 inline constexpr UINT EFM_INSERTPARABREAKFORMATEX = 1289;
@@ -296,7 +298,8 @@ inline constexpr UINT EFM_PREVIEWPAGEDC = 1293;
 inline constexpr UINT EFM_GETPREVIEWRECTDC = 1294;
 // → 1 when a preview layout at 96 pixels per inch started, 0 without a printer
 inline constexpr UINT EFM_BEGINPREVIEW = 1295;
-// w: host handle; l: TObjectInfo* → inserts a host-drawn object (not built yet: answers 0)
+// w: host handle; l: TObjectInfo* → inserts a host-drawn object from that record at the caret
+// (floated beside the caret's line when oiFloated)
 inline constexpr UINT EFM_INSERTEXTERNALOBJECT = 5171;
 
 // w: the editor; l: TEditorState* (valid during the call) — the caret moved on the screen

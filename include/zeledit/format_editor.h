@@ -53,7 +53,9 @@ using TEditorOptions = std::uint16_t;
 // The edit style (EFM_SETEDITTYPE) the options stand for.
 ZE_API LPARAM EditStyleOf(TEditorOptions options);
 
-// A range of text positions, End one past the last character.
+// A range of text positions, End one past the last character (either order where a method
+// says so). The editor's own highlight and mark messages take the last position instead;
+// the methods convert.
 struct TTextRange {
     std::int32_t Start = 0;
     std::int32_t End = 0;

@@ -23,6 +23,8 @@ constexpr int KeyLeft = 0, KeyRight = 1, KeyUp = 2, KeyDown = 3, KeyPageUp = 4, 
 LPARAM Selected(bool selected) { return selected ? 1 : 0; }
 constexpr LPARAM WithCtrl = 0x10000;
 
+TTextRange Ordered(TTextRange r) { return r.Start <= r.End ? r : TTextRange{r.End, r.Start}; }
+
 template <typename Record> Record CopyAt(LRESULT address) {
     Record r{};
     if (address != 0) std::memcpy(&r, reinterpret_cast<const void*>(address), sizeof r);
@@ -157,8 +159,10 @@ void TEditorCharacters::SetFontColors(int id, COLORREF color) {
     FEditor->Send(EFM_SETFONTCOLOR, static_cast<WPARAM>(id), static_cast<LPARAM>(color));
 }
 
+// The editor's own ranges include their last position; an empty one clears the highlight.
 void TEditorCharacters::SetHighlight(TTextRange range) {
-    FEditor->Send(EFM_SETHIGHLIGHT, static_cast<WPARAM>(range.Start), range.End);
+    const TTextRange r = Ordered(range);
+    FEditor->Send(EFM_SETHIGHLIGHT, static_cast<WPARAM>(r.Start), r.End > r.Start ? r.End - 1 : r.Start);
 }
 
 void TEditorCharacters::HighlightWordAt(std::int32_t index) { FEditor->Send(EFM_HIGHLIGHTWORDAT, 0, index); }
@@ -171,10 +175,12 @@ int TEditorCharacters::AddFormat(const TCharFormat& format) {
 }
 
 void TEditorCharacters::Mark(TTextRange range) {
-    FEditor->Send(EFM_MARKRANGE, static_cast<WPARAM>(range.Start), range.End);
+    const TTextRange r = Ordered(range);
+    if (r.End > r.Start) FEditor->Send(EFM_MARKRANGE, static_cast<WPARAM>(r.Start), r.End - 1);
 }
 void TEditorCharacters::UnMark(TTextRange range) {
-    FEditor->Send(EFM_UNMARKRANGE, static_cast<WPARAM>(range.Start), range.End);
+    const TTextRange r = Ordered(range);
+    if (r.End > r.Start) FEditor->Send(EFM_UNMARKRANGE, static_cast<WPARAM>(r.Start), r.End - 1);
 }
 void TEditorCharacters::MarkWordAt(std::int32_t index) { FEditor->Send(EFM_MARKWORDAT, 0, index); }
 void TEditorCharacters::UnMarkWordAt(std::int32_t index) { FEditor->Send(EFM_UNMARKWORDAT, 0, index); }
