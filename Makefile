@@ -11,7 +11,7 @@ JOBS         ?= $(shell nproc)
 WERROR       ?= OFF
 PREFIX       ?= /usr/local
 
-.PHONY: test demo asan fuzz-long bench deps install lint
+.PHONY: test demo asan fuzz-long bench deps install lint docs
 
 deps:
 	@bash scripts/install-deps.sh
@@ -45,6 +45,12 @@ asan: deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 	bash scripts/run-fuzzers.sh $(ASAN_BUILD)/fuzz fuzz/corpus $(FUZZ_SECONDS)
+
+# The reference pages of the public headers, from their comments; any Doxygen warning fails.
+docs: deps
+	@mkdir -p $(BUILD)/reference
+	DOXYGEN_OUTPUT=$(BUILD)/reference doxygen docs/Doxyfile
+	@echo "make docs: $(BUILD)/reference/html/index.html"
 
 # clang-tidy over src/ with the checks of .clang-tidy; any finding fails. Compiler warnings
 # are the builds' to report (-w): GCC's flags mean more to clang (-Wconversion).
