@@ -446,6 +446,61 @@ TEST_F(FormatEditorTest, TheComponentAnswersWhatAHostWould) {
     EXPECT_EQ(last(EFM_RESETOBJECT)->w, 7u);
 }
 
+TEST_F(FormatEditorTest, KeysCommandsAndTheWheelPassThroughTheControl) {
+    TFormatEditorControl editor(parent, {10, 10, 210, 110});
+    HWND h = editor.Handle();
+    editor.OnKeyPress = [](TCustomFormatEditor*, char16_t& key) {
+        if (key == u'x') key = 0;    // dropped
+        if (key == u'a') key = u'b'; // changed
+    };
+    for (char16_t c : std::u16string(u"axa")) SendMessageW(h, WM_CHAR, c, 0);
+    EXPECT_EQ(editor.Characters().GetText(0, 10), u"bb");
+
+    std::vector<std::uint16_t> commands;
+    editor.OnCommand = [&](TCustomFormatEditor*, std::uint16_t id) { commands.push_back(id); };
+    editor.Command(EFC_SELECTALL);
+    EXPECT_EQ(commands, std::vector<std::uint16_t>{EFC_SELECTALL});
+    EXPECT_EQ(editor.Characters().SelText(), u"bb") << "the editor ran the command first";
+
+    static int wheels = 0;
+    wheels = 0;
+    SetWindowLongPtrW(parent, GWLP_WNDPROC,
+                      reinterpret_cast<LONG_PTR>(+[](HWND w, UINT m, WPARAM wp, LPARAM lp) {
+                          if (m == WM_MOUSEWHEEL) ++wheels;
+                          return DefWindowProcW(w, m, wp, lp);
+                      }));
+    POINT inside{50, 50}, outside{300, 300};
+    ClientToScreen(h, &inside);
+    ClientToScreen(h, &outside);
+    SendMessageW(h, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), MAKELPARAM(inside.x, inside.y));
+    EXPECT_EQ(wheels, 0);
+    SendMessageW(h, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), MAKELPARAM(outside.x, outside.y));
+    EXPECT_EQ(wheels, 1) << "a wheel outside the control is its parent's";
+}
+
+TEST_F(FormatEditorTest, PagesAndLinkedDataAskTheHost) {
+    TFormatEditorControl editor(parent);
+    HWND h = editor.Handle();
+    RECT seen{};
+    int page = 0;
+    editor.OnQueryHeaderFooter = [&](TCustomFormatEditor*, HDC, std::uint16_t p, RECT r) {
+        page = p, seen = r;
+    };
+    THeaderFooterInfo info{nullptr, 3, {0, 0, 500, 700}};
+    SendMessageW(h, EFN_QUERYHEADERFOOTER, reinterpret_cast<WPARAM>(h), reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(page, 3);
+    EXPECT_EQ(seen.bottom, 700);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 4);
+    editor.OnQueryDataObj = [&](TCustomFormatEditor*, const char* text, std::uint16_t style, HANDLE& data) {
+        if (std::string(text) == "logo.bmp" && style == 1) data = block;
+    };
+    EXPECT_EQ(SendMessageW(h, EFN_QUERYDATAOBJ, 1, reinterpret_cast<LPARAM>("logo.bmp")),
+              reinterpret_cast<LRESULT>(block));
+    EXPECT_EQ(SendMessageW(h, EFN_QUERYDATAOBJ, 1, reinterpret_cast<LPARAM>("other")), 0);
+    GlobalFree(block);
+    EXPECT_NE(SendMessageW(h, EFN_QUERYPRINTER, reinterpret_cast<WPARAM>(h), 0), 0) << "the current printer";
+}
+
 TEST_F(FormatEditorTest, ClickingASoundResetsTheObjectClickedBefore) {
     TFormatEditorControl editor(parent);
     HWND h = editor.Handle();
