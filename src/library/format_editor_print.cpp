@@ -5,17 +5,26 @@
 #include <zeledit/print_dialog.h>
 
 #include <algorithm>
-#include <cstring>
 
 namespace zeledit {
+namespace {
+
+// What decides the pages a printer context lays out.
+bool SamePages(const DEVMODEW& a, const DEVMODEW& b) {
+    return a.dmFields == b.dmFields && a.dmOrientation == b.dmOrientation && a.dmPaperSize == b.dmPaperSize &&
+           a.dmPaperLength == b.dmPaperLength && a.dmPaperWidth == b.dmPaperWidth && a.dmScale == b.dmScale &&
+           a.dmCopies == b.dmCopies && a.dmPrintQuality == b.dmPrintQuality &&
+           a.dmYResolution == b.dmYResolution && a.dmCollate == b.dmCollate;
+}
+
+} // namespace
 
 // The current printer's context, made again when another printer or other settings became
 // current since.
 HDC TCustomFormatEditor::PrinterDC() {
     const DEVMODEW mode = Printer().DevMode();
     const std::u16string name = Printer().Name();
-    if (FPrinterDC != nullptr && name == FPrinterName && std::memcmp(&mode, &FPrinterMode, sizeof mode) == 0)
-        return FPrinterDC;
+    if (FPrinterDC != nullptr && name == FPrinterName && SamePages(mode, FPrinterMode)) return FPrinterDC;
     DropPrinterDC();
     FPrinterDC = Printer().CreateDC();
     FPrinterName = name;
