@@ -31,10 +31,10 @@ demo: deps
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then $(BUILD)/apps/zeledit-demo/zeledit-demo $(BUILD)/demo/welcome.zdf; \
 	else $(BUILD)/apps/zeledit-demo/zeledit-demo $(BUILD)/demo/welcome.zdf --render $(BUILD)/demo/welcome.png; fi
 
-# The library, its headers, pkg-config and CMake files and zdfconv under PREFIX.
+# The library, its headers, pkg-config and CMake files, the accent tables and zdfconv under PREFIX.
 install: deps
 	cmake -S . -B $(RELEASE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DZELEDIT_TESTS=OFF
-	cmake --build $(RELEASE_BUILD) -j $(JOBS) --target zeledit zdfconv
+	cmake --build $(RELEASE_BUILD) -j $(JOBS) --target zeledit zdfconv accent-tables
 	cmake --install $(RELEASE_BUILD) --prefix $(PREFIX)
 
 asan: export LSAN_OPTIONS = suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0

@@ -1,5 +1,6 @@
 // Accent-table images and files: any bytes are refused with the table unchanged, or load
 // items whose keys and results are terminated and hot keys that fit.
+#include "platform/system_library/accent_images.h"
 #include "platform/system_library/accent_table.h"
 
 #include <algorithm>

@@ -6,6 +6,8 @@
 inline constexpr LPCWSTR FormattedEditorClassName = u"vorelskadineFormattedEditor32";
 inline constexpr LPCWSTR DrawEditorClassName = u"vorelskadineDrawEditor32";
 inline constexpr LRESULT EditorVersion = 0x60000;
+// Where the accent tables are installed, below the installation prefix.
+inline constexpr LPCWSTR AccentTableSubfolder = u"share/zeledit/accent-tables";
 
 extern "C" {
 // Registers both window classes (the library does this itself when it is loaded); answers
@@ -16,6 +18,13 @@ ZE_API HINSTANCE GetEditInstance() noexcept;
 // Replaces the accent table of Vietnamese typing, for every editor, from a file; FALSE
 // when the file cannot be read or is not a valid table.
 ZE_API BOOL LoadAccentTable(LPCWSTR FileName) noexcept;
+// The folder of the accent tables installed with the library: telex.tbl (s f r x j tones,
+// aa ee oo, aw ow uw, w, dd, z), viqr.tbl (' ` ? ~ . tones, ^ ( +, dd) and vni.tbl (the
+// built-in digits). Found from the library's own file; zero-terminated, valid for the
+// process. With tone placement (EFM_SETTONEPLACEMENT) a tone key may come anywhere in the
+// syllable.
+//   LoadAccentTable((std::u16string(GetAccentTableFolder()) + u"/telex.tbl").c_str());
+ZE_API LPCWSTR GetAccentTableFolder() noexcept;
 
 // Why the last document file operation of this thread failed: EFM_SAVEDOC, EFM_LOADDOC,
 // EFM_LOADTEMPLATE and the editor's own Open and Save. It names the file and gives the

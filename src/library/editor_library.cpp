@@ -19,6 +19,9 @@
 #include "platform/user/modules.h"
 #include "storage/document_file.h"
 
+#include <dlfcn.h>
+#include <filesystem>
+#include <string>
 #include <zeledit/controls.h>
 
 #include <memory>
@@ -127,6 +130,20 @@ ATOM InitEditorLib() noexcept {
     if (!GetClassInfoW(GetEditInstance(), DrawEditorClassName, &existing))
         register_class(DrawEditorClassName, column_class_style, editor_proc<TDrawEditor>);
     return register_class(FormattedEditorClassName, document_class_style, editor_proc<TFormatEditor>);
+}
+
+LPCWSTR GetAccentTableFolder() noexcept {
+    static const std::u16string folder = [] {
+        namespace fs = std::filesystem;
+        std::error_code error;
+        Dl_info info{};
+        if (dladdr(reinterpret_cast<void*>(&GetAccentTableFolder), &info) != 0 && info.dli_fname != nullptr) {
+            const fs::path installed = fs::path(info.dli_fname).parent_path() / ZELEDIT_TABLES_FROM_LIBDIR;
+            if (fs::is_directory(installed, error)) return fs::weakly_canonical(installed, error).u16string();
+        }
+        return fs::path(ZELEDIT_BUILD_ACCENT_TABLES).u16string(); // not installed: the build's own
+    }();
+    return folder.c_str();
 }
 
 BOOL LoadAccentTable(LPCWSTR FileName) noexcept {

@@ -3,6 +3,7 @@
 #include <zeledit/zeledit.h>
 
 #include <cstdio>
+#include <string>
 
 static int created = 0;
 
@@ -25,6 +26,10 @@ int main() {
     HWND editor = CreateWindowExW(0, FormattedEditorClassName, u"", WS_CHILD | WS_VISIBLE, 0, 0, 640, 480,
                                   frame, nullptr, wc.hInstance, nullptr);
     if (editor == nullptr || SendMessageW(editor, EFM_GETVERSION, 0, 0) != 393216) return 3;
+    // The accent tables are installed beside the library, which finds them from its own file.
+    const std::u16string tables = GetAccentTableFolder();
+    if (!tables.ends_with(AccentTableSubfolder) || !LoadAccentTable((tables + u"/telex.tbl").c_str()))
+        return 5;
     if (!DestroyWindow(frame) || IsWindow(editor) || IsWindow(frame)) return 4;
     std::puts("host ok");
     return 0;

@@ -1,4 +1,5 @@
 // The accent table, the case table and the composition built on them.
+#include "platform/system_library/accent_images.h"
 #include "platform/system_library/accent_table.h"
 #include "platform/system_library/case_table.h"
 #include "platform/system_library/system_library.h"

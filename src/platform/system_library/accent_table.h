@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zeledit::platform {
@@ -26,8 +27,12 @@ public:
     bool LoadFromFile(const std::string& FileName);
     // Code units above 255 are never accent keys.
     bool IsHotKey(char16_t Ch) const;
-    // The result for a key of the letter and the accent key; 0 when the table has none.
+    // The result for a key of the letter and the accent key; 0 when the table has none or
+    // it is longer than one unit.
     char16_t Compose(char16_t letter, char16_t accent) const;
+    // The whole result (up to 8 units: a doubled key gives the letter and the key back);
+    // empty when the table has none.
+    std::u16string_view ComposeText(char16_t letter, char16_t accent) const;
 
     char FTitle[26] = {};
     std::uint16_t FStyle = 0;
@@ -38,9 +43,7 @@ private:
     bool Load(std::span<const std::uint8_t> image, bool low_byte_counts);
 };
 
-// The built-in table in the image layout, and the process-wide table (filled from it on
-// first use).
-std::span<const std::uint8_t> BuiltInAccentImage();
+// The process-wide table (filled from the built-in image on first use).
 TCharSetList& AccentTable();
 
 } // namespace zeledit::platform

@@ -1,6 +1,7 @@
 #include "platform/system_library/system_library.h"
 
 #include "platform/core/resources.h"
+#include "platform/system_library/accent_images.h"
 #include "platform/system_library/accent_table.h"
 #include "platform/system_library/case_table.h"
 
