@@ -298,6 +298,15 @@ inline constexpr UINT EFM_PREVIEWPAGEDC = 1293;
 inline constexpr UINT EFM_GETPREVIEWRECTDC = 1294;
 // → 1 when a preview layout at 96 pixels per inch started, 0 without a printer
 inline constexpr UINT EFM_BEGINPREVIEW = 1295;
+// Beyond the classic protocol, in a range it leaves free.
+// w: 0 off, 1 new placement (hoà, thuý), 2 old placement (hòa, thúy) → the previous setting.
+// With it on, a tone key of the accent table typed anywhere after a syllable's vowels puts the
+// tone on the vowel the orthography gives; the same key again takes it off and types itself.
+inline constexpr UINT EFM_SETTONEPLACEMENT = 1300;
+// w: non-zero keeps text with combining marks as it comes in; 0 (the default) composes it
+// (NFC) before it enters the document → the previous setting. Find matches a composed search
+// text against decomposed text either way.
+inline constexpr UINT EFM_KEEPDECOMPOSED = 1301;
 // w: host handle; l: TObjectInfo* → inserts a host-drawn object from that record at the caret
 // (floated beside the caret's line when oiFloated)
 inline constexpr UINT EFM_INSERTEXTERNALOBJECT = 5171;
@@ -389,7 +398,7 @@ inline constexpr WPARAM EFN_FILE_QUERYSAVENAME = 3;
 inline constexpr WPARAM EFN_FILE_SAVED = 2;
 
 // Every number of the editor's own protocol; any other reaches the default window procedure.
-inline constexpr std::array<UINT, 138> EditorMessageNumbers = {
+inline constexpr std::array<UINT, 140> EditorMessageNumbers = {
     1150, 1151, 1152, 1153, 1154, 1155, 1156, 1157, 1158, 1159, 1160, 1162, 1164, 1165, 1166, 1167,
     1168, 1169, 1170, 1171, 1172, 1173, 1174, 1175, 1176, 1177, 1178, 1179, 1180, 1181, 1182, 1183,
     1184, 1185, 1186, 1187, 1188, 1189, 1190, 1191, 1192, 1193, 1195, 1197, 1198, 1199, 1200, 1201,
@@ -398,4 +407,4 @@ inline constexpr std::array<UINT, 138> EditorMessageNumbers = {
     1237, 1238, 1239, 1240, 1241, 1242, 1243, 1244, 1245, 1246, 1247, 1248, 1249, 1250, 1251, 1252,
     1253, 1254, 1255, 1256, 1257, 1258, 1259, 1260, 1261, 1262, 1263, 1264, 1267, 1268, 1269, 1270,
     1271, 1272, 1273, 1274, 1275, 1276, 1277, 1278, 1279, 1280, 1281, 1282, 1283, 1284, 1285, 1286,
-    1287, 1288, 1289, 1290, 1291, 1292, 1293, 1294, 1295, 5171};
+    1287, 1288, 1289, 1290, 1291, 1292, 1293, 1294, 1295, 1300, 1301, 5171};

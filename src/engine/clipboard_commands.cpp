@@ -110,7 +110,7 @@ std::uint32_t TFormatEditor::PasteFromClipboard() {
     }
     if (n == 0)
         if (HANDLE text = GetClipboardData(CF_UNICODETEXT))
-            n = InsertPlainText(PastableText(platform::read_unicode_block(text)));
+            n = InsertPlainText(FromOutside(PastableText(platform::read_unicode_block(text))));
     CloseClipboard();
     return n;
 }

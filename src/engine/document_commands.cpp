@@ -98,7 +98,7 @@ bool TFormatEditor::LoadText(std::u16string_view FileName) {
     if (!storage::ReadFileStart(path, bytes)) return false;
     std::u16string units(bytes.size() / 2, u'\0');
     std::memcpy(units.data(), bytes.data(), 2 * units.size());
-    const std::u16string text = model::StorableText(units);
+    const std::u16string text = model::StorableText(FromOutside(units));
     const std::vector<std::uint8_t> formats(text.size() + 2, 0);
     if (!FBuffer->Assign(text, formats)) return false; // nothing changed
     StartAfresh(false, false);

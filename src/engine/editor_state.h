@@ -6,6 +6,7 @@
 #include "engine/drag_object.h"
 #include "engine/editor_keyboard.h"
 #include "engine/editor_resource.h"
+#include "engine/tone_placement.h"
 #include "model/device_metrics.h"
 #include "model/hyper_links.h"
 #include "objects/object_item.h"
@@ -180,11 +181,17 @@ public:
     char16_t Composing() const { return FPreChar; }
     void Typed(char16_t C) { FPreChar = C; }
     void ForgetComposition() { FPreChar = 0; }
+    // Tones placed by syllable (off unless the host asks), and the placement of oa, oe, uy.
+    ToneStyle Placement() const { return FToneStyle; }
+    void SetPlacement(ToneStyle Style) { FToneStyle = Style; }
 
     // Keys typed within two seconds of each other (20 ticks of the 100 ms timer) are one
     // undo step.
     bool BurstEnded() const { return FKeyCounter == 0; }
     void KeyTyped() { FKeyCounter = KeystrokeTicks; }
+    // Whether the key being handled started a burst, and so already has its undo step.
+    bool StepTaken() const { return FStepTaken; }
+    void SetStepTaken(bool Taken) { FStepTaken = Taken; }
     void Tick() {
         if (FKeyCounter > 0) --FKeyCounter;
     }
@@ -209,6 +216,8 @@ private:
 
     BOOL FEnableVietKey = FALSE;
     char16_t FPreChar = 0;
+    ToneStyle FToneStyle = ToneStyle::Off;
+    bool FStepTaken = false;
     bool FNumpadKey = false;
     std::int32_t FKeyCounter = 0;
     std::unique_ptr<TEditorKeyboard> FKeyboard;
@@ -261,6 +270,7 @@ struct TDrawingMode {
 
 struct TEditorSettings {
     std::uint8_t FLanguage = 0;
+    bool FKeepDecomposed = false; // text from outside keeps its combining marks
     std::int32_t FEditStyle = esControl;
     TEditorResource* FResource = nullptr;
     TCharFormat FDefaultCharFormat{};

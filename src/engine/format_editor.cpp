@@ -245,6 +245,14 @@ bool TFormatEditor::EFMOwnMessage(TMessage& msg) {
     case EFM_SETMODIFIED: FSettings.IsModified = w; return true;
     case EFM_SETEDITORSTATE: SetEditorState(static_cast<std::uint32_t>(w), l != 0); return true;
     case EFM_SETLANGUAGE: FSettings.FLanguage = LOBYTE(msg.WParam); return true;
+    case EFM_KEEPDECOMPOSED:
+        msg.Result = FSettings.FKeepDecomposed ? 1 : 0;
+        FSettings.FKeepDecomposed = w != 0;
+        return true;
+    case EFM_SETTONEPLACEMENT:
+        msg.Result = static_cast<LRESULT>(FInput.Placement());
+        if (w >= 0 && w <= 2) FInput.SetPlacement(static_cast<ToneStyle>(w));
+        return true;
     case EFM_GETTEXTLENGTH: msg.Result = FBuffer->TextLength(); return true;
     case EFM_GETTEXTBUFFER:
         msg.Result = reinterpret_cast<LRESULT>(FBuffer->HandOut()); // the host may write into it

@@ -290,6 +290,17 @@ public:
 
     // Vietnamese input and the typographic and case conversions.
     bool ProcessAccent(char16_t C);
+    // Text from the host, the clipboard or a text file as the document takes it: composed
+    // unless the host keeps it decomposed.
+    std::u16string FromOutside(std::u16string_view Text) const;
+    // With tone placement on: a tone key placed on the syllable before the caret (true), a
+    // tone key that types itself (false), or no tone key of the table (none).
+    std::optional<bool> PlaceToneKey(char16_t C);
+    // With tone placement on, a horn put on the o of "uo" goes on the u too (ươ).
+    void JoinHorn(std::uint32_t o);
+    void Retone();
+    std::u16string SyllableBefore(std::uint32_t end) const;
+    void ReplaceSyllable(std::uint32_t end, std::u16string_view was, std::u16string_view now);
     char16_t ChangeCode(char16_t Code) const;
     void ChangeCase();
     void EFMChangeChar(char16_t W, std::int64_t P);

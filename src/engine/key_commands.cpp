@@ -280,6 +280,7 @@ void TFormatEditor::WMChar(char16_t C) {
         if (!(C >= 32 && FInput.MayCompose() && platform::AccentTable().IsHotKey(C) && ProcessAccent(C))) {
             FInput.Typed(ch);
             InsertChar(ch);
+            if (FInput.MayCompose() && FInput.Placement() != ToneStyle::Off && SyllableLetter(ch)) Retone();
         }
         FInput.KeyTyped();
     }
@@ -490,7 +491,7 @@ bool TFormatEditor::EFMEditMessage(TMessage& msg) {
     }
     case EFM_INSERTTEXT:
         if (const auto* text = reinterpret_cast<const char16_t*>(msg.LParam))
-            InsertText(std::u16string_view(text), static_cast<std::int32_t>(msg.WParam));
+            InsertText(FromOutside(text), static_cast<std::int32_t>(msg.WParam));
         return true;
     case EFM_INSERTPARA:
         if (static_cast<std::int32_t>(msg.LParam) == -1)

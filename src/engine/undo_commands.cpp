@@ -6,7 +6,8 @@
 namespace zeledit::engine {
 
 void TFormatEditor::CreateKeyUndo() {
-    if (FInput.BurstEnded()) CreateUndo();
+    FInput.SetStepTaken(FInput.BurstEnded());
+    if (FInput.StepTaken()) CreateUndo();
     FInput.KeyTyped();
 }
 

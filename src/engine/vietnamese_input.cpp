@@ -2,6 +2,9 @@
 // characters, case cycling and the host's single-character replacement.
 #include "engine/format_editor.h"
 #include "engine/notifications.h"
+#include "engine/tone_placement.h"
+#include "platform/core/text.h"
+#include "platform/system_library/accent_table.h"
 #include "platform/system_library/case_table.h"
 #include "platform/system_library/system_library.h"
 #include "platform/user/window_dc.h"
@@ -14,6 +17,7 @@ using model::TAB, model::LF, model::CR;
 namespace {
 
 constexpr std::int32_t etTypographic = 0x80000;
+constexpr std::uint32_t MaxSyllable = 7; // nghiêng
 
 bool OpensQuote(char16_t c) {
     return c == TAB || c == LF || c == CR || c == u' ' || c == u',' || c == u':' || c == u'[' || c == u']' ||
@@ -34,13 +38,80 @@ bool TFormatEditor::ProcessAccent(char16_t C) {
     if (FInput.Composing() == 0 || edInfo.eiSelecting || at == 0 || at > FBuffer->TextLength() ||
         FBuffer->CharAt(at - 1) != FInput.Composing())
         return false;
-    const auto composed =
-        static_cast<char16_t>(platform::VCharOf(FInput.Composing(), static_cast<std::int32_t>(C) - 48));
-    if (composed == 0) return false;
+    const bool placing = FInput.Placement() != ToneStyle::Off;
+    if (placing)
+        if (const auto placed = PlaceToneKey(C)) return *placed;
+    const std::u16string_view composed = platform::AccentTable().ComposeText(FInput.Composing(), C);
+    if (composed.empty()) return false;
+    if (placing && !FInput.StepTaken()) CreateUndo(); // one composition, one undo step
     SendMessageW(HWindow, WM_CHAR, 8, 0);
-    InsertChar(composed);
-    FInput.Typed(composed);
+    for (char16_t unit : composed) InsertChar(unit);
+    if (placing && composed.size() == 1) JoinHorn(at - 1);
+    FInput.Typed(composed.back());
     return true;
+}
+
+std::optional<bool> TFormatEditor::PlaceToneKey(char16_t C) {
+    const platform::TCharSetList& table = platform::AccentTable();
+    const std::u16string_view on_a = table.ComposeText(u'a', C);
+    const int tone = on_a.size() == 1 ? ToneOf(on_a[0]) : 0;
+    if (tone == 0 && table.ComposeText(u'á', C) != u"a") return std::nullopt; // nor a key taking tones off
+    const std::uint32_t end = edInfo.eiIndex;
+    const std::u16string syllable = SyllableBefore(end);
+    const int now = SyllableTone(syllable);
+    const bool again = tone != 0 && tone == now; // the tone goes, the key types itself
+    if (syllable.empty() || (tone == 0 && now == 0)) return false;
+    const auto placed = PlaceTone(syllable, again ? 0 : tone, FInput.Placement());
+    if (!placed) return false;
+    if (!FInput.StepTaken()) CreateUndo();
+    ReplaceSyllable(end, syllable, *placed);
+    NotifyChanged(*this);
+    if (again) InsertChar(C);
+    FInput.Typed(again ? C : placed->back());
+    return true;
+}
+
+// A letter typed after the tone moves it where the longer syllable has it (ngoà, then i:
+// ngoài).
+void TFormatEditor::Retone() {
+    const std::uint32_t end = edInfo.eiIndex;
+    const std::u16string syllable = SyllableBefore(end);
+    const int tone = SyllableTone(syllable);
+    if (tone == 0) return;
+    if (const auto placed = PlaceTone(syllable, tone, FInput.Placement()); placed && *placed != syllable)
+        ReplaceSyllable(end, syllable, *placed);
+}
+
+// The letters before `end` when they are few enough to be one syllable; else none.
+std::u16string TFormatEditor::SyllableBefore(std::uint32_t end) const {
+    std::uint32_t start = end;
+    while (start > 0 && end - start <= MaxSyllable && SyllableLetter(FBuffer->CharAt(start - 1))) --start;
+    if (end - start > MaxSyllable) return {};
+    std::u16string syllable;
+    for (std::uint32_t i = start; i < end; ++i) syllable += FBuffer->CharAt(i);
+    return syllable;
+}
+
+// In place: the letters keep their format bytes.
+void TFormatEditor::ReplaceSyllable(std::uint32_t end, std::u16string_view was, std::u16string_view now) {
+    const auto start = static_cast<std::uint32_t>(end - was.size());
+    for (std::uint32_t i = 0; i < now.size(); ++i)
+        if (now[i] != was[i]) FBuffer->SetCharAt(start + i, now[i]);
+    UpdateFormat(static_cast<std::int32_t>(start), end);
+}
+
+void TFormatEditor::JoinHorn(std::uint32_t o) {
+    const char16_t horned = Untoned(FBuffer->CharAt(o));
+    if ((horned != u'ơ' && horned != u'Ơ') || o == 0) return;
+    const char16_t u = FBuffer->CharAt(o - 1);
+    if (u != u'u' && u != u'U') return;
+    if (o >= 2 && (FBuffer->CharAt(o - 2) == u'q' || FBuffer->CharAt(o - 2) == u'Q')) return; // quơ
+    FBuffer->SetCharAt(o - 1, u == u'u' ? u'ư' : u'Ư');
+    UpdateFormat(static_cast<std::int32_t>(o - 1), o);
+}
+
+std::u16string TFormatEditor::FromOutside(std::u16string_view Text) const {
+    return FSettings.FKeepDecomposed ? std::u16string(Text) : platform::compose_nfc(Text);
 }
 
 char16_t TFormatEditor::ChangeCode(char16_t Code) const {

@@ -576,6 +576,18 @@ std::map<UINT, Row> Rows() {
         return Send(h, EFM_GETPREVIEWRECTDC, 0, P(&rect)) == 0;
     };
     r[EFM_BEGINPREVIEW] = [](HWND h) { return Send(h, EFM_BEGINPREVIEW) == 0; }; // no printer
+    r[EFM_SETTONEPLACEMENT] = [](HWND h) {
+        Send(h, EFM_ENABLEVIETKEY, 1);
+        const bool answers = Send(h, EFM_SETTONEPLACEMENT, 2) == 0 && Send(h, EFM_SETTONEPLACEMENT, 1) == 2;
+        return answers && Typed(h, u" Vie6t5") && Text(h).ends_with(u" Việt");
+    };
+    r[EFM_KEEPDECOMPOSED] = [](HWND h) {
+        Send(h, EFM_INSERTTEXT, static_cast<WPARAM>(-1), P(u" Vie\u0323\u0302t"));
+        const bool composed = Text(h).ends_with(u" Việt");
+        const bool answers = Send(h, EFM_KEEPDECOMPOSED, 1) == 0 && Send(h, EFM_KEEPDECOMPOSED, 1) == 1;
+        Send(h, EFM_INSERTTEXT, static_cast<WPARAM>(-1), P(u" e\u0301"));
+        return composed && answers && Text(h).ends_with(u" e\u0301");
+    };
     r[EFM_INSERTEXTERNALOBJECT] = [](HWND h) {
         TObjectInfo info{};
         info.oiStyle = 300;
