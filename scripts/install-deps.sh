@@ -12,6 +12,8 @@ packages=(
     # graphics device, fonts, images, interactive backend
     libcairo2-dev libfontconfig-dev libfreetype-dev
     libjpeg62-turbo-dev libpng-dev libtiff-dev libsdl2-dev
+    # Unicode: composing decomposed text
+    libicu-dev
     # the desktop backend under a virtual display in the tests, and its screenshots
     xvfb xdotool libx11-dev
     # printing: CUPS for real printers, a private cupsd in the tests, poppler to read PDFs back

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <bit>
+#include <climits>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
+#include <unicode/unorm2.h>
 #endif
 
 namespace zeledit::platform {
@@ -101,6 +103,32 @@ int copy_truncated(std::u16string_view text, LPWSTR buffer, int max_count) {
     std::copy_n(text.data(), n, buffer);
     buffer[n] = 0;
     return static_cast<int>(n);
+}
+
+bool has_combining_marks(std::u16string_view s) {
+    return std::any_of(s.begin(), s.end(), [](char16_t c) { return c >= 0x300 && c <= 0x36F; });
+}
+
+std::u16string compose_nfc(std::u16string_view s) {
+    UErrorCode error = U_ZERO_ERROR;
+    const UNormalizer2* nfc = unorm2_getNFCInstance(&error);
+    if (U_FAILURE(error) || s.size() > INT32_MAX / 2) return std::u16string(s);
+    const auto length = static_cast<int32_t>(s.size());
+    if (unorm2_isNormalized(nfc, s.data(), length, &error) && U_SUCCESS(error)) return std::u16string(s);
+    std::u16string out(s.size(), u'\0');
+    for (int round = 0; round < 2; ++round) {
+        error = U_ZERO_ERROR;
+        const int32_t n =
+            unorm2_normalize(nfc, s.data(), length, out.data(), static_cast<int32_t>(out.size()), &error);
+        if (error == U_BUFFER_OVERFLOW_ERROR) {
+            out.resize(static_cast<std::size_t>(n));
+            continue;
+        }
+        if (U_FAILURE(error)) return std::u16string(s);
+        out.resize(static_cast<std::size_t>(n));
+        return out;
+    }
+    return std::u16string(s);
 }
 
 } // namespace zeledit::platform

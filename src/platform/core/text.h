@@ -24,6 +24,12 @@ std::string to_utf8(std::u16string_view s);
 // UTF-16 of UTF-8 text from outside; malformed sequences become U+FFFD.
 std::u16string from_utf8(std::string_view s);
 
+// The text composed (Unicode NFC): a letter with combining marks becomes its precomposed
+// letter where Unicode has one ("e\u0323\u0302" is "ệ"). Composed text comes back as it is.
+std::u16string compose_nfc(std::u16string_view s);
+// Whether the text holds a combining mark (a unit of U+0300 to U+036F).
+bool has_combining_marks(std::u16string_view s);
+
 // Copies at most max_count - 1 units and a terminating NUL; answers the units copied.
 int copy_truncated(std::u16string_view text, LPWSTR buffer, int max_count);
 
