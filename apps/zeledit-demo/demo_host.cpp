@@ -21,6 +21,9 @@ constexpr int StatusId = 101, ToolBase = 200;
 // Toolbar commands the demo handles itself rather than sending to the editor.
 constexpr UINT VietnameseSwitch = 1, UndoKey = 2, PageModeSwitch = 3, PreviewCommand = 4, PrintCommand = 5,
                SaveAsCommand = 6, ExitCommand = 7, AboutCommand = 8;
+// The Vietnamese menu: typing off or with a table, and where tones go.
+constexpr UINT TypingOff = 20, TypingVni = 21, TypingTelex = 22, TypingViqr = 23, ToneWhereTyped = 30,
+               ToneNew = 31, ToneOld = 32;
 constexpr int MenuBase = 1000; // menu items carry MenuBase + the command they run
 // Ctrl+O and Ctrl+S in the editor; lines as wide as the window until page mode.
 constexpr zeledit::TEditorOptions EditorOptions = zeledit::eoCanLoadSave;
@@ -95,6 +98,15 @@ constexpr MenuLine MenuLines[] = {
     {u"&Caption...", EFC_INSERTCAPTION},
     {u"&Textbox...", EFC_INSERTTEXTBOX},
     {u"&Drawing...", EFC_DRAWING},
+    {u"&Vietnamese", 0},
+    {u"&Off", TypingOff},
+    {u"&VNI (digits: Vie65t)", TypingVni},
+    {u"&Telex (Vieetj)", TypingTelex},
+    {u"V&IQR (Vie^.t)", TypingViqr},
+    {nullptr, 0},
+    {u"Tone on the letter &typed", ToneWhereTyped},
+    {u"Tone by syllable, &new (hoà)", ToneNew},
+    {u"Tone by syllable, o&ld (hòa)", ToneOld},
     {u"&Help", 0},
     {u"&About zeledit", AboutCommand},
 };
@@ -120,6 +132,8 @@ HMENU menu_bar;
 std::u16string file_name; // what Save writes without asking: a file opened or saved as
 std::u16string title;
 bool vietnamese = false;
+const char16_t* table = u"VNI"; // the accent table loaded
+int placement = 0;              // 0 on the letter typed, 1 new, 2 old
 bool page_mode = false;
 // The printer the editor lays pages out for, lent to it for as long as the frame lives.
 printhost::Settings print_settings;
@@ -130,6 +144,7 @@ void Print();
 void ShowPreview();
 void SwitchPageMode();
 void SaveAs();
+void ChooseTyping(WPARAM command);
 
 std::u16string Number(long n) { return std::filesystem::path(std::to_string(n)).u16string(); }
 
@@ -150,10 +165,11 @@ void UpdateTitle() {
 void UpdateStatus() {
     const std::int32_t caret = editor->Characters().Selection().End;
     const int line = editor->GetLineOfIndex(caret) + 1;
-    const std::u16string text = u"  Line " + Number(line) + u", position " + Number(caret) +
-                                u"   ·   Tiếng Việt: " + (vietnamese ? u"on" : u"off") +
-                                (page_mode ? u"   ·   page mode" : u"") +
-                                (Modified() ? u"   ·   modified" : u"");
+    const std::u16string text =
+        u"  Line " + Number(line) + u", position " + Number(caret) + u"   ·   Tiếng Việt: " +
+        (vietnamese ? std::u16string(table) : u"off") +
+        (vietnamese && placement != 0 ? (placement == 1 ? u", tone hoà" : u", tone hòa") : u"") +
+        (page_mode ? u"   ·   page mode" : u"") + (Modified() ? u"   ·   modified" : u"");
     SetWindowTextW(status, text.c_str());
     UpdateTitle();
 }
@@ -225,7 +241,9 @@ void RunCommand(WPARAM command) {
             zeledit::mkInformation, zeledit::mbOK);
         return;
     }
-    if (command == VietnameseSwitch)
+    if (command >= TypingOff && command <= ToneOld)
+        ChooseTyping(command);
+    else if (command == VietnameseSwitch)
         SwitchVietnamese();
     else if (command == SaveAsCommand)
         SaveAs();
@@ -239,6 +257,29 @@ void RunCommand(WPARAM command) {
         editor->Command(static_cast<std::uint16_t>(command));
     if (command != EFC_FIND && command != EFC_REPLACE) editor->SetFocus(); // those keep theirs
     UpdateStatus();
+}
+
+// A table from the ones installed with the library, Vietnamese typing on with it; or off.
+void ChooseTyping(WPARAM command) {
+    if (command >= ToneWhereTyped) {
+        placement = static_cast<int>(command - ToneWhereTyped);
+        editor->SetTonePlacement(placement);
+        return;
+    }
+    if (command != TypingOff) {
+        const char16_t* file = command == TypingTelex  ? u"/telex.tbl"
+                               : command == TypingViqr ? u"/viqr.tbl"
+                                                       : u"/vni.tbl";
+        const std::u16string path = GetAccentTableFolder() + std::u16string(file);
+        if (!LoadAccentTable(path.c_str())) {
+            zeledit::ShowMessageBox((u"Cannot read the accent table " + path + u".").c_str(), zeledit::mkStop,
+                                    zeledit::mbOK);
+            return;
+        }
+        table = command == TypingTelex ? u"Telex" : command == TypingViqr ? u"VIQR" : u"VNI";
+    }
+    vietnamese = command != TypingOff;
+    editor->SetEnableVietKey(vietnamese);
 }
 
 // The preview and page mode need a printer; without one the editor falls back to the window.
@@ -395,6 +436,8 @@ HWND CreateFrame() {
     file_name.clear();
     title.clear();
     vietnamese = false;
+    table = u"VNI";
+    placement = 0;
     RECT client;
     GetClientRect(frame, &client);
     Layout(client.right, client.bottom);

@@ -276,6 +276,12 @@ public:
     void SetDocumentType(TDocTypes type);
     bool EnableVietKey() const { return FVietKey; }
     void SetEnableVietKey(bool on);
+    // Tones placed by syllable: 0 off, 1 new placement (hoà), 2 old (hòa).
+    int TonePlacement() const { return FTonePlacement; }
+    void SetTonePlacement(int style);
+    // Text with combining marks kept as it comes in (else composed).
+    bool KeepDecomposed() const { return FKeepDecomposed; }
+    void SetKeepDecomposed(bool keep);
     int Pages(); // lays the pages out
     HWND HScrollbar() const { return FHScroll; }
     void SetHScrollbar(HWND bar);
@@ -468,6 +474,8 @@ private:
     TEditorOptions FOptions = eoControl;
     bool FRightClick = false;
     bool FVietKey = false;
+    int FTonePlacement = 0;
+    bool FKeepDecomposed = false;
     TEditorKeyType FKeyType = ktVietnamese;
     TBitmapMode FBitmapMode = bmExact;
     TPageRec FPageSetup;

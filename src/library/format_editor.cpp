@@ -102,6 +102,8 @@ void TCustomFormatEditor::Adopt(TCustomFormatEditor& o) noexcept {
     FOptions = o.FOptions;
     FRightClick = o.FRightClick;
     FVietKey = o.FVietKey;
+    FTonePlacement = o.FTonePlacement;
+    FKeepDecomposed = o.FKeepDecomposed;
     FKeyType = o.FKeyType;
     FBitmapMode = o.FBitmapMode;
     FPageSetup = o.FPageSetup;
@@ -207,6 +209,9 @@ void TCustomFormatEditor::CreationSettings() {
     Send(EFM_SETSPECIALRIGHTBUTTON, FRightClick ? 1 : 0);
     Send(EFM_SETHIGHLIGHTSTYLE, FHighlightStyle, FHighlightColor);
     TransferDefaultFont();
+    // This library's own settings, only when a host chose them.
+    if (FTonePlacement != 0) Send(EFM_SETTONEPLACEMENT, static_cast<WPARAM>(FTonePlacement));
+    if (FKeepDecomposed) Send(EFM_KEEPDECOMPOSED, 1);
 }
 
 // The window goes with the editor's own procedure only (no events from a control that is
@@ -344,6 +349,17 @@ void TCustomFormatEditor::SetDocumentType(TDocTypes type) {
 void TCustomFormatEditor::SetEnableVietKey(bool on) {
     FVietKey = on;
     Send(EFM_ENABLEVIETKEY, on ? 1 : 0);
+}
+
+void TCustomFormatEditor::SetTonePlacement(int style) {
+    if (style < 0 || style > 2) return;
+    FTonePlacement = style;
+    Send(EFM_SETTONEPLACEMENT, static_cast<WPARAM>(style));
+}
+
+void TCustomFormatEditor::SetKeepDecomposed(bool keep) {
+    FKeepDecomposed = keep;
+    Send(EFM_KEEPDECOMPOSED, keep ? 1 : 0);
 }
 
 int TCustomFormatEditor::Pages() { return static_cast<int>(Send(EFM_REPAGINATE)); }

@@ -314,4 +314,23 @@ TEST_F(DemoHost, TheInsertMenuStartsTheDrawingMode) {
     EXPECT_EQ(SendMessageW(demo::Editor(), EFM_GETOBJECTCOUNT, 0, 0), 1);
 }
 
+TEST_F(DemoHost, TheVietnameseMenuChoosesTheTableAndWhereTonesGo) {
+    press(0); // a new document
+    constexpr int MenuBase = 1000, Telex = 22, ToneOld = 32, Off = 20;
+    SendMessageW(frame, WM_COMMAND, MenuBase + Telex, 0);
+    SendMessageW(frame, WM_COMMAND, MenuBase + ToneOld, 0);
+    SetFocus(demo::Editor());
+    type(u"Tieengs Vieetj hoaf");
+    EXPECT_EQ(text(), u"Tiếng Việt hòa");
+    WCHAR status[256];
+    const int n = GetWindowTextW(GetDlgItem(frame, 101), status, 256);
+    EXPECT_NE(std::u16string(status, static_cast<std::size_t>(n)).find(u"Tiếng Việt: Telex, tone hòa"),
+              std::u16string::npos);
+    SendMessageW(frame, WM_COMMAND, MenuBase + Off, 0);
+    SetFocus(demo::Editor());
+    type(u" aa");
+    EXPECT_EQ(text(), u"Tiếng Việt hòa aa");
+    ASSERT_TRUE(LoadAccentTable((std::u16string(GetAccentTableFolder()) + u"/vni.tbl").c_str()));
+}
+
 } // namespace

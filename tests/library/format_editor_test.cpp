@@ -40,7 +40,7 @@ protected:
         editor_proc = wc.lpfnWndProc;
         UnregisterClassW(FormattedEditorClassName, GetEditInstance());
         wc.lpfnWndProc = +[](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
-            if ((m >= 1150 && m < 1300 && m != EFN_UPDATESTATE && m != EFN_ORIGINCHANGE) || m == WM_COMMAND)
+            if ((m >= 1150 && m <= 1301 && m != EFN_UPDATESTATE && m != EFN_ORIGINCHANGE) || m == WM_COMMAND)
                 sent.push_back({m, w, l});
             if (m == EFM_CHANGEFONTNAME)
                 std::memcpy(&last_change, reinterpret_cast<const void*>(l), sizeof last_change);
@@ -158,6 +158,10 @@ TEST_F(FormatEditorTest, PropertiesSendTheirMessagesAndReadBack) {
          [&] { return editor.IsModified(); }},
         {"HotKeys", [&] { editor.SetHotKeys(3, 0x4000 | 'K'); }, EFM_SETHOTKEY, 3, 0x4000 | 'K',
          [&] { return editor.HotKeys(3) == (0x4000 | 'K'); }},
+        {"TonePlacement", [&] { editor.SetTonePlacement(2); }, EFM_SETTONEPLACEMENT, 2, 0,
+         [&] { return editor.TonePlacement() == 2; }},
+        {"KeepDecomposed", [&] { editor.SetKeepDecomposed(true); }, EFM_KEEPDECOMPOSED, 1, 0,
+         [&] { return editor.KeepDecomposed(); }},
         {"Color", [&] { editor.SetColor(0xEEFFEE); }, EFM_SETBACKGROUND, 0, 0xEEFFEE,
          [&] { return editor.Color() == 0xEEFFEE; }},
     };
