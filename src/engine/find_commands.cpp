@@ -127,19 +127,32 @@ std::int32_t TFormatEditor::FindText(std::int32_t AStart, std::u16string_view Fi
     const std::u16string_view text(FBuffer->Text(), length);
     const bool match_case = (Options & efoMatchCase) != 0;
     const CaseFold fold;
-    const std::u16string pattern = match_case ? std::u16string(FindStr) : fold(FindStr);
-    auto accepted = [&](std::size_t at) {
-        if (FormatFilter != -1 && FBuffer->FormatByte(static_cast<std::uint32_t>(at)) != FormatFilter)
-            return false;
-        if ((Options & efoWholeWord) == 0) return true;
-        const std::size_t end = at + pattern.size();
-        return (at == 0 || IsBoundary(text[at - 1])) && (end == length || IsBoundary(text[end]));
+    // The first acceptable match of a pattern from `start`.
+    auto first = [&](const std::u16string& pattern) {
+        auto accepted = [&](std::size_t at) {
+            if (FormatFilter != -1 && FBuffer->FormatByte(static_cast<std::uint32_t>(at)) != FormatFilter)
+                return false;
+            if ((Options & efoWholeWord) == 0) return true;
+            const std::size_t end = at + pattern.size();
+            return (at == 0 || IsBoundary(text[at - 1])) && (end == length || IsBoundary(text[end]));
+        };
+        std::size_t at = start;
+        while (true) {
+            at = match_case ? text.find(pattern, at) : FindFolded(text, at, pattern, fold);
+            if (at == NotFound || accepted(at)) return at;
+            at += pattern.size();
+        }
     };
-    std::size_t at = start;
-    while (true) {
-        at = match_case ? text.find(pattern, at) : FindFolded(text, at, pattern, fold);
-        if (at == NotFound || accepted(at)) break;
-        at += pattern.size();
+    std::u16string pattern = match_case ? std::u16string(FindStr) : fold(FindStr);
+    std::size_t at = first(pattern);
+    // Text kept with combining marks matches the composed letters of a search as well.
+    const std::u16string decomposed = platform::decompose_nfd(pattern);
+    if (decomposed != pattern) {
+        const std::size_t other = first(decomposed);
+        if (other < at) {
+            at = other;
+            pattern = decomposed;
+        }
     }
     if (at == NotFound) {
         NothingFound();

@@ -266,5 +266,20 @@ TEST_F(VietnameseTables, DecomposedTextIsComposedWhereverItComesIn) {
     EXPECT_EQ(text(), u"Việt Nam Việt Nam Vie\u0302\u0323t") << "kept as it came";
 }
 
+TEST_F(VietnameseTables, AComposedSearchFindsTextKeptDecomposed) {
+    SendMessageW(editor, EFM_KEEPDECOMPOSED, 1, 0);
+    const std::u16string text_in = u"Ha\u0300 No\u0323\u0302i, Vie\u0323\u0302t Nam";
+    SendMessageW(editor, EFM_INSERTTEXT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text_in.c_str()));
+    TFindRecord find{0, u"Việt", 1, 0};
+    EXPECT_EQ(SendMessageW(editor, EFM_FIND, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)), 11);
+    SIZE range{};
+    SendMessageW(editor, EFM_GETSELINDEX, 0, reinterpret_cast<LPARAM>(&range));
+    EXPECT_EQ(range.cy - range.cx, 6) << "the decomposed letters selected whole";
+    TFindRecord whole{0, u"nội", 0, efoWholeWord};
+    EXPECT_EQ(SendMessageW(editor, EFM_FIND, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&whole)), 4);
+    TFindRecord absent{0, u"Việt Nam ơi", 0, 0};
+    EXPECT_EQ(SendMessageW(editor, EFM_FIND, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&absent)), -1);
+}
+
 } // namespace
 } // namespace zeledit::test

@@ -105,30 +105,41 @@ int copy_truncated(std::u16string_view text, LPWSTR buffer, int max_count) {
     return static_cast<int>(n);
 }
 
-bool has_combining_marks(std::u16string_view s) {
-    return std::any_of(s.begin(), s.end(), [](char16_t c) { return c >= 0x300 && c <= 0x36F; });
-}
+namespace {
 
-std::u16string compose_nfc(std::u16string_view s) {
-    UErrorCode error = U_ZERO_ERROR;
-    const UNormalizer2* nfc = unorm2_getNFCInstance(&error);
-    if (U_FAILURE(error) || s.size() > INT32_MAX / 2) return std::u16string(s);
+std::u16string normalized(const UNormalizer2* form, std::u16string_view s) {
+    if (form == nullptr || s.size() > INT32_MAX / 4) return std::u16string(s);
     const auto length = static_cast<int32_t>(s.size());
-    if (unorm2_isNormalized(nfc, s.data(), length, &error) && U_SUCCESS(error)) return std::u16string(s);
-    std::u16string out(s.size(), u'\0');
+    UErrorCode error = U_ZERO_ERROR;
+    if (unorm2_isNormalized(form, s.data(), length, &error) && U_SUCCESS(error)) return std::u16string(s);
+    std::u16string out(s.size() * 2 + 4, u'\0');
     for (int round = 0; round < 2; ++round) {
         error = U_ZERO_ERROR;
         const int32_t n =
-            unorm2_normalize(nfc, s.data(), length, out.data(), static_cast<int32_t>(out.size()), &error);
+            unorm2_normalize(form, s.data(), length, out.data(), static_cast<int32_t>(out.size()), &error);
         if (error == U_BUFFER_OVERFLOW_ERROR) {
             out.resize(static_cast<std::size_t>(n));
             continue;
         }
-        if (U_FAILURE(error)) return std::u16string(s);
+        if (U_FAILURE(error)) break;
         out.resize(static_cast<std::size_t>(n));
         return out;
     }
     return std::u16string(s);
+}
+
+} // namespace
+
+std::u16string compose_nfc(std::u16string_view s) {
+    UErrorCode error = U_ZERO_ERROR;
+    const UNormalizer2* nfc = unorm2_getNFCInstance(&error);
+    return normalized(U_SUCCESS(error) ? nfc : nullptr, s);
+}
+
+std::u16string decompose_nfd(std::u16string_view s) {
+    UErrorCode error = U_ZERO_ERROR;
+    const UNormalizer2* nfd = unorm2_getNFDInstance(&error);
+    return normalized(U_SUCCESS(error) ? nfd : nullptr, s);
 }
 
 } // namespace zeledit::platform
