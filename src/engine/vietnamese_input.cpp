@@ -43,10 +43,16 @@ bool TFormatEditor::ProcessAccent(char16_t C) {
         if (const auto placed = PlaceToneKey(C)) return *placed;
     const std::u16string_view composed = platform::AccentTable().ComposeText(FInput.Composing(), C);
     if (composed.empty()) return false;
-    if (placing && !FInput.StepTaken()) CreateUndo(); // one composition, one undo step
-    SendMessageW(HWindow, WM_CHAR, 8, 0);
-    for (char16_t unit : composed) InsertChar(unit);
-    if (placing && composed.size() == 1) JoinHorn(at - 1);
+    if (placing && composed.size() == 1) {
+        // A mark changes the letter in place; the tone the syllable has moves with it.
+        ReplaceSyllable(at, std::u16string(1, FBuffer->CharAt(at - 1)), composed);
+        JoinHorn(at - 1);
+        Retone();
+        NotifyChanged(*this);
+    } else {
+        SendMessageW(HWindow, WM_CHAR, 8, 0);
+        for (char16_t unit : composed) InsertChar(unit);
+    }
     FInput.Typed(composed.back());
     return true;
 }
