@@ -1,5 +1,6 @@
-// Accent-table images and files: any bytes are refused with the table unchanged, or load
-// items whose keys and results are terminated and hot keys that fit.
+// Accent-table images and files (the built-in, Telex and VIQR tables are seeds): any bytes are
+// refused with the table unchanged, or load items whose keys and results are terminated and
+// hot keys that fit.
 #include "platform/system_library/accent_images.h"
 #include "platform/system_library/accent_table.h"
 
@@ -20,6 +21,8 @@ void Check(const zeledit::platform::TCharSetList& t) {
             std::find(item.result.begin(), item.result.end(), u'\0') == item.result.end())
             std::abort();
     (void)t.Compose(u'a', u'1');
+    for (char16_t key : {u'1', u's', u'\'', u'w'})
+        if (t.ComposeText(u'a', key).size() > 8) std::abort(); // a result holds at most eight units
     (void)t.IsHotKey(u'1');
 }
 
