@@ -132,18 +132,28 @@ ATOM InitEditorLib() noexcept {
     return register_class(FormattedEditorClassName, document_class_style, editor_proc<TFormatEditor>);
 }
 
+namespace {
+
+std::u16string FindAccentTableFolder() {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<void*>(&GetAccentTableFolder), &info) != 0 && info.dli_fname != nullptr) {
+        const fs::path installed = fs::path(info.dli_fname).parent_path() / ZELEDIT_TABLES_FROM_LIBDIR;
+        if (fs::is_directory(installed, error)) return fs::weakly_canonical(installed, error).u16string();
+    }
+    return fs::path(ZELEDIT_BUILD_ACCENT_TABLES).u16string(); // not installed: the build's own
+}
+
+} // namespace
+
 LPCWSTR GetAccentTableFolder() noexcept {
-    static const std::u16string folder = [] {
-        namespace fs = std::filesystem;
-        std::error_code error;
-        Dl_info info{};
-        if (dladdr(reinterpret_cast<void*>(&GetAccentTableFolder), &info) != 0 && info.dli_fname != nullptr) {
-            const fs::path installed = fs::path(info.dli_fname).parent_path() / ZELEDIT_TABLES_FROM_LIBDIR;
-            if (fs::is_directory(installed, error)) return fs::weakly_canonical(installed, error).u16string();
-        }
-        return fs::path(ZELEDIT_BUILD_ACCENT_TABLES).u16string(); // not installed: the build's own
-    }();
-    return folder.c_str();
+    try {
+        static const std::u16string folder = FindAccentTableFolder();
+        return folder.c_str();
+    } catch (...) {
+        return u""; // out of memory
+    }
 }
 
 BOOL LoadAccentTable(LPCWSTR FileName) noexcept {
