@@ -1,32 +1,16 @@
 #include "engine/tone_placement.h"
 
+#include "platform/system_library/vietnamese_letters.h"
+
 #include <algorithm>
 #include <array>
 
 namespace zeledit::engine {
 namespace {
 
-struct Toned {
-    char16_t vowel;
-    std::u16string_view tones; // acute, grave, hook above, tilde, dot below
-};
-constexpr Toned Vowels[] = {
-    {u'a', u"áàảãạ"}, {u'â', u"ấầẩẫậ"}, {u'ă', u"ắằẳẵặ"}, {u'e', u"éèẻẽẹ"}, {u'ê', u"ếềểễệ"},
-    {u'i', u"íìỉĩị"}, {u'o', u"óòỏõọ"}, {u'ô', u"ốồổỗộ"}, {u'ơ', u"ớờởỡợ"}, {u'u', u"úùủũụ"},
-    {u'ư', u"ứừửữự"}, {u'y', u"ýỳỷỹỵ"}, {u'A', u"ÁÀẢÃẠ"}, {u'Â', u"ẤẦẨẪẬ"}, {u'Ă', u"ẮẰẲẴẶ"},
-    {u'E', u"ÉÈẺẼẸ"}, {u'Ê', u"ẾỀỂỄỆ"}, {u'I', u"ÍÌỈĨỊ"}, {u'O', u"ÓÒỎÕỌ"}, {u'Ô', u"ỐỒỔỖỘ"},
-    {u'Ơ', u"ỚỜỞỠỢ"}, {u'U', u"ÚÙỦŨỤ"}, {u'Ư', u"ỨỪỬỮỰ"}, {u'Y', u"ÝỲỶỸỴ"},
-};
-
-const Toned* Row(char16_t letter) {
-    for (const Toned& t : Vowels)
-        if (t.vowel == letter || t.tones.find(letter) != std::u16string_view::npos) return &t;
-    return nullptr;
-}
-
 // The untoned letter in small letters, for telling the parts of the syllable apart.
 char16_t Small(char16_t c) {
-    c = Untoned(c);
+    c = platform::Untoned(c);
     if (c >= u'A' && c <= u'Z') return static_cast<char16_t>(c + 32);
     switch (c) {
     case u'Â': return u'â';
@@ -90,26 +74,15 @@ std::size_t TonePosition(const std::u16string& s, const Parts& p, ToneStyle styl
 
 } // namespace
 
-int ToneOf(char16_t letter) {
-    const Toned* row = Row(letter);
-    if (row == nullptr || row->vowel == letter) return 0;
-    return static_cast<int>(row->tones.find(letter)) + 1;
-}
-
-char16_t Untoned(char16_t letter) {
-    const Toned* row = Row(letter);
-    return row != nullptr ? row->vowel : letter;
-}
-
 int SyllableTone(std::u16string_view syllable) {
     for (char16_t c : syllable)
-        if (const int tone = ToneOf(c)) return tone;
+        if (const int tone = platform::ToneOf(c)) return tone;
     return 0;
 }
 
 bool SyllableLetter(char16_t c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'đ' || c == u'Đ' ||
-           Row(c) != nullptr;
+           platform::VowelRow(c) != nullptr;
 }
 
 std::optional<std::u16string> PlaceTone(std::u16string_view syllable, int tone, ToneStyle style) {
@@ -121,10 +94,10 @@ std::optional<std::u16string> PlaceTone(std::u16string_view syllable, int tone, 
     const auto parts = Parse(small);
     if (!parts || (parts->stop_final && tone != 0 && tone != 1 && tone != 5)) return std::nullopt;
     std::u16string out(syllable.size(), u'\0');
-    std::transform(syllable.begin(), syllable.end(), out.begin(), Untoned);
+    std::transform(syllable.begin(), syllable.end(), out.begin(), platform::Untoned);
     if (tone != 0) {
         const std::size_t at = TonePosition(small, *parts, style);
-        out[at] = Row(out[at])->tones[static_cast<std::size_t>(tone - 1)];
+        out[at] = platform::VowelRow(out[at])->tones[static_cast<std::size_t>(tone - 1)];
     }
     return out;
 }

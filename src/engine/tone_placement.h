@@ -12,10 +12,6 @@ namespace zeledit::engine {
 // The placement of oa, oe and uy without a final consonant: hoà (new) or hòa (old).
 enum class ToneStyle : std::uint8_t { Off = 0, New = 1, Old = 2 };
 
-// 0 for none, else 1 acute, 2 grave, 3 hook above, 4 tilde, 5 dot below.
-int ToneOf(char16_t letter);
-// The letter without its tone (the circumflex, breve and horn stay).
-char16_t Untoned(char16_t letter);
 // The tone the syllable carries (the first toned vowel's), 0 for none.
 int SyllableTone(std::u16string_view syllable);
 // The syllable with every tone taken off and `tone` (0: none) put where it belongs; none when

@@ -7,6 +7,7 @@
 #include "platform/system_library/accent_table.h"
 #include "platform/system_library/case_table.h"
 #include "platform/system_library/system_library.h"
+#include "platform/system_library/vietnamese_letters.h"
 #include "platform/user/window_dc.h"
 
 #include <algorithm>
@@ -60,7 +61,7 @@ bool TFormatEditor::ProcessAccent(char16_t C) {
 std::optional<bool> TFormatEditor::PlaceToneKey(char16_t C) {
     const platform::TCharSetList& table = platform::AccentTable();
     const std::u16string_view on_a = table.ComposeText(u'a', C);
-    const int tone = on_a.size() == 1 ? ToneOf(on_a[0]) : 0;
+    const int tone = on_a.size() == 1 ? platform::ToneOf(on_a[0]) : 0;
     if (tone == 0 && table.ComposeText(u'á', C) != u"a") return std::nullopt; // nor a key taking tones off
     const std::uint32_t end = edInfo.eiIndex;
     const std::u16string syllable = SyllableBefore(end);
@@ -107,7 +108,7 @@ void TFormatEditor::ReplaceSyllable(std::uint32_t end, std::u16string_view was, 
 }
 
 void TFormatEditor::JoinHorn(std::uint32_t o) {
-    const char16_t horned = Untoned(FBuffer->CharAt(o));
+    const char16_t horned = platform::Untoned(FBuffer->CharAt(o));
     if ((horned != u'ơ' && horned != u'Ơ') || o == 0) return;
     const char16_t u = FBuffer->CharAt(o - 1);
     if (u != u'u' && u != u'U') return;

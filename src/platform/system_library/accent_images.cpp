@@ -1,5 +1,7 @@
 #include "platform/system_library/accent_images.h"
 
+#include "platform/system_library/vietnamese_letters.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -10,19 +12,6 @@
 
 namespace zeledit::platform {
 namespace {
-
-// A vowel and its five tones: acute, grave, hook above, tilde, dot below.
-struct Toned {
-    char16_t vowel;
-    std::u16string_view tones;
-};
-constexpr Toned TonedVowels[] = {
-    {u'a', u"áàảãạ"}, {u'â', u"ấầẩẫậ"}, {u'ă', u"ắằẳẵặ"}, {u'e', u"éèẻẽẹ"}, {u'ê', u"ếềểễệ"},
-    {u'i', u"íìỉĩị"}, {u'o', u"óòỏõọ"}, {u'ô', u"ốồổỗộ"}, {u'ơ', u"ớờởỡợ"}, {u'u', u"úùủũụ"},
-    {u'ư', u"ứừửữự"}, {u'y', u"ýỳỷỹỵ"}, {u'A', u"ÁÀẢÃẠ"}, {u'Â', u"ẤẦẨẪẬ"}, {u'Ă', u"ẮẰẲẴẶ"},
-    {u'E', u"ÉÈẺẼẸ"}, {u'Ê', u"ẾỀỂỄỆ"}, {u'I', u"ÍÌỈĨỊ"}, {u'O', u"ÓÒỎÕỌ"}, {u'Ô', u"ỐỒỔỖỘ"},
-    {u'Ơ', u"ỚỜỞỠỢ"}, {u'U', u"ÚÙỦŨỤ"}, {u'Ư', u"ỨỪỬỮỰ"}, {u'Y', u"ÝỲỶỸỴ"},
-};
 
 // The built-in table's other keys: circumflex (6), horn, ring and cedilla (7), breve and
 // ligatures (8), stroke and diaeresis (9), and the tilde of n (4).
@@ -85,17 +74,17 @@ private:
 
 std::u16string Pair(char16_t a, char16_t b) { return {a, b}; }
 
-const Toned* TonesOf(char16_t vowel) {
-    for (const Toned& t : TonedVowels)
-        if (t.vowel == vowel) return &t;
-    return nullptr;
+// The row of an untoned vowel.
+const TonedVowel* TonesOf(char16_t vowel) {
+    const TonedVowel* row = VowelRow(vowel);
+    return row != nullptr && row->vowel == vowel ? row : nullptr;
 }
 
 // Tones by letter or punctuation keys: a tone key after a vowel tones it, after a vowel of
 // another tone changes the tone, after a vowel of its own tone gives the vowel and the key
 // back. `clear` (0 for none) takes a tone off.
 void AddTones(Image& image, std::u16string_view keys, char16_t clear, bool both_cases) {
-    for (const Toned& t : TonedVowels)
+    for (const TonedVowel& t : TonedVowels())
         for (int upper = 0; upper <= (both_cases ? 1 : 0); ++upper) {
             const auto cased = [upper](char16_t key) {
                 return static_cast<char16_t>(upper ? key - 32 : key);
@@ -117,8 +106,8 @@ void AddMarks(Image& image, std::span<const Mark> marks) {
     for (const Mark& m : marks) {
         image.Add(m.letter, m.key, {&m.marked, 1});
         image.Add(m.marked, m.key, Pair(m.letter, m.key));
-        const Toned* plain = TonesOf(m.letter);
-        const Toned* marked = TonesOf(m.marked);
+        const TonedVowel* plain = TonesOf(m.letter);
+        const TonedVowel* marked = TonesOf(m.marked);
         if (plain == nullptr || marked == nullptr) continue;
         for (std::size_t i = 0; i < 5; ++i) image.Add(plain->tones[i], m.key, {&marked->tones[i], 1});
     }
@@ -126,7 +115,7 @@ void AddMarks(Image& image, std::span<const Mark> marks) {
 
 std::vector<std::uint8_t> MakeBuiltIn() {
     Image image("Vietnamese chars", u"123456789");
-    for (const Toned& t : TonedVowels)
+    for (const TonedVowel& t : TonedVowels())
         for (std::size_t i = 0; i < 5; ++i)
             image.Add(t.vowel, static_cast<char16_t>(u'1' + i), {&t.tones[i], 1});
     for (const Modified& m : DigitModifiers) image.Add(m.letter, m.digit, {&m.result, 1});
