@@ -459,6 +459,7 @@ private:
     void TransferDefaultFont();
     void DestroyHandle();
     void WindowGone();
+    void RecreateWindow();
     void Adopt(TCustomFormatEditor& other) noexcept;
     HDC PrinterDC();
     void DropPrinterDC();

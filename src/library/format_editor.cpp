@@ -286,35 +286,32 @@ void TCustomFormatEditor::SetBitmapMode(TBitmapMode mode) {
     Send(EFM_SETBITMAPMODE, 0, mode);
 }
 
-// The window is made again for a new frame; the document, its modified flag and the caret
-// go with it.
 void TCustomFormatEditor::SetBorderStyle(TBorderStyle style) {
     if (style == FBorderStyle) return;
     FBorderStyle = style;
+    RecreateWindow();
+}
+
+void TCustomFormatEditor::SetCtl3D(bool on) {
+    if (on == FCtl3D) return;
+    FCtl3D = on;
+    if (FBorderStyle == bsSingle) RecreateWindow(); // the frame's look comes from the styles
+}
+
+// The window is made again for a new frame; the document, its modified flag and the
+// selection go with it.
+void TCustomFormatEditor::RecreateWindow() {
     if (FHandle == nullptr) return;
     const bool modified = IsModified();
     const TTextRange selection = FCharacters.Selection();
     HGLOBAL document = Data();
     DestroyHandle();
-    if (!CreateHandle()) {
-        if (document != nullptr) GlobalFree(document);
-        return;
-    }
-    if (document != nullptr) {
+    if (CreateHandle() && document != nullptr) {
         SetData(document);
-        GlobalFree(document);
+        FCharacters.SetSelection(selection);
+        SetIsModified(modified);
     }
-    FCharacters.SetSelection(selection);
-    SetIsModified(modified);
-}
-
-void TCustomFormatEditor::SetCtl3D(bool on) {
-    if (on == FCtl3D) return;
-    FCtl3D = !on; // SetBorderStyle makes the window again only for a change of frame
-    const TBorderStyle style = FBorderStyle;
-    FBorderStyle = style == bsSingle ? bsNone : bsSingle;
-    FCtl3D = on;
-    SetBorderStyle(style);
+    if (document != nullptr) GlobalFree(document);
 }
 
 void TCustomFormatEditor::SetColorStyle(TColorStyle style) {

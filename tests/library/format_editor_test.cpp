@@ -584,6 +584,11 @@ TEST_F(FormatEditorTest, TheControlOwnsItsWindow) {
         EXPECT_EQ(moved.Characters().GetText(0, 10), u"kept!");
         EXPECT_TRUE(moved.IsModified());
         EXPECT_EQ(GetWindowLongPtrW(moved.Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+        moved.SetBorderStyle(bsSingle);
+        moved.SetCtl3D(false); // a plain border instead of the sunken edge
+        EXPECT_EQ(GetWindowLongPtrW(moved.Handle(), GWL_STYLE) & WS_BORDER, WS_BORDER);
+        EXPECT_EQ(GetWindowLongPtrW(moved.Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+        EXPECT_EQ(moved.Characters().GetText(0, 10), u"kept!");
         window = moved.Handle();
     }
     EXPECT_FALSE(IsWindow(window));
