@@ -467,12 +467,13 @@ TEST_F(FormatEditorTest, KeysCommandsAndTheWheelPassThroughTheControl) {
     EXPECT_EQ(editor.Characters().SelText(), u"bb") << "the editor ran the command first";
 
     static int wheels = 0;
+    static WNDPROC panel = nullptr;
     wheels = 0;
-    SetWindowLongPtrW(parent, GWLP_WNDPROC,
-                      reinterpret_cast<LONG_PTR>(+[](HWND w, UINT m, WPARAM wp, LPARAM lp) {
-                          if (m == WM_MOUSEWHEEL) ++wheels;
-                          return DefWindowProcW(w, m, wp, lp);
-                      }));
+    panel = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+        parent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(+[](HWND w, UINT m, WPARAM wp, LPARAM lp) {
+            if (m == WM_MOUSEWHEEL) ++wheels;
+            return CallWindowProcW(panel, w, m, wp, lp);
+        })));
     POINT inside{50, 50}, outside{300, 300};
     ClientToScreen(h, &inside);
     ClientToScreen(h, &outside);
