@@ -111,6 +111,7 @@ protected:
 class ZE_API TEditorCharacters {
 public:
     std::int32_t Count() const; // the text length in UTF-16 units
+    // The selection's styles (the typing format's without a selection); setting applies them.
     bool Bold() const;
     void SetBold(bool on);
     bool Italic() const;
@@ -123,17 +124,18 @@ public:
     void SetSuperscript(bool on);
     bool Subscript() const;
     void SetSubscript(bool on);
+    // The selection's colour, face and size in points; setting applies them.
     COLORREF Color() const;
     void SetColor(COLORREF color);
     std::u16string FontName() const;
     void SetFontName(std::u16string_view face);
     int FontSize() const;
     void SetFontSize(int points);
-    int SelFormatID() const;
+    int SelFormatID() const; // the character format index at the selection
     // The selection's character format; setting applies it (or the typing format).
     TCharFormat Format() const;
     void SetFormat(const TCharFormat& format);
-    int FormatCount() const;
+    int FormatCount() const; // entries of the character format table
     // The selected text (objects as spaces); empty without a selection.
     std::u16string SelText() const;
     TTextRange Selection() const; // start and end as selected (End may be below Start)
@@ -142,18 +144,21 @@ public:
     void SetSelStart(std::int32_t index); // moves the caret
     std::int32_t SelLength() const;
     void SetSelLength(std::int32_t length); // from SelStart
-    std::u16string HighlightText() const;
+    std::u16string HighlightText() const;   // the highlighted text (at most 255 units)
     // The code unit at `index`; 0 at or past the end.
     char16_t Character(std::int32_t index) const;
     void SetCharacter(std::int32_t index, char16_t unit); // keeps its format
     std::u16string Word(std::int32_t index) const;        // the word around the index
     TCharFormat Formats(int id) const;                    // a copy of entry id
     const void* FontItem(int id) const;                   // for PreviewFont
+    // The colour of format entry id.
     COLORREF FontColors(int id) const;
     void SetFontColors(int id, COLORREF color);
+    // The highlight over a range (empty: none), or over the word at an index.
     void SetHighlight(TTextRange range);
     void HighlightWordAt(std::int32_t index);
     int AddFormat(const TCharFormat& format); // its index (an equal entry is reused)
+    // Marks, drawn as the control's MarkType says.
     void Mark(TTextRange range);
     void UnMark(TTextRange range);
     void MarkWordAt(std::int32_t index);
@@ -163,7 +168,10 @@ public:
     // paragraph. Nothing for an empty text.
     void InsertText(std::u16string_view text);
     void InsertText(std::string_view utf8);
+    // In format entry formatID, no undo step.
     void InsertFormatText(std::u16string_view text, int formatID);
+    // A paragraph break carrying the caret paragraph's format; or one whose paragraph before
+    // (Format) or after (FormatEx) takes the alignment (0 left to 3 justify) and format entry.
     void InsertParagraph();
     void InsertParagraphFormat(int alignment, int formatID);
     void InsertParagraphFormatEx(int alignment, int formatID);
@@ -178,14 +186,14 @@ public:
     void EndKey(bool selected = false);
     void StartOfDoc(bool selected = false);
     void EndOfDoc(bool selected = false);
-    void DeleteKey(bool toClipboard = false);
-    void Delete(TTextRange range);
+    void DeleteKey(bool toClipboard = false); // the Delete key (with the clipboard: cut)
+    void Delete(TTextRange range);            // either order
     // `length` units from `start`, cut at the end of the text; empty for length <= 0.
     std::u16string GetText(std::int32_t start, std::int32_t length) const;
     // Times New Roman 11, black, no styles.
     static TCharFormat DefaultFormat();
-    void ApplyFontFormat(int id);
-    void ModifyFormat(int id); // edits entry id in the font dialog
+    void ApplyFontFormat(int id); // format entry id onto the selection
+    void ModifyFormat(int id);    // edits entry id in the font dialog
 
 private:
     friend class TCustomFormatEditor;
@@ -202,19 +210,20 @@ public:
     // The caret's paragraph format; setting applies it to the selected paragraphs.
     TParaFormat Format() const;
     void SetFormat(const TParaFormat& format);
-    int FormatID() const;
-    int FormatCount() const;
+    int FormatID() const;                 // the caret paragraph's format entry
+    int FormatCount() const;              // entries of the paragraph format table
     TParaFormat Paragraphs(int id) const; // a copy of entry id
+    // The shading of paragraph format entry id.
     COLORREF ParaColors(int id) const;
     void SetParaColors(int id, COLORREF color);
-    const void* ParaItem(int id) const; // for PreviewPara
-    int AddFormat(const TParaFormat& format);
+    const void* ParaItem(int id) const;       // for PreviewPara
+    int AddFormat(const TParaFormat& format); // its index (an equal entry is reused)
     // Every paragraph format shaded OldColor is shaded NewColor.
     void ChangeColors(COLORREF oldColor, COLORREF newColor);
     // The default paragraph format shaded with the control's colour.
     TParaFormat DefaultFormat() const;
-    void ApplyParaFormat(int id);
-    void ModifyFormat(int id); // edits entry id in the paragraph dialog
+    void ApplyParaFormat(int id); // entry id onto the selected paragraphs
+    void ModifyFormat(int id);    // edits entry id in the paragraph dialog
     // 0 left, 1 centre, 2 right, 3 justify; other values do nothing.
     void SetAlignment(int style);
 
@@ -238,42 +247,53 @@ public:
 
     // The editor window, made now if it is not there yet; null when it cannot be made.
     HWND Handle();
+    // Whether the window exists (false too after its parent destroyed it).
     bool HandleAllocated() const { return FHandle != nullptr; }
+    // Makes the window now; false when it cannot be made.
     bool CreateHandle();
     // Bounds in the parent's client coordinates.
     void SetBounds(RECT bounds);
+    // Gives the editor the keyboard focus.
     void SetFocus();
+    // Shows or hides the window (a window made later follows).
     void Show(bool visible = true);
 
+    // The character and paragraph operations.
     TEditorCharacters& Characters() { return FCharacters; }
     TParagraphs& Paragraphs() { return FParagraphs; }
 
     // Properties: a getter and a setter each; the setter sends the editor its message.
-    std::uint32_t Version();
+    std::uint32_t Version();            // 0x60000
     const char16_t* TextBuffer();       // valid until the next change
     const std::uint8_t* FormatBuffer(); // one byte per code unit
+    // How pictures are drawn: exactly, as a background, or half-toned.
     TBitmapMode BitmapMode() const { return FBitmapMode; }
     void SetBitmapMode(TBitmapMode mode);
+    // A single frame (sunken with Ctl3D, else a plain border) or none.
     TBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TBorderStyle style); // makes the window again, keeping the document
     bool Ctl3D() const { return FCtl3D; }
     void SetCtl3D(bool on);
     std::uint32_t BufferSize() const { return FBufferSize; } // kept for the host only
     void SetBufferSize(std::uint32_t size) { FBufferSize = size; }
+    // The colour depth pictures are drawn for.
     TColorStyle ColorStyle() const { return FColorStyle; }
     void SetColorStyle(TColorStyle style);
-    int CurrentPage();
+    int CurrentPage(); // the caret's page of the last layout of pages; 0 for none
     // The document as a data block the caller frees (GlobalFree); null on failure.
     HGLOBAL Data();
     // Replaces the document with a data block (which stays the caller's); false when the block
     // is refused (the document is then unchanged) or null.
     bool SetData(HGLOBAL block);
-    std::uint32_t DataSize();
+    std::uint32_t DataSize(); // the size of Data()'s block; 0 without a window
+    // The document's default character format (format 0).
     TFont DefFont() const { return FDefFont; }
     void SetDefFont(const TFont& font);
-    int DocumentHeight();
+    int DocumentHeight(); // pixels
+    // A normal document, one using a template's formats, or a template.
     TDocTypes DocumentType() const { return FDocType; }
     void SetDocumentType(TDocTypes type);
+    // Vietnamese typing with the accent table (F5 switches it; the property follows).
     bool EnableVietKey() const { return FVietKey; }
     void SetEnableVietKey(bool on);
     // Tones placed by syllable: 0 off, 1 new placement (hoà), 2 old (hòa).
@@ -283,36 +303,48 @@ public:
     bool KeepDecomposed() const { return FKeepDecomposed; }
     void SetKeepDecomposed(bool keep);
     int Pages(); // lays the pages out
+    // SCROLLBAR windows the editor drives instead of its own (null: its own).
     HWND HScrollbar() const { return FHScroll; }
     void SetHScrollbar(HWND bar);
     HWND VScrollbar() const { return FVScroll; }
     void SetVScrollbar(HWND bar);
+    // Changed since loaded, saved or set unmodified.
     bool IsModified();
     void SetIsModified(bool modified);
+    // Kept and sent for hosts that use it; the editor's typing does not change with it.
     TEditorKeyType KeyType() const { return FKeyType; }
     void SetKeyType(TEditorKeyType type);
+    // How marked words are drawn: a zigzag underline or coloured text, and the colour.
     TEditorMarkType MarkType() const { return FMarkType; }
     void SetMarkType(TEditorMarkType type);
     COLORREF MarkColor() const { return FMarkColor; }
     void SetMarkColor(COLORREF color);
+    // eoControl and the others (EditStyleOf gives the edit style sent).
     TEditorOptions Options() const { return FOptions; }
     void SetOptions(TEditorOptions options);
-    int ObjectCount();
+    int ObjectCount(); // embedded objects
+    // Margins, columns, scale and first page number.
     const TPageRec& PageSetup() const { return FPageSetup; }
     void SetPageSetup(const TPageRec& page);
+    // Between BeginPrint/BeginPreview and EndPrint; setting it runs them.
     bool Printing() const { return FPrinting; }
     void SetPrinting(bool on);
+    // Objects drawn with their contents (else frames only).
     bool ShowObject() const { return FShowObj; }
     void SetShowObject(bool show);
+    // A right click raises OnRightClick instead of the context menu.
     bool SpecialRightClick() const { return FRightClick; }
     void SetSpecialRightClick(bool on);
     // The face of the editor's dialogs (at most 128 characters reach it).
     const std::u16string& SystemFont() const { return FSystemFont; }
     void SetSystemFont(std::u16string_view face) { FSystemFont = face; }
+    // The first character of the top line; setting it scrolls there.
     std::int32_t TopIndex();
     void SetTopIndex(std::int32_t index);
+    // Objects wider than the text shrink to fit.
     bool FittingObjects() const { return FEnableFitting; }
     void SetFittingObjects(bool on);
+    // The highlight: coloured text (style 0) or white on a colour bar (1).
     COLORREF HighlightColor() const { return FHighlightColor; }
     void SetHighlightColor(COLORREF color);
     std::uint8_t HighlightStyle() const { return FHighlightStyle; }
@@ -324,8 +356,10 @@ public:
     void SetArrowCursor(std::int16_t cursor) { FArrowCursor = cursor; }
     std::int16_t HandCursor() const { return FHandCursor; }
     void SetHandCursor(std::int16_t cursor) { FHandCursor = cursor; }
+    // Menus, dialogs and messages in English (else Vietnamese).
     bool EnglishLanguage() const { return FUseEnglish; }
     void SetEnglishLanguage(bool on);
+    // The record and the data handle of the object at a position of the object list.
     PObjectInfo Objects(int index);
     HANDLE Pictures(int index);
     // A key routine's shortcut (virtual key | 0x2000 Shift | 0x4000 Ctrl | 0x8000 Alt).
@@ -335,9 +369,13 @@ public:
     std::uint8_t CurrentObject() const { return FCurrentObject; }
 
     // Methods.
+    // Deletes the text (a template-based document keeps its formats).
     void Clear();
+    // Lays the document out again and repaints it.
     void Refresh();
+    // An empty document, once OnFileCommand (task 4) lets it replace this one.
     void NewDocument();
+    // A template's or document's formats replace the document's.
     void LoadTemplate(std::u16string_view file);
     void LoadTemplate(std::string_view utf8File);
     // False when the file could not be read or written; GetLastFileError() says why.
@@ -345,10 +383,12 @@ public:
     bool LoadDocument(std::string_view utf8File);
     bool SaveDocument(std::u16string_view file);
     bool SaveDocument(std::string_view utf8File);
-    void Compact();
+    void Compact(); // merges equal format entries
     // Inserts a data block's document at the caret: the characters inserted.
     std::int32_t InsertDataFrom(HGLOBAL block);
+    // Resets the object last clicked (a sound stops).
     void ResetCurrentObject();
+    // Every format of oldSize points gets newSize.
     void ChangeFontSize(int oldSize, int newSize, bool redraw = true);
     // Formats of the face OldName take NewName, keeping their other values.
     void ChangeFontName(std::u16string_view oldName, std::u16string_view newName, bool redraw = true);
@@ -356,14 +396,16 @@ public:
     // ASize <= 0 keeps it.
     void ChangeFontAttr(std::u16string_view oldName, std::u16string_view newName, int oldSize, int bold,
                         int italic, int underline, int aSize, bool redraw = true);
-    void EnlargeReduceFont(int points);
+    void EnlargeReduceFont(int points); // every format by that many points
     // Appends another control's document after a blank paragraph (this one too).
     void AddDataFrom(TCustomFormatEditor& other);
-    void SetToMonochrome();
+    void SetToMonochrome(); // both format tables to black and white
+    // The object's position found again by its identifier; -1 when gone.
     std::int32_t GetObjectPosition(int index);
+    // Inserts an object of a kind through its dialog (256 and above: OnExObjCreate).
     void CreateExternalObj(std::uint16_t style);
-    void DeleteParagraphs(int formatID);
-    void DeleteDoubleSpaceParagraphs();
+    void DeleteParagraphs(int formatID); // every paragraph of that format
+    void DeleteDoubleSpaceParagraphs();  // runs of empty paragraphs shrink to one
     // The next run of character format FormatID from StartFind (-1: the caret); its text in
     // `found` when given. The position, or -1.
     std::int32_t FindFormat(std::int32_t startFind, int formatID, bool isShow,
@@ -373,20 +415,27 @@ public:
                       std::uint8_t options = 0, bool isShow = true);
     std::int32_t Find(std::int32_t startFind, std::string_view utf8, int formatID = -1,
                       std::uint8_t options = 0, bool isShow = true);
+    // The next paragraph of a format from a position, selected; false when none.
     bool FindPara(std::int32_t position, int format);
     // Replaces every match from the caret on; the number replaced.
     int ReplaceAll(std::u16string_view findText, int findFormat, std::u16string_view replaceText,
                    const TCharFormat* replaceFormat = nullptr, std::uint8_t options = 0);
+    // An item of the host's in the context menus; choosing it raises OnCommand. atCommand:
+    // the item to insert before (negative) or after.
     void AddMenu(std::u16string_view text, std::uint16_t command, std::int32_t imageIndex,
                  std::int32_t atCommand);
-    void EnableObjects(bool enable);
+    void EnableObjects(bool enable); // animations play (only with a window)
+    // A hyperlink to `target` (8-bit text) over the range, with the host's number.
     void InsertHyperlink(TTextRange range, std::u16string_view target, std::int32_t data);
     bool IsHyperlinkAt(std::int32_t index);
-    void ClearFormats();
+    void ClearFormats(); // everything back to format 0
+    // A layout of pages for the printer (or for the screen, preview); false without a printer.
     bool BeginPrint();
     bool BeginPreview();
-    void EndPrint();
-    void PrinterChange();
+    void EndPrint();      // the window's own layout again
+    void PrinterChange(); // another printer or paper: pages again
+    // One page (1 first) of the layout onto a printer context, or drawn for a preview at a
+    // zoom or at 96 pixels per inch; the page's printable area and whole rectangle.
     void PrintPage(HDC dc, int page, RECT rect = {}, int flag = 0);
     void PreviewPage(HDC dc, int page, RECT rect, int zoom);
     void PreviewPageDC(HDC dc, int page);
@@ -396,12 +445,14 @@ public:
     // `title` as the job's name; the PDF printer writes to `output`, which it needs. False
     // when cancelled or nothing could be printed.
     bool Print(std::u16string_view title, std::u16string_view output = {});
+    // The record and data handle of the object with an identifier.
     PObjectInfo GetObjInfoID(int id);
     HANDLE GetObjDataID(int id);
     // 1 selecting, 2 context menu.
     void SetEditorState(int stateID, bool enable);
+    // A host-drawn object from its record and the host's handle, at the caret.
     void InsertExternalObject(const TObjectInfo& info, std::uint32_t handle);
-    int GetLineOfIndex(std::int32_t index);
+    int GetLineOfIndex(std::int32_t index); // 0-based line of a text index
     // Runs one of the editor's commands (EFC_* of <zeledit/editor_commands.h>), as its menus do.
     void Command(std::uint16_t id);
     // Takes the last change back, as Ctrl+Z in the editor does (the protocol has no message).
