@@ -145,9 +145,10 @@ std::int32_t TFormatEditor::FindText(std::int32_t AStart, std::u16string_view Fi
     };
     std::u16string pattern = match_case ? std::u16string(FindStr) : fold(FindStr);
     std::size_t at = first(pattern);
-    // Text kept with combining marks matches the composed letters of a search as well.
+    // Text kept with combining marks matches the composed letters of a search as well; a
+    // text without any is not searched twice.
     const std::u16string decomposed = platform::decompose_nfd(pattern);
-    if (decomposed != pattern) {
+    if (decomposed != pattern && platform::has_combining_marks(text)) {
         const std::size_t other = first(decomposed);
         if (other < at) {
             at = other;

@@ -130,6 +130,10 @@ std::u16string normalized(const UNormalizer2* form, std::u16string_view s) {
 
 } // namespace
 
+bool has_combining_marks(std::u16string_view s) {
+    return std::any_of(s.begin(), s.end(), [](char16_t c) { return c >= 0x300 && c <= 0x36F; });
+}
+
 std::u16string compose_nfc(std::u16string_view s) {
     UErrorCode error = U_ZERO_ERROR;
     const UNormalizer2* nfc = unorm2_getNFCInstance(&error);

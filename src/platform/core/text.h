@@ -27,6 +27,8 @@ std::u16string from_utf8(std::string_view s);
 // The text composed (Unicode NFC): a letter with combining marks becomes its precomposed
 // letter where Unicode has one ("e\u0323\u0302" is "ệ"). Composed text comes back as it is.
 std::u16string compose_nfc(std::u16string_view s);
+// Whether the text holds a combining diacritical mark (U+0300 to U+036F).
+bool has_combining_marks(std::u16string_view s);
 // The text decomposed (Unicode NFD): each letter and its combining marks in canonical order.
 std::u16string decompose_nfd(std::u16string_view s);
 
