@@ -13,8 +13,6 @@
 namespace zeledit {
 namespace {
 
-std::u16string Terminated(std::u16string_view text) { return std::u16string(text); }
-
 LPARAM Text(const std::u16string& text) { return reinterpret_cast<LPARAM>(text.c_str()); }
 
 // Every field of the record filled: -1 and 0 keep what the formats have.
@@ -51,17 +49,17 @@ void TCustomFormatEditor::NewDocument() {
 }
 
 void TCustomFormatEditor::LoadTemplate(std::u16string_view file) {
-    Send(EFM_LOADTEMPLATE, 0, Text(Terminated(file)));
+    Send(EFM_LOADTEMPLATE, 0, Text(std::u16string(file)));
 }
 void TCustomFormatEditor::LoadTemplate(std::string_view utf8File) { LoadTemplate(ToUtf16(utf8File)); }
 
 bool TCustomFormatEditor::LoadDocument(std::u16string_view file) {
-    return Send(EFM_LOADDOC, 0, Text(Terminated(file))) != 0;
+    return Send(EFM_LOADDOC, 0, Text(std::u16string(file))) != 0;
 }
 bool TCustomFormatEditor::LoadDocument(std::string_view utf8File) { return LoadDocument(ToUtf16(utf8File)); }
 
 bool TCustomFormatEditor::SaveDocument(std::u16string_view file) {
-    return Send(EFM_SAVEDOC, 0, Text(Terminated(file))) != 0;
+    return Send(EFM_SAVEDOC, 0, Text(std::u16string(file))) != 0;
 }
 bool TCustomFormatEditor::SaveDocument(std::string_view utf8File) { return SaveDocument(ToUtf16(utf8File)); }
 
